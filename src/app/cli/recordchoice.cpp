@@ -1,0 +1,33 @@
+#include "recordchoice.h"
+
+#include "records/catalogue.h"
+#include "services/failure.h"
+
+CatalogueEntry catalogueEntry(const QString &cataloguePath, int k)
+{
+    const Catalogue catalogue = Catalogue::read(cataloguePath);
+    if (k < 0 || k >= catalogue.entryCount())
+        throw Failure(FailureNumber::BadCatalogue,
+                      QStringLiteral("The catalogue has no entry %1; it lists entries 0 to %2.")
+                          .arg(k)
+                          .arg(catalogue.entryCount() - 1));
+    return CatalogueEntry::parse(Catalogue::splitFields(catalogue.entryLine(k)),
+                                 Catalogue::lineNumberOfEntry(k));
+}
+
+RecordChoice RecordChoice::from(const Arguments &args)
+{
+    RecordChoice choice;
+    choice.entry = catalogueEntry(args.required(QStringLiteral("catalogue")),
+                                  args.number(QStringLiteral("entry")));
+    const int sub = args.number(QStringLiteral("sub"));
+    if (sub < 1 || sub > choice.entry.count())
+        throw Failure(FailureNumber::BadCatalogue,
+                      QStringLiteral("Entry %1 has no sub file %2; its sub files are 1 to %3.")
+                          .arg(args.value(QStringLiteral("entry")))
+                          .arg(sub)
+                          .arg(choice.entry.count()));
+    choice.subFile = choice.entry.subFile(sub);
+    choice.gobPath = args.required(QStringLiteral("gob"));
+    return choice;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "cli/arguments.h"
+#include "records/catalogueentry.h"
+
+// The record that --catalogue, --gob, --entry K (from 0) and --sub I (from 1) name.
+struct RecordChoice
+{
+    CatalogueEntry entry;
+    SubFile subFile;
+    QString gobPath;
+
+    // Throws a Failure with the window's message for a catalogue line that cannot be used,
+    // or naming the option for an entry or sub file that does not exist.
+    static RecordChoice from(const Arguments &args);
+};
+
+// Reads and parses entry k of the catalogue file.
+CatalogueEntry catalogueEntry(const QString &cataloguePath, int k);

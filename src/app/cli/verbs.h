@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+// The verbs of kestrix-cli. Each takes the words after its name and returns the exit status:
+// 0 on success, 1 on a refusal or failure (after printing the message).
+namespace Verbs {
+
+int demo(const QStringList &words);
+int list(const QStringList &words);
+int extract(const QStringList &words);
+int save(const QStringList &words);
+
+} // namespace Verbs

@@ -1,0 +1,22 @@
+// The Kestrix desktop program. It takes no options.
+#include "mainwindow/frmmain.h"
+#include "services/helppages.h"
+#include "services/opener.h"
+#include "services/qtprompts.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrix"));
+    QApplication::setApplicationVersion(QStringLiteral(KESTRIX_VERSION_TEXT));
+
+    DesktopOpener opener;
+    QtPrompts prompts([&opener](int topic) { opener.openUrl(MainModule::helpPage(topic)); });
+    frmMain window(prompts, opener);
+    if (!window.Form_Load())
+        return 1;
+    window.show();
+    return app.exec();
+}

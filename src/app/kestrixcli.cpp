@@ -1,0 +1,47 @@
+// kestrix-cli: the engines of Kestrix without windows, for scripting and batch work.
+#include "cli/consoleprompts.h"
+#include "cli/verbs.h"
+
+#include "services/failure.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+const char Usage[] = R"(usage: kestrix-cli VERB ...
+  demo    DIR
+  list    --catalogue FILE [--entry K]
+  extract --catalogue FILE --gob FILE --entry K --sub I --out FILE
+  save    --catalogue FILE --gob FILE --entry K --sub I --out FILE
+Entries count from 0, sub files from 1.)";
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kestrix-cli"));
+
+    const std::map<QString, std::function<int(const QStringList &)>> verbs = {
+        {QStringLiteral("demo"), Verbs::demo},
+        {QStringLiteral("list"), Verbs::list},
+        {QStringLiteral("extract"), Verbs::extract},
+        {QStringLiteral("save"), Verbs::save},
+    };
+
+    QStringList words = QCoreApplication::arguments().mid(1);
+    if (words.isEmpty() || !verbs.count(words.first())) {
+        ConsolePrompts::printError(QString::fromLatin1(Usage));
+        return 1;
+    }
+    const QString verb = words.takeFirst();
+    try {
+        return verbs.at(verb)(words);
+    } catch (const Failure &failure) {
+        ConsolePrompts::printError(failure.description());
+        return 1;
+    }
+}

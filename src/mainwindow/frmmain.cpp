@@ -1,0 +1,261 @@
+#include "frmmain.h"
+
+#include "twips.h"
+
+#include "services/errorreport.h"
+#include "services/pictureview.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+frmMain::frmMain(Prompts &prompts, Opener &opener, QWidget *parent)
+    : QMainWindow(parent)
+    , m_prompts(prompts)
+    , m_opener(opener)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    createControls();
+    createMenus();
+    resize(1000, 700);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls()
+{
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *outer = new QVBoxLayout(central);
+
+    // GOB file row.
+    auto *gobRow = new QHBoxLayout;
+    auto *gobLabel = new QLabel(tr("GOB file:"), central);
+    txtGOBFile = new QLineEdit(central);
+    txtGOBFile->setObjectName(QStringLiteral("txtGOBFile"));
+    txtGOBFile->setReadOnly(true);
+    gobLabel->setBuddy(txtGOBFile);
+    cmdGOBFile = new QToolButton(central);
+    cmdGOBFile->setObjectName(QStringLiteral("cmdGOBFile"));
+    cmdGOBFile->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    cmdGOBFile->setIconSize(QSize(16, 16));
+    cmdGOBFile->setToolTip(QStringLiteral("Select GOB file"));
+    gobRow->addWidget(gobLabel);
+    gobRow->addWidget(txtGOBFile, 1);
+    gobRow->addWidget(cmdGOBFile);
+    outer->addLayout(gobRow);
+
+    auto *body = new QHBoxLayout;
+    outer->addLayout(body, 1);
+
+    lstItem = new QListWidget(central);
+    lstItem->setObjectName(QStringLiteral("lstItem"));
+    lstItem->setMinimumWidth(200);
+    body->addWidget(lstItem, 2);
+
+    // Sub-file panel: picContainer moves inside its host as VScroll1 scrolls.
+    picContainerHost = new QWidget(central);
+    picContainerHost->setObjectName(QStringLiteral("picContainerHost"));
+    picContainerHost->setFixedWidth(170);
+    picContainerHost->installEventFilter(this);
+    picContainer = new QWidget(picContainerHost);
+    picContainer->setObjectName(QStringLiteral("picContainer"));
+    Label1 = new QLabel(QStringLiteral("Sub Files"), picContainer);
+    Label1->move(Twips::toPixels(30), 0);
+    auto *templateButton = new QRadioButton(QStringLiteral("File 1"), picContainer);
+    templateButton->setObjectName(QStringLiteral("opnSubFile0"));
+    templateButton->hide();
+    opnSubFile.push_back(templateButton);
+    VScroll1 = new QScrollBar(Qt::Vertical, picContainerHost);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setRange(0, 0);
+    VScroll1->hide();
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    picContainer->resize(picContainerHost->width(), Twips::toPixels(300));
+    body->addWidget(picContainerHost);
+
+    // Preview: a growing canvas in a scroll area, so large records show whole.
+    previewArea = new QScrollArea(central);
+    previewArea->setObjectName(QStringLiteral("previewArea"));
+    previewArea->setWidgetResizable(false);
+    picPreview = new PictureView(QSize(256, 256));
+    picPreview->setObjectName(QStringLiteral("picPreview"));
+    picPreview->canvas().setGrowing(true);
+    previewArea->setWidget(picPreview);
+    previewArea->viewport()->installEventFilter(this);
+    connect(picPreview, &PictureView::mouseReleased, this,
+            [this](Qt::MouseButton button, QPoint pos) { picPreview_MouseUp(button, pos); });
+    body->addWidget(previewArea, 5);
+
+    // Details and commands.
+    auto *side = new QVBoxLayout;
+    Frame1 = new QGroupBox(QStringLiteral("Image Details"), central);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto *details = new QVBoxLayout(Frame1);
+    lblWidth = new QLabel(QStringLiteral("Width : "), Frame1);
+    lblHeight = new QLabel(QStringLiteral("Height : "), Frame1);
+    lblOffset = new QLabel(QStringLiteral("Offset : "), Frame1);
+    lblWidth->setObjectName(QStringLiteral("lblWidth"));
+    lblHeight->setObjectName(QStringLiteral("lblHeight"));
+    lblOffset->setObjectName(QStringLiteral("lblOffset"));
+    details->addWidget(lblWidth);
+    details->addWidget(lblHeight);
+    details->addWidget(lblOffset);
+    side->addWidget(Frame1);
+
+    const auto button = [central, side](const char *name, const QString &caption) {
+        auto *b = new QPushButton(caption, central);
+        b->setObjectName(QString::fromLatin1(name));
+        side->addWidget(b);
+        return b;
+    };
+    cmdImport = button("cmdImport", QStringLiteral("&Import as Bitmap"));
+    cmdSaveAs = button("cmdSaveAs", QStringLiteral("&Save As"));
+    cmdImportZip = button("cmdImportZip", QStringLiteral("Import as &Zip"));
+    cmdScript = button("cmdScript", QStringLiteral("&More Options"));
+    chkBackup = new QCheckBox(QStringLiteral("Backup"), central);
+    chkBackup->setObjectName(QStringLiteral("chkBackup"));
+    side->addWidget(chkBackup);
+    side->addStretch(1);
+    cmdAbout = button("cmdAbout", QStringLiteral("&About"));
+    body->addLayout(side);
+
+    lblFileName = new QLabel(central);
+    lblFileName->setObjectName(QStringLiteral("lblFileName"));
+    lblFileName->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    outer->addWidget(lblFileName);
+
+    connect(cmdGOBFile, &QToolButton::clicked, this, [this] { cmdGOBFile_Click(); });
+    connect(lstItem, &QListWidget::currentRowChanged, this, [this] { lstItem_Click(); });
+    connect(cmdImport, &QPushButton::clicked, this, [this] { cmdImport_Click(); });
+    connect(cmdSaveAs, &QPushButton::clicked, this, [this] { cmdSaveAs_Click(); });
+    connect(cmdImportZip, &QPushButton::clicked, this, [this] { cmdImportZip_Click(); });
+    connect(cmdScript, &QPushButton::clicked, this, [this] { cmdScript_Click(); });
+    connect(cmdAbout, &QPushButton::clicked, this, [this] { cmdAbout_Click(); });
+}
+
+void frmMain::createMenus()
+{
+    const auto item = [this](QMenu *menu, const char *name, const QString &caption,
+                             const QKeySequence &shortcut = QKeySequence()) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        return action;
+    };
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuOpen = item(mnuFile, "mnuOpen", QStringLiteral("&Open"), QKeySequence(tr("Ctrl+O")));
+    mnuSaveAs = item(mnuFile, "mnuSaveAs", QStringLiteral("&Save As"), QKeySequence(tr("Ctrl+S")));
+    mnuImport
+        = item(mnuFile, "mnuImport", QStringLiteral("&Import File"), QKeySequence(tr("Ctrl+I")));
+    mnuImportZip
+        = item(mnuFile, "mnuImportZip", QStringLiteral("Import &Zip"), QKeySequence(tr("Ctrl+Z")));
+    mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"), QKeySequence(tr("Ctrl+Q")));
+
+    mnuPopup = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+    const QString rotations[4] = {QStringLiteral("Rotate &None"), QStringLiteral("Rotate 90 Degree"),
+                                  QStringLiteral("Rotate &180 Degree"),
+                                  QStringLiteral("Rotate &270 Degree")};
+    for (int r = 0; r < 4; ++r) {
+        mnuRotate[r] = item(mnuPopup, "mnuRotate", rotations[r]);
+        mnuRotate[r]->setObjectName(QStringLiteral("mnuRotate%1").arg(r));
+        mnuRotate[r]->setCheckable(true);
+        connect(mnuRotate[r], &QAction::triggered, this, [this, r] { mnuRotate_Click(r); });
+    }
+    mnuTransparent = item(mnuPopup, "mnuTransparent", QStringLiteral("Transparent"));
+    mnuAutoTrans = item(mnuPopup, "mnuAutoTrans", QStringLiteral("Auto preview transparent"));
+    mnuAutoTrans->setCheckable(true); // Qt inverts the check mark when it is chosen
+
+    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuTorvane = mnuTools->addMenu(QStringLiteral("Torvane"));
+    mnuTorvane->setObjectName(QStringLiteral("mnuTorvane"));
+    mnuEXE.push_back(
+        item(mnuTorvane, "mnuEXE0", QStringLiteral("Run Torvane"), QKeySequence(tr("Ctrl+R"))));
+    connect(mnuEXE[0], &QAction::triggered, this, [this] { mnuEXE_Click(0); });
+    mnuMP = item(mnuTools, "mnuMP", QStringLiteral("&More Options"), QKeySequence(tr("Ctrl+M")));
+    mnuFp = item(mnuTools, "mnuFp", QStringLiteral("&Format Palette"), QKeySequence(tr("Ctrl+F")));
+    mnuJPG = item(mnuTools, "mnuJPG", QStringLiteral("BMP -> JPG"), QKeySequence(tr("Ctrl+J")));
+
+    mnuH = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuH->setObjectName(QStringLiteral("mnuH"));
+    mnuHelp = item(mnuH, "mnuHelp", QStringLiteral("&Help Topic"), QKeySequence(Qt::Key_F1));
+    mnuContextHelp = item(mnuH, "mnuContextHelp", QStringLiteral("&Context Help"),
+                          QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    mnuAbout = item(mnuH, "mnuAbout", QStringLiteral("&About"));
+    mnusep = mnuH->addSeparator();
+    mnusep->setObjectName(QStringLiteral("mnusep"));
+    mnuWebsite = item(mnuH, "mnuWebsite", QStringLiteral("My Website"));
+    mnuPC = item(mnuH, "mnuPC", QStringLiteral("Torvane &Fan Site"));
+
+    connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
+    connect(mnuSaveAs, &QAction::triggered, this, [this] { mnuSaveAs_Click(); });
+    connect(mnuImport, &QAction::triggered, this, [this] { mnuImport_Click(); });
+    connect(mnuImportZip, &QAction::triggered, this, [this] { mnuImportZip_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuTransparent, &QAction::triggered, this, [this] { mnuTransparent_Click(); });
+    connect(mnuMP, &QAction::triggered, this, [this] { mnuMP_Click(); });
+    connect(mnuFp, &QAction::triggered, this, [this] { mnuFp_Click(); });
+    connect(mnuJPG, &QAction::triggered, this, [this] { mnuJPG_Click(); });
+    connect(mnuHelp, &QAction::triggered, this, [this] { mnuHelp_Click(); });
+    connect(mnuContextHelp, &QAction::triggered, this, [this] { mnuContextHelp_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(mnuWebsite, &QAction::triggered, this, [this] { mnuWebsite_Click(); });
+    connect(mnuPC, &QAction::triggered, this, [this] { mnuPC_Click(); });
+}
+
+void frmMain::setGobControlsEnabled(bool enabled)
+{
+    // The order in which the controls change is part of the design.
+    if (enabled) {
+        cmdImportZip->setEnabled(true);
+        cmdImport->setEnabled(true);
+        cmdScript->setEnabled(true);
+        cmdSaveAs->setEnabled(true);
+        lstItem->setEnabled(true);
+    } else {
+        cmdSaveAs->setEnabled(false);
+        cmdImportZip->setEnabled(false);
+        cmdImport->setEnabled(false);
+        cmdScript->setEnabled(false);
+        lstItem->setEnabled(false);
+    }
+}
+
+void frmMain::report(const Failure &failure)
+{
+    MainModule::ReportError(m_prompts, this, failure);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == picContainerHost)
+            layoutSubFiles();
+        else if (watched == previewArea->viewport())
+            picPreview->canvas().setBaseSize(previewArea->viewport()->size());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "selectionstate.h"
+
+#include <QMainWindow>
+#include <QUrl>
+
+#include <array>
+#include <vector>
+
+class Failure;
+class Opener;
+class PictureView;
+class Prompts;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QScrollBar;
+class QToolButton;
+
+// The main window: start-up and shut-down, the choice of the GOB file, browsing the catalogue
+// and previewing records, and the commands of its menus and buttons. Its controls are public,
+// as the other windows and the tests read them.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    frmMain(Prompts &prompts, Opener &opener, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    Prompts &prompts() { return m_prompts; }
+    Opener &opener() { return m_opener; }
+
+    // Start-up. False when it failed: the failure has been reported and the program must end
+    // without showing the window.
+    bool Form_Load();
+    // Shut-down: saves the settings, closes every file, deletes temp.bmp, unloads every window.
+    void Form_Unload();
+
+    // Replacing the selected record.
+    void ImportBMP(const QString &path, bool keepAlpha);
+    void ImportPNG(const QString &path);
+
+    // Handlers.
+    void cmdGOBFile_Click();
+    void mnuOpen_Click() { cmdGOBFile_Click(); }
+    void mnuExit_Click();
+    void lstItem_Click();
+    void opnSubFile_Click(int index);
+    void VScroll1_Change();
+    void cmdSaveAs_Click();
+    void mnuSaveAs_Click() { cmdSaveAs_Click(); }
+    void cmdImport_Click();
+    void mnuImport_Click() { cmdImport_Click(); }
+    void cmdImportZip_Click();
+    void mnuImportZip_Click() { cmdImportZip_Click(); }
+    void cmdScript_Click();
+    void mnuMP_Click() { cmdScript_Click(); }
+    void mnuRotate_Click(int index);
+    void mnuTransparent_Click();
+    void mnuAutoTrans_Click();
+    void picPreview_MouseUp(Qt::MouseButton button, QPoint position);
+    void mnuFp_Click();
+    void mnuJPG_Click();
+    void cmdAbout_Click();
+    void mnuAbout_Click() { cmdAbout_Click(); }
+    void mnuEXE_Click(int index);
+    void mnuHelp_Click();
+    void mnuContextHelp_Click();
+    void mnuWebsite_Click();
+    void mnuPC_Click();
+
+    // The help file set at start-up: the contents page of the help pages.
+    QUrl helpFile() const { return m_helpFile; }
+
+    // Inner height of the sub-file panel in twips (H of the scroll rule).
+    int subFileAreaTwips() const;
+
+    // Controls.
+    QLineEdit *txtGOBFile = nullptr;
+    QToolButton *cmdGOBFile = nullptr;
+    QListWidget *lstItem = nullptr;
+    QLabel *lblFileName = nullptr;
+    QCheckBox *chkBackup = nullptr;
+    QPushButton *cmdImport = nullptr;
+    QPushButton *cmdImportZip = nullptr;
+    QPushButton *cmdScript = nullptr;
+    QPushButton *cmdSaveAs = nullptr;
+    QPushButton *cmdAbout = nullptr;
+    QWidget *picContainerHost = nullptr; // the area in which picContainer moves
+    QWidget *picContainer = nullptr;
+    QLabel *Label1 = nullptr;
+    std::vector<QRadioButton *> opnSubFile; // element 0 is the hidden template
+    QScrollBar *VScroll1 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QLabel *lblWidth = nullptr;
+    QLabel *lblHeight = nullptr;
+    QLabel *lblOffset = nullptr;
+    QScrollArea *previewArea = nullptr;
+    PictureView *picPreview = nullptr;
+
+    // Menus.
+    QMenu *mnuFile = nullptr;
+    QAction *mnuOpen = nullptr;
+    QAction *mnuSaveAs = nullptr;
+    QAction *mnuImport = nullptr;
+    QAction *mnuImportZip = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuPopup = nullptr;
+    std::array<QAction *, 4> mnuRotate{};
+    QAction *mnuTransparent = nullptr;
+    QAction *mnuAutoTrans = nullptr;
+    QMenu *mnuTools = nullptr;
+    QMenu *mnuTorvane = nullptr;
+    std::vector<QAction *> mnuEXE; // element 0 "Run Torvane"; 1, 2, ... the programs found
+    QAction *mnuMP = nullptr;
+    QAction *mnuFp = nullptr;
+    QAction *mnuJPG = nullptr;
+    QMenu *mnuH = nullptr;
+    QAction *mnuHelp = nullptr;
+    QAction *mnuContextHelp = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnusep = nullptr;
+    QAction *mnuWebsite = nullptr;
+    QAction *mnuPC = nullptr;
+
+    SelectionState selection;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void setGobControlsEnabled(bool enabled);
+    void discoverPrograms();
+    void layoutSubFiles();
+    void report(const Failure &failure);
+
+    Prompts &m_prompts;
+    Opener &m_opener;
+    QUrl m_helpFile;
+    int m_shownRow = -1; // the list row whose entry the selection state holds
+    bool m_unloaded = false;
+};

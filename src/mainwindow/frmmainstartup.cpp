@@ -1,0 +1,120 @@
+// Start-up, the choice of the GOB file and shut-down of the main window.
+#include "frmmain.h"
+
+#include "records/catalogue.h"
+#include "services/apppath.h"
+#include "services/errorreport.h"
+#include "services/fileaccess.h"
+#include "services/filedialogs.h"
+#include "services/gamefolder.h"
+#include "services/helppages.h"
+#include "services/numberconversion.h"
+#include "services/openfiles.h"
+#include "services/settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+
+bool frmMain::Form_Load()
+{
+    m_helpFile = MainModule::helpPage(0);
+    try {
+        if (!QFileInfo::exists(MainModule::cataloguePath()))
+            throw Failure(FailureNumber::CatalogueMissing,
+                          Messages::catalogueMissing(
+                              FileAccess::displayPath(MainModule::AppPath())));
+
+        setWindowTitle(QStringLiteral("Torvane Kestrix  V%1.%2.%3")
+                           .arg(KESTRIX_VERSION_MAJOR)
+                           .arg(KESTRIX_VERSION_MINOR)
+                           .arg(KESTRIX_VERSION_PATCH));
+
+        txtGOBFile->setText(Settings::read(Settings::GobKey));
+
+        const QString transparent
+            = Settings::read(Settings::TransparentKey, Convert::booleanText(true));
+        try {
+            mnuAutoTrans->setChecked(Convert::toBoolean(transparent));
+        } catch (const Failure &) {
+            throw Failure(FailureNumber::TypeMismatch,
+                          Messages::badBooleanSetting(QString::fromLatin1(Settings::TransparentKey),
+                                                      transparent));
+        }
+
+        const Catalogue catalogue = Catalogue::read(MainModule::cataloguePath());
+        lstItem->addItems(catalogue.displayTexts());
+
+        if (!txtGOBFile->text().trimmed().isEmpty()) {
+            if (lstItem->count() == 0)
+                throw Failure(FailureNumber::BadCatalogue,
+                              Messages::catalogueNoEntries(
+                                  FileAccess::displayPath(MainModule::cataloguePath())));
+            lstItem->setCurrentRow(0); // selects the first entry at once
+        } else {
+            setGobControlsEnabled(false);
+            cmdGOBFile_Click();
+        }
+
+        discoverPrograms();
+        return true;
+    } catch (const Failure &failure) {
+        report(failure);
+        return false;
+    }
+}
+
+void frmMain::discoverPrograms()
+{
+    const QString folder = GameFolder::gameFolderOf(txtGOBFile->text());
+    const QDir dir(folder.isEmpty() ? QDir::rootPath() : folder);
+    // ".exe" in any letter case: game folders copied from Windows often hold ".EXE".
+    const QStringList programs = dir.entryList({QStringLiteral("*.exe")}, QDir::Files,
+                                               QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : programs) {
+        const int index = int(mnuEXE.size());
+        QAction *action = mnuTorvane->addAction(name);
+        action->setObjectName(QStringLiteral("mnuEXE%1").arg(index));
+        connect(action, &QAction::triggered, this, [this, index] { mnuEXE_Click(index); });
+        mnuEXE.push_back(action);
+    }
+}
+
+void frmMain::cmdGOBFile_Click()
+{
+    try {
+        const QString path = MainModule::ShowOpenDialog(
+            m_prompts, this, {{QStringLiteral("Torvane GOB File"), QStringLiteral("*_pc.gob")}},
+            QStringLiteral("Select the torvane GOB file"));
+        txtGOBFile->setText(path);
+        setGobControlsEnabled(true);
+    } catch (const Failure &) {
+        // A cancelled dialog or any other failure leaves everything as it was.
+    }
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    Settings::save(Settings::GobKey, txtGOBFile->text().trimmed());
+    Settings::save(Settings::TransparentKey, Convert::booleanText(mnuAutoTrans->isChecked()));
+    MainModule::CloseAllFiles();
+    FileAccess::removeIfExists(MainModule::scratchBitmapPath());
+    selection.clearEntry();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The item catalogue BmpList.txt as text: two header lines, then one entry a line. A line ends
+// at CR LF or at a lone CR; a lone LF belongs to the line. The end of the file ends the last
+// line, with or without a line ending.
+class Catalogue
+{
+public:
+    // Reads the whole file; throws a Failure naming the file when it cannot be read or holds
+    // fewer than the two header lines.
+    static Catalogue read(const QString &path);
+
+    // Splits catalogue text into lines by the rule above.
+    static QStringList splitLines(const QString &text);
+
+    // Decodes the file's bytes: UTF-8 when they are valid UTF-8, else Latin-1.
+    static QString decode(const QByteArray &bytes);
+
+    // Fields of a line: split at every ",", no quoting, blanks kept.
+    static QStringList splitFields(const QString &line);
+
+    // The 1-based line number in the file of entry k (counting from 0).
+    static int lineNumberOfEntry(int k) { return k + 3; }
+
+    const QString &path() const { return m_path; }
+    const QString &firstLine() const { return m_lines.at(0); }
+    const QString &otherItemsLine() const { return m_lines.at(1); }
+    int entryCount() const { return int(m_lines.size()) - 2; }
+
+    // The text of entry k; throws a Failure naming the line when the file has no such line.
+    const QString &entryLine(int k) const;
+
+    // The display text of every entry line, in file order; throws a Failure naming the first
+    // line whose display text cannot be taken.
+    QStringList displayTexts() const;
+
+private:
+    QString m_path;
+    QStringList m_lines;
+};
+
+// The display text of a line's fields: field 1 when field 0 begins with "$", else field 0.
+// Throws a Failure naming the line when that field is missing (an empty line).
+QString displayTextOf(const QStringList &fields, int lineNumber);

@@ -1,0 +1,43 @@
+#include "gobwriter.h"
+
+#include "imagerecord.h"
+
+#include "services/blockcopy.h"
+#include "services/fileaccess.h"
+
+GobWriter::GobWriter(const QString &gobPath)
+    : m_file(FileAccess::openForUpdate(gobPath))
+    , m_size(m_file->size())
+{
+}
+
+GobWriter::~GobWriter() = default;
+
+void GobWriter::requireRegion(qint64 start, qint64 length) const
+{
+    ImageRecord::requireInsideFile(*m_file, start + 1, start, length);
+}
+
+void GobWriter::write(qint64 start, const QByteArray &bytes)
+{
+    requireRegion(start, bytes.size());
+    FileAccess::writeAt(*m_file, start, bytes);
+}
+
+void GobWriter::copyFrom(QFile &source, qint64 sourcePos, qint64 start, qint64 length,
+                         int blockSize, const std::function<void()> &afterBlock)
+{
+    requireRegion(start, length);
+    BlockCopy::copy(source, sourcePos, *m_file, start, length, blockSize, afterBlock);
+}
+
+void GobWriter::fillZeros(qint64 start, qint64 length, int blockSize)
+{
+    requireRegion(start, length);
+    BlockCopy::fillZeros(*m_file, start, length, blockSize);
+}
+
+void GobWriter::commit()
+{
+    FileAccess::syncToDisk(*m_file);
+}

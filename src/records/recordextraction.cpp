@@ -1,0 +1,125 @@
+#include "recordextraction.h"
+
+#include "services/blockcopy.h"
+#include "services/fileaccess.h"
+
+#include <QFileInfo>
+
+namespace RecordExtraction {
+
+namespace {
+
+// Closes and deletes the previous scratch bitmap; a failure here is ignored.
+void dropScratch(const QString &scratchPath)
+{
+    MainModule::closeFilesAt(scratchPath);
+    QFile::remove(scratchPath);
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo fa(a), fb(b);
+    return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
+}
+
+// The 1024-byte colour table of the scratch bitmap from the record's red-green-blue-alpha
+// palette: blue, green, red, alpha.
+QByteArray colourTable(const QByteArray &palette)
+{
+    QByteArray table(ImageRecord::PaletteBytes, '\0');
+    for (int k = 0; k < ImageRecord::PaletteEntries; ++k) {
+        table[4 * k] = palette[4 * k + 2];
+        table[4 * k + 1] = palette[4 * k + 1];
+        table[4 * k + 2] = palette[4 * k];
+        table[4 * k + 3] = palette[4 * k + 3];
+    }
+    return table;
+}
+
+} // namespace
+
+ImageRecord::Size extractImageRecord(const QString &gobPath, qint32 catalogueOffset,
+                                     const QString &scratchPath, ImageRecord::Size *stored)
+{
+    dropScratch(scratchPath);
+    auto gob = FileAccess::openForReading(gobPath);
+    const qint64 start = ImageRecord::recordStart(catalogueOffset);
+    const ImageRecord::Size size = ImageRecord::readHeader(*gob, start, stored);
+    const QByteArray palette = FileAccess::readAt(
+        *gob, start + ImageRecord::PixelsOffset + size.pixels(), ImageRecord::PaletteBytes);
+
+    auto scratch = FileAccess::createForWriting(scratchPath);
+    FileAccess::writeAt(*scratch, 0, ImageRecord::bitmapHeader(size));
+    FileAccess::writeAt(*scratch, ImageRecord::BitmapHeaderBytes, colourTable(palette));
+    BlockCopy::copy(*gob, start + ImageRecord::PixelsOffset, *scratch,
+                    ImageRecord::BitmapPixelOffset, size.pixels(), BlockCopy::RecordBlock);
+    FileAccess::flush(*scratch);
+    MainModule::CloseAllFiles();
+    return size;
+}
+
+void extractWholeFileRecord(const QString &gobPath, qint32 catalogueOffset, qint32 areaSize,
+                            const QString &scratchPath)
+{
+    dropScratch(scratchPath);
+    auto gob = FileAccess::openForReading(gobPath);
+    const qint64 start = ImageRecord::recordStart(catalogueOffset);
+    ImageRecord::requireInsideFile(*gob, catalogueOffset, start, areaSize);
+    auto scratch = FileAccess::createForWriting(scratchPath);
+    BlockCopy::copy(*gob, start, *scratch, 0, areaSize, BlockCopy::RecordBlock);
+    FileAccess::flush(*scratch);
+    MainModule::CloseAllFiles();
+}
+
+void saveWholeFileCopy(const QString &scratchPath, const QString &target)
+{
+    if (sameFile(scratchPath, target))
+        return;
+    FileAccess::removeIfExists(target);
+    auto scratch = FileAccess::openForReading(scratchPath);
+    auto out = FileAccess::createForWriting(target);
+
+    // Scan backwards, a block at a time, for the last byte that is not zero.
+    qint64 n = 0;
+    QByteArray block(BlockCopy::RecordBlock, Qt::Uninitialized);
+    for (qint64 end = scratch->size(); end > 0 && n == 0;) {
+        const qint64 begin = qMax<qint64>(0, end - BlockCopy::RecordBlock);
+        FileAccess::readAt(*scratch, begin, block.data(), end - begin);
+        for (qint64 i = end - begin - 1; i >= 0; --i) {
+            if (block[i] != '\0') {
+                n = begin + i + 1;
+                break;
+            }
+        }
+        end = begin;
+    }
+    BlockCopy::copy(*scratch, 0, *out, 0, n, BlockCopy::RecordBlock);
+    FileAccess::flush(*out);
+    MainModule::CloseAllFiles();
+}
+
+void saveBitmapCopy(const QString &scratchPath, const QString &target)
+{
+    if (sameFile(scratchPath, target))
+        return;
+    auto scratch = FileAccess::openForReading(scratchPath);
+    FileAccess::removeIfExists(target);
+    auto out = FileAccess::createForWriting(target);
+    BlockCopy::copy(*scratch, 0, *out, 0, scratch->size(), BlockCopy::RecordBlock);
+    FileAccess::flush(*out);
+    MainModule::CloseAllFiles();
+}
+
+QString bitmapTarget(const QString &chosenPath)
+{
+    return chosenPath.right(4) == QStringLiteral(".bmp") ? chosenPath
+                                                         : chosenPath + QStringLiteral(".bmp");
+}
+
+QString wholeFileTarget(const QString &chosenPath, const QString &typeName)
+{
+    const QString t = typeName.toLower();
+    return chosenPath.right(3) == t ? chosenPath : chosenPath + u'.' + t;
+}
+
+} // namespace RecordExtraction

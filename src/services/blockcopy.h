@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFile>
+
+#include <functional>
+
+// The program's one block copy: length bytes from source at sourcePos to target at targetPos,
+// through one buffer of blockSize bytes, whole blocks first, then one block of the remainder.
+// Records are copied in 2048-byte blocks, packages in 4096-byte blocks. afterBlock, when given,
+// runs after each block is written.
+namespace BlockCopy {
+
+constexpr int RecordBlock = 2048;
+constexpr int PackageBlock = 4096;
+
+void copy(QFile &source, qint64 sourcePos, QFile &target, qint64 targetPos, qint64 length,
+          int blockSize, const std::function<void()> &afterBlock = {});
+
+// Writes length zero bytes at targetPos in blocks of blockSize.
+void fillZeros(QFile &target, qint64 targetPos, qint64 length, int blockSize);
+
+} // namespace BlockCopy

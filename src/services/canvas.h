@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+#include <functional>
+
+// The drawing surface of a picture view, in device pixels with the origin at the top-left
+// corner: clear erases it to the background colour, refresh asks the owner to repaint. A
+// growing canvas (the main preview) widens to hold whatever is drawn beyond its base size and
+// returns to its base size when cleared.
+class Canvas
+{
+public:
+    explicit Canvas(QSize size = QSize(1, 1), QColor background = QColor(Qt::white));
+
+    QSize size() const { return m_image.size(); }
+    QColor background() const { return m_background; }
+    const QImage &image() const { return m_image; }
+    QRgb pixel(int x, int y) const { return m_image.pixel(x, y); }
+
+    void setBackground(QColor colour);
+    // The view's own size; a canvas that does not grow keeps exactly this size.
+    void setBaseSize(QSize size);
+    void setGrowing(bool growing) { m_growing = growing; }
+
+    void clear();
+    // Grows a growing canvas so that rect fits (new area in the background colour).
+    void reserve(const QRect &rect);
+    QImage &surface() { return m_image; }
+    void refresh();
+
+    // Called by refresh() and whenever the size changes.
+    std::function<void()> changed;
+
+private:
+    QImage m_image;
+    QSize m_baseSize;
+    QColor m_background;
+    bool m_growing = false;
+};

@@ -1,0 +1,124 @@
+#include "fileaccess.h"
+
+#include "failure.h"
+#include "messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace FileAccess {
+
+namespace {
+
+Failure ioFailure(const QFile &file, const QString &action)
+{
+    const int number = file.exists() ? FailureNumber::FileAccess : FailureNumber::FileNotFound;
+    return Failure(number, Messages::fileFailure(action, displayPath(file.fileName()),
+                                                 file.errorString()));
+}
+
+std::unique_ptr<TrackedFile> open(const QString &path, QIODevice::OpenMode mode,
+                                  const QString &action)
+{
+    auto file = std::make_unique<TrackedFile>(path);
+    if (!file->open(mode))
+        throw ioFailure(*file, action);
+    return file;
+}
+
+} // namespace
+
+QString displayPath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+std::unique_ptr<TrackedFile> openForReading(const QString &path)
+{
+    return open(path, QIODevice::ReadOnly, QStringLiteral("open"));
+}
+
+std::unique_ptr<TrackedFile> createForWriting(const QString &path)
+{
+    return open(path, QIODevice::WriteOnly | QIODevice::Truncate, QStringLiteral("create"));
+}
+
+std::unique_ptr<TrackedFile> openForUpdate(const QString &path)
+{
+    return open(path, QIODevice::ReadWrite | QIODevice::ExistingOnly,
+                QStringLiteral("open for writing"));
+}
+
+qint64 readUpTo(QFile &file, qint64 position, char *data, qint64 length)
+{
+    if (!file.isOpen() || !file.seek(position))
+        throw ioFailure(file, QStringLiteral("read"));
+    qint64 done = 0;
+    while (done < length) {
+        const qint64 got = file.read(data + done, length - done);
+        if (got < 0)
+            throw ioFailure(file, QStringLiteral("read"));
+        if (got == 0)
+            break;
+        done += got;
+    }
+    return done;
+}
+
+void readAt(QFile &file, qint64 position, char *data, qint64 length)
+{
+    if (readUpTo(file, position, data, length) != length)
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::unexpectedEnd(displayPath(file.fileName()), position, length));
+}
+
+QByteArray readAt(QFile &file, qint64 position, qint64 length)
+{
+    QByteArray data(length, Qt::Uninitialized);
+    readAt(file, position, data.data(), length);
+    return data;
+}
+
+void writeAt(QFile &file, qint64 position, const char *data, qint64 length)
+{
+    if (!file.isOpen() || !file.seek(position) || file.write(data, length) != length)
+        throw ioFailure(file, QStringLiteral("write"));
+}
+
+void writeAt(QFile &file, qint64 position, const QByteArray &data)
+{
+    writeAt(file, position, data.constData(), data.size());
+}
+
+void flush(QFile &file)
+{
+    if (!file.flush())
+        throw ioFailure(file, QStringLiteral("write"));
+}
+
+void syncToDisk(QFile &file)
+{
+    flush(file);
+#ifdef Q_OS_WIN
+    const int rc = _commit(file.handle());
+#else
+    const int rc = ::fsync(file.handle());
+#endif
+    if (rc != 0)
+        throw ioFailure(file, QStringLiteral("write"));
+}
+
+bool removeIfExists(const QString &path)
+{
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return true;
+    return QFile::remove(path);
+}
+
+} // namespace FileAccess

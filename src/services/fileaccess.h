@@ -1,0 +1,43 @@
+#pragma once
+
+#include "openfiles.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+// Opening files and reading or writing at byte positions. Every routine throws a Failure whose
+// description names the file and gives the platform's reason.
+namespace FileAccess {
+
+std::unique_ptr<TrackedFile> openForReading(const QString &path);
+
+// Creates the file, or empties it when it exists.
+std::unique_ptr<TrackedFile> createForWriting(const QString &path);
+
+// Opens an existing file for reading and writing; never creates one.
+std::unique_ptr<TrackedFile> openForUpdate(const QString &path);
+
+// Exactly length bytes at position; a short read is a failure.
+void readAt(QFile &file, qint64 position, char *data, qint64 length);
+QByteArray readAt(QFile &file, qint64 position, qint64 length);
+
+// Reads up to length bytes; returns how many were read (fewer at the end of the file).
+qint64 readUpTo(QFile &file, qint64 position, char *data, qint64 length);
+
+void writeAt(QFile &file, qint64 position, const char *data, qint64 length);
+void writeAt(QFile &file, qint64 position, const QByteArray &data);
+
+// Hands Qt's buffer to the system; a failure (a full disk) throws.
+void flush(QFile &file);
+
+// Flushes Qt's buffer and asks the system to put the file's data on the disk.
+void syncToDisk(QFile &file);
+
+// Removes a file if it exists; true when no file is left at the path.
+bool removeIfExists(const QString &path);
+
+QString displayPath(const QString &path);
+
+} // namespace FileAccess

@@ -1,0 +1,54 @@
+#include "filedialogs.h"
+
+#include "failure.h"
+#include "settings.h"
+
+namespace MainModule {
+
+namespace {
+
+QString acceptedPath(Prompts &prompts, QWidget *owner, const std::optional<QString> &answer)
+{
+    if (!answer || answer->isEmpty())
+        throw Failure::cancelled();
+    if (answer->size() > MaxDialogPath) {
+        // The dialog's path field holds 254 characters; a longer path is refused, not cut.
+        prompts.critical(owner, Messages::pathTooLong(*answer));
+        throw Failure::cancelled();
+    }
+    RememberFolder(*answer);
+    return *answer;
+}
+
+} // namespace
+
+QString saveDialogTitle()
+{
+    return QStringLiteral("Select where you want to save");
+}
+
+QString ShowOpenDialog(Prompts &prompts, QWidget *owner, const QList<FileFilter> &filters,
+                       const QString &title)
+{
+    const QString start = Settings::read(Settings::InitDirKey);
+    return acceptedPath(prompts, owner, prompts.openFile(owner, title, filters, start));
+}
+
+QString ShowSaveDialog(Prompts &prompts, QWidget *owner, const QList<FileFilter> &filters)
+{
+    const QString start = Settings::read(Settings::InitDirKey);
+    return acceptedPath(prompts, owner,
+                        prompts.saveFile(owner, saveDialogTitle(), filters, start));
+}
+
+void RememberFolder(const QString &path)
+{
+    for (int i = path.size() - 1; i >= 0; --i) {
+        if (path[i] == u'/' || path[i] == u'\\') {
+            Settings::save(Settings::InitDirKey, path.left(i + 1));
+            return;
+        }
+    }
+}
+
+} // namespace MainModule

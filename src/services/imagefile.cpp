@@ -1,0 +1,99 @@
+#include "imagefile.h"
+
+#include "littleendian.h"
+#include "pixelformat.h"
+
+#include <QFile>
+#include <QImageReader>
+
+#include <limits>
+
+namespace ImageFile {
+
+namespace {
+
+constexpr qint64 HeadBytes = 64 * 1024;
+constexpr qint64 MaxPixels = 16384LL * 16384LL;
+
+// An unpadded 8-bit bitmap: uncompressed, 8 bits per pixel, and exactly pixel offset + w x |h|
+// bytes long while its width is no multiple of 4.
+std::optional<QImage> readUnpadded8Bit(QFile &file, const QByteArray &h)
+{
+    if (h.size() < 54 || !h.startsWith("BM"))
+        return std::nullopt;
+    const char *d = h.constData();
+    const qint32 pixelOffset = LittleEndian::int32At(d + 10);
+    const qint32 headerSize = LittleEndian::int32At(d + 14);
+    const qint32 w = LittleEndian::int32At(d + 18);
+    const qint32 signedHeight = LittleEndian::int32At(d + 22);
+    const quint16 bits = LittleEndian::uint16At(d + 28);
+    const qint32 compression = LittleEndian::int32At(d + 30);
+    const qint32 coloursUsed = LittleEndian::int32At(d + 46);
+    if (bits != 8 || compression != 0 || w <= 0 || w % 4 == 0 || signedHeight == 0
+        || signedHeight == std::numeric_limits<qint32>::min())
+        return std::nullopt;
+    const qint64 rows = qAbs(qint64(signedHeight));
+    if (qint64(w) * rows > MaxPixels || pixelOffset < 54
+        || file.size() != qint64(pixelOffset) + qint64(w) * rows)
+        return std::nullopt;
+
+    const qint64 tableStart = 14 + qMax(40, headerSize);
+    const int count = coloursUsed > 0 && coloursUsed < 256 ? coloursUsed : 256;
+    QList<QRgb> colours(256, qRgb(0, 0, 0));
+    if (!file.seek(tableStart))
+        return std::nullopt;
+    const QByteArray table = file.read(qMin<qint64>(4 * count, pixelOffset - tableStart));
+    for (int i = 0; i < table.size() / 4; ++i)
+        colours[i] = qRgb(quint8(table[4 * i + 2]), quint8(table[4 * i + 1]), quint8(table[4 * i]));
+
+    QImage image(w, int(rows), QImage::Format_Indexed8);
+    if (image.isNull())
+        return std::nullopt;
+    image.setColorTable(colours);
+    if (!file.seek(pixelOffset))
+        return std::nullopt;
+    for (qint64 r = 0; r < rows; ++r) {
+        // A positive height stores the bottom row first.
+        const int y = signedHeight > 0 ? int(rows - 1 - r) : int(r);
+        if (file.read(reinterpret_cast<char *>(image.scanLine(y)), w) != w)
+            return std::nullopt;
+    }
+    return image;
+}
+
+} // namespace
+
+QByteArray head(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.read(HeadBytes);
+}
+
+std::optional<Loaded> load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray h = file.read(HeadBytes);
+
+    Loaded loaded;
+    if (std::optional<QImage> own = readUnpadded8Bit(file, h)) {
+        loaded.image = *own;
+        loaded.pixelFormat = PixelFormat::Indexed8;
+        return loaded;
+    }
+
+    file.seek(0);
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
+    if (!reader.read(&loaded.image) || loaded.image.isNull())
+        return std::nullopt;
+    loaded.pixelFormat = PixelFormat::fromHeader(h).value_or(
+        PixelFormat::fromImage(loaded.image, format));
+    return loaded;
+}
+
+} // namespace ImageFile

@@ -1,0 +1,148 @@
+#include "imaging.h"
+
+#include "apppath.h"
+#include "failure.h"
+#include "imagefile.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <QTransform>
+
+namespace MainModule {
+
+namespace {
+
+bool imagingAvailable = true;
+
+void applyEmptyNameRule(QString &fileName)
+{
+    if (fileName.isEmpty())
+        fileName = scratchBitmapPath();
+}
+
+// The colour table as plain bytes from byte 54: 256 ARGB entries; entries beyond the end of a
+// short file keep the picture's own colours.
+QList<QRgb> transparentColours(const QString &path, const QImage &image)
+{
+    QList<QRgb> colours(256, qRgb(0, 0, 0));
+    const QList<QRgb> own = image.colorTable();
+    for (int i = 0; i < 256 && i < own.size(); ++i)
+        colours[i] = own[i];
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.seek(54)) {
+        const QByteArray table = file.read(1024);
+        for (int i = 0; i < table.size() / 4; ++i) {
+            const auto *e = reinterpret_cast<const unsigned char *>(table.constData() + 4 * i);
+            const quint32 toolkit = quint32(e[2]) | quint32(e[1]) << 8 | quint32(e[0]) << 16;
+            colours[i] = QRgb(quint32(ColorToARGB(toolkit, e[3])));
+        }
+    }
+    return colours;
+}
+
+void drawScaled(Canvas &view, const QImage &image, const QRect &target)
+{
+    view.reserve(target);
+    QPainter painter(&view.surface());
+    painter.drawImage(target, image);
+}
+
+} // namespace
+
+void setImagingAvailable(bool available)
+{
+    imagingAvailable = available;
+}
+
+void StartImaging(ImagingSession &session)
+{
+    static const bool codecsPresent = [] {
+        const QList<QByteArray> formats = QImageReader::supportedImageFormats();
+        return formats.contains("bmp") && formats.contains("png");
+    }();
+    if (!imagingAvailable || !codecsPresent)
+        throw Failure(FailureNumber::TooLong, QStringLiteral("Cannot load file"),
+                      QStringLiteral("GDI+"));
+    session.started = true;
+}
+
+void EndImaging(ImagingSession &session)
+{
+    session.started = false;
+}
+
+QImage rotateFlipped(const QImage &image, qint32 code)
+{
+    const int turn = (code & 3) * 90;
+    QImage result = turn == 0 ? image : image.transformed(QTransform().rotate(turn));
+    if (code & 4)
+        result = result.mirrored(true, false);
+    return result;
+}
+
+void DrawImageFile(Canvas &view, bool fixedSize, qint32 rotateFlip, qint32 &width,
+                   qint32 &height, QString &fileName)
+{
+    ImagingSession session;
+    StartImaging(session);
+    view.clear();
+    applyEmptyNameRule(fileName);
+    if (std::optional<ImageFile::Loaded> loaded = ImageFile::load(fileName)) {
+        if (!fixedSize) {
+            width = loaded->image.width();
+            height = loaded->image.height();
+        }
+        const QImage turned = rotateFlipped(loaded->image, rotateFlip);
+        const QRect target = rotateFlip % 2 == 0 ? QRect(0, 0, width, height)
+                                                 : QRect(0, 0, height, width);
+        drawScaled(view, turned, target);
+    }
+    view.refresh();
+    EndImaging(session);
+}
+
+void DrawTransparentBitmap(Canvas &view, bool fixedSize, qint32 width, qint32 height,
+                           QString &fileName)
+{
+    ImagingSession session;
+    StartImaging(session);
+    view.clear();
+    applyEmptyNameRule(fileName);
+    if (std::optional<ImageFile::Loaded> loaded = ImageFile::load(fileName)) {
+        QImage image = loaded->image;
+        if (!fixedSize) {
+            width = image.width();
+            height = image.height();
+        }
+        // Only a picture with a palette takes the colour table's alpha.
+        if (image.format() == QImage::Format_Indexed8)
+            image.setColorTable(transparentColours(fileName, image));
+        drawScaled(view, rotateFlipped(image, Rotate180FlipX), QRect(0, 0, width, height));
+    }
+    view.refresh();
+    EndImaging(session);
+}
+
+void GetImageInfo(qint32 &width, qint32 &height, qint32 &pixelFormat, QString &fileName)
+{
+    ImagingSession session;
+    StartImaging(session);
+    applyEmptyNameRule(fileName);
+    if (std::optional<ImageFile::Loaded> loaded = ImageFile::load(fileName)) {
+        width = loaded->image.width();
+        height = loaded->image.height();
+        pixelFormat = loaded->pixelFormat;
+    }
+    EndImaging(session);
+}
+
+qint32 ColorToARGB(quint32 colour, qint32 alpha)
+{
+    const quint32 red = colour & 0xFF;
+    const quint32 green = (colour & 0xFF00) >> 8;
+    const quint32 blue = (colour >> 16) & 0xFF;
+    return qint32(quint32(alpha & 0xFF) << 24 | red << 16 | green << 8 | blue);
+}
+
+} // namespace MainModule

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+// Every text that the program shows to the user, in one place. The quoted texts of the program
+// are kept exactly as they have always read, misspellings included, because users know them.
+namespace Messages {
+
+// Title of every message box unless a caller gives its own.
+QString defaultTitle();
+
+// --- files ---
+QString fileFailure(const QString &action, const QString &path, const QString &reason);
+QString unexpectedEnd(const QString &path, qint64 position, qint64 length);
+QString pathTooLong(const QString &path);
+
+// --- catalogue ---
+QString catalogueMissing(const QString &folder);
+QString badBooleanSetting(const QString &key, const QString &value);
+QString catalogueNoEntries(const QString &path);
+QString catalogueTooShort(const QString &path);
+QString catalogueLineMissing(int lineNumber);
+QString catalogueLineEmpty(int lineNumber);
+QString catalogueNoDescription(int lineNumber);
+QString catalogueBadCount(int lineNumber, const QString &value);
+QString catalogueTooFewFields(int lineNumber, int count, int needed, int found);
+QString catalogueBadOffset(int lineNumber, int subFile, const QString &value);
+QString catalogueBadSize(int lineNumber, int subFile, const QString &value);
+
+// --- records ---
+QString recordBadSize(qint64 offset, qint32 width, qint32 height);
+QString recordOutsideFile(const QString &gobPath, qint64 offset, qint64 end, qint64 fileSize);
+QString selectGobFile(); // "Please select torvane_pc.gob file"
+
+// --- importing into a record ---
+QString widthNotSame(const QString &path);
+QString heightNotSame(const QString &path);
+QString not256Colours(const QString &path);
+QString importedSuccessfully(); // "Imported Successfully"
+QString fileSizeTooLong();      // "File size is too long"
+QString imageTypeNotSame();     // "Image type are not same"
+
+// --- palette editor ---
+QString notA256ColourBitmap(const QString &path);
+QString numberNotBetween();     // "Number is not between 0-255"
+QString done();                 // "Done"
+QString typeTransparency();     // "Type transparency value 255 - 0"
+
+// --- packages ---
+QString successfullyDone();     // "Sucessfully done"
+QString zipError(int result);   // "2 error"
+QString notKxZip();             // "Its not a KX Zip file"
+QString importedSucessfully(int moveResult); // "Imported Sucessfully" CR LF result
+QString zipComment();
+
+} // namespace Messages

@@ -1,0 +1,133 @@
+#include "numberconversion.h"
+
+#include "failure.h"
+
+#include <cmath>
+#include <limits>
+
+namespace Convert {
+
+namespace {
+
+Failure typeMismatch()
+{
+    return Failure(FailureNumber::TypeMismatch, QStringLiteral("Type mismatch"));
+}
+
+Failure overflow()
+{
+    return Failure(FailureNumber::Overflow, QStringLiteral("Overflow"));
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Accepts [sign] digits [. digits] [e|E [sign] digits], with at least one digit in the mantissa.
+bool isNumberText(const QString &s)
+{
+    int i = 0;
+    const int n = s.size();
+    if (i < n && (s[i] == u'+' || s[i] == u'-'))
+        ++i;
+    int mantissaDigits = 0;
+    while (i < n && isDigit(s[i])) {
+        ++i;
+        ++mantissaDigits;
+    }
+    if (i < n && s[i] == u'.') {
+        ++i;
+        while (i < n && isDigit(s[i])) {
+            ++i;
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+        ++i;
+        if (i < n && (s[i] == u'+' || s[i] == u'-'))
+            ++i;
+        int exponentDigits = 0;
+        while (i < n && isDigit(s[i])) {
+            ++i;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return false;
+    }
+    return i == n;
+}
+
+double roundHalfEven(double value)
+{
+    const double floor = std::floor(value);
+    const double diff = value - floor;
+    if (diff > 0.5)
+        return floor + 1;
+    if (diff < 0.5)
+        return floor;
+    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+}
+
+template<typename T>
+T roundToRange(double value)
+{
+    const double rounded = roundHalfEven(value);
+    if (!std::isfinite(rounded) || rounded < double(std::numeric_limits<T>::min())
+        || rounded > double(std::numeric_limits<T>::max()))
+        throw overflow();
+    return static_cast<T>(rounded);
+}
+
+} // namespace
+
+double toNumber(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (!isNumberText(trimmed))
+        throw typeMismatch();
+    bool ok = false;
+    const double value = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        throw overflow();
+    return value;
+}
+
+qint16 toInt16(const QString &text)
+{
+    return roundToRange<qint16>(toNumber(text));
+}
+
+qint32 toInt32(const QString &text)
+{
+    return roundToRange<qint32>(toNumber(text));
+}
+
+quint8 toByte(const QString &text)
+{
+    return roundToRange<quint8>(toNumber(text));
+}
+
+qint32 roundToInt32(double value)
+{
+    return roundToRange<qint32>(value);
+}
+
+bool toBoolean(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    return toNumber(trimmed) != 0;
+}
+
+QString booleanText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+} // namespace Convert

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Text-to-number conversion used everywhere a number is read from text: surrounding blanks are
+// ignored, a fraction is rounded to a whole number with halves going to the even neighbour, a
+// text that is no number is failure 13 "Type mismatch", a value out of range failure 6 "Overflow".
+namespace Convert {
+
+// The value of a decimal number text (sign, digits, optional fraction and exponent).
+double toNumber(const QString &text);
+
+qint16 toInt16(const QString &text);
+qint32 toInt32(const QString &text);
+quint8 toByte(const QString &text);
+
+// "True" and "False" in any letter case, or a number: 0 is false, any other number true.
+bool toBoolean(const QString &text);
+
+// Rounds to the nearest whole number, halves to the even neighbour; failure 6 outside 32 bits.
+qint32 roundToInt32(double value);
+
+// The text of a Boolean as the settings store keeps it.
+QString booleanText(bool value);
+
+} // namespace Convert

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The per-user settings store: application "Torvane", section "Optora", text values.
+namespace Settings {
+
+// Keys of the values the program keeps.
+inline constexpr char GobKey[] = "GOB";
+inline constexpr char TransparentKey[] = "Transparent";
+inline constexpr char InitDirKey[] = "InitDir";
+inline constexpr char WidthKey[] = "W";
+inline constexpr char HeightKey[] = "H";
+
+QString read(const char *key, const QString &defaultValue = QString());
+void save(const char *key, const QString &value);
+
+} // namespace Settings
