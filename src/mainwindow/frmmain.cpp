@@ -161,17 +161,17 @@ void frmMain::createMenus()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuOpen = item(mnuFile, "mnuOpen", QStringLiteral("&Open"), QKeySequence(tr("Ctrl+O")));
     mnuSaveAs = item(mnuFile, "mnuSaveAs", QStringLiteral("&Save As"), QKeySequence(tr("Ctrl+S")));
-    mnuImport
-        = item(mnuFile, "mnuImport", QStringLiteral("&Import File"), QKeySequence(tr("Ctrl+I")));
-    mnuImportZip
-        = item(mnuFile, "mnuImportZip", QStringLiteral("Import &Zip"), QKeySequence(tr("Ctrl+Z")));
+    mnuImport =
+        item(mnuFile, "mnuImport", QStringLiteral("&Import File"), QKeySequence(tr("Ctrl+I")));
+    mnuImportZip =
+        item(mnuFile, "mnuImportZip", QStringLiteral("Import &Zip"), QKeySequence(tr("Ctrl+Z")));
     mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"), QKeySequence(tr("Ctrl+Q")));
 
     mnuPopup = menuBar()->addMenu(QStringLiteral("&View"));
     mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
-    const QString rotations[4] = {QStringLiteral("Rotate &None"), QStringLiteral("Rotate 90 Degree"),
-                                  QStringLiteral("Rotate &180 Degree"),
-                                  QStringLiteral("Rotate &270 Degree")};
+    const QString rotations[4] = {
+        QStringLiteral("Rotate &None"), QStringLiteral("Rotate 90 Degree"),
+        QStringLiteral("Rotate &180 Degree"), QStringLiteral("Rotate &270 Degree")};
     for (int r = 0; r < 4; ++r) {
         mnuRotate[r] = item(mnuPopup, "mnuRotate", rotations[r]);
         mnuRotate[r]->setObjectName(QStringLiteral("mnuRotate%1").arg(r));

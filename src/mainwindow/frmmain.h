@@ -115,7 +115,7 @@ public:
     QAction *mnuImportZip = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuPopup = nullptr;
-    std::array<QAction *, 4> mnuRotate{};
+    std::array<QAction *, 4> mnuRotate {};
     QAction *mnuTransparent = nullptr;
     QAction *mnuAutoTrans = nullptr;
     QMenu *mnuTools = nullptr;

@@ -2,8 +2,8 @@
 #include "frmmain.h"
 
 // TODO: the import command, the replace confirmation and the bitmap and PNG imports.
-void frmMain::cmdImport_Click() {}
+void frmMain::cmdImport_Click() { }
 
-void frmMain::ImportBMP(const QString &, bool) {}
+void frmMain::ImportBMP(const QString &, bool) { }
 
-void frmMain::ImportPNG(const QString &) {}
+void frmMain::ImportPNG(const QString &) { }

@@ -2,6 +2,6 @@
 #include "frmmain.h"
 
 // TODO: open the package window modally; import a package through it.
-void frmMain::cmdScript_Click() {}
+void frmMain::cmdScript_Click() { }
 
-void frmMain::cmdImportZip_Click() {}
+void frmMain::cmdImportZip_Click() { }

@@ -106,7 +106,7 @@ void frmMain::opnSubFile_Click(int index)
         }
         mnuRotate_Click(0);
     } else {
-        ImageRecord::Size stored{selection.width, selection.height};
+        ImageRecord::Size stored {selection.width, selection.height};
         try {
             RecordExtraction::extractImageRecord(gob, selection.offset, scratch, &stored);
         } catch (const Failure &failure) {

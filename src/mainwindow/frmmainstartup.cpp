@@ -25,9 +25,9 @@ bool frmMain::Form_Load()
     m_helpFile = MainModule::helpPage(0);
     try {
         if (!QFileInfo::exists(MainModule::cataloguePath()))
-            throw Failure(FailureNumber::CatalogueMissing,
-                          Messages::catalogueMissing(
-                              FileAccess::displayPath(MainModule::AppPath())));
+            throw Failure(
+                FailureNumber::CatalogueMissing,
+                Messages::catalogueMissing(FileAccess::displayPath(MainModule::AppPath())));
 
         setWindowTitle(QStringLiteral("Torvane Kestrix  V%1.%2.%3")
                            .arg(KESTRIX_VERSION_MAJOR)
@@ -36,8 +36,8 @@ bool frmMain::Form_Load()
 
         txtGOBFile->setText(Settings::read(Settings::GobKey));
 
-        const QString transparent
-            = Settings::read(Settings::TransparentKey, Convert::booleanText(true));
+        const QString transparent =
+            Settings::read(Settings::TransparentKey, Convert::booleanText(true));
         try {
             mnuAutoTrans->setChecked(Convert::toBoolean(transparent));
         } catch (const Failure &) {
@@ -73,8 +73,8 @@ void frmMain::discoverPrograms()
     const QString folder = GameFolder::gameFolderOf(txtGOBFile->text());
     const QDir dir(folder.isEmpty() ? QDir::rootPath() : folder);
     // ".exe" in any letter case: game folders copied from Windows often hold ".EXE".
-    const QStringList programs = dir.entryList({QStringLiteral("*.exe")}, QDir::Files,
-                                               QDir::Name | QDir::IgnoreCase);
+    const QStringList programs =
+        dir.entryList({QStringLiteral("*.exe")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : programs) {
         const int index = int(mnuEXE.size());
         QAction *action = mnuTorvane->addAction(name);

@@ -2,6 +2,6 @@
 #include "frmmain.h"
 
 // TODO: show the palette editor modeless and the converter modally.
-void frmMain::mnuFp_Click() {}
+void frmMain::mnuFp_Click() { }
 
-void frmMain::mnuJPG_Click() {}
+void frmMain::mnuJPG_Click() { }

@@ -17,8 +17,7 @@ namespace {
 constexpr qint32 ImageRecordCodes[4] = {MainModule::Rotate180FlipX, MainModule::Rotate90FlipX,
                                         MainModule::RotateNoneFlipX, MainModule::Rotate270FlipX};
 constexpr qint32 WholeFileCodes[4] = {MainModule::RotateNoneFlipNone, MainModule::Rotate90FlipNone,
-                                      MainModule::Rotate180FlipNone,
-                                      MainModule::Rotate270FlipNone};
+                                      MainModule::Rotate180FlipNone, MainModule::Rotate270FlipNone};
 
 } // namespace
 

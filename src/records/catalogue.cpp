@@ -12,8 +12,8 @@ Catalogue Catalogue::read(const QString &path)
     const QByteArray bytes = file->readAll();
     if (file->error() != QFileDevice::NoError)
         throw Failure(FailureNumber::FileAccess,
-                      Messages::fileFailure(QStringLiteral("read"),
-                                            FileAccess::displayPath(path), file->errorString()));
+                      Messages::fileFailure(QStringLiteral("read"), FileAccess::displayPath(path),
+                                            file->errorString()));
     file->close();
 
     Catalogue catalogue;

@@ -43,8 +43,8 @@ CatalogueEntry CatalogueEntry::parse(const QStringList &fields, int lineNumber)
         throw badLine(Messages::catalogueBadCount(lineNumber, countText));
     const int needed = stride + stride * count;
     if (fields.size() < needed)
-        throw badLine(Messages::catalogueTooFewFields(lineNumber, count, needed,
-                                                      int(fields.size())));
+        throw badLine(
+            Messages::catalogueTooFewFields(lineNumber, count, needed, int(fields.size())));
 
     for (int i = 1; i <= count; ++i) {
         SubFile sub;

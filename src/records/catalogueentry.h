@@ -7,8 +7,8 @@
 // One sub file of a catalogue entry.
 struct SubFile
 {
-    qint32 offset = 0;   // catalogue offset O; the record starts at 0-based GOB byte O - 1
-    QString caption;     // caption of its option button
+    qint32 offset = 0; // catalogue offset O; the record starts at 0-based GOB byte O - 1
+    QString caption; // caption of its option button
     qint32 areaSize = 0; // bytes of a whole-file record's area (kilobytes x 1024); 0 for bitmaps
 };
 

@@ -22,7 +22,7 @@ Size readHeader(QFile &gob, qint64 start, Size *stored)
     requireInsideFile(gob, catalogueOffset, start, PixelsOffset);
     char bytes[8];
     FileAccess::readAt(gob, start + WidthOffset, bytes, 8);
-    Size size{LittleEndian::int32At(bytes), LittleEndian::int32At(bytes + 4)};
+    Size size {LittleEndian::int32At(bytes), LittleEndian::int32At(bytes + 4)};
     if (stored)
         *stored = size;
     if (size.width < 1 || size.height < 1 || size.pixels() > MaxPixels)

@@ -20,6 +20,6 @@ QList<OtherItem> parseOtherItems(const QString &line)
     const QStringList fields = Catalogue::splitFields(line);
     QList<OtherItem> items;
     for (qsizetype i = 0; i + 2 < fields.size(); i += 3)
-        items << OtherItem{fields.at(i), fields.at(i + 1), fields.at(i + 2)};
+        items << OtherItem {fields.at(i), fields.at(i + 1), fields.at(i + 2)};
     return items;
 }

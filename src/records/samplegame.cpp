@@ -41,14 +41,14 @@ struct Rgba
     int r, g, b, a;
 };
 
-using Palette = std::vector<Rgba>;                  // 256 entries
-using PixelFn = std::function<int(int x, int y)>;   // index at picture (x, y), y from the top
+using Palette = std::vector<Rgba>; // 256 entries
+using PixelFn = std::function<int(int x, int y)>; // index at picture (x, y), y from the top
 
 // 5 x 7 digits, a row a byte, bit 4 the leftmost column.
 const quint8 Digits[10][7] = {
-    {14, 17, 19, 21, 25, 17, 14}, {4, 12, 4, 4, 4, 4, 14},    {14, 17, 1, 2, 4, 8, 31},
-    {31, 2, 4, 2, 1, 17, 14},     {2, 6, 10, 18, 31, 2, 2},   {31, 16, 30, 1, 1, 17, 14},
-    {6, 8, 16, 30, 17, 17, 14},   {31, 1, 2, 4, 8, 8, 8},     {14, 17, 17, 14, 17, 17, 14},
+    {14, 17, 19, 21, 25, 17, 14}, {4, 12, 4, 4, 4, 4, 14},  {14, 17, 1, 2, 4, 8, 31},
+    {31, 2, 4, 2, 1, 17, 14},     {2, 6, 10, 18, 31, 2, 2}, {31, 16, 30, 1, 1, 17, 14},
+    {6, 8, 16, 30, 17, 17, 14},   {31, 1, 2, 4, 8, 8, 8},   {14, 17, 17, 14, 17, 17, 14},
     {14, 17, 17, 15, 1, 2, 12},
 };
 
@@ -185,8 +185,8 @@ Paths write(const QString &dir)
     QStringList lines;
     lines << QStringLiteral("//Kestrix sample catalogue for a generated torvane_pc.gob");
 
-    const Rgba red{200, 30, 40, 255}, white{245, 245, 245, 255}, navy{20, 30, 90, 255},
-        green{30, 140, 60, 255}, gold{230, 180, 30, 255}, black{10, 10, 10, 255};
+    const Rgba red {200, 30, 40, 255}, white {245, 245, 245, 255}, navy {20, 30, 90, 255},
+        green {30, 140, 60, 255}, gold {230, 180, 30, 255}, black {10, 10, 10, 255};
 
     // Kits/Home: six 64 x 64 parts in the team's red and white.
     {
@@ -204,8 +204,7 @@ Paths write(const QString &dir)
              }},
             {QStringLiteral("Number"),
              [](int x, int y) { return digitPixel(7, x, y, 14, 4, 8) ? 1 : 255; }},
-            {QStringLiteral("Sponsor"),
-             [](int x, int y) { return (x + y) % 16 < 8 ? 128 : 255; }},
+            {QStringLiteral("Sponsor"), [](int x, int y) { return (x + y) % 16 < 8 ? 128 : 255; }},
         };
         QString line = QStringLiteral("Kits/Home,%1").arg(parts.size());
         for (const auto &[caption, fn] : parts)
@@ -254,7 +253,7 @@ Paths write(const QString &dir)
             glass[i] = {40, 120, 220, i};
         lines << QStringLiteral("Scoreboard glass,2,%1,Glass left,%2,Glass right")
                      .arg(gob.place(imageRecord(
-                              filler, 128, 64, [](int x, int) { return x * 2; }, glass)))
+                         filler, 128, 64, [](int x, int) { return x * 2; }, glass)))
                      .arg(gob.place(imageRecord(
                          filler, 128, 64, [](int x, int) { return 255 - x * 2; }, glass)));
     }
@@ -269,7 +268,7 @@ Paths write(const QString &dir)
                              return 255;
                          return (y / 64) % 2 ? 60 : 90;
                      },
-                     ramp(Rgba{10, 60, 10, 255}, white, 255))));
+                     ramp(Rgba {10, 60, 10, 255}, white, 255))));
 
     // Referee card: 30 x 40, yellow with a black border.
     {
@@ -301,18 +300,16 @@ Paths write(const QString &dir)
 
     // Menu background: a PNG in an area of 7.5 KB (7680 bytes).
     lines << QStringLiteral("$png,Menu background,1,%1,Background,7.5")
-                 .arg(gob.placeArea(pngFile(96, 64,
-                                            [](int x, int y) {
-                                                return qRgb(20 + x, 40 + y, 120 + (x ^ y) % 8);
-                                            }),
-                                    7680));
+                 .arg(gob.placeArea(
+                     pngFile(96, 64,
+                             [](int x, int y) { return qRgb(20 + x, 40 + y, 120 + (x ^ y) % 8); }),
+                     7680));
 
     // Other items of the package window: regions of plain archive bytes.
     const qint64 crowdNoise = gob.place(filler.bytes(2048));
     const qint64 menuFont = gob.place(filler.bytes(3584));
-    lines.insert(1, QStringLiteral("Crowd noise table,%1,2,Menu font,%2,3.5")
-                        .arg(crowdNoise)
-                        .arg(menuFont));
+    lines.insert(
+        1, QStringLiteral("Crowd noise table,%1,2,Menu font,%2,3.5").arg(crowdNoise).arg(menuFont));
 
     writeFile(paths.gob, gob.finish());
     writeFile(paths.game + QStringLiteral("Torvane.exe"), QByteArray());

@@ -10,9 +10,9 @@ namespace SampleGame {
 
 struct Paths
 {
-    QString gob;       // DIR/Torvane/data/torvane_pc.gob
+    QString gob; // DIR/Torvane/data/torvane_pc.gob
     QString catalogue; // DIR/BmpList.txt
-    QString game;      // DIR/Torvane/
+    QString game; // DIR/Torvane/
 };
 
 // Writes everything under dir (created when missing); throws a Failure when a file cannot be

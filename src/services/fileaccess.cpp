@@ -19,8 +19,8 @@ namespace {
 Failure ioFailure(const QFile &file, const QString &action)
 {
     const int number = file.exists() ? FailureNumber::FileAccess : FailureNumber::FileNotFound;
-    return Failure(number, Messages::fileFailure(action, displayPath(file.fileName()),
-                                                 file.errorString()));
+    return Failure(number,
+                   Messages::fileFailure(action, displayPath(file.fileName()), file.errorString()));
 }
 
 std::unique_ptr<TrackedFile> open(const QString &path, QIODevice::OpenMode mode,

@@ -37,8 +37,7 @@ QString ShowOpenDialog(Prompts &prompts, QWidget *owner, const QList<FileFilter>
 QString ShowSaveDialog(Prompts &prompts, QWidget *owner, const QList<FileFilter> &filters)
 {
     const QString start = Settings::read(Settings::InitDirKey);
-    return acceptedPath(prompts, owner,
-                        prompts.saveFile(owner, saveDialogTitle(), filters, start));
+    return acceptedPath(prompts, owner, prompts.saveFile(owner, saveDialogTitle(), filters, start));
 }
 
 void RememberFolder(const QString &path)

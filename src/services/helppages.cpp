@@ -15,8 +15,8 @@ QString helpFolder()
 
 QUrl helpPage(int topic)
 {
-    const QString page = topic == 0 ? QStringLiteral("index.htm")
-                                    : QString::number(topic) + QStringLiteral(".htm");
+    const QString page =
+        topic == 0 ? QStringLiteral("index.htm") : QString::number(topic) + QStringLiteral(".htm");
     return QUrl::fromLocalFile(helpFolder() + page);
 }
 

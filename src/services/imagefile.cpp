@@ -91,8 +91,8 @@ std::optional<Loaded> load(const QString &path)
     const QByteArray format = reader.format();
     if (!reader.read(&loaded.image) || loaded.image.isNull())
         return std::nullopt;
-    loaded.pixelFormat = PixelFormat::fromHeader(h).value_or(
-        PixelFormat::fromImage(loaded.image, format));
+    loaded.pixelFormat =
+        PixelFormat::fromHeader(h).value_or(PixelFormat::fromImage(loaded.image, format));
     return loaded;
 }
 

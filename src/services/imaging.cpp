@@ -81,8 +81,8 @@ QImage rotateFlipped(const QImage &image, qint32 code)
     return result;
 }
 
-void DrawImageFile(Canvas &view, bool fixedSize, qint32 rotateFlip, qint32 &width,
-                   qint32 &height, QString &fileName)
+void DrawImageFile(Canvas &view, bool fixedSize, qint32 rotateFlip, qint32 &width, qint32 &height,
+                   QString &fileName)
 {
     ImagingSession session;
     StartImaging(session);
@@ -94,8 +94,8 @@ void DrawImageFile(Canvas &view, bool fixedSize, qint32 rotateFlip, qint32 &widt
             height = loaded->image.height();
         }
         const QImage turned = rotateFlipped(loaded->image, rotateFlip);
-        const QRect target = rotateFlip % 2 == 0 ? QRect(0, 0, width, height)
-                                                 : QRect(0, 0, height, width);
+        const QRect target =
+            rotateFlip % 2 == 0 ? QRect(0, 0, width, height) : QRect(0, 0, height, width);
         drawScaled(view, turned, target);
     }
     view.refresh();

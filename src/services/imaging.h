@@ -41,8 +41,8 @@ void setImagingAvailable(bool available);
 // stores the picture's own size (before the turn) into width and height, turns it by code and
 // draws it scaled into width x height (height x width for the odd codes). An empty fileName
 // means temp.bmp in the application folder and is replaced by that path.
-void DrawImageFile(Canvas &view, bool fixedSize, qint32 rotateFlip, qint32 &width,
-                   qint32 &height, QString &fileName);
+void DrawImageFile(Canvas &view, bool fixedSize, qint32 rotateFlip, qint32 &width, qint32 &height,
+                   QString &fileName);
 
 // Draws the file with the alpha of its colour table: the 256 four-byte entries read from byte
 // 54 whatever the header says, each fourth byte the entry's alpha; mirrored top to bottom and

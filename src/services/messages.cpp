@@ -57,7 +57,8 @@ QString catalogueTooShort(const QString &path)
 
 QString catalogueLineMissing(int lineNumber)
 {
-    return QStringLiteral("BmpList.txt has no line %1; the catalogue changed since Kestrix started.")
+    return QStringLiteral(
+               "BmpList.txt has no line %1; the catalogue changed since Kestrix started.")
         .arg(lineNumber);
 }
 

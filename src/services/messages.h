@@ -37,19 +37,19 @@ QString widthNotSame(const QString &path);
 QString heightNotSame(const QString &path);
 QString not256Colours(const QString &path);
 QString importedSuccessfully(); // "Imported Successfully"
-QString fileSizeTooLong();      // "File size is too long"
-QString imageTypeNotSame();     // "Image type are not same"
+QString fileSizeTooLong(); // "File size is too long"
+QString imageTypeNotSame(); // "Image type are not same"
 
 // --- palette editor ---
 QString notA256ColourBitmap(const QString &path);
-QString numberNotBetween();     // "Number is not between 0-255"
-QString done();                 // "Done"
-QString typeTransparency();     // "Type transparency value 255 - 0"
+QString numberNotBetween(); // "Number is not between 0-255"
+QString done(); // "Done"
+QString typeTransparency(); // "Type transparency value 255 - 0"
 
 // --- packages ---
-QString successfullyDone();     // "Sucessfully done"
-QString zipError(int result);   // "2 error"
-QString notKxZip();             // "Its not a KX Zip file"
+QString successfullyDone(); // "Sucessfully done"
+QString zipError(int result); // "2 error"
+QString notKxZip(); // "Its not a KX Zip file"
 QString importedSucessfully(int moveResult); // "Imported Sucessfully" CR LF result
 QString zipComment();
 

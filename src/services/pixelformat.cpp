@@ -22,15 +22,16 @@ std::optional<qint32> fromBmp(const QByteArray &h)
     case 16: {
         // A bit-field bitmap whose red mask is 0xF800 is 5-6-5, every other one 5-5-5.
         const qint32 compression = h.size() >= 34 ? LittleEndian::int32At(h.constData() + 30) : 0;
-        if (compression == 3 && h.size() >= 58 && LittleEndian::int32At(h.constData() + 54) == 0xF800)
+        if (compression == 3 && h.size() >= 58
+            && LittleEndian::int32At(h.constData() + 54) == 0xF800)
             return Rgb565;
         return Rgb555;
     }
     case 24:
         return Rgb24;
     case 32: {
-        const bool hasAlphaMask = headerSize >= 56 && h.size() >= 70
-            && LittleEndian::int32At(h.constData() + 66) != 0;
+        const bool hasAlphaMask =
+            headerSize >= 56 && h.size() >= 70 && LittleEndian::int32At(h.constData() + 66) != 0;
         return hasAlphaMask ? Argb32 : Rgb32;
     }
     default:

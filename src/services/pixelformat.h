@@ -9,16 +9,16 @@
 // Pixel-format values in the numbering that the replace confirmation shows and compares.
 namespace PixelFormat {
 
-constexpr qint32 Indexed1 = 0x00030101;  // 196865
-constexpr qint32 Indexed4 = 0x00030402;  // 197634
-constexpr qint32 Indexed8 = 0x00030803;  // 198659
-constexpr qint32 Rgb555 = 0x00021005;    // 135173
-constexpr qint32 Rgb565 = 0x00021006;    // 135174
-constexpr qint32 Rgb24 = 0x00021808;     // 137224
-constexpr qint32 Rgb32 = 0x00022009;     // 139273
-constexpr qint32 Argb32 = 0x0026200A;    // 2498570
-constexpr qint32 Rgb48 = 0x0010300C;     // 1060876
-constexpr qint32 Argb64 = 0x0034400D;    // 3424269
+constexpr qint32 Indexed1 = 0x00030101; // 196865
+constexpr qint32 Indexed4 = 0x00030402; // 197634
+constexpr qint32 Indexed8 = 0x00030803; // 198659
+constexpr qint32 Rgb555 = 0x00021005; // 135173
+constexpr qint32 Rgb565 = 0x00021006; // 135174
+constexpr qint32 Rgb24 = 0x00021808; // 137224
+constexpr qint32 Rgb32 = 0x00022009; // 139273
+constexpr qint32 Argb32 = 0x0026200A; // 2498570
+constexpr qint32 Rgb48 = 0x0010300C; // 1060876
+constexpr qint32 Argb64 = 0x0034400D; // 3424269
 
 // The format as the file's own header gives it: BMP by its bit count (and masks), PNG by its
 // colour type, bit depth and tRNS chunk. Nothing for other kinds of file.

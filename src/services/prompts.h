@@ -41,24 +41,22 @@ public:
     // The path of an existing file the user chose, or nothing when the dialog was cancelled.
     virtual std::optional<QString> openFile(QWidget *owner, const QString &title,
                                             const QList<FileFilter> &filters,
-                                            const QString &startFolder)
-        = 0;
+                                            const QString &startFolder) = 0;
 
     // The path the user chose or typed; the dialog asks before an existing file is replaced.
     virtual std::optional<QString> saveFile(QWidget *owner, const QString &title,
                                             const QList<FileFilter> &filters,
-                                            const QString &startFolder)
-        = 0;
+                                            const QString &startFolder) = 0;
 
     virtual Answer message(QWidget *owner, const Message &message) = 0;
 
     // A one-line answer, or nothing when the user cancelled.
     virtual std::optional<QString> input(QWidget *owner, const QString &prompt,
-                                         const QString &title, const QString &defaultText)
-        = 0;
+                                         const QString &title, const QString &defaultText) = 0;
 
     // Shorthands for the common boxes, with the default title.
     void inform(QWidget *owner, const QString &text);
     void critical(QWidget *owner, const QString &text);
-    Answer askYesNo(QWidget *owner, const QString &text, const QString &title, Answer defaultAnswer);
+    Answer askYesNo(QWidget *owner, const QString &text, const QString &title,
+                    Answer defaultAnswer);
 };

@@ -61,9 +61,8 @@ std::optional<QString> QtPrompts::openFile(QWidget *owner, const QString &title,
                                            const QList<FileFilter> &filters,
                                            const QString &startFolder)
 {
-    const QString path
-        = QFileDialog::getOpenFileName(owner, title, startFolder, filterText(filters), nullptr,
-                                       QFileDialog::ReadOnly);
+    const QString path = QFileDialog::getOpenFileName(
+        owner, title, startFolder, filterText(filters), nullptr, QFileDialog::ReadOnly);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -73,8 +72,8 @@ std::optional<QString> QtPrompts::saveFile(QWidget *owner, const QString &title,
                                            const QList<FileFilter> &filters,
                                            const QString &startFolder)
 {
-    const QString path
-        = QFileDialog::getSaveFileName(owner, title, startFolder, filterText(filters));
+    const QString path =
+        QFileDialog::getSaveFileName(owner, title, startFolder, filterText(filters));
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -115,12 +114,12 @@ Answer QtPrompts::message(QWidget *owner, const Message &message)
     }
 }
 
-std::optional<QString> QtPrompts::input(QWidget *owner, const QString &prompt,
-                                        const QString &title, const QString &defaultText)
+std::optional<QString> QtPrompts::input(QWidget *owner, const QString &prompt, const QString &title,
+                                        const QString &defaultText)
 {
     bool ok = false;
-    const QString text
-        = QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    const QString text =
+        QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;

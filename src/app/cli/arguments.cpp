@@ -47,8 +47,8 @@ int Arguments::number(const QString &name) const
     try {
         return Convert::toInt32(text);
     } catch (const Failure &) {
-        throw Failure(FailureNumber::TypeMismatch,
-                      QStringLiteral("The option --%1 needs a whole number, not \"%2\".")
-                          .arg(name, text));
+        throw Failure(
+            FailureNumber::TypeMismatch,
+            QStringLiteral("The option --%1 needs a whole number, not \"%2\".").arg(name, text));
     }
 }

@@ -60,7 +60,7 @@ Answer ConsolePrompts::message(QWidget *, const Message &message)
     std::fflush(stderr);
     const QString answer = readLine().trimmed().toLower();
     return answer == QStringLiteral("yes") || answer == QStringLiteral("y") ? Answer::Yes
-                                                                          : Answer::No;
+                                                                            : Answer::No;
 }
 
 std::optional<QString> ConsolePrompts::input(QWidget *, const QString &prompt, const QString &,

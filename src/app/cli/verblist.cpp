@@ -27,8 +27,8 @@ int Verbs::list(const QStringList &words)
             Catalogue::splitFields(catalogue.entryLine(k)), Catalogue::lineNumberOfEntry(k));
         const QString kind = entry.isWholeFile() ? QStringLiteral("file:") + entry.typeName()
                                                  : QStringLiteral("bitmap");
-        ConsolePrompts::print(QString::number(k) + tab + kind + tab
-                              + QString::number(entry.count()) + tab + entry.description());
+        ConsolePrompts::print(QString::number(k) + tab + kind + tab + QString::number(entry.count())
+                              + tab + entry.description());
     }
     return 0;
 }

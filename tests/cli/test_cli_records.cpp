@@ -1,0 +1,94 @@
+#include "bytes.h"
+#include "clirunner.h"
+#include "handgob.h"
+
+#include <gtest/gtest.h>
+
+TEST(CliRecords, DemoAndListDescribeTheSampleCatalogue)
+{
+    TestHome home;
+    const CliResult demo = runCli(home, {QStringLiteral("demo"), home.path()});
+    ASSERT_EQ(demo.exitCode, 0) << demo.err.toStdString();
+    EXPECT_TRUE(Bytes::exists(home.file(QStringLiteral("Torvane/Torvane.exe"))));
+    EXPECT_TRUE(QFileInfo(home.file(QStringLiteral("Torvane/data/bats"))).isDir());
+
+    const QString catalogue = home.file(QStringLiteral("BmpList.txt"));
+    const CliResult list =
+        runCli(home, {QStringLiteral("list"), QStringLiteral("--catalogue"), catalogue});
+    ASSERT_EQ(list.exitCode, 0);
+    const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 8);
+    EXPECT_EQ(lines[0], QStringLiteral("0\tbitmap\t6\tKits/Home"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("7\tfile:png\t2\tTeam logo")));
+
+    const CliResult entry = runCli(home,
+                                   {QStringLiteral("list"), QStringLiteral("--catalogue"),
+                                    catalogue, QStringLiteral("--entry"), QStringLiteral("8")});
+    ASSERT_EQ(entry.exitCode, 0);
+    const QStringList sub = entry.out.trimmed().split(u'\t');
+    ASSERT_EQ(sub.size(), 4);
+    EXPECT_EQ(sub[0], QStringLiteral("1"));
+    EXPECT_EQ(sub[2], QStringLiteral("7680")); // 7.5 kilobytes
+    EXPECT_EQ(sub[3], QStringLiteral("Background"));
+}
+
+TEST(CliRecords, ExtractAndSaveWriteWhatTheWindowWouldAndRefusalsWriteNothing)
+{
+    TestHome home;
+    const QByteArray pixels = Bytes::pattern(12, 5);
+    const QByteArray rgba = HandGob::palette();
+    QByteArray gobBytes = HandGob::withAt(9000, 100, HandGob::imageRecord(4, 3, pixels, rgba));
+    const QByteArray png = QByteArray("\x89PNG-fake") + Bytes::pattern(300, 2) + "E";
+    gobBytes.replace(5000, png.size(), png);
+    gobBytes.replace(5000 + png.size(), 2048 - png.size(), QByteArray(2048 - png.size(), '\0'));
+    const QString gob = home.write(QStringLiteral("g_pc.gob"), gobBytes);
+    const QString catalogue =
+        home.write(QStringLiteral("BmpList.txt"),
+                   "//x\r\n\r\nBoard,1,101,One\r\n$png,Logo,1,5001,Small,2\r\n"
+                   "Broken,1,8990,Far\r\n");
+    const auto args = [&](int entry, const QString &verb, const QString &out) {
+        return QStringList {verb,
+                            QStringLiteral("--catalogue"),
+                            catalogue,
+                            QStringLiteral("--gob"),
+                            gob,
+                            QStringLiteral("--entry"),
+                            QString::number(entry),
+                            QStringLiteral("--sub"),
+                            QStringLiteral("1"),
+                            QStringLiteral("--out"),
+                            out};
+    };
+
+    const QString bmp = home.file(QStringLiteral("out.bmp"));
+    ASSERT_EQ(runCli(home, args(0, QStringLiteral("extract"), bmp)).exitCode, 0);
+    const QByteArray extracted = Bytes::readFile(bmp);
+    EXPECT_EQ(extracted.size(), 1078 + 12);
+    EXPECT_EQ(extracted.mid(1078), pixels);
+
+    const QString saved = home.file(QStringLiteral("logo.png"));
+    ASSERT_EQ(runCli(home, args(1, QStringLiteral("save"), saved)).exitCode, 0);
+    EXPECT_EQ(Bytes::readFile(saved), png);
+    const QString area = home.file(QStringLiteral("area.bin"));
+    ASSERT_EQ(runCli(home, args(1, QStringLiteral("extract"), area)).exitCode, 0);
+    EXPECT_EQ(Bytes::readFile(area).size(), 2048);
+
+    // Entry 2 lies past the end: exit 1, the message, no output file, an existing one kept.
+    const QByteArray before = Bytes::sha256(gob);
+    const QString kept = home.write(QStringLiteral("kept.bmp"), "keep me");
+    const CliResult refused = runCli(home, args(2, QStringLiteral("extract"), kept));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("past the end"))) << refused.err.toStdString();
+    EXPECT_EQ(Bytes::readFile(kept), QByteArray("keep me"));
+    EXPECT_FALSE(Bytes::exists(home.file(QStringLiteral("none.bmp"))));
+    EXPECT_EQ(runCli(home, args(2, QStringLiteral("save"), home.file(QStringLiteral("none.bmp"))))
+                  .exitCode,
+              1);
+    EXPECT_FALSE(Bytes::exists(home.file(QStringLiteral("none.bmp"))));
+    EXPECT_EQ(Bytes::sha256(gob), before);
+
+    // Wrong entry numbers name the range.
+    const CliResult noEntry = runCli(home, args(5, QStringLiteral("extract"), bmp));
+    EXPECT_EQ(noEntry.exitCode, 1);
+    EXPECT_TRUE(noEntry.err.contains(QStringLiteral("0 to 2")));
+}

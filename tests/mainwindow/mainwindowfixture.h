@@ -1,0 +1,37 @@
+#pragma once
+
+#include "recordingopener.h"
+#include "scriptedprompts.h"
+#include "testhome.h"
+
+#include "mainwindow/frmmain.h"
+#include "services/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A main window in its own application folder, with scripted prompts and a recording opener.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    // Writes the sample game, stores its GOB path, and loads the window.
+    void startOnSample()
+    {
+        gob = home.writeSampleGame();
+        Settings::save(Settings::GobKey, gob);
+        ASSERT_TRUE(start());
+    }
+
+    bool start()
+    {
+        window = std::make_unique<frmMain>(prompts, opener);
+        return window->Form_Load();
+    }
+
+    TestHome home;
+    ScriptedPrompts prompts;
+    RecordingOpener opener;
+    QString gob;
+    std::unique_ptr<frmMain> window;
+};

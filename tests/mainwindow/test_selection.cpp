@@ -1,0 +1,124 @@
+#include "bytes.h"
+#include "mainwindowfixture.h"
+
+#include "services/apppath.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+QByteArray catalogueWith(const QString &lines)
+{
+    return (QStringLiteral("//Test catalogue\r\n\r\n") + lines).toUtf8();
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, MalformedLineIsReportedAndThePreviousSelectionStays)
+{
+    startOnSample();
+    window->lstItem->setCurrentRow(1); // Stadium board
+    const QByteArray before = Bytes::readFile(MainModule::scratchBitmapPath());
+    const qint32 offset = window->selection.offset;
+
+    // The catalogue on disk changes under the running program: entry 2 loses its offset.
+    QByteArray catalogue = Bytes::readFile(home.file(QStringLiteral("BmpList.txt")));
+    catalogue.replace("Crowd banner,1,69745,Banner", "Crowd banner,1,69x745,Banner");
+    home.write(QStringLiteral("BmpList.txt"), catalogue);
+    prompts.clear();
+    window->lstItem->setCurrentRow(2);
+
+    ASSERT_EQ(prompts.messageTexts().size(), 1);
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("line 5")));
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("69x745")));
+    EXPECT_EQ(window->lstItem->currentRow(), 1);
+    EXPECT_EQ(window->selection.offset, offset);
+    EXPECT_EQ(window->selection.entry.description(), QStringLiteral("Stadium board"));
+    EXPECT_EQ(window->opnSubFile.size(), 2u);
+    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), before);
+}
+
+TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
+{
+    home.writeSampleGame();
+    gob = home.file(QStringLiteral("Torvane/data/torvane_pc.gob"));
+    Settings::save(Settings::GobKey, gob);
+    ASSERT_TRUE(start());
+    window->lstItem->setCurrentRow(7); // $png,Team logo,2,...
+    EXPECT_TRUE(window->selection.wholeFile);
+    EXPECT_EQ(window->cmdImport->text(), QStringLiteral("&Import as png"));
+    EXPECT_FALSE(window->mnuTransparent->isEnabled());
+    EXPECT_EQ(window->selection.areaSize, 12288);
+    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()).size(), 12288);
+    window->opnSubFile[2]->setChecked(true);
+    EXPECT_EQ(window->selection.areaSize, 16384);
+
+    window->lstItem->setCurrentRow(0); // six sub files
+    EXPECT_FALSE(window->selection.wholeFile);
+    EXPECT_EQ(window->selection.areaSize, 16384); // kept while bitmap entries are chosen
+    EXPECT_EQ(window->cmdImport->text(), QStringLiteral("&Import as Bitmap"));
+    EXPECT_TRUE(window->mnuTransparent->isEnabled());
+    ASSERT_EQ(window->opnSubFile.size(), 7u);
+    EXPECT_FALSE(window->opnSubFile[0]->isVisible());
+    EXPECT_EQ(window->opnSubFile[0]->text(), QStringLiteral("File 1"));
+    EXPECT_EQ(window->opnSubFile[3]->text(), QStringLiteral("Socks"));
+    EXPECT_EQ(window->opnSubFile[3]->y(), 60); // 900 twips
+    EXPECT_EQ(window->picContainer->height(), 140); // 300 x 6 + 300 twips
+    EXPECT_TRUE(window->opnSubFile[1]->isChecked());
+
+    window->lstItem->setCurrentRow(1); // one sub file: no stale buttons
+    EXPECT_EQ(window->opnSubFile.size(), 2u);
+    EXPECT_EQ(window->picContainer->findChildren<QRadioButton *>().size(), 2);
+    EXPECT_EQ(window->lblWidth->text(), QStringLiteral("Width : 256"));
+    EXPECT_EQ(window->lblHeight->text(), QStringLiteral("Height : 128"));
+    EXPECT_EQ(window->lblOffset->text(), QStringLiteral("Offset : 35790"));
+}
+
+TEST_F(MainWindowTest, RefusedRecordIsReportedAndLeavesNoTempBmp)
+{
+    // A bitmap entry that points into the middle of nowhere: its header gives no sane size.
+    home.write(QStringLiteral("BmpList.txt"), catalogueWith(QStringLiteral("Bad,1,1,Only")));
+    gob = home.write(QStringLiteral("g_pc.gob"), QByteArray(4000, char(0xFF)));
+    Settings::save(Settings::GobKey, gob);
+    const QByteArray before = Bytes::sha256(gob);
+    ASSERT_TRUE(start());
+    ASSERT_EQ(prompts.messageTexts().size(), 1);
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("-1 x -1")));
+    EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
+    EXPECT_EQ(Bytes::sha256(gob), before);
+    EXPECT_EQ(window->lblWidth->text(), QStringLiteral("Width : -1"));
+}
+
+TEST_F(MainWindowTest, SaveAsAppliesTheNamingRulesAndStaysSilent)
+{
+    startOnSample();
+    const QByteArray bitmap = Bytes::readFile(MainModule::scratchBitmapPath());
+    prompts.answerSave(home.file(QStringLiteral("kit.BMP")));
+    window->cmdSaveAs->click();
+    EXPECT_EQ(Bytes::readFile(home.file(QStringLiteral("kit.BMP.bmp"))), bitmap);
+    EXPECT_EQ(window->lblFileName->text(), home.file(QStringLiteral("kit.BMP")));
+    const auto saves = prompts.of(ScriptedPrompts::Kind::Save);
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].filters.at(0).description, QStringLiteral("Bitmap File"));
+    EXPECT_EQ(saves[0].filters.at(0).pattern, QStringLiteral("*.bmp"));
+
+    window->lstItem->setCurrentRow(8); // $png Menu background
+    prompts.answerSave(home.file(QStringLiteral("backgroundpng")));
+    window->mnuSaveAs->trigger();
+    const QByteArray png = Bytes::readFile(home.file(QStringLiteral("backgroundpng")));
+    EXPECT_TRUE(png.startsWith("\x89PNG"));
+    EXPECT_NE(png.at(png.size() - 1), '\0');
+    EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Save).back().filters.at(0).description,
+              QStringLiteral("png File"));
+
+    // A cancelled dialog and a target that cannot be written say nothing.
+    prompts.cancelSave();
+    window->cmdSaveAs->click();
+    prompts.answerSave(home.file(QStringLiteral("no/such/folder/x")));
+    window->cmdSaveAs->click();
+    EXPECT_TRUE(prompts.messageTexts().isEmpty());
+}

@@ -1,0 +1,149 @@
+#include "bytes.h"
+#include "mainwindowfixture.h"
+
+#include "services/apppath.h"
+#include "services/openfiles.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+TEST_F(MainWindowTest, StartsOnTheSampleGameWithTheFirstSubFileExtracted)
+{
+    startOnSample();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Torvane Kestrix  V3.0.0"));
+    EXPECT_EQ(window->txtGOBFile->text(), gob);
+    EXPECT_EQ(window->lstItem->count(), 9);
+    EXPECT_EQ(window->lstItem->item(0)->text(), QStringLiteral("Kits/Home"));
+    EXPECT_EQ(window->lstItem->currentRow(), 0);
+    EXPECT_TRUE(window->mnuAutoTrans->isChecked());
+    EXPECT_TRUE(window->lstItem->isEnabled());
+    EXPECT_TRUE(window->cmdSaveAs->isEnabled());
+    // Sub file 1 of Kits/Home is a 64 x 64 record.
+    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()).size(), 1078 + 64 * 64);
+    EXPECT_EQ(window->selection.width, 64);
+    EXPECT_EQ(window->selection.offset, 4134);
+    EXPECT_EQ(window->lblOffset->text(), QStringLiteral("Offset : 4134"));
+    EXPECT_EQ(window->helpFile().fileName(), QStringLiteral("index.htm"));
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(MainModule::openFileCount(), 0);
+}
+
+TEST_F(MainWindowTest, FirstRunWithoutGobPathDisablesTheCommandsAndAsksForTheFile)
+{
+    home.writeSampleGame();
+    prompts.cancelOpen();
+    ASSERT_TRUE(start());
+    EXPECT_EQ(window->txtGOBFile->text(), QString());
+    EXPECT_TRUE(window->mnuAutoTrans->isChecked());
+    for (QWidget *w :
+         {static_cast<QWidget *>(window->cmdSaveAs), static_cast<QWidget *>(window->cmdImportZip),
+          static_cast<QWidget *>(window->cmdImport), static_cast<QWidget *>(window->cmdScript),
+          static_cast<QWidget *>(window->lstItem)})
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    // The File menu items stay enabled.
+    EXPECT_TRUE(window->mnuSaveAs->isEnabled());
+    EXPECT_TRUE(window->mnuImport->isEnabled());
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].title, QStringLiteral("Select the torvane GOB file"));
+    EXPECT_EQ(prompts.shown[0].filters.at(0).description, QStringLiteral("Torvane GOB File"));
+    EXPECT_EQ(prompts.shown[0].filters.at(0).pattern, QStringLiteral("*_pc.gob"));
+    EXPECT_EQ(window->lstItem->currentRow(), -1);
+
+    // Choosing a file later enables the five controls and selects nothing.
+    const QString chosen = home.file(QStringLiteral("Torvane/data/torvane_pc.gob"));
+    prompts.answerOpen(chosen);
+    window->mnuOpen->trigger();
+    EXPECT_EQ(window->txtGOBFile->text(), chosen);
+    EXPECT_TRUE(window->lstItem->isEnabled());
+    EXPECT_TRUE(window->cmdImport->isEnabled());
+    EXPECT_EQ(window->lstItem->currentRow(), -1);
+    EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
+}
+
+TEST_F(MainWindowTest, BlankGobPathCountsAsNoneAndIsSavedEmpty)
+{
+    home.writeSampleGame();
+    Settings::save(Settings::GobKey, QStringLiteral("   "));
+    prompts.cancelOpen();
+    ASSERT_TRUE(start());
+    EXPECT_FALSE(window->lstItem->isEnabled());
+    window->lstItem_Click(); // as if an entry were clicked
+    ASSERT_NE(prompts.lastMessage(), nullptr);
+    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("Please select torvane_pc.gob file"));
+    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+    window->close();
+    EXPECT_EQ(Settings::read(Settings::GobKey, QStringLiteral("unset")), QString());
+}
+
+TEST_F(MainWindowTest, TransparentSettingIsReadAsABoolean)
+{
+    home.writeSampleGame();
+    const struct
+    {
+        const char *stored;
+        bool checked;
+    } cases[] = {{"False", false}, {"false", false}, {"0", false}, {"-1", true}, {"TRUE", true}};
+    for (const auto &c : cases) {
+        Settings::save(Settings::TransparentKey, QString::fromLatin1(c.stored));
+        prompts.cancelOpen();
+        ASSERT_TRUE(start()) << c.stored;
+        EXPECT_EQ(window->mnuAutoTrans->isChecked(), c.checked) << c.stored;
+    }
+    Settings::save(Settings::TransparentKey, QStringLiteral("maybe"));
+    EXPECT_FALSE(start());
+    ASSERT_NE(prompts.lastMessage(), nullptr);
+    EXPECT_TRUE(prompts.lastMessage()->text.contains(QStringLiteral("\"maybe\"")));
+}
+
+TEST_F(MainWindowTest, MissingCatalogueEndsStartUpWithAMessageNamingTheFolder)
+{
+    EXPECT_FALSE(start());
+    ASSERT_EQ(prompts.messageTexts().size(), 1);
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(home.path()));
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("BmpList.txt")));
+    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, CatalogueWithoutEntriesEndsStartUpWhenAGobPathIsKnown)
+{
+    home.write(QStringLiteral("BmpList.txt"), "//Version 7\r\n\r\n");
+    Settings::save(Settings::GobKey, home.file(QStringLiteral("x_pc.gob")));
+    EXPECT_FALSE(start());
+    EXPECT_TRUE(prompts.lastMessage()->text.contains(QStringLiteral("no entries")));
+}
+
+TEST_F(MainWindowTest, ShutDownSavesBothSettingsAndRemovesTempBmp)
+{
+    startOnSample();
+    ASSERT_TRUE(Bytes::exists(MainModule::scratchBitmapPath()));
+    window->mnuAutoTrans->trigger(); // unchecks it
+    window->mnuExit->trigger();
+    EXPECT_EQ(Settings::read(Settings::GobKey), gob);
+    EXPECT_EQ(Settings::read(Settings::TransparentKey), QStringLiteral("False"));
+    EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
+    EXPECT_FALSE(window->selection.hasEntry);
+}
+
+TEST_F(MainWindowTest, ProgramsOfTheGameFolderAreListedWhateverTheLetterCase)
+{
+    home.writeSampleGame();
+    home.write(QStringLiteral("Games/Torvane/Setup.EXE"), "");
+    home.write(QStringLiteral("Games/Torvane/Torvane.exe"), "");
+    home.write(QStringLiteral("Games/Torvane/readme.txt"), "");
+    home.write(QStringLiteral("Games/Torvane/Data/torvane_pc.gob"), QByteArray(10, 0));
+    Settings::save(Settings::GobKey,
+                   home.file(QStringLiteral("Games/Torvane/Data/torvane_pc.gob")));
+    ASSERT_TRUE(start());
+    ASSERT_EQ(window->mnuEXE.size(), 3u);
+    EXPECT_EQ(window->mnuEXE[0]->text(), QStringLiteral("Run Torvane"));
+    EXPECT_EQ(window->mnuEXE[1]->text(), QStringLiteral("Setup.EXE"));
+    EXPECT_EQ(window->mnuEXE[2]->text(), QStringLiteral("Torvane.exe"));
+    EXPECT_EQ(window->mnuTorvane->actions().size(), 3);
+}
