@@ -16,6 +16,7 @@ const char Usage[] = R"(usage: kestrix-cli VERB ...
   list    --catalogue FILE [--entry K]
   extract --catalogue FILE --gob FILE --entry K --sub I --out FILE
   save    --catalogue FILE --gob FILE --entry K --sub I --out FILE
+  paths   (where this copy keeps BmpList.txt, temp.bmp and its help pages)
 Entries count from 0, sub files from 1.)";
 
 } // namespace
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("list"), Verbs::list},
         {QStringLiteral("extract"), Verbs::extract},
         {QStringLiteral("save"), Verbs::save},
+        {QStringLiteral("paths"), Verbs::paths},
     };
 
     QStringList words = QCoreApplication::arguments().mid(1);

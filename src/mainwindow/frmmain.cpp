@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include "services/contexthelp.h"
 #include "services/errorreport.h"
 #include "services/pictureview.h"
 
@@ -30,6 +31,14 @@ frmMain::frmMain(Prompts &prompts, Opener &opener, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     createControls();
     createMenus();
+    m_contextHelp = new ContextHelp(m_opener, this);
+    const std::pair<QWidget *, int> topics[] = {
+        {txtGOBFile, 1}, {cmdGOBFile, 1}, {lstItem, 2},      {cmdSaveAs, 3},
+        {cmdImport, 5},  {chkBackup, 6},  {cmdImportZip, 7}, {cmdScript, 8},
+        {lblWidth, 9},   {lblHeight, 10}, {lblOffset, 11},
+    };
+    for (const auto &[widget, topic] : topics)
+        ContextHelp::setTopic(widget, topic);
     resize(1000, 700);
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+class ContextHelp;
 class Failure;
 class Opener;
 class PictureView;
@@ -77,6 +78,9 @@ public:
     void mnuContextHelp_Click();
     void mnuWebsite_Click();
     void mnuPC_Click();
+
+    // The About box's message.
+    static QString aboutText();
 
     // The help file set at start-up: the contents page of the help pages.
     QUrl helpFile() const { return m_helpFile; }
@@ -149,6 +153,7 @@ private:
     Prompts &m_prompts;
     Opener &m_opener;
     QUrl m_helpFile;
+    ContextHelp *m_contextHelp = nullptr;
     int m_shownRow = -1; // the list row whose entry the selection state holds
     bool m_unloaded = false;
 };

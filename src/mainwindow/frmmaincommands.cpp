@@ -1,15 +1,76 @@
 // The remaining commands: About, running the game's programs, help and the web pages.
 #include "frmmain.h"
 
-// TODO: the About box, the game's programs, help, context help and the web commands.
-void frmMain::cmdAbout_Click() { }
+#include "services/apppath.h"
+#include "services/contexthelp.h"
+#include "services/failure.h"
+#include "services/fansite.h"
+#include "services/fileaccess.h"
+#include "services/gamefolder.h"
+#include "services/opener.h"
+#include "services/prompts.h"
 
-void frmMain::mnuEXE_Click(int) { }
+#include "records/catalogue.h"
 
-void frmMain::mnuHelp_Click() { }
+#include <QAction>
+#include <QLineEdit>
 
-void frmMain::mnuContextHelp_Click() { }
+namespace {
 
-void frmMain::mnuWebsite_Click() { }
+// The catalogue's first line from its third character; empty when it cannot be read.
+QString catalogueGreeting()
+{
+    try {
+        return Catalogue::firstLineOf(MainModule::cataloguePath()).mid(2);
+    } catch (const Failure &) {
+        return QString();
+    }
+}
 
-void frmMain::mnuPC_Click() { }
+} // namespace
+
+QString frmMain::aboutText()
+{
+    const QString crlf = QStringLiteral("\r\n");
+    return QStringLiteral("Torvane Kestrix Version %1.%2 by the Kestrix developers")
+               .arg(KESTRIX_VERSION_MAJOR)
+               .arg(KESTRIX_VERSION_MINOR)
+        + crlf + catalogueGreeting() + crlf + crlf
+        + QStringLiteral("Visit the Torvane fan site for the latest Torvane news and downloads.")
+        + QStringLiteral("  ") + FanSite::hostName();
+}
+
+void frmMain::cmdAbout_Click()
+{
+    m_prompts.inform(this, aboutText());
+}
+
+void frmMain::mnuEXE_Click(int index)
+{
+    if (index < 0 || index >= int(mnuEXE.size()))
+        return;
+    const QString folder = GameFolder::gameFolderOf(txtGOBFile->text());
+    const QString program =
+        folder + (index == 0 ? QStringLiteral("Torvane.exe") : mnuEXE[index]->text());
+    m_opener.openProgram(program, folder); // the result is not examined
+}
+
+void frmMain::mnuHelp_Click()
+{
+    m_opener.openUrl(m_helpFile);
+}
+
+void frmMain::mnuContextHelp_Click()
+{
+    ContextHelp::enterMode();
+}
+
+void frmMain::mnuWebsite_Click()
+{
+    m_opener.openUrl(FanSite::page(QStringLiteral("dovrin")));
+}
+
+void frmMain::mnuPC_Click()
+{
+    m_opener.openUrl(FanSite::page());
+}

@@ -8,6 +8,7 @@
 #include "records/recordextraction.h"
 #include "services/apppath.h"
 #include "services/busycursor.h"
+#include "services/contexthelp.h"
 #include "services/errorreport.h"
 
 #include <QAction>
@@ -73,6 +74,7 @@ void frmMain::lstItem_Click()
         auto *button = new QRadioButton(entry.subFile(i).caption, picContainer);
         button->setObjectName(QStringLiteral("opnSubFile%1").arg(i));
         button->move(Twips::toPixels(ButtonLeft), Twips::toPixels(ButtonPitch * i));
+        ContextHelp::setTopic(button, 2);
         button->show();
         connect(button, &QRadioButton::toggled, this, [this, i](bool checked) {
             if (checked)

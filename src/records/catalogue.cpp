@@ -25,6 +25,19 @@ Catalogue Catalogue::read(const QString &path)
     return catalogue;
 }
 
+QString Catalogue::firstLineOf(const QString &path)
+{
+    auto file = FileAccess::openForReading(path);
+    // A line ends at CR; reading up to the first CR is enough however long the file is.
+    QByteArray head;
+    while (!file->atEnd() && !head.contains('\r'))
+        head += file->read(4096);
+    const qsizetype cr = head.indexOf('\r');
+    if (cr >= 0)
+        head.truncate(cr);
+    return decode(head);
+}
+
 QString Catalogue::decode(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -13,6 +13,9 @@ public:
     // fewer than the two header lines.
     static Catalogue read(const QString &path);
 
+    // The first line of the catalogue file alone; throws a Failure when it cannot be read.
+    static QString firstLineOf(const QString &path);
+
     // Splits catalogue text into lines by the rule above.
     static QStringList splitLines(const QString &text);
 

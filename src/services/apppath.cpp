@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace MainModule {
 
@@ -17,7 +19,18 @@ QString AppPath()
     const QString home = qEnvironmentVariable("KESTRIX_HOME");
     if (!home.isEmpty())
         return withTrailingSlash(QDir::fromNativeSeparators(home));
-    return withTrailingSlash(QCoreApplication::applicationDirPath());
+    // A copy run from its build or unpacked folder keeps its files beside the executable; an
+    // installed copy, whose folder the user cannot write, keeps them in the user's data folder.
+    static const QString folder = [] {
+        const QString exe = QCoreApplication::applicationDirPath();
+        if (QFileInfo(exe).isWritable())
+            return withTrailingSlash(exe);
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+            + QStringLiteral("/Kestrix");
+        QDir().mkpath(data);
+        return withTrailingSlash(data);
+    }();
+    return folder;
 }
 
 QString cataloguePath()

@@ -5,7 +5,9 @@
 namespace MainModule {
 
 // The application folder with a trailing "/": the folder named by KESTRIX_HOME when that is
-// set, otherwise the executable's folder. BmpList.txt, temp.bmp and KX_Temp live there.
+// set, otherwise the executable's folder, or for an installed copy whose folder is not
+// writable the user's data folder (on Linux ~/.local/share/Kestrix/). BmpList.txt, temp.bmp
+// and KX_Temp live there.
 QString AppPath();
 
 // Appends "/" unless the folder already ends in a separator (a root folder such as "/" or "C:/").

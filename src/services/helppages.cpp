@@ -3,14 +3,24 @@
 #include "apppath.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace MainModule {
 
 QString helpFolder()
 {
-    // The pages lie beside the executable, whatever the application folder is.
-    return withTrailingSlash(QCoreApplication::applicationDirPath()) + QStringLiteral("help/");
+    // Beside the executable in a build or unpacked folder; in the shared data folder of an
+    // installed copy (bin/../share/kestrix/help), whatever the application folder is.
+    const QString exe = withTrailingSlash(QCoreApplication::applicationDirPath());
+    const QString beside = exe + QStringLiteral("help/");
+    if (QFileInfo::exists(beside + QStringLiteral("index.htm")))
+        return beside;
+    const QString installed =
+        QDir::cleanPath(exe + QStringLiteral("../share/kestrix/help")) + QStringLiteral("/");
+    if (QFileInfo::exists(installed + QStringLiteral("index.htm")))
+        return installed;
+    return beside;
 }
 
 QUrl helpPage(int topic)

@@ -10,5 +10,6 @@ int demo(const QStringList &words);
 int list(const QStringList &words);
 int extract(const QStringList &words);
 int save(const QStringList &words);
+int paths(const QStringList &words);
 
 } // namespace Verbs

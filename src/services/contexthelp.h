@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+class Opener;
+class QWidget;
+
+// Context help: while the program is in What's This mode (Shift+F1), a click on a control that
+// carries a help topic opens that topic's page instead of acting; a click on any other control
+// just ends the mode.
+class ContextHelp : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ContextHelp(Opener &opener, QObject *parent = nullptr);
+
+    // Gives a control its help topic number (its What's This text names the page).
+    static void setTopic(QWidget *widget, int topic);
+    static int topicOf(const QWidget *widget);
+
+    static void enterMode();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Opener &m_opener;
+};

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and starts the installed programs there.
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'kill "${gui:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" > "$work/install.log"
+
+for f in bin/kestrix bin/kestrix-cli share/kestrix/help/index.htm share/kestrix/help/106.htm \
+         share/applications/io.github.kestrix.Kestrix.desktop \
+         share/icons/hicolor/48x48/apps/kestrix.png share/icons/hicolor/scalable/apps/kestrix.svg \
+         share/man/man1/kestrix-cli.1 share/metainfo/io.github.kestrix.Kestrix.metainfo.xml; do
+    [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+
+export KESTRIX_HOME=$work/home XDG_CONFIG_HOME=$work/config
+"$prefix/bin/kestrix-cli" demo "$KESTRIX_HOME" > /dev/null
+help=$("$prefix/bin/kestrix-cli" paths | awk -F'\t' '$1 == "help folder" {print $2}')
+[ "$help" = "$prefix/share/kestrix/help/" ] || { echo "help folder is '$help'"; exit 1; }
+
+# The GUI starts on the sample game and stays up until it is stopped.
+mkdir -p "$XDG_CONFIG_HOME/Kestrix"
+printf '[Optora]\nGOB=%s\n' "$KESTRIX_HOME/Torvane/data/torvane_pc.gob" > "$XDG_CONFIG_HOME/Kestrix/Torvane.ini"
+"$prefix/bin/kestrix" &
+gui=$!
+sleep 3
+kill -0 "$gui" || { echo "the installed kestrix did not stay up"; exit 1; }
+[ -f "$KESTRIX_HOME/temp.bmp" ] || { echo "the first sub file was not extracted"; exit 1; }
+echo "installed copy works"
