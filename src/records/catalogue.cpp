@@ -15,7 +15,11 @@ Catalogue Catalogue::read(const QString &path)
                       Messages::fileFailure(QStringLiteral("read"), FileAccess::displayPath(path),
                                             file->errorString()));
     file->close();
+    return fromBytes(bytes, path);
+}
 
+Catalogue Catalogue::fromBytes(const QByteArray &bytes, const QString &path)
+{
     Catalogue catalogue;
     catalogue.m_path = path;
     catalogue.m_lines = splitLines(decode(bytes));

@@ -13,6 +13,9 @@ public:
     // fewer than the two header lines.
     static Catalogue read(const QString &path);
 
+    // The catalogue held in bytes (path names it in messages); throws like read().
+    static Catalogue fromBytes(const QByteArray &bytes, const QString &path);
+
     // The first line of the catalogue file alone; throws a Failure when it cannot be read.
     static QString firstLineOf(const QString &path);
 
