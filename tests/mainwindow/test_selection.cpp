@@ -122,3 +122,28 @@ TEST_F(MainWindowTest, SaveAsAppliesTheNamingRulesAndStaysSilent)
     window->cmdSaveAs->click();
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
 }
+
+TEST_F(MainWindowTest, GobFileRemovedWhileShownIsReportedByName)
+{
+    startOnSample();
+    ASSERT_TRUE(QFile::remove(gob));
+    window->opnSubFile[2]->setChecked(true);
+    ASSERT_EQ(prompts.messageTexts().size(), 1);
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(gob)) << prompts.messageTexts()[0].toStdString();
+    EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
+    EXPECT_FALSE(Bytes::exists(gob)); // nothing created it again
+    window->lstItem->setCurrentRow(7); // a whole-file entry says so too
+    EXPECT_EQ(prompts.messageTexts().size(), 2);
+}
+
+TEST_F(MainWindowTest, ReadOnlyGobFileCanBeBrowsed)
+{
+    startOnSample();
+    QFile::setPermissions(gob, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    const QByteArray before = Bytes::sha256(gob);
+    window->lstItem->setCurrentRow(1);
+    window->lstItem->setCurrentRow(7);
+    EXPECT_TRUE(prompts.messageTexts().isEmpty());
+    EXPECT_EQ(window->selection.width, 64); // the small logo PNG
+    EXPECT_EQ(Bytes::sha256(gob), before);
+}
