@@ -17,6 +17,10 @@ const char Usage[] = R"(usage: kestrix-cli VERB ...
   extract --catalogue FILE --gob FILE --entry K --sub I --out FILE
   save    --catalogue FILE --gob FILE --entry K --sub I --out FILE
   paths   (where this copy keeps BmpList.txt, temp.bmp and its help pages)
+  pack    --gob FILE --out FILE.zip [--catalogue FILE] [--readme FILE] ITEM...
+          ITEM is "description|position|size" or K:I (entry K, sub file I; needs --catalogue)
+  apply   --gob FILE --package FILE.zip [--backup] [--bats DIR] [--yes]
+  send    "description|position|size"   (to the package window of a running Kestrix)
 Entries count from 0, sub files from 1.)";
 
 } // namespace
@@ -32,6 +36,9 @@ int main(int argc, char *argv[])
         {QStringLiteral("extract"), Verbs::extract},
         {QStringLiteral("save"), Verbs::save},
         {QStringLiteral("paths"), Verbs::paths},
+        {QStringLiteral("pack"), Verbs::pack},
+        {QStringLiteral("apply"), Verbs::apply},
+        {QStringLiteral("send"), Verbs::send},
     };
 
     QStringList words = QCoreApplication::arguments().mid(1);

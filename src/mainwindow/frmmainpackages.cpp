@@ -1,7 +1,23 @@
 // The package commands of the main window: the package window and importing a package.
 #include "frmmain.h"
 
-// TODO: open the package window modally; import a package through it.
-void frmMain::cmdScript_Click() { }
+#include "packages/frmscript.h"
+#include "services/errorreport.h"
 
-void frmMain::cmdImportZip_Click() { }
+void frmMain::cmdScript_Click()
+{
+    frmScript window(m_prompts, m_opener, txtGOBFile, chkBackup, this);
+    window.Form_Load();
+    window.exec();
+}
+
+void frmMain::cmdImportZip_Click()
+{
+    // The package window shows the import's progress and keeps this window blocked meanwhile.
+    frmScript window(m_prompts, m_opener, txtGOBFile, chkBackup, this);
+    window.setWindowModality(Qt::ApplicationModal);
+    window.show();
+    window.StartImport();
+    window.close();
+    MainModule::restoreNormalPointer();
+}

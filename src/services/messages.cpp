@@ -209,4 +209,227 @@ QString zipComment()
         "You need Kestrix version 2 to import the contents of this zip file to the .gob");
 }
 
+QString zipLibraryNotice()
+{
+    return QStringLiteral(
+        "NOTICE :This program uses libzip library to read and write zip file. libzip's software "
+        "(a C library for reading, creating and modifying zip archives) is free and can be "
+        "obtained as source code or executables from Internet/WWW sites, including "
+        "https://libzip.org/");
+}
+
+QString selectedItems()
+{
+    return QStringLiteral("Selected Items ");
+}
+
+QString selectedItems(int count)
+{
+    return selectedItems() + QString::number(count);
+}
+
+QString subItemCount(int count)
+{
+    return QString::number(count) + QStringLiteral(" items");
+}
+
+QString typeToAddManually()
+{
+    return QStringLiteral("Type to add manually") + crlf
+        + QStringLiteral("Offset,Size(bytes),Description");
+}
+
+QString noOtherItems()
+{
+    return QStringLiteral("The second line of BmpList.txt lists no other items (each needs a "
+                          "caption, a position and a size in kilobytes).");
+}
+
+QString itemNeedsThreeFields(const QString &text, const QString &layout)
+{
+    return QStringLiteral("\"%1\" was not added: an item needs the three fields %2.")
+        .arg(text, layout);
+}
+
+QString itemNoDescription(const QString &text)
+{
+    return QStringLiteral("\"%1\" was not added: its description is empty.").arg(text);
+}
+
+QString itemBadPosition(const QString &text, const QString &position)
+{
+    return QStringLiteral("\"%1\" was not added: the position \"%2\" is not a whole number from "
+                          "112 to 2147483647 (positions count from 1, and a package stores the "
+                          "position less 112).")
+        .arg(text, position);
+}
+
+QString itemBadSize(const QString &text, const QString &size)
+{
+    return QStringLiteral("\"%1\" was not added: the size \"%2\" is not a whole number of bytes "
+                          "from 0 to 2147483647.")
+        .arg(text, size);
+}
+
+QString includeReadme()
+{
+    return QStringLiteral("Do you want to include a readme");
+}
+
+QString selectReadmeTitle()
+{
+    return QStringLiteral("Select the readme file");
+}
+
+QString selectZipToImportTitle()
+{
+    return QStringLiteral("Select the zip file to import");
+}
+
+QString replaceQuestionTitle()
+{
+    return QStringLiteral("Do you want to replace the following file(s)");
+}
+
+QString passwordPrompt()
+{
+    return QStringLiteral("Please Enter The Password!");
+}
+
+QString makeItemNegativeOffset(int item, const QString &description, qint64 offset)
+{
+    return QStringLiteral("Item %1 \"%2\" has the package offset %3; a package cannot hold a "
+                          "negative offset. Nothing was written.")
+        .arg(item)
+        .arg(description)
+        .arg(offset);
+}
+
+QString makeItemNegativeSize(int item, const QString &description, qint64 size)
+{
+    return QStringLiteral("Item %1 \"%2\" has the size %3; a size cannot be negative. Nothing was "
+                          "written.")
+        .arg(item)
+        .arg(description)
+        .arg(size);
+}
+
+QString makeItemOutsideGob(int item, const QString &description, qint64 start, qint64 end,
+                           const QString &gobPath, qint64 gobSize)
+{
+    return QStringLiteral("Item %1 \"%2\" covers the bytes %3 to %4, past the end of %5 (%6 "
+                          "bytes). Nothing was written.")
+        .arg(item)
+        .arg(description)
+        .arg(start)
+        .arg(end - 1)
+        .arg(gobPath)
+        .arg(gobSize);
+}
+
+QString packagePathIsInput(const QString &path)
+{
+    return QStringLiteral("%1 cannot be the package: it is the GOB file or one of the files "
+                          "that go into the package.")
+        .arg(path);
+}
+
+QString importRecordNegativeOffset(int record, const QString &description, qint64 offset)
+{
+    return QStringLiteral("The package was not imported: its record %1 (%2) has the negative "
+                          "offset %3. The GOB file was not changed.")
+        .arg(record)
+        .arg(description)
+        .arg(offset);
+}
+
+QString importRecordNegativeSize(int record, const QString &description, qint64 size)
+{
+    return QStringLiteral("The package was not imported: its record %1 (%2) has the negative size "
+                          "%3. The GOB file was not changed.")
+        .arg(record)
+        .arg(description)
+        .arg(size);
+}
+
+QString importRecordOutsideGob(int record, const QString &description, qint64 start, qint64 end,
+                               const QString &gobPath, qint64 gobSize)
+{
+    return QStringLiteral("The package was not imported: its record %1 (%2) covers the bytes %3 "
+                          "to %4, past the end of %5 (%6 bytes). The package does not belong to "
+                          "this GOB file, which was not changed.")
+        .arg(record)
+        .arg(description)
+        .arg(start)
+        .arg(end - 1)
+        .arg(gobPath)
+        .arg(gobSize);
+}
+
+QString importFileDataTooShort(const QString &package, qint64 length, qint64 needed)
+{
+    return QStringLiteral("The package %1 was not imported: its file.data holds %2 bytes, but its "
+                          "records need %3. The GOB file was not changed.")
+        .arg(package)
+        .arg(length)
+        .arg(needed);
+}
+
+QString gobNotWritable(const QString &gobPath)
+{
+    return QStringLiteral("The package was not imported: %1 cannot be written. The GOB file was "
+                          "not changed.")
+        .arg(gobPath);
+}
+
+QString backupNotWritten(const QString &backupPath, const QString &reason)
+{
+    return QStringLiteral("The backup package %1 could not be written (%2), so nothing was "
+                          "imported. The GOB file was not changed.")
+        .arg(backupPath, reason);
+}
+
+QString packageNotUnpacked(const QString &package, int result, const QString &reason)
+{
+    return QStringLiteral("%1 could not be unpacked (error %2): %3")
+               .arg(package)
+               .arg(result)
+               .arg(reason)
+        + crlf + QStringLiteral("Nothing was imported; the GOB file was not changed.");
+}
+
+QString unsafeEntryName(const QString &name)
+{
+    return QStringLiteral("The zip file holds the entry \"%1\", whose name points outside the "
+                          "folder it is unpacked into; nothing was unpacked.")
+        .arg(name);
+}
+
+QString entryNameRepeated(const QString &name)
+{
+    return QStringLiteral("zip error: the name %1 would be stored twice in the archive").arg(name);
+}
+
+QString zipAdding(const QString &name, int percent, bool deflated)
+{
+    return deflated ? QStringLiteral("  adding: %1 (deflated %2%)").arg(name).arg(percent)
+                    : QStringLiteral("  adding: %1 (stored 0%)").arg(name);
+}
+
+QString zipFileMissing(const QString &path)
+{
+    return QStringLiteral("zip error: cannot read %1").arg(path);
+}
+
+QString nothingImported()
+{
+    return QStringLiteral("Nothing was imported; the GOB file was not changed.");
+}
+
+QString noPackageWindow()
+{
+    return QStringLiteral("No package window is open to take the item: start Kestrix and open "
+                          "More Options (Ctrl+M) first.");
+}
+
 } // namespace Messages

@@ -53,4 +53,40 @@ QString notKxZip(); // "Its not a KX Zip file"
 QString importedSucessfully(int moveResult); // "Imported Sucessfully" CR LF result
 QString zipComment();
 
+// --- package window, making and importing packages, zip services ---
+QString zipLibraryNotice();
+QString selectedItems(); // "Selected Items "
+QString selectedItems(int count); // "Selected Items 3"
+QString subItemCount(int count); // "3 items"
+QString typeToAddManually(); // "Type to add manually" CR LF "Offset,Size(bytes),Description"
+QString noOtherItems();
+QString itemNeedsThreeFields(const QString &text, const QString &layout);
+QString itemNoDescription(const QString &text);
+QString itemBadPosition(const QString &text, const QString &position);
+QString itemBadSize(const QString &text, const QString &size);
+QString includeReadme(); // "Do you want to include a readme"
+QString selectReadmeTitle(); // "Select the readme file"
+QString selectZipToImportTitle(); // "Select the zip file to import"
+QString replaceQuestionTitle(); // "Do you want to replace the following file(s)"
+QString passwordPrompt(); // "Please Enter The Password!"
+QString makeItemNegativeOffset(int item, const QString &description, qint64 offset);
+QString makeItemNegativeSize(int item, const QString &description, qint64 size);
+QString makeItemOutsideGob(int item, const QString &description, qint64 start, qint64 end,
+                           const QString &gobPath, qint64 gobSize);
+QString packagePathIsInput(const QString &path);
+QString importRecordNegativeOffset(int record, const QString &description, qint64 offset);
+QString importRecordNegativeSize(int record, const QString &description, qint64 size);
+QString importRecordOutsideGob(int record, const QString &description, qint64 start, qint64 end,
+                               const QString &gobPath, qint64 gobSize);
+QString importFileDataTooShort(const QString &package, qint64 length, qint64 needed);
+QString gobNotWritable(const QString &gobPath);
+QString backupNotWritten(const QString &backupPath, const QString &reason);
+QString packageNotUnpacked(const QString &package, int result, const QString &reason);
+QString unsafeEntryName(const QString &name);
+QString entryNameRepeated(const QString &name);
+QString zipAdding(const QString &name, int percent, bool deflated);
+QString zipFileMissing(const QString &path);
+QString nothingImported();
+QString noPackageWindow();
+
 } // namespace Messages

@@ -15,6 +15,11 @@ TestHome::TestHome()
     qputenv("XDG_CONFIG_HOME", (m_dir.path() + QStringLiteral("/config")).toUtf8());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        m_dir.path() + QStringLiteral("/config"));
+    // The package window's local socket lives in the runtime folder: one per test.
+    const QString run = m_dir.path() + QStringLiteral("/run");
+    QDir().mkpath(run);
+    QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", run.toUtf8());
 }
 
 TestHome::~TestHome()
@@ -43,5 +48,6 @@ QStringList TestHome::environment() const
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("KESTRIX_HOME"), m_dir.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path() + QStringLiteral("/run"));
     return env.toStringList();
 }

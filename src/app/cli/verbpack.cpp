@@ -1,0 +1,67 @@
+#include "cli/arguments.h"
+#include "cli/consoledisplay.h"
+#include "cli/recordchoice.h"
+#include "cli/verbs.h"
+
+#include "packages/packagemake.h"
+#include "services/failure.h"
+#include "services/messages.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+// "K:I" names sub file I (from 1) of entry K (from 0), added as the package window's ">" adds
+// it; anything else is a command "description|position|size".
+PackageItem itemOf(const QString &word, const Arguments &args)
+{
+    static const QRegularExpression subFile(QStringLiteral("^(\\d+):(\\d+)$"));
+    const QRegularExpressionMatch match = subFile.match(word);
+    if (!match.hasMatch())
+        return PackageItem::fromCommand(word);
+    const CatalogueEntry entry =
+        catalogueEntry(args.required(QStringLiteral("catalogue")), match.captured(1).toInt());
+    const int sub = match.captured(2).toInt();
+    if (sub < 1 || sub > entry.count())
+        throw Failure(FailureNumber::BadCatalogue,
+                      QStringLiteral("Entry %1 has no sub file %2; its sub files are 1 to %3.")
+                          .arg(match.captured(1))
+                          .arg(sub)
+                          .arg(entry.count()));
+    return PackageItem::fromSubFile(entry, sub, args.required(QStringLiteral("gob")));
+}
+
+} // namespace
+
+int Verbs::pack(const QStringList &words)
+{
+    const Arguments args(words, {});
+    const QString gob = args.required(QStringLiteral("gob"));
+    const QString out = args.required(QStringLiteral("out"));
+    if (args.plain().isEmpty())
+        throw Failure(FailureNumber::TypeMismatch,
+                      QStringLiteral("Name at least one item: \"description|position|size\" or "
+                                     "K:I (entry K, sub file I)."));
+    QList<PackageItem> items;
+    for (const QString &word : args.plain())
+        items << itemOf(word, args);
+
+    PackageMake::checkItems(gob, items);
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        throw Failure(FailureNumber::FileAccess,
+                      QStringLiteral("Cannot create a temporary folder: ") + folder.errorString());
+    ConsoleDisplay display;
+    ConsolePrompts prompts;
+    PackageContext context {prompts, nullptr, display};
+    const QStringList files = PackageMake::writeFiles(gob, items, folder.path(), display);
+    const int result =
+        PackageMake::writeArchive(out, files, args.value(QStringLiteral("readme")), gob, context);
+    if (result != 0) {
+        ConsolePrompts::printError(Messages::zipError(result));
+        return 1;
+    }
+    ConsolePrompts::printError(Messages::successfullyDone());
+    return 0;
+}

@@ -1,0 +1,43 @@
+#include "cli/consoleprompts.h"
+#include "cli/verbs.h"
+
+#include "packages/ddeserver.h"
+#include "services/failure.h"
+#include "services/messages.h"
+
+#include <QLocalSocket>
+
+namespace {
+
+constexpr int ConnectMilliseconds = 2000;
+// A window answers between two steps of a running make or import; allow for a long step.
+constexpr int ReplyMilliseconds = 120000;
+
+} // namespace
+
+int Verbs::send(const QStringList &words)
+{
+    if (words.size() != 1)
+        throw Failure(FailureNumber::TypeMismatch,
+                      QStringLiteral("Give one command: \"description|position|size\"."));
+    QLocalSocket socket;
+    socket.connectToServer(DdeServer::serverName());
+    if (!socket.waitForConnected(ConnectMilliseconds)) {
+        ConsolePrompts::printError(Messages::noPackageWindow());
+        return 1;
+    }
+    socket.write(words.first().toUtf8() + '\n');
+    socket.flush();
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(ReplyMilliseconds)) {
+            ConsolePrompts::printError(Messages::noPackageWindow());
+            return 1;
+        }
+    }
+    const QByteArray reply = socket.readLine().trimmed();
+    socket.disconnectFromServer();
+    if (reply == DdeServer::acceptedReply())
+        return 0;
+    ConsolePrompts::printError(QString::fromUtf8(reply.mid(DdeServer::refusedPrefix().size())));
+    return 1;
+}

@@ -1,0 +1,691 @@
+#include "frmscript.h"
+
+#include "ddeserver.h"
+#include "packageimport.h"
+#include "packagemake.h"
+#include "progressdisplay.h"
+#include "tempfolder.h"
+
+#include "records/catalogue.h"
+#include "records/otheritems.h"
+#include "services/apppath.h"
+#include "services/busycursor.h"
+#include "services/errorreport.h"
+#include "services/failure.h"
+#include "services/fansite.h"
+#include "services/filedialogs.h"
+#include "services/gamefolder.h"
+#include "services/opener.h"
+#include "services/openfiles.h"
+#include "services/prompts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The window's design in twips (1/1440 inch); at 96 dots per inch a pixel is 15 twips. The
+// design is scaled with the font and controls grow to fit their captions.
+constexpr double TwipsPerPixel = 15.0;
+constexpr double DesignFontHeight = 13.0; // pixels of a line of the design's 8-point font
+constexpr int ClientWidth = 9705;
+constexpr int CaptionGap = 120; // twips kept between controls of the bottom row
+
+const QList<FileFilter> &zipFilter()
+{
+    static const QList<FileFilter> filter = {{QStringLiteral("Zip file"), QStringLiteral("*.zip")}};
+    return filter;
+}
+
+} // namespace
+
+class frmScript::OperationScope
+{
+public:
+    explicit OperationScope(frmScript &window)
+        : m_window(window)
+    {
+        m_window.beginOperation();
+    }
+    ~OperationScope() { m_window.endOperation(); }
+
+    OperationScope(const OperationScope &) = delete;
+    OperationScope &operator=(const OperationScope &) = delete;
+
+private:
+    frmScript &m_window;
+};
+
+frmScript::frmScript(Prompts &prompts, Opener &opener, QLineEdit *gobPath, QCheckBox *mainBackup,
+                     QWidget *owner)
+    : QDialog(owner)
+    , m_prompts(prompts)
+    , m_opener(opener)
+    , m_gobPath(gobPath)
+    , m_mainBackup(mainBackup)
+{
+    setObjectName(QStringLiteral("frmScript"));
+    setWindowTitle(Messages::defaultTitle());
+    setModal(true);
+    createControls();
+    layoutControls();
+    m_dde =
+        new DdeServer([this](const QString &command) { return Form_LinkExecute(command); }, this);
+}
+
+frmScript::~frmScript()
+{
+    Form_Unload();
+}
+
+void frmScript::createControls()
+{
+    const auto button = [this](QWidget *parent, const char *name, const QString &caption) {
+        auto *b = new QPushButton(caption, parent);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    const auto list = [](QWidget *parent, const char *name) {
+        auto *l = new QListWidget(parent);
+        l->setObjectName(QString::fromLatin1(name));
+        return l;
+    };
+
+    Frame1 = new QGroupBox(QStringLiteral("List Items"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    lstItem = list(Frame1, "lstItem");
+    lstSubItem = list(Frame1, "lstSubItem");
+    cmdAddAll = button(this, "cmdAddAll", QStringLiteral(">>"));
+    cmdAdd = button(this, "cmdAdd", QStringLiteral(">"));
+    cmdRemove = button(this, "cmdRemove", QStringLiteral("<"));
+    cmdRemoveAll = button(this, "cmdRemoveAll", QStringLiteral("<<"));
+    cmdAddOther = button(this, "cmdAddOther", QStringLiteral("Add"));
+    Frame2 = new QGroupBox(this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    lstSelected = list(Frame2, "lstSelected");
+    cmdMake = button(this, "cmdMake", QStringLiteral("Make &Zip"));
+    chkBackup = new QCheckBox(QStringLiteral("Backup"), this);
+    chkBackup->setObjectName(QStringLiteral("chkBackup"));
+    cmdImportZip = button(this, "cmdImportZip", QStringLiteral("&Import Zip"));
+    cmdAddMenu = button(this, "cmdAddMenu", QStringLiteral("Add &Other"));
+    cmdNewBmpList = button(this, "cmdNewBmpList", QStringLiteral("&Dowload latest bmplist.txt"));
+    Label1 = new QLabel(Messages::zipLibraryNotice(), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    txtZipLog = new QPlainTextEdit(this);
+    txtZipLog->setObjectName(QStringLiteral("txtZipLog"));
+    txtZipLog->setReadOnly(true);
+    txtZipLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    picProgress = new ProgressDisplay(this);
+    picProgress->setObjectName(QStringLiteral("picProgress"));
+    picProgress->hide();
+    cboOffset = new QComboBox(this);
+    cboOffset->setObjectName(QStringLiteral("cboOffset"));
+    cboOffset->setPlaceholderText(QStringLiteral("Combo1"));
+    cboOffset->hide();
+    cboSize = new QComboBox(this);
+    cboSize->setObjectName(QStringLiteral("cboSize"));
+    cboSize->setPlaceholderText(QStringLiteral("Combo1"));
+    cboSize->hide();
+    lblDDE = new QLabel(QStringLiteral("DDE"), this);
+    lblDDE->setObjectName(QStringLiteral("lblDDE"));
+    lblDDE->hide();
+
+    mnuMenu = new QMenu(QStringLiteral("Menu"), this);
+    mnuMenu->setObjectName(QStringLiteral("mnuMenu"));
+    QAction *templateItem = mnuMenu->addAction(QStringLiteral(" -"));
+    templateItem->setObjectName(QStringLiteral("mnuAddMenu0"));
+    mnuAddMenu.push_back(templateItem);
+
+    connect(lstItem, &QListWidget::currentRowChanged, this, [this] { lstItem_Click(); });
+    connect(lstSubItem, &QListWidget::currentRowChanged, this, [this] { lstSubItem_Click(); });
+    connect(lstSelected, &QListWidget::itemSelectionChanged, this, [this] { lstSelected_Click(); });
+    connect(cmdAdd, &QPushButton::clicked, this, [this] { cmdAdd_Click(); });
+    connect(cmdAddAll, &QPushButton::clicked, this, [this] { cmdAddAll_Click(); });
+    connect(cmdRemove, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
+    connect(cmdRemoveAll, &QPushButton::clicked, this, [this] { cmdRemoveAll_Click(); });
+    connect(cmdAddOther, &QPushButton::clicked, this, [this] { cmdAddOther_Click(); });
+    connect(cmdAddMenu, &QPushButton::clicked, this, [this] { cmdAddMenu_Click(); });
+    connect(cmdNewBmpList, &QPushButton::clicked, this, [this] { cmdNewBmpList_Click(); });
+    connect(cmdMake, &QPushButton::clicked, this, [this] { cmdMake_Click(); });
+    connect(cmdImportZip, &QPushButton::clicked, this, [this] { cmdImportZip_Click(); });
+}
+
+void frmScript::layoutControls()
+{
+    const double scale =
+        std::max(1.0, QFontMetrics(font()).height() / DesignFontHeight) / TwipsPerPixel;
+    const auto px = [scale](int twips) { return int(std::lround(twips * scale)); };
+    const auto place = [&](QWidget *w, int left, int top, int width, int height) {
+        w->setGeometry(px(left), px(top), std::max(px(width), w->sizeHint().width()),
+                       std::max(px(height), w->sizeHint().height()));
+    };
+
+    // The column of buttons between the frames grows to its widest caption; the right frame
+    // moves along.
+    const QList<QPushButton *> column = {cmdAddAll, cmdAdd, cmdRemove, cmdRemoveAll, cmdAddOther};
+    int columnWidth = px(540);
+    for (QPushButton *b : column)
+        columnWidth = std::max(columnWidth, b->sizeHint().width());
+    const int shift = columnWidth - px(540);
+
+    Frame1->setGeometry(px(120), px(0), px(4935), px(5055));
+    lstItem->setGeometry(px(120), px(240), px(2535), px(4740));
+    lstSubItem->setGeometry(px(2760), px(240), px(2055), px(4740));
+    const int columnTops[] = {660, 1440, 2280, 3060, 3885};
+    for (qsizetype i = 0; i < column.size(); ++i) {
+        place(column.at(i), 5145, columnTops[i], 540, i == 4 ? 435 : 375);
+        column.at(i)->resize(columnWidth, column.at(i)->height());
+    }
+    Frame2->setGeometry(px(5760) + shift, px(0), px(3855), px(5055));
+    lstSelected->setGeometry(px(120), px(240), px(3615), px(4740));
+
+    // The bottom row keeps its order; a control that grows pushes the next one along.
+    struct Slot
+    {
+        QWidget *widget;
+        int left, top, width, height;
+    };
+    const Slot row[] = {{cmdMake, 735, 5145, 1215, 495},
+                        {chkBackup, 2310, 5250, 855, 330},
+                        {cmdImportZip, 3360, 5160, 1215, 495},
+                        {cmdAddMenu, 5040, 5145, 1455, 495},
+                        {cmdNewBmpList, 6930, 5160, 1335, 495}};
+    int right = 0;
+    for (const Slot &slot : row) {
+        place(slot.widget, slot.left, slot.top, slot.width, slot.height);
+        if (right > 0 && slot.widget->x() < right + px(CaptionGap))
+            slot.widget->move(right + px(CaptionGap), slot.widget->y());
+        right = slot.widget->geometry().right();
+    }
+    cboOffset->setGeometry(px(8295), px(5250), px(1215), px(315));
+    cboSize->setGeometry(px(8295), px(5670), px(1215), px(315));
+    lblDDE->setGeometry(px(5040), px(105), px(615), px(255));
+
+    const int width = std::max(
+        {px(ClientWidth) + shift, right + px(CaptionGap), Frame2->geometry().right() + px(90)});
+    const int labelWidth = width - 2 * px(360);
+    Label1->setGeometry(px(360), px(5775), labelWidth,
+                        std::max(px(495), Label1->heightForWidth(labelWidth)));
+    const int bottomTop = std::max(px(6300), Label1->geometry().bottom() + px(30));
+    txtZipLog->setGeometry(0, bottomTop, width, px(645));
+    picProgress->setGeometry(0, bottomTop + px(15), width, px(585));
+    setFixedSize(width, txtZipLog->geometry().bottom() + 1);
+}
+
+// --- loading and unloading ---
+
+void frmScript::Form_Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    const QString temp = TempFolder::path();
+    TempFolder::cleanUp(temp);
+    try {
+        TempFolder::ensure(temp);
+    } catch (const Failure &failure) {
+        report(failure);
+    }
+    try {
+        const Catalogue catalogue = Catalogue::read(MainModule::cataloguePath());
+        lstItem->addItems(catalogue.displayTexts());
+    } catch (const Failure &failure) {
+        report(failure);
+    }
+    Frame2->setTitle(Messages::selectedItems());
+    lstItem->setToolTip(QString::number(lstItem->count()));
+    updateSelectionState();
+    if (m_mainBackup) {
+        chkBackup->setChecked(m_mainBackup->isChecked());
+        chkBackup->setText(m_mainBackup->text());
+    }
+    txtZipLog->resize(width(), txtZipLog->height());
+    m_dde->listen();
+}
+
+void frmScript::Form_Unload()
+{
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    m_dde->close();
+    TempFolder::cleanUp(TempFolder::path());
+}
+
+void frmScript::closeEvent(QCloseEvent *event)
+{
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+    if (event->isAccepted())
+        Form_Unload();
+}
+
+void frmScript::done(int result)
+{
+    if (m_busy)
+        return; // no closing in the middle of a make or an import
+    QDialog::done(result);
+    Form_Unload();
+}
+
+bool frmScript::isListening() const
+{
+    return m_dde->isListening();
+}
+
+// --- the package selection ---
+
+void frmScript::updateSelectionState()
+{
+    Frame2->setTitle(Messages::selectedItems(lstSelected->count()));
+    updateCommandStates();
+}
+
+void frmScript::updateCommandStates()
+{
+    const QListWidgetItem *current = lstSelected->currentItem();
+    cmdRemove->setEnabled(!m_busy && current && current->isSelected());
+    cmdRemoveAll->setEnabled(!m_busy && lstSelected->count() > 0);
+    cmdMake->setEnabled(!m_busy && lstSelected->count() > 0);
+}
+
+void frmScript::appendItem(const PackageItem &item)
+{
+    lstSelected->addItem(item.description);
+    cboOffset->addItem(QString::number(item.offset));
+    cboSize->addItem(QString::number(item.size));
+}
+
+void frmScript::removeItemAt(int row)
+{
+    cboOffset->removeItem(row);
+    cboSize->removeItem(row);
+    delete lstSelected->takeItem(row);
+}
+
+QList<PackageItem> frmScript::selectedItems() const
+{
+    QList<PackageItem> items;
+    for (int k = 0; k < lstSelected->count(); ++k)
+        items << PackageItem {lstSelected->item(k)->text(), cboOffset->itemText(k).toInt(),
+                              cboSize->itemText(k).toInt()};
+    return items;
+}
+
+void frmScript::lstSelected_Click()
+{
+    updateSelectionState();
+}
+
+void frmScript::lstItem_Click()
+{
+    const int k = lstItem->currentRow();
+    if (k < 0)
+        return;
+    try {
+        const Catalogue catalogue = Catalogue::read(MainModule::cataloguePath());
+        m_entry = CatalogueEntry::parse(Catalogue::splitFields(catalogue.entryLine(k)),
+                                        Catalogue::lineNumberOfEntry(k));
+        m_hasEntry = true;
+    } catch (const Failure &failure) {
+        m_hasEntry = false;
+        lstSubItem->clear();
+        report(failure);
+        return;
+    }
+    lstSubItem->clear();
+    for (const SubFile &sub : m_entry.subFiles())
+        lstSubItem->addItem(sub.caption);
+    lstSubItem->setCurrentRow(0); // the sub-file choice sets the current offset
+    lstSubItem->setToolTip(Messages::subItemCount(lstSubItem->count()));
+}
+
+void frmScript::lstSubItem_Click()
+{
+    const int i = lstSubItem->currentRow();
+    if (m_hasEntry && i >= 0 && i < m_entry.count())
+        m_currentOffset = m_entry.subFile(i + 1).offset;
+}
+
+bool frmScript::addSubFile(int row)
+{
+    PackageItem item;
+    try {
+        item = PackageItem::fromSubFile(m_entry, row + 1, gobPath());
+    } catch (const Failure &failure) {
+        report(failure);
+        return false;
+    }
+    item.description = lstItem->currentItem()->text() + u'/' + lstSubItem->item(row)->text();
+    appendItem(item);
+    lstSelected->setCurrentRow(lstSelected->count() - 1);
+    return true;
+}
+
+void frmScript::cmdAdd_Click()
+{
+    const int row = lstSubItem->currentRow();
+    if (!m_hasEntry || row < 0 || m_busy)
+        return;
+    if (addSubFile(row))
+        lstSubItem->setFocus();
+    updateSelectionState();
+}
+
+void frmScript::cmdAddAll_Click()
+{
+    if (!m_hasEntry || m_busy)
+        return;
+    for (int row = 0; row < lstSubItem->count(); ++row) {
+        lstSubItem->setCurrentRow(row);
+        if (!addSubFile(row))
+            break;
+    }
+    lstItem->setFocus();
+    updateSelectionState();
+}
+
+void frmScript::cmdRemove_Click()
+{
+    const QListWidgetItem *current = lstSelected->currentItem();
+    if (!current || !current->isSelected() || m_busy)
+        return;
+    removeItemAt(lstSelected->row(current));
+    lstSubItem->setFocus();
+    Frame2->setTitle(Messages::selectedItems());
+    updateSelectionState();
+}
+
+void frmScript::cmdRemoveAll_Click()
+{
+    if (m_busy)
+        return;
+    lstSelected->clear();
+    cboOffset->clear();
+    cboSize->clear();
+    lstItem->setFocus();
+    Frame2->setTitle(Messages::selectedItems());
+    updateSelectionState();
+}
+
+void frmScript::cmdAddOther_Click()
+{
+    if (m_busy)
+        return;
+    const std::optional<QString> answer =
+        m_prompts.input(this, Messages::typeToAddManually(), QString(), QString());
+    if (!answer || answer->trimmed().isEmpty())
+        return;
+    try {
+        appendItem(PackageItem::fromTypedLine(*answer));
+    } catch (const Failure &failure) {
+        report(failure);
+        return;
+    }
+    updateSelectionState();
+}
+
+QString frmScript::otherItemsLine() const
+{
+    return Catalogue::read(MainModule::cataloguePath()).otherItemsLine();
+}
+
+void frmScript::cmdAddMenu_Click()
+{
+    if (m_busy)
+        return;
+    QList<OtherItem> items;
+    try {
+        items = parseOtherItems(otherItemsLine());
+    } catch (const Failure &failure) {
+        report(failure);
+        return;
+    }
+    mnuAddMenu[0]->setVisible(true);
+    for (size_t i = mnuAddMenu.size() - 1; i >= 1; --i)
+        delete mnuAddMenu[i];
+    mnuAddMenu.resize(1);
+    if (items.isEmpty()) {
+        m_prompts.inform(this, Messages::noOtherItems());
+        return;
+    }
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const int index = int(i + 1);
+        QAction *action = mnuMenu->addAction(items.at(i).caption);
+        action->setObjectName(QStringLiteral("mnuAddMenu%1").arg(index));
+        connect(action, &QAction::triggered, this, [this, index] { mnuAddMenu_Click(index); });
+        mnuAddMenu.push_back(action);
+    }
+    mnuAddMenu[0]->setVisible(false);
+    mnuMenu->popup(QCursor::pos());
+}
+
+void frmScript::mnuAddMenu_Click(int index)
+{
+    if (m_busy)
+        return;
+    try {
+        const QList<OtherItem> items = parseOtherItems(otherItemsLine());
+        if (index < 1 || index > items.size())
+            return;
+        const OtherItem &other = items.at(index - 1);
+        const QString text = other.caption + u',' + other.positionText + u',' + other.kilobytesText;
+        qint32 bytes = 0;
+        try {
+            bytes = other.sizeBytes();
+        } catch (const Failure &) {
+            throw Failure(FailureNumber::TypeMismatch,
+                          Messages::itemBadSize(text, other.kilobytesText));
+        }
+        appendItem(PackageItem::fromFields(other.caption, other.positionText,
+                                           QString::number(bytes), text));
+    } catch (const Failure &failure) {
+        report(failure);
+        return;
+    }
+    updateSelectionState();
+}
+
+void frmScript::cmdNewBmpList_Click()
+{
+    m_opener.openUrl(FanSite::page(QStringLiteral("dovrin/torvane/bmplist.zip")));
+}
+
+QString frmScript::Form_LinkExecute(const QString &command)
+{
+    PackageItem item;
+    try {
+        item = PackageItem::fromCommand(command);
+    } catch (const Failure &failure) {
+        return failure.description();
+    }
+    if (m_busy) {
+        m_pendingCommands << item;
+    } else {
+        appendItem(item);
+        updateSelectionState();
+    }
+    return QString();
+}
+
+// --- operations ---
+
+void frmScript::setCommandsEnabled(bool enabled)
+{
+    const QList<QWidget *> commands = {
+        lstItem,     lstSubItem, lstSelected, cmdAddAll,    cmdAdd,     cmdRemove,    cmdRemoveAll,
+        cmdAddOther, cmdMake,    chkBackup,   cmdImportZip, cmdAddMenu, cmdNewBmpList};
+    for (QWidget *command : commands)
+        command->setEnabled(enabled);
+}
+
+void frmScript::beginOperation()
+{
+    m_busy = true;
+    setCommandsEnabled(false);
+}
+
+void frmScript::endOperation()
+{
+    m_busy = false;
+    setCommandsEnabled(true);
+    updateCommandStates();
+    takePendingCommands();
+}
+
+void frmScript::takePendingCommands()
+{
+    if (m_pendingCommands.isEmpty())
+        return;
+    for (const PackageItem &item : std::as_const(m_pendingCommands))
+        appendItem(item);
+    m_pendingCommands.clear();
+    updateSelectionState();
+}
+
+QString frmScript::gobPath() const
+{
+    return m_gobPath ? m_gobPath->text() : QString();
+}
+
+void frmScript::report(const Failure &failure)
+{
+    MainModule::ReportError(m_prompts, this, failure);
+}
+
+void frmScript::cmdMake_Click()
+{
+    if (lstSelected->count() == 0 || m_busy)
+        return;
+    OperationScope operation(*this);
+    BusyCursor busy;
+    PackageContext context {m_prompts, this, *this};
+    try {
+        // The make works on the selection as it stands now; commands that arrive meanwhile
+        // are appended when it ends.
+        const QList<PackageItem> items = selectedItems();
+        const QString gob = gobPath();
+        PackageMake::checkItems(gob, items);
+        showProgressDisplay(true);
+        const QStringList files = PackageMake::writeFiles(gob, items, TempFolder::path(), *this);
+        MainModule::CloseAllFiles();
+
+        QString readme;
+        if (m_prompts.askYesNo(this, Messages::includeReadme(), Messages::defaultTitle(),
+                               Answer::No)
+            == Answer::Yes)
+            readme = MainModule::ShowOpenDialog(
+                m_prompts, this,
+                {{QStringLiteral("Readme"), QStringLiteral("*.txt;*.doc")},
+                 {QStringLiteral("All files"), QStringLiteral("*.*")}},
+                Messages::selectReadmeTitle());
+        processPendingEvents();
+        const QString package = MainModule::ShowSaveDialog(m_prompts, this, zipFilter());
+        picProgress->clear();
+        processPendingEvents();
+        showProgressDisplay(false);
+        const int result = PackageMake::writeArchive(package, files, readme, gob, context);
+        appendLog(Messages::done());
+        if (result == 0)
+            m_prompts.inform(this, Messages::successfullyDone());
+        else
+            m_prompts.critical(this, Messages::zipError(result));
+    } catch (const Failure &failure) {
+        report(failure);
+        picProgress->clear();
+        showProgressDisplay(false);
+    }
+    MainModule::restoreNormalPointer();
+    Frame2->setTitle(Messages::selectedItems());
+}
+
+void frmScript::cmdImportZip_Click()
+{
+    if (m_busy)
+        return;
+    const QString temp = TempFolder::path();
+    TempFolder::deleteFilesIn(temp);
+    OperationScope operation(*this);
+    BusyCursor busy;
+    PackageContext context {m_prompts, this, *this};
+    try {
+        const QString package = MainModule::ShowOpenDialog(m_prompts, this, zipFilter(),
+                                                           Messages::selectZipToImportTitle());
+        showProgressDisplay(false);
+        const QString gob = gobPath();
+        const ImportRequest request {package, gob, temp, chkBackup->isChecked(),
+                                     GameFolder::batsFolderOf(gob)};
+        const ImportOutcome outcome = PackageImport::run(request, context);
+        MainModule::restoreNormalPointer();
+        if (outcome.imported) {
+            showProgressDisplay(false);
+            TempFolder::cleanUp(temp);
+        }
+    } catch (const Failure &failure) {
+        report(failure);
+        showProgressDisplay(false);
+        MainModule::restoreNormalPointer();
+    }
+}
+
+void frmScript::StartImport()
+{
+    Form_Load();
+    cmdImportZip_Click();
+}
+
+// --- the progress display and the log box ---
+
+void frmScript::setProgress(int percent)
+{
+    picProgress->setPercent(percent);
+}
+
+void frmScript::showProgressDisplay(bool on)
+{
+    m_log.clear();
+    txtZipLog->clear();
+    picProgress->setVisible(on);
+    txtZipLog->setVisible(!on);
+    picProgress->clear();
+}
+
+void frmScript::appendLog(const QString &text)
+{
+    processPendingEvents();
+    m_log += text + u'\n';
+    txtZipLog->setPlainText(m_log);
+    txtZipLog->verticalScrollBar()->setValue(txtZipLog->verticalScrollBar()->maximum());
+}
+
+void frmScript::replaceLog(const QString &text)
+{
+    processPendingEvents();
+    m_log = text + u'\n';
+    txtZipLog->setPlainText(m_log);
+}
+
+void frmScript::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}

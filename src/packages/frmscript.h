@@ -1,0 +1,146 @@
+#pragma once
+
+#include "packagedisplay.h"
+#include "packageitem.h"
+
+#include "records/catalogueentry.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <vector>
+
+class DdeServer;
+class Failure;
+class Opener;
+class ProgressDisplay;
+class Prompts;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+// The package window: assembles the package selection from the catalogue, the catalogue's other
+// items, typed items and commands of other programs, makes a package from it and imports
+// packages. It reads the GOB path and the backup check box of the main window. Its controls
+// are public, as the main window and the tests read them.
+class frmScript : public QDialog, public PackageDisplay
+{
+    Q_OBJECT
+
+public:
+    frmScript(Prompts &prompts, Opener &opener, QLineEdit *gobPath, QCheckBox *mainBackup,
+              QWidget *owner);
+    ~frmScript() override;
+
+    // Loading: cleans up and creates the temporary folder, lists the catalogue, copies the
+    // backup option and starts taking commands of other programs. Unloading cleans up.
+    void Form_Load();
+    void Form_Unload();
+    bool isLoaded() const { return m_loaded; }
+
+    // Handlers.
+    void lstItem_Click();
+    void lstSubItem_Click();
+    void lstSelected_Click();
+    void cmdAdd_Click();
+    void cmdAddAll_Click();
+    void cmdRemove_Click();
+    void cmdRemoveAll_Click();
+    void cmdAddOther_Click();
+    void cmdAddMenu_Click();
+    void mnuAddMenu_Click(int index);
+    void cmdNewBmpList_Click();
+    void cmdMake_Click();
+    void cmdImportZip_Click();
+
+    // Loads the window if needed and imports a package (the main window's import command).
+    void StartImport();
+
+    // A command of another program, "description|position|size". Returns the empty text when
+    // it is taken (appended at once, or after a running make or import), else the reason.
+    QString Form_LinkExecute(const QString &command);
+
+    // The package selection, line by line from the three lists.
+    QList<PackageItem> selectedItems() const;
+    // True while a make or an import runs; the window's commands are disabled then.
+    bool isBusy() const { return m_busy; }
+    // The catalogue state: the current offset of the chosen sub file.
+    qint32 currentOffset() const { return m_currentOffset; }
+    // Whether commands of other programs reach this window.
+    bool isListening() const;
+
+    // PackageDisplay: the progress display and the log box.
+    void setProgress(int percent) override;
+    void showProgressDisplay(bool on) override;
+    void appendLog(const QString &text) override;
+    void replaceLog(const QString &text) override;
+    void processPendingEvents() override;
+
+    // Controls.
+    QGroupBox *Frame1 = nullptr;
+    QListWidget *lstItem = nullptr;
+    QListWidget *lstSubItem = nullptr;
+    QPushButton *cmdAddAll = nullptr;
+    QPushButton *cmdAdd = nullptr;
+    QPushButton *cmdRemove = nullptr;
+    QPushButton *cmdRemoveAll = nullptr;
+    QPushButton *cmdAddOther = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QListWidget *lstSelected = nullptr;
+    QPushButton *cmdMake = nullptr;
+    QCheckBox *chkBackup = nullptr;
+    QPushButton *cmdImportZip = nullptr;
+    QPushButton *cmdAddMenu = nullptr;
+    QPushButton *cmdNewBmpList = nullptr;
+    QLabel *Label1 = nullptr;
+    QPlainTextEdit *txtZipLog = nullptr;
+    ProgressDisplay *picProgress = nullptr;
+    QComboBox *cboOffset = nullptr;
+    QComboBox *cboSize = nullptr;
+    QLabel *lblDDE = nullptr;
+    QMenu *mnuMenu = nullptr;
+    std::vector<QAction *> mnuAddMenu; // element 0 is the template " -"
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void done(int result) override;
+
+private:
+    void createControls();
+    void layoutControls();
+    void updateSelectionState();
+    void updateCommandStates();
+    void appendItem(const PackageItem &item);
+    void removeItemAt(int row);
+    bool addSubFile(int row);
+    void report(const Failure &failure);
+    void setCommandsEnabled(bool enabled);
+    // Disables the commands while a make or an import runs; appends the commands of other
+    // programs that arrived meanwhile when it ends.
+    class OperationScope;
+    void beginOperation();
+    void endOperation();
+    void takePendingCommands();
+    QString gobPath() const;
+    QString otherItemsLine() const;
+
+    Prompts &m_prompts;
+    Opener &m_opener;
+    QLineEdit *m_gobPath;
+    QCheckBox *m_mainBackup;
+    DdeServer *m_dde = nullptr;
+    CatalogueEntry m_entry;
+    bool m_hasEntry = false;
+    qint32 m_currentOffset = 0;
+    bool m_loaded = false;
+    bool m_busy = false;
+    QList<PackageItem> m_pendingCommands; // commands that arrived during a make or an import
+    QString m_log;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+// The three files of a package and how their bytes are laid out.
+//   install.data        8-byte records, no header: package offset P and size S, each a signed
+//                       32-bit little-endian number, one record per item
+//   file.data           the data regions of the items, one after the other, no separators
+//   Replaced Files.txt  one line per item: the description between double quotes, CR LF
+namespace PackageFiles {
+
+QString installDataName(); // "install.data"
+QString fileDataName(); // "file.data"
+QString replacedFilesName(); // "Replaced Files.txt"
+
+constexpr qint64 InstallRecordBytes = 8;
+
+struct InstallRecord
+{
+    qint32 offset = 0;
+    qint32 size = 0;
+    qint64 regionStart() const;
+    qint64 regionEnd() const { return regionStart() + size; }
+};
+
+QByteArray installRecordBytes(const InstallRecord &record);
+
+// The line of Replaced Files.txt for a description, line end included. The description is
+// written unchanged: in Latin-1 when every character has a Latin-1 code, else in UTF-8.
+QByteArray replacedFilesLine(const QString &description);
+
+// The lines of a Replaced Files.txt file (CR LF or a lone CR end a line), without their ends.
+QStringList readReplacedFiles(const QString &path);
+
+// The text the replace question shows: every line followed by one blank.
+QString listText(const QStringList &lines);
+
+// The number of records the progress display counts: the file length divided by 8, rounded
+// to the nearest whole number (halves to the even neighbour). Only complete records are read.
+int progressCount(qint64 installDataLength);
+
+// The progress display's percentage after done of count steps, rounded to the nearest whole
+// number (halves to the even neighbour): 33, 67, 100 for three steps.
+int progressPercent(qint64 done, qint64 count);
+
+// Reads install.data one record at a time; a trailing part of a record is ignored.
+class InstallReader
+{
+public:
+    explicit InstallReader(QFile &file);
+
+    // The next complete record, or false at the end.
+    bool next(InstallRecord &record);
+    // How many complete records the file holds.
+    qint64 completeRecords() const { return m_complete; }
+
+private:
+    QFile &m_file;
+    qint64 m_complete = 0;
+    qint64 m_read = 0;
+};
+
+} // namespace PackageFiles

@@ -1,0 +1,197 @@
+#include "packageimport.h"
+
+#include "packagefiles.h"
+#include "tempfolder.h"
+#include "tgamove.h"
+#include "unzipservice.h"
+#include "zipservice.h"
+
+#include "records/gobwriter.h"
+#include "services/blockcopy.h"
+#include "services/failure.h"
+#include "services/fileaccess.h"
+#include "services/messages.h"
+#include "services/prompts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QThread>
+
+namespace {
+
+// Tests set this to stop between records, so that a child process can be killed half way.
+constexpr char RecordPauseVariable[] = "KESTRIX_TEST_RECORD_PAUSE_MS";
+
+QString lineOf(const QStringList &descriptions, qint64 record)
+{
+    return record <= descriptions.size() ? descriptions.at(record - 1)
+                                         : QStringLiteral("no line in Replaced Files.txt");
+}
+
+} // namespace
+
+std::optional<PackageContents> PackageContents::locate(const QString &folder)
+{
+    const QDir dir(folder);
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden);
+    const auto find = [&](const QString &wanted) {
+        for (const QString &name : files)
+            if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+                return dir.filePath(name);
+        return QString();
+    };
+    PackageContents contents {find(PackageFiles::installDataName()),
+                              find(PackageFiles::fileDataName()),
+                              find(PackageFiles::replacedFilesName())};
+    if (contents.installData.isEmpty() || contents.fileData.isEmpty()
+        || contents.replacedFiles.isEmpty())
+        return std::nullopt;
+    return contents;
+}
+
+namespace PackageImport {
+
+QString backupPathOf(const QString &packagePath)
+{
+    const qsizetype cut = packagePath.indexOf(QStringLiteral(".zip"), 1, Qt::CaseInsensitive);
+    return (cut < 0 ? packagePath : packagePath.left(cut)) + QStringLiteral("_backup.zip");
+}
+
+void check(const PackageContents &contents, const QStringList &descriptions, const QString &gobPath)
+{
+    auto gob = FileAccess::openForReading(gobPath);
+    const qint64 gobSize = gob->size();
+    gob->close();
+    const QString shownGob = FileAccess::displayPath(gobPath);
+    if (!QFileInfo(gobPath).isWritable())
+        throw Failure(FailureNumber::FileAccess, Messages::gobNotWritable(shownGob));
+
+    auto install = FileAccess::openForReading(contents.installData);
+    PackageFiles::InstallReader reader(*install);
+    PackageFiles::InstallRecord record;
+    qint64 k = 0;
+    qint64 needed = 0;
+    while (reader.next(record)) {
+        ++k;
+        if (record.offset < 0)
+            throw Failure(FailureNumber::BadRecord,
+                          Messages::importRecordNegativeOffset(int(k), lineOf(descriptions, k),
+                                                               record.offset));
+        if (record.size < 0)
+            throw Failure(
+                FailureNumber::BadRecord,
+                Messages::importRecordNegativeSize(int(k), lineOf(descriptions, k), record.size));
+        if (record.regionEnd() > gobSize)
+            throw Failure(FailureNumber::BadRecord,
+                          Messages::importRecordOutsideGob(int(k), lineOf(descriptions, k),
+                                                           record.regionStart(), record.regionEnd(),
+                                                           shownGob, gobSize));
+        needed += record.size;
+    }
+    const qint64 dataLength = QFileInfo(contents.fileData).size();
+    if (dataLength < needed)
+        throw Failure(FailureNumber::BadRecord,
+                      Messages::importFileDataTooShort(FileAccess::displayPath(contents.fileData),
+                                                       dataLength, needed));
+}
+
+void writeBackup(const PackageContents &contents, const QString &gobPath,
+                 const QString &backupDataPath, const QString &backupPath, PackageContext &context)
+{
+    const QString shown = FileAccess::displayPath(backupPath);
+    try {
+        {
+            auto gob = FileAccess::openForReading(gobPath);
+            auto install = FileAccess::openForReading(contents.installData);
+            auto data = FileAccess::createForWriting(backupDataPath);
+            PackageFiles::InstallReader reader(*install);
+            PackageFiles::InstallRecord record;
+            qint64 position = 0;
+            while (reader.next(record)) {
+                BlockCopy::copy(*gob, record.regionStart(), *data, position, record.size,
+                                BlockCopy::PackageBlock);
+                position += record.size;
+            }
+            FileAccess::syncToDisk(*data);
+        }
+        if (!FileAccess::removeIfExists(backupPath))
+            throw Failure(FailureNumber::FileAccess,
+                          Messages::fileFailure(QStringLiteral("replace"), shown,
+                                                QStringLiteral("the file could not be deleted")));
+        const int result = VBZipBas::zip(
+            backupPath, {contents.installData, backupDataPath, contents.replacedFiles}, context);
+        if (result != 0)
+            throw Failure(FailureNumber::FileAccess, Messages::zipError(result));
+        auto archive = FileAccess::openForUpdate(backupPath);
+        FileAccess::syncToDisk(*archive);
+    } catch (const Failure &failure) {
+        throw Failure(failure.number(), Messages::backupNotWritten(shown, failure.description()));
+    }
+}
+
+void writeRecords(const PackageContents &contents, const QString &gobPath, PackageDisplay &display)
+{
+    auto install = FileAccess::openForReading(contents.installData);
+    auto data = FileAccess::openForReading(contents.fileData);
+    const int count = PackageFiles::progressCount(install->size());
+    const int pause = qEnvironmentVariableIntValue(RecordPauseVariable);
+    GobWriter writer(gobPath);
+    PackageFiles::InstallReader reader(*install);
+    PackageFiles::InstallRecord record;
+    qint64 k = 0;
+    qint64 position = 0;
+    while (reader.next(record)) {
+        ++k;
+        display.processPendingEvents();
+        display.setProgress(PackageFiles::progressPercent(k, count));
+        writer.copyFrom(*data, position, record.regionStart(), record.size,
+                        BlockCopy::PackageBlock);
+        FileAccess::flush(writer.file());
+        position += record.size;
+        if (pause > 0)
+            QThread::msleep(ulong(pause));
+    }
+    writer.commit();
+}
+
+ImportOutcome run(const ImportRequest &request, PackageContext &context)
+{
+    const QString extraction = TempFolder::extractionFolderOf(request.tempFolder);
+    // Files left by an earlier package must not stand in for missing ones of this one.
+    QDir(extraction).removeRecursively();
+    const VBUnzBas::Extraction unpacked = VBUnzBas::unzip(request.packagePath, extraction, context);
+    if (unpacked.result != VBUnzBas::UnzipResult::Ok)
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::packageNotUnpacked(FileAccess::displayPath(request.packagePath),
+                                                   unpacked.result, unpacked.reason));
+
+    const std::optional<PackageContents> contents = PackageContents::locate(extraction);
+    if (!contents) {
+        context.prompts.critical(context.owner, Messages::notKxZip());
+        QDir(extraction).removeRecursively();
+        return {};
+    }
+
+    const QStringList descriptions = PackageFiles::readReplacedFiles(contents->replacedFiles);
+    check(*contents, descriptions, request.gobPath);
+    const Answer answer =
+        context.prompts.askYesNo(context.owner, PackageFiles::listText(descriptions),
+                                 Messages::replaceQuestionTitle(), Answer::Yes);
+    if (answer != Answer::Yes)
+        throw Failure::cancelled();
+
+    context.display.showProgressDisplay(true);
+    ImportOutcome outcome;
+    outcome.imported = true;
+    if (request.backup) {
+        outcome.backupPath = backupPathOf(request.packagePath);
+        writeBackup(*contents, request.gobPath, TempFolder::backupDataPathOf(request.tempFolder),
+                    outcome.backupPath, context);
+    }
+    writeRecords(*contents, request.gobPath, context.display);
+    outcome.moveResult = TgaMove::moveTgaFiles(extraction, request.batsFolder);
+    context.prompts.inform(context.owner, Messages::importedSucessfully(outcome.moveResult));
+    return outcome;
+}
+
+} // namespace PackageImport

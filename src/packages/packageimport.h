@@ -1,0 +1,69 @@
+#pragma once
+
+#include "packagedisplay.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The three package files of an unpacked package, found without regard to letter case.
+struct PackageContents
+{
+    QString installData;
+    QString fileData;
+    QString replacedFiles;
+
+    // Nothing when one of the three is missing from the folder.
+    static std::optional<PackageContents> locate(const QString &folder);
+};
+
+struct ImportRequest
+{
+    QString packagePath;
+    QString gobPath;
+    QString tempFolder; // the package is unpacked into its Import/ folder
+    bool backup = false;
+    QString batsFolder; // where the package's .tga files go; empty when there is none
+};
+
+struct ImportOutcome
+{
+    bool imported = false; // false: the zip file was no package, and that was shown
+    int moveResult = 0; // the result of the .tga move
+    QString backupPath; // the backup package written, if any
+};
+
+// Importing a package into the GOB file.
+namespace PackageImport {
+
+// The backup package of a package: the path cut before the first ".zip" (any letter case,
+// searched from the second character), then "_backup.zip".
+QString backupPathOf(const QString &packagePath);
+
+// The whole-package check, before anything is written: every complete install record has a
+// package offset and a size of at least 0 and a data region inside the GOB file, file.data
+// holds at least the sum of the sizes, and the GOB file can be written. Throws a Failure naming
+// the first record that fails (with its line of Replaced Files.txt).
+void check(const PackageContents &contents, const QStringList &descriptions,
+           const QString &gobPath);
+
+// Copies the bytes that the import will overwrite into backupDataPath, puts it on the disk,
+// then zips the backup package from the package's install.data, that file and the package's
+// Replaced Files.txt, and puts the archive on the disk. Throws a Failure saying that nothing
+// was imported when any of it fails.
+void writeBackup(const PackageContents &contents, const QString &gobPath,
+                 const QString &backupDataPath, const QString &backupPath, PackageContext &context);
+
+// Writes every complete record's bytes from file.data into the GOB file in 4096-byte blocks,
+// one record after the other, and puts the GOB file on the disk. Before each record pending
+// events run and the progress display shows k / C x 100.
+void writeRecords(const PackageContents &contents, const QString &gobPath, PackageDisplay &display);
+
+// The import from unpacking to the final message: unpack, "Its not a KX Zip file" for a zip
+// without the three files, the whole-package check, the replace question (No throws the cancel
+// failure), the backup package, the GOB writes, the .tga move and "Imported Sucessfully".
+// Failures are thrown; the GOB file is untouched by every refusal.
+ImportOutcome run(const ImportRequest &request, PackageContext &context);
+
+} // namespace PackageImport
