@@ -50,12 +50,7 @@ QByteArray replacedFilesLine(const QString &description)
 QStringList readReplacedFiles(const QString &path)
 {
     auto file = FileAccess::openForReading(path);
-    const QByteArray bytes = file->readAll();
-    if (file->error() != QFileDevice::NoError)
-        throw Failure(FailureNumber::FileAccess,
-                      Messages::fileFailure(QStringLiteral("read"), FileAccess::displayPath(path),
-                                            file->errorString()));
-    return Catalogue::splitLines(Catalogue::decode(bytes));
+    return Catalogue::splitLines(Catalogue::decode(FileAccess::readAt(*file, 0, file->size())));
 }
 
 QString listText(const QStringList &lines)
@@ -76,22 +71,28 @@ int progressPercent(qint64 done, qint64 count)
     return count <= 0 ? 100 : Convert::roundToInt32(double(done) / double(count) * 100.0);
 }
 
-InstallReader::InstallReader(QFile &file)
-    : m_file(file)
-    , m_complete(file.size() / InstallRecordBytes)
+void forEachRecord(QFile &installData,
+                   const std::function<void(qint64 number, const InstallRecord &record)> &visit)
 {
+    const qint64 complete = installData.size() / InstallRecordBytes;
+    char bytes[InstallRecordBytes];
+    for (qint64 k = 0; k < complete; ++k) {
+        FileAccess::readAt(installData, k * InstallRecordBytes, bytes, InstallRecordBytes);
+        visit(k + 1, {LittleEndian::int32At(bytes), LittleEndian::int32At(bytes + 4)});
+    }
 }
 
-bool InstallReader::next(InstallRecord &record)
+QString regionProblem(const InstallRecord &region, qint64 gobSize, const QString &subject,
+                      const QString &gobPath)
 {
-    if (m_read >= m_complete)
-        return false;
-    char bytes[InstallRecordBytes];
-    FileAccess::readAt(m_file, m_read * InstallRecordBytes, bytes, InstallRecordBytes);
-    record.offset = LittleEndian::int32At(bytes);
-    record.size = LittleEndian::int32At(bytes + 4);
-    ++m_read;
-    return true;
+    if (region.offset < 0)
+        return Messages::negativeOffset(subject, region.offset);
+    if (region.size < 0)
+        return Messages::negativeSize(subject, region.size);
+    if (region.regionEnd() > gobSize)
+        return Messages::regionPastEnd(subject, region.regionStart(), region.regionEnd(),
+                                       FileAccess::displayPath(gobPath), gobSize);
+    return QString();
 }
 
 } // namespace PackageFiles

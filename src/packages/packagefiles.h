@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The three files of a package and how their bytes are laid out.
 //   install.data        8-byte records, no header: package offset P and size S, each a signed
 //                       32-bit little-endian number, one record per item
@@ -46,21 +48,14 @@ int progressCount(qint64 installDataLength);
 // number (halves to the even neighbour): 33, 67, 100 for three steps.
 int progressPercent(qint64 done, qint64 count);
 
-// Reads install.data one record at a time; a trailing part of a record is ignored.
-class InstallReader
-{
-public:
-    explicit InstallReader(QFile &file);
+// Calls visit for every complete record of install.data in order, numbered from 1; a trailing
+// part of a record is ignored. The file is read a record at a time.
+void forEachRecord(QFile &installData,
+                   const std::function<void(qint64 number, const InstallRecord &record)> &visit);
 
-    // The next complete record, or false at the end.
-    bool next(InstallRecord &record);
-    // How many complete records the file holds.
-    qint64 completeRecords() const { return m_complete; }
-
-private:
-    QFile &m_file;
-    qint64 m_complete = 0;
-    qint64 m_read = 0;
-};
+// What is wrong with a data region of the GOB file, as a message about subject: a negative
+// package offset, a negative size, or bytes past the end. Empty when the region lies inside.
+QString regionProblem(const InstallRecord &region, qint64 gobSize, const QString &subject,
+                      const QString &gobPath);
 
 } // namespace PackageFiles

@@ -25,7 +25,7 @@ constexpr char RecordPauseVariable[] = "KESTRIX_TEST_RECORD_PAUSE_MS";
 QString lineOf(const QStringList &descriptions, qint64 record)
 {
     return record <= descriptions.size() ? descriptions.at(record - 1)
-                                         : QStringLiteral("no line in Replaced Files.txt");
+                                         : QStringLiteral("(no line in Replaced Files.txt)");
 }
 
 } // namespace
@@ -64,35 +64,23 @@ void check(const PackageContents &contents, const QStringList &descriptions, con
     gob->close();
     const QString shownGob = FileAccess::displayPath(gobPath);
     if (!QFileInfo(gobPath).isWritable())
-        throw Failure(FailureNumber::FileAccess, Messages::gobNotWritable(shownGob));
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::packageRefused(Messages::gobNotWritable(shownGob)));
 
     auto install = FileAccess::openForReading(contents.installData);
-    PackageFiles::InstallReader reader(*install);
-    PackageFiles::InstallRecord record;
-    qint64 k = 0;
     qint64 needed = 0;
-    while (reader.next(record)) {
-        ++k;
-        if (record.offset < 0)
-            throw Failure(FailureNumber::BadRecord,
-                          Messages::importRecordNegativeOffset(int(k), lineOf(descriptions, k),
-                                                               record.offset));
-        if (record.size < 0)
-            throw Failure(
-                FailureNumber::BadRecord,
-                Messages::importRecordNegativeSize(int(k), lineOf(descriptions, k), record.size));
-        if (record.regionEnd() > gobSize)
-            throw Failure(FailureNumber::BadRecord,
-                          Messages::importRecordOutsideGob(int(k), lineOf(descriptions, k),
-                                                           record.regionStart(), record.regionEnd(),
-                                                           shownGob, gobSize));
+    PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &record) {
+        const QString problem = PackageFiles::regionProblem(
+            record, gobSize, Messages::packageRecord(int(k), lineOf(descriptions, k)), gobPath);
+        if (!problem.isEmpty())
+            throw Failure(FailureNumber::BadRecord, Messages::packageRefused(problem));
         needed += record.size;
-    }
+    });
     const qint64 dataLength = QFileInfo(contents.fileData).size();
     if (dataLength < needed)
         throw Failure(FailureNumber::BadRecord,
-                      Messages::importFileDataTooShort(FileAccess::displayPath(contents.fileData),
-                                                       dataLength, needed));
+                      Messages::packageRefused(Messages::fileDataTooShort(
+                          FileAccess::displayPath(contents.fileData), dataLength, needed)));
 }
 
 void writeBackup(const PackageContents &contents, const QString &gobPath,
@@ -104,14 +92,13 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
             auto gob = FileAccess::openForReading(gobPath);
             auto install = FileAccess::openForReading(contents.installData);
             auto data = FileAccess::createForWriting(backupDataPath);
-            PackageFiles::InstallReader reader(*install);
-            PackageFiles::InstallRecord record;
             qint64 position = 0;
-            while (reader.next(record)) {
-                BlockCopy::copy(*gob, record.regionStart(), *data, position, record.size,
-                                BlockCopy::PackageBlock);
-                position += record.size;
-            }
+            PackageFiles::forEachRecord(
+                *install, [&](qint64, const PackageFiles::InstallRecord &record) {
+                    BlockCopy::copy(*gob, record.regionStart(), *data, position, record.size,
+                                    BlockCopy::PackageBlock);
+                    position += record.size;
+                });
             FileAccess::syncToDisk(*data);
         }
         if (!FileAccess::removeIfExists(backupPath))
@@ -136,12 +123,8 @@ void writeRecords(const PackageContents &contents, const QString &gobPath, Packa
     const int count = PackageFiles::progressCount(install->size());
     const int pause = qEnvironmentVariableIntValue(RecordPauseVariable);
     GobWriter writer(gobPath);
-    PackageFiles::InstallReader reader(*install);
-    PackageFiles::InstallRecord record;
-    qint64 k = 0;
     qint64 position = 0;
-    while (reader.next(record)) {
-        ++k;
+    PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &record) {
         display.processPendingEvents();
         display.setProgress(PackageFiles::progressPercent(k, count));
         writer.copyFrom(*data, position, record.regionStart(), record.size,
@@ -150,7 +133,7 @@ void writeRecords(const PackageContents &contents, const QString &gobPath, Packa
         position += record.size;
         if (pause > 0)
             QThread::msleep(ulong(pause));
-    }
+    });
     writer.commit();
 }
 

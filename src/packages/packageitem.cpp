@@ -44,20 +44,21 @@ PackageItem PackageItem::fromFields(const QString &description, const QString &p
 
 PackageItem PackageItem::fromCommand(const QString &command)
 {
-    const QStringList fields = command.split(u'|');
-    if (fields.size() < 3)
-        throw refused(
-            Messages::itemNeedsThreeFields(command, QStringLiteral("description|position|size")));
-    return fromFields(fields.at(0), fields.at(1), fields.at(2), command);
+    return fromSplit(command, u'|', {0, 1, 2}, QStringLiteral("description|position|size"));
 }
 
 PackageItem PackageItem::fromTypedLine(const QString &line)
 {
-    const QStringList fields = line.split(u',');
+    return fromSplit(line, u',', {2, 0, 1}, QStringLiteral("Offset,Size(bytes),Description"));
+}
+
+PackageItem PackageItem::fromSplit(const QString &text, QChar separator,
+                                   const std::array<int, 3> &order, const QString &layout)
+{
+    const QStringList fields = text.split(separator);
     if (fields.size() < 3)
-        throw refused(
-            Messages::itemNeedsThreeFields(line, QStringLiteral("Offset,Size(bytes),Description")));
-    return fromFields(fields.at(2), fields.at(0), fields.at(1), line);
+        throw refused(Messages::itemNeedsThreeFields(text, layout));
+    return fromFields(fields.at(order[0]), fields.at(order[1]), fields.at(order[2]), text);
 }
 
 PackageItem PackageItem::fromSubFile(const CatalogueEntry &entry, int i, const QString &gobPath)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 class CatalogueEntry;
 
 // One item of a package: a description and the data region of the GOB file it carries, the
@@ -37,4 +39,10 @@ struct PackageItem
     // and palette of an image record, whose header is read from the GOB file (a Failure when
     // it cannot be read or is no image). description is "entry/caption".
     static PackageItem fromSubFile(const CatalogueEntry &entry, int i, const QString &gobPath);
+
+private:
+    // Splits text at separator; order gives the fields of the description, the position and
+    // the size.
+    static PackageItem fromSplit(const QString &text, QChar separator,
+                                 const std::array<int, 3> &order, const QString &layout);
 };

@@ -33,18 +33,11 @@ void checkItems(const QString &gobPath, const QList<PackageItem> &items)
     gob->close();
     for (qsizetype i = 0; i < items.size(); ++i) {
         const PackageItem &item = items.at(i);
-        const int number = int(i + 1);
-        if (item.offset < 0)
-            throw Failure(FailureNumber::BadRecord,
-                          Messages::makeItemNegativeOffset(number, item.description, item.offset));
-        if (item.size < 0)
-            throw Failure(FailureNumber::BadRecord,
-                          Messages::makeItemNegativeSize(number, item.description, item.size));
-        if (item.regionEnd() > gobSize)
-            throw Failure(FailureNumber::BadRecord,
-                          Messages::makeItemOutsideGob(number, item.description, item.regionStart(),
-                                                       item.regionEnd(),
-                                                       FileAccess::displayPath(gobPath), gobSize));
+        const QString problem = PackageFiles::regionProblem(
+            {item.offset, item.size}, gobSize, Messages::packageItem(int(i + 1), item.description),
+            gobPath);
+        if (!problem.isEmpty())
+            throw Failure(FailureNumber::BadRecord, Messages::nothingWritten(problem));
     }
 }
 

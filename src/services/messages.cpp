@@ -266,8 +266,8 @@ QString itemBadPosition(const QString &text, const QString &position)
 
 QString itemBadSize(const QString &text, const QString &size)
 {
-    return QStringLiteral("\"%1\" was not added: the size \"%2\" is not a whole number of bytes "
-                          "from 0 to 2147483647.")
+    return QStringLiteral("\"%1\" was not added: the size \"%2\" is no size from 0 to "
+                          "2147483647 bytes.")
         .arg(text, size);
 }
 
@@ -296,35 +296,49 @@ QString passwordPrompt()
     return QStringLiteral("Please Enter The Password!");
 }
 
-QString makeItemNegativeOffset(int item, const QString &description, qint64 offset)
+QString packageItem(int item, const QString &description)
 {
-    return QStringLiteral("Item %1 \"%2\" has the package offset %3; a package cannot hold a "
-                          "negative offset. Nothing was written.")
-        .arg(item)
-        .arg(description)
+    return QStringLiteral("Item %1 \"%2\"").arg(item).arg(description);
+}
+
+QString packageRecord(int record, const QString &line)
+{
+    return QStringLiteral("the package's record %1 %2").arg(record).arg(line);
+}
+
+QString negativeOffset(const QString &subject, qint64 offset)
+{
+    return QStringLiteral("%1 has the package offset %2; a package cannot hold a negative "
+                          "offset.")
+        .arg(subject)
         .arg(offset);
 }
 
-QString makeItemNegativeSize(int item, const QString &description, qint64 size)
+QString negativeSize(const QString &subject, qint64 size)
 {
-    return QStringLiteral("Item %1 \"%2\" has the size %3; a size cannot be negative. Nothing was "
-                          "written.")
-        .arg(item)
-        .arg(description)
-        .arg(size);
+    return QStringLiteral("%1 has the size %2; a size cannot be negative.").arg(subject).arg(size);
 }
 
-QString makeItemOutsideGob(int item, const QString &description, qint64 start, qint64 end,
-                           const QString &gobPath, qint64 gobSize)
+QString regionPastEnd(const QString &subject, qint64 start, qint64 end, const QString &gobPath,
+                      qint64 gobSize)
 {
-    return QStringLiteral("Item %1 \"%2\" covers the bytes %3 to %4, past the end of %5 (%6 "
-                          "bytes). Nothing was written.")
-        .arg(item)
-        .arg(description)
+    return QStringLiteral("%1 covers the bytes %2 to %3, past the end of %4 (%5 bytes).")
+        .arg(subject)
         .arg(start)
         .arg(end - 1)
         .arg(gobPath)
         .arg(gobSize);
+}
+
+QString nothingWritten(const QString &reason)
+{
+    return reason + QStringLiteral(" Nothing was written.");
+}
+
+QString packageRefused(const QString &reason)
+{
+    return QStringLiteral("The package was not imported: ") + reason
+        + QStringLiteral(" The GOB file was not changed.");
 }
 
 QString packagePathIsInput(const QString &path)
@@ -334,52 +348,17 @@ QString packagePathIsInput(const QString &path)
         .arg(path);
 }
 
-QString importRecordNegativeOffset(int record, const QString &description, qint64 offset)
+QString fileDataTooShort(const QString &fileData, qint64 length, qint64 needed)
 {
-    return QStringLiteral("The package was not imported: its record %1 (%2) has the negative "
-                          "offset %3. The GOB file was not changed.")
-        .arg(record)
-        .arg(description)
-        .arg(offset);
-}
-
-QString importRecordNegativeSize(int record, const QString &description, qint64 size)
-{
-    return QStringLiteral("The package was not imported: its record %1 (%2) has the negative size "
-                          "%3. The GOB file was not changed.")
-        .arg(record)
-        .arg(description)
-        .arg(size);
-}
-
-QString importRecordOutsideGob(int record, const QString &description, qint64 start, qint64 end,
-                               const QString &gobPath, qint64 gobSize)
-{
-    return QStringLiteral("The package was not imported: its record %1 (%2) covers the bytes %3 "
-                          "to %4, past the end of %5 (%6 bytes). The package does not belong to "
-                          "this GOB file, which was not changed.")
-        .arg(record)
-        .arg(description)
-        .arg(start)
-        .arg(end - 1)
-        .arg(gobPath)
-        .arg(gobSize);
-}
-
-QString importFileDataTooShort(const QString &package, qint64 length, qint64 needed)
-{
-    return QStringLiteral("The package %1 was not imported: its file.data holds %2 bytes, but its "
-                          "records need %3. The GOB file was not changed.")
-        .arg(package)
+    return QStringLiteral("%1 holds %2 bytes, but the package's records need %3.")
+        .arg(fileData)
         .arg(length)
         .arg(needed);
 }
 
 QString gobNotWritable(const QString &gobPath)
 {
-    return QStringLiteral("The package was not imported: %1 cannot be written. The GOB file was "
-                          "not changed.")
-        .arg(gobPath);
+    return QStringLiteral("%1 cannot be written.").arg(gobPath);
 }
 
 QString backupNotWritten(const QString &backupPath, const QString &reason)
@@ -430,6 +409,17 @@ QString noPackageWindow()
 {
     return QStringLiteral("No package window is open to take the item: start Kestrix and open "
                           "More Options (Ctrl+M) first.");
+}
+
+QString packNeedsItems()
+{
+    return QStringLiteral("Name at least one item: \"description|position|size\" or K:I (entry "
+                          "K, sub file I).");
+}
+
+QString sendNeedsOneCommand()
+{
+    return QStringLiteral("Give one command: \"description|position|size\".");
 }
 
 } // namespace Messages

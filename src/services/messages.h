@@ -69,16 +69,16 @@ QString selectReadmeTitle(); // "Select the readme file"
 QString selectZipToImportTitle(); // "Select the zip file to import"
 QString replaceQuestionTitle(); // "Do you want to replace the following file(s)"
 QString passwordPrompt(); // "Please Enter The Password!"
-QString makeItemNegativeOffset(int item, const QString &description, qint64 offset);
-QString makeItemNegativeSize(int item, const QString &description, qint64 size);
-QString makeItemOutsideGob(int item, const QString &description, qint64 start, qint64 end,
-                           const QString &gobPath, qint64 gobSize);
+QString packageItem(int item, const QString &description); // Item 2 "Kits/Away"
+QString packageRecord(int record, const QString &line); // the package's record 2 "Kits/Away"
+QString negativeOffset(const QString &subject, qint64 offset);
+QString negativeSize(const QString &subject, qint64 size);
+QString regionPastEnd(const QString &subject, qint64 start, qint64 end, const QString &gobPath,
+                      qint64 gobSize);
+QString nothingWritten(const QString &reason); // a refused make
+QString packageRefused(const QString &reason); // a refused import
 QString packagePathIsInput(const QString &path);
-QString importRecordNegativeOffset(int record, const QString &description, qint64 offset);
-QString importRecordNegativeSize(int record, const QString &description, qint64 size);
-QString importRecordOutsideGob(int record, const QString &description, qint64 start, qint64 end,
-                               const QString &gobPath, qint64 gobSize);
-QString importFileDataTooShort(const QString &package, qint64 length, qint64 needed);
+QString fileDataTooShort(const QString &fileData, qint64 length, qint64 needed);
 QString gobNotWritable(const QString &gobPath);
 QString backupNotWritten(const QString &backupPath, const QString &reason);
 QString packageNotUnpacked(const QString &package, int result, const QString &reason);
@@ -88,5 +88,7 @@ QString zipAdding(const QString &name, int percent, bool deflated);
 QString zipFileMissing(const QString &path);
 QString nothingImported();
 QString noPackageWindow();
+QString packNeedsItems();
+QString sendNeedsOneCommand();
 
 } // namespace Messages

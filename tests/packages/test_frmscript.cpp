@@ -348,6 +348,19 @@ TEST_F(PackageWindowTest, MakingAPackage)
               QStringList {QStringLiteral("Do you want to include a readme")});
     EXPECT_FALSE(Bytes::exists(other));
 
+    // A readme named like a package file cannot go in: the zip service's number and " error".
+    const QString clash = home.write(QStringLiteral("docs/FILE.DATA"), "clash");
+    prompts.clear();
+    prompts.answerMessage(Answer::Yes);
+    prompts.answerOpen(clash);
+    prompts.answerSave(other);
+    window->cmdMake->click();
+    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("10 error")); // libzip's ZIP_ER_EXISTS
+    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+    EXPECT_TRUE(window->txtZipLog->toPlainText().contains(QStringLiteral("FILE.DATA")));
+    EXPECT_TRUE(window->txtZipLog->toPlainText().endsWith(QStringLiteral("Done\n")));
+    EXPECT_FALSE(Bytes::exists(other));
+
     // An item past the end of the GOB file is refused before anything is written.
     window->cmdRemoveAll->click();
     window->Form_LinkExecute(QStringLiteral("Far|39990|100"));

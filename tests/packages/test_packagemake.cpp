@@ -1,6 +1,7 @@
 #include "bytes.h"
 #include "handgob.h"
 #include "handzip.h"
+#include "packagebytes.h"
 #include "recordingdisplay.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
@@ -17,16 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray installRecords(std::initializer_list<std::pair<qint32, qint32>> records)
-{
-    QByteArray b;
-    for (const auto &[offset, size] : records) {
-        Bytes::put32(b, b.size(), offset);
-        Bytes::put32(b, b.size(), size);
-    }
-    return b;
-}
 
 CatalogueEntry entryOf(const QString &line)
 {

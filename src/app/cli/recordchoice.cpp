@@ -15,18 +15,23 @@ CatalogueEntry catalogueEntry(const QString &cataloguePath, int k)
                                  Catalogue::lineNumberOfEntry(k));
 }
 
+void requireSubFile(const CatalogueEntry &entry, const QString &entryText, int sub)
+{
+    if (sub < 1 || sub > entry.count())
+        throw Failure(FailureNumber::BadCatalogue,
+                      QStringLiteral("Entry %1 has no sub file %2; its sub files are 1 to %3.")
+                          .arg(entryText)
+                          .arg(sub)
+                          .arg(entry.count()));
+}
+
 RecordChoice RecordChoice::from(const Arguments &args)
 {
     RecordChoice choice;
     choice.entry = catalogueEntry(args.required(QStringLiteral("catalogue")),
                                   args.number(QStringLiteral("entry")));
     const int sub = args.number(QStringLiteral("sub"));
-    if (sub < 1 || sub > choice.entry.count())
-        throw Failure(FailureNumber::BadCatalogue,
-                      QStringLiteral("Entry %1 has no sub file %2; its sub files are 1 to %3.")
-                          .arg(args.value(QStringLiteral("entry")))
-                          .arg(sub)
-                          .arg(choice.entry.count()));
+    requireSubFile(choice.entry, args.value(QStringLiteral("entry")), sub);
     choice.subFile = choice.entry.subFile(sub);
     choice.gobPath = args.required(QStringLiteral("gob"));
     return choice;

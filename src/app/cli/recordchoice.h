@@ -17,3 +17,6 @@ struct RecordChoice
 
 // Reads and parses entry k of the catalogue file.
 CatalogueEntry catalogueEntry(const QString &cataloguePath, int k);
+
+// Throws a Failure naming the entry (as the user gave it) unless it has sub file sub (from 1).
+void requireSubFile(const CatalogueEntry &entry, const QString &entryText, int sub);

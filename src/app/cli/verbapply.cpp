@@ -12,14 +12,11 @@
 int Verbs::apply(const QStringList &words)
 {
     const Arguments args(words, {QStringLiteral("backup"), QStringLiteral("yes")});
-    QTemporaryDir folder;
-    if (!folder.isValid())
-        throw Failure(FailureNumber::FileAccess,
-                      QStringLiteral("Cannot create a temporary folder: ") + folder.errorString());
+    const std::unique_ptr<QTemporaryDir> folder = ConsoleDisplay::workFolder();
     ImportRequest request;
     request.packagePath = args.required(QStringLiteral("package"));
     request.gobPath = args.required(QStringLiteral("gob"));
-    request.tempFolder = folder.path();
+    request.tempFolder = folder->path();
     request.backup = args.has(QStringLiteral("backup"));
     request.batsFolder =
         args.value(QStringLiteral("bats"), GameFolder::batsFolderOf(request.gobPath));

@@ -23,12 +23,7 @@ PackageItem itemOf(const QString &word, const Arguments &args)
     const CatalogueEntry entry =
         catalogueEntry(args.required(QStringLiteral("catalogue")), match.captured(1).toInt());
     const int sub = match.captured(2).toInt();
-    if (sub < 1 || sub > entry.count())
-        throw Failure(FailureNumber::BadCatalogue,
-                      QStringLiteral("Entry %1 has no sub file %2; its sub files are 1 to %3.")
-                          .arg(match.captured(1))
-                          .arg(sub)
-                          .arg(entry.count()));
+    requireSubFile(entry, match.captured(1), sub);
     return PackageItem::fromSubFile(entry, sub, args.required(QStringLiteral("gob")));
 }
 
@@ -40,22 +35,17 @@ int Verbs::pack(const QStringList &words)
     const QString gob = args.required(QStringLiteral("gob"));
     const QString out = args.required(QStringLiteral("out"));
     if (args.plain().isEmpty())
-        throw Failure(FailureNumber::TypeMismatch,
-                      QStringLiteral("Name at least one item: \"description|position|size\" or "
-                                     "K:I (entry K, sub file I)."));
+        throw Failure(FailureNumber::TypeMismatch, Messages::packNeedsItems());
     QList<PackageItem> items;
     for (const QString &word : args.plain())
         items << itemOf(word, args);
 
     PackageMake::checkItems(gob, items);
-    QTemporaryDir folder;
-    if (!folder.isValid())
-        throw Failure(FailureNumber::FileAccess,
-                      QStringLiteral("Cannot create a temporary folder: ") + folder.errorString());
+    const std::unique_ptr<QTemporaryDir> folder = ConsoleDisplay::workFolder();
     ConsoleDisplay display;
     ConsolePrompts prompts;
     PackageContext context {prompts, nullptr, display};
-    const QStringList files = PackageMake::writeFiles(gob, items, folder.path(), display);
+    const QStringList files = PackageMake::writeFiles(gob, items, folder->path(), display);
     const int result =
         PackageMake::writeArchive(out, files, args.value(QStringLiteral("readme")), gob, context);
     if (result != 0) {

@@ -18,8 +18,7 @@ constexpr int ReplyMilliseconds = 120000;
 int Verbs::send(const QStringList &words)
 {
     if (words.size() != 1)
-        throw Failure(FailureNumber::TypeMismatch,
-                      QStringLiteral("Give one command: \"description|position|size\"."));
+        throw Failure(FailureNumber::TypeMismatch, Messages::sendNeedsOneCommand());
     QLocalSocket socket;
     socket.connectToServer(DdeServer::serverName());
     if (!socket.waitForConnected(ConnectMilliseconds)) {
