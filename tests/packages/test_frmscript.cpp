@@ -308,6 +308,7 @@ TEST_F(PackageWindowTest, MakingAPackage)
     const auto saves = prompts.of(ScriptedPrompts::Kind::Save);
     ASSERT_EQ(saves.size(), 1u);
     EXPECT_EQ(saves[0].title, QStringLiteral("Select where you want to save"));
+    EXPECT_EQ(saves[0].owner, window.get());
     ASSERT_EQ(saves[0].filters.size(), 1);
     EXPECT_EQ(saves[0].filters[0].pattern, QStringLiteral("*.zip"));
     EXPECT_EQ(shown, (QList<int> {33, 67, 100}));
@@ -439,7 +440,15 @@ TEST_F(PackageWindowTest, ImportingAPackageAndMakingOneAfterwards)
     prompts.clear();
     prompts.answerOpen(package);
     prompts.answerMessage(Answer::Yes);
+    bool busy = false;
+    prompts.onShow = [&](const ScriptedPrompts::Shown &shown) {
+        if (shown.kind == ScriptedPrompts::Kind::Message && shown.icon == MessageIcon::Question)
+            busy = window->isBusy() && !window->cmdMake->isEnabled()
+                && !window->cmdImportZip->isEnabled() && !window->chkBackup->isEnabled();
+    };
     window->cmdImportZip->click();
+    prompts.onShow = nullptr;
+    EXPECT_TRUE(busy);
 
     const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
     ASSERT_EQ(opens.size(), 1u);
