@@ -11,5 +11,7 @@ int list(const QStringList &words);
 int extract(const QStringList &words);
 int save(const QStringList &words);
 int paths(const QStringList &words);
+int alpha(const QStringList &words);
+int jpg(const QStringList &words);
 
 } // namespace Verbs
