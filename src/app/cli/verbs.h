@@ -11,6 +11,8 @@ int list(const QStringList &words);
 int extract(const QStringList &words);
 int save(const QStringList &words);
 int paths(const QStringList &words);
+int alpha(const QStringList &words);
+int jpg(const QStringList &words);
 int pack(const QStringList &words);
 int apply(const QStringList &words);
 int send(const QStringList &words);
