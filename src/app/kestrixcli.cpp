@@ -17,6 +17,9 @@ const char Usage[] = R"(usage: kestrix-cli VERB ...
   extract --catalogue FILE --gob FILE --entry K --sub I --out FILE
   save    --catalogue FILE --gob FILE --entry K --sub I --out FILE
   paths   (where this copy keeps BmpList.txt, temp.bmp and its help pages)
+  preview --catalogue FILE --gob FILE --entry K --sub I [--rotate 0|1|2|3] [--transparent] --out FILE.png
+  info    FILE
+  import  --catalogue FILE --gob FILE --entry K --sub I --file FILE [--keep-alpha]
 Entries count from 0, sub files from 1.)";
 
 } // namespace
@@ -32,6 +35,9 @@ int main(int argc, char *argv[])
         {QStringLiteral("extract"), Verbs::extract},
         {QStringLiteral("save"), Verbs::save},
         {QStringLiteral("paths"), Verbs::paths},
+        {QStringLiteral("preview"), Verbs::preview},
+        {QStringLiteral("info"), Verbs::info},
+        {QStringLiteral("import"), Verbs::import},
     };
 
     QStringList words = QCoreApplication::arguments().mid(1);

@@ -209,4 +209,28 @@ QString zipComment()
         "You need Kestrix version 2 to import the contents of this zip file to the .gob");
 }
 
+QString notAnImage(const QString &path)
+{
+    return QStringLiteral("%1 cannot be loaded as an image.").arg(path);
+}
+
+QString rotateValue(const QString &value)
+{
+    return QStringLiteral("The option --rotate needs 0, 1, 2 or 3, not \"%1\".").arg(value);
+}
+
+QString transparentNotTurned()
+{
+    return QStringLiteral(
+        "The options --transparent and --rotate cannot be used together: the transparent "
+        "preview is never turned.");
+}
+
+QString transparentForBitmapsOnly(int entry)
+{
+    return QStringLiteral("The transparent preview is for bitmap entries only; entry %1 is a "
+                          "whole-file entry.")
+        .arg(entry);
+}
+
 } // namespace Messages

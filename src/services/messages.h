@@ -53,4 +53,10 @@ QString notKxZip(); // "Its not a KX Zip file"
 QString importedSucessfully(int moveResult); // "Imported Sucessfully" CR LF result
 QString zipComment();
 
+// --- kestrix-cli: preview, info and import ---
+QString notAnImage(const QString &path);
+QString rotateValue(const QString &value);
+QString transparentNotTurned();
+QString transparentForBitmapsOnly(int entry);
+
 } // namespace Messages
