@@ -10,7 +10,6 @@
 #include "services/opener.h"
 #include "services/settings.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QListWidget>
 
@@ -109,10 +108,5 @@ BENCHMARK(BM_ImportBitmapWindow)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

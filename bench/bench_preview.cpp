@@ -12,7 +12,6 @@
 #include "services/settings.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QListWidget>
 
 #include <benchmark/benchmark.h>
@@ -92,10 +91,5 @@ BENCHMARK(BM_TurnLargeRecord)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

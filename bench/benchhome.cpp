@@ -1,6 +1,9 @@
 #include "benchhome.h"
 
+#include <QApplication>
 #include <QSettings>
+
+#include <benchmark/benchmark.h>
 
 BenchHome::BenchHome()
 {
@@ -8,4 +11,14 @@ BenchHome::BenchHome()
     qputenv("XDG_CONFIG_HOME", (m_dir.path() + QStringLiteral("/config")).toUtf8());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        m_dir.path() + QStringLiteral("/config"));
+}
+
+int runBenchmarks(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

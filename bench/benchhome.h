@@ -4,6 +4,9 @@
 
 #include <QTemporaryDir>
 
+// main() of a benchmark program: a headless application, then every benchmark.
+int runBenchmarks(int argc, char **argv);
+
 // A temporary application folder and settings location for one benchmark program.
 class BenchHome
 {

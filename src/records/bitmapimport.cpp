@@ -2,17 +2,16 @@
 
 #include "gobwriter.h"
 
+#include "services/bitmapheader.h"
 #include "services/blockcopy.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
-#include "services/littleendian.h"
 #include "services/messages.h"
 
 namespace BitmapImport {
 
 namespace {
 
-constexpr qint64 HeaderBytes = 54; // file header and info header
 constexpr qint64 ColourTableStart = 54;
 
 [[noreturn]] void refuse(const QString &description)
@@ -36,34 +35,30 @@ Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &bitmap
 
     auto bitmap = FileAccess::openForReading(bitmapPath);
     const qint64 length = bitmap->size();
-    if (length < HeaderBytes)
+    if (length < BitmapHeader::Bytes)
         refuse(Messages::bitmapHeaderTooShort(bitmapPath, length));
-    const QByteArray header = FileAccess::readAt(*bitmap, 0, HeaderBytes);
-    const char *h = header.constData();
-    const qint32 width = LittleEndian::int32At(h + 18);
-    const qint32 height = LittleEndian::int32At(h + 22);
-    const quint16 bits = LittleEndian::uint16At(h + 28);
-    const qint32 compression = LittleEndian::int32At(h + 30);
-    const qint32 coloursUsed = LittleEndian::int32At(h + 46);
-    plan.pixelOffset = LittleEndian::int32At(h + 10);
+    const BitmapHeader header =
+        BitmapHeader::parse(FileAccess::readAt(*bitmap, 0, BitmapHeader::Bytes).constData());
+    plan.pixelOffset = header.pixelOffset;
 
-    if (width != plan.size.width)
+    if (header.width != plan.size.width)
         refuse(Messages::widthNotSame(bitmapPath));
-    if (height != plan.size.height)
+    if (header.height != plan.size.height)
         refuse(Messages::heightNotSame(bitmapPath));
-    if (bits != 8)
+    if (header.bits != 8)
         refuse(Messages::not256Colours(bitmapPath));
-    if (compression != 0)
-        refuse(Messages::bitmapCompressed(bitmapPath, compression));
-    if (coloursUsed < 0 || coloursUsed > ImageRecord::PaletteEntries)
-        refuse(Messages::bitmapColourCount(bitmapPath, coloursUsed));
-    plan.count = coloursUsed == 0 ? int(ImageRecord::PaletteEntries) : coloursUsed;
-    if (plan.pixelOffset < HeaderBytes)
+    if (header.compression != 0)
+        refuse(Messages::bitmapCompressed(bitmapPath, header.compression));
+    if (header.coloursUsed < 0 || header.coloursUsed > ImageRecord::PaletteEntries)
+        refuse(Messages::bitmapColourCount(bitmapPath, header.coloursUsed));
+    plan.count = header.coloursUsed == 0 ? int(ImageRecord::PaletteEntries) : header.coloursUsed;
+    if (plan.pixelOffset < BitmapHeader::Bytes)
         refuse(Messages::bitmapPixelOffsetInHeader(bitmapPath, plan.pixelOffset));
     if (length < ColourTableStart + 4 * plan.count)
         refuse(Messages::bitmapTableTooShort(bitmapPath, length, plan.count));
     if (length < plan.pixelOffset + plan.size.pixels())
-        refuse(Messages::bitmapPixelsTooShort(bitmapPath, length, width, height, plan.pixelOffset));
+        refuse(Messages::bitmapPixelsTooShort(bitmapPath, length, header.width, header.height,
+                                              plan.pixelOffset));
     return plan;
 }
 

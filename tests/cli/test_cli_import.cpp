@@ -3,7 +3,6 @@
 #include "handbitmap.h"
 #include "handgob.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -14,11 +13,7 @@ QByteArray pngOf(int w, int h, QRgb colour)
 {
     QImage image(w, h, QImage::Format_ARGB32);
     image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return HandBitmap::png(image);
 }
 
 struct Game
@@ -42,17 +37,8 @@ Game game(const TestHome &home)
 
 QStringList importArgs(const Game &g, int entry, const QString &file, bool keepAlpha = false)
 {
-    QStringList args {QStringLiteral("import"),
-                      QStringLiteral("--catalogue"),
-                      g.catalogue,
-                      QStringLiteral("--gob"),
-                      g.gob,
-                      QStringLiteral("--entry"),
-                      QString::number(entry),
-                      QStringLiteral("--sub"),
-                      QStringLiteral("1"),
-                      QStringLiteral("--file"),
-                      file};
+    QStringList args = recordArgs(QStringLiteral("import"), g.catalogue, g.gob, entry)
+        << QStringLiteral("--file") << file;
     if (keepAlpha)
         args << QStringLiteral("--keep-alpha");
     return args;
@@ -108,9 +94,7 @@ TEST(CliImport, EveryRefusalExitsOneAndLeavesTheGobFileUntouched)
          QStringLiteral("File size is too long")},
         {importArgs(g, 0, home.file(QStringLiteral("none.bmp"))),
          QStringLiteral("Image type are not same")},
-        {QStringList {QStringLiteral("import"), QStringLiteral("--catalogue"), g.catalogue,
-                      QStringLiteral("--gob"), g.gob, QStringLiteral("--entry"),
-                      QStringLiteral("0"), QStringLiteral("--sub"), QStringLiteral("1")},
+        {recordArgs(QStringLiteral("import"), g.catalogue, g.gob, 0),
          QStringLiteral("--file is missing")},
     };
     for (const auto &[args, text] : cases) {

@@ -12,18 +12,8 @@ namespace {
 QStringList previewArgs(const QString &catalogue, const QString &gob, int entry, const QString &out,
                         const QStringList &view = {})
 {
-    return QStringList {QStringLiteral("preview"),
-                        QStringLiteral("--catalogue"),
-                        catalogue,
-                        QStringLiteral("--gob"),
-                        gob,
-                        QStringLiteral("--entry"),
-                        QString::number(entry),
-                        QStringLiteral("--sub"),
-                        QStringLiteral("1"),
-                        QStringLiteral("--out"),
-                        out}
-    + view;
+    return recordArgs(QStringLiteral("preview"), catalogue, gob, entry)
+        + QStringList {QStringLiteral("--out"), out} + view;
 }
 
 } // namespace

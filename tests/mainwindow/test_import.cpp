@@ -8,7 +8,6 @@
 #include "tools/frmconfirm.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -28,15 +27,6 @@ void whenConfirmShows(frmMain &main, const std::function<void(frmConfirm &)> &ac
         if (frmConfirm *confirm = main.findChild<frmConfirm *>())
             act(*confirm);
     });
-}
-
-QByteArray pngOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 } // namespace
@@ -144,7 +134,7 @@ TEST_F(MainWindowTest, PngImportFillsTheAreaRefreshesThePreviewAndSaysNothing)
     window->lstItem->setCurrentRow(TeamLogo);
     QImage picture(64, 64, QImage::Format_ARGB32);
     picture.fill(qRgba(10, 200, 30, 255));
-    const QByteArray png = pngOf(picture);
+    const QByteArray png = HandBitmap::png(picture);
     ASSERT_LT(png.size(), 12288);
     const QString path = home.write(QStringLiteral("logo.png"), png);
     const qsizetype areaStart = window->selection.offset - 1;

@@ -203,13 +203,9 @@ TEST_F(MainWindowTest, CommandLinePreviewIsPixelForPixelWhatTheWindowShows)
     const auto cli = [&](int entry, const QStringList &view) {
         const QString out = home.file(QStringLiteral("cli.png"));
         QFile::remove(out);
-        const CliResult r =
-            runCli(home,
-                   QStringList {QStringLiteral("preview"), QStringLiteral("--catalogue"), catalogue,
-                                QStringLiteral("--gob"), gob, QStringLiteral("--entry"),
-                                QString::number(entry), QStringLiteral("--sub"),
-                                QStringLiteral("1"), QStringLiteral("--out"), out}
-                       + view);
+        const CliResult r = runCli(home,
+                                   recordArgs(QStringLiteral("preview"), catalogue, gob, entry)
+                                       + QStringList {QStringLiteral("--out"), out} + view);
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         return QImage(out).convertToFormat(QImage::Format_RGB32);
     };

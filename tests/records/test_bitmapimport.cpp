@@ -1,6 +1,7 @@
 #include "bytes.h"
 #include "handbitmap.h"
 #include "handgob.h"
+#include "refusal.h"
 #include "testhome.h"
 
 #include "records/bitmapimport.h"
@@ -54,18 +55,6 @@ Gob gobWithRecord(const TestHome &home, qint32 w, qint32 h, qsizetype size = 0)
     if (size)
         bytes.truncate(size);
     return {home.write(QStringLiteral("g%1_pc.gob").arg(size), bytes), bytes};
-}
-
-QString refusal(const std::function<void()> &f, int *number = nullptr)
-{
-    try {
-        f();
-    } catch (const Failure &failure) {
-        if (number)
-            *number = failure.number();
-        return failure.description();
-    }
-    return QString();
 }
 
 void import(const Gob &gob, const QString &bitmap, bool keepAlpha)

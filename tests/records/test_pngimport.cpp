@@ -1,5 +1,6 @@
 #include "bytes.h"
 #include "handgob.h"
+#include "refusal.h"
 #include "testhome.h"
 
 #include "records/pngimport.h"
@@ -14,18 +15,6 @@ namespace {
 constexpr qsizetype AreaAt = 3000; // 0-based; catalogue offset 3001
 constexpr qint32 CatalogueOffset = 3001;
 constexpr qint32 Area = 12288;
-
-QString refusal(const std::function<void()> &f, int *number = nullptr)
-{
-    try {
-        f();
-    } catch (const Failure &failure) {
-        if (number)
-            *number = failure.number();
-        return failure.description();
-    }
-    return QString();
-}
 
 // A file that ends in a non-zero byte, as a PNG does.
 QByteArray fileOf(qsizetype n, int seed)

@@ -6,7 +6,6 @@
 #include "services/failure.h"
 #include "services/imaging.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -72,15 +71,6 @@ QRgb over(QRgb c, int a)
     const auto mix = [a](int s, int d) { return (s * a + d * (255 - a) + 127) / 255; };
     return qRgb(mix(qRed(c), qRed(Background)), mix(qGreen(c), qGreen(Background)),
                 mix(qBlue(c), qBlue(Background)));
-}
-
-QByteArray pngOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 } // namespace
@@ -250,14 +240,14 @@ TEST(Imaging, ImageInfoReadsThePixelFormatFromTheFilesOwnHeader)
     const std::pair<QImage, std::pair<int, qint32>> pngs[] = {
         {rgb, {2, 137224}}, {indexed, {3, 198659}}, {argb, {6, 2498570}}};
     for (const auto &[image, want] : pngs) {
-        const QByteArray png = pngOf(image);
+        const QByteArray png = HandBitmap::png(image);
         ASSERT_EQ(quint8(png[25]), want.first); // the IHDR colour type
         EXPECT_EQ(info(home.write(QStringLiteral("t.png"), png)), std::tuple(5, 4, want.second))
             << want.first;
     }
 
     // A PNG extracted into temp.bmp is known by its content.
-    home.write(QStringLiteral("temp.bmp"), pngOf(argb) + QByteArray(3000, '\0'));
+    home.write(QStringLiteral("temp.bmp"), HandBitmap::png(argb) + QByteArray(3000, '\0'));
     EXPECT_EQ(info(QString()), std::tuple(5, 4, 2498570));
     // A missing file or one that is no image leaves the outputs as they were.
     EXPECT_EQ(info(home.file(QStringLiteral("none.png"))), std::tuple(-1, -1, -1));

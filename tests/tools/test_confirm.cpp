@@ -8,7 +8,6 @@
 #include "services/pictureview.h"
 #include "tools/frmconfirm.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -143,11 +142,7 @@ TEST_F(ConfirmTest, WholeFileRecordsAreDrawnUnmirroredWithTheBoxGreyed)
     for (int y = 32; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
             picture.setPixel(x, y, qRgb(0, 0, 255));
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    auto c = load(home.write(QStringLiteral("rgb.png"), png));
+    auto c = load(home.write(QStringLiteral("rgb.png"), HandBitmap::png(picture)));
     EXPECT_FALSE(c->chkTransparent->isEnabled());
     EXPECT_EQ(c->lblPrevious->text(), QStringLiteral("64 x 64\r\n2498570"));
     EXPECT_EQ(c->lblNew->text(), QStringLiteral("64 x 64\r\n137224"));
