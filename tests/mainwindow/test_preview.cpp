@@ -109,6 +109,11 @@ TEST_F(MainWindowTest, UnpaddedRecordIsShownInStoredRowOrderAndTurnedByTheViewMe
 TEST_F(MainWindowTest, WholeFileTurnsStoreTheUnturnedSizeAndKeepAutoTransparentDisabled)
 {
     startOnSample();
+    window->lstItem->setCurrentRow(7); // $png Team logo: captions from fields 4 and 7
+    ASSERT_EQ(window->opnSubFile.size(), 3u);
+    EXPECT_EQ(window->opnSubFile[1]->text(), QStringLiteral("Small"));
+    EXPECT_EQ(window->opnSubFile[2]->text(), QStringLiteral("Large"));
+    EXPECT_EQ(window->opnSubFile[2]->y(), Twips::toPixels(600));
     window->lstItem->setCurrentRow(8); // $png Menu background, 96 x 64
     EXPECT_EQ(window->selection.width, 96);
     EXPECT_EQ(window->selection.height, 64);
