@@ -16,6 +16,8 @@ const char Usage[] = R"(usage: kestrix-cli VERB ...
   list    --catalogue FILE [--entry K]
   extract --catalogue FILE --gob FILE --entry K --sub I --out FILE
   save    --catalogue FILE --gob FILE --entry K --sub I --out FILE
+  alpha   --file FILE.bmp (--index I --value V | --all V)
+  jpg     --in FILE.bmp --out FILE.jpg [--size WxH]
   paths   (where this copy keeps BmpList.txt, temp.bmp and its help pages)
   preview --catalogue FILE --gob FILE --entry K --sub I [--rotate 0|1|2|3] [--transparent] --out FILE.png
   info    FILE
@@ -35,6 +37,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("extract"), Verbs::extract},
         {QStringLiteral("save"), Verbs::save},
         {QStringLiteral("paths"), Verbs::paths},
+        {QStringLiteral("alpha"), Verbs::alpha},
+        {QStringLiteral("jpg"), Verbs::jpg},
         {QStringLiteral("preview"), Verbs::preview},
         {QStringLiteral("info"), Verbs::info},
         {QStringLiteral("import"), Verbs::import},

@@ -5,6 +5,7 @@
 #include "services/contexthelp.h"
 #include "services/errorreport.h"
 #include "services/pictureview.h"
+#include "tools/frmtransparent.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -43,7 +44,11 @@ frmMain::frmMain(Prompts &prompts, Opener &opener, QWidget *parent)
     resize(1000, 700);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The palette editor has no owner; it goes with the main window.
+    delete m_palette;
+}
 
 void frmMain::createControls()
 {

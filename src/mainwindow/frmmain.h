@@ -3,6 +3,7 @@
 #include "selectionstate.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QUrl>
 
 #include <array>
@@ -13,6 +14,7 @@ class Failure;
 class Opener;
 class PictureView;
 class Prompts;
+class frmTransparent;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -38,6 +40,8 @@ public:
     ~frmMain() override;
 
     Prompts &prompts() { return m_prompts; }
+    // The palette editor, while it is open.
+    frmTransparent *paletteEditor() const;
     Opener &opener() { return m_opener; }
 
     // Start-up. False when it failed: the failure has been reported and the program must end
@@ -156,6 +160,7 @@ private:
     Opener &m_opener;
     QUrl m_helpFile;
     ContextHelp *m_contextHelp = nullptr;
+    QPointer<frmTransparent> m_palette; // the palette editor while it is open
     int m_shownRow = -1; // the list row whose entry the selection state holds
     bool m_unloaded = false;
 };

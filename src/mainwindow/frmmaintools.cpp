@@ -1,7 +1,28 @@
 // The Tools menu's windows: the palette editor and the BMP to JPG converter.
 #include "frmmain.h"
 
-// TODO: show the palette editor modeless and the converter modally.
-void frmMain::mnuFp_Click() { }
+#include "converter/frmjpeg.h"
+#include "tools/frmtransparent.h"
 
-void frmMain::mnuJPG_Click() { }
+frmTransparent *frmMain::paletteEditor() const
+{
+    return m_palette;
+}
+
+void frmMain::mnuFp_Click()
+{
+    // Modeless and without an owner: the main window stays usable beside it.
+    if (!m_palette) {
+        m_palette = new frmTransparent(m_prompts);
+        m_palette->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_palette->show();
+    m_palette->raise();
+    m_palette->activateWindow();
+}
+
+void frmMain::mnuJPG_Click()
+{
+    frmJPEG converter(m_prompts, this);
+    converter.exec();
+}

@@ -239,6 +239,37 @@ QString typeTransparency()
     return QStringLiteral("Type transparency value 255 - 0");
 }
 
+QString paletteIndexOutOfRange(const QString &value)
+{
+    return QStringLiteral("The palette index \"%1\" is not a whole number from 0 to 255.").arg(value);
+}
+
+QString paletteFileTooShort(const QString &path, qint64 needed)
+{
+    return QStringLiteral("%1 is shorter than its colour table: a 256 color bitmap needs at least "
+                          "%2 bytes.")
+        .arg(path)
+        .arg(needed);
+}
+
+QString cannotSaveImage(int status)
+{
+    return QStringLiteral("Cannot save the image. GDI+ Error:") + QString::number(status);
+}
+
+QString jpegSizeOutOfRange(const QString &which, qint32 value)
+{
+    return QStringLiteral("The %1 %2 cannot be used: type a whole number of pixels from 1 to 16384.")
+        .arg(which)
+        .arg(value);
+}
+
+QString cannotLoadPicture(const QString &path)
+{
+    return QStringLiteral("Cannot load the picture %1: it is missing or not a bitmap Kestrix can read.")
+        .arg(path);
+}
+
 QString successfullyDone()
 {
     return QStringLiteral("Sucessfully done");

@@ -54,6 +54,14 @@ QString numberNotBetween(); // "Number is not between 0-255"
 QString done(); // "Done"
 QString typeTransparency(); // "Type transparency value 255 - 0"
 
+QString paletteIndexOutOfRange(const QString &value);
+QString paletteFileTooShort(const QString &path, qint64 needed);
+
+// --- converter ---
+QString cannotSaveImage(int status); // "Cannot save the image. GDI+ Error:" and the status
+QString jpegSizeOutOfRange(const QString &which, qint32 value);
+QString cannotLoadPicture(const QString &path);
+
 // --- packages ---
 QString successfullyDone(); // "Sucessfully done"
 QString zipError(int result); // "2 error"

@@ -11,6 +11,8 @@ int list(const QStringList &words);
 int extract(const QStringList &words);
 int save(const QStringList &words);
 int paths(const QStringList &words);
+int alpha(const QStringList &words);
+int jpg(const QStringList &words);
 int preview(const QStringList &words);
 int info(const QStringList &words);
 int import(const QStringList &words);

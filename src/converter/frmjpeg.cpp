@@ -1,0 +1,165 @@
+#include "frmjpeg.h"
+
+#include "jpegconversion.h"
+
+#include "services/busycursor.h"
+#include "services/contexthelp.h"
+#include "services/errorreport.h"
+#include "services/filedialogs.h"
+#include "services/numberconversion.h"
+#include "services/settings.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QSize PreviewBox(160, 120);
+constexpr QRgb White = 0xFFFFFFFF;
+
+} // namespace
+
+frmJPEG::frmJPEG(Prompts &prompts, QWidget *owner)
+    : QDialog(owner)
+    , m_prompts(prompts)
+{
+    setObjectName(QStringLiteral("frmJPEG"));
+    setWindowTitle(QStringLiteral("Bmp -> Jpg"));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setFixedSize(PreviewBox);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setFrameShape(QFrame::StyledPanel);
+
+    cmdOpen = new QPushButton(QStringLiteral("Open"), this);
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    cmdOpen->setDefault(true);
+    chkName = new QCheckBox(QStringLiteral("Auto Name"), this);
+    chkName->setObjectName(QStringLiteral("chkName"));
+    chkresize = new QCheckBox(QStringLiteral("&Resize image"), this);
+    chkresize->setObjectName(QStringLiteral("chkresize"));
+
+    Frame1 = new QGroupBox(QStringLiteral("Jpeg resize options"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setEnabled(false);
+    auto *sizes = new QFormLayout(Frame1);
+    Label2 = new QLabel(QStringLiteral("Width"), Frame1);
+    Label3 = new QLabel(QStringLiteral("Height"), Frame1);
+    txtWidth = new QLineEdit(Frame1);
+    txtWidth->setObjectName(QStringLiteral("txtWidth"));
+    txtHeight = new QLineEdit(Frame1);
+    txtHeight->setObjectName(QStringLiteral("txtHeight"));
+    Label2->setBuddy(txtWidth);
+    Label3->setBuddy(txtHeight);
+    sizes->addRow(Label2, txtWidth);
+    sizes->addRow(Label3, txtHeight);
+
+    lblFileName = new QLabel(this);
+    lblFileName->setObjectName(QStringLiteral("lblFileName"));
+    lblFileName->hide();
+
+    auto *controls = new QVBoxLayout;
+    controls->addWidget(cmdOpen);
+    controls->addWidget(chkName);
+    controls->addWidget(chkresize);
+    controls->addWidget(Frame1);
+    controls->addStretch(1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(Image1, 0, Qt::AlignTop);
+    layout->addLayout(controls);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const std::pair<QWidget *, int> topics[] = {{Image1, 201},   {chkName, 202},
+                                                {cmdOpen, 203},  {chkresize, 204},
+                                                {txtWidth, 205}, {txtHeight, 206}};
+    for (const auto &[widget, topic] : topics)
+        ContextHelp::setTopic(widget, topic);
+
+    connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
+    connect(chkresize, &QCheckBox::toggled, this, [this] { chkresize_Click(); });
+    Form_Load();
+}
+
+frmJPEG::~frmJPEG() = default;
+
+void frmJPEG::Form_Load()
+{
+    txtWidth->setText(Settings::read(Settings::WidthKey, QStringLiteral("640")));
+    txtHeight->setText(Settings::read(Settings::HeightKey, QStringLiteral("480")));
+}
+
+void frmJPEG::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    // Stored as they stand, numbers or not.
+    Settings::save(Settings::HeightKey, txtHeight->text());
+    Settings::save(Settings::WidthKey, txtWidth->text());
+}
+
+void frmJPEG::done(int result)
+{
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void frmJPEG::chkresize_Click()
+{
+    Frame1->setEnabled(chkresize->isChecked());
+}
+
+void frmJPEG::cmdOpen_Click()
+{
+    try {
+        const QString path = MainModule::ShowOpenDialog(
+            m_prompts, this, {{QStringLiteral("Bitmap image"), QStringLiteral("*.bmp")}},
+            QStringLiteral("Select the bmp file"));
+        lblFileName->setText(path);
+        m_picture = JpegConversion::loadPicture(path);
+        Image1->setPixmap(QPixmap::fromImage(
+            m_picture.scaled(PreviewBox, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+
+        QString target;
+        if (chkName->isChecked()) {
+            target = JpegConversion::autoName(path);
+        } else {
+            const QString answer = MainModule::ShowSaveDialog(
+                m_prompts, this, {{QStringLiteral("JPG image"), QStringLiteral("*.jpg")}});
+            lblFileName->setText(answer);
+            target = JpegConversion::withJpgExtension(answer);
+        }
+
+        if (chkresize->isChecked()) {
+            const qint32 width = Convert::toInt32(txtWidth->text());
+            const qint32 height = Convert::toInt32(txtHeight->text());
+            JpegConversion::checkSize(width, height);
+            BusyCursor busy;
+            m_picture = JpegConversion::resized(m_picture, width, height, White);
+        }
+        SaveJpeg(target);
+    } catch (const Failure &failure) {
+        Image1->clear();
+        MainModule::ReportError(m_prompts, this, failure);
+    }
+}
+
+void frmJPEG::SaveJpeg(const QString &target)
+{
+    int status = 0;
+    {
+        BusyCursor busy;
+        status = JpegConversion::saveJpeg(m_picture, target);
+    }
+    m_prompts.inform(this, target);
+    if (status != 0)
+        m_prompts.critical(this, Messages::cannotSaveImage(status));
+}

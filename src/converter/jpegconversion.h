@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Turning a bitmap into a JPEG file, optionally scaled to an exact size first.
+namespace JpegConversion {
+
+constexpr qint32 MaxSide = 16384;
+constexpr int Quality = 100;
+
+// The JPEG named after the bitmap: the path without its last three characters, then "jpg".
+QString autoName(const QString &bitmapPath);
+// The answer of the save dialog, with ".jpg" appended unless it ends in exactly ".jpg".
+QString withJpgExtension(const QString &answer);
+
+// Loads the bitmap; throws a Failure naming the file when it cannot be read.
+QImage loadPicture(const QString &path);
+
+// Throws a Failure naming the side when a size is below 1 or above 16384.
+void checkSize(qint32 width, qint32 height);
+
+// The picture stretched to exactly width x height over the background colour, with a
+// high-quality filter; the proportions are not kept.
+QImage resized(const QImage &picture, qint32 width, qint32 height, QRgb background);
+
+// Writes the picture as a JPEG of quality 100. Returns 0 on success, otherwise a status
+// number: 1 for an unknown failure, 2 for a picture that cannot be encoded, 6 where no JPEG
+// encoder is present, 7 when the file cannot be written.
+int saveJpeg(const QImage &picture, const QString &target);
+
+} // namespace JpegConversion

@@ -1,0 +1,92 @@
+#include "bytes.h"
+#include "clirunner.h"
+#include "handbitmap.h"
+
+#include <QImage>
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray smallBitmap()
+{
+    QList<QRgb> colours;
+    for (int i = 0; i < 256; ++i)
+        colours << qRgba(i, i, i, 7);
+    return HandBitmap::bitmap8(4, 2, HandBitmap::colourTable(colours), Bytes::pattern(8));
+}
+
+} // namespace
+
+TEST(CliTools, AlphaWritesOneOrEveryAlphaByteAndRefusesWhatTheEditorRefuses)
+{
+    TestHome home;
+    const QString bmp = home.write(QStringLiteral("kit.bmp"), smallBitmap());
+    QByteArray expected = Bytes::readFile(bmp);
+    const auto alpha = [&](const QStringList &args) {
+        return runCli(home,
+                      QStringList {QStringLiteral("alpha"), QStringLiteral("--file"), bmp} + args);
+    };
+
+    CliResult r = alpha({QStringLiteral("--index"), QStringLiteral("3"), QStringLiteral("--value"),
+                         QStringLiteral("200")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err.trimmed(), QStringLiteral("Done"));
+    expected[57 + 12] = char(200);
+    EXPECT_EQ(Bytes::readFile(bmp), expected);
+
+    for (const QStringList &bad : {QStringList {QStringLiteral("--index"), QStringLiteral("3"),
+                                                QStringLiteral("--value"), QStringLiteral("256")},
+                                   QStringList {QStringLiteral("--index"), QStringLiteral("256"),
+                                                QStringLiteral("--value"), QStringLiteral("1")},
+                                   QStringList {QStringLiteral("--all"), QStringLiteral("-1")},
+                                   QStringList {QStringLiteral("--all"), QStringLiteral("x")}}) {
+        r = alpha(bad);
+        EXPECT_EQ(r.exitCode, 1) << bad.join(u' ').toStdString();
+        EXPECT_EQ(Bytes::readFile(bmp), expected);
+    }
+    EXPECT_TRUE(alpha({QStringLiteral("--all"), QStringLiteral("-1")})
+                    .err.contains(QStringLiteral("Number is not between 0-255")));
+
+    r = alpha({QStringLiteral("--all"), QStringLiteral("255")});
+    ASSERT_EQ(r.exitCode, 0);
+    for (int i = 0; i < 256; ++i)
+        expected[57 + 4 * i] = char(255);
+    EXPECT_EQ(Bytes::readFile(bmp), expected);
+
+    const QString wide = home.write(QStringLiteral("wide.bmp"),
+                                    HandBitmap::bitmap24(2, 2, QList<QRgb>(4, qRgb(9, 9, 9))));
+    const QByteArray before = Bytes::readFile(wide);
+    r = runCli(home,
+               {QStringLiteral("alpha"), QStringLiteral("--file"), wide, QStringLiteral("--all"),
+                QStringLiteral("0")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Is not a 256 color bitmap")));
+    EXPECT_EQ(Bytes::readFile(wide), before);
+}
+
+TEST(CliTools, JpgConvertsAndResizesWithTheWindowsNamingAndChecks)
+{
+    TestHome home;
+    const QString bmp =
+        home.write(QStringLiteral("kit.bmp"),
+                   HandBitmap::bitmap24(80, 60, QList<QRgb>(80 * 60, qRgb(200, 10, 10))));
+    CliResult r = runCli(home,
+                         {QStringLiteral("jpg"), QStringLiteral("--in"), bmp,
+                          QStringLiteral("--out"), home.file(QStringLiteral("kit")),
+                          QStringLiteral("--size"), QStringLiteral("640x480")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err.trimmed(), home.file(QStringLiteral("kit.jpg")));
+    QImageReader reader(home.file(QStringLiteral("kit.jpg")));
+    EXPECT_EQ(reader.format(), QByteArray("jpeg"));
+    EXPECT_EQ(reader.size(), QSize(640, 480));
+
+    r = runCli(home,
+               {QStringLiteral("jpg"), QStringLiteral("--in"), bmp, QStringLiteral("--out"),
+                home.file(QStringLiteral("big.jpg")), QStringLiteral("--size"),
+                QStringLiteral("16385x10")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("width 16385")));
+    EXPECT_FALSE(Bytes::exists(home.file(QStringLiteral("big.jpg"))));
+}
