@@ -23,6 +23,9 @@ const char Usage[] = R"(usage: kestrix-cli VERB ...
           ITEM is "description|position|size" or K:I (entry K, sub file I; needs --catalogue)
   apply   --gob FILE --package FILE.zip [--backup] [--bats DIR] [--yes]
   send    "description|position|size"   (to the package window of a running Kestrix)
+  preview --catalogue FILE --gob FILE --entry K --sub I [--rotate 0|1|2|3] [--transparent] --out FILE.png
+  info    FILE
+  import  --catalogue FILE --gob FILE --entry K --sub I --file FILE [--keep-alpha]
 Entries count from 0, sub files from 1.)";
 
 } // namespace
@@ -43,6 +46,9 @@ int main(int argc, char *argv[])
         {QStringLiteral("pack"), Verbs::pack},
         {QStringLiteral("apply"), Verbs::apply},
         {QStringLiteral("send"), Verbs::send},
+        {QStringLiteral("preview"), Verbs::preview},
+        {QStringLiteral("info"), Verbs::info},
+        {QStringLiteral("import"), Verbs::import},
     };
 
     QStringList words = QCoreApplication::arguments().mid(1);

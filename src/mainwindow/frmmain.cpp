@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -114,8 +115,12 @@ void frmMain::createControls()
             [this](Qt::MouseButton button, QPoint pos) { picPreview_MouseUp(button, pos); });
     body->addWidget(previewArea, 5);
 
-    // Details and commands.
-    auto *side = new QVBoxLayout;
+    // Details and commands, in a column of fixed width so that the preview does not jump when
+    // a caption or a label grows.
+    auto *sidePanel = new QWidget(central);
+    sidePanel->setFixedWidth(160);
+    auto *side = new QVBoxLayout(sidePanel);
+    side->setContentsMargins(0, 0, 0, 0);
     Frame1 = new QGroupBox(QStringLiteral("Image Details"), central);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto *details = new QVBoxLayout(Frame1);
@@ -145,7 +150,7 @@ void frmMain::createControls()
     side->addWidget(chkBackup);
     side->addStretch(1);
     cmdAbout = button("cmdAbout", QStringLiteral("&About"));
-    body->addLayout(side);
+    body->addWidget(sidePanel);
 
     lblFileName = new QLabel(central);
     lblFileName->setObjectName(QStringLiteral("lblFileName"));
@@ -265,6 +270,9 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    // The wheel over the sub-file panel moves its scroll bar.
+    if (event->type() == QEvent::Wheel && watched == picContainerHost && VScroll1->isVisible())
+        return QCoreApplication::sendEvent(VScroll1, event);
     if (event->type() == QEvent::Resize) {
         if (watched == picContainerHost)
             layoutSubFiles();

@@ -152,6 +152,8 @@ private:
     void setGobControlsEnabled(bool enabled);
     void discoverPrograms();
     void layoutSubFiles();
+    // Extracts the selected record into temp.bmp; a failure is reported.
+    void extractSelectedRecord();
     void report(const Failure &failure);
 
     Prompts &m_prompts;

@@ -1,9 +1,86 @@
 // Replacing the selected record: the import command, ImportBMP and ImportPNG.
 #include "frmmain.h"
 
-// TODO: the import command, the replace confirmation and the bitmap and PNG imports.
-void frmMain::cmdImport_Click() { }
+#include "records/bitmapimport.h"
+#include "records/pngimport.h"
+#include "services/errorreport.h"
+#include "services/filedialogs.h"
+#include "services/openfiles.h"
+#include "tools/frmconfirm.h"
 
-void frmMain::ImportBMP(const QString &, bool) { }
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopeGuard>
 
-void frmMain::ImportPNG(const QString &) { }
+namespace {
+
+// The one round of pending window events before a copy.
+void processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+void frmMain::cmdImport_Click()
+{
+    // Any failure, and a cancelled dialog, end the command silently.
+    if (!selection.hasEntry)
+        return;
+    try {
+        QList<FileFilter> filters;
+        if (selection.wholeFile) {
+            const QString t = selection.entry.typeName();
+            filters = {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}};
+        } else {
+            filters = {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
+                       {QStringLiteral("Png File"), QStringLiteral("*.png")}};
+        }
+        const QString path = MainModule::ShowOpenDialog(
+            m_prompts, this, filters, QStringLiteral("Select the file you want to import"));
+        lblFileName->setText(path);
+        if (!path.isEmpty()) {
+            frmConfirm confirm(*this);
+            confirm.ConfirmWrite(lblFileName->text());
+        }
+    } catch (const Failure &) {
+    }
+}
+
+void frmMain::ImportBMP(const QString &path, bool keepAlpha)
+{
+    try {
+        // The record's width and height are read into the selection state before the checks.
+        ImageRecord::Size stored {selection.width, selection.height};
+        const auto keepSize = qScopeGuard([&] {
+            selection.width = stored.width;
+            selection.height = stored.height;
+        });
+        const BitmapImport::Plan plan =
+            BitmapImport::check(txtGOBFile->text(), selection.offset, path, &stored);
+        BitmapImport::write(plan, keepAlpha, processPendingEvents);
+        MainModule::CloseAllFiles();
+    } catch (const Failure &failure) {
+        report(failure);
+        return;
+    }
+    extractSelectedRecord();
+    mnuRotate_Click(0); // unrotated, also while Auto preview transparent is checked
+    m_prompts.inform(this, Messages::importedSuccessfully());
+}
+
+void frmMain::ImportPNG(const QString &path)
+{
+    try {
+        const PngImport::Plan plan =
+            PngImport::check(txtGOBFile->text(), selection.offset, selection.areaSize, path);
+        PngImport::write(plan, processPendingEvents);
+        MainModule::CloseAllFiles();
+    } catch (const Failure &failure) {
+        report(failure);
+        return;
+    }
+    extractSelectedRecord();
+    mnuRotate_Click(0); // also refreshes the width and height from the new picture
+}

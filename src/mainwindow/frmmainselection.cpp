@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -95,36 +96,39 @@ void frmMain::opnSubFile_Click(int index)
     const SubFile &sub = selection.entry.subFile(index);
     selection.subFile = index;
     selection.offset = sub.offset;
-    const QString gob = txtGOBFile->text();
-    const QString scratch = MainModule::scratchBitmapPath();
-
-    if (selection.wholeFile) {
+    if (selection.wholeFile)
         selection.areaSize = sub.areaSize;
-        try {
-            RecordExtraction::extractWholeFileRecord(gob, selection.offset, selection.areaSize,
-                                                     scratch);
-        } catch (const Failure &failure) {
-            report(failure);
-        }
+    extractSelectedRecord();
+    if (selection.wholeFile || !mnuAutoTrans->isChecked())
         mnuRotate_Click(0);
-    } else {
-        ImageRecord::Size stored {selection.width, selection.height};
-        try {
-            RecordExtraction::extractImageRecord(gob, selection.offset, scratch, &stored);
-        } catch (const Failure &failure) {
-            report(failure);
-        }
-        selection.width = stored.width;
-        selection.height = stored.height;
-        if (mnuAutoTrans->isChecked())
-            mnuTransparent_Click();
-        else
-            mnuRotate_Click(0);
-    }
+    else
+        mnuTransparent_Click();
 
     lblWidth->setText(QStringLiteral("Width : ") + QString::number(selection.width));
     lblHeight->setText(QStringLiteral("Height : ") + QString::number(selection.height));
     lblOffset->setText(QStringLiteral("Offset : ") + QString::number(selection.offset));
+}
+
+void frmMain::extractSelectedRecord()
+{
+    const QString gob = txtGOBFile->text();
+    const QString scratch = MainModule::scratchBitmapPath();
+    try {
+        if (selection.wholeFile) {
+            RecordExtraction::extractWholeFileRecord(gob, selection.offset, selection.areaSize,
+                                                     scratch);
+        } else {
+            // The width and height as read, also when the record is refused.
+            ImageRecord::Size stored {selection.width, selection.height};
+            const auto keepSize = qScopeGuard([&] {
+                selection.width = stored.width;
+                selection.height = stored.height;
+            });
+            RecordExtraction::extractImageRecord(gob, selection.offset, scratch, &stored);
+        }
+    } catch (const Failure &failure) {
+        report(failure);
+    }
 }
 
 int frmMain::subFileAreaTwips() const

@@ -3,23 +3,12 @@
 #include "frmmain.h"
 
 #include "services/errorreport.h"
-#include "services/imaging.h"
 #include "services/pictureview.h"
+#include "services/recordpreview.h"
 
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
-
-namespace {
-
-// Rotate-flip codes of the four turns: image records are always shown mirrored top to bottom,
-// whole-file records hold ordinary image files and are shown as they are.
-constexpr qint32 ImageRecordCodes[4] = {MainModule::Rotate180FlipX, MainModule::Rotate90FlipX,
-                                        MainModule::RotateNoneFlipX, MainModule::Rotate270FlipX};
-constexpr qint32 WholeFileCodes[4] = {MainModule::RotateNoneFlipNone, MainModule::Rotate90FlipNone,
-                                      MainModule::Rotate180FlipNone, MainModule::Rotate270FlipNone};
-
-} // namespace
 
 void frmMain::mnuRotate_Click(int index)
 {
@@ -35,15 +24,10 @@ void frmMain::mnuRotate_Click(int index)
 
     QString fileName; // empty: temp.bmp
     try {
-        if (selection.wholeFile) {
-            MainModule::DrawImageFile(picPreview->canvas(), false, WholeFileCodes[index],
-                                      selection.width, selection.height, fileName);
+        RecordPreview::drawTurned(picPreview->canvas(), selection.wholeFile, index,
+                                  selection.width, selection.height, fileName);
+        if (selection.wholeFile)
             mnuAutoTrans->setEnabled(false);
-        } else {
-            qint32 width = 0, height = 0;
-            MainModule::DrawImageFile(picPreview->canvas(), false, ImageRecordCodes[index], width,
-                                      height, fileName);
-        }
     } catch (const Failure &failure) {
         report(failure);
     }
@@ -53,7 +37,7 @@ void frmMain::mnuTransparent_Click()
 {
     QString fileName;
     try {
-        MainModule::DrawTransparentBitmap(picPreview->canvas(), false, 0, 0, fileName);
+        RecordPreview::drawTransparent(picPreview->canvas(), fileName);
     } catch (const Failure &failure) {
         report(failure);
     }

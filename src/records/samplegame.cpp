@@ -71,7 +71,9 @@ Palette ramp(Rgba from, Rgba to, int alpha)
     return p;
 }
 
-// An image record: 96 game bytes, width, height, 8 game bytes, pixels bottom row first, palette.
+// An image record: 96 game bytes, width, height, 8 game bytes, pixels top row first, palette.
+// The game stores the top row first, so the bottom-up temp.bmp made from a record holds the
+// picture upside down and the preview mirrors it back.
 QByteArray imageRecord(Filler &filler, int w, int h, const PixelFn &pixel, const Palette &palette)
 {
     QByteArray record = filler.bytes(96);
@@ -82,11 +84,9 @@ QByteArray imageRecord(Filler &filler, int w, int h, const PixelFn &pixel, const
     record.append(number, 4);
     record.append(filler.bytes(8));
     QByteArray pixels(qsizetype(w) * h, '\0');
-    for (int row = 0; row < h; ++row) {
-        const int y = h - 1 - row; // stored rows run from the bottom of the picture up
+    for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            pixels[qsizetype(row) * w + x] = char(pixel(x, y));
-    }
+            pixels[qsizetype(y) * w + x] = char(pixel(x, y));
     record.append(pixels);
     for (const Rgba &c : palette) {
         record.append(char(c.r));

@@ -15,21 +15,29 @@ void Canvas::setBackground(QColor colour)
     m_background = colour;
 }
 
+void Canvas::resizeTo(QSize size)
+{
+    if (size == m_image.size())
+        return;
+    QImage resized(size, QImage::Format_ARGB32_Premultiplied);
+    resized.fill(m_background);
+    QPainter p(&resized);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, m_image);
+    p.end();
+    m_image = resized;
+}
+
 void Canvas::setBaseSize(QSize size)
 {
     size = size.expandedTo(QSize(1, 1));
     if (size == m_baseSize)
         return;
     m_baseSize = size;
-    if (!m_growing || !QRect(QPoint(0, 0), size).contains(QRect(QPoint(0, 0), m_image.size()))) {
-        // Keep what is drawn: copy it into a canvas of the new size.
-        QSize newSize = m_growing ? m_image.size().expandedTo(size) : size;
-        QImage resized(newSize, QImage::Format_ARGB32_Premultiplied);
-        resized.fill(m_background);
-        QPainter p(&resized);
-        p.drawImage(0, 0, m_image);
-        p.end();
-        m_image = resized;
+    // A growing canvas never cuts off what is drawn, but gives back room it no longer needs.
+    const QSize wanted = m_growing ? size.expandedTo(m_drawn) : size;
+    if (wanted != m_image.size()) {
+        resizeTo(wanted);
         if (changed)
             changed();
     }
@@ -37,6 +45,7 @@ void Canvas::setBaseSize(QSize size)
 
 void Canvas::clear()
 {
+    m_drawn = QSize(0, 0);
     if (m_image.size() != m_baseSize)
         m_image = QImage(m_baseSize, QImage::Format_ARGB32_Premultiplied);
     m_image.fill(m_background);
@@ -48,15 +57,8 @@ void Canvas::reserve(const QRect &rect)
 {
     if (!m_growing)
         return;
-    const QSize needed = m_image.size().expandedTo(QSize(rect.right() + 1, rect.bottom() + 1));
-    if (needed == m_image.size())
-        return;
-    QImage grown(needed, QImage::Format_ARGB32_Premultiplied);
-    grown.fill(m_background);
-    QPainter p(&grown);
-    p.drawImage(0, 0, m_image);
-    p.end();
-    m_image = grown;
+    m_drawn = m_drawn.expandedTo(QSize(rect.right() + 1, rect.bottom() + 1));
+    resizeTo(m_image.size().expandedTo(m_drawn));
 }
 
 void Canvas::refresh()

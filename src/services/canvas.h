@@ -9,8 +9,8 @@
 
 // The drawing surface of a picture view, in device pixels with the origin at the top-left
 // corner: clear erases it to the background colour, refresh asks the owner to repaint. A
-// growing canvas (the main preview) widens to hold whatever is drawn beyond its base size and
-// returns to its base size when cleared.
+// growing canvas (the main preview) is as large as its base size and whatever was drawn since
+// the last clear together, and returns to its base size when cleared.
 class Canvas
 {
 public:
@@ -20,6 +20,9 @@ public:
     QColor background() const { return m_background; }
     const QImage &image() const { return m_image; }
     QRgb pixel(int x, int y) const { return m_image.pixel(x, y); }
+    // The size of what was drawn since the last clear (0 x 0 when nothing was); growing canvases
+    // only.
+    QSize drawnSize() const { return m_drawn; }
 
     void setBackground(QColor colour);
     // The view's own size; a canvas that does not grow keeps exactly this size.
@@ -36,8 +39,12 @@ public:
     std::function<void()> changed;
 
 private:
+    // Gives the canvas the size it should have now, keeping what is drawn.
+    void resizeTo(QSize size);
+
     QImage m_image;
     QSize m_baseSize;
+    QSize m_drawn {0, 0}; // the part drawn since the last clear
     QColor m_background;
     bool m_growing = false;
 };

@@ -32,6 +32,13 @@ std::unique_ptr<TrackedFile> open(const QString &path, QIODevice::OpenMode mode,
     return file;
 }
 
+// Seeks only when the file is not at the position already: a seek drops Qt's buffers, and block
+// copies read and write one block after another.
+bool moveTo(QFile &file, qint64 position)
+{
+    return file.pos() == position || file.seek(position);
+}
+
 } // namespace
 
 QString displayPath(const QString &path)
@@ -57,7 +64,7 @@ std::unique_ptr<TrackedFile> openForUpdate(const QString &path)
 
 qint64 readUpTo(QFile &file, qint64 position, char *data, qint64 length)
 {
-    if (!file.isOpen() || !file.seek(position))
+    if (!file.isOpen() || !moveTo(file, position))
         throw ioFailure(file, QStringLiteral("read"));
     qint64 done = 0;
     while (done < length) {
@@ -87,7 +94,7 @@ QByteArray readAt(QFile &file, qint64 position, qint64 length)
 
 void writeAt(QFile &file, qint64 position, const char *data, qint64 length)
 {
-    if (!file.isOpen() || !file.seek(position) || file.write(data, length) != length)
+    if (!file.isOpen() || !moveTo(file, position) || file.write(data, length) != length)
         throw ioFailure(file, QStringLiteral("write"));
 }
 

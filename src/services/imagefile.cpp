@@ -1,6 +1,6 @@
 #include "imagefile.h"
 
-#include "littleendian.h"
+#include "bitmapheader.h"
 #include "pixelformat.h"
 
 #include <QFile>
@@ -19,16 +19,10 @@ constexpr qint64 MaxPixels = 16384LL * 16384LL;
 // bytes long while its width is no multiple of 4.
 std::optional<QImage> readUnpadded8Bit(QFile &file, const QByteArray &h)
 {
-    if (h.size() < 54 || !h.startsWith("BM"))
+    if (h.size() < BitmapHeader::Bytes || !h.startsWith("BM"))
         return std::nullopt;
-    const char *d = h.constData();
-    const qint32 pixelOffset = LittleEndian::int32At(d + 10);
-    const qint32 headerSize = LittleEndian::int32At(d + 14);
-    const qint32 w = LittleEndian::int32At(d + 18);
-    const qint32 signedHeight = LittleEndian::int32At(d + 22);
-    const quint16 bits = LittleEndian::uint16At(d + 28);
-    const qint32 compression = LittleEndian::int32At(d + 30);
-    const qint32 coloursUsed = LittleEndian::int32At(d + 46);
+    const auto [pixelOffset, headerSize, w, signedHeight, bits, compression, coloursUsed] =
+        BitmapHeader::parse(h.constData());
     if (bits != 8 || compression != 0 || w <= 0 || w % 4 == 0 || signedHeight == 0
         || signedHeight == std::numeric_limits<qint32>::min())
         return std::nullopt;

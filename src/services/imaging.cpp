@@ -74,11 +74,22 @@ void EndImaging(ImagingSession &session)
 
 QImage rotateFlipped(const QImage &image, qint32 code)
 {
-    const int turn = (code & 3) * 90;
-    QImage result = turn == 0 ? image : image.transformed(QTransform().rotate(turn));
-    if (code & 4)
-        result = result.mirrored(true, false);
-    return result;
+    // Turns of a half and mirrors are plain row and column swaps; only the quarter turns need
+    // a transform.
+    switch (code & 7) {
+    case RotateNoneFlipNone:
+        return image;
+    case Rotate180FlipNone:
+        return image.mirrored(true, true);
+    case RotateNoneFlipX:
+        return image.mirrored(true, false);
+    case Rotate180FlipX:
+        return image.mirrored(false, true);
+    default: {
+        const QImage turned = image.transformed(QTransform().rotate((code & 3) * 90));
+        return code & 4 ? turned.mirrored(true, false) : turned;
+    }
+    }
 }
 
 void DrawImageFile(Canvas &view, bool fixedSize, qint32 rotateFlip, qint32 &width, qint32 &height,

@@ -163,6 +163,62 @@ QString imageTypeNotSame()
     return QStringLiteral("Image type are not same");
 }
 
+QString bitmapHeaderTooShort(const QString &path, qint64 length)
+{
+    return path + crlf
+        + QStringLiteral(
+              "The file is %1 bytes long, too short for the 54 header bytes of a bitmap.")
+              .arg(length);
+}
+
+QString bitmapCompressed(const QString &path, qint32 compression)
+{
+    return path + crlf
+        + QStringLiteral("The bitmap is compressed (compression %1); only uncompressed 256 color "
+                         "bitmaps can be imported.")
+              .arg(compression);
+}
+
+QString bitmapColourCount(const QString &path, qint32 coloursUsed)
+{
+    return path + crlf
+        + QStringLiteral("The bitmap says it uses %1 colors; a record's palette holds 256.")
+              .arg(coloursUsed);
+}
+
+QString bitmapPixelOffsetInHeader(const QString &path, qint32 pixelOffset)
+{
+    return path + crlf
+        + QStringLiteral("The bitmap's pixels are said to start at byte %1, inside its 54 header "
+                         "bytes.")
+              .arg(pixelOffset);
+}
+
+QString bitmapTableTooShort(const QString &path, qint64 length, int count)
+{
+    return path + crlf
+        + QStringLiteral("The file is %1 bytes long, too short for its color table of %2 colors "
+                         "from byte 54.")
+              .arg(length)
+              .arg(count);
+}
+
+QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint32 h,
+                             qint32 pixelOffset)
+{
+    return path + crlf
+        + QStringLiteral("The file is %1 bytes long, too short for %2 x %3 pixels from byte %4.")
+              .arg(length)
+              .arg(w)
+              .arg(h)
+              .arg(pixelOffset);
+}
+
+QString confirmTitle()
+{
+    return QStringLiteral("Torvane Kestrix      Preview");
+}
+
 QString notA256ColourBitmap(const QString &path)
 {
     return path + crlf + QStringLiteral("Is not a 256 color bitmap");
@@ -451,6 +507,43 @@ QString packNeedsItems()
 QString sendNeedsOneCommand()
 {
     return QStringLiteral("Give one command: \"description|position|size\".");
+}
+
+QString notAnImage(const QString &path)
+{
+    return QStringLiteral("%1 cannot be loaded as an image.").arg(path);
+}
+
+QString imageTypeNotSameAs(qint32 recordWidth, qint32 recordHeight, qint32 recordFormat,
+                           qint32 fileWidth, qint32 fileHeight, qint32 fileFormat)
+{
+    return imageTypeNotSame() + crlf
+        + QStringLiteral("record: %1 x %2, %3; file: %4 x %5, %6")
+              .arg(recordWidth)
+              .arg(recordHeight)
+              .arg(recordFormat)
+              .arg(fileWidth)
+              .arg(fileHeight)
+              .arg(fileFormat);
+}
+
+QString rotateValue(const QString &value)
+{
+    return QStringLiteral("The option --rotate needs 0, 1, 2 or 3, not \"%1\".").arg(value);
+}
+
+QString transparentNotTurned()
+{
+    return QStringLiteral(
+        "The options --transparent and --rotate cannot be used together: the transparent "
+        "preview is never turned.");
+}
+
+QString transparentForBitmapsOnly(int entry)
+{
+    return QStringLiteral("The transparent preview is for bitmap entries only; entry %1 is a "
+                          "whole-file entry.")
+        .arg(entry);
 }
 
 } // namespace Messages

@@ -39,6 +39,14 @@ QString not256Colours(const QString &path);
 QString importedSuccessfully(); // "Imported Successfully"
 QString fileSizeTooLong(); // "File size is too long"
 QString imageTypeNotSame(); // "Image type are not same"
+QString bitmapHeaderTooShort(const QString &path, qint64 length);
+QString bitmapCompressed(const QString &path, qint32 compression);
+QString bitmapColourCount(const QString &path, qint32 coloursUsed);
+QString bitmapPixelOffsetInHeader(const QString &path, qint32 pixelOffset);
+QString bitmapTableTooShort(const QString &path, qint64 length, int count);
+QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint32 h,
+                             qint32 pixelOffset);
+QString confirmTitle(); // "Torvane Kestrix      Preview"
 
 // --- palette editor ---
 QString notA256ColourBitmap(const QString &path);
@@ -98,5 +106,13 @@ QString nothingImported();
 QString noPackageWindow();
 QString packNeedsItems();
 QString sendNeedsOneCommand();
+// --- kestrix-cli: preview, info and import ---
+QString notAnImage(const QString &path);
+// "Image type are not same" with both sizes and pixel formats on a second line.
+QString imageTypeNotSameAs(qint32 recordWidth, qint32 recordHeight, qint32 recordFormat,
+                           qint32 fileWidth, qint32 fileHeight, qint32 fileFormat);
+QString rotateValue(const QString &value);
+QString transparentNotTurned();
+QString transparentForBitmapsOnly(int entry);
 
 } // namespace Messages

@@ -26,3 +26,18 @@ inline CliResult runCli(const TestHome &home, const QStringList &args, const QBy
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
+
+// The words that name a record for a verb: VERB --catalogue C --gob G --entry K --sub I.
+inline QStringList recordArgs(const QString &verb, const QString &catalogue, const QString &gob,
+                              int entry, int sub = 1)
+{
+    return {verb,
+            QStringLiteral("--catalogue"),
+            catalogue,
+            QStringLiteral("--gob"),
+            gob,
+            QStringLiteral("--entry"),
+            QString::number(entry),
+            QStringLiteral("--sub"),
+            QString::number(sub)};
+}

@@ -47,17 +47,7 @@ TEST(CliRecords, ExtractAndSaveWriteWhatTheWindowWouldAndRefusalsWriteNothing)
                    "//x\r\n\r\nBoard,1,101,One\r\n$png,Logo,1,5001,Small,2\r\n"
                    "Broken,1,8990,Far\r\n");
     const auto args = [&](int entry, const QString &verb, const QString &out) {
-        return QStringList {verb,
-                            QStringLiteral("--catalogue"),
-                            catalogue,
-                            QStringLiteral("--gob"),
-                            gob,
-                            QStringLiteral("--entry"),
-                            QString::number(entry),
-                            QStringLiteral("--sub"),
-                            QStringLiteral("1"),
-                            QStringLiteral("--out"),
-                            out};
+        return recordArgs(verb, catalogue, gob, entry) << QStringLiteral("--out") << out;
     };
 
     const QString bmp = home.file(QStringLiteral("out.bmp"));

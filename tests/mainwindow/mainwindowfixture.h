@@ -23,6 +23,20 @@ protected:
         ASSERT_TRUE(start());
     }
 
+    // Writes a catalogue of the given entry lines and a GOB file of the given bytes, stores the
+    // GOB path and the automatic transparent preview, and loads the window.
+    void startOnHand(const QString &entryLines, const QByteArray &gobBytes,
+                     bool autoTransparent = false)
+    {
+        home.write(QStringLiteral("BmpList.txt"),
+                   (QStringLiteral("//Test catalogue\r\n\r\n") + entryLines).toUtf8());
+        gob = home.write(QStringLiteral("g_pc.gob"), gobBytes);
+        Settings::save(Settings::GobKey, gob);
+        Settings::save(Settings::TransparentKey,
+                       autoTransparent ? QStringLiteral("True") : QStringLiteral("False"));
+        ASSERT_TRUE(start());
+    }
+
     bool start()
     {
         window = std::make_unique<frmMain>(prompts, opener);

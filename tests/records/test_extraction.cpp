@@ -1,5 +1,6 @@
 #include "bytes.h"
 #include "handgob.h"
+#include "refusal.h"
 #include "testhome.h"
 
 #include "records/recordextraction.h"
@@ -31,16 +32,6 @@ QByteArray expectedBitmap(qint32 w, qint32 h, const QByteArray &pixels, const QB
         b[57 + 4 * k] = rgba[4 * k + 3];
     }
     return b + pixels;
-}
-
-QString refusal(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Failure &failure) {
-        return failure.description();
-    }
-    return QString();
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include "bytes.h"
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QRgb>
 
@@ -66,6 +68,16 @@ inline QByteArray bitmap24(qint32 w, qint32 h, const QList<QRgb> &topDown)
         }
     }
     return header(w, h, 24, 54, 54 + pixels.size()) + pixels;
+}
+
+// The picture as a PNG file, by Qt's writer (which picks the colour type from the format).
+inline QByteArray png(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 } // namespace HandBitmap

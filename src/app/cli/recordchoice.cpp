@@ -1,7 +1,12 @@
 #include "recordchoice.h"
 
 #include "records/catalogue.h"
+#include "records/recordextraction.h"
 #include "services/failure.h"
+#include "services/fileaccess.h"
+#include "services/messages.h"
+
+#include <QFile>
 
 CatalogueEntry catalogueEntry(const QString &cataloguePath, int k)
 {
@@ -35,4 +40,31 @@ RecordChoice RecordChoice::from(const Arguments &args)
     choice.subFile = choice.entry.subFile(sub);
     choice.gobPath = args.required(QStringLiteral("gob"));
     return choice;
+}
+
+void RecordChoice::extractTo(const QString &scratch) const
+{
+    if (entry.isWholeFile())
+        RecordExtraction::extractWholeFileRecord(gobPath, subFile.offset, subFile.areaSize,
+                                                 scratch);
+    else
+        RecordExtraction::extractImageRecord(gobPath, subFile.offset, scratch);
+}
+
+QTemporaryDir workFolder()
+{
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        throw Failure(FailureNumber::FileAccess,
+                      QStringLiteral("Cannot create a temporary folder: ") + dir.errorString());
+    return dir;
+}
+
+void publish(const QString &finished, const QString &out)
+{
+    FileAccess::removeIfExists(out);
+    if (!QFile::rename(finished, out) && !QFile::copy(finished, out))
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(out),
+                                            QStringLiteral("the file could not be replaced")));
 }

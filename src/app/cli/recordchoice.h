@@ -3,6 +3,8 @@
 #include "cli/arguments.h"
 #include "records/catalogueentry.h"
 
+#include <QTemporaryDir>
+
 // The record that --catalogue, --gob, --entry K (from 0) and --sub I (from 1) name.
 struct RecordChoice
 {
@@ -13,7 +15,16 @@ struct RecordChoice
     // Throws a Failure with the window's message for a catalogue line that cannot be used,
     // or naming the option for an entry or sub file that does not exist.
     static RecordChoice from(const Arguments &args);
+
+    // Extracts the record into scratch, as the window does into temp.bmp.
+    void extractTo(const QString &scratch) const;
 };
+
+// A temporary folder for the verb's scratch files; throws a Failure when none can be made.
+QTemporaryDir workFolder();
+
+// Moves the finished file to out; the output is replaced only after everything worked.
+void publish(const QString &finished, const QString &out);
 
 // Reads and parses entry k of the catalogue file.
 CatalogueEntry catalogueEntry(const QString &cataloguePath, int k);

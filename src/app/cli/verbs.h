@@ -16,5 +16,8 @@ int jpg(const QStringList &words);
 int pack(const QStringList &words);
 int apply(const QStringList &words);
 int send(const QStringList &words);
+int preview(const QStringList &words);
+int info(const QStringList &words);
+int import(const QStringList &words);
 
 } // namespace Verbs

@@ -1,0 +1,42 @@
+#include "cli/arguments.h"
+#include "cli/consoleprompts.h"
+#include "cli/recordchoice.h"
+#include "cli/verbs.h"
+
+#include "records/bitmapimport.h"
+#include "records/pngimport.h"
+#include "services/failure.h"
+#include "services/imaging.h"
+#include "services/messages.h"
+
+// Writes a bitmap or image file into the record with the window's checks: first the
+// confirmation's comparison of size and pixel format with the record as extracted, then the
+// import's own checks; only then is the GOB file opened for writing.
+int Verbs::import(const QStringList &words)
+{
+    const Arguments args(words, {QStringLiteral("keep-alpha")});
+    const RecordChoice choice = RecordChoice::from(args);
+    const QString file = args.required(QStringLiteral("file"));
+
+    QTemporaryDir dir = workFolder();
+    QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
+    choice.extractTo(scratch);
+    qint32 width[2] = {0, 0}, height[2] = {0, 0}, pixelFormat[2] = {0, 0};
+    MainModule::GetImageInfo(width[0], height[0], pixelFormat[0], scratch);
+    QString chosen = file;
+    MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen);
+    if (pixelFormat[0] != pixelFormat[1] || width[0] != width[1] || height[0] != height[1])
+        throw Failure(FailureNumber::BitmapMismatch,
+                      Messages::imageTypeNotSameAs(width[0], height[0], pixelFormat[0], width[1],
+                                                   height[1], pixelFormat[1]));
+
+    if (choice.entry.isWholeFile()) {
+        PngImport::write(
+            PngImport::check(choice.gobPath, choice.subFile.offset, choice.subFile.areaSize, file));
+    } else {
+        BitmapImport::write(BitmapImport::check(choice.gobPath, choice.subFile.offset, file),
+                            args.has(QStringLiteral("keep-alpha")));
+        ConsolePrompts::printError(Messages::importedSuccessfully());
+    }
+    return 0;
+}

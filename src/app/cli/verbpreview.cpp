@@ -1,0 +1,79 @@
+#include "cli/arguments.h"
+#include "cli/consoleprompts.h"
+#include "cli/recordchoice.h"
+#include "cli/verbs.h"
+
+#include "services/canvas.h"
+#include "services/failure.h"
+#include "services/fileaccess.h"
+#include "services/imaging.h"
+#include "services/messages.h"
+#include "services/recordpreview.h"
+
+// Draws the sub file as the main window's preview shows it, through the same routine and the
+// same kind of canvas, and saves the drawn part as a PNG file.
+int Verbs::preview(const QStringList &words)
+{
+    const Arguments args(words, {QStringLiteral("transparent")});
+    const RecordChoice choice = RecordChoice::from(args);
+    const QString out = args.required(QStringLiteral("out"));
+    const bool transparent = args.has(QStringLiteral("transparent"));
+    int rotation = 0;
+    if (args.has(QStringLiteral("rotate"))) {
+        const QString value = args.value(QStringLiteral("rotate"));
+        if (value.size() != 1 || value[0] < u'0' || value[0] > u'3')
+            throw Failure(FailureNumber::TypeMismatch, Messages::rotateValue(value));
+        rotation = value.toInt();
+        if (transparent)
+            throw Failure(FailureNumber::TypeMismatch, Messages::transparentNotTurned());
+    }
+    if (transparent && choice.entry.isWholeFile())
+        throw Failure(FailureNumber::TypeMismatch,
+                      Messages::transparentForBitmapsOnly(args.number(QStringLiteral("entry"))));
+
+    QTemporaryDir dir = workFolder();
+    QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
+    choice.extractTo(scratch);
+
+    Canvas canvas(QSize(1, 1), QColor::fromRgb(MainModule::PreviewBackground));
+    canvas.setGrowing(true);
+    if (transparent) {
+        RecordPreview::drawTransparent(canvas, scratch);
+    } else {
+        qint32 width = 0, height = 0;
+        RecordPreview::drawTurned(canvas, choice.entry.isWholeFile(), rotation, width, height,
+                                  scratch);
+    }
+    if (canvas.drawnSize().isEmpty())
+        throw Failure(FailureNumber::BadRecord,
+                      Messages::notAnImage(FileAccess::displayPath(scratch)));
+
+    const QImage picture = canvas.image()
+                               .copy(QRect(QPoint(0, 0), canvas.drawnSize()))
+                               .convertToFormat(QImage::Format_RGB32);
+    const QString png = dir.filePath(QStringLiteral("preview.png"));
+    if (!picture.save(png, "PNG"))
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(png),
+                                            QStringLiteral("the PNG encoder failed")));
+    publish(png, out);
+    return 0;
+}
+
+// Width, height and pixel-format value of an image file, separated by tabs.
+int Verbs::info(const QStringList &words)
+{
+    const Arguments args(words, {});
+    if (args.plain().size() != 1)
+        throw Failure(FailureNumber::TypeMismatch, QStringLiteral("usage: kestrix-cli info FILE"));
+    QString path = args.plain().first();
+    qint32 width = 0, height = 0, pixelFormat = 0;
+    MainModule::GetImageInfo(width, height, pixelFormat, path);
+    if (width == 0)
+        throw Failure(FailureNumber::BadRecord,
+                      Messages::notAnImage(FileAccess::displayPath(path)));
+    const QChar tab = u'\t';
+    ConsolePrompts::print(QString::number(width) + tab + QString::number(height) + tab
+                          + QString::number(pixelFormat));
+    return 0;
+}

@@ -1,0 +1,167 @@
+#include "bytes.h"
+#include "handbitmap.h"
+#include "mainwindowfixture.h"
+
+#include "services/apppath.h"
+#include "services/openfiles.h"
+#include "services/pictureview.h"
+#include "tools/frmconfirm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int StadiumBoard = 1; // 256 x 128 at catalogue offset 35790
+constexpr qsizetype BoardStart = 35789;
+constexpr int TeamLogo = 7; // PNG of 64 x 64 in an area of 12288 bytes
+
+// Runs act on the confirmation window once its modal loop is running.
+void whenConfirmShows(frmMain &main, const std::function<void(frmConfirm &)> &act)
+{
+    QTimer::singleShot(0, &main, [&main, act] {
+        if (frmConfirm *confirm = main.findChild<frmConfirm *>())
+            act(*confirm);
+    });
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBeforeTheMessage)
+{
+    startOnSample();
+    window->lstItem->setCurrentRow(StadiumBoard);
+    window->mnuRotate_Click(1);
+    // The record's own export with new pixels and a table of new colours and alphas.
+    QByteArray bitmap = Bytes::readFile(MainModule::scratchBitmapPath());
+    const QByteArray pixels = Bytes::pattern(256 * 128, 21);
+    bitmap.replace(1078, pixels.size(), pixels);
+    for (int k = 0; k < 256; ++k)
+        bitmap.replace(54 + 4 * k, 4, Bytes::of({k, 0, 255 - k, k / 3}));
+    const QString path = home.write(QStringLiteral("board.bmp"), bitmap);
+    QByteArray expected = Bytes::readFile(gob);
+    expected.replace(BoardStart + 112, pixels.size(), pixels);
+    for (int k = 0; k < 256; ++k)
+        expected.replace(BoardStart + 112 + pixels.size() + 4 * k, 4,
+                         Bytes::of({255 - k, 0, k, k / 3}));
+
+    bool onDiskAtMessage = false;
+    prompts.onShow = [&](const ScriptedPrompts::Shown &shown) {
+        if (shown.text == QStringLiteral("Imported Successfully"))
+            onDiskAtMessage = Bytes::readFile(gob) == expected && MainModule::openFileCount() == 0;
+    };
+    prompts.answerOpen(path);
+    whenConfirmShows(*window, [](frmConfirm &c) {
+        EXPECT_TRUE(c.isModal());
+        EXPECT_TRUE(c.cmdYes->isEnabled());
+        c.chkTransparent->setChecked(true); // keep the alpha
+        c.cmdYes->click();
+    });
+    window->cmdImport->click();
+
+    const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
+    ASSERT_EQ(opens.size(), 1u);
+    EXPECT_EQ(opens[0].title, QStringLiteral("Select the file you want to import"));
+    ASSERT_EQ(opens[0].filters.size(), 2);
+    EXPECT_EQ(opens[0].filters[0].description, QStringLiteral("Bitmap File"));
+    EXPECT_EQ(opens[0].filters[0].pattern, QStringLiteral("*.bmp"));
+    EXPECT_EQ(opens[0].filters[1].description, QStringLiteral("Png File"));
+    EXPECT_EQ(opens[0].filters[1].pattern, QStringLiteral("*.png"));
+    EXPECT_EQ(window->lblFileName->text(), path);
+
+    ASSERT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("Imported Successfully")});
+    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Information);
+    EXPECT_TRUE(onDiskAtMessage);
+    EXPECT_EQ(Bytes::readFile(gob), expected);
+    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), bitmap); // extracted again
+    // Shown unrotated, though Auto preview transparent is checked.
+    EXPECT_TRUE(window->mnuAutoTrans->isChecked());
+    EXPECT_TRUE(window->mnuRotate[0]->isChecked());
+    EXPECT_EQ(window->picPreview->canvas().drawnSize(), QSize(256, 128));
+    EXPECT_EQ(window->picPreview->canvas().pixel(0, 0) | 0xFF000000,
+              qRgb(255 - quint8(pixels[0]), 0, quint8(pixels[0])));
+    EXPECT_EQ(window->findChild<frmConfirm *>(), nullptr); // unloaded
+}
+
+TEST_F(MainWindowTest, RefusedBitmapsAreReportedAndNoOrClosingWritesNothing)
+{
+    startOnSample();
+    window->lstItem->setCurrentRow(StadiumBoard);
+    const QByteArray gobBefore = Bytes::sha256(gob);
+    const QByteArray tempBefore = Bytes::readFile(MainModule::scratchBitmapPath());
+    const QByteArray table = HandBitmap::colourTable({});
+    const QString wide = home.write(QStringLiteral("wide.bmp"),
+                                    HandBitmap::bitmap8(128, 256, table, QByteArray(32768, 3)));
+    window->ImportBMP(wide, true);
+    ASSERT_EQ(prompts.messageTexts(),
+              QStringList {wide + QStringLiteral("\r\nWidth is not same as the image")});
+    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+    const QString rle = home.write(QStringLiteral("rle.bmp"),
+                                   HandBitmap::header(256, 128, 8, 1078, 1078 + 32768, 0, 1) + table
+                                       + QByteArray(32768, 3));
+    window->ImportBMP(rle, true);
+    EXPECT_TRUE(prompts.messageTexts().last().startsWith(rle + QStringLiteral("\r\n")));
+    EXPECT_EQ(Bytes::sha256(gob), gobBefore);
+    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), tempBefore);
+    EXPECT_EQ(MainModule::openFileCount(), 0);
+
+    // The confirmation answered No, and closed by its title bar.
+    const QString same = home.write(QStringLiteral("same.bmp"), tempBefore);
+    prompts.clear();
+    prompts.answerOpen(same);
+    whenConfirmShows(*window, [](frmConfirm &c) { c.cmdNo->click(); });
+    window->mnuImport->trigger();
+    prompts.answerOpen(same);
+    whenConfirmShows(*window, [](frmConfirm &c) { c.close(); });
+    window->cmdImport_Click();
+    EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Open).size(), 2u);
+    EXPECT_TRUE(prompts.messageTexts().isEmpty());
+    EXPECT_EQ(Bytes::sha256(gob), gobBefore);
+
+    // A cancelled dialog does nothing at all.
+    prompts.cancelOpen();
+    window->cmdImport_Click();
+    EXPECT_TRUE(prompts.messageTexts().isEmpty());
+}
+
+TEST_F(MainWindowTest, PngImportFillsTheAreaRefreshesThePreviewAndSaysNothing)
+{
+    startOnSample();
+    window->lstItem->setCurrentRow(TeamLogo);
+    QImage picture(64, 64, QImage::Format_ARGB32);
+    picture.fill(qRgba(10, 200, 30, 255));
+    const QByteArray png = HandBitmap::png(picture);
+    ASSERT_LT(png.size(), 12288);
+    const QString path = home.write(QStringLiteral("logo.png"), png);
+    const qsizetype areaStart = window->selection.offset - 1;
+    QByteArray expected = Bytes::readFile(gob);
+    expected.replace(areaStart, 12288, png + QByteArray(12288 - png.size(), '\0'));
+
+    prompts.answerOpen(path);
+    whenConfirmShows(*window, [](frmConfirm &c) {
+        EXPECT_FALSE(c.chkTransparent->isEnabled());
+        c.cmdYes->click();
+    });
+    window->cmdImport->click();
+    const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
+    ASSERT_EQ(opens.size(), 1u);
+    ASSERT_EQ(opens[0].filters.size(), 1);
+    EXPECT_EQ(opens[0].filters[0].description, QStringLiteral("png File"));
+    EXPECT_EQ(opens[0].filters[0].pattern, QStringLiteral("*.png"));
+    EXPECT_TRUE(prompts.messageTexts().isEmpty());
+    EXPECT_EQ(Bytes::readFile(gob), expected);
+    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), expected.mid(areaStart, 12288));
+    EXPECT_EQ(window->picPreview->canvas().pixel(10, 10), qRgb(10, 200, 30));
+    EXPECT_FALSE(window->mnuAutoTrans->isEnabled());
+
+    // Too long for the area: refused with the message, nothing written.
+    const QByteArray before = Bytes::sha256(gob);
+    window->ImportPNG(home.write(QStringLiteral("big.png"), png + QByteArray(12288, 'x')));
+    EXPECT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("File size is too long")});
+    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+    EXPECT_EQ(Bytes::sha256(gob), before);
+}

@@ -1,0 +1,279 @@
+#include "bytes.h"
+#include "handbitmap.h"
+#include "testhome.h"
+
+#include "services/apppath.h"
+#include "services/failure.h"
+#include "services/imaging.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+// Six distinct colours, A B C on the top row and D E F below.
+const std::map<char, QRgb> Colours = {
+    {'A', qRgb(255, 0, 0)},   {'B', qRgb(0, 255, 0)},   {'C', qRgb(0, 0, 255)},
+    {'D', qRgb(255, 255, 0)}, {'E', qRgb(0, 255, 255)}, {'F', qRgb(255, 0, 255)},
+};
+const QRgb Background = MainModule::PreviewBackground;
+
+QList<QRgb> picture3x2()
+{
+    QList<QRgb> p;
+    for (char c : QByteArrayLiteral("ABCDEF"))
+        p << Colours.at(c);
+    return p;
+}
+
+// The same picture as an 8-bit bitmap of width 3: rows as stored (bottom row first), no padding.
+QByteArray picture3x2Indexed()
+{
+    QList<QRgb> table;
+    for (char c : QByteArrayLiteral("ABCDEF"))
+        table << (Colours.at(c) | 0xFF000000);
+    return HandBitmap::bitmap8(3, 2, HandBitmap::colourTable(table), Bytes::of({3, 4, 5, 0, 1, 2}));
+}
+
+// What the canvas shows at the top-left corner, row by row ("DA/EB/FC"); '.' for background.
+QString shown(const Canvas &canvas, int w, int h)
+{
+    QString s;
+    for (int y = 0; y < h; ++y) {
+        if (y)
+            s += u'/';
+        for (int x = 0; x < w; ++x) {
+            const QRgb p = canvas.pixel(x, y) | 0xFF000000;
+            char letter = '?';
+            if (p == (Background | 0xFF000000))
+                letter = '.';
+            for (const auto &[name, colour] : Colours)
+                if (colour == p)
+                    letter = name;
+            s += QChar::fromLatin1(letter);
+        }
+    }
+    return s;
+}
+
+bool near(QRgb a, QRgb b)
+{
+    return qAbs(qRed(a) - qRed(b)) <= 1 && qAbs(qGreen(a) - qGreen(b)) <= 1
+        && qAbs(qBlue(a) - qBlue(b)) <= 1;
+}
+
+// Colour c of alpha a over the background, worked out by hand.
+QRgb over(QRgb c, int a)
+{
+    const auto mix = [a](int s, int d) { return (s * a + d * (255 - a) + 127) / 255; };
+    return qRgb(mix(qRed(c), qRed(Background)), mix(qGreen(c), qGreen(Background)),
+                mix(qBlue(c), qBlue(Background)));
+}
+
+} // namespace
+
+TEST(Imaging, EightRotateFlipCodesTurnThenMirrorAndOddCodesExchangeTheSides)
+{
+    TestHome home;
+    const QString files[] = {
+        home.write(QStringLiteral("rgb.bmp"), HandBitmap::bitmap24(3, 2, picture3x2())),
+        home.write(QStringLiteral("indexed.bmp"), picture3x2Indexed())};
+    const char *expected[8] = {"ABC/DEF", "DA/EB/FC", "FED/CBA", "CF/BE/AD",
+                               "CBA/FED", "AD/BE/CF", "DEF/ABC", "FC/EB/DA"};
+    for (QString file : files) {
+        for (int code = 0; code < 8; ++code) {
+            Canvas canvas(QSize(5, 5), QColor::fromRgb(Background));
+            qint32 w = 0, h = 0;
+            MainModule::DrawImageFile(canvas, false, code, w, h, file);
+            EXPECT_EQ(w, 3) << code; // the size before the turn
+            EXPECT_EQ(h, 2) << code;
+            const bool odd = code % 2;
+            EXPECT_EQ(shown(canvas, odd ? 2 : 3, odd ? 3 : 2), QString::fromLatin1(expected[code]))
+                << file.toStdString() << " code " << code;
+            // Nothing beyond the turned picture.
+            EXPECT_EQ(canvas.pixel(odd ? 2 : 3, 0), Background | 0xFF000000) << code;
+            EXPECT_EQ(canvas.pixel(0, odd ? 3 : 2), Background | 0xFF000000) << code;
+        }
+    }
+}
+
+TEST(Imaging, FixedSizeStretchesEveryPictureTo200By200)
+{
+    TestHome home;
+    QString file = home.write(QStringLiteral("rgb.bmp"), HandBitmap::bitmap24(3, 2, picture3x2()));
+    for (int code : {0, 1}) {
+        Canvas canvas(QSize(200, 200), QColor::fromRgb(Background));
+        qint32 w = 200, h = 200;
+        MainModule::DrawImageFile(canvas, true, code, w, h, file);
+        EXPECT_EQ(w, 200); // the given size stays
+        EXPECT_EQ(h, 200);
+        // Sample the middle of each stretched cell; every pixel is one of the six colours.
+        const QString all = shown(canvas, 200, 200);
+        const QStringList lines = all.split(u'/');
+        const int cols = code ? 2 : 3, rows = code ? 3 : 2;
+        QString cells;
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c)
+                cells += lines[(2 * r + 1) * 100 / rows][(2 * c + 1) * 100 / cols];
+        EXPECT_EQ(cells, code ? QStringLiteral("DAEBFC") : QStringLiteral("ABCDEF"));
+        EXPECT_FALSE(all.contains(u'.'));
+        EXPECT_FALSE(all.contains(u'?'));
+    }
+}
+
+TEST(Imaging, TransparentDrawBlendsEachColourTableAlphaOverTheBackground)
+{
+    TestHome home;
+    // Stored rows: first 0 1 2 (alpha 0, 128, 255), then three opaque whites.
+    const QList<QRgb> table = {qRgba(255, 0, 0, 0), qRgba(0, 255, 0, 128), qRgba(0, 0, 255, 255),
+                               qRgba(255, 255, 255, 255)};
+    QString file = home.write(
+        QStringLiteral("alpha.bmp"),
+        HandBitmap::bitmap8(3, 2, HandBitmap::colourTable(table), Bytes::of({0, 1, 2, 3, 3, 3})));
+    Canvas canvas(QSize(4, 4), QColor::fromRgb(Background));
+    MainModule::DrawTransparentBitmap(canvas, false, 0, 0, file);
+    // Mirrored top to bottom: the first stored row is on top.
+    EXPECT_TRUE(near(canvas.pixel(0, 0), Background));
+    EXPECT_TRUE(near(canvas.pixel(1, 0), over(qRgb(0, 255, 0), 128)))
+        << std::hex << canvas.pixel(1, 0);
+    EXPECT_TRUE(near(canvas.pixel(2, 0), qRgb(0, 0, 255)));
+    EXPECT_TRUE(near(canvas.pixel(1, 1), qRgb(255, 255, 255)));
+    EXPECT_TRUE(near(canvas.pixel(3, 0), Background)); // drawn at its own size
+
+    // The plain draw ignores the fourth bytes.
+    qint32 w = 0, h = 0;
+    MainModule::DrawImageFile(canvas, false, MainModule::Rotate180FlipX, w, h, file);
+    EXPECT_EQ(canvas.pixel(0, 0), qRgb(255, 0, 0));
+
+    // Fixed size: stretched to 200 x 200.
+    Canvas view(QSize(200, 200), QColor::fromRgb(Background));
+    MainModule::DrawTransparentBitmap(view, true, 200, 200, file);
+    EXPECT_TRUE(near(view.pixel(10, 10), Background));
+    EXPECT_TRUE(near(view.pixel(190, 10), qRgb(0, 0, 255)));
+    EXPECT_TRUE(near(view.pixel(190, 190), qRgb(255, 255, 255)));
+}
+
+TEST(Imaging, TransparentDrawReadsTheColourTableFromByte54WhateverTheHeaderDeclares)
+{
+    TestHome home;
+    // 16 colours declared, pixels at 118. The 1024 bytes from 54 run into the pixels: entry 17
+    // is the second stored row's bytes (17, 17, 17, 17).
+    QList<QRgb> table;
+    for (int k = 0; k < 16; ++k)
+        table << qRgba(0, 0, 10 * k, 255);
+    table[1] = qRgba(90, 90, 90, 0);
+    QByteArray pixels = QByteArray(4, char(1)) + QByteArray(4, char(17)) + QByteArray(4, char(16))
+        + QByteArray(4, char(5));
+    QString file =
+        home.write(QStringLiteral("sixteen.bmp"),
+                   HandBitmap::bitmap8(4, 4, HandBitmap::colourTable(table, 16), pixels, 16));
+    ASSERT_EQ(Bytes::get32(Bytes::readFile(file), 10), 118);
+    Canvas canvas(QSize(4, 4), QColor::fromRgb(Background));
+    MainModule::DrawTransparentBitmap(canvas, false, 0, 0, file);
+    EXPECT_TRUE(near(canvas.pixel(0, 0), Background)); // entry 1: alpha 0
+    EXPECT_TRUE(near(canvas.pixel(0, 1), over(qRgb(17, 17, 17), 17)))
+        << std::hex << canvas.pixel(0, 1);
+    EXPECT_TRUE(near(canvas.pixel(0, 3), qRgb(0, 0, 50))); // entry 5, opaque
+}
+
+TEST(Imaging, TransparentDrawShowsAPictureWithoutPaletteMirroredAndPlain)
+{
+    TestHome home;
+    QString file = home.write(QStringLiteral("rgb.bmp"), HandBitmap::bitmap24(3, 2, picture3x2()));
+    Canvas canvas(QSize(4, 4), QColor::fromRgb(Background));
+    MainModule::DrawTransparentBitmap(canvas, false, 0, 0, file);
+    EXPECT_EQ(shown(canvas, 4, 3), QStringLiteral("DEF./ABC./...."));
+}
+
+TEST(Imaging, MissingFileLeavesTheViewClearedAndEmptyNameMeansTempBmp)
+{
+    TestHome home;
+    Canvas canvas(QSize(4, 4), QColor::fromRgb(Background));
+    canvas.setGrowing(true);
+    home.write(QStringLiteral("temp.bmp"), HandBitmap::bitmap24(3, 2, picture3x2()));
+    QString name;
+    qint32 w = 0, h = 0;
+    MainModule::DrawImageFile(canvas, false, 1, w, h, name);
+    EXPECT_EQ(name, MainModule::scratchBitmapPath());
+    EXPECT_EQ(shown(canvas, 2, 3), QStringLiteral("DA/EB/FC"));
+
+    QString missing = home.file(QStringLiteral("none.bmp"));
+    w = h = 7;
+    MainModule::DrawImageFile(canvas, false, 0, w, h, missing);
+    EXPECT_EQ(w, 7);
+    EXPECT_EQ(shown(canvas, 4, 4), QStringLiteral("..../..../..../...."));
+
+    // A large picture grows the preview's canvas; a clear gives the room back.
+    home.write(QStringLiteral("big.bmp"),
+               HandBitmap::bitmap24(30, 20, QList<QRgb>(600, 0xFF0000FF)));
+    QString big = home.file(QStringLiteral("big.bmp"));
+    MainModule::DrawImageFile(canvas, false, 1, w, h, big);
+    EXPECT_EQ(canvas.size(), QSize(20, 30));
+    MainModule::DrawTransparentBitmap(canvas, false, 0, 0, missing);
+    EXPECT_EQ(canvas.size(), QSize(4, 4));
+    EXPECT_EQ(shown(canvas, 4, 4), QStringLiteral("..../..../..../...."));
+}
+
+TEST(Imaging, ImageInfoReadsThePixelFormatFromTheFilesOwnHeader)
+{
+    TestHome home;
+    const auto info = [](QString file) {
+        qint32 w = -1, h = -1, f = -1;
+        MainModule::GetImageInfo(w, h, f, file);
+        return std::tuple(w, h, f);
+    };
+    EXPECT_EQ(info(home.write(QStringLiteral("8.bmp"), picture3x2Indexed())),
+              std::tuple(3, 2, 198659));
+    EXPECT_EQ(info(home.write(QStringLiteral("24.bmp"), HandBitmap::bitmap24(3, 2, picture3x2()))),
+              std::tuple(3, 2, 137224));
+
+    QImage rgb(5, 4, QImage::Format_RGB32);
+    rgb.fill(qRgb(1, 2, 3));
+    QImage indexed(5, 4, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 0, 0), qRgb(9, 9, 9)});
+    indexed.fill(1);
+    QImage argb(5, 4, QImage::Format_ARGB32);
+    argb.fill(qRgba(1, 2, 3, 4));
+    const std::pair<QImage, std::pair<int, qint32>> pngs[] = {
+        {rgb, {2, 137224}}, {indexed, {3, 198659}}, {argb, {6, 2498570}}};
+    for (const auto &[image, want] : pngs) {
+        const QByteArray png = HandBitmap::png(image);
+        ASSERT_EQ(quint8(png[25]), want.first); // the IHDR colour type
+        EXPECT_EQ(info(home.write(QStringLiteral("t.png"), png)), std::tuple(5, 4, want.second))
+            << want.first;
+    }
+
+    // A PNG extracted into temp.bmp is known by its content.
+    home.write(QStringLiteral("temp.bmp"), HandBitmap::png(argb) + QByteArray(3000, '\0'));
+    EXPECT_EQ(info(QString()), std::tuple(5, 4, 2498570));
+    // A missing file or one that is no image leaves the outputs as they were.
+    EXPECT_EQ(info(home.file(QStringLiteral("none.png"))), std::tuple(-1, -1, -1));
+    EXPECT_EQ(info(home.write(QStringLiteral("x.bmp"), "not a picture")), std::tuple(-1, -1, -1));
+}
+
+TEST(Imaging, ColorToArgbAndTheFailureOfASessionThatCannotStart)
+{
+    EXPECT_EQ(MainModule::ColorToARGB(0x00332211, 255), -15654349);
+    EXPECT_EQ(MainModule::ColorToARGB(0x00332211, 0), 0x00112233);
+    EXPECT_EQ(MainModule::ColorToARGB(0x00332211, 128), qint32(0x80112233u));
+    EXPECT_LT(MainModule::ColorToARGB(0x00FFFFFF, 128), 0);
+
+    MainModule::setImagingAvailable(false);
+    Canvas canvas;
+    QString name;
+    qint32 w = 0, h = 0, f = 0;
+    try {
+        MainModule::DrawImageFile(canvas, false, 0, w, h, name);
+        ADD_FAILURE() << "no failure";
+    } catch (const Failure &failure) {
+        EXPECT_EQ(failure.number(), 5);
+        EXPECT_EQ(failure.description(), QStringLiteral("Cannot load file"));
+        EXPECT_EQ(failure.source(), QStringLiteral("GDI+"));
+    }
+    EXPECT_THROW(MainModule::GetImageInfo(w, h, f, name), Failure);
+    EXPECT_THROW(MainModule::DrawTransparentBitmap(canvas, false, 0, 0, name), Failure);
+    MainModule::setImagingAvailable(true);
+}
