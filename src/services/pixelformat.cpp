@@ -2,16 +2,23 @@
 
 #include "littleendian.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 namespace PixelFormat {
 
 namespace {
 
-std::optional<qint32> fromBmp(const QByteArray &h)
+std::optional<qint32> fromBmp(const QByteArray &head)
 {
-    if (h.size() < 30)
+    if (head.size() < 30)
         return std::nullopt;
-    const quint16 bits = LittleEndian::uint16At(h.constData() + 28);
-    const qint32 headerSize = h.size() >= 18 ? LittleEndian::int32At(h.constData() + 14) : 0;
+    // The fields read here, with the bytes past a short header taken as zero.
+    std::array<char, 70> h{};
+    std::memcpy(h.data(), head.constData(), std::min<size_t>(h.size(), size_t(head.size())));
+    const quint16 bits = LittleEndian::uint16At(h.data() + 28);
+    const qint32 headerSize = LittleEndian::int32At(h.data() + 14);
     switch (bits) {
     case 1:
         return Indexed1;
@@ -21,17 +28,15 @@ std::optional<qint32> fromBmp(const QByteArray &h)
         return Indexed8;
     case 16: {
         // A bit-field bitmap whose red mask is 0xF800 is 5-6-5, every other one 5-5-5.
-        const qint32 compression = h.size() >= 34 ? LittleEndian::int32At(h.constData() + 30) : 0;
-        if (compression == 3 && h.size() >= 58
-            && LittleEndian::int32At(h.constData() + 54) == 0xF800)
+        const qint32 compression = LittleEndian::int32At(h.data() + 30);
+        if (compression == 3 && LittleEndian::int32At(h.data() + 54) == 0xF800)
             return Rgb565;
         return Rgb555;
     }
     case 24:
         return Rgb24;
     case 32: {
-        const bool hasAlphaMask =
-            headerSize >= 56 && h.size() >= 70 && LittleEndian::int32At(h.constData() + 66) != 0;
+        const bool hasAlphaMask = headerSize >= 56 && LittleEndian::int32At(h.data() + 66) != 0;
         return hasAlphaMask ? Argb32 : Rgb32;
     }
     default:
