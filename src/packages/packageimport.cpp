@@ -123,6 +123,10 @@ void writeRecords(const PackageContents &contents, const QString &gobPath, Packa
     const int count = PackageFiles::progressCount(install->size());
     const int pause = qEnvironmentVariableIntValue(RecordPauseVariable);
     GobWriter writer(gobPath);
+    // A disk that cannot hold every region refuses before the first record changes.
+    PackageFiles::forEachRecord(*install, [&](qint64, const PackageFiles::InstallRecord &record) {
+        writer.reserve(record.regionStart(), record.size);
+    });
     qint64 position = 0;
     PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &record) {
         display.processPendingEvents();

@@ -78,6 +78,7 @@ void write(const Plan &plan, bool keepAlpha, const std::function<void()> &pendin
     if (pendingEvents)
         pendingEvents();
     const qint64 pixels = plan.recordStart + ImageRecord::PixelsOffset;
+    gob.reserve(pixels, plan.size.pixels() + palette.size());
     gob.copyFrom(*bitmap, plan.pixelOffset, pixels, plan.size.pixels(), BlockCopy::RecordBlock);
     gob.write(pixels + plan.size.pixels(), palette);
     gob.commit();

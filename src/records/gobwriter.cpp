@@ -18,6 +18,12 @@ void GobWriter::requireRegion(qint64 start, qint64 length) const
     ImageRecord::requireInsideFile(*m_file, start + 1, start, length);
 }
 
+void GobWriter::reserve(qint64 start, qint64 length)
+{
+    requireRegion(start, length);
+    FileAccess::reserve(*m_file, start, length);
+}
+
 void GobWriter::write(qint64 start, const QByteArray &bytes)
 {
     requireRegion(start, bytes.size());

@@ -24,6 +24,9 @@ public:
     // Throws a Failure unless [start, start + length) lies inside the file.
     void requireRegion(qint64 start, qint64 length) const;
 
+    // Sets aside the disk space of a region before the first write (see FileAccess::reserve).
+    void reserve(qint64 start, qint64 length);
+
     void write(qint64 start, const QByteArray &bytes);
     void copyFrom(QFile &source, qint64 sourcePos, qint64 start, qint64 length, int blockSize,
                   const std::function<void()> &afterBlock = {});

@@ -28,6 +28,7 @@ void write(const Plan &plan, const std::function<void()> &pendingEvents)
     GobWriter gob(plan.gobPath);
     if (pendingEvents)
         pendingEvents();
+    gob.reserve(plan.areaStart, plan.areaSize);
     gob.copyFrom(*file, 0, plan.areaStart, plan.length, BlockCopy::RecordBlock);
     gob.fillZeros(plan.areaStart + plan.length, plan.areaSize - plan.length,
                   BlockCopy::RecordBlock);

@@ -11,16 +11,34 @@
 #else
 #include <unistd.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#endif
+
+#include <cerrno>
+#include <cstring>
 
 namespace FileAccess {
 
 namespace {
 
-Failure ioFailure(const QFile &file, const QString &action)
+// The reason for a failed operation: Qt's text, or the system's own (systemError is the errno
+// the operation left) where Qt has none, as after a failed fsync or a write to a full disk.
+QString reasonOf(const QFile &file, int systemError)
+{
+    const bool qtHasNone = file.error() == QFileDevice::NoError
+        || file.errorString() == QLatin1String("Unknown error");
+    if (systemError != 0 && qtHasNone)
+        return QString::fromLocal8Bit(std::strerror(systemError));
+    return file.errorString();
+}
+
+Failure ioFailure(const QFile &file, const QString &action, int systemError = 0)
 {
     const int number = file.exists() ? FailureNumber::FileAccess : FailureNumber::FileNotFound;
-    return Failure(number,
-                   Messages::fileFailure(action, displayPath(file.fileName()), file.errorString()));
+    return Failure(
+        number,
+        Messages::fileFailure(action, displayPath(file.fileName()), reasonOf(file, systemError)));
 }
 
 std::unique_ptr<TrackedFile> open(const QString &path, QIODevice::OpenMode mode,
@@ -94,8 +112,9 @@ QByteArray readAt(QFile &file, qint64 position, qint64 length)
 
 void writeAt(QFile &file, qint64 position, const char *data, qint64 length)
 {
+    errno = 0;
     if (!file.isOpen() || !moveTo(file, position) || file.write(data, length) != length)
-        throw ioFailure(file, QStringLiteral("write"));
+        throw ioFailure(file, QStringLiteral("write"), errno);
 }
 
 void writeAt(QFile &file, qint64 position, const QByteArray &data)
@@ -103,10 +122,28 @@ void writeAt(QFile &file, qint64 position, const QByteArray &data)
     writeAt(file, position, data.constData(), data.size());
 }
 
+void reserve(QFile &file, qint64 position, qint64 length)
+{
+#ifdef Q_OS_LINUX
+    if (length <= 0 || !file.isOpen())
+        return;
+    if (::fallocate(file.handle(), FALLOC_FL_KEEP_SIZE, position, length) == 0)
+        return;
+    const int error = errno;
+    if (error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO)
+        throw ioFailure(file, QStringLiteral("write"), error);
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(position);
+    Q_UNUSED(length);
+#endif
+}
+
 void flush(QFile &file)
 {
+    errno = 0;
     if (!file.flush())
-        throw ioFailure(file, QStringLiteral("write"));
+        throw ioFailure(file, QStringLiteral("write"), errno);
 }
 
 void syncToDisk(QFile &file)
@@ -118,7 +155,7 @@ void syncToDisk(QFile &file)
     const int rc = ::fsync(file.handle());
 #endif
     if (rc != 0)
-        throw ioFailure(file, QStringLiteral("write"));
+        throw ioFailure(file, QStringLiteral("write"), errno);
 }
 
 bool removeIfExists(const QString &path)

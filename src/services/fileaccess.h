@@ -29,6 +29,12 @@ qint64 readUpTo(QFile &file, qint64 position, char *data, qint64 length);
 void writeAt(QFile &file, qint64 position, const char *data, qint64 length);
 void writeAt(QFile &file, qint64 position, const QByteArray &data);
 
+// Makes the file system set aside the disk blocks of a region of an existing file without
+// changing a byte or the file's length, so that a disk that cannot hold them (a sparse file on
+// a full disk) refuses before anything is written. Where the file system cannot say, nothing
+// happens and the writes themselves report the failure.
+void reserve(QFile &file, qint64 position, qint64 length);
+
 // Hands Qt's buffer to the system; a failure (a full disk) throws.
 void flush(QFile &file);
 

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QProcessEnvironment>
+#include <QRandomGenerator>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -130,10 +131,19 @@ TEST(CliPackages, AnApplyKilledHalfWayLeavesABackupThatRestoresTheGob)
                 {s("apply"), s("--gob"), gob, s("--package"), home.file(s("big.zip")),
                  s("--backup"), s("--yes")});
     ASSERT_TRUE(child.waitForStarted());
-    // Kill it as soon as the first record reached the GOB file.
+    // Kill it once a random number of its eight records reached the GOB file.
+    const int killAfter = QRandomGenerator::global()->bounded(1, 8);
+    SCOPED_TRACE(QStringLiteral("killed after %1 records").arg(killAfter).toStdString());
+    const auto recordsIn = [&] {
+        const QByteArray now = Bytes::readFile(gob);
+        int in = 0;
+        for (int i = 0; i < 8; ++i)
+            in += now.mid(1000 + 20000 * i, 9000) != original.mid(1000 + 20000 * i, 9000);
+        return in;
+    };
     QElapsedTimer timer;
     timer.start();
-    while (Bytes::readFile(gob) == original && timer.elapsed() < 20000)
+    while (recordsIn() < killAfter && timer.elapsed() < 20000)
         QThread::msleep(5);
     child.kill(); // SIGKILL
     child.waitForFinished();

@@ -1,7 +1,10 @@
 #include "bytes.h"
 #include "testhome.h"
 
+#include "services/failure.h"
 #include "services/fileaccess.h"
+
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -26,4 +29,32 @@ TEST(FileAccess, ReadsAndWritesInTurnLandWhereTheySay)
     expected.replace(4, 2, "ab");
     expected.replace(8, 2, "cd");
     EXPECT_EQ(Bytes::readFile(path), expected);
+}
+
+TEST(FileAccess, AFullDiskIsReportedWithTheSystemsReason)
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full here";
+    auto full = FileAccess::openForUpdate(QStringLiteral("/dev/full"));
+    try {
+        FileAccess::writeAt(*full, 0, QByteArray(8192, 'x'));
+        FileAccess::flush(*full);
+        FAIL() << "a write to /dev/full succeeded";
+    } catch (const Failure &failure) {
+        EXPECT_EQ(failure.description(),
+                  QStringLiteral("Cannot write /dev/full: No space left on device"));
+    }
+}
+
+TEST(FileAccess, ReservingARegionChangesNoByteAndNoLength)
+{
+    TestHome home;
+    const QByteArray original = Bytes::pattern(20000, 3);
+    const QString path = home.write(QStringLiteral("f.bin"), original);
+    {
+        auto file = FileAccess::openForUpdate(path);
+        FileAccess::reserve(*file, 100, 9000);
+        FileAccess::reserve(*file, 19000, 1000); // up to the last byte
+    }
+    EXPECT_EQ(Bytes::readFile(path), original);
 }

@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# Full disks and a read-only GOB file: kestrix-cli refuses each write with a message and leaves
+# the GOB file byte for byte as it was. The disk is a small tmpfs mount in a private mount
+# namespace; where the machine allows no mount, a file size limit makes the writes fail instead.
+#
+# usage: faults.sh KESTRIX_CLI
+set -uo pipefail
+
+# Whole pages inside the record's pixels (record at 96470, pixels from 96582).
+hole_at=98304
+hole_length=983040
+
+hash() { sha256sum <"$1" | cut -d' ' -f1; }
+
+if [ "${1:-}" = --inside ]; then
+    disk=$2 case=$3 cli=$4 work=$5 mode=$6
+    cat=$work/demo/BmpList.txt
+    gob=$work/demo/Torvane/data/torvane_pc.gob
+    out=$work/result
+    # A GOB file on the disk whose record pages hold no blocks yet, as in a sparse copy.
+    sparse_gob() {
+        cp "$gob" "$disk/g.gob"
+        [ $mode = tmpfs ] && fallocate --punch-hole --offset $hole_at --length $hole_length "$disk/g.gob"
+        hash "$disk/g.gob" >"$out/before"
+    }
+    # Runs a command with the disk full: filled to the last block, or a file size limit of 1 KiB.
+    full() {
+        if [ $mode = tmpfs ]; then
+            dd if=/dev/zero of="$disk/fill" bs=4096 2>/dev/null
+            "$@" >/dev/null 2>"$out/err"
+        else
+            (trap '' XFSZ; ulimit -f 1; exec "$@" >/dev/null 2>"$out/err")
+        fi
+        echo $? >"$out/rc"
+    }
+    case $case in
+    import)
+        sparse_gob
+        full "$cli" import --catalogue "$cat" --gob "$disk/g.gob" --entry 5 --sub 1 --file "$work/pitch.bmp"
+        hash "$disk/g.gob" >"$out/after"
+        ;;
+    make)
+        hash "$gob" >"$out/before"
+        full "$cli" pack --gob "$gob" --catalogue "$cat" --out "$disk/k.zip" 5:1
+        hash "$gob" >"$out/after"
+        ls -A "$disk" | grep -v '^fill$' >"$out/left"
+        ;;
+    backup)
+        cp "$work/pitch.zip" "$disk/p.zip"
+        cp "$gob" "$work/t.gob"
+        dd if=/dev/zero of="$work/t.gob" bs=4096 seek=30 count=10 conv=notrunc 2>/dev/null
+        hash "$work/t.gob" >"$out/before"
+        full "$cli" apply --gob "$work/t.gob" --package "$disk/p.zip" --backup --yes
+        hash "$work/t.gob" >"$out/after"
+        ls -A "$disk" | grep -v -e '^fill$' -e '^p.zip$' >"$out/left"
+        ;;
+    apply)
+        sparse_gob
+        full "$cli" apply --gob "$disk/g.gob" --package "$work/pitch.zip" --yes
+        hash "$disk/g.gob" >"$out/after"
+        ;;
+    readonly)
+        cp "$gob" "$disk/g.gob"
+        dd if=/dev/zero of="$disk/g.gob" bs=4096 seek=30 count=10 conv=notrunc 2>/dev/null
+        hash "$disk/g.gob" >"$out/before"
+        if [ $mode = tmpfs ]; then
+            mount -o remount,ro "$disk" || exit 1
+        else
+            chmod a-w "$disk/g.gob"
+        fi
+        "$cli" import --catalogue "$cat" --gob "$disk/g.gob" --entry 5 --sub 1 --file "$work/pitch.bmp" \
+            >/dev/null 2>"$out/err"
+        echo $? >"$out/rc"
+        "$cli" apply --gob "$disk/g.gob" --package "$work/pitch.zip" --yes >/dev/null 2>"$out/err2"
+        echo $? >"$out/rc2"
+        hash "$disk/g.gob" >"$out/after"
+        ;;
+    esac
+    exit 0
+fi
+
+cli=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export KESTRIX_HOME=$work/home
+disk=$work/disk
+mkdir -p "$KESTRIX_HOME" "$disk"
+failures=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+if [ "${FAULTS_BY_LIMIT:-}" != 1 ] && unshare -rm sh -c "mount -t tmpfs -o size=64k tmpfs '$disk'" 2>/dev/null; then
+    mode=tmpfs
+else
+    mode=limit
+fi
+echo "full disk by: $mode"
+
+# The sample game, a changed copy of its 1024 x 1024 "Pitch" record and a package of it.
+"$cli" demo "$work/demo" >/dev/null || exit 1
+cat=$work/demo/BmpList.txt
+gob=$work/demo/Torvane/data/torvane_pc.gob
+"$cli" extract --catalogue "$cat" --gob "$gob" --entry 5 --sub 1 --out "$work/pitch.bmp" || exit 1
+printf '\x5a\x5b\x5c' | dd of="$work/pitch.bmp" bs=1 seek=5000 conv=notrunc 2>/dev/null
+"$cli" pack --gob "$gob" --catalogue "$cat" --out "$work/pitch.zip" 5:1 >/dev/null 2>&1 || exit 1
+
+# Runs one case: in tmpfs mode inside its own mount namespace with a 4 MiB disk at $disk.
+run_case() {
+    rm -rf "${disk:?}"/* "$work/result"
+    mkdir -p "$work/result"
+    if [ $mode = tmpfs ]; then
+        unshare -rm bash -c 'mount -t tmpfs -o size=4m tmpfs "$1" && bash "$0" --inside "$@"' \
+            "$0" "$disk" "$1" "$cli" "$work" "$mode"
+    else
+        bash "$0" --inside "$disk" "$1" "$cli" "$work" "$mode"
+    fi
+}
+
+
+# Checks that a case was refused with exit code 1 and a message matching a pattern, and that the
+# GOB file's hash did not change.
+expect_refused() {
+    local name=$1 pattern=$2 rc=${3:-rc} err=${4:-err}
+    [ "$(cat "$work/result/$rc" 2>/dev/null)" = 1 ] || fail "$name: exit code $(cat "$work/result/$rc" 2>/dev/null)"
+    [ -n "${FAULTS_VERBOSE:-}" ] && echo "$name: $(cat "$work/result/$err")"
+    grep -Eq "$pattern" "$work/result/$err" || fail "$name: message \"$(cat "$work/result/$err")\""
+    cmp -s "$work/result/before" "$work/result/after" || fail "$name: the GOB file changed"
+}
+
+space='No space left on device|File too large'
+
+run_case import
+expect_refused "record import on a full disk" "$space"
+
+run_case make
+expect_refused "package make on a full disk" "$space"
+[ -s "$work/result/left" ] && fail "package make left files behind: $(cat "$work/result/left")"
+
+run_case backup
+expect_refused "package import with its backup on a full disk" "$space"
+[ $mode = limit ] || grep -q 'backup' "$work/result/err" || fail "backup: the message does not say the backup failed"
+[ -s "$work/result/left" ] && fail "backup left files behind: $(cat "$work/result/left")"
+
+run_case apply
+expect_refused "package import into a GOB file on a full disk" "$space"
+
+if [ $mode = tmpfs ] || [ "$(id -u)" != 0 ]; then
+    run_case readonly
+    expect_refused "record import into a read-only GOB file" 'Read-only file system|ermission|cannot be written'
+    expect_refused "package import into a read-only GOB file" 'Read-only file system|ermission|cannot be written' rc2 err2
+fi
+
+[ $failures = 0 ] && echo "all fault cases refused cleanly"
+exit $((failures > 0))
