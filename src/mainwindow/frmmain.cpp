@@ -79,6 +79,9 @@ void frmMain::createControls()
     lstItem = new QListWidget(central);
     lstItem->setObjectName(QStringLiteral("lstItem"));
     lstItem->setMinimumWidth(200);
+    // Every entry is one line of text in the same font: laying out tens of thousands of them
+    // one by one would dominate the start-up.
+    lstItem->setUniformItemSizes(true);
     body->addWidget(lstItem, 2);
 
     // Sub-file panel: picContainer moves inside its host as VScroll1 scrolls.

@@ -43,9 +43,9 @@ void frmMain::lstItem_Click()
 
     CatalogueEntry entry;
     try {
-        const Catalogue catalogue = Catalogue::read(MainModule::cataloguePath());
-        entry = CatalogueEntry::parse(Catalogue::splitFields(catalogue.entryLine(k)),
-                                      Catalogue::lineNumberOfEntry(k));
+        entry = CatalogueEntry::parse(
+            Catalogue::splitFields(Catalogue::readEntryLine(MainModule::cataloguePath(), k)),
+            Catalogue::lineNumberOfEntry(k));
     } catch (const Failure &failure) {
         // A line that cannot be used leaves the previous entry, its buttons and its preview.
         {

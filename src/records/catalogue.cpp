@@ -6,7 +6,9 @@
 
 #include <QStringDecoder>
 
-Catalogue Catalogue::read(const QString &path)
+namespace {
+
+QByteArray readCatalogueBytes(const QString &path)
 {
     auto file = FileAccess::openForReading(path);
     const QByteArray bytes = file->readAll();
@@ -15,7 +17,51 @@ Catalogue Catalogue::read(const QString &path)
                       Messages::fileFailure(QStringLiteral("read"), FileAccess::displayPath(path),
                                             file->errorString()));
     file->close();
-    return fromBytes(bytes, path);
+    return bytes;
+}
+
+// Calls take(start, length) for each line of text by the rule of splitLines, in order, until it
+// returns false. Each line is found whole at its CR: catalogues run to tens of thousands of lines.
+template<typename Take>
+void forEachLine(const QString &text, Take take)
+{
+    const qsizetype end = text.size();
+    qsizetype start = 0;
+    while (start < end) {
+        const qsizetype cr = text.indexOf(u'\r', start);
+        if (!take(start, (cr < 0 ? end : cr) - start) || cr < 0)
+            return; // without a CR, the end of the text ends the last line
+        start = cr + 1;
+        if (start < end && text.at(start) == u'\n')
+            ++start;
+    }
+}
+
+} // namespace
+
+Catalogue Catalogue::read(const QString &path)
+{
+    return fromBytes(readCatalogueBytes(path), path);
+}
+
+QString Catalogue::readEntryLine(const QString &path, int k)
+{
+    const QString text = decode(readCatalogueBytes(path));
+    const qsizetype wanted = qsizetype(k) + 2;
+    qsizetype count = 0;
+    QString line;
+    forEachLine(text, [&](qsizetype start, qsizetype length) {
+        if (count == wanted)
+            line = text.mid(start, length);
+        return ++count <= qMax<qsizetype>(wanted, 1);
+    });
+    if (count < 2)
+        throw Failure(FailureNumber::BadCatalogue,
+                      Messages::catalogueTooShort(FileAccess::displayPath(path)));
+    if (k < 0 || count <= wanted)
+        throw Failure(FailureNumber::BadCatalogue,
+                      Messages::catalogueLineMissing(lineNumberOfEntry(k)));
+    return line;
 }
 
 Catalogue Catalogue::fromBytes(const QByteArray &bytes, const QString &path)
@@ -56,23 +102,11 @@ QString Catalogue::decode(const QByteArray &bytes)
 QStringList Catalogue::splitLines(const QString &text)
 {
     QStringList lines;
-    QString current;
-    bool pending = false; // characters (or an empty line) seen since the last line end
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r') {
-            lines << current;
-            current.clear();
-            pending = false;
-            if (i + 1 < text.size() && text.at(i + 1) == u'\n')
-                ++i;
-        } else {
-            current += c;
-            pending = true;
-        }
-    }
-    if (pending)
-        lines << current;
+    lines.reserve(text.count(u'\r') + 1);
+    forEachLine(text, [&](qsizetype start, qsizetype length) {
+        lines << text.mid(start, length);
+        return true;
+    });
     return lines;
 }
 
@@ -94,10 +128,21 @@ const QString &Catalogue::entryLine(int k) const
 
 QStringList Catalogue::displayTexts() const
 {
+    // Only the first two fields matter, so a line is not split into all of its fields.
     QStringList texts;
     texts.reserve(entryCount());
-    for (int k = 0; k < entryCount(); ++k)
-        texts << displayTextOf(splitFields(m_lines.at(k + 2)), lineNumberOfEntry(k));
+    for (int k = 0; k < entryCount(); ++k) {
+        const QString &line = m_lines.at(k + 2);
+        const qsizetype comma = line.indexOf(u',');
+        if (line.isEmpty() || (comma < 0 && line.startsWith(u'$'))) {
+            texts << displayTextOf(splitFields(line), lineNumberOfEntry(k)); // refuses the line
+        } else if (!line.startsWith(u'$')) {
+            texts << (comma < 0 ? line : line.left(comma));
+        } else {
+            const qsizetype next = line.indexOf(u',', comma + 1);
+            texts << line.mid(comma + 1, next < 0 ? -1 : next - comma - 1);
+        }
+    }
     return texts;
 }
 

@@ -16,6 +16,10 @@ public:
     // The catalogue held in bytes (path names it in messages); throws like read().
     static Catalogue fromBytes(const QByteArray &bytes, const QString &path);
 
+    // The text of entry k of the catalogue file, as read(path).entryLine(k) gives it and with
+    // the same failures, without keeping the other lines.
+    static QString readEntryLine(const QString &path, int k);
+
     // The first line of the catalogue file alone; throws a Failure when it cannot be read.
     static QString firstLineOf(const QString &path);
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 QStringList fields(const char *line)
@@ -67,6 +69,36 @@ TEST(Catalogue, DisplayTextNeedsAField)
     EXPECT_THROW(Catalogue::read(lone).displayTexts(), Failure);
     const QString one = home.write(QStringLiteral("One.txt"), "only one header line");
     EXPECT_THROW(Catalogue::read(one), Failure);
+}
+
+TEST(Catalogue, OneEntryLineIsCutAsTheWholeFileIs)
+{
+    TestHome home;
+    const QString path = home.write(QStringLiteral("BmpList.txt"),
+                                    "h1\r\nh2\rA,1,1,x\r\n\r\nB\nC,1,2,y\r$png,D,1,3,z,1");
+    EXPECT_EQ(Catalogue::readEntryLine(path, 0), QStringLiteral("A,1,1,x"));
+    EXPECT_EQ(Catalogue::readEntryLine(path, 1), QString());
+    EXPECT_EQ(Catalogue::readEntryLine(path, 2), QStringLiteral("B\nC,1,2,y"));
+    EXPECT_EQ(Catalogue::readEntryLine(path, 3), QStringLiteral("$png,D,1,3,z,1"));
+    const auto refusal = [](const std::function<void()> &read) {
+        try {
+            read();
+        } catch (const Failure &f) {
+            return f.description();
+        }
+        return QString();
+    };
+    const QString missing = refusal([&] { Catalogue::readEntryLine(path, 4); });
+    EXPECT_FALSE(missing.isEmpty());
+    EXPECT_EQ(missing, refusal([&] { Catalogue::read(path).entryLine(4); }));
+    const QString latin1 = home.write(QStringLiteral("Latin1.txt"),
+                                      "h1\r\nh2\r\nP\xe9"
+                                      "ch\xe9,1,1,x");
+    EXPECT_EQ(Catalogue::readEntryLine(latin1, 0),
+              QString::fromLatin1("P\xe9"
+                                  "ch\xe9,1,1,x"));
+    const QString one = home.write(QStringLiteral("One.txt"), "only one header line");
+    EXPECT_THROW(Catalogue::readEntryLine(one, 0), Failure);
 }
 
 TEST(CatalogueEntry, WholeFileEntryWithFractionalKilobytes)

@@ -48,9 +48,14 @@ int Verbs::preview(const QStringList &words)
         throw Failure(FailureNumber::BadRecord,
                       Messages::notAnImage(FileAccess::displayPath(scratch)));
 
-    const QImage picture = canvas.image()
-                               .copy(QRect(QPoint(0, 0), canvas.drawnSize()))
-                               .convertToFormat(QImage::Format_RGB32);
+    // The drawn part without the canvas's alpha; when the drawing fills the canvas, the canvas
+    // itself is converted in place instead of copied twice.
+    QImage picture;
+    if (canvas.drawnSize() == canvas.size())
+        picture = std::move(canvas.surface());
+    else
+        picture = canvas.image().copy(QRect(QPoint(0, 0), canvas.drawnSize()));
+    picture.convertTo(QImage::Format_RGB32);
     const QString png = dir.filePath(QStringLiteral("preview.png"));
     if (!picture.save(png, "PNG"))
         throw Failure(FailureNumber::FileAccess,
