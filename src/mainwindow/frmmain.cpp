@@ -1,5 +1,6 @@
 #include "frmmain.h"
 
+#include "elidedtips.h"
 #include "twips.h"
 
 #include "services/contexthelp.h"
@@ -82,6 +83,7 @@ void frmMain::createControls()
     // Every entry is one line of text in the same font: laying out tens of thousands of them
     // one by one would dominate the start-up.
     lstItem->setUniformItemSizes(true);
+    new ElidedTips(lstItem);
     body->addWidget(lstItem, 2);
 
     // Sub-file panel: picContainer moves inside its host as VScroll1 scrolls.

@@ -5,13 +5,16 @@
 #include "services/openfiles.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 
 TEST_F(MainWindowTest, StartsOnTheSampleGameWithTheFirstSubFileExtracted)
 {
@@ -146,4 +149,25 @@ TEST_F(MainWindowTest, ProgramsOfTheGameFolderAreListedWhateverTheLetterCase)
     EXPECT_EQ(window->mnuEXE[1]->text(), QStringLiteral("Setup.EXE"));
     EXPECT_EQ(window->mnuEXE[2]->text(), QStringLiteral("Torvane.exe"));
     EXPECT_EQ(window->mnuTorvane->actions().size(), 3);
+}
+
+TEST_F(MainWindowTest, AnEntryTooLongForTheListShowsItsWholeTextAsATooltip)
+{
+    const QString longText = QStringLiteral("Ball with a description much too long for the list "
+                                            "of entries at its usual width");
+    startOnHand(QStringLiteral("Ball,1,1,Match ball\r\n") + longText
+                    + QStringLiteral(",1,1,Match ball\r\n"),
+                QByteArray(64, '\0'));
+    window->resize(800, 500);
+    window->show();
+    QApplication::processEvents();
+    const auto tipAt = [&](int row) {
+        const QRect rect = window->lstItem->visualItemRect(window->lstItem->item(row));
+        QHelpEvent tip(QEvent::ToolTip, rect.center(),
+                       window->lstItem->viewport()->mapToGlobal(rect.center()));
+        QApplication::sendEvent(window->lstItem->viewport(), &tip);
+        return QToolTip::text();
+    };
+    EXPECT_EQ(tipAt(0), QString()); // a row that fits has none
+    EXPECT_EQ(tipAt(1), longText);
 }
