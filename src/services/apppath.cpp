@@ -20,11 +20,14 @@ QString AppPath()
     if (!home.isEmpty())
         return withTrailingSlash(QDir::fromNativeSeparators(home));
     // A copy run from its build or unpacked folder keeps its files beside the executable; an
-    // installed copy, whose folder the user cannot write, keeps them in the user's data folder.
+    // installed copy (its help pages in ../share/kestrix, or a folder the user cannot write)
+    // keeps them in the user's data folder, even for an administrator who could write there.
     static const QString folder = [] {
-        const QString exe = QCoreApplication::applicationDirPath();
-        if (QFileInfo(exe).isWritable())
-            return withTrailingSlash(exe);
+        const QString exe = withTrailingSlash(QCoreApplication::applicationDirPath());
+        const bool installed = !QFileInfo::exists(exe + QStringLiteral("help/index.htm"))
+            && QFileInfo::exists(exe + QStringLiteral("../share/kestrix/help/index.htm"));
+        if (!installed && QFileInfo(exe).isWritable())
+            return exe;
         const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
             + QStringLiteral("/Kestrix");
         QDir().mkpath(data);

@@ -19,6 +19,14 @@ export KESTRIX_HOME=$work/home XDG_CONFIG_HOME=$work/config
 help=$("$prefix/bin/kestrix-cli" paths | awk -F'\t' '$1 == "help folder" {print $2}')
 [ "$help" = "$prefix/share/kestrix/help/" ] || { echo "help folder is '$help'"; exit 1; }
 
+# Without KESTRIX_HOME the installed copy keeps its files in the user's data folder, even when
+# its bin folder is writable (as for root); the build's copy keeps them beside itself.
+app=$(env -u KESTRIX_HOME XDG_DATA_HOME="$work/data" "$prefix/bin/kestrix-cli" paths \
+    | awk -F'\t' '$1 == "application folder" {print $2}')
+[ "$app" = "$work/data/Kestrix/" ] || { echo "installed application folder is '$app'"; exit 1; }
+app=$(env -u KESTRIX_HOME "$build/kestrix-cli" paths | awk -F'\t' '$1 == "application folder" {print $2}')
+[ "$app" = "$build/" ] || { echo "build application folder is '$app'"; exit 1; }
+
 # The GUI starts on the sample game and stays up until it is stopped.
 mkdir -p "$XDG_CONFIG_HOME/Kestrix"
 printf '[Optora]\nGOB=%s\n' "$KESTRIX_HOME/Torvane/data/torvane_pc.gob" > "$XDG_CONFIG_HOME/Kestrix/Torvane.ini"
