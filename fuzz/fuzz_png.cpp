@@ -1,0 +1,80 @@
+// Fuzzes the PNG path of the record import and of the preview. The input is imported as the
+// file of a whole-file record into a small GOB file: a refusal leaves the GOB file as it was, an
+// import writes the file and zero bytes to the end of the area and changes nothing else. The
+// record is then extracted and previewed in every turn, as the main window and kestrix-cli show
+// it; the input itself is previewed as a file too. No preview may crash.
+#include "fuzzsupport.h"
+
+#include "records/pngimport.h"
+#include "records/recordextraction.h"
+#include "services/canvas.h"
+#include "services/failure.h"
+#include "services/imaging.h"
+#include "services/recordpreview.h"
+
+namespace {
+
+QString home;
+
+constexpr qsizetype AreaStart = 1201; // 0-based; the catalogue offset is one more
+constexpr qsizetype AreaSize = 8192;
+
+void preview(const QString &path, int rotation)
+{
+    Canvas canvas;
+    canvas.setGrowing(true);
+    QString name = path;
+    qint32 width = 0, height = 0, format = 0;
+    MainModule::GetImageInfo(width, height, format, name);
+    RecordPreview::drawTurned(canvas, true, rotation, width, height, name);
+    RecordPreview::drawTransparent(canvas, name);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    home = FuzzSupport::start(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray file = FuzzSupport::bytesOf(data, size);
+    QByteArray before = FuzzSupport::filler(AreaStart + AreaSize + 611);
+    before.replace(AreaStart, AreaSize, QByteArray(AreaSize, char(0x77)));
+    const QString gobPath = home + QStringLiteral("/game/torvane_pc.gob");
+    const QString filePath = home + QStringLiteral("/in/logo.png");
+    FuzzSupport::writeFile(gobPath, before);
+    FuzzSupport::writeFile(filePath, file);
+    const int rotation = int(size % 4);
+
+    try {
+        const PngImport::Plan plan =
+            PngImport::check(gobPath, qint32(AreaStart + 1), qint32(AreaSize), filePath);
+        REQUIRE(file.size() <= AreaSize);
+        PngImport::write(plan);
+        FuzzSupport::trace(QStringLiteral("imported"));
+        QByteArray expected = before;
+        expected.replace(AreaStart, AreaSize, file + QByteArray(AreaSize - file.size(), '\0'));
+        const QByteArray after = FuzzSupport::readFile(gobPath);
+        REQUIRE(after.size() == before.size());
+        const FuzzSupport::Changed changed = FuzzSupport::changedRange(before, after);
+        REQUIRE(changed.first < 0
+                || (changed.first >= AreaStart && changed.end <= AreaStart + AreaSize));
+        REQUIRE(after == expected);
+
+        const QString scratch = home + QStringLiteral("/temp.bmp");
+        RecordExtraction::extractWholeFileRecord(gobPath, qint32(AreaStart + 1), qint32(AreaSize),
+                                                 scratch);
+        REQUIRE(FuzzSupport::readFile(scratch) == expected.mid(AreaStart, AreaSize));
+        preview(scratch, rotation);
+    } catch (const Failure &f) {
+        FuzzSupport::trace(QStringLiteral("refused: ") + f.description());
+        REQUIRE(file.size() > AreaSize);
+        REQUIRE(f.number() == FailureNumber::TooLong);
+        REQUIRE(FuzzSupport::readFile(gobPath) == before);
+        preview(filePath, rotation);
+    }
+    return 0;
+}
