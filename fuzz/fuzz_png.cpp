@@ -1,6 +1,7 @@
 // Fuzzes the PNG path of the record import and of the preview. The input is imported as the
-// file of a whole-file record into a small GOB file: a refusal leaves the GOB file as it was, an
-// import writes the file and zero bytes to the end of the area and changes nothing else. The
+// file of a whole-file record (an area of 512 to 8192 bytes) into a small GOB file: a refusal
+// leaves the GOB file as it was, an import writes the file and zero bytes to the end of the area
+// and changes nothing else. The
 // record is then extracted and previewed in every turn, as the main window and kestrix-cli show
 // it; the input itself is previewed as a file too. No preview may crash.
 #include "fuzzsupport.h"
@@ -17,7 +18,12 @@ namespace {
 QString home;
 
 constexpr qsizetype AreaStart = 1201; // 0-based; the catalogue offset is one more
-constexpr qsizetype AreaSize = 8192;
+
+// The area's size goes with the input's length, so that files both fit and are too long.
+qsizetype areaSizeFor(size_t length)
+{
+    return qsizetype(512 * (1 + length % 16));
+}
 
 void preview(const QString &path, int rotation)
 {
@@ -41,8 +47,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray file = FuzzSupport::bytesOf(data, size);
-    QByteArray before = FuzzSupport::filler(AreaStart + AreaSize + 611);
-    before.replace(AreaStart, AreaSize, QByteArray(AreaSize, char(0x77)));
+    const qsizetype areaSize = areaSizeFor(size);
+    QByteArray before = FuzzSupport::filler(AreaStart + areaSize + 611);
+    before.replace(AreaStart, areaSize, QByteArray(areaSize, char(0x77)));
     const QString gobPath = home + QStringLiteral("/game/torvane_pc.gob");
     const QString filePath = home + QStringLiteral("/in/logo.png");
     FuzzSupport::writeFile(gobPath, before);
@@ -51,27 +58,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     try {
         const PngImport::Plan plan =
-            PngImport::check(gobPath, qint32(AreaStart + 1), qint32(AreaSize), filePath);
-        REQUIRE(file.size() <= AreaSize);
+            PngImport::check(gobPath, qint32(AreaStart + 1), qint32(areaSize), filePath);
+        REQUIRE(file.size() <= areaSize);
         PngImport::write(plan);
         FuzzSupport::trace(QStringLiteral("imported"));
         QByteArray expected = before;
-        expected.replace(AreaStart, AreaSize, file + QByteArray(AreaSize - file.size(), '\0'));
+        expected.replace(AreaStart, areaSize, file + QByteArray(areaSize - file.size(), '\0'));
         const QByteArray after = FuzzSupport::readFile(gobPath);
         REQUIRE(after.size() == before.size());
         const FuzzSupport::Changed changed = FuzzSupport::changedRange(before, after);
         REQUIRE(changed.first < 0
-                || (changed.first >= AreaStart && changed.end <= AreaStart + AreaSize));
+                || (changed.first >= AreaStart && changed.end <= AreaStart + areaSize));
         REQUIRE(after == expected);
 
         const QString scratch = home + QStringLiteral("/temp.bmp");
-        RecordExtraction::extractWholeFileRecord(gobPath, qint32(AreaStart + 1), qint32(AreaSize),
+        RecordExtraction::extractWholeFileRecord(gobPath, qint32(AreaStart + 1), qint32(areaSize),
                                                  scratch);
-        REQUIRE(FuzzSupport::readFile(scratch) == expected.mid(AreaStart, AreaSize));
+        REQUIRE(FuzzSupport::readFile(scratch) == expected.mid(AreaStart, areaSize));
         preview(scratch, rotation);
     } catch (const Failure &f) {
         FuzzSupport::trace(QStringLiteral("refused: ") + f.description());
-        REQUIRE(file.size() > AreaSize);
+        REQUIRE(file.size() > areaSize);
         REQUIRE(f.number() == FailureNumber::TooLong);
         REQUIRE(FuzzSupport::readFile(gobPath) == before);
         preview(filePath, rotation);
