@@ -9,17 +9,13 @@
 #include "records/bitmapimport.h"
 #include "records/palettebitmap.h"
 #include "records/recordextraction.h"
-#include "services/canvas.h"
 #include "services/failure.h"
-#include "services/imaging.h"
 
 #include <QDir>
 
 #include <limits>
 
 namespace {
-
-QString home;
 
 qint32 int32At(const QByteArray &b, qsizetype at)
 {
@@ -57,8 +53,8 @@ void importIntoRecord(const QByteArray &bmp)
     const qsizetype recordBytes = qsizetype(112 + pixels + 1024);
     const QByteArray before =
         FuzzSupport::gobWithImageRecord(Start + recordBytes + 517, Start, w, h);
-    const QString gobPath = home + QStringLiteral("/game/torvane_pc.gob");
-    const QString bmpPath = home + QStringLiteral("/in/import.bmp");
+    const QString gobPath = FuzzSupport::home() + QStringLiteral("/game/torvane_pc.gob");
+    const QString bmpPath = FuzzSupport::home() + QStringLiteral("/in/import.bmp");
     FuzzSupport::writeFile(gobPath, before);
     FuzzSupport::writeFile(bmpPath, bmp);
     const bool keepAlpha = bmp.size() % 2;
@@ -98,14 +94,9 @@ void importIntoRecord(const QByteArray &bmp)
         REQUIRE(after == expected);
 
         // The imported record extracts and previews.
-        const QString scratch = home + QStringLiteral("/temp.bmp");
+        const QString scratch = FuzzSupport::home() + QStringLiteral("/temp.bmp");
         RecordExtraction::extractImageRecord(gobPath, qint32(Start + 1), scratch);
-        Canvas canvas;
-        canvas.setGrowing(true);
-        QString name = scratch;
-        qint32 width = w, height = h;
-        MainModule::DrawImageFile(canvas, true, MainModule::Rotate180FlipX, width, height, name);
-        MainModule::DrawTransparentBitmap(canvas, false, 0, 0, name);
+        FuzzSupport::preview(scratch, false, int(bmp.size() % 4));
     } catch (const Failure &f) {
         FuzzSupport::trace(QStringLiteral("refused: ") + f.description());
         REQUIRE(FuzzSupport::readFile(gobPath) == before);
@@ -114,7 +105,7 @@ void importIntoRecord(const QByteArray &bmp)
 
 void editPalette(const QByteArray &bmp)
 {
-    const QString path = home + QStringLiteral("/palette/edit.bmp");
+    const QString path = FuzzSupport::home() + QStringLiteral("/palette/edit.bmp");
     FuzzSupport::writeFile(path, bmp);
     QByteArray expected = bmp;
     try {
@@ -163,22 +154,10 @@ void editPalette(const QByteArray &bmp)
     }
 
     // The palette editor's and the main window's previews of the file.
-    Canvas canvas;
-    canvas.setGrowing(true);
-    QString name = path;
-    qint32 width = 0, height = 0, format = 0;
-    MainModule::GetImageInfo(width, height, format, name);
-    MainModule::DrawImageFile(canvas, false, MainModule::Rotate180FlipX, width, height, name);
-    MainModule::DrawTransparentBitmap(canvas, false, 0, 0, name);
+    FuzzSupport::preview(path, false, int(bmp.size() % 4));
 }
 
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    home = FuzzSupport::start(argc, argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -65,12 +65,6 @@ void parse(const QString &text, QChar separator, const std::array<int, 3> &order
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    FuzzSupport::start(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray input = FuzzSupport::bytesOf(data, size);

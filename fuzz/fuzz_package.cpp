@@ -8,13 +8,13 @@
 // nothing is created, changed or removed but the GOB file, the backup package and its data file
 // (when a backup is asked for) and .tga files in the bats folder.
 #include "fuzzsupport.h"
+#include "scriptedprompts.h"
 
 #include "packages/packageimport.h"
 #include "packages/tempfolder.h"
 #include "packages/unzipservice.h"
 #include "services/failure.h"
 #include "services/openfiles.h"
-#include "services/prompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,35 +25,6 @@
 #include <zip.h>
 
 namespace {
-
-QString home;
-
-// Answers every question of the import: Yes or No to the replace question, no password.
-class AnswerPrompts : public Prompts
-{
-public:
-    Answer yesNo = Answer::Yes;
-
-    std::optional<QString> openFile(QWidget *, const QString &, const QList<FileFilter> &,
-                                    const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFile(QWidget *, const QString &, const QList<FileFilter> &,
-                                    const QString &) override
-    {
-        return std::nullopt;
-    }
-    Answer message(QWidget *, const Message &message) override
-    {
-        return message.buttons == MessageButtons::Ok ? Answer::Ok : yesNo;
-    }
-    std::optional<QString> input(QWidget *, const QString &, const QString &,
-                                 const QString &) override
-    {
-        return std::nullopt;
-    }
-};
 
 struct Options
 {
@@ -164,15 +135,9 @@ bool isTga(const QString &path)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    home = FuzzSupport::start(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString sandbox = home + QStringLiteral("/sandbox");
+    const QString sandbox = FuzzSupport::home() + QStringLiteral("/sandbox");
     QDir(sandbox).removeRecursively();
     const QString gobPath = sandbox + QStringLiteral("/game/data/torvane_pc.gob");
     const QString packagePath = sandbox + QStringLiteral("/packages/kits.zip");
@@ -189,10 +154,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Options options;
     if (!writeArchive(FuzzSupport::bytesOf(data, size), packagePath, options))
         return 0;
-    const FuzzSupport::Tree treeBefore = FuzzSupport::snapshot(home);
+    const FuzzSupport::Tree treeBefore = FuzzSupport::snapshot(FuzzSupport::home());
 
-    AnswerPrompts prompts;
-    prompts.yesNo = options.answerNo ? Answer::No : Answer::Yes;
+    // Unanswered questions take their default button: Yes to the replace question; no password.
+    ScriptedPrompts prompts;
+    if (options.answerNo)
+        prompts.answerMessage(Answer::No);
     PackageDisplay display;
     PackageContext context {prompts, nullptr, display};
     VBUnzBas::forgetDeclinedPassword();
@@ -217,7 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         REQUIRE(after == before);
 
     // What changed outside the extraction folder.
-    const QDir root(home);
+    const QDir root(FuzzSupport::home());
     const QString gobKey = root.relativeFilePath(gobPath);
     const QString extractionKey = root.relativeFilePath(extraction);
     const QString batsKey = root.relativeFilePath(batsFolder);
@@ -231,7 +198,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return key.startsWith(batsKey + u'/') && !key.mid(batsKey.size() + 1).contains(u'/')
             && isTga(key);
     };
-    const FuzzSupport::Tree treeAfter = FuzzSupport::snapshot(home);
+    const FuzzSupport::Tree treeAfter = FuzzSupport::snapshot(FuzzSupport::home());
     for (auto it = treeBefore.cbegin(); it != treeBefore.cend(); ++it)
         if (!mayChange(it.key()))
             REQUIRE(treeAfter.value(it.key()) == it.value() && treeAfter.contains(it.key()));

@@ -8,14 +8,9 @@
 
 #include "records/pngimport.h"
 #include "records/recordextraction.h"
-#include "services/canvas.h"
 #include "services/failure.h"
-#include "services/imaging.h"
-#include "services/recordpreview.h"
 
 namespace {
-
-QString home;
 
 constexpr qsizetype AreaStart = 1201; // 0-based; the catalogue offset is one more
 
@@ -25,24 +20,7 @@ qsizetype areaSizeFor(size_t length)
     return qsizetype(512 * (1 + length % 16));
 }
 
-void preview(const QString &path, int rotation)
-{
-    Canvas canvas;
-    canvas.setGrowing(true);
-    QString name = path;
-    qint32 width = 0, height = 0, format = 0;
-    MainModule::GetImageInfo(width, height, format, name);
-    RecordPreview::drawTurned(canvas, true, rotation, width, height, name);
-    RecordPreview::drawTransparent(canvas, name);
-}
-
 } // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    home = FuzzSupport::start(argc, argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -50,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype areaSize = areaSizeFor(size);
     QByteArray before = FuzzSupport::filler(AreaStart + areaSize + 611);
     before.replace(AreaStart, areaSize, QByteArray(areaSize, char(0x77)));
-    const QString gobPath = home + QStringLiteral("/game/torvane_pc.gob");
-    const QString filePath = home + QStringLiteral("/in/logo.png");
+    const QString gobPath = FuzzSupport::home() + QStringLiteral("/game/torvane_pc.gob");
+    const QString filePath = FuzzSupport::home() + QStringLiteral("/in/logo.png");
     FuzzSupport::writeFile(gobPath, before);
     FuzzSupport::writeFile(filePath, file);
     const int rotation = int(size % 4);
@@ -71,17 +49,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 || (changed.first >= AreaStart && changed.end <= AreaStart + areaSize));
         REQUIRE(after == expected);
 
-        const QString scratch = home + QStringLiteral("/temp.bmp");
+        const QString scratch = FuzzSupport::home() + QStringLiteral("/temp.bmp");
         RecordExtraction::extractWholeFileRecord(gobPath, qint32(AreaStart + 1), qint32(areaSize),
                                                  scratch);
         REQUIRE(FuzzSupport::readFile(scratch) == expected.mid(AreaStart, areaSize));
-        preview(scratch, rotation);
+        FuzzSupport::preview(scratch, true, rotation);
     } catch (const Failure &f) {
         FuzzSupport::trace(QStringLiteral("refused: ") + f.description());
         REQUIRE(file.size() > areaSize);
         REQUIRE(f.number() == FailureNumber::TooLong);
         REQUIRE(FuzzSupport::readFile(gobPath) == before);
-        preview(filePath, rotation);
+        FuzzSupport::preview(filePath, true, rotation);
     }
     return 0;
 }

@@ -1,5 +1,9 @@
 #include "fuzzsupport.h"
 
+#include "services/canvas.h"
+#include "services/imaging.h"
+#include "services/recordpreview.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -16,16 +20,15 @@ void broken(const char *condition, const char *file, int line)
     std::abort();
 }
 
-QString start(int *argc, char ***argv)
+namespace {
+
+QString homeFolder;
+
+} // namespace
+
+QString home()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The application lives for the whole run; libFuzzer never returns from its loop.
-    new QGuiApplication(*argc, *argv);
-    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/kestrix-fuzz-XXXXXX"));
-    if (!home.isValid())
-        broken("temporary folder", __FILE__, __LINE__);
-    qputenv("KESTRIX_HOME", QFile::encodeName(home.path()));
-    return home.path();
+    return homeFolder;
 }
 
 void trace(const QString &what)
@@ -102,6 +105,17 @@ QByteArray gobWithImageRecord(qsizetype size, qsizetype start, qint32 w, qint32 
     return gob;
 }
 
+void preview(const QString &path, bool wholeFile, int rotation)
+{
+    Canvas canvas;
+    canvas.setGrowing(true);
+    QString name = path;
+    qint32 width = 0, height = 0, format = 0;
+    MainModule::GetImageInfo(width, height, format, name);
+    RecordPreview::drawTurned(canvas, wholeFile, rotation, width, height, name);
+    RecordPreview::drawTransparent(canvas, name);
+}
+
 Changed changedRange(const QByteArray &before, const QByteArray &after)
 {
     Changed range;
@@ -116,3 +130,16 @@ Changed changedRange(const QByteArray &before, const QByteArray &after)
 }
 
 } // namespace FuzzSupport
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The application lives for the whole run; libFuzzer never returns from its loop.
+    new QGuiApplication(*argc, *argv);
+    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/kestrix-fuzz-XXXXXX"));
+    if (!folder.isValid())
+        FuzzSupport::broken("temporary folder", __FILE__, __LINE__);
+    qputenv("KESTRIX_HOME", QFile::encodeName(folder.path()));
+    FuzzSupport::homeFolder = folder.path();
+    return 0;
+}

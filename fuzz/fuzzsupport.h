@@ -20,9 +20,9 @@ namespace FuzzSupport {
 
 [[noreturn]] void broken(const char *condition, const char *file, int line);
 
-// Makes the Qt application (offscreen, no windows) and points KESTRIX_HOME at a fresh temporary
-// folder, which is returned. Call once from LLVMFuzzerInitialize.
-QString start(int *argc, char ***argv);
+// The temporary folder KESTRIX_HOME points at. Before the first input LLVMFuzzerInitialize
+// (defined here for every target) makes it and the Qt application (offscreen, no windows).
+QString home();
 
 // With KESTRIX_FUZZ_TRACE set, prints what an input did (to see that seeds get past the checks).
 void trace(const QString &what);
@@ -44,6 +44,10 @@ QByteArray filler(qsizetype size);
 // A small GOB file with one image record of w x h at 0-based start: 96 header bytes, width,
 // height, 8 bytes, pixels, a palette of 256 red-green-blue-alpha entries, then filler up to size.
 QByteArray gobWithImageRecord(qsizetype size, qsizetype start, qint32 w, qint32 h);
+
+// Previews a file as the main window and kestrix-cli show a record of its kind (turned by
+// rotation quarters) and with its colour table's alpha, after reading its size and pixel format.
+void preview(const QString &path, bool wholeFile, int rotation);
 
 // The 0-based positions where two byte arrays of the same length differ: first and one past last;
 // {-1, -1} when they are equal.
