@@ -55,6 +55,22 @@ std::optional<QImage> readUnpadded8Bit(QFile &file, const QByteArray &h)
     return image;
 }
 
+// A picture with a palette whose file stores fewer colours than its pixels can name (an 8-bit
+// bitmap declaring 2 colours, a PNG with a short palette) gets black for the missing entries:
+// drawing a pixel whose entry is missing would read past the end of the colour table.
+void completeColourTable(QImage &image)
+{
+    if (image.depth() > 8 || image.format() == QImage::Format_Alpha8
+        || image.format() == QImage::Format_Grayscale8)
+        return;
+    const int entries = 1 << image.depth();
+    if (image.colorCount() >= entries)
+        return;
+    QList<QRgb> colours = image.colorTable();
+    colours.resize(entries, qRgb(0, 0, 0));
+    image.setColorTable(colours);
+}
+
 } // namespace
 
 QByteArray head(const QString &path)
@@ -85,6 +101,7 @@ std::optional<Loaded> load(const QString &path)
     const QByteArray format = reader.format();
     if (!reader.read(&loaded.image) || loaded.image.isNull())
         return std::nullopt;
+    completeColourTable(loaded.image);
     loaded.pixelFormat =
         PixelFormat::fromHeader(h).value_or(PixelFormat::fromImage(loaded.image, format));
     return loaded;

@@ -17,7 +17,8 @@ struct Loaded
 
 // Loads the file, or nothing when it is missing or no image. An 8-bit bitmap whose rows carry
 // no padding (as the program's own exports of records whose width is no multiple of 4) is read
-// by our own reader with rows of exactly w bytes, so that it is not sheared.
+// by our own reader with rows of exactly w bytes, so that it is not sheared. A picture with a
+// palette always has an entry for every pixel value: entries its file does not store are black.
 std::optional<Loaded> load(const QString &path);
 
 // The first bytes of a file, enough for its header and the PNG chunks before the pixels.
