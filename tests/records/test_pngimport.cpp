@@ -56,8 +56,9 @@ TEST(PngImport, TheFileThenZerosFillTheAreaAndNothingElseChanges)
 TEST(PngImport, FilesLongerThanTheAreaAndAreasPastTheEndAreRefusedUntouched)
 {
     TestHome home;
-    const QString gob = home.write(QStringLiteral("g_pc.gob"),
-                                   HandGob::withAt(PngAreaAt + PngArea + 10, PngAreaAt, fileOf(PngArea, 2)));
+    const QString gob =
+        home.write(QStringLiteral("g_pc.gob"),
+                   HandGob::withAt(PngAreaAt + PngArea + 10, PngAreaAt, fileOf(PngArea, 2)));
     const QByteArray before = Bytes::sha256(gob);
     for (qsizetype n : {PngArea + 1, PngArea + 4, PngArea + 5}) {
         const QString path = home.write(QStringLiteral("big.png"), fileOf(n, 3));
