@@ -37,6 +37,23 @@ void forEachLine(const QString &text, Take take)
     }
 }
 
+// The first n fields of a line, or fewer when it has fewer, without splitting the rest of it.
+QStringList leadingFields(const QString &line, int n)
+{
+    QStringList fields;
+    if (line.isEmpty())
+        return fields; // as splitFields: an empty line has no fields
+    qsizetype start = 0;
+    while (fields.size() < n) {
+        const qsizetype comma = line.indexOf(u',', start);
+        fields << line.mid(start, comma < 0 ? -1 : comma - start);
+        if (comma < 0)
+            break;
+        start = comma + 1;
+    }
+    return fields;
+}
+
 } // namespace
 
 Catalogue Catalogue::read(const QString &path)
@@ -131,18 +148,8 @@ QStringList Catalogue::displayTexts() const
     // Only the first two fields matter, so a line is not split into all of its fields.
     QStringList texts;
     texts.reserve(entryCount());
-    for (int k = 0; k < entryCount(); ++k) {
-        const QString &line = m_lines.at(k + 2);
-        const qsizetype comma = line.indexOf(u',');
-        if (line.isEmpty() || (comma < 0 && line.startsWith(u'$'))) {
-            texts << displayTextOf(splitFields(line), lineNumberOfEntry(k)); // refuses the line
-        } else if (!line.startsWith(u'$')) {
-            texts << (comma < 0 ? line : line.left(comma));
-        } else {
-            const qsizetype next = line.indexOf(u',', comma + 1);
-            texts << line.mid(comma + 1, next < 0 ? -1 : next - comma - 1);
-        }
-    }
+    for (int k = 0; k < entryCount(); ++k)
+        texts << displayTextOf(leadingFields(m_lines.at(k + 2), 2), lineNumberOfEntry(k));
     return texts;
 }
 
