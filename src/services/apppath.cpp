@@ -1,5 +1,7 @@
 #include "apppath.h"
 
+#include "helppages.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -24,9 +26,7 @@ QString AppPath()
     // keeps them in the user's data folder, even for an administrator who could write there.
     static const QString folder = [] {
         const QString exe = withTrailingSlash(QCoreApplication::applicationDirPath());
-        const bool installed = !QFileInfo::exists(exe + QStringLiteral("help/index.htm"))
-            && QFileInfo::exists(exe + QStringLiteral("../share/kestrix/help/index.htm"));
-        if (!installed && QFileInfo(exe).isWritable())
+        if (!isInstalledCopy() && QFileInfo(exe).isWritable())
             return exe;
         const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
             + QStringLiteral("/Kestrix");

@@ -8,19 +8,33 @@
 
 namespace MainModule {
 
+namespace {
+
+QString besideHelpFolder()
+{
+    return withTrailingSlash(QCoreApplication::applicationDirPath()) + QStringLiteral("help/");
+}
+
+QString installedHelpFolder()
+{
+    return QDir::cleanPath(withTrailingSlash(QCoreApplication::applicationDirPath())
+                           + QStringLiteral("../share/kestrix/help"))
+        + QStringLiteral("/");
+}
+
+} // namespace
+
+bool isInstalledCopy()
+{
+    return !QFileInfo::exists(besideHelpFolder() + QStringLiteral("index.htm"))
+        && QFileInfo::exists(installedHelpFolder() + QStringLiteral("index.htm"));
+}
+
 QString helpFolder()
 {
     // Beside the executable in a build or unpacked folder; in the shared data folder of an
-    // installed copy (bin/../share/kestrix/help), whatever the application folder is.
-    const QString exe = withTrailingSlash(QCoreApplication::applicationDirPath());
-    const QString beside = exe + QStringLiteral("help/");
-    if (QFileInfo::exists(beside + QStringLiteral("index.htm")))
-        return beside;
-    const QString installed =
-        QDir::cleanPath(exe + QStringLiteral("../share/kestrix/help")) + QStringLiteral("/");
-    if (QFileInfo::exists(installed + QStringLiteral("index.htm")))
-        return installed;
-    return beside;
+    // installed copy, whatever the application folder is.
+    return isInstalledCopy() ? installedHelpFolder() : besideHelpFolder();
 }
 
 QUrl helpPage(int topic)

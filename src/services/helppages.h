@@ -5,6 +5,10 @@
 
 namespace MainModule {
 
+// True for an installed copy: no help pages beside the executable, but in the shared data
+// folder of its prefix (bin/../share/kestrix/help).
+bool isInstalledCopy();
+
 // The folder of the HTML help pages, with a trailing "/".
 QString helpFolder();
 
