@@ -104,8 +104,16 @@ echo "full disk by: $mode"
 cat=$work/demo/BmpList.txt
 gob=$work/demo/Torvane/data/torvane_pc.gob
 "$cli" extract --catalogue "$cat" --gob "$gob" --entry 5 --sub 1 --out "$work/pitch.bmp" || exit 1
-printf '\x5a\x5b\x5c' | dd of="$work/pitch.bmp" bs=1 seek=5000 conv=notrunc 2>/dev/null
-"$cli" pack --gob "$gob" --catalogue "$cat" --out "$work/pitch.zip" 5:1 >/dev/null 2>&1 || exit 1
+# Changed bytes both before the holes (pixel 100, in a page that holds its blocks) and inside them,
+# so that a write that fails part of the way through would show in the GOB file's hash.
+for at in 1178 5000; do
+    printf '\x5a\x5b\x5c' | dd of="$work/pitch.bmp" bs=1 seek=$at conv=notrunc 2>/dev/null
+done
+# The package carries the changed record, so that it differs from the GOB files it goes into.
+cp "$gob" "$work/changed.gob"
+"$cli" import --catalogue "$cat" --gob "$work/changed.gob" --entry 5 --sub 1 --file "$work/pitch.bmp" \
+    >/dev/null 2>&1 </dev/null || exit 1
+"$cli" pack --gob "$work/changed.gob" --catalogue "$cat" --out "$work/pitch.zip" 5:1 >/dev/null 2>&1 || exit 1
 
 # Runs one case: in tmpfs mode inside its own mount namespace with a 4 MiB disk at $disk.
 run_case() {
