@@ -23,6 +23,6 @@ void frmMain::mnuFp_Click()
 
 void frmMain::mnuJPG_Click()
 {
-    frmJPEG converter(m_prompts, this);
+    frmJPEG converter(m_prompts, m_opener, this);
     converter.exec();
 }
