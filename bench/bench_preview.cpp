@@ -9,10 +9,10 @@
 #include "services/imaging.h"
 #include "services/opener.h"
 #include "services/pictureview.h"
+#include "services/entrylist.h"
 #include "services/settings.h"
 
 #include <QAction>
-#include <QListWidget>
 
 #include <benchmark/benchmark.h>
 

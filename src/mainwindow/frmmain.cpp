@@ -58,6 +58,7 @@ frmMain::frmMain(Prompts &prompts, Opener &opener, QWidget *parent)
     chkBackup->setToolTip(backupTip);
     chkBackup->setWhatsThis(backupTip);
     setAcceptDrops(true);
+    updateRecordCommands(); // nothing is shown yet
     // Room for every pane and button; longer captions and paths are cut, never the window.
     setMinimumSize(MinimumWidth, MinimumHeight);
     resize(1000, 700);
