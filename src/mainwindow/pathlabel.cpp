@@ -1,9 +1,9 @@
 #include "pathlabel.h"
 
-#include <QHelpEvent>
+#include "services/wholetexttip.h"
+
 #include <QPainter>
 #include <QStyle>
-#include <QToolTip>
 
 PathLabel::PathLabel(QWidget *parent)
     : QLabel(parent)
@@ -28,13 +28,9 @@ bool PathLabel::isElided() const
 
 bool PathLabel::event(QEvent *event)
 {
-    if (event->type() != QEvent::ToolTip)
-        return QLabel::event(event);
-    if (isElided())
-        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
-    else
-        QToolTip::hideText();
-    return true;
+    if (event->type() == QEvent::ToolTip)
+        return showWholeTextTip(event, this, text(), isElided());
+    return QLabel::event(event);
 }
 
 void PathLabel::paintEvent(QPaintEvent *)

@@ -1,9 +1,9 @@
 #include "subfilebutton.h"
 
-#include <QHelpEvent>
+#include "services/wholetexttip.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QToolTip>
 
 SubFileButton::SubFileButton(int index, const QString &caption, QWidget *parent)
     : QRadioButton(caption, parent)
@@ -26,13 +26,9 @@ bool SubFileButton::isElided() const
 
 bool SubFileButton::event(QEvent *event)
 {
-    if (event->type() != QEvent::ToolTip)
-        return QRadioButton::event(event);
-    if (isElided())
-        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
-    else
-        QToolTip::hideText();
-    return true;
+    if (event->type() == QEvent::ToolTip)
+        return showWholeTextTip(event, this, text(), isElided());
+    return QRadioButton::event(event);
 }
 
 void SubFileButton::paintEvent(QPaintEvent *)

@@ -1,10 +1,11 @@
 #include "entrylist.h"
 
+#include "wholetexttip.h"
+
 #include "records/cataloguemodel.h"
 
 #include <QHelpEvent>
 #include <QStyle>
-#include <QToolTip>
 
 EntryList::EntryList(QWidget *parent)
     : QListView(parent)
@@ -71,6 +72,5 @@ bool EntryList::viewportEvent(QEvent *event)
     if (whole.isEmpty()
         || fontMetrics().horizontalAdvance(whole) + margin <= visualRect(index).width())
         return QListView::viewportEvent(event); // the list's own tooltip, if it has one
-    QToolTip::showText(help->globalPos(), whole, viewport());
-    return true;
+    return showWholeTextTip(event, viewport(), whole, true);
 }
