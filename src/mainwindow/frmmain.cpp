@@ -305,8 +305,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched->parent() == picContainer) {
-        const auto *button = static_cast<const SubFileButton *>(watched);
+    if (const auto *button = qobject_cast<const SubFileButton *>(watched)) {
         if (event->type() == QEvent::KeyPress
             && subFileKeyPressed(button, static_cast<QKeyEvent *>(event)->key()))
             return true;

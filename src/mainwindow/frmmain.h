@@ -167,6 +167,7 @@ private:
     void updateRecordCommands();
     void discoverPrograms();
     void layoutSubFiles();
+    void removeSubFileButtons();
     // Forgets the entry shown: no sub files, no preview, no details.
     void clearShownEntry();
     // The sub-file panel's keys: the arrows, Page Up and Down, Home and End.

@@ -54,10 +54,7 @@ void frmMain::lstItem_Click()
         return;
     }
 
-    for (size_t i = opnSubFile.size() - 1; i >= 1; --i)
-        delete opnSubFile[i];
-    opnSubFile.resize(1);
-
+    removeSubFileButtons();
     selection.entry = entry;
     selection.hasEntry = true;
     selection.wholeFile = entry.isWholeFile();
@@ -100,11 +97,16 @@ void frmMain::setTabOrderOfSubFiles()
     setTabOrder(previous, previewArea);
 }
 
-void frmMain::clearShownEntry()
+void frmMain::removeSubFileButtons()
 {
     for (size_t i = opnSubFile.size() - 1; i >= 1; --i)
         delete opnSubFile[i];
     opnSubFile.resize(1);
+}
+
+void frmMain::clearShownEntry()
+{
+    removeSubFileButtons();
     selection.clearEntry();
     selection.count = 0;
     selection.subFile = 0;

@@ -2,6 +2,7 @@
 #include "frmmain.h"
 
 #include "services/apppath.h"
+#include "services/entrylist.h"
 #include "services/errorreport.h"
 #include "services/fileaccess.h"
 #include "services/filedialogs.h"
@@ -10,8 +11,6 @@
 #include "services/numberconversion.h"
 #include "services/openfiles.h"
 #include "services/settings.h"
-
-#include "services/entrylist.h"
 
 #include <QAction>
 #include <QApplication>
