@@ -49,7 +49,7 @@ void PaletteBitmap::close()
 
 TrackedFile &PaletteBitmap::file()
 {
-    if (!m_file->isOpen() && !m_file->open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    if (!m_file->isOpen())
         m_file = FileAccess::openForUpdate(m_path); // throws the Failure naming the file
     return *m_file;
 }

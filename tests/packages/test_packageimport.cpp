@@ -129,16 +129,26 @@ TEST_F(PackageImportTest, BackupPackageRestoresTheOriginalEvenWithOverlappingRec
     EXPECT_EQ(backup[1].bytes, original.mid(211, 4000) + original.mid(2111, 2000));
     EXPECT_EQ(backup[2].bytes, QByteArray("\"One\"\r\n\"Two\"\r\n"));
 
+    EXPECT_TRUE(prompts.lastMessage()->text.endsWith(first.backupPath));
+
+    // A second import with its backup keeps the first backup: restoring that one gives the
+    // original GOB file.
+    const QByteArray firstBackup = Bytes::readFile(first.backupPath);
+    prompts.answerMessage(Answer::Yes);
+    EXPECT_EQ(import(package, gob, true).backupPath,
+              home.file(QStringLiteral("Mods/KITS_backup-2.zip")));
+    EXPECT_EQ(Bytes::readFile(first.backupPath), firstBackup);
     prompts.answerMessage(Answer::Yes);
     import(first.backupPath, gob);
-    EXPECT_EQ(Bytes::sha256(gob), Bytes::sha256(home.write(QStringLiteral("o"), original)));
+    EXPECT_EQ(Bytes::readFile(gob), original);
 
-    EXPECT_EQ(PackageImport::backupPathOf(QStringLiteral("C:/Mods/kits.zip")),
-              QStringLiteral("C:/Mods/kits_backup.zip"));
-    EXPECT_EQ(PackageImport::backupPathOf(QStringLiteral("/m/a.zip.zip")),
-              QStringLiteral("/m/a_backup.zip"));
-    EXPECT_EQ(PackageImport::backupPathOf(QStringLiteral("/m/kits")),
-              QStringLiteral("/m/kits_backup.zip"));
+    // The name comes from the package's file name alone, in the package's folder.
+    for (const auto &[package, backup] : {std::pair {"C:/Mods/kits.zip", "C:/Mods/kits_backup.zip"},
+                                          {"/m/my.zipdir/kit.zip", "/m/my.zipdir/kit_backup.zip"},
+                                          {"/m/a.zip.zip", "/m/a.zip_backup.zip"},
+                                          {"/m/kits", "/m/kits_backup.zip"}})
+        EXPECT_EQ(PackageImport::backupPathOf(QString::fromUtf8(package)),
+                  QString::fromUtf8(backup));
 }
 
 TEST_F(PackageImportTest, SeventeenByteInstallDataHoldsTwoRecords)
@@ -187,20 +197,34 @@ TEST_F(PackageImportTest, ZipWithoutTheThreeFilesIsNoPackage)
     EXPECT_EQ(Bytes::sha256(gob), before);
 }
 
-TEST_F(PackageImportTest, TgaFilesMoveIntoTheBatsFolder)
+TEST_F(PackageImportTest, TgaFilesMoveIntoTheBatsFolderAndTheBackupKeepsTheOnesReplaced)
 {
     const QString gob =
         home.write(QStringLiteral("Torvane/data/torvane_pc.gob"), Bytes::pattern(500));
     const QString package =
         handPackage(QStringLiteral("shirt.zip"), installRecords({{0, 3}}), "xyz", "\"Shirt\"\r\n",
-                    {{QStringLiteral("shirt.tga"), "TGA!"}, {QStringLiteral("readme.txt"), "hi"}});
+                    {{QStringLiteral("shirt.tga"), "TGA!"},
+                     {QStringLiteral("sock.tga"), "SOCK"},
+                     {QStringLiteral("readme.txt"), "hi"}});
     const QString bats = home.file(QStringLiteral("Torvane/data/bats/"));
+    const QString shirt = home.write(QStringLiteral("Torvane/data/bats/shirt.tga"), "mine");
     prompts.answerMessage(Answer::Yes);
-    EXPECT_EQ(import(package, gob, false, bats).moveResult, TgaMove::Moved);
-    EXPECT_EQ(Bytes::readFile(bats + QStringLiteral("shirt.tga")), QByteArray("TGA!"));
+    const ImportOutcome outcome = import(package, gob, true, bats);
+    EXPECT_EQ(outcome.moveResult, TgaMove::Moved);
+    // The user's file is named in the question and kept in the backup package.
+    EXPECT_EQ(prompts.messageTexts().first(), QStringLiteral("\"Shirt\" \"%1\" ").arg(shirt));
+    EXPECT_EQ(HandZip::names(outcome.backupPath).last(), QStringLiteral("shirt.tga"));
+    EXPECT_EQ(Bytes::readFile(shirt), QByteArray("TGA!"));
+    EXPECT_EQ(Bytes::readFile(bats + QStringLiteral("sock.tga")), QByteArray("SOCK"));
     EXPECT_FALSE(Bytes::exists(home.file(QStringLiteral("KX_Temp/Import/shirt.tga"))));
     EXPECT_FALSE(Bytes::exists(bats + QStringLiteral("readme.txt")));
-    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("Imported Sucessfully\r\n0"));
+    EXPECT_EQ(prompts.lastMessage()->text,
+              QStringLiteral("Imported Sucessfully\r\n0\r\nThe backup package is ")
+                  + outcome.backupPath);
+    prompts.answerMessage(Answer::Yes);
+    import(outcome.backupPath, gob, false, bats);
+    EXPECT_EQ(Bytes::readFile(shirt), QByteArray("mine"));
+    EXPECT_EQ(QDir(bats).count(), 4u); // ".", "..", shirt.tga, sock.tga: nothing left beside them
 
     // Without a bats folder the GOB bytes are still imported and the result is not 0.
     const QString loose = home.write(QStringLiteral("loose_pc.gob"), Bytes::pattern(500));
@@ -246,7 +270,7 @@ TEST_F(PackageImportTest, EveryRefusalLeavesTheGobUnchanged)
     // A backup package that cannot be written stops the import before the GOB file is touched.
     const QString good = handPackage(QStringLiteral("good.zip"), installRecords({{0, 10}}),
                                      twenty.left(10), "\"Good\"\r\n");
-    QDir().mkpath(home.file(QStringLiteral("good_backup.zip")));
+    QDir().mkpath(home.file(QStringLiteral("KX_Temp/file.data"))); // the backup's data file
     prompts.clear();
     prompts.answerMessage(Answer::Yes);
     const QString message = refusal(good, gob, true);

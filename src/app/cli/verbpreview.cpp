@@ -8,7 +8,10 @@
 #include "services/fileaccess.h"
 #include "services/imaging.h"
 #include "services/messages.h"
+#include "services/outputfile.h"
 #include "services/recordpreview.h"
+
+#include <QBuffer>
 
 // Draws the sub file as the main window's preview shows it, through the same routine and the
 // same kind of canvas, and saves the drawn part as a PNG file.
@@ -17,6 +20,7 @@ int Verbs::preview(const QStringList &words)
     const Arguments args(words, {QStringLiteral("transparent")});
     const RecordChoice choice = RecordChoice::from(args);
     const QString out = args.required(QStringLiteral("out"));
+    choice.refuseOutput(out);
     const bool transparent = args.has(QStringLiteral("transparent"));
     int rotation = 0;
     if (args.has(QStringLiteral("rotate"))) {
@@ -56,12 +60,13 @@ int Verbs::preview(const QStringList &words)
     else
         picture = canvas.image().copy(QRect(QPoint(0, 0), canvas.drawnSize()));
     picture.convertTo(QImage::Format_RGB32);
-    const QString png = dir.filePath(QStringLiteral("preview.png"));
-    if (!picture.save(png, "PNG"))
+    QByteArray png;
+    QBuffer buffer(&png); // the encoder opens it
+    if (!picture.save(&buffer, "PNG"))
         throw Failure(FailureNumber::FileAccess,
-                      Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(png),
+                      Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(out),
                                             QStringLiteral("the PNG encoder failed")));
-    publish(png, out);
+    OutputFile::write(out, png);
     return 0;
 }
 
