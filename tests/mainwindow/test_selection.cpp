@@ -81,7 +81,8 @@ TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
 TEST_F(MainWindowTest, RefusedRecordIsReportedAndLeavesNoTempBmp)
 {
     // A bitmap entry that points into the middle of nowhere: its header gives no sane size.
-    home.write(QStringLiteral("BmpList.txt"), catalogueWith(QStringLiteral("Bad,1,1,Only")));
+    home.write(QStringLiteral("BmpList.txt"),
+               catalogueWith(QStringLiteral("Bad,1,1,Only\r\n$png,Far,1,9999,Far,4")));
     gob = home.write(QStringLiteral("g_pc.gob"), QByteArray(4000, char(0xFF)));
     Settings::save(Settings::GobKey, gob);
     const QByteArray before = Bytes::sha256(gob);
@@ -91,6 +92,13 @@ TEST_F(MainWindowTest, RefusedRecordIsReportedAndLeavesNoTempBmp)
     EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
     EXPECT_EQ(Bytes::sha256(gob), before);
     EXPECT_EQ(window->lblWidth->text(), QStringLiteral("Width : -1"));
+
+    // Save As has nothing to save after a refused whole-file record: the file chosen stays.
+    window->lstItem->setCurrentRow(1);
+    const QString kept = home.write(QStringLiteral("kept.png"), "mine");
+    prompts.answerSave(kept);
+    window->cmdSaveAs->click();
+    EXPECT_EQ(Bytes::readFile(kept), QByteArray("mine"));
 }
 
 TEST_F(MainWindowTest, SaveAsAppliesTheNamingRulesAndNeverReplacesAnUnchosenFile)
