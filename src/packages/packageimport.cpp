@@ -7,6 +7,7 @@
 #include "zipservice.h"
 
 #include "records/gobwriter.h"
+#include "services/apppath.h"
 #include "services/blockcopy.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
@@ -175,8 +176,9 @@ ImportOutcome run(const ImportRequest &request, PackageContext &context)
     };
     std::optional<TgaMove> tga;
     try {
-        tga.emplace(extraction, request.batsFolder,
-                    QStringList {request.gobPath, request.packagePath});
+        tga.emplace(
+            extraction, request.batsFolder,
+            QStringList {request.gobPath, request.packagePath, MainModule::cataloguePath()});
     } catch (const Failure &failure) {
         throw refused(failure);
     }

@@ -55,10 +55,11 @@ protected:
     }
 
     // The failure's description of an import that must be refused.
-    QString refusal(const QString &package, const QString &gob, bool backup = false)
+    QString refusal(const QString &package, const QString &gob, bool backup = false,
+                    const QString &bats = QString())
     {
         try {
-            import(package, gob, backup);
+            import(package, gob, backup, bats);
         } catch (const Failure &failure) {
             return failure.description();
         }
@@ -207,6 +208,13 @@ TEST_F(PackageImportTest, TgaFilesMoveIntoTheBatsFolderAndTheBackupKeepsTheOnesR
     import(outcome.backupPath, gob, false, bats);
     EXPECT_EQ(Bytes::readFile(shirt), QByteArray("mine"));
     EXPECT_EQ(QDir(bats).count(), 4u); // ".", "..", shirt.tga, sock.tga: nothing left beside them
+
+    // A .tga file of the bats folder that is a link to the GOB file refuses the package.
+    QFile::remove(bats + QStringLiteral("sock.tga"));
+    QFile::link(gob, bats + QStringLiteral("sock.tga"));
+    const QByteArray before = Bytes::sha256(gob);
+    EXPECT_TRUE(refusal(package, gob, false, bats).contains(gob + QStringLiteral(", which")));
+    EXPECT_EQ(Bytes::sha256(gob), before);
 
     // Without a bats folder the GOB bytes are still imported and the result is not 0.
     const QString loose = home.write(QStringLiteral("loose_pc.gob"), Bytes::pattern(500));
