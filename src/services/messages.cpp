@@ -498,17 +498,6 @@ QString noPackageWindow()
                           "More Options (Ctrl+M) first.");
 }
 
-QString packNeedsItems()
-{
-    return QStringLiteral("Name at least one item: \"description|position|size\" or K:I (entry "
-                          "K, sub file I).");
-}
-
-QString sendNeedsOneCommand()
-{
-    return QStringLiteral("Give one command: \"description|position|size\".");
-}
-
 QString notAnImage(const QString &path)
 {
     return QStringLiteral("%1 cannot be loaded as an image.").arg(path);

@@ -104,8 +104,6 @@ QString zipAdding(const QString &name, int percent, bool deflated);
 QString zipFileMissing(const QString &path);
 QString nothingImported();
 QString noPackageWindow();
-QString packNeedsItems();
-QString sendNeedsOneCommand();
 // --- kestrix-cli: preview, info and import ---
 QString notAnImage(const QString &path);
 // "Image type are not same" with both sizes and pixel formats on a second line.

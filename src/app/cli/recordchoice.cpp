@@ -42,6 +42,14 @@ RecordChoice RecordChoice::from(const Arguments &args)
     return choice;
 }
 
+QList<Option> RecordChoice::options()
+{
+    return {{"catalogue", "FILE", "The item catalogue (BmpList.txt).", Required},
+            {"gob", "FILE", "The GOB file.", Required},
+            {"entry", "K", "The entry, counting from 0 in list order.", Required},
+            {"sub", "I", "The sub file of the entry, counting from 1.", Required}};
+}
+
 void RecordChoice::extractTo(const QString &scratch) const
 {
     if (entry.isWholeFile())

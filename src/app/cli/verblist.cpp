@@ -1,13 +1,13 @@
-#include "cli/arguments.h"
 #include "cli/consoleprompts.h"
 #include "cli/recordchoice.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "records/catalogue.h"
 
-int Verbs::list(const QStringList &words)
+namespace {
+
+int runList(const Arguments &args)
 {
-    const Arguments args(words, {});
     const QString path = args.required(QStringLiteral("catalogue"));
     const QChar tab = u'\t';
 
@@ -32,3 +32,13 @@ int Verbs::list(const QStringList &words)
     }
     return 0;
 }
+
+const Verb listVerb("list",
+                    "Lists the entries (index, kind bitmap or file:TYPE, sub-file count, "
+                    "description), or the sub files of entry K (number, catalogue offset, area "
+                    "bytes, caption).",
+                    {{"catalogue", "FILE", "The item catalogue (BmpList.txt).", Required},
+                     {"entry", "K", "The entry, counting from 0 in list order."}},
+                    runList);
+
+} // namespace

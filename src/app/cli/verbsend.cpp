@@ -1,5 +1,5 @@
 #include "cli/consoleprompts.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "packages/ddeserver.h"
 #include "services/failure.h"
@@ -13,19 +13,15 @@ constexpr int ConnectMilliseconds = 2000;
 // A window answers between two steps of a running make or import; allow for a long step.
 constexpr int ReplyMilliseconds = 120000;
 
-} // namespace
-
-int Verbs::send(const QStringList &words)
+int runSend(const Arguments &args)
 {
-    if (words.size() != 1)
-        throw Failure(FailureNumber::TypeMismatch, Messages::sendNeedsOneCommand());
     QLocalSocket socket;
     socket.connectToServer(DdeServer::serverName());
     if (!socket.waitForConnected(ConnectMilliseconds)) {
         ConsolePrompts::printError(Messages::noPackageWindow());
         return 1;
     }
-    socket.write(words.first().toUtf8() + '\n');
+    socket.write(args.plain().first().toUtf8() + '\n');
     socket.flush();
     while (!socket.canReadLine()) {
         if (!socket.waitForReadyRead(ReplyMilliseconds)) {
@@ -40,3 +36,8 @@ int Verbs::send(const QStringList &words)
     ConsolePrompts::printError(QString::fromUtf8(reply.mid(DdeServer::refusedPrefix().size())));
     return 1;
 }
+
+const Verb sendVerb("send", "Adds an item to the package window of a running Kestrix.", {}, runSend,
+                    {"COMMAND", "\"description|position|size\", as other programs send it.", 1, 1});
+
+} // namespace
