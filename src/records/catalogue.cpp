@@ -76,8 +76,9 @@ QString Catalogue::readEntryLine(const QString &path, int k)
         throw Failure(FailureNumber::BadCatalogue,
                       Messages::catalogueTooShort(FileAccess::displayPath(path)));
     if (k < 0 || count <= wanted)
-        throw Failure(FailureNumber::BadCatalogue,
-                      Messages::catalogueLineMissing(lineNumberOfEntry(k)));
+        throw Failure(
+            FailureNumber::BadCatalogue,
+            Messages::catalogueLineMissing(FileAccess::displayPath(path), lineNumberOfEntry(k)));
     return line;
 }
 
@@ -138,9 +139,15 @@ QStringList Catalogue::splitFields(const QString &line)
 const QString &Catalogue::entryLine(int k) const
 {
     if (k < 0 || k >= entryCount())
-        throw Failure(FailureNumber::BadCatalogue,
-                      Messages::catalogueLineMissing(lineNumberOfEntry(k)));
+        throw Failure(
+            FailureNumber::BadCatalogue,
+            Messages::catalogueLineMissing(FileAccess::displayPath(m_path), lineNumberOfEntry(k)));
     return m_lines.at(k + 2);
+}
+
+CatalogueEntry Catalogue::entry(int k) const
+{
+    return CatalogueEntry::parse(splitFields(entryLine(k)), lineNumberOfEntry(k), m_path);
 }
 
 QStringList Catalogue::displayTexts() const
@@ -149,18 +156,20 @@ QStringList Catalogue::displayTexts() const
     QStringList texts;
     texts.reserve(entryCount());
     for (int k = 0; k < entryCount(); ++k)
-        texts << displayTextOf(leadingFields(m_lines.at(k + 2), 2), lineNumberOfEntry(k));
+        texts << displayTextOf(leadingFields(m_lines.at(k + 2), 2), lineNumberOfEntry(k), m_path);
     return texts;
 }
 
-QString displayTextOf(const QStringList &fields, int lineNumber)
+QString displayTextOf(const QStringList &fields, int lineNumber, const QString &cataloguePath)
 {
+    const auto line = [&] {
+        return Messages::catalogueLine(FileAccess::displayPath(cataloguePath), lineNumber);
+    };
     if (fields.isEmpty())
-        throw Failure(FailureNumber::BadCatalogue, Messages::catalogueLineEmpty(lineNumber));
+        throw Failure(FailureNumber::BadCatalogue, Messages::catalogueLineEmpty(line()));
     if (fields.at(0).startsWith(u'$')) {
         if (fields.size() < 2)
-            throw Failure(FailureNumber::BadCatalogue,
-                          Messages::catalogueNoDescription(lineNumber));
+            throw Failure(FailureNumber::BadCatalogue, Messages::catalogueNoDescription(line()));
         return fields.at(1);
     }
     return fields.at(0);

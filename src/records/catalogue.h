@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogueentry.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -42,6 +44,8 @@ public:
 
     // The text of entry k; throws a Failure naming the line when the file has no such line.
     const QString &entryLine(int k) const;
+    // Entry k parsed in full; throws like entryLine() and CatalogueEntry::parse().
+    CatalogueEntry entry(int k) const;
 
     // The display text of every entry line, in file order; throws a Failure naming the first
     // line whose display text cannot be taken.
@@ -53,5 +57,6 @@ private:
 };
 
 // The display text of a line's fields: field 1 when field 0 begins with "$", else field 0.
-// Throws a Failure naming the line when that field is missing (an empty line).
-QString displayTextOf(const QStringList &fields, int lineNumber);
+// Throws a Failure naming the catalogue file and the line when that field is missing (an empty
+// line).
+QString displayTextOf(const QStringList &fields, int lineNumber, const QString &cataloguePath);

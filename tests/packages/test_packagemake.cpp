@@ -21,7 +21,7 @@ namespace {
 
 CatalogueEntry entryOf(const QString &line)
 {
-    return CatalogueEntry::parse(Catalogue::splitFields(line), 3);
+    return CatalogueEntry::parse(Catalogue::splitFields(line), 3, QStringLiteral("BmpList.txt"));
 }
 
 struct Made

@@ -19,7 +19,7 @@ QStringList fields(const char *line)
 QString failureText(const QStringList &f, int lineNumber)
 {
     try {
-        CatalogueEntry::parse(f, lineNumber);
+        CatalogueEntry::parse(f, lineNumber, QStringLiteral("BmpList.txt"));
     } catch (const Failure &failure) {
         return failure.description();
     }
@@ -63,7 +63,7 @@ TEST(Catalogue, DisplayTextNeedsAField)
         Catalogue::read(path).displayTexts();
         FAIL() << "an empty entry line was accepted";
     } catch (const Failure &f) {
-        EXPECT_EQ(f.description(), QStringLiteral("BmpList.txt line 4 is empty."));
+        EXPECT_EQ(f.description(), path + QStringLiteral(" line 4 is empty."));
     }
     const QString lone = home.write(QStringLiteral("Lone.txt"), "h1\r\nh2\r\n$png");
     EXPECT_THROW(Catalogue::read(lone).displayTexts(), Failure);
@@ -104,7 +104,7 @@ TEST(Catalogue, OneEntryLineIsCutAsTheWholeFileIs)
 TEST(CatalogueEntry, WholeFileEntryWithFractionalKilobytes)
 {
     const CatalogueEntry e =
-        CatalogueEntry::parse(fields("$png,Team logo,2,1000,Small,12,2000,Large,3.5"), 3);
+        CatalogueEntry::parse(fields("$png,Team logo,2,1000,Small,12,2000,Large,3.5"), 3, {});
     EXPECT_TRUE(e.isWholeFile());
     EXPECT_EQ(e.typeName(), QStringLiteral("png"));
     EXPECT_EQ(e.description(), QStringLiteral("Team logo"));
@@ -123,7 +123,7 @@ TEST(CatalogueEntry, WholeFileEntryWithFractionalKilobytes)
 TEST(CatalogueEntry, BitmapEntryKeepsBlanksInTextButNotInNumbers)
 {
     const CatalogueEntry e =
-        CatalogueEntry::parse(fields("Stadium board, 2 , 5000 , File 1,  6000, Back"), 3);
+        CatalogueEntry::parse(fields("Stadium board, 2 , 5000 , File 1,  6000, Back"), 3, {});
     EXPECT_FALSE(e.isWholeFile());
     EXPECT_EQ(e.description(), QStringLiteral("Stadium board"));
     ASSERT_EQ(e.count(), 2);
@@ -133,7 +133,7 @@ TEST(CatalogueEntry, BitmapEntryKeepsBlanksInTextButNotInNumbers)
     EXPECT_EQ(e.subFile(2).caption, QStringLiteral(" Back"));
     EXPECT_EQ(e.subFile(1).areaSize, 0);
     // A "$" later in the first field does not make a whole-file entry.
-    EXPECT_FALSE(CatalogueEntry::parse(fields("Kit$,1,5,a"), 3).isWholeFile());
+    EXPECT_FALSE(CatalogueEntry::parse(fields("Kit$,1,5,a"), 3, {}).isWholeFile());
 }
 
 TEST(CatalogueEntry, MalformedLinesNameTheLineAndTheValue)

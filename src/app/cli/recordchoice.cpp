@@ -16,8 +16,7 @@ CatalogueEntry catalogueEntry(const QString &cataloguePath, int k)
                       QStringLiteral("The catalogue has no entry %1; it lists entries 0 to %2.")
                           .arg(k)
                           .arg(catalogue.entryCount() - 1));
-    return CatalogueEntry::parse(Catalogue::splitFields(catalogue.entryLine(k)),
-                                 Catalogue::lineNumberOfEntry(k));
+    return catalogue.entry(k);
 }
 
 void requireSubFile(const CatalogueEntry &entry, const QString &entryText, int sub)

@@ -9,8 +9,8 @@ namespace {
 // Where this copy keeps its files: the application folder and the help pages.
 int runPaths(const Arguments &)
 {
-    ConsolePrompts::print(QStringLiteral("application folder\t") + MainModule::AppPath());
-    ConsolePrompts::print(QStringLiteral("help folder\t") + MainModule::helpFolder());
+    ConsolePrompts::printRecord({QStringLiteral("application folder"), MainModule::AppPath()});
+    ConsolePrompts::printRecord({QStringLiteral("help folder"), MainModule::helpFolder()});
     return 0;
 }
 

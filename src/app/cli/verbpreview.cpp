@@ -46,7 +46,9 @@ int runPreview(const Arguments &args)
     }
     if (canvas.drawnSize().isEmpty())
         throw Failure(FailureNumber::BadRecord,
-                      Messages::notAnImage(FileAccess::displayPath(scratch)));
+                      Messages::notAnImage(Messages::subFileOfEntry(
+                          args.number(QStringLiteral("entry")), args.number(QStringLiteral("sub")),
+                          FileAccess::displayPath(choice.gobPath))));
 
     // The drawn part without the canvas's alpha; when the drawing fills the canvas, the canvas
     // itself is converted in place instead of copied twice.
@@ -59,7 +61,7 @@ int runPreview(const Arguments &args)
     const QString png = dir.filePath(QStringLiteral("preview.png"));
     if (!picture.save(png, "PNG"))
         throw Failure(FailureNumber::FileAccess,
-                      Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(png),
+                      Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(out),
                                             QStringLiteral("the PNG encoder failed")));
     publish(png, out);
     return 0;
