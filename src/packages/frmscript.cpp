@@ -95,7 +95,7 @@ frmScript::~frmScript()
 
 void frmScript::createControls()
 {
-    const auto button = [this](QWidget *parent, const char *name, const QString &caption) {
+    const auto button = [](QWidget *parent, const char *name, const QString &caption) {
         auto *b = new QPushButton(caption, parent);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
