@@ -44,8 +44,8 @@ bool startsWithUtf16Mark(const QByteArray &bytes)
     return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
 }
 
-// UTF-8 when the bytes are valid UTF-8, else the Western Windows code page through the system's
-// codecs (Latin-1, which agrees with it outside 0x80-0x9F, where Qt has no such codec).
+// UTF-8 when the bytes are valid UTF-8, else the Western Windows code page through Qt's ICU
+// codecs (or Latin-1, which differs from it only in 0x80-0x9F, where Qt was built without them).
 QString decodeUtf8OrWindows(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

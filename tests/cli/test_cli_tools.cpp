@@ -116,6 +116,7 @@ TEST(CliTools, CommandLinesItDoesNotTakeExitTwoWithTheUsageLineAndTouchNothing)
         {words("list --catalogue C --entry 1.5"), QStringLiteral("whole number")},
         {words("demo"), QStringLiteral("DIR is missing")},
         {words("frob"), QStringLiteral("unknown verb \"frob\"")},
+        {{QStringLiteral("send"), QStringLiteral("A|1|2\nB|1|2")}, QStringLiteral("one line")},
     };
     for (const auto &[args, text] : cases) {
         QStringList line = args;

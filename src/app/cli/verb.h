@@ -31,8 +31,9 @@ struct PlainWords
 //
 //     int runFoo(const Arguments &args) { ... return 0; }
 //     const Verb fooVerb("foo", "Does foo to the GOB file.",
-//                        {{"gob", "FILE", "The GOB file.", Required}, {"yes", "", "Asks
-//                        nothing."}}, runFoo);
+//                        {{"gob", "FILE", "The GOB file.", Required},
+//                         {"yes", "", "Asks nothing."}},
+//                        runFoo);
 //
 // (Names of the routine and the object must differ from file to file: the program is built as
 // one unit.)

@@ -15,13 +15,18 @@ constexpr int ReplyMilliseconds = 120000;
 
 int runSend(const Arguments &args)
 {
+    // The window takes one command a line and answers each: a second line would be taken
+    // without its answer being read.
+    const QString command = args.plain().first();
+    if (command.contains(u'\n') || command.contains(u'\r'))
+        throw UsageError(QStringLiteral("The command must be one line."));
     QLocalSocket socket;
     socket.connectToServer(DdeServer::serverName());
     if (!socket.waitForConnected(ConnectMilliseconds)) {
         ConsolePrompts::printError(Messages::noPackageWindow());
         return 1;
     }
-    socket.write(args.plain().first().toUtf8() + '\n');
+    socket.write(command.toUtf8() + '\n');
     socket.flush();
     while (!socket.canReadLine()) {
         if (!socket.waitForReadyRead(ReplyMilliseconds)) {
