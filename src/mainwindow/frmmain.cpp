@@ -173,8 +173,8 @@ void frmMain::createControls()
 
 void frmMain::createMenus()
 {
-    const auto item = [this](QMenu *menu, const char *name, const QString &caption,
-                             const QKeySequence &shortcut = QKeySequence()) {
+    const auto item = [](QMenu *menu, const char *name, const QString &caption,
+                         const QKeySequence &shortcut = QKeySequence()) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);

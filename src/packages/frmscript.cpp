@@ -95,7 +95,7 @@ frmScript::~frmScript()
 
 void frmScript::createControls()
 {
-    const auto button = [this](QWidget *parent, const char *name, const QString &caption) {
+    const auto button = [](QWidget *parent, const char *name, const QString &caption) {
         auto *b = new QPushButton(caption, parent);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoDefault(false);
@@ -344,8 +344,7 @@ void frmScript::lstItem_Click()
         return;
     try {
         const Catalogue catalogue = Catalogue::read(MainModule::cataloguePath());
-        m_entry = CatalogueEntry::parse(Catalogue::splitFields(catalogue.entryLine(k)),
-                                        Catalogue::lineNumberOfEntry(k));
+        m_entry = catalogue.entry(k);
         m_hasEntry = true;
     } catch (const Failure &failure) {
         m_hasEntry = false;

@@ -55,57 +55,52 @@ QString catalogueTooShort(const QString &path)
     return QStringLiteral("The item catalogue %1 ends before its two header lines.").arg(path);
 }
 
-QString catalogueLineMissing(int lineNumber)
+QString catalogueLineMissing(const QString &path, int lineNumber)
 {
-    return QStringLiteral(
-               "BmpList.txt has no line %1; the catalogue changed since Kestrix started.")
-        .arg(lineNumber);
+    return QStringLiteral("%1 has no line %2; the catalogue changed since Kestrix started.")
+        .arg(path, QString::number(lineNumber));
 }
 
-QString catalogueLineEmpty(int lineNumber)
+QString catalogueLine(const QString &path, int lineNumber)
 {
-    return QStringLiteral("BmpList.txt line %1 is empty.").arg(lineNumber);
+    return QStringLiteral("%1 line %2").arg(path, QString::number(lineNumber));
 }
 
-QString catalogueNoDescription(int lineNumber)
+QString catalogueLineEmpty(const QString &line)
 {
-    return QStringLiteral("BmpList.txt line %1 has no description after its file type.")
-        .arg(lineNumber);
+    return QStringLiteral("%1 is empty.").arg(line);
 }
 
-QString catalogueBadCount(int lineNumber, const QString &value)
+QString catalogueNoDescription(const QString &line)
 {
-    return QStringLiteral("BmpList.txt line %1: the number of sub files \"%2\" is not a whole "
-                          "number from 1 to 32767.")
-        .arg(lineNumber)
-        .arg(value);
+    return QStringLiteral("%1 has no description after its file type.").arg(line);
 }
 
-QString catalogueTooFewFields(int lineNumber, int count, int needed, int found)
+QString catalogueBadCount(const QString &line, const QString &value)
 {
-    return QStringLiteral("BmpList.txt line %1: %2 sub files need %3 fields, the line has %4.")
-        .arg(lineNumber)
-        .arg(count)
-        .arg(needed)
-        .arg(found);
+    return QStringLiteral("%1: the number of sub files \"%2\" is not a whole number from 1 to "
+                          "32767.")
+        .arg(line, value);
 }
 
-QString catalogueBadOffset(int lineNumber, int subFile, const QString &value)
+QString catalogueTooFewFields(const QString &line, int count, int needed, int found)
 {
-    return QStringLiteral("BmpList.txt line %1: the offset \"%2\" of sub file %3 is not a whole "
-                          "number from 1 to 2147483647.")
-        .arg(lineNumber)
-        .arg(value)
-        .arg(subFile);
+    return QStringLiteral("%1: %2 sub files need %3 fields, the line has %4.")
+        .arg(line, QString::number(count), QString::number(needed), QString::number(found));
 }
 
-QString catalogueBadSize(int lineNumber, int subFile, const QString &value)
+QString catalogueBadOffset(const QString &line, int subFile, const QString &value)
 {
-    return QStringLiteral("BmpList.txt line %1: the size \"%2\" of sub file %3 is not a number of "
-                          "kilobytes from 0 up.")
-        .arg(lineNumber)
-        .arg(value)
-        .arg(subFile);
+    return QStringLiteral("%1: the offset \"%2\" of sub file %3 is not a whole number from 1 to "
+                          "2147483647.")
+        .arg(line, value, QString::number(subFile));
+}
+
+QString catalogueBadSize(const QString &line, int subFile, const QString &value)
+{
+    return QStringLiteral("%1: the size \"%2\" of sub file %3 is not a number of kilobytes from 0 "
+                          "up.")
+        .arg(line, value, QString::number(subFile));
 }
 
 QString recordBadSize(qint64 offset, qint32 width, qint32 height)
@@ -241,7 +236,8 @@ QString typeTransparency()
 
 QString paletteIndexOutOfRange(const QString &value)
 {
-    return QStringLiteral("The palette index \"%1\" is not a whole number from 0 to 255.").arg(value);
+    return QStringLiteral("The palette index \"%1\" is not a whole number from 0 to 255.")
+        .arg(value);
 }
 
 QString paletteFileTooShort(const QString &path, qint64 needed)
@@ -259,14 +255,16 @@ QString cannotSaveImage(int status)
 
 QString jpegSizeOutOfRange(const QString &which, qint32 value)
 {
-    return QStringLiteral("The %1 %2 cannot be used: type a whole number of pixels from 1 to 16384.")
+    return QStringLiteral(
+               "The %1 %2 cannot be used: type a whole number of pixels from 1 to 16384.")
         .arg(which)
         .arg(value);
 }
 
 QString cannotLoadPicture(const QString &path)
 {
-    return QStringLiteral("Cannot load the picture %1: it is missing or not a bitmap Kestrix can read.")
+    return QStringLiteral(
+               "Cannot load the picture %1: it is missing or not a bitmap Kestrix can read.")
         .arg(path);
 }
 
@@ -498,20 +496,15 @@ QString noPackageWindow()
                           "More Options (Ctrl+M) first.");
 }
 
-QString packNeedsItems()
-{
-    return QStringLiteral("Name at least one item: \"description|position|size\" or K:I (entry "
-                          "K, sub file I).");
-}
-
-QString sendNeedsOneCommand()
-{
-    return QStringLiteral("Give one command: \"description|position|size\".");
-}
-
 QString notAnImage(const QString &path)
 {
     return QStringLiteral("%1 cannot be loaded as an image.").arg(path);
+}
+
+QString subFileOfEntry(int entry, int subFile, const QString &gobPath)
+{
+    return QStringLiteral("Sub file %1 of entry %2 in %3")
+        .arg(QString::number(subFile), QString::number(entry), gobPath);
 }
 
 QString imageTypeNotSameAs(qint32 recordWidth, qint32 recordHeight, qint32 recordFormat,

@@ -19,13 +19,15 @@ QString catalogueMissing(const QString &folder);
 QString badBooleanSetting(const QString &key, const QString &value);
 QString catalogueNoEntries(const QString &path);
 QString catalogueTooShort(const QString &path);
-QString catalogueLineMissing(int lineNumber);
-QString catalogueLineEmpty(int lineNumber);
-QString catalogueNoDescription(int lineNumber);
-QString catalogueBadCount(int lineNumber, const QString &value);
-QString catalogueTooFewFields(int lineNumber, int count, int needed, int found);
-QString catalogueBadOffset(int lineNumber, int subFile, const QString &value);
-QString catalogueBadSize(int lineNumber, int subFile, const QString &value);
+QString catalogueLineMissing(const QString &path, int lineNumber);
+// "PATH line N", the line that the messages below are about.
+QString catalogueLine(const QString &path, int lineNumber);
+QString catalogueLineEmpty(const QString &line);
+QString catalogueNoDescription(const QString &line);
+QString catalogueBadCount(const QString &line, const QString &value);
+QString catalogueTooFewFields(const QString &line, int count, int needed, int found);
+QString catalogueBadOffset(const QString &line, int subFile, const QString &value);
+QString catalogueBadSize(const QString &line, int subFile, const QString &value);
 
 // --- records ---
 QString recordBadSize(qint64 offset, qint32 width, qint32 height);
@@ -104,10 +106,10 @@ QString zipAdding(const QString &name, int percent, bool deflated);
 QString zipFileMissing(const QString &path);
 QString nothingImported();
 QString noPackageWindow();
-QString packNeedsItems();
-QString sendNeedsOneCommand();
 // --- kestrix-cli: preview, info and import ---
 QString notAnImage(const QString &path);
+// "Sub file 1 of entry 7 in PATH", a record as the command line names it.
+QString subFileOfEntry(int entry, int subFile, const QString &gobPath);
 // "Image type are not same" with both sizes and pixel formats on a second line.
 QString imageTypeNotSameAs(qint32 recordWidth, qint32 recordHeight, qint32 recordFormat,
                            qint32 fileWidth, qint32 fileHeight, qint32 fileFormat);
