@@ -74,6 +74,22 @@ QRgb over(QRgb c, int a)
                 mix(qBlue(c), qBlue(Background)));
 }
 
+// A PNG chunk: length, type, data and the CRC-32 of type and data.
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    const QByteArray body = QByteArray(type) + data;
+    quint32 crc = 0xFFFFFFFF;
+    for (char byte : body) {
+        crc ^= quint8(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320 : 0);
+    }
+    const auto bigEndian = [](quint32 v) {
+        return Bytes::of({int(v >> 24), int(v >> 16 & 0xFF), int(v >> 8 & 0xFF), int(v & 0xFF)});
+    };
+    return bigEndian(quint32(data.size())) + body + bigEndian(~crc);
+}
+
 } // namespace
 
 TEST(Imaging, EightRotateFlipCodesTurnThenMirrorAndOddCodesExchangeTheSides)
@@ -157,27 +173,29 @@ TEST(Imaging, TransparentDrawBlendsEachColourTableAlphaOverTheBackground)
     EXPECT_TRUE(near(view.pixel(190, 190), qRgb(255, 255, 255)));
 }
 
-TEST(Imaging, TransparentDrawReadsTheColourTableFromByte54WhateverTheHeaderDeclares)
+TEST(Imaging, TransparentDrawTakesTheAlphaOfTheEntriesTheTableHoldsWhereverItLies)
 {
     TestHome home;
-    // 16 colours declared, pixels at 118. The 1024 bytes from 54 run into the pixels: entry 17
-    // is the second stored row's bytes (17, 17, 17, 17).
+    // 16 entries after a 108-byte header and a gap, rows top-down: entry 1 has alpha 0, entry
+    // 5 is opaque, entries 16 and 17 are not in the table and stay opaque black.
     QList<QRgb> table;
     for (int k = 0; k < 16; ++k)
         table << qRgba(0, 0, 10 * k, 255);
     table[1] = qRgba(90, 90, 90, 0);
-    QByteArray pixels = QByteArray(4, char(1)) + QByteArray(4, char(17)) + QByteArray(4, char(16))
-        + QByteArray(4, char(5));
-    QString file =
-        home.write(QStringLiteral("sixteen.bmp"),
-                   HandBitmap::bitmap8(4, 4, HandBitmap::colourTable(table, 16), pixels, 16));
-    ASSERT_EQ(Bytes::get32(Bytes::readFile(file), 10), 118);
+    const QByteArray indexes =
+        QByteArray(4, 1) + QByteArray(4, 17) + QByteArray(4, 16) + QByteArray(4, 5);
+    QString file = home.write(
+        QStringLiteral("sixteen.bmp"),
+        HandBitmap::indexed(
+            4, 4, indexes, table,
+            {.headerSize = 108, .topDown = true, .entries = 16, .coloursUsed = 16, .gap = 4}));
     Canvas canvas(QSize(4, 4), QColor::fromRgb(Background));
     MainModule::DrawTransparentBitmap(canvas, false, 0, 0, file);
-    EXPECT_TRUE(near(canvas.pixel(0, 0), Background)); // entry 1: alpha 0
-    EXPECT_TRUE(near(canvas.pixel(0, 1), over(qRgb(17, 17, 17), 17)))
-        << std::hex << canvas.pixel(0, 1);
-    EXPECT_TRUE(near(canvas.pixel(0, 3), qRgb(0, 0, 50))); // entry 5, opaque
+    // Mirrored top to bottom: the picture's bottom row is on top.
+    EXPECT_EQ(canvas.pixel(0, 0), qRgb(0, 0, 50));
+    EXPECT_EQ(canvas.pixel(0, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(3, 2), qRgb(0, 0, 0));
+    EXPECT_TRUE(near(canvas.pixel(0, 3), Background));
 }
 
 TEST(Imaging, TransparentDrawShowsAPictureWithoutPaletteMirroredAndPlain)
@@ -272,6 +290,14 @@ TEST(Imaging, ImageInfoReadsThePixelFormatFromTheFilesOwnHeader)
         EXPECT_EQ(info(home.write(QStringLiteral("t.png"), png)), std::tuple(5, 4, want.second))
             << want.first;
     }
+
+    // A tRNS chunk far behind a long text chunk, as PIL writes them; a GIF is indexed.
+    QByteArray png = HandBitmap::png(rgb);
+    png.insert(33,
+               pngChunk("tEXt", QByteArray("Comment\0", 8) + QByteArray(70000, 'x'))
+                   + pngChunk("tRNS", Bytes::of({0, 1, 0, 2, 0, 3})));
+    EXPECT_EQ(info(home.write(QStringLiteral("trns.png"), png)), std::tuple(5, 4, 2498570));
+    EXPECT_EQ(info(QStringLiteral(KESTRIX_TEST_DATA "/im-8bit.gif")), std::tuple(7, 4, 198659));
 
     // A PNG extracted into temp.bmp is known by its content.
     home.write(QStringLiteral("temp.bmp"), HandBitmap::png(argb) + QByteArray(3000, '\0'));

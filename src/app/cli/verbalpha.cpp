@@ -41,8 +41,10 @@ int Verbs::alpha(const QStringList &words)
             index = Convert::toInt32(indexText);
         } catch (const Failure &) {
         }
-        if (index < 0 || index >= PaletteBitmap::Entries)
-            throw Failure(FailureNumber::Overflow, Messages::paletteIndexOutOfRange(indexText));
+        // Only the entries the colour table holds can be addressed.
+        if (index < 0 || index >= bitmap.entries())
+            throw Failure(FailureNumber::Overflow,
+                          Messages::paletteIndexOutOfRange(indexText, bitmap.entries()));
         bitmap.setAlpha(index, value);
     }
     ConsolePrompts::printError(Messages::done());
