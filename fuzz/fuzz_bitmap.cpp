@@ -40,7 +40,9 @@ void recordSizeFor(const QByteArray &bmp, qint32 &w, qint32 &h)
 {
     const bool core = int32At(bmp, 14) == 12; // 16-bit sides
     w = core ? uint16At(bmp, 18) : int32At(bmp, 18);
-    h = core ? uint16At(bmp, 20) : qint32(qBound<qint64>(0, qAbs(qint64(int32At(bmp, 22))), 99));
+    h = core ? uint16At(bmp, 20) : int32At(bmp, 22);
+    if (h < 0 && h > -65)
+        h = -h;
     if (w < 1 || w > 64 || h < 1 || h > 64) {
         w = 30;
         h = 40;
