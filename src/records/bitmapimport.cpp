@@ -7,6 +7,8 @@
 #include "services/fileaccess.h"
 #include "services/messages.h"
 
+#include <utility>
+
 namespace BitmapImport {
 
 namespace {
@@ -71,15 +73,16 @@ void write(const Plan &plan, bool keepAlpha, const std::function<void()> &pendin
 {
     const BitmapLayout &layout = plan.layout;
     auto bitmap = FileAccess::openForReading(plan.bitmapPath);
-    const int count = layout.tableEntries;
-    const int step = layout.entryBytes;
-    const QByteArray table = FileAccess::readAt(*bitmap, layout.tableOffset, qint64(step) * count);
-    QByteArray palette(4 * count, '\0');
-    for (int k = 0; k < count; ++k) {
-        palette[4 * k] = table[step * k + 2];
-        palette[4 * k + 1] = table[step * k + 1];
-        palette[4 * k + 2] = table[step * k];
-        palette[4 * k + 3] = keepAlpha && layout.hasAlphaBytes() ? table[step * k + 3] : char(0xFF);
+    QByteArray palette = layout.readTable(*bitmap);
+    if (palette.size() != 4 * layout.tableEntries)
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::unexpectedEnd(FileAccess::displayPath(plan.bitmapPath),
+                                              layout.tableOffset,
+                                              layout.tableEnd() - layout.tableOffset));
+    for (qsizetype k = 0; k < palette.size(); k += 4) {
+        std::swap(palette[k], palette[k + 2]); // blue, green, red to red, green, blue
+        if (!keepAlpha)
+            palette[k + 3] = char(0xFF);
     }
 
     GobWriter gob(plan.gobPath);

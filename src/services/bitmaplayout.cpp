@@ -176,6 +176,18 @@ qint64 BitmapLayout::recordRowOffset(qint64 y) const
     return pixelOffset + stride * (topDown ? height - 1 - y : y);
 }
 
+QByteArray BitmapLayout::readTable(QFile &file) const
+{
+    if (!hasTable() || !file.seek(tableOffset))
+        return QByteArray();
+    const QByteArray stored = file.read(qint64(entryBytes) * tableEntries);
+    QByteArray table(stored.size() / entryBytes * 4, char(0xFF));
+    for (qsizetype i = 0; i < table.size() / 4; ++i)
+        for (int b = 0; b < entryBytes; ++b)
+            table[4 * i + b] = stored[entryBytes * i + b];
+    return table;
+}
+
 QString BitmapLayout::problemText(const QString &path) const
 {
     switch (problem) {

@@ -51,6 +51,10 @@ public:
     // records hold them: stored row y of a bottom-up file, row height - 1 - y of a top-down one.
     qint64 recordRowOffset(qint64 y) const;
 
+    // The colour table's entries as blue, green, red and fourth byte, four bytes each (255 as
+    // the fourth byte of three-byte entries); fewer when the file cannot be read to its end.
+    QByteArray readTable(QFile &file) const;
+
     // The refusal for the first problem, naming the file; empty when there is none.
     QString problemText(const QString &path) const;
     // Throws failure 481 with problemText unless the file is readable.

@@ -34,11 +34,9 @@ std::optional<QImage> readBitmap(QFile &file, const BitmapLayout &l)
         return std::nullopt;
     if (indexed) {
         QList<QRgb> colours(256, qRgb(0, 0, 0));
-        if (!file.seek(l.tableOffset))
-            return std::nullopt;
-        const QByteArray table = file.read(qint64(l.entryBytes) * l.tableEntries);
+        const QByteArray table = l.readTable(file);
         const auto *e = reinterpret_cast<const uchar *>(table.constData());
-        for (int i = 0; i < table.size() / l.entryBytes; ++i, e += l.entryBytes)
+        for (int i = 0; i < table.size() / 4; ++i, e += 4)
             colours[i] = qRgb(e[2], e[1], e[0]);
         image.setColorTable(colours);
     }

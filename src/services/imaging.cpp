@@ -31,15 +31,11 @@ QList<QRgb> transparentColours(const QString &path, const QImage &image)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return colours;
-    const BitmapLayout layout = BitmapLayout::read(file);
-    if (!layout.hasTable() || !file.seek(layout.tableOffset))
-        return colours;
-    const int step = layout.entryBytes;
-    const QByteArray table = file.read(qint64(step) * layout.tableEntries);
-    for (int i = 0; i < table.size() / step && i < colours.size(); ++i) {
-        const auto *e = reinterpret_cast<const unsigned char *>(table.constData() + step * i);
+    const QByteArray table = BitmapLayout::read(file).readTable(file);
+    for (int i = 0; i < table.size() / 4 && i < colours.size(); ++i) {
+        const auto *e = reinterpret_cast<const unsigned char *>(table.constData() + 4 * i);
         const quint32 toolkit = quint32(e[2]) | quint32(e[1]) << 8 | quint32(e[0]) << 16;
-        colours[i] = QRgb(quint32(ColorToARGB(toolkit, layout.hasAlphaBytes() ? e[3] : 255)));
+        colours[i] = QRgb(quint32(ColorToARGB(toolkit, e[3])));
     }
     return colours;
 }
