@@ -30,18 +30,18 @@ inline QList<QRgb> picture7x4(int alpha)
     return p;
 }
 
-// What a picture of palette indexes (top row first) shows with these colours.
-inline QList<QRgb> shown(const QByteArray &indexes, const QList<QRgb> &colours)
+// What a picture of palette indexes (top row first) shows; opaque for three-byte entries.
+inline QList<QRgb> shown(const QByteArray &indexes, const QList<QRgb> &colours, bool opaque = false)
 {
     QList<QRgb> p;
     for (char i : indexes)
-        p << colours[quint8(i)];
+        p << (colours[quint8(i)] | (opaque ? 0xFF000000 : 0));
     return p;
 }
 
-inline QByteArray data(const char *name)
+inline QByteArray data(const QString &name)
 {
-    return Bytes::readFile(QStringLiteral(KESTRIX_TEST_DATA "/") + QLatin1StringView(name));
+    return Bytes::readFile(QStringLiteral(KESTRIX_TEST_DATA "/") + name);
 }
 
 inline QList<Case> all()
@@ -49,39 +49,38 @@ inline QList<Case> all()
     // PIL's picture: index (3x + 5y) mod 16, entry i red 16i + 1, green 255 - 16i, blue 37i.
     QByteArray pil, hand;
     QList<QRgb> pilColours, colours;
-    for (int i = 0; i < 15; ++i) {
+    for (int i = 0; i < 20; ++i) {
         pil += char((3 * (i % 5) + 5 * (i / 5)) % 16);
         hand += char((i * 7) % 20);
-    }
-    for (int i = 0; i < 20; ++i) {
         pilColours << qRgba(16 * i + 1, 255 - 16 * i, (37 * i) & 0xFF, 0);
         colours << qRgba(12 * i + 7, 200 - 9 * i, 11 * i, 13 * i + 5);
     }
-    const QList<QRgb> opaque = [&] {
-        QList<QRgb> o;
-        for (QRgb c : colours)
-            o << (c | 0xFF000000);
-        return o;
-    }();
-    using HandBitmap::indexed;
-    using HandBitmap::Layout;
+    pil.truncate(15);
+    hand.truncate(15);
+    const auto file = [](const char *name, int w, QList<QRgb> picture, qint64 at = 54,
+                         int entries = 256) {
+        const QString n = QString::fromLatin1(name);
+        return Case {n, data(n), w, int(picture.size()) / w, picture, at, entries};
+    };
+    const auto made = [&](const char *name, HandBitmap::Layout l, qint64 at, int entries = 256) {
+        return Case {QString::fromLatin1(name),
+                     HandBitmap::indexed(5, 3, hand, colours, l),
+                     5,
+                     3,
+                     shown(hand, colours, l.headerSize == 12),
+                     at,
+                     entries};
+    };
     return {
-        {QStringLiteral("im-bmp3.bmp"), data("im-bmp3.bmp"), 7, 4, picture7x4(0)},
-        {QStringLiteral("im-v5.bmp"), data("im-v5.bmp"), 7, 4, picture7x4(0), 138},
-        {QStringLiteral("netpbm.bmp"), data("netpbm.bmp"), 7, 4, picture7x4(0)},
-        {QStringLiteral("netpbm-os2.bmp"), data("netpbm-os2.bmp"), 7, 4, picture7x4(255), 26},
-        {QStringLiteral("pil-p16.bmp"), data("pil-p16.bmp"), 5, 3, shown(pil, pilColours), 54, 16},
-        {QStringLiteral("v4-topdown.bmp"),
-         indexed(5, 3, hand, colours, Layout {.headerSize = 108, .topDown = true}), 5, 3,
-         shown(hand, colours), 122},
-        {QStringLiteral("v3-gap.bmp"),
-         indexed(5, 3, hand, colours,
-                 Layout {.headerSize = 56, .entries = 20, .coloursUsed = 20, .gap = 6}),
-         5, 3, shown(hand, colours), 70, 20},
-        {QStringLiteral("os2.bmp"), indexed(5, 3, hand, colours, Layout {.headerSize = 12}), 5, 3,
-         shown(hand, opaque), 26},
-        {QStringLiteral("padded.bmp"), indexed(5, 3, hand, colours, Layout {}), 5, 3,
-         shown(hand, colours)},
+        file("im-bmp3.bmp", 7, picture7x4(0)),
+        file("im-v5.bmp", 7, picture7x4(0), 138),
+        file("netpbm.bmp", 7, picture7x4(0)),
+        file("netpbm-os2.bmp", 7, picture7x4(255), 26),
+        file("pil-p16.bmp", 5, shown(pil, pilColours), 54, 16),
+        made("v4-topdown.bmp", {.headerSize = 108, .topDown = true}, 122),
+        made("v3-gap.bmp", {.headerSize = 56, .entries = 20, .coloursUsed = 20, .gap = 6}, 70, 20),
+        made("os2.bmp", {.headerSize = 12}, 26),
+        made("padded.bmp", {}, 54),
     };
 }
 
