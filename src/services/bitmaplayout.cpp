@@ -118,14 +118,13 @@ BitmapLayout BitmapLayout::read(QFile &file)
     l.height = qint32(qMin<qint64>(qAbs(signedHeight), std::numeric_limits<qint32>::max()));
 
     if (l.bits == 16 || l.bits == 32) {
+        // Plain pixels are 5-5-5 in 16 bits and 8-8-8 in 32; bit fields give their own masks.
+        const quint32 plain[2][3] = {{0x7C00, 0x3E0, 0x1F}, {0xFF0000, 0xFF00, 0xFF}};
         const bool fields = l.compression == BitFields || l.compression == AlphaBitFields;
-        l.redMask = fields ? quint32(LittleEndian::int32At(h + 54))
-            : l.bits == 16 ? 0x7C00
-                           : 0xFF0000;
-        l.greenMask = fields ? quint32(LittleEndian::int32At(h + 58))
-            : l.bits == 16   ? 0x3E0
-                             : 0xFF00;
-        l.blueMask = fields ? quint32(LittleEndian::int32At(h + 62)) : l.bits == 16 ? 0x1F : 0xFF;
+        quint32 *masks[] = {&l.redMask, &l.greenMask, &l.blueMask, &l.alphaMask};
+        for (int i = 0; i < 3; ++i)
+            *masks[i] =
+                fields ? quint32(LittleEndian::int32At(h + 54 + 4 * i)) : plain[l.bits == 32][i];
         if (l.headerSize >= 56 || l.compression == AlphaBitFields)
             l.alphaMask = quint32(LittleEndian::int32At(h + 66));
     }

@@ -1,5 +1,6 @@
 #include "bytes.h"
 #include "handbitmap.h"
+#include "paintbitmaps.h"
 #include "testhome.h"
 
 #include "services/apppath.h"
@@ -273,6 +274,12 @@ TEST(Imaging, ImageInfoReadsThePixelFormatFromTheFilesOwnHeader)
                    + pngChunk("tRNS", Bytes::of({0, 1, 0, 2, 0, 3})));
     EXPECT_EQ(info(home.write(QStringLiteral("trns.png"), png)), std::tuple(5, 4, 2498570));
     EXPECT_EQ(info(QStringLiteral(KESTRIX_TEST_DATA "/im-8bit.gif")), std::tuple(7, 4, 198659));
+    // 32 bits with an alpha mask in a 124-byte header: the picture with its alpha.
+    const QString argb32 = QStringLiteral(KESTRIX_TEST_DATA "/im-argb32.bmp");
+    EXPECT_EQ(info(argb32), std::tuple(7, 4, 2498570));
+    const QImage picture = ImageFile::load(argb32)->image;
+    for (int i = 0; i < 28; ++i)
+        EXPECT_EQ(picture.pixel(i % 7, i / 7), PaintBitmaps::picture7x4(128)[i]) << i;
 
     // A PNG extracted into temp.bmp is known by its content.
     home.write(QStringLiteral("temp.bmp"), HandBitmap::png(argb) + QByteArray(3000, '\0'));
