@@ -41,13 +41,17 @@ QString not256Colours(const QString &path);
 QString importedSuccessfully(); // "Imported Successfully"
 QString fileSizeTooLong(); // "File size is too long"
 QString imageTypeNotSame(); // "Image type are not same"
-QString bitmapHeaderTooShort(const QString &path, qint64 length);
-QString bitmapCompressed(const QString &path, qint32 compression);
-QString bitmapColourCount(const QString &path, qint32 coloursUsed);
-QString bitmapPixelOffsetInHeader(const QString &path, qint32 pixelOffset);
-QString bitmapTableTooShort(const QString &path, qint64 length, int count);
+// A bitmap whose layout cannot be read, each naming the file.
+QString notABitmap(const QString &path);
+QString bitmapHeaderSize(const QString &path, qint32 headerSize);
+QString bitmapHeaderTooShort(const QString &path, qint64 length, qint64 needed);
+QString bitmapCompressed(const QString &path, const QString &compression); // "RLE"
+QString bitmapBitCount(const QString &path, int bits);
+QString bitmapBadSize(const QString &path, qint32 width, qint64 height);
+QString bitmapColourCount(const QString &path, qint32 coloursUsed, int bits);
+QString bitmapPixelOffsetInHeader(const QString &path, qint64 pixelOffset, qint64 tableEnd);
 QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint32 h,
-                             qint32 pixelOffset);
+                             qint64 pixelOffset);
 QString confirmTitle(); // "Torvane Kestrix      Preview"
 
 // --- palette editor ---
@@ -56,8 +60,8 @@ QString numberNotBetween(); // "Number is not between 0-255"
 QString done(); // "Done"
 QString typeTransparency(); // "Type transparency value 255 - 0"
 
-QString paletteIndexOutOfRange(const QString &value);
-QString paletteFileTooShort(const QString &path, qint64 needed);
+QString paletteIndexOutOfRange(const QString &value, int entries);
+QString paletteWithoutAlpha(const QString &path);
 
 // --- converter ---
 QString cannotSaveImage(int status); // "Cannot save the image. GDI+ Error:" and the status

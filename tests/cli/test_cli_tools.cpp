@@ -1,6 +1,7 @@
 #include "bytes.h"
 #include "clirunner.h"
 #include "handbitmap.h"
+#include "paintbitmaps.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -65,6 +66,32 @@ TEST(CliTools, AlphaWritesOneOrEveryAlphaByteAndRefusesWhatTheEditorRefuses)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Is not a 256 color bitmap")));
     EXPECT_EQ(Bytes::readFile(wide), before);
+}
+
+TEST(CliTools, AlphaAddressesOnlyTheEntriesOfPaintProgramBitmaps)
+{
+    TestHome home;
+    for (const PaintBitmaps::Case &c : PaintBitmaps::all()) {
+        const QString bmp = home.write(c.name, c.file);
+        const auto alpha = [&](int index) {
+            return runCli(home,
+                          {QStringLiteral("alpha"), QStringLiteral("--file"), bmp,
+                           QStringLiteral("--index"), QString::number(index),
+                           QStringLiteral("--value"), QStringLiteral("200")});
+        };
+        // Past the table: refused, with the number of entries the table holds.
+        CliResult r = alpha(c.entries);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("from 0 to %1").arg(c.entries - 1)))
+            << r.err.toStdString();
+        r = alpha(c.entries - 1);
+        QByteArray expected = c.file;
+        if (c.tableAt == 14 + 12) // three-byte entries: no alpha to write
+            EXPECT_TRUE(r.err.contains(QStringLiteral("no byte for transparency")));
+        else
+            expected[c.tableAt + 4 * (c.entries - 1) + 3] = char(200);
+        EXPECT_EQ(Bytes::readFile(bmp), expected) << c.name.toStdString();
+    }
 }
 
 TEST(CliTools, JpgConvertsAndResizesWithTheWindowsNamingAndChecks)

@@ -27,24 +27,28 @@ int runAlpha(const Arguments &args)
     const qint32 index = all ? -1 : args.number(QStringLiteral("index"));
     const quint8 value =
         alphaValue(args.required(all ? QStringLiteral("all") : QStringLiteral("value")));
-    if (!all && (index < 0 || index >= PaletteBitmap::Entries))
-        throw Failure(FailureNumber::Overflow,
-                      Messages::paletteIndexOutOfRange(args.value(QStringLiteral("index"))));
 
     PaletteBitmap bitmap(args.required(QStringLiteral("file")));
-    if (all)
+    if (all) {
         bitmap.setAllAlpha(value);
-    else
+    } else {
+        // Only the entries the colour table holds can be addressed.
+        if (index < 0 || index >= bitmap.entries())
+            throw Failure(FailureNumber::Overflow,
+                          Messages::paletteIndexOutOfRange(args.value(QStringLiteral("index")),
+                                                           bitmap.entries()));
         bitmap.setAlpha(index, value);
+    }
     ConsolePrompts::printError(Messages::done());
     return 0;
 }
 
 const Verb alphaVerb("alpha",
-                     "Sets the alpha of palette colour I of a 256-colour bitmap to V, or of every "
+                     "Sets the alpha of palette colour I of an 8-bit bitmap to V, or of every "
                      "colour with --all (0 transparent, 255 opaque).",
                      {{"file", "FILE.bmp", "The bitmap, changed in place.", Required},
-                      {"index", "I", "The palette colour, 0 to 255."},
+                      {"index", "I",
+                       "The palette colour, from 0 to one less than the colours the table holds."},
                       {"value", "V", "Its alpha, 0 to 255."},
                       {"all", "V", "The alpha of every colour, 0 to 255."}},
                      runAlpha);
