@@ -45,7 +45,7 @@ void frmMain::lstItem_Click()
     try {
         entry = CatalogueEntry::parse(
             Catalogue::splitFields(Catalogue::readEntryLine(MainModule::cataloguePath(), k)),
-            Catalogue::lineNumberOfEntry(k));
+            Catalogue::lineNumberOfEntry(k), MainModule::cataloguePath());
     } catch (const Failure &failure) {
         // A line that cannot be used leaves the previous entry, its buttons and its preview.
         {

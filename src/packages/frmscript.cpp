@@ -345,8 +345,7 @@ void frmScript::lstItem_Click()
         return;
     try {
         const Catalogue catalogue = Catalogue::read(MainModule::cataloguePath());
-        m_entry = CatalogueEntry::parse(Catalogue::splitFields(catalogue.entryLine(k)),
-                                        Catalogue::lineNumberOfEntry(k));
+        m_entry = catalogue.entry(k);
         m_hasEntry = true;
     } catch (const Failure &failure) {
         m_hasEntry = false;

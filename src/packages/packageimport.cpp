@@ -89,7 +89,7 @@ void check(const PackageContents &contents, const QStringList &descriptions, con
     if (dataLength < needed)
         throw Failure(FailureNumber::BadRecord,
                       Messages::packageRefused(Messages::fileDataTooShort(
-                          FileAccess::displayPath(contents.fileData), dataLength, needed)));
+                          PackageFiles::fileDataName(), dataLength, needed)));
 }
 
 void writeBackup(const PackageContents &contents, const QString &gobPath,

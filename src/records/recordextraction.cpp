@@ -55,8 +55,20 @@ ImageRecord::Size extractImageRecord(const QString &gobPath, qint32 catalogueOff
     OutputFile scratch(scratchPath);
     FileAccess::writeAt(scratch.device(), 0, ImageRecord::bitmapHeader(size));
     FileAccess::writeAt(scratch.device(), ImageRecord::BitmapHeaderBytes, colourTable(palette));
-    BlockCopy::copy(*gob, start + ImageRecord::PixelsOffset, scratch.device(),
-                    ImageRecord::BitmapPixelOffset, size.pixels(), BlockCopy::RecordBlock);
+    const qint64 from = start + ImageRecord::PixelsOffset;
+    if (size.bitmapStride() == size.width) {
+        BlockCopy::copy(*gob, from, scratch.device(), ImageRecord::BitmapPixelOffset,
+                        size.pixels(), BlockCopy::RecordBlock);
+    } else {
+        // Each row followed by the zero bytes that pad it to its stride.
+        const qint64 stride = size.bitmapStride();
+        for (qint64 y = 0; y < size.height; ++y) {
+            const qint64 to = ImageRecord::BitmapPixelOffset + y * stride;
+            BlockCopy::copy(*gob, from + y * size.width, scratch.device(), to, size.width,
+                            BlockCopy::RecordBlock);
+            BlockCopy::fillZeros(scratch.device(), to + size.width, stride - size.width, 4);
+        }
+    }
     scratch.commit();
     MainModule::CloseAllFiles();
     return size;

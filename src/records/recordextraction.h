@@ -8,7 +8,8 @@
 namespace RecordExtraction {
 
 // Makes the scratch bitmap from the image record at the catalogue offset: the 54-byte header,
-// the colour table (blue, green, red, alpha), then the w x h pixels in 2048-byte blocks. The
+// the colour table (blue, green, red, alpha), then the pixels: in 2048-byte blocks when the
+// width is a multiple of 4, otherwise row by row, each padded to a multiple of 4 bytes. The
 // old scratch bitmap is deleted first; a refused record leaves none. The GOB file is opened for
 // reading only. stored receives the header's width and height as read. Like every output, the
 // scratch bitmap is written whole or not at all, and never onto the GOB file itself.

@@ -21,13 +21,15 @@ QString catalogueMissing(const QString &folder);
 QString badBooleanSetting(const QString &key, const QString &value);
 QString catalogueNoEntries(const QString &path);
 QString catalogueTooShort(const QString &path);
-QString catalogueLineMissing(int lineNumber);
-QString catalogueLineEmpty(int lineNumber);
-QString catalogueNoDescription(int lineNumber);
-QString catalogueBadCount(int lineNumber, const QString &value);
-QString catalogueTooFewFields(int lineNumber, int count, int needed, int found);
-QString catalogueBadOffset(int lineNumber, int subFile, const QString &value);
-QString catalogueBadSize(int lineNumber, int subFile, const QString &value);
+QString catalogueLineMissing(const QString &path, int lineNumber);
+// "PATH line N", the line that the messages below are about.
+QString catalogueLine(const QString &path, int lineNumber);
+QString catalogueLineEmpty(const QString &line);
+QString catalogueNoDescription(const QString &line);
+QString catalogueBadCount(const QString &line, const QString &value);
+QString catalogueTooFewFields(const QString &line, int count, int needed, int found);
+QString catalogueBadOffset(const QString &line, int subFile, const QString &value);
+QString catalogueBadSize(const QString &line, int subFile, const QString &value);
 
 // --- records ---
 QString recordBadSize(qint64 offset, qint32 width, qint32 height);
@@ -41,13 +43,17 @@ QString not256Colours(const QString &path);
 QString importedSuccessfully(); // "Imported Successfully"
 QString fileSizeTooLong(); // "File size is too long"
 QString imageTypeNotSame(); // "Image type are not same"
-QString bitmapHeaderTooShort(const QString &path, qint64 length);
-QString bitmapCompressed(const QString &path, qint32 compression);
-QString bitmapColourCount(const QString &path, qint32 coloursUsed);
-QString bitmapPixelOffsetInHeader(const QString &path, qint32 pixelOffset);
-QString bitmapTableTooShort(const QString &path, qint64 length, int count);
+// A bitmap whose layout cannot be read, each naming the file.
+QString notABitmap(const QString &path);
+QString bitmapHeaderSize(const QString &path, qint32 headerSize);
+QString bitmapHeaderTooShort(const QString &path, qint64 length, qint64 needed);
+QString bitmapCompressed(const QString &path, const QString &compression); // "RLE"
+QString bitmapBitCount(const QString &path, int bits);
+QString bitmapBadSize(const QString &path, qint32 width, qint64 height);
+QString bitmapColourCount(const QString &path, qint32 coloursUsed, int bits);
+QString bitmapPixelOffsetInHeader(const QString &path, qint64 pixelOffset, qint64 tableEnd);
 QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint32 h,
-                             qint32 pixelOffset);
+                             qint64 pixelOffset);
 QString confirmTitle(); // "Torvane Kestrix      Preview"
 
 // --- palette editor ---
@@ -56,8 +62,8 @@ QString numberNotBetween(); // "Number is not between 0-255"
 QString done(); // "Done"
 QString typeTransparency(); // "Type transparency value 255 - 0"
 
-QString paletteIndexOutOfRange(const QString &value);
-QString paletteFileTooShort(const QString &path, qint64 needed);
+QString paletteIndexOutOfRange(const QString &value, int entries);
+QString paletteWithoutAlpha(const QString &path);
 
 // --- converter ---
 QString cannotSaveImage(int status); // "Cannot save the image. GDI+ Error:" and the status
@@ -107,10 +113,10 @@ QString zipAdding(const QString &name, int percent, bool deflated);
 QString zipFileMissing(const QString &path);
 QString nothingImported();
 QString noPackageWindow();
-QString packNeedsItems();
-QString sendNeedsOneCommand();
 // --- kestrix-cli: preview, info and import ---
 QString notAnImage(const QString &path);
+// "Sub file 1 of entry 7 in PATH", a record as the command line names it.
+QString subFileOfEntry(int entry, int subFile, const QString &gobPath);
 // "Image type are not same" with both sizes and pixel formats on a second line.
 QString imageTypeNotSameAs(qint32 recordWidth, qint32 recordHeight, qint32 recordFormat,
                            qint32 fileWidth, qint32 fileHeight, qint32 fileFormat);

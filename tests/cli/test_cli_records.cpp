@@ -32,6 +32,34 @@ TEST(CliRecords, DemoAndListDescribeTheSampleCatalogue)
     EXPECT_EQ(sub[3], QStringLiteral("Background"));
 }
 
+TEST(CliRecords, ListGoesPastMalformedLinesNamingTheFileAndEscapesEveryField)
+{
+    TestHome home;
+    const QString catalogue = home.write(QStringLiteral("my list.txt"),
+                                         "h1\r\nh2\r\nKit\\Home\tA,1,100,Front\nBack\r\n"
+                                         "Board,two,5000,x\r\n\r\n$png,Lo\x01go,1,3001,Small,2");
+    const auto list = [&](const QStringList &more) {
+        return runCli(home,
+                      QStringList {QStringLiteral("list"), QStringLiteral("--catalogue"), catalogue}
+                          + more);
+    };
+    CliResult r = list({});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QStringLiteral("0\tbitmap\t1\tKit\\\\Home\\tA\n3\tfile:png\t1\tLo\\x01go\n"));
+    EXPECT_EQ(r.err,
+              catalogue
+                  + QStringLiteral(" line 4: the number of sub files \"two\" is not a "
+                                   "whole number from 1 to 32767.\n")
+                  + catalogue + QStringLiteral(" line 5 is empty.\n"));
+
+    r = list({QStringLiteral("--entry"), QStringLiteral("0")});
+    EXPECT_EQ(r.out, QStringLiteral("1\t100\t0\tFront\\nBack\n"));
+    r = list({QStringLiteral("--entry"), QStringLiteral("1")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.startsWith(catalogue + QStringLiteral(" line 4:"))) << r.err.toStdString();
+}
+
 TEST(CliRecords, ExtractAndSaveWriteWhatTheWindowWouldAndRefusalsWriteNothing)
 {
     TestHome home;

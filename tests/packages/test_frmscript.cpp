@@ -499,9 +499,13 @@ TEST_F(PackageWindowTest, ProgressDisplayColours)
     EXPECT_NE(pixel(2), QColor(0, 0, 255));
 }
 
-TEST_F(PackageWindowTest, KestrixCliSendAddsToTheLiveWindow)
+TEST_F(PackageWindowTest, KestrixCliSendReachesThePackageWindowOfWhicheverCopyIsOpen)
 {
     window->Form_Load();
+    // A second copy of Kestrix opens its package window too: it stands by.
+    frmScript other(prompts, opener, &gobPath, &backup, nullptr);
+    other.Form_Load();
+    EXPECT_FALSE(other.isListening());
     const auto send = [&](const QString &command) {
         QProcess process;
         process.setEnvironment(home.environment());
@@ -519,6 +523,19 @@ TEST_F(PackageWindowTest, KestrixCliSendAddsToTheLiveWindow)
     EXPECT_EQ(refused.first, 1);
     EXPECT_TRUE(refused.second.contains(QStringLiteral("here"))) << refused.second.toStdString();
     EXPECT_EQ(rows().size(), 1u);
+    EXPECT_EQ(other.lstSelected->count(), 0);
+
+    // Whichever window closes first, the other one takes the commands after it.
+    window->Form_Unload();
+    EXPECT_TRUE(waitFor([&] { return other.isListening(); }));
+    EXPECT_EQ(send(QStringLiteral("Ball|72434|5232")).first, 0);
+    EXPECT_EQ(other.lstSelected->count(), 1);
+    window->Form_Load();
+    EXPECT_FALSE(window->isListening());
+    other.Form_Unload();
+    EXPECT_TRUE(waitFor([&] { return window->isListening(); }));
+    EXPECT_EQ(send(QStringLiteral("Ball|72434|5232")).first, 0);
+    EXPECT_EQ(rows().size(), 2u);
 
     window->Form_Unload();
     const auto nobody = send(QStringLiteral("Kits/Away|5112|3072"));

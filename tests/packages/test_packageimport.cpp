@@ -80,10 +80,10 @@ TEST_F(PackageImportTest, ImportIntoAnotherGobMakesTheRegionsEqual)
     const QByteArray target = Bytes::pattern(20000, 2);
     const QString sourceGob = home.write(QStringLiteral("a/source_pc.gob"), source);
     const QString targetGob = home.write(QStringLiteral("b/target_pc.gob"), target);
-    const QString package = madePackage(
-        sourceGob,
-        {{QStringLiteral("Kits/Home"), 1000, 300}, {QStringLiteral("Kits/Away"), 9000, 5000}},
-        QStringLiteral("kits.zip"));
+    const QString package = madePackage(sourceGob,
+                                        {{QStringLiteral("P\u00EAche/Home"), 1000, 300},
+                                         {QStringLiteral("\u03A9mega/Away"), 9000, 5000}},
+                                        QStringLiteral("kits.zip"));
 
     prompts.answerMessage(Answer::Yes);
     const ImportOutcome outcome = import(package, targetGob);
@@ -95,7 +95,10 @@ TEST_F(PackageImportTest, ImportIntoAnotherGobMakesTheRegionsEqual)
 
     const auto messages = prompts.of(ScriptedPrompts::Kind::Message);
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("\"Kits/Home\" \"Kits/Away\" "));
+    EXPECT_EQ(HandZip::read(package).value(2).bytes,
+              QByteArray("\"P\xc3\xaa"
+                         "che/Home\"\r\n\"\xce\xa9mega/Away\"\r\n"));
+    EXPECT_EQ(messages[0].text, QStringLiteral("\"P\u00EAche/Home\" \"\u03A9mega/Away\" "));
     EXPECT_EQ(messages[0].title, QStringLiteral("Do you want to replace the following file(s)"));
     EXPECT_EQ(messages[0].icon, MessageIcon::Question);
     EXPECT_EQ(messages[0].buttons, MessageButtons::YesNo);
@@ -114,10 +117,12 @@ TEST_F(PackageImportTest, BackupPackageRestoresTheOriginalEvenWithOverlappingRec
     // byte after the two records is no record.
     const QByteArray data = Bytes::pattern(6000, 77);
     const QByteArray install = installRecords({{100, 4000}, {2000, 2000}}) + '\x7f';
-    const QString package =
-        handPackage(QStringLiteral("Mods/KITS.ZIP"), install, data, "\"One\"\r\n\"Two\"\r\n");
+    const QByteArray replaced = "\"P\xea"
+                                "che\"\r\n\"\xce\xa9mega\"\r\n"; // as an earlier copy wrote it
+    const QString package = handPackage(QStringLiteral("Mods/KITS.ZIP"), install, data, replaced);
     prompts.answerMessage(Answer::Yes);
     const ImportOutcome first = import(package, gob, true);
+    EXPECT_EQ(prompts.messageTexts().at(0), QStringLiteral("\"P\u00EAche\" \"\u03A9mega\" "));
     EXPECT_EQ(first.backupPath, home.file(QStringLiteral("Mods/KITS_backup.zip")));
     ASSERT_TRUE(Bytes::exists(first.backupPath));
     QByteArray imported = original;
@@ -129,7 +134,7 @@ TEST_F(PackageImportTest, BackupPackageRestoresTheOriginalEvenWithOverlappingRec
     EXPECT_EQ(backup[0].name, QStringLiteral("install.data"));
     EXPECT_EQ(backup[0].bytes, install);
     EXPECT_EQ(backup[1].bytes, original.mid(211, 4000) + original.mid(2111, 2000));
-    EXPECT_EQ(backup[2].bytes, QByteArray("\"One\"\r\n\"Two\"\r\n"));
+    EXPECT_EQ(backup[2].bytes, replaced);
     EXPECT_TRUE(prompts.lastMessage()->text.endsWith(first.backupPath));
 
     // A second import with its backup keeps the first backup: restoring that one gives the

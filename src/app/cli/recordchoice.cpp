@@ -13,8 +13,7 @@ CatalogueEntry catalogueEntry(const QString &cataloguePath, int k)
                       QStringLiteral("The catalogue has no entry %1; it lists entries 0 to %2.")
                           .arg(k)
                           .arg(catalogue.entryCount() - 1));
-    return CatalogueEntry::parse(Catalogue::splitFields(catalogue.entryLine(k)),
-                                 Catalogue::lineNumberOfEntry(k));
+    return catalogue.entry(k);
 }
 
 void requireSubFile(const CatalogueEntry &entry, const QString &entryText, int sub)
@@ -38,6 +37,14 @@ RecordChoice RecordChoice::from(const Arguments &args)
     choice.gobPath = args.required(QStringLiteral("gob"));
     choice.cataloguePath = args.required(QStringLiteral("catalogue"));
     return choice;
+}
+
+QList<Option> RecordChoice::options()
+{
+    return {{"catalogue", "FILE", "The item catalogue (BmpList.txt).", Required},
+            {"gob", "FILE", "The GOB file.", Required},
+            {"entry", "K", "The entry, counting from 0 in list order.", Required},
+            {"sub", "I", "The sub file of the entry, counting from 1.", Required}};
 }
 
 void RecordChoice::extractTo(const QString &scratch) const

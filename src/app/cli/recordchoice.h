@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/arguments.h"
+#include "cli/verb.h"
 #include "records/catalogueentry.h"
 
 #include <QTemporaryDir>
@@ -16,6 +16,8 @@ struct RecordChoice
     // Throws a Failure with the window's message for a catalogue line that cannot be used,
     // or naming the option for an entry or sub file that does not exist.
     static RecordChoice from(const Arguments &args);
+    // The four options that name the record.
+    static QList<Option> options();
 
     // Extracts the record into scratch, as the window does into temp.bmp.
     void extractTo(const QString &scratch) const;

@@ -1,12 +1,12 @@
-#include "cli/arguments.h"
 #include "cli/recordchoice.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "records/recordextraction.h"
 
-int Verbs::extract(const QStringList &words)
+namespace {
+
+int runExtract(const Arguments &args)
 {
-    const Arguments args(words, {});
     const RecordChoice choice = RecordChoice::from(args);
     const QString out = args.required(QStringLiteral("out"));
     choice.refuseOutput(out);
@@ -17,9 +17,8 @@ int Verbs::extract(const QStringList &words)
     return 0;
 }
 
-int Verbs::save(const QStringList &words)
+int runSave(const Arguments &args)
 {
-    const Arguments args(words, {});
     const RecordChoice choice = RecordChoice::from(args);
     const QString out = args.required(QStringLiteral("out"));
     choice.refuseOutput(out);
@@ -32,3 +31,14 @@ int Verbs::save(const QStringList &words)
         RecordExtraction::saveBitmapCopy(scratch, out);
     return 0;
 }
+
+const Verb
+    extractVerb("extract", "Writes the bytes the window's scratch bitmap temp.bmp would hold.",
+                RecordChoice::options() << Option {"out", "FILE", "The file to write.", Required},
+                runExtract);
+const Verb saveVerb("save", "Writes what Save As writes, without its naming rules.",
+                    RecordChoice::options()
+                        << Option {"out", "FILE", "The file to write.", Required},
+                    runSave);
+
+} // namespace
