@@ -191,7 +191,7 @@ TEST_F(ConverterTest, BadSizesAreRefusedBeforeAnythingIsWrittenAndStillStored)
     EXPECT_EQ(Settings::read(Settings::HeightKey), QStringLiteral("480"));
 }
 
-TEST_F(ConverterTest, AFailedSaveShowsThePathThenTheStatus)
+TEST_F(ConverterTest, AFailedSaveShowsThePathThenTheReasonAndKeptFilesAreRefused)
 {
     const QString source = bitmap(QStringLiteral("kit.bmp"), 8, 8);
     prompts.answerOpen(source);
@@ -209,6 +209,16 @@ TEST_F(ConverterTest, AFailedSaveShowsThePathThenTheStatus)
     prompts.answerOpen(junk);
     converter->cmdOpen->click();
     EXPECT_TRUE(prompts.messageTexts().last().contains(junk));
+
+    // No JPEG lands on a file the window keeps (the GOB file), also through a link.
+    const QString gob = home.write(QStringLiteral("g_pc.gob"), "gob");
+    converter->keep = {gob};
+    QFile::link(gob, home.file(QStringLiteral("g.jpg")));
+    prompts.answerOpen(source);
+    prompts.answerSave(home.file(QStringLiteral("g")));
+    converter->cmdOpen->click();
+    EXPECT_TRUE(prompts.messageTexts().last().contains(gob + QStringLiteral(", which")));
+    EXPECT_EQ(Bytes::readFile(gob), QByteArray("gob"));
 }
 
 #include "mainwindowfixture.h"
