@@ -1,17 +1,19 @@
-// Fuzzes the 8-bit bitmap reader of the record import and of the palette editor. The input is
-// written as a .bmp file and imported into a small GOB file with one image record: a refusal
+// Fuzzes the bitmap layout reader through the record import and the palette editor. The input
+// is written as a .bmp file and imported into a small GOB file with one image record: a refusal
 // leaves the GOB file as it was, an import changes the record's pixels and palette only, to the
-// bytes worked out here from the bitmap. A copy of the input then goes through the palette
-// editor's reads and alpha writes (which must change alpha bytes of the colour table and
-// nothing else) and through the bitmap previews.
+// bytes worked out here from the layout (and, where Qt's reader takes the file, to its pixels).
+// A copy of the input then goes through the palette editor's reads and alpha writes (which
+// must change alpha bytes of the colour table and nothing else) and through the previews.
 #include "fuzzsupport.h"
 
 #include "records/bitmapimport.h"
 #include "records/palettebitmap.h"
 #include "records/recordextraction.h"
+#include "services/bitmaplayout.h"
 #include "services/failure.h"
 
 #include <QDir>
+#include <QImage>
 
 #include <limits>
 
@@ -32,12 +34,15 @@ quint16 uint16At(const QByteArray &b, qsizetype at)
     return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8);
 }
 
-// The record takes the bitmap's own size when it is small, so that most inputs get past the
-// size checks; others meet a record of 30 x 40.
+// The record takes the bitmap's own size (top-down or not) when it is small, so that most
+// inputs get past the size checks; others meet a record of 30 x 40.
 void recordSizeFor(const QByteArray &bmp, qint32 &w, qint32 &h)
 {
-    w = int32At(bmp, 18);
-    h = int32At(bmp, 22);
+    const bool core = int32At(bmp, 14) == 12; // 16-bit sides
+    w = core ? uint16At(bmp, 18) : int32At(bmp, 18);
+    h = core ? uint16At(bmp, 20) : int32At(bmp, 22);
+    if (h < 0 && h > -65)
+        h = -h;
     if (w < 1 || w > 64 || h < 1 || h > 64) {
         w = 30;
         h = 40;
@@ -61,31 +66,39 @@ void importIntoRecord(const QByteArray &bmp)
 
     try {
         const BitmapImport::Plan plan = BitmapImport::check(gobPath, qint32(Start + 1), bmpPath);
-        // An accepted bitmap has every property the import relies on.
-        const qint32 pixelOffset = int32At(bmp, 10);
-        const qint32 used = int32At(bmp, 46);
-        const int count = used == 0 ? 256 : used;
-        REQUIRE(bmp.size() >= 54);
-        REQUIRE(int32At(bmp, 18) == w && int32At(bmp, 22) == h);
-        REQUIRE(uint16At(bmp, 28) == 8 && int32At(bmp, 30) == 0);
-        REQUIRE(used >= 0 && used <= 256 && plan.count == count);
-        REQUIRE(pixelOffset >= 54 && plan.pixelOffset == pixelOffset);
-        REQUIRE(bmp.size() >= 54 + 4 * count && bmp.size() >= pixelOffset + pixels);
+        // An accepted bitmap is one the reader takes whole, of the record's size and 8 bits,
+        // whose table and rows lie inside the file where they cannot overlap.
+        const BitmapLayout &l = plan.layout;
+        REQUIRE(l.isReadable() && l.bits == 8 && l.width == w && l.height == h);
+        REQUIRE(l.tableEntries >= 1 && l.tableEntries <= 256 && l.tableEnd() <= l.pixelOffset);
+        REQUIRE(l.stride >= w && l.pixelOffset + l.stride * (h - 1) + w <= bmp.size());
 
         BitmapImport::write(plan, keepAlpha);
         FuzzSupport::trace(QStringLiteral("imported"));
 
-        // The record as it must be now: the bitmap's pixels, then its colour table turned into
-        // red, green, blue and alpha; entries past count keep their old bytes.
+        // The record as it must be now: the rows bottom row first without padding, then the
+        // table's entries as red, green, blue and alpha; entries past the table keep their bytes.
         QByteArray expected = before;
-        expected.replace(Start + 112, qsizetype(pixels), bmp.mid(pixelOffset, qsizetype(pixels)));
-        for (int k = 0; k < count; ++k) {
+        for (qint32 y = 0; y < h; ++y)
+            expected.replace(
+                qsizetype(Start + 112 + qint64(y) * w), w,
+                bmp.mid(qsizetype(l.pixelOffset + l.stride * (l.topDown ? h - 1 - y : y)), w));
+        for (int k = 0; k < l.tableEntries; ++k) {
             const qsizetype to = qsizetype(Start + 112 + pixels + 4 * k);
-            expected[to] = bmp[54 + 4 * k + 2];
-            expected[to + 1] = bmp[54 + 4 * k + 1];
-            expected[to + 2] = bmp[54 + 4 * k];
-            expected[to + 3] = keepAlpha ? bmp[54 + 4 * k + 3] : char(0xFF);
+            const qsizetype from = qsizetype(l.tableOffset + l.entryBytes * k);
+            expected[to] = bmp[from + 2];
+            expected[to + 1] = bmp[from + 1];
+            expected[to + 2] = bmp[from];
+            expected[to + 3] = keepAlpha && l.entryBytes == 4 ? bmp[from + 3] : char(0xFF);
         }
+        // Qt's own reader, where it takes the file as a padded 8-bit picture, sees the same
+        // pixels (its rows top row first).
+        const QImage qt = QImage::fromData(bmp, "BMP");
+        if (qt.format() == QImage::Format_Indexed8 && qt.size() == QSize(w, h) && l.stride % 4 == 0)
+            for (qint32 y = 0; y < h; ++y)
+                for (qint32 x = 0; x < w; ++x)
+                    REQUIRE(qt.pixelIndex(x, h - 1 - y)
+                            == quint8(expected[qsizetype(Start + 112 + qint64(y) * w + x)]));
         const QByteArray after = FuzzSupport::readFile(gobPath);
         REQUIRE(after.size() == before.size());
         const FuzzSupport::Changed changed = FuzzSupport::changedRange(before, after);
@@ -110,39 +123,40 @@ void editPalette(const QByteArray &bmp)
     QByteArray expected = bmp;
     try {
         PaletteBitmap bitmap(path);
-        REQUIRE(bmp.size() >= PaletteBitmap::PixelOffset && bmp[28] == 8);
+        const BitmapLayout l = BitmapLayout::read(path);
+        REQUIRE(l.isReadable() && l.bits == 8 && bitmap.entries() == l.tableEntries);
         // Which entries to read and write, and the alphas, come from the input's last bytes.
         const auto at = [&](qsizetype back) { return quint8(bmp[bmp.size() - 1 - back]); };
         for (int k = 0; k < 4; ++k) {
-            const int index = at(k);
+            const int index = at(k) % l.tableEntries;
             const PaletteBitmap::Entry e = bitmap.entry(index);
-            const qsizetype p = 54 + 4 * index;
+            const qsizetype p = qsizetype(l.entryOffset(index));
             REQUIRE(e.blue == quint8(expected[p]) && e.green == quint8(expected[p + 1])
-                    && e.red == quint8(expected[p + 2]) && e.alpha == quint8(expected[p + 3]));
+                    && e.red == quint8(expected[p + 2])
+                    && e.alpha == (l.entryBytes == 4 ? quint8(expected[p + 3]) : 255));
             const quint8 alpha = at(k + 4);
-            bitmap.setAlpha(index, alpha);
+            bitmap.setAlpha(index, alpha); // three-byte entries throw: nothing may change
             expected[p + 3] = char(alpha);
         }
         for (const int outside :
-             {-1, 256, 256 + int(at(8)) * 1000, std::numeric_limits<int>::min()})
+             {-1, l.tableEntries, 256 + int(at(8)) * 1000, std::numeric_limits<int>::min()})
             try {
                 bitmap.setAlpha(outside, 0);
-                REQUIRE(outside >= 0 && outside < 256);
+                REQUIRE(false);
             } catch (const Failure &f) {
                 REQUIRE(f.number() == FailureNumber::Overflow);
             }
         if (at(9) & 1) {
             bitmap.setAllAlpha(at(10));
-            for (int k = 0; k < 256; ++k)
-                expected[54 + 4 * k + 3] = char(at(10));
+            for (int k = 0; k < l.tableEntries; ++k)
+                expected[qsizetype(l.entryOffset(k) + 3)] = char(at(10));
         }
-        const qint32 w = int32At(bmp, 18);
         for (int k = 0; k < 4; ++k) {
             const int x = at(11 + k) - 16, y = at(15 + k) - 16;
-            const std::optional<quint8> index = bitmap.pixelIndex(qMax(w, 1), x, y);
-            const qint64 p = 1078 + qint64(qMax(w, 1)) * y + x;
+            const std::optional<quint8> index = bitmap.pixelIndex(x, y);
+            REQUIRE(index.has_value() == (x >= 0 && y >= 0 && x < l.width && y < l.height));
             if (index)
-                REQUIRE(x >= 0 && y >= 0 && p < bmp.size() && *index == quint8(bmp[p]));
+                REQUIRE(*index == quint8(bmp[qsizetype(l.recordRowOffset(y) + x)]));
         }
         bitmap.close();
         FuzzSupport::trace(QStringLiteral("palette edited"));

@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString &line = catalogue.entryLine(k);
         REQUIRE(!line.contains(u'\r'));
         try {
-            const CatalogueEntry entry
-                = CatalogueEntry::parse(Catalogue::splitFields(line), Catalogue::lineNumberOfEntry(k));
+            const CatalogueEntry entry = CatalogueEntry::parse(
+                Catalogue::splitFields(line), Catalogue::lineNumberOfEntry(k), catalogue.path());
             REQUIRE(entry.count() >= 1);
             const int stride = entry.isWholeFile() ? 3 : 2;
             REQUIRE(entry.fields().size() >= stride + stride * entry.count());

@@ -44,8 +44,7 @@ void frmMain::lstItem_Click()
 
     CatalogueEntry entry;
     try {
-        entry = CatalogueEntry::parse(Catalogue::splitFields(lstItem->entryLine(k)),
-                                      Catalogue::lineNumberOfEntry(k));
+        entry = lstItem->entry(k);
     } catch (const Failure &failure) {
         // The line stays chosen, so that the arrow keys go on from it, but nothing of the
         // previous entry stays on show for the commands to act on.

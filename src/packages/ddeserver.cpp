@@ -3,10 +3,12 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 
 namespace {
 
 constexpr int ProbeMilliseconds = 200;
+constexpr int LockMilliseconds = 2000;
 
 } // namespace
 
@@ -31,32 +33,57 @@ QString DdeServer::serverName()
 
 bool DdeServer::listen()
 {
-    if (isListening())
-        return true;
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &DdeServer::takeConnection);
+    m_wanted = true;
+    if (!isListening() && !m_standby)
+        claim();
+    return isListening();
+}
+
+void DdeServer::claim()
+{
     const QString name = serverName();
-    if (m_server->listen(name))
-        return true;
-    // A socket left by a program that ended without closing it: take it over, unless a
-    // package window still answers there.
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    if (probe.waitForConnected(ProbeMilliseconds)) {
-        probe.abort();
-        close();
-        return false;
+    // Two windows opening at once must not both find the name free: the probe and the listen
+    // happen under a lock (one a system leaves behind when its holder ended is taken over).
+    QLockFile lock(QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock")));
+    lock.tryLock(LockMilliseconds);
+
+    auto *standby = new QLocalSocket(this);
+    standby->connectToServer(name);
+    if (standby->waitForConnected(ProbeMilliseconds)) {
+        m_standby = standby;
+        connect(standby, &QLocalSocket::disconnected, this, &DdeServer::serverGone);
+        return;
     }
+    delete standby;
+
+    // Nobody answers: any socket there is one a program left when it ended without closing it.
+    // (Listening would replace even a live one, so the probe above must come first.)
     QLocalServer::removeServer(name);
-    if (m_server->listen(name))
-        return true;
-    close();
-    return false;
+    auto *server = new QLocalServer(this);
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(server, &QLocalServer::newConnection, this, &DdeServer::takeConnection);
+    if (server->listen(name))
+        m_server = server;
+    else
+        delete server;
+}
+
+void DdeServer::serverGone()
+{
+    m_standby->disconnect(this);
+    m_standby->deleteLater();
+    m_standby = nullptr;
+    claim();
 }
 
 void DdeServer::close()
 {
+    m_wanted = false;
+    if (m_standby) {
+        m_standby->disconnect(this);
+        delete m_standby;
+        m_standby = nullptr;
+    }
     if (!m_server)
         return;
     m_server->close();

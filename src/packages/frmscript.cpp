@@ -5,6 +5,7 @@
 #include "packagemake.h"
 #include "progressdisplay.h"
 #include "tempfolder.h"
+#include "zipservice.h"
 
 #include "records/catalogue.h"
 #include "records/otheritems.h"
@@ -345,8 +346,7 @@ void frmScript::lstItem_Click()
     if (k < 0)
         return;
     try {
-        m_entry = CatalogueEntry::parse(Catalogue::splitFields(lstItem->entryLine(k)),
-                                        Catalogue::lineNumberOfEntry(k));
+        m_entry = lstItem->entry(k);
         m_hasEntry = true;
     } catch (const Failure &failure) {
         m_hasEntry = false;
@@ -605,15 +605,18 @@ void frmScript::cmdMake_Click()
                 Messages::selectReadmeTitle());
         processPendingEvents();
         const QString package = MainModule::ShowSaveDialog(m_prompts, this, zipFilter());
+        MainModule::askBeforeReplacing(m_prompts, this, VBZipBas::archivePathFor(package), package);
         picProgress->clear();
         processPendingEvents();
         showProgressDisplay(false);
-        const int result = PackageMake::writeArchive(package, files, readme, gob, context);
+        QString reason;
+        const int result = PackageMake::writeArchive(package, files, readme, gob, context,
+                                                     MainModule::cataloguePath(), &reason);
         appendLog(Messages::done());
         if (result == 0)
             m_prompts.inform(this, Messages::successfullyDone());
         else
-            m_prompts.critical(this, Messages::zipError(result));
+            m_prompts.critical(this, Messages::zipError(result, reason));
     } catch (const Failure &failure) {
         report(failure);
         picProgress->clear();

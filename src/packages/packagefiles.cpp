@@ -41,16 +41,13 @@ QByteArray installRecordBytes(const InstallRecord &record)
 
 QByteArray replacedFilesLine(const QString &description)
 {
-    bool latin1 = true;
-    for (const QChar c : description)
-        latin1 = latin1 && c.unicode() <= 0xFF;
-    return '"' + (latin1 ? description.toLatin1() : description.toUtf8()) + "\"\r\n";
+    return '"' + description.toUtf8() + "\"\r\n";
 }
 
 QStringList readReplacedFiles(const QString &path)
 {
     auto file = FileAccess::openForReading(path);
-    return Catalogue::splitLines(Catalogue::decode(FileAccess::readAt(*file, 0, file->size())));
+    return Catalogue::decodeLineByLine(FileAccess::readAt(*file, 0, file->size()));
 }
 
 QString listText(const QStringList &lines)

@@ -31,10 +31,12 @@ struct InstallRecord
 QByteArray installRecordBytes(const InstallRecord &record);
 
 // The line of Replaced Files.txt for a description, line end included. The description is
-// written unchanged: in Latin-1 when every character has a Latin-1 code, else in UTF-8.
+// written unchanged, in UTF-8 like every line of the file.
 QByteArray replacedFilesLine(const QString &description);
 
 // The lines of a Replaced Files.txt file (CR LF or a lone CR end a line), without their ends.
+// Earlier copies wrote each line in Latin-1 or UTF-8 on its own, so a file that is not one
+// encoding throughout is read line by line.
 QStringList readReplacedFiles(const QString &path);
 
 // The text the replace question shows: every line followed by one blank.

@@ -2,21 +2,41 @@
 
 #include "gobwriter.h"
 
-#include "services/bitmapheader.h"
 #include "services/blockcopy.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
 
+#include <utility>
+
 namespace BitmapImport {
 
 namespace {
 
-constexpr qint64 ColourTableStart = 54;
-
 [[noreturn]] void refuse(const QString &description)
 {
     throw Failure(FailureNumber::BitmapMismatch, description);
+}
+
+// The w x h pixels in the record's row order, gathered from the bitmap's rows into blocks.
+void copyPixels(QFile &bitmap, const BitmapLayout &layout, GobWriter &gob, qint64 to)
+{
+    const qint64 w = layout.width;
+    QByteArray block(BlockCopy::RecordBlock, Qt::Uninitialized);
+    qint64 filled = 0;
+    for (qint64 y = 0; y < layout.height; ++y) {
+        for (qint64 x = 0; x < w;) {
+            const qint64 n = qMin(w - x, BlockCopy::RecordBlock - filled);
+            FileAccess::readAt(bitmap, layout.recordRowOffset(y) + x, block.data() + filled, n);
+            x += n;
+            filled += n;
+            if (filled == BlockCopy::RecordBlock || (x == w && y == layout.height - 1)) {
+                gob.write(to, block.left(filled));
+                to += filled;
+                filled = 0;
+            }
+        }
+    }
 }
 
 } // namespace
@@ -34,44 +54,35 @@ Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &bitmap
     }
 
     auto bitmap = FileAccess::openForReading(bitmapPath);
-    const qint64 length = bitmap->size();
-    if (length < BitmapHeader::Bytes)
-        refuse(Messages::bitmapHeaderTooShort(bitmapPath, length));
-    const BitmapHeader header =
-        BitmapHeader::parse(FileAccess::readAt(*bitmap, 0, BitmapHeader::Bytes).constData());
-    plan.pixelOffset = header.pixelOffset;
-
-    if (header.width != plan.size.width)
+    plan.layout = BitmapLayout::read(*bitmap);
+    const BitmapLayout &layout = plan.layout;
+    if (!layout.hasHeader())
+        refuse(layout.problemText(bitmapPath));
+    if (layout.width != plan.size.width)
         refuse(Messages::widthNotSame(bitmapPath));
-    if (header.height != plan.size.height)
+    // A top-down bitmap has a negative height; its rows are turned round on the way in.
+    if (layout.height != plan.size.height)
         refuse(Messages::heightNotSame(bitmapPath));
-    if (header.bits != 8)
+    if (layout.bits != 8)
         refuse(Messages::not256Colours(bitmapPath));
-    if (header.compression != 0)
-        refuse(Messages::bitmapCompressed(bitmapPath, header.compression));
-    if (header.coloursUsed < 0 || header.coloursUsed > ImageRecord::PaletteEntries)
-        refuse(Messages::bitmapColourCount(bitmapPath, header.coloursUsed));
-    plan.count = header.coloursUsed == 0 ? int(ImageRecord::PaletteEntries) : header.coloursUsed;
-    if (plan.pixelOffset < BitmapHeader::Bytes)
-        refuse(Messages::bitmapPixelOffsetInHeader(bitmapPath, plan.pixelOffset));
-    if (length < ColourTableStart + 4 * plan.count)
-        refuse(Messages::bitmapTableTooShort(bitmapPath, length, plan.count));
-    if (length < plan.pixelOffset + plan.size.pixels())
-        refuse(Messages::bitmapPixelsTooShort(bitmapPath, length, header.width, header.height,
-                                              plan.pixelOffset));
+    layout.require(bitmapPath);
     return plan;
 }
 
 void write(const Plan &plan, bool keepAlpha, const std::function<void()> &pendingEvents)
 {
+    const BitmapLayout &layout = plan.layout;
     auto bitmap = FileAccess::openForReading(plan.bitmapPath);
-    const QByteArray table = FileAccess::readAt(*bitmap, ColourTableStart, 4 * plan.count);
-    QByteArray palette(4 * plan.count, '\0');
-    for (int k = 0; k < plan.count; ++k) {
-        palette[4 * k] = table[4 * k + 2];
-        palette[4 * k + 1] = table[4 * k + 1];
-        palette[4 * k + 2] = table[4 * k];
-        palette[4 * k + 3] = keepAlpha ? table[4 * k + 3] : char(0xFF);
+    QByteArray palette = layout.readTable(*bitmap);
+    if (palette.size() != 4 * layout.tableEntries)
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::unexpectedEnd(FileAccess::displayPath(plan.bitmapPath),
+                                              layout.tableOffset,
+                                              layout.tableEnd() - layout.tableOffset));
+    for (qsizetype k = 0; k < palette.size(); k += 4) {
+        std::swap(palette[k], palette[k + 2]); // blue, green, red to red, green, blue
+        if (!keepAlpha)
+            palette[k + 3] = char(0xFF);
     }
 
     GobWriter gob(plan.gobPath);
@@ -79,7 +90,7 @@ void write(const Plan &plan, bool keepAlpha, const std::function<void()> &pendin
         pendingEvents();
     const qint64 pixels = plan.recordStart + ImageRecord::PixelsOffset;
     gob.reserve(pixels, plan.size.pixels() + palette.size());
-    gob.copyFrom(*bitmap, plan.pixelOffset, pixels, plan.size.pixels(), BlockCopy::RecordBlock);
+    copyPixels(*bitmap, layout, gob, pixels);
     gob.write(pixels + plan.size.pixels(), palette);
     gob.commit();
 }

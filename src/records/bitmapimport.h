@@ -2,6 +2,8 @@
 
 #include "imagerecord.h"
 
+#include "services/bitmaplayout.h"
+
 #include <QString>
 
 #include <functional>
@@ -18,22 +20,24 @@ struct Plan
     QString bitmapPath;
     qint64 recordStart = 0; // 0-based first byte of the record
     ImageRecord::Size size;
-    qint32 pixelOffset = 0; // where the pixels start in the bitmap file
-    int count = 256; // colour-table entries copied into the palette
+    BitmapLayout layout; // where the bitmap's colour table and rows lie
 };
 
 // Reads the record's width and height (stored receives them as read, also when a check fails)
-// and the bitmap's headers, and throws the first refusal: a record that cannot be an image or
+// and the bitmap's layout, and throws the first refusal: a record that cannot be an image or
 // reaches past the end of the GOB file; then, with failure 481 and a message that names the
-// bitmap, a width or height that differs from the record's, a bit count other than 8, a
-// compressed bitmap, more than 256 colours, pixels said to start inside the headers, a file
-// too short for its colour table or for its w x h pixels. Opens both files for reading only.
+// bitmap, a file whose headers cannot be read, a width or a number of rows that differs from
+// the record's, a bit count other than 8, and every other layout the reader does not take
+// (compressed, a colour table overlapping the pixels, a file too short for its rows). Opens
+// both files for reading only.
 Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &bitmapPath,
            ImageRecord::Size *stored = nullptr);
 
-// Copies the w x h pixels to record + 112 and the count colour-table entries (blue, green,
-// red, fourth byte) as red, green, blue and the fourth byte (keepAlpha) or 255 to the palette
-// after them, in 2048-byte blocks, then commits. pendingEvents runs once before the copy.
+// Writes what the bitmap shows: its w x h pixels to record + 112 in the record's row order
+// (bottom row first, padding dropped), then each colour-table entry the file holds (blue,
+// green, red, fourth byte) as red, green, blue and the fourth byte (keepAlpha and an entry
+// that has one) or 255; entries the file does not hold keep their bytes. The pixels go in
+// 2048-byte blocks; then everything is committed. pendingEvents runs once before the copy.
 void write(const Plan &plan, bool keepAlpha, const std::function<void()> &pendingEvents = {});
 
 } // namespace BitmapImport

@@ -20,21 +20,40 @@ QByteArray readCatalogueBytes(const QString &path)
     return bytes;
 }
 
-// Calls take(start, length) for each line of text by the rule of splitLines, in order, until it
-// returns false. Each line is found whole at its CR: catalogues run to tens of thousands of lines.
-template<typename Take>
-void forEachLine(const QString &text, Take take)
+// Calls take(start, length) for each line of text (a QString, or the bytes of a text in an
+// encoding where CR and LF are single bytes) by the rule of splitLines, in order, until it returns
+// false. Each line is found whole at its CR: catalogues run to tens of thousands of lines.
+template<typename Text, typename Take>
+void forEachLine(const Text &text, Take take)
 {
+    using Char = typename Text::value_type;
     const qsizetype end = text.size();
     qsizetype start = 0;
     while (start < end) {
-        const qsizetype cr = text.indexOf(u'\r', start);
+        const qsizetype cr = text.indexOf(Char('\r'), start);
         if (!take(start, (cr < 0 ? end : cr) - start) || cr < 0)
             return; // without a CR, the end of the text ends the last line
         start = cr + 1;
-        if (start < end && text.at(start) == u'\n')
+        if (start < end && text.at(start) == Char('\n'))
             ++start;
     }
+}
+
+bool startsWithUtf16Mark(const QByteArray &bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+// UTF-8 when the bytes are valid UTF-8, else the Western Windows code page through Qt's ICU
+// codecs (or Latin-1, which differs from it only in 0x80-0x9F, where Qt was built without them).
+QString decodeUtf8OrWindows(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder windows("windows-1252", QStringDecoder::Flag::Stateless);
+    return windows.isValid() ? QString(windows.decode(bytes)) : QString::fromLatin1(bytes);
 }
 
 // The first n fields of a line, or fewer when it has fewer, without splitting the rest of it.
@@ -76,8 +95,9 @@ QString Catalogue::readEntryLine(const QString &path, int k)
         throw Failure(FailureNumber::BadCatalogue,
                       Messages::catalogueTooShort(FileAccess::displayPath(path)));
     if (k < 0 || count <= wanted)
-        throw Failure(FailureNumber::BadCatalogue,
-                      Messages::catalogueLineMissing(lineNumberOfEntry(k)));
+        throw Failure(
+            FailureNumber::BadCatalogue,
+            Messages::catalogueLineMissing(FileAccess::displayPath(path), lineNumberOfEntry(k)));
     return line;
 }
 
@@ -98,26 +118,34 @@ Catalogue Catalogue::fromBytes(const QByteArray &bytes, const QString &path)
 
 QString Catalogue::firstLineOf(const QString &path)
 {
-    auto file = FileAccess::openForReading(path);
-    // A line ends at CR; reading up to the first CR is enough however long the file is.
-    QByteArray head;
-    while (!file->atEnd() && !head.contains('\r'))
-        head += file->read(4096);
-    const qsizetype cr = head.indexOf('\r');
-    if (cr >= 0)
-        head.truncate(cr);
-    return decode(head);
+    // How the first line decodes depends on the whole file: one byte further on that is not
+    // UTF-8 makes it Windows-1252.
+    const QString text = decode(readCatalogueBytes(path));
+    QString line;
+    forEachLine(text, [&](qsizetype start, qsizetype length) {
+        line = text.mid(start, length);
+        return false;
+    });
+    return line;
 }
 
 QString Catalogue::decode(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
+    if (startsWithUtf16Mark(bytes)) // the decoder takes the byte order from the mark, and drops it
+        return QStringDecoder(QStringDecoder::Utf16).decode(bytes);
+    return decodeUtf8OrWindows(bytes); // the UTF-8 decoder drops a byte-order mark too
+}
+
+QStringList Catalogue::decodeLineByLine(const QByteArray &bytes)
+{
+    if (startsWithUtf16Mark(bytes))
+        return splitLines(decode(bytes));
+    QStringList lines;
+    forEachLine(bytes, [&](qsizetype start, qsizetype length) {
+        lines << decodeUtf8OrWindows(bytes.mid(start, length));
+        return true;
+    });
+    return lines;
 }
 
 QStringList Catalogue::splitLines(const QString &text)
@@ -142,9 +170,15 @@ QStringList Catalogue::splitFields(const QString &line)
 QString Catalogue::entryLine(int k) const
 {
     if (k < 0 || k >= entryCount())
-        throw Failure(FailureNumber::BadCatalogue,
-                      Messages::catalogueLineMissing(lineNumberOfEntry(k)));
+        throw Failure(
+            FailureNumber::BadCatalogue,
+            Messages::catalogueLineMissing(FileAccess::displayPath(m_path), lineNumberOfEntry(k)));
     return line(k + 2);
+}
+
+CatalogueEntry Catalogue::entry(int k) const
+{
+    return CatalogueEntry::parse(splitFields(entryLine(k)), lineNumberOfEntry(k), m_path);
 }
 
 QStringList Catalogue::displayTexts() const
@@ -159,17 +193,19 @@ QStringList Catalogue::displayTexts() const
 
 QString Catalogue::displayText(int k) const
 {
-    return displayTextOf(leadingFields(entryLine(k), 2), lineNumberOfEntry(k));
+    return displayTextOf(leadingFields(entryLine(k), 2), lineNumberOfEntry(k), m_path);
 }
 
-QString displayTextOf(const QStringList &fields, int lineNumber)
+QString displayTextOf(const QStringList &fields, int lineNumber, const QString &cataloguePath)
 {
+    const auto line = [&] {
+        return Messages::catalogueLine(FileAccess::displayPath(cataloguePath), lineNumber);
+    };
     if (fields.isEmpty())
-        throw Failure(FailureNumber::BadCatalogue, Messages::catalogueLineEmpty(lineNumber));
+        throw Failure(FailureNumber::BadCatalogue, Messages::catalogueLineEmpty(line()));
     if (fields.at(0).startsWith(u'$')) {
         if (fields.size() < 2)
-            throw Failure(FailureNumber::BadCatalogue,
-                          Messages::catalogueNoDescription(lineNumber));
+            throw Failure(FailureNumber::BadCatalogue, Messages::catalogueNoDescription(line()));
         return fields.at(1);
     }
     return fields.at(0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogueentry.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,7 +9,8 @@
 
 // The item catalogue BmpList.txt as text: two header lines, then one entry a line. A line ends
 // at CR LF or at a lone CR; a lone LF belongs to the line. The end of the file ends the last
-// line, with or without a line ending.
+// line, with or without a line ending. The file is text as any Windows editor saves it: UTF-16
+// with a byte-order mark ("Unicode"), UTF-8 with or without one, or the Western code page.
 class Catalogue
 {
 public:
@@ -22,14 +25,20 @@ public:
     // the same failures, without keeping the other lines.
     static QString readEntryLine(const QString &path, int k);
 
-    // The first line of the catalogue file alone; throws a Failure when it cannot be read.
+    // The first line of the catalogue file; throws a Failure when it cannot be read.
     static QString firstLineOf(const QString &path);
 
     // Splits catalogue text into lines by the rule above.
     static QStringList splitLines(const QString &text);
 
-    // Decodes the file's bytes: UTF-8 when they are valid UTF-8, else Latin-1.
+    // Decodes the file's bytes: UTF-16 when they begin with its byte-order mark, UTF-8 (without
+    // its byte-order mark) when they are valid UTF-8, else Windows-1252.
     static QString decode(const QByteArray &bytes);
+
+    // The lines of text whose lines may each have been written in another encoding: UTF-16
+    // with a byte-order mark is decoded whole, anything else line by line, each line as UTF-8
+    // when it is valid UTF-8, else as Windows-1252.
+    static QStringList decodeLineByLine(const QByteArray &bytes);
 
     // Fields of a line: split at every ",", no quoting, blanks kept.
     static QStringList splitFields(const QString &line);
@@ -44,6 +53,8 @@ public:
 
     // The text of entry k; throws a Failure naming the line when the file has no such line.
     QString entryLine(int k) const;
+    // Entry k parsed in full; throws like entryLine() and CatalogueEntry::parse().
+    CatalogueEntry entry(int k) const;
 
     // The display text of every entry line, in file order; throws a Failure naming the first
     // line whose display text cannot be taken.
@@ -66,5 +77,6 @@ private:
 };
 
 // The display text of a line's fields: field 1 when field 0 begins with "$", else field 0.
-// Throws a Failure naming the line when that field is missing (an empty line).
-QString displayTextOf(const QStringList &fields, int lineNumber);
+// Throws a Failure naming the catalogue file and the line when that field is missing (an empty
+// line).
+QString displayTextOf(const QStringList &fields, int lineNumber, const QString &cataloguePath);

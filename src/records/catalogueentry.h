@@ -18,10 +18,12 @@ struct SubFile
 class CatalogueEntry
 {
 public:
-    // Parses the fields of the line with the given 1-based line number. Throws a Failure naming
-    // the line when the count is not a whole number from 1 up, the line has fewer fields than
-    // the count calls for, or an offset or size is no usable number.
-    static CatalogueEntry parse(const QStringList &fields, int lineNumber);
+    // Parses the fields of the line with the given 1-based line number of the catalogue file at
+    // cataloguePath. Throws a Failure naming the file and the line when the count is not a whole
+    // number from 1 up, the line has fewer fields than the count calls for, or an offset or size
+    // is no usable number.
+    static CatalogueEntry parse(const QStringList &fields, int lineNumber,
+                                const QString &cataloguePath);
 
     // Area bytes of a size in kilobytes: value x 1024, halves to the even neighbour.
     static qint32 kilobytesToBytes(const QString &kilobytes);

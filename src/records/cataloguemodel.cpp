@@ -37,6 +37,12 @@ QString CatalogueModel::entryLine(int k) const
     return Catalogue::readEntryLine(m_catalogue.path(), k);
 }
 
+CatalogueEntry CatalogueModel::entry(int k) const
+{
+    return CatalogueEntry::parse(Catalogue::splitFields(entryLine(k)),
+                                 Catalogue::lineNumberOfEntry(k), m_catalogue.path());
+}
+
 int CatalogueModel::rowCount(const QModelIndex &parent) const
 {
     // A catalogue not yet set has no lines at all.

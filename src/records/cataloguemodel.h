@@ -19,6 +19,8 @@ public:
     // The text of entry line k as the file holds it now: the line read by load() while the file
     // is as it was then, else the line read afresh. Throws like Catalogue::readEntryLine.
     QString entryLine(int k) const;
+    // Entry line k parsed in full; throws like entryLine() and CatalogueEntry::parse().
+    CatalogueEntry entry(int k) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

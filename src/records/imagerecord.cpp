@@ -1,11 +1,17 @@
 #include "imagerecord.h"
 
+#include "services/bitmaplayout.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/littleendian.h"
 #include "services/messages.h"
 
 namespace ImageRecord {
+
+qint64 Size::bitmapStride() const
+{
+    return BitmapLayout::paddedStride(width, 8);
+}
 
 void requireInsideFile(const QFile &file, qint64 catalogueOffset, qint64 start, qint64 length)
 {
@@ -38,14 +44,14 @@ QByteArray bitmapHeader(Size size)
     char *h = header.data();
     h[0] = 'B';
     h[1] = 'M';
-    LittleEndian::putInt32(h + 2, qint32(size.pixels() + BitmapPixelOffset));
+    LittleEndian::putInt32(h + 2, qint32(size.bitmapPixelBytes() + BitmapPixelOffset));
     LittleEndian::putInt32(h + 10, qint32(BitmapPixelOffset));
     LittleEndian::putInt32(h + 14, 40);
     LittleEndian::putInt32(h + 18, size.width);
     LittleEndian::putInt32(h + 22, size.height);
     LittleEndian::putUint16(h + 26, 1);
     LittleEndian::putUint16(h + 28, 8);
-    LittleEndian::putInt32(h + 34, qint32(size.pixels()));
+    LittleEndian::putInt32(h + 34, qint32(size.bitmapPixelBytes()));
     return header;
 }
 

@@ -16,7 +16,8 @@ constexpr qint64 PaletteEntries = 256;
 constexpr qint64 MaxSide = 16384;
 constexpr qint64 MaxPixels = MaxSide * MaxSide;
 
-// The scratch bitmap: 14-byte file header, 40-byte info header, 1024-byte colour table.
+// The scratch bitmap: 14-byte file header, 40-byte info header, 1024-byte colour table, then
+// the record's rows in their order, each padded to 4 bytes as every bitmap reader expects.
 constexpr qint64 BitmapHeaderBytes = 54;
 constexpr qint64 BitmapPixelOffset = 1078;
 
@@ -26,6 +27,9 @@ struct Size
     qint32 height = 0;
     qint64 pixels() const { return qint64(width) * height; }
     qint64 recordBytes() const { return PixelsOffset + pixels() + PaletteBytes; }
+    // Bytes of one row in the scratch bitmap, and of all its rows.
+    qint64 bitmapStride() const;
+    qint64 bitmapPixelBytes() const { return bitmapStride() * height; }
 };
 
 // The record's first byte for a catalogue offset.
@@ -43,7 +47,8 @@ Size readHeader(QFile &gob, qint64 start, Size *stored = nullptr);
 // Throws a Failure unless the bytes [start, start + length) lie inside the file.
 void requireInsideFile(const QFile &file, qint64 catalogueOffset, qint64 start, qint64 length);
 
-// The 54 header bytes of the scratch bitmap for a picture of this size.
+// The 54 header bytes of the scratch bitmap for a picture of this size: its file size and
+// image size count the padded rows.
 QByteArray bitmapHeader(Size size);
 
 } // namespace ImageRecord

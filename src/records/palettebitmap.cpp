@@ -4,37 +4,28 @@
 #include "services/fileaccess.h"
 #include "services/messages.h"
 
-#include <optional>
-
-namespace {
-
-void requireIndex(int index)
-{
-    if (index < 0 || index >= PaletteBitmap::Entries)
-        throw Failure(FailureNumber::Overflow,
-                      Messages::paletteIndexOutOfRange(QString::number(index)));
-}
-
-} // namespace
-
 PaletteBitmap::PaletteBitmap(const QString &path)
     : m_path(path)
     , m_file(FileAccess::openForUpdate(path))
 {
-    char bits = 0;
-    if (FileAccess::readUpTo(*m_file, BitCountOffset, &bits, 1) != 1 || bits != 8) {
-        m_file->close();
-        throw Failure(FailureNumber::BitmapMismatch,
-                      Messages::notA256ColourBitmap(FileAccess::displayPath(path)));
-    }
-    if (m_file->size() < PixelOffset) {
-        m_file->close();
-        throw Failure(FailureNumber::BitmapMismatch,
-                      Messages::paletteFileTooShort(FileAccess::displayPath(path), PixelOffset));
-    }
+    readLayout();
 }
 
 PaletteBitmap::~PaletteBitmap() = default;
+
+void PaletteBitmap::readLayout()
+{
+    m_layout = BitmapLayout::read(*m_file);
+    const QString shown = FileAccess::displayPath(m_path);
+    if (!m_layout.hasHeader() || m_layout.bits != 8) {
+        m_file->close();
+        throw Failure(FailureNumber::BitmapMismatch, Messages::notA256ColourBitmap(shown));
+    }
+    if (!m_layout.isReadable()) {
+        m_file->close();
+        m_layout.require(shown);
+    }
+}
 
 bool PaletteBitmap::isOpen() const
 {
@@ -49,53 +40,64 @@ void PaletteBitmap::close()
 
 TrackedFile &PaletteBitmap::file()
 {
-    if (!m_file->isOpen() && !m_file->open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    if (!m_file->isOpen()) {
+        // The file may have been replaced meanwhile (temp.bmp by the next record).
         m_file = FileAccess::openForUpdate(m_path); // throws the Failure naming the file
+        readLayout();
+    }
     return *m_file;
+}
+
+void PaletteBitmap::requireIndex(int index) const
+{
+    if (index < 0 || index >= entries())
+        throw Failure(FailureNumber::Overflow,
+                      Messages::paletteIndexOutOfRange(QString::number(index), entries()));
+}
+
+void PaletteBitmap::requireAlphaBytes() const
+{
+    if (!m_layout.hasAlphaBytes())
+        throw Failure(FailureNumber::BitmapMismatch,
+                      Messages::paletteWithoutAlpha(FileAccess::displayPath(m_path)));
 }
 
 PaletteBitmap::Entry PaletteBitmap::entry(int index)
 {
+    TrackedFile &f = file();
     requireIndex(index);
-    char bytes[4];
-    FileAccess::readAt(file(), ColourTableOffset + 4 * index, bytes, 4);
+    char bytes[4] = {0, 0, 0, char(0xFF)}; // three-byte entries are opaque
+    FileAccess::readAt(f, m_layout.entryOffset(index), bytes, m_layout.entryBytes);
     return {quint8(bytes[0]), quint8(bytes[1]), quint8(bytes[2]), quint8(bytes[3])};
 }
 
 void PaletteBitmap::setAlpha(int index, quint8 alpha)
 {
+    TrackedFile &f = file();
     requireIndex(index);
+    requireAlphaBytes();
     const char byte = char(alpha);
-    FileAccess::writeAt(file(), ColourTableOffset + 4 * index + 3, &byte, 1);
-    FileAccess::flush(file());
+    FileAccess::writeAt(f, m_layout.entryOffset(index) + 3, &byte, 1);
+    FileAccess::flush(f);
 }
 
 void PaletteBitmap::setAllAlpha(quint8 alpha)
 {
-    for (int i = 0; i < Entries; ++i) {
-        char bytes[4];
-        FileAccess::readAt(file(), ColourTableOffset + 4 * i, bytes, 4);
-        bytes[3] = char(alpha);
-        FileAccess::writeAt(file(), ColourTableOffset + 4 * i, bytes, 4);
-    }
-    FileAccess::flush(file());
+    TrackedFile &f = file();
+    requireAlphaBytes();
+    QByteArray table = FileAccess::readAt(f, m_layout.tableOffset, 4 * qint64(entries()));
+    for (int i = 0; i < entries(); ++i)
+        table[4 * i + 3] = char(alpha);
+    FileAccess::writeAt(f, m_layout.tableOffset, table);
+    FileAccess::flush(f);
 }
 
-std::optional<quint8> PaletteBitmap::pixelIndex(qint64 rowBytes, int x, int y)
+std::optional<quint8> PaletteBitmap::pixelIndex(int x, int y)
 {
-    if (x < 0 || y < 0 || x >= rowBytes)
+    TrackedFile &f = file();
+    if (x < 0 || y < 0 || x >= m_layout.width || y >= m_layout.height)
         return std::nullopt;
     char byte = 0;
-    if (FileAccess::readUpTo(file(), PixelOffset + rowBytes * y + x, &byte, 1) != 1)
-        return std::nullopt;
+    FileAccess::readAt(f, m_layout.recordRowOffset(y) + x, &byte, 1);
     return quint8(byte);
-}
-
-bool PaletteBitmap::is256Colour(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(BitCountOffset))
-        return false;
-    char bits = 0;
-    return f.read(&bits, 1) == 1 && bits == 8;
 }

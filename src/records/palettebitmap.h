@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/bitmaplayout.h"
 #include "services/openfiles.h"
 
 #include <QString>
@@ -8,8 +9,9 @@
 #include <optional>
 
 // A 256-colour bitmap whose colour-table alpha is edited in place: every read and write goes
-// straight to the file. The file is held open while it is edited; when something has closed
-// it (MainModule::CloseAllFiles), the next read or write opens it again.
+// straight to the file, at the entries its layout says the table holds and nowhere else. The
+// file is held open while it is edited; when something has closed it (MainModule::
+// CloseAllFiles), the next read or write opens it again and reads its layout afresh.
 class PaletteBitmap
 {
 public:
@@ -21,14 +23,10 @@ public:
         quint8 alpha = 0;
     };
 
-    static constexpr qint64 BitCountOffset = 28;
-    static constexpr qint64 ColourTableOffset = 54;
-    static constexpr qint64 PixelOffset = 1078;
-    static constexpr int Entries = 256;
-
     // Opens the file for reading and writing. Throws a Failure naming the file when it cannot
-    // be opened, with the text "Is not a 256 color bitmap" when byte 28 is not 8 (the file is
-    // closed again), or when it is shorter than the colour table.
+    // be opened, with failure 481 and the text "Is not a 256 color bitmap" when its headers say
+    // another bit count, or with the reader's refusal for a layout it does not take (the file
+    // is closed again either way).
     explicit PaletteBitmap(const QString &path);
     ~PaletteBitmap();
 
@@ -36,20 +34,28 @@ public:
     bool isOpen() const;
     void close();
 
-    Entry entry(int index);
-    // Writes the alpha of one entry (byte 57 + 4 x index); nothing else changes.
-    void setAlpha(int index, quint8 alpha);
-    // Gives every entry the same alpha.
-    void setAllAlpha(quint8 alpha);
-    // The palette index stored at 1078 + rowBytes x y + x; nothing when that lies past the end.
-    std::optional<quint8> pixelIndex(qint64 rowBytes, int x, int y);
+    // The entries the colour table holds: the colours used, or 256.
+    int entries() const { return m_layout.tableEntries; }
 
-    // True when byte 28 of the file is 8; false for a file that is too short or unreadable.
-    static bool is256Colour(const QString &path);
+    // An index past the table is refused with a Failure.
+    Entry entry(int index);
+    // Writes the alpha of one entry, its fourth byte; nothing else changes. A table of
+    // three-byte entries has no such byte and is refused.
+    void setAlpha(int index, quint8 alpha);
+    // Gives every entry of the table the same alpha.
+    void setAllAlpha(quint8 alpha);
+    // The palette index of pixel x of row y, rows taken bottom row first as the picture is
+    // shown mirrored; nothing outside the picture.
+    std::optional<quint8> pixelIndex(int x, int y);
 
 private:
     TrackedFile &file();
+    // Reads the layout of the open file and throws unless it is a readable 8-bit bitmap.
+    void readLayout();
+    void requireIndex(int index) const;
+    void requireAlphaBytes() const;
 
     QString m_path;
     std::unique_ptr<TrackedFile> m_file;
+    BitmapLayout m_layout;
 };

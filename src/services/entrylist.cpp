@@ -27,9 +27,9 @@ void EntryList::load(const QString &path)
     m_model->load(path);
 }
 
-QString EntryList::entryLine(int k) const
+CatalogueEntry EntryList::entry(int k) const
 {
-    return m_model->entryLine(k);
+    return m_model->entry(k);
 }
 
 int EntryList::count() const

@@ -2,6 +2,7 @@
 
 #include <QListView>
 
+class CatalogueEntry;
 class CatalogueModel;
 
 // The list of a catalogue's entries in a window: one line of text a row, all rows of one size,
@@ -16,8 +17,8 @@ public:
 
     // Lists the entries of the catalogue file; throws like Catalogue::read.
     void load(const QString &path);
-    // The text of entry line k as the file holds it now (CatalogueModel::entryLine).
-    QString entryLine(int k) const;
+    // Entry line k parsed in full, as the file holds it now (CatalogueModel::entry).
+    CatalogueEntry entry(int k) const;
 
     int count() const;
     // The current row, -1 for none.

@@ -1,63 +1,85 @@
 #include "imagefile.h"
 
-#include "bitmapheader.h"
+#include "bitmaplayout.h"
 #include "pixelformat.h"
 
 #include <QFile>
 #include <QImageReader>
 
-#include <limits>
+#include <bit>
 
 namespace ImageFile {
 
 namespace {
 
-constexpr qint64 HeadBytes = 64 * 1024;
-constexpr qint64 MaxPixels = 16384LL * 16384LL;
-
-// An unpadded 8-bit bitmap: uncompressed, 8 bits per pixel, and exactly pixel offset + w x |h|
-// bytes long while its width is no multiple of 4.
-std::optional<QImage> readUnpadded8Bit(QFile &file, const QByteArray &h)
+// One colour channel of a 16- or 32-bit pixel, scaled to 0 to 255.
+int channel(quint32 value, quint32 mask)
 {
-    if (h.size() < BitmapHeader::Bytes || !h.startsWith("BM"))
-        return std::nullopt;
-    const auto [pixelOffset, headerSize, w, signedHeight, bits, compression, coloursUsed] =
-        BitmapHeader::parse(h.constData());
-    if (bits != 8 || compression != 0 || w <= 0 || w % 4 == 0 || signedHeight == 0
-        || signedHeight == std::numeric_limits<qint32>::min())
-        return std::nullopt;
-    const qint64 rows = qAbs(qint64(signedHeight));
-    if (qint64(w) * rows > MaxPixels || pixelOffset < 54
-        || file.size() != qint64(pixelOffset) + qint64(w) * rows)
-        return std::nullopt;
+    if (mask == 0)
+        return 0;
+    const quint32 bits = quint32(std::popcount(mask));
+    const quint32 v = (value & mask) >> std::countr_zero(mask);
+    return bits >= 8 ? int(v >> (bits - 8)) : int(v * 255 / ((1u << bits) - 1));
+}
 
-    const qint64 tableStart = 14 + qMax(40, headerSize);
-    const int count = coloursUsed > 0 && coloursUsed < 256 ? coloursUsed : 256;
-    QList<QRgb> colours(256, qRgb(0, 0, 0));
-    if (!file.seek(tableStart))
-        return std::nullopt;
-    const QByteArray table = file.read(qMin<qint64>(4 * count, pixelOffset - tableStart));
-    for (int i = 0; i < table.size() / 4; ++i)
-        colours[i] = qRgb(quint8(table[4 * i + 2]), quint8(table[4 * i + 1]), quint8(table[4 * i]));
-
-    QImage image(w, int(rows), QImage::Format_Indexed8);
+// The bitmap's picture, top row first, from where its layout says the table and rows lie.
+std::optional<QImage> readBitmap(QFile &file, const BitmapLayout &l)
+{
+    const bool indexed = l.bits <= 8;
+    QImage image(l.width, l.height,
+                 indexed           ? QImage::Format_Indexed8
+                     : l.alphaMask ? QImage::Format_ARGB32
+                                   : QImage::Format_RGB32);
     if (image.isNull())
         return std::nullopt;
-    image.setColorTable(colours);
-    if (!file.seek(pixelOffset))
-        return std::nullopt;
-    for (qint64 r = 0; r < rows; ++r) {
-        // A positive height stores the bottom row first.
-        const int y = signedHeight > 0 ? int(rows - 1 - r) : int(r);
-        if (file.read(reinterpret_cast<char *>(image.scanLine(y)), w) != w)
+    if (indexed) {
+        QList<QRgb> colours(256, qRgb(0, 0, 0));
+        const QByteArray table = l.readTable(file);
+        const auto *e = reinterpret_cast<const uchar *>(table.constData());
+        for (int i = 0; i < table.size() / 4; ++i, e += 4)
+            colours[i] = qRgb(e[2], e[1], e[0]);
+        image.setColorTable(colours);
+    }
+
+    QByteArray row(l.rowBytes(), Qt::Uninitialized);
+    const auto *b = reinterpret_cast<const uchar *>(row.constData());
+    for (int y = 0; y < l.height; ++y) {
+        uchar *line = image.scanLine(y);
+        // 8-bit rows are the picture's bytes as they are; the others are unpacked from row.
+        char *to = l.bits == 8 ? reinterpret_cast<char *>(line) : row.data();
+        if (!file.seek(l.recordRowOffset(l.height - 1 - y))
+            || file.read(to, row.size()) != row.size())
             return std::nullopt;
+        if (l.bits == 8)
+            continue;
+        auto *rgb = reinterpret_cast<QRgb *>(line);
+        for (int x = 0; x < l.width; ++x) {
+            switch (l.bits) {
+            case 1:
+                line[x] = (b[x / 8] >> (7 - x % 8)) & 1;
+                break;
+            case 4:
+                line[x] = (b[x / 2] >> (x % 2 ? 0 : 4)) & 15;
+                break;
+            case 24:
+                rgb[x] = qRgb(b[3 * x + 2], b[3 * x + 1], b[3 * x]);
+                break;
+            default: {
+                const quint32 v = l.bits == 16 ? quint32(b[2 * x] | b[2 * x + 1] << 8)
+                                               : quint32(b[4 * x]) | quint32(b[4 * x + 1]) << 8
+                        | quint32(b[4 * x + 2]) << 16 | quint32(b[4 * x + 3]) << 24;
+                rgb[x] = qRgba(channel(v, l.redMask), channel(v, l.greenMask),
+                               channel(v, l.blueMask), l.alphaMask ? channel(v, l.alphaMask) : 255);
+            }
+            }
+        }
     }
     return image;
 }
 
-// A picture with a palette whose file stores fewer colours than its pixels can name (an 8-bit
-// bitmap declaring 2 colours, a PNG with a short palette) gets black for the missing entries:
-// drawing a pixel whose entry is missing would read past the end of the colour table.
+// A picture with a palette whose file stores fewer colours than its pixels can name (a PNG
+// with a short palette) gets black for the missing entries: drawing a pixel whose entry is
+// missing would read past the end of the colour table.
 void completeColourTable(QImage &image)
 {
     if (image.depth() > 8 || image.format() == QImage::Format_Alpha8
@@ -73,27 +95,26 @@ void completeColourTable(QImage &image)
 
 } // namespace
 
-QByteArray head(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.read(HeadBytes);
-}
-
 std::optional<Loaded> load(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray h = file.read(HeadBytes);
 
     Loaded loaded;
-    if (std::optional<QImage> own = readUnpadded8Bit(file, h)) {
+    const BitmapLayout layout = BitmapLayout::read(file);
+    if (layout.isReadable()) {
+        std::optional<QImage> own = readBitmap(file, layout);
+        if (!own)
+            return std::nullopt;
         loaded.image = *own;
-        loaded.pixelFormat = PixelFormat::Indexed8;
+        loaded.pixelFormat = *PixelFormat::fromBitmap(layout);
         return loaded;
     }
+    // Qt reads what our reader does not take: run-length encoded bitmaps, other headers,
+    // other kinds of file. A bitmap refused for its size, table or rows is no picture.
+    if (layout.hasHeader() && layout.problem != BitmapLayout::Problem::Compressed)
+        return std::nullopt;
 
     file.seek(0);
     QImageReader reader(&file);
@@ -102,8 +123,10 @@ std::optional<Loaded> load(const QString &path)
     if (!reader.read(&loaded.image) || loaded.image.isNull())
         return std::nullopt;
     completeColourTable(loaded.image);
-    loaded.pixelFormat =
-        PixelFormat::fromHeader(h).value_or(PixelFormat::fromImage(loaded.image, format));
+    std::optional<qint32> fromHeader = PixelFormat::fromBitmap(layout);
+    if (!fromHeader)
+        fromHeader = PixelFormat::fromPng(file);
+    loaded.pixelFormat = fromHeader.value_or(PixelFormat::fromImage(loaded.image, format));
     return loaded;
 }
 

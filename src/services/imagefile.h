@@ -15,13 +15,11 @@ struct Loaded
     qint32 pixelFormat = 0;
 };
 
-// Loads the file, or nothing when it is missing or no image. An 8-bit bitmap whose rows carry
-// no padding (as the program's own exports of records whose width is no multiple of 4) is read
-// by our own reader with rows of exactly w bytes, so that it is not sheared. A picture with a
-// palette always has an entry for every pixel value: entries its file does not store are black.
+// Loads the file, or nothing when it is missing or no image. A bitmap is read by our own
+// reader wherever its layout puts the colour table and rows (any header size, padded or not,
+// top-down or bottom-up); only the compressed ones and headers it does not know go to Qt's
+// reader, and a bitmap it refuses for another reason is no image. A picture with a palette
+// always has an entry for every pixel value: entries its file does not store are black.
 std::optional<Loaded> load(const QString &path);
-
-// The first bytes of a file, enough for its header and the PNG chunks before the pixels.
-QByteArray head(const QString &path);
 
 } // namespace ImageFile

@@ -1,6 +1,7 @@
 #include "imaging.h"
 
 #include "apppath.h"
+#include "bitmaplayout.h"
 #include "failure.h"
 #include "imagefile.h"
 
@@ -21,22 +22,20 @@ void applyEmptyNameRule(QString &fileName)
         fileName = scratchBitmapPath();
 }
 
-// The colour table as plain bytes from byte 54: 256 ARGB entries; entries beyond the end of a
-// short file keep the picture's own colours.
+// The picture's colours with the alpha of the bitmap's colour table, read where the layout puts
+// it: each entry's fourth byte (opaque for three-byte entries). Entries the table does not hold,
+// and every colour of a file that is no bitmap, keep the picture's own colours.
 QList<QRgb> transparentColours(const QString &path, const QImage &image)
 {
-    QList<QRgb> colours(256, qRgb(0, 0, 0));
-    const QList<QRgb> own = image.colorTable();
-    for (int i = 0; i < 256 && i < own.size(); ++i)
-        colours[i] = own[i];
+    QList<QRgb> colours = image.colorTable();
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && file.seek(54)) {
-        const QByteArray table = file.read(1024);
-        for (int i = 0; i < table.size() / 4; ++i) {
-            const auto *e = reinterpret_cast<const unsigned char *>(table.constData() + 4 * i);
-            const quint32 toolkit = quint32(e[2]) | quint32(e[1]) << 8 | quint32(e[0]) << 16;
-            colours[i] = QRgb(quint32(ColorToARGB(toolkit, e[3])));
-        }
+    if (!file.open(QIODevice::ReadOnly))
+        return colours;
+    const QByteArray table = BitmapLayout::read(file).readTable(file);
+    for (int i = 0; i < table.size() / 4 && i < colours.size(); ++i) {
+        const auto *e = reinterpret_cast<const unsigned char *>(table.constData() + 4 * i);
+        const quint32 toolkit = quint32(e[2]) | quint32(e[1]) << 8 | quint32(e[0]) << 16;
+        colours[i] = QRgb(quint32(ColorToARGB(toolkit, e[3])));
     }
     return colours;
 }

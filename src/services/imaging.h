@@ -44,8 +44,8 @@ void setImagingAvailable(bool available);
 void DrawImageFile(Canvas &view, bool fixedSize, qint32 rotateFlip, qint32 &width, qint32 &height,
                    QString &fileName);
 
-// Draws the file with the alpha of its colour table: the 256 four-byte entries read from byte
-// 54 whatever the header says, each fourth byte the entry's alpha; mirrored top to bottom and
+// Draws the file with the alpha of its colour table: the entries the bitmap's table holds,
+// where its layout puts them, each fourth byte the entry's alpha; mirrored top to bottom and
 // blended over the view's background. width and height are used only with fixedSize.
 void DrawTransparentBitmap(Canvas &view, bool fixedSize, qint32 width, qint32 height,
                            QString &fileName);

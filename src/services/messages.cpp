@@ -31,6 +31,19 @@ QString pathTooLong(const QString &path)
         + path;
 }
 
+QString outputIsInput(const QString &output, const QString &input)
+{
+    return QStringLiteral("%1 was not written: it is the same file as %2, which this command "
+                          "reads. Nothing was written.")
+        .arg(output, input);
+}
+
+QString replaceExisting(const QString &path)
+{
+    return QStringLiteral("%1 already exists.").arg(path) + crlf
+        + QStringLiteral("Do you want to replace it?");
+}
+
 QString catalogueMissing(const QString &folder)
 {
     return QStringLiteral("The item catalogue BmpList.txt was not found in %1").arg(folder) + crlf
@@ -55,57 +68,52 @@ QString catalogueTooShort(const QString &path)
     return QStringLiteral("The item catalogue %1 ends before its two header lines.").arg(path);
 }
 
-QString catalogueLineMissing(int lineNumber)
+QString catalogueLineMissing(const QString &path, int lineNumber)
 {
-    return QStringLiteral(
-               "BmpList.txt has no line %1; the catalogue changed since Kestrix started.")
-        .arg(lineNumber);
+    return QStringLiteral("%1 has no line %2; the catalogue changed since Kestrix started.")
+        .arg(path, QString::number(lineNumber));
 }
 
-QString catalogueLineEmpty(int lineNumber)
+QString catalogueLine(const QString &path, int lineNumber)
 {
-    return QStringLiteral("BmpList.txt line %1 is empty.").arg(lineNumber);
+    return QStringLiteral("%1 line %2").arg(path, QString::number(lineNumber));
 }
 
-QString catalogueNoDescription(int lineNumber)
+QString catalogueLineEmpty(const QString &line)
 {
-    return QStringLiteral("BmpList.txt line %1 has no description after its file type.")
-        .arg(lineNumber);
+    return QStringLiteral("%1 is empty.").arg(line);
 }
 
-QString catalogueBadCount(int lineNumber, const QString &value)
+QString catalogueNoDescription(const QString &line)
 {
-    return QStringLiteral("BmpList.txt line %1: the number of sub files \"%2\" is not a whole "
-                          "number from 1 to 32767.")
-        .arg(lineNumber)
-        .arg(value);
+    return QStringLiteral("%1 has no description after its file type.").arg(line);
 }
 
-QString catalogueTooFewFields(int lineNumber, int count, int needed, int found)
+QString catalogueBadCount(const QString &line, const QString &value)
 {
-    return QStringLiteral("BmpList.txt line %1: %2 sub files need %3 fields, the line has %4.")
-        .arg(lineNumber)
-        .arg(count)
-        .arg(needed)
-        .arg(found);
+    return QStringLiteral("%1: the number of sub files \"%2\" is not a whole number from 1 to "
+                          "32767.")
+        .arg(line, value);
 }
 
-QString catalogueBadOffset(int lineNumber, int subFile, const QString &value)
+QString catalogueTooFewFields(const QString &line, int count, int needed, int found)
 {
-    return QStringLiteral("BmpList.txt line %1: the offset \"%2\" of sub file %3 is not a whole "
-                          "number from 1 to 2147483647.")
-        .arg(lineNumber)
-        .arg(value)
-        .arg(subFile);
+    return QStringLiteral("%1: %2 sub files need %3 fields, the line has %4.")
+        .arg(line, QString::number(count), QString::number(needed), QString::number(found));
 }
 
-QString catalogueBadSize(int lineNumber, int subFile, const QString &value)
+QString catalogueBadOffset(const QString &line, int subFile, const QString &value)
 {
-    return QStringLiteral("BmpList.txt line %1: the size \"%2\" of sub file %3 is not a number of "
-                          "kilobytes from 0 up.")
-        .arg(lineNumber)
-        .arg(value)
-        .arg(subFile);
+    return QStringLiteral("%1: the offset \"%2\" of sub file %3 is not a whole number from 1 to "
+                          "2147483647.")
+        .arg(line, value, QString::number(subFile));
+}
+
+QString catalogueBadSize(const QString &line, int subFile, const QString &value)
+{
+    return QStringLiteral("%1: the size \"%2\" of sub file %3 is not a number of kilobytes from 0 "
+                          "up.")
+        .arg(line, value, QString::number(subFile));
 }
 
 QString recordBadSize(qint64 offset, qint32 width, qint32 height)
@@ -168,48 +176,70 @@ QString imageTypeNotSame()
     return QStringLiteral("Image type are not same");
 }
 
-QString bitmapHeaderTooShort(const QString &path, qint64 length)
+QString notABitmap(const QString &path)
+{
+    return path + crlf + QStringLiteral("The file is not a bitmap: it does not start with \"BM\".");
+}
+
+QString bitmapHeaderSize(const QString &path, qint32 headerSize)
+{
+    return path + crlf
+        + QStringLiteral("The bitmap's info header is %1 bytes long; Kestrix reads headers of 12, "
+                         "40, 52, 56, 108 and 124 bytes.")
+              .arg(headerSize);
+}
+
+QString bitmapHeaderTooShort(const QString &path, qint64 length, qint64 needed)
 {
     return path + crlf
         + QStringLiteral(
-              "The file is %1 bytes long, too short for the 54 header bytes of a bitmap.")
-              .arg(length);
+              "The file is %1 bytes long, too short for the %2 header bytes of a bitmap.")
+              .arg(length)
+              .arg(needed);
 }
 
-QString bitmapCompressed(const QString &path, qint32 compression)
+QString bitmapCompressed(const QString &path, const QString &compression)
 {
     return path + crlf
-        + QStringLiteral("The bitmap is compressed (compression %1); only uncompressed 256 color "
-                         "bitmaps can be imported.")
+        + QStringLiteral("The bitmap is compressed (%1); save it uncompressed and try again.")
               .arg(compression);
 }
 
-QString bitmapColourCount(const QString &path, qint32 coloursUsed)
+QString bitmapBitCount(const QString &path, int bits)
 {
     return path + crlf
-        + QStringLiteral("The bitmap says it uses %1 colors; a record's palette holds 256.")
-              .arg(coloursUsed);
+        + QStringLiteral("The bitmap has %1 bits per pixel; Kestrix reads 1, 4, 8, 16, 24 and 32.")
+              .arg(bits);
 }
 
-QString bitmapPixelOffsetInHeader(const QString &path, qint32 pixelOffset)
+QString bitmapBadSize(const QString &path, qint32 width, qint64 height)
 {
     return path + crlf
-        + QStringLiteral("The bitmap's pixels are said to start at byte %1, inside its 54 header "
-                         "bytes.")
-              .arg(pixelOffset);
+        + QStringLiteral("The bitmap says it is %1 x %2 pixels; Kestrix reads bitmaps of 1 to "
+                         "16384 x 16384 pixels.")
+              .arg(width)
+              .arg(height);
 }
 
-QString bitmapTableTooShort(const QString &path, qint64 length, int count)
+QString bitmapColourCount(const QString &path, qint32 coloursUsed, int bits)
 {
     return path + crlf
-        + QStringLiteral("The file is %1 bytes long, too short for its color table of %2 colors "
-                         "from byte 54.")
-              .arg(length)
-              .arg(count);
+        + QStringLiteral("The bitmap says it uses %1 colors, which %2 bits per pixel cannot name.")
+              .arg(coloursUsed)
+              .arg(bits);
+}
+
+QString bitmapPixelOffsetInHeader(const QString &path, qint64 pixelOffset, qint64 tableEnd)
+{
+    return path + crlf
+        + QStringLiteral("The bitmap's pixels are said to start at byte %1, inside its headers and "
+                         "color table, which end at byte %2.")
+              .arg(pixelOffset)
+              .arg(tableEnd);
 }
 
 QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint32 h,
-                             qint32 pixelOffset)
+                             qint64 pixelOffset)
 {
     return path + crlf
         + QStringLiteral("The file is %1 bytes long, too short for %2 x %3 pixels from byte %4.")
@@ -244,17 +274,20 @@ QString typeTransparency()
     return QStringLiteral("Type transparency value 255 - 0");
 }
 
-QString paletteIndexOutOfRange(const QString &value)
+QString paletteIndexOutOfRange(const QString &value, int entries)
 {
-    return QStringLiteral("The palette index \"%1\" is not a whole number from 0 to 255.").arg(value);
+    return QStringLiteral("The palette index \"%1\" is not a whole number from 0 to %2: the "
+                          "bitmap's color table holds %3 colors.")
+        .arg(value)
+        .arg(entries - 1)
+        .arg(entries);
 }
 
-QString paletteFileTooShort(const QString &path, qint64 needed)
+QString paletteWithoutAlpha(const QString &path)
 {
-    return QStringLiteral("%1 is shorter than its colour table: a 256 color bitmap needs at least "
-                          "%2 bytes.")
-        .arg(path)
-        .arg(needed);
+    return path + crlf
+        + QStringLiteral("The bitmap's color table has 3 bytes a color (an OS/2 bitmap), with no "
+                         "byte for transparency; save it as a Windows bitmap and load it again.");
 }
 
 QString cannotSaveImage(int status)
@@ -264,14 +297,16 @@ QString cannotSaveImage(int status)
 
 QString jpegSizeOutOfRange(const QString &which, qint32 value)
 {
-    return QStringLiteral("The %1 %2 cannot be used: type a whole number of pixels from 1 to 16384.")
+    return QStringLiteral(
+               "The %1 %2 cannot be used: type a whole number of pixels from 1 to 16384.")
         .arg(which)
         .arg(value);
 }
 
 QString cannotLoadPicture(const QString &path)
 {
-    return QStringLiteral("Cannot load the picture %1: it is missing or not a bitmap Kestrix can read.")
+    return QStringLiteral(
+               "Cannot load the picture %1: it is missing or not a bitmap Kestrix can read.")
         .arg(path);
 }
 
@@ -285,14 +320,23 @@ QString zipError(int result)
     return QString::number(result) + QStringLiteral(" error");
 }
 
+QString zipError(int result, const QString &reason)
+{
+    return reason.isEmpty() ? zipError(result) : zipError(result) + crlf + reason;
+}
+
 QString notKxZip()
 {
     return QStringLiteral("Its not a KX Zip file");
 }
 
-QString importedSucessfully(int moveResult)
+QString importedSucessfully(int moveResult, const QString &backupPath)
 {
-    return QStringLiteral("Imported Sucessfully") + crlf + QString::number(moveResult);
+    const QString text =
+        QStringLiteral("Imported Sucessfully") + crlf + QString::number(moveResult);
+    return backupPath.isEmpty()
+        ? text
+        : text + crlf + QStringLiteral("The backup package is %1").arg(backupPath);
 }
 
 QString zipComment()
@@ -433,13 +477,6 @@ QString packageRefused(const QString &reason)
         + QStringLiteral(" The GOB file was not changed.");
 }
 
-QString packagePathIsInput(const QString &path)
-{
-    return QStringLiteral("%1 cannot be the package: it is the GOB file or one of the files "
-                          "that go into the package.")
-        .arg(path);
-}
-
 QString fileDataTooShort(const QString &fileData, qint64 length, qint64 needed)
 {
     return QStringLiteral("%1 holds %2 bytes, but the package's records need %3.")
@@ -503,20 +540,15 @@ QString noPackageWindow()
                           "More Options (Ctrl+M) first.");
 }
 
-QString packNeedsItems()
-{
-    return QStringLiteral("Name at least one item: \"description|position|size\" or K:I (entry "
-                          "K, sub file I).");
-}
-
-QString sendNeedsOneCommand()
-{
-    return QStringLiteral("Give one command: \"description|position|size\".");
-}
-
 QString notAnImage(const QString &path)
 {
     return QStringLiteral("%1 cannot be loaded as an image.").arg(path);
+}
+
+QString subFileOfEntry(int entry, int subFile, const QString &gobPath)
+{
+    return QStringLiteral("Sub file %1 of entry %2 in %3")
+        .arg(QString::number(subFile), QString::number(entry), gobPath);
 }
 
 QString imageTypeNotSameAs(qint32 recordWidth, qint32 recordHeight, qint32 recordFormat,

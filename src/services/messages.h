@@ -13,19 +13,23 @@ QString defaultTitle();
 QString fileFailure(const QString &action, const QString &path, const QString &reason);
 QString unexpectedEnd(const QString &path, qint64 position, qint64 length);
 QString pathTooLong(const QString &path);
+QString outputIsInput(const QString &output, const QString &input);
+QString replaceExisting(const QString &path); // the question before a file is replaced
 
 // --- catalogue ---
 QString catalogueMissing(const QString &folder);
 QString badBooleanSetting(const QString &key, const QString &value);
 QString catalogueNoEntries(const QString &path);
 QString catalogueTooShort(const QString &path);
-QString catalogueLineMissing(int lineNumber);
-QString catalogueLineEmpty(int lineNumber);
-QString catalogueNoDescription(int lineNumber);
-QString catalogueBadCount(int lineNumber, const QString &value);
-QString catalogueTooFewFields(int lineNumber, int count, int needed, int found);
-QString catalogueBadOffset(int lineNumber, int subFile, const QString &value);
-QString catalogueBadSize(int lineNumber, int subFile, const QString &value);
+QString catalogueLineMissing(const QString &path, int lineNumber);
+// "PATH line N", the line that the messages below are about.
+QString catalogueLine(const QString &path, int lineNumber);
+QString catalogueLineEmpty(const QString &line);
+QString catalogueNoDescription(const QString &line);
+QString catalogueBadCount(const QString &line, const QString &value);
+QString catalogueTooFewFields(const QString &line, int count, int needed, int found);
+QString catalogueBadOffset(const QString &line, int subFile, const QString &value);
+QString catalogueBadSize(const QString &line, int subFile, const QString &value);
 
 // --- records ---
 QString recordBadSize(qint64 offset, qint32 width, qint32 height);
@@ -40,13 +44,17 @@ QString not256Colours(const QString &path);
 QString importedSuccessfully(); // "Imported Successfully"
 QString fileSizeTooLong(); // "File size is too long"
 QString imageTypeNotSame(); // "Image type are not same"
-QString bitmapHeaderTooShort(const QString &path, qint64 length);
-QString bitmapCompressed(const QString &path, qint32 compression);
-QString bitmapColourCount(const QString &path, qint32 coloursUsed);
-QString bitmapPixelOffsetInHeader(const QString &path, qint32 pixelOffset);
-QString bitmapTableTooShort(const QString &path, qint64 length, int count);
+// A bitmap whose layout cannot be read, each naming the file.
+QString notABitmap(const QString &path);
+QString bitmapHeaderSize(const QString &path, qint32 headerSize);
+QString bitmapHeaderTooShort(const QString &path, qint64 length, qint64 needed);
+QString bitmapCompressed(const QString &path, const QString &compression); // "RLE"
+QString bitmapBitCount(const QString &path, int bits);
+QString bitmapBadSize(const QString &path, qint32 width, qint64 height);
+QString bitmapColourCount(const QString &path, qint32 coloursUsed, int bits);
+QString bitmapPixelOffsetInHeader(const QString &path, qint64 pixelOffset, qint64 tableEnd);
 QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint32 h,
-                             qint32 pixelOffset);
+                             qint64 pixelOffset);
 QString confirmTitle(); // "Torvane Kestrix      Preview"
 
 // --- palette editor ---
@@ -55,8 +63,8 @@ QString numberNotBetween(); // "Number is not between 0-255"
 QString done(); // "Done"
 QString typeTransparency(); // "Type transparency value 255 - 0"
 
-QString paletteIndexOutOfRange(const QString &value);
-QString paletteFileTooShort(const QString &path, qint64 needed);
+QString paletteIndexOutOfRange(const QString &value, int entries);
+QString paletteWithoutAlpha(const QString &path);
 
 // --- converter ---
 QString cannotSaveImage(int status); // "Cannot save the image. GDI+ Error:" and the status
@@ -66,8 +74,10 @@ QString cannotLoadPicture(const QString &path);
 // --- packages ---
 QString successfullyDone(); // "Sucessfully done"
 QString zipError(int result); // "2 error"
+QString zipError(int result, const QString &reason); // "2 error", and the reason on a line below
 QString notKxZip(); // "Its not a KX Zip file"
-QString importedSucessfully(int moveResult); // "Imported Sucessfully" CR LF result
+// "Imported Sucessfully" CR LF result, and the backup package written, if any, on a third line
+QString importedSucessfully(int moveResult, const QString &backupPath = QString());
 QString zipComment();
 
 // --- package window, making and importing packages, zip services ---
@@ -94,7 +104,6 @@ QString regionPastEnd(const QString &subject, qint64 start, qint64 end, const QS
                       qint64 gobSize);
 QString nothingWritten(const QString &reason); // a refused make
 QString packageRefused(const QString &reason); // a refused import
-QString packagePathIsInput(const QString &path);
 QString fileDataTooShort(const QString &fileData, qint64 length, qint64 needed);
 QString gobNotWritable(const QString &gobPath);
 QString backupNotWritten(const QString &backupPath, const QString &reason);
@@ -105,10 +114,10 @@ QString zipAdding(const QString &name, int percent, bool deflated);
 QString zipFileMissing(const QString &path);
 QString nothingImported();
 QString noPackageWindow();
-QString packNeedsItems();
-QString sendNeedsOneCommand();
 // --- kestrix-cli: preview, info and import ---
 QString notAnImage(const QString &path);
+// "Sub file 1 of entry 7 in PATH", a record as the command line names it.
+QString subFileOfEntry(int entry, int subFile, const QString &gobPath);
 // "Image type are not same" with both sizes and pixel formats on a second line.
 QString imageTypeNotSameAs(qint32 recordWidth, qint32 recordHeight, qint32 recordFormat,
                            qint32 fileWidth, qint32 fileHeight, qint32 fileFormat);

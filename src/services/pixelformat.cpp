@@ -1,48 +1,12 @@
 #include "pixelformat.h"
 
-#include "littleendian.h"
+#include "bitmaplayout.h"
 
-#include <algorithm>
-#include <array>
-#include <cstring>
+#include <QFile>
 
 namespace PixelFormat {
 
 namespace {
-
-std::optional<qint32> fromBmp(const QByteArray &head)
-{
-    if (head.size() < 30)
-        return std::nullopt;
-    // The fields read here, with the bytes past a short header taken as zero.
-    std::array<char, 70> h{};
-    std::memcpy(h.data(), head.constData(), std::min<size_t>(h.size(), size_t(head.size())));
-    const quint16 bits = LittleEndian::uint16At(h.data() + 28);
-    const qint32 headerSize = LittleEndian::int32At(h.data() + 14);
-    switch (bits) {
-    case 1:
-        return Indexed1;
-    case 4:
-        return Indexed4;
-    case 8:
-        return Indexed8;
-    case 16: {
-        // A bit-field bitmap whose red mask is 0xF800 is 5-6-5, every other one 5-5-5.
-        const qint32 compression = LittleEndian::int32At(h.data() + 30);
-        if (compression == 3 && LittleEndian::int32At(h.data() + 54) == 0xF800)
-            return Rgb565;
-        return Rgb555;
-    }
-    case 24:
-        return Rgb24;
-    case 32: {
-        const bool hasAlphaMask = headerSize >= 56 && LittleEndian::int32At(h.data() + 66) != 0;
-        return hasAlphaMask ? Argb32 : Rgb32;
-    }
-    default:
-        return std::nullopt;
-    }
-}
 
 quint32 bigEndian32(const char *p)
 {
@@ -50,23 +14,57 @@ quint32 bigEndian32(const char *p)
     return quint32(b[0]) << 24 | quint32(b[1]) << 16 | quint32(b[2]) << 8 | quint32(b[3]);
 }
 
-std::optional<qint32> fromPng(const QByteArray &h)
+} // namespace
+
+std::optional<qint32> fromBitmap(const BitmapLayout &layout)
+{
+    if (!layout.hasHeader())
+        return std::nullopt;
+    switch (layout.bits) {
+    case 1:
+        return Indexed1;
+    case 4:
+        return Indexed4;
+    case 8:
+        return Indexed8;
+    case 16:
+        // 5-6-5 when the red bits are the top five, every other 16-bit bitmap 5-5-5.
+        return layout.redMask == 0xF800 ? Rgb565 : Rgb555;
+    case 24:
+        return Rgb24;
+    case 32:
+        return layout.alphaMask != 0 ? Argb32 : Rgb32;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<qint32> fromPng(QFile &file)
 {
     // Signature (8), IHDR length and type (8), width, height, depth, colour type.
-    if (h.size() < 26 || h.mid(12, 4) != "IHDR")
+    if (!file.seek(0))
+        return std::nullopt;
+    const QByteArray h = file.read(26);
+    if (h.size() < 26 || !h.startsWith("\x89PNG\r\n\x1a\n") || h.mid(12, 4) != "IHDR")
         return std::nullopt;
     const int depth = quint8(h[24]);
     const int colourType = quint8(h[25]);
 
+    // Any chunk before the pixels may be tRNS, however long the chunks before it (PIL writes
+    // its text chunks first): the chunks are stepped over, not read.
     bool hasTrns = false;
-    for (qsizetype pos = 8; pos + 8 <= h.size();) {
-        const quint32 length = bigEndian32(h.constData() + pos);
-        const QByteArray type = h.mid(pos + 4, 4);
-        if (type == "tRNS")
-            hasTrns = true;
-        if (type == "IDAT" || type == "IEND" || length > quint32(h.size()))
+    for (qint64 pos = 8; pos + 8 <= file.size();) {
+        char chunk[8];
+        if (!file.seek(pos) || file.read(chunk, 8) != 8)
             break;
-        pos += 12 + qsizetype(length);
+        const QByteArray type(chunk + 4, 4);
+        if (type == "IDAT" || type == "IEND")
+            break;
+        if (type == "tRNS") {
+            hasTrns = true;
+            break;
+        }
+        pos += 12 + qint64(bigEndian32(chunk));
     }
 
     switch (colourType) {
@@ -93,21 +91,13 @@ std::optional<qint32> fromPng(const QByteArray &h)
     }
 }
 
-} // namespace
-
-std::optional<qint32> fromHeader(const QByteArray &head)
-{
-    if (head.startsWith("BM"))
-        return fromBmp(head);
-    if (head.startsWith("\x89PNG\r\n\x1a\n"))
-        return fromPng(head);
-    return std::nullopt;
-}
-
 qint32 fromImage(const QImage &image, const QByteArray &readerFormat)
 {
     if (readerFormat == "jpeg" || readerFormat == "jpg")
         return Rgb24;
+    // Qt hands GIF frames over as 32-bit pictures; the file itself is always indexed.
+    if (readerFormat == "gif")
+        return Indexed8;
     switch (image.format()) {
     case QImage::Format_Mono:
     case QImage::Format_MonoLSB:

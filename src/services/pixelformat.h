@@ -6,6 +6,9 @@
 
 #include <optional>
 
+class BitmapLayout;
+class QFile;
+
 // Pixel-format values in the numbering that the replace confirmation shows and compares.
 namespace PixelFormat {
 
@@ -20,9 +23,12 @@ constexpr qint32 Argb32 = 0x0026200A; // 2498570
 constexpr qint32 Rgb48 = 0x0010300C; // 1060876
 constexpr qint32 Argb64 = 0x0034400D; // 3424269
 
-// The format as the file's own header gives it: BMP by its bit count (and masks), PNG by its
-// colour type, bit depth and tRNS chunk. Nothing for other kinds of file.
-std::optional<qint32> fromHeader(const QByteArray &head);
+// A bitmap's format by its bit count (and its masks); nothing when its headers are not read.
+std::optional<qint32> fromBitmap(const BitmapLayout &layout);
+
+// A PNG file's format by its colour type, bit depth and a tRNS chunk anywhere before its first
+// IDAT chunk; nothing when the file is no PNG.
+std::optional<qint32> fromPng(QFile &file);
 
 // The format of a decoded image whose file header told nothing (GIF, JPEG and the like).
 qint32 fromImage(const QImage &image, const QByteArray &readerFormat);

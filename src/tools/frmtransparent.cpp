@@ -115,7 +115,16 @@ frmTransparent::~frmTransparent() = default;
 
 void frmTransparent::Form_Load()
 {
-    for (int i = 0; i < PaletteBitmap::Entries; ++i)
+    listEntries(256);
+}
+
+void frmTransparent::listEntries(int entries)
+{
+    if (cboPaletteIndex->count() == entries)
+        return;
+    const QSignalBlocker quiet(cboPaletteIndex);
+    cboPaletteIndex->clear();
+    for (int i = 0; i < entries; ++i)
         cboPaletteIndex->addItem(QString::number(i));
     cboPaletteIndex->setCurrentIndex(-1);
 }
@@ -130,6 +139,9 @@ bool frmTransparent::openBitmap(const QString &path)
     try {
         m_bitmap = std::make_unique<PaletteBitmap>(path);
         m_path = path;
+        // The list holds the entries of this file's colour table; a chosen one shows afresh.
+        listEntries(m_bitmap->entries());
+        cboPaletteIndex_Click();
         return true;
     } catch (const Failure &failure) {
         // A file that is no 256-colour bitmap is refused by name; one that cannot be opened
@@ -227,7 +239,10 @@ void frmTransparent::cmdOpaque_Click()
             return;
         m_bitmap->setAllAlpha(alpha);
         m_prompts.inform(this, Messages::done());
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        // A file without alpha bytes says so; an unusable answer changes nothing silently.
+        if (failure.number() == FailureNumber::BitmapMismatch)
+            MainModule::ReportError(m_prompts, this, failure);
     }
 }
 
@@ -268,9 +283,8 @@ void frmTransparent::picImage_MouseMove(QPoint position)
     if (m_previewing || !m_bitmap || !picImage->isEnabled())
         return;
     try {
-        // Rows are taken as exactly as many bytes as the view is wide.
-        if (std::optional<quint8> index =
-                m_bitmap->pixelIndex(picImage->width(), position.x(), position.y()))
+        // The view shows the rows mirrored: its top row is the record's first, bottom row.
+        if (std::optional<quint8> index = m_bitmap->pixelIndex(position.x(), position.y()))
             cboPaletteIndex->setCurrentIndex(*index);
     } catch (const Failure &) {
         // The file went away under the pointer; nothing to show.

@@ -66,6 +66,8 @@ private:
     // it is no 256-colour bitmap, leaving the previous file in place.
     bool openBitmap(const QString &path);
     void showPlainPicture();
+    // Lists the indexes 0 to entries - 1, none chosen, unless the list holds them already.
+    void listEntries(int entries);
     void setEditing(bool editing);
 
     Prompts &m_prompts;

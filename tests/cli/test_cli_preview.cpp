@@ -77,7 +77,9 @@ TEST(CliPreview, DrawsTheRecordAsThePreviewDoesAndRefusesViewsTheWindowHasNot)
     EXPECT_TRUE(r.err.contains(QStringLiteral("bitmap entries only")));
     r = runCli(home, previewArgs(catalogue, gob, 1, out)); // the area holds no picture
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("cannot be loaded as an image")));
+    EXPECT_EQ(r.err,
+              QStringLiteral("Sub file 1 of entry 1 in ") + gob
+                  + QStringLiteral(" cannot be loaded as an image.\n"));
     EXPECT_FALSE(Bytes::exists(out));
 }
 

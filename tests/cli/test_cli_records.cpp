@@ -32,6 +32,34 @@ TEST(CliRecords, DemoAndListDescribeTheSampleCatalogue)
     EXPECT_EQ(sub[3], QStringLiteral("Background"));
 }
 
+TEST(CliRecords, ListGoesPastMalformedLinesNamingTheFileAndEscapesEveryField)
+{
+    TestHome home;
+    const QString catalogue = home.write(QStringLiteral("my list.txt"),
+                                         "h1\r\nh2\r\nKit\\Home\tA,1,100,Front\nBack\r\n"
+                                         "Board,two,5000,x\r\n\r\n$png,Lo\x01go,1,3001,Small,2");
+    const auto list = [&](const QStringList &more) {
+        return runCli(home,
+                      QStringList {QStringLiteral("list"), QStringLiteral("--catalogue"), catalogue}
+                          + more);
+    };
+    CliResult r = list({});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QStringLiteral("0\tbitmap\t1\tKit\\\\Home\\tA\n3\tfile:png\t1\tLo\\x01go\n"));
+    EXPECT_EQ(r.err,
+              catalogue
+                  + QStringLiteral(" line 4: the number of sub files \"two\" is not a "
+                                   "whole number from 1 to 32767.\n")
+                  + catalogue + QStringLiteral(" line 5 is empty.\n"));
+
+    r = list({QStringLiteral("--entry"), QStringLiteral("0")});
+    EXPECT_EQ(r.out, QStringLiteral("1\t100\t0\tFront\\nBack\n"));
+    r = list({QStringLiteral("--entry"), QStringLiteral("1")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.startsWith(catalogue + QStringLiteral(" line 4:"))) << r.err.toStdString();
+}
+
 TEST(CliRecords, ExtractAndSaveWriteWhatTheWindowWouldAndRefusalsWriteNothing)
 {
     TestHome home;
@@ -81,4 +109,31 @@ TEST(CliRecords, ExtractAndSaveWriteWhatTheWindowWouldAndRefusalsWriteNothing)
     const CliResult noEntry = runCli(home, args(5, QStringLiteral("extract"), bmp));
     EXPECT_EQ(noEntry.exitCode, 1);
     EXPECT_TRUE(noEntry.err.contains(QStringLiteral("0 to 2")));
+
+    // No output lands on the GOB file, the catalogue or the command's input, links included.
+    const QHash<QString, QString> paths = {
+        {QStringLiteral("G"), gob},
+        {QStringLiteral("C"), catalogue},
+        {QStringLiteral("B"), bmp},
+        {QStringLiteral("g"), home.file(QStringLiteral("g.png"))},
+        {QStringLiteral("b"), home.file(QStringLiteral("b.jpg"))}};
+    QFile::link(gob, paths[QStringLiteral("g")]);
+    QFile::link(bmp, paths[QStringLiteral("b")]);
+    const QByteArray inputs = Bytes::sha256(gob) + Bytes::sha256(catalogue) + Bytes::sha256(bmp);
+    for (const auto &[line, named] :
+         {std::pair {"extract --catalogue C --gob G --entry 0 --sub 1 --out G", "G"},
+          {"save --catalogue C --gob G --entry 1 --sub 1 --out C", "C"},
+          {"preview --catalogue C --gob G --entry 0 --sub 1 --out g", "G"},
+          {"jpg --in B --out b", "B"},
+          {"pack --gob G --catalogue C 0:1 --out C", "C"},
+          {"pack --gob G --catalogue C 0:1 --out g", "G"}}) {
+        QStringList words = QString::fromUtf8(line).split(u' ');
+        for (QString &word : words)
+            word = paths.value(word, word);
+        const CliResult r = runCli(home, words);
+        EXPECT_EQ(r.exitCode, 1) << line;
+        EXPECT_TRUE(r.err.contains(paths[QString::fromUtf8(named)] + QStringLiteral(", which")))
+            << r.err.toStdString();
+    }
+    EXPECT_EQ(Bytes::sha256(gob) + Bytes::sha256(catalogue) + Bytes::sha256(bmp), inputs);
 }

@@ -10,9 +10,13 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 for f in bin/kestrix bin/kestrix-cli share/kestrix/help/index.htm share/kestrix/help/106.htm \
          share/applications/io.github.kestrix.Kestrix.desktop \
          share/icons/hicolor/48x48/apps/kestrix.png share/icons/hicolor/scalable/apps/kestrix.svg \
-         share/man/man1/kestrix-cli.1 share/metainfo/io.github.kestrix.Kestrix.metainfo.xml; do
+         share/man/man1/kestrix-cli.1 share/metainfo/io.github.kestrix.Kestrix.metainfo.xml \
+         share/doc/kestrix/LICENSE; do
     [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
+if command -v appstreamcli > /dev/null; then
+    appstreamcli validate --no-net "$prefix/share/metainfo/io.github.kestrix.Kestrix.metainfo.xml"
+fi
 
 export KESTRIX_HOME=$work/home XDG_CONFIG_HOME=$work/config
 "$prefix/bin/kestrix-cli" demo "$KESTRIX_HOME" > /dev/null

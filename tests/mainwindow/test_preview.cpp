@@ -60,13 +60,13 @@ const Canvas &preview(const frmMain &w)
 
 } // namespace
 
-TEST_F(MainWindowTest, UnpaddedRecordIsShownInStoredRowOrderAndTurnedByTheViewMenu)
+TEST_F(MainWindowTest, OddWidthRecordIsShownInStoredRowOrderAndTurnedByTheViewMenu)
 {
     startOnHand(QStringLiteral("Odd,1,301,Only"), oddRecordGob());
     ASSERT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()).size(), 1078 + 15); // unchanged
+    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()).size(), 1078 + 24); // padded rows
     EXPECT_EQ(rotationStates(*window), QStringLiteral("c-e-e-e"));
-    // Unrotated: code 6, so the first stored row is on top, rows of exactly 5 bytes.
+    // Unrotated: code 6, so the first stored row is on top.
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
             ASSERT_EQ(preview(*window).pixel(x, y), colourOf(quint8(OddPixels[y * 5 + x])))

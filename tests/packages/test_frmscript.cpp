@@ -364,7 +364,9 @@ TEST_F(PackageWindowTest, MakingAPackage)
     prompts.answerOpen(clash);
     prompts.answerSave(other);
     window->cmdMake->click();
-    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("10 error")); // libzip's ZIP_ER_EXISTS
+    EXPECT_EQ(prompts.lastMessage()->text, // libzip's ZIP_ER_EXISTS, and why
+              QStringLiteral("10 error\r\nzip error: the name FILE.DATA would be stored twice in "
+                             "the archive"));
     EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
     EXPECT_TRUE(window->txtZipLog->toPlainText().contains(QStringLiteral("FILE.DATA")));
     EXPECT_TRUE(window->txtZipLog->toPlainText().endsWith(QStringLiteral("Done\n")));
@@ -462,7 +464,9 @@ TEST_F(PackageWindowTest, ImportingAPackageAndMakingOneAfterwards)
     ASSERT_EQ(opens.size(), 1u);
     EXPECT_EQ(opens[0].title, QStringLiteral("Select the zip file to import"));
     EXPECT_EQ(opens[0].filters[0].description, QStringLiteral("Zip file"));
-    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("Imported Sucessfully\r\n2"));
+    EXPECT_EQ(prompts.lastMessage()->text,
+              QStringLiteral("Imported Sucessfully\r\n2\r\nThe backup package is ")
+                  + home.file(QStringLiteral("pkg_backup.zip")));
     QByteArray expected = gobBytes;
     expected.replace(5111, 3072, source.mid(5111, 3072));
     EXPECT_EQ(Bytes::readFile(gob), expected);
@@ -503,9 +507,13 @@ TEST_F(PackageWindowTest, ProgressDisplayColours)
     EXPECT_NE(pixel(2), QColor(0, 0, 255));
 }
 
-TEST_F(PackageWindowTest, KestrixCliSendAddsToTheLiveWindow)
+TEST_F(PackageWindowTest, KestrixCliSendReachesThePackageWindowOfWhicheverCopyIsOpen)
 {
     window->Form_Load();
+    // A second copy of Kestrix opens its package window too: it stands by.
+    frmScript other(prompts, opener, &gobPath, &backup, nullptr);
+    other.Form_Load();
+    EXPECT_FALSE(other.isListening());
     const auto send = [&](const QString &command) {
         QProcess process;
         process.setEnvironment(home.environment());
@@ -523,6 +531,19 @@ TEST_F(PackageWindowTest, KestrixCliSendAddsToTheLiveWindow)
     EXPECT_EQ(refused.first, 1);
     EXPECT_TRUE(refused.second.contains(QStringLiteral("here"))) << refused.second.toStdString();
     EXPECT_EQ(rows().size(), 1u);
+    EXPECT_EQ(other.lstSelected->count(), 0);
+
+    // Whichever window closes first, the other one takes the commands after it.
+    window->Form_Unload();
+    EXPECT_TRUE(waitFor([&] { return other.isListening(); }));
+    EXPECT_EQ(send(QStringLiteral("Ball|72434|5232")).first, 0);
+    EXPECT_EQ(other.lstSelected->count(), 1);
+    window->Form_Load();
+    EXPECT_FALSE(window->isListening());
+    other.Form_Unload();
+    EXPECT_TRUE(waitFor([&] { return window->isListening(); }));
+    EXPECT_EQ(send(QStringLiteral("Ball|72434|5232")).first, 0);
+    EXPECT_EQ(rows().size(), 2u);
 
     window->Form_Unload();
     const auto nobody = send(QStringLiteral("Kits/Away|5112|3072"));

@@ -1,12 +1,15 @@
 #include "bytes.h"
 #include "handbitmap.h"
 #include "handgob.h"
+#include "paintbitmaps.h"
 #include "refusal.h"
 #include "testhome.h"
 
 #include "records/bitmapimport.h"
 #include "records/recordextraction.h"
 #include "services/failure.h"
+#include "services/imagefile.h"
+#include "services/imaging.h"
 #include "services/openfiles.h"
 
 #include <gtest/gtest.h>
@@ -101,12 +104,6 @@ TEST(BitmapImport, SizeAndDepthChecksComeInTheirOrderWith481AndTheirTexts)
               wide + QStringLiteral("\r\nWidth is not same as the image"));
     EXPECT_EQ(number, 481);
 
-    // A top-down bitmap of the right size has a negative height.
-    const QString topDown = home.write(QStringLiteral("topdown.bmp"),
-                                       HandBitmap::bitmap8(128, -256, table, QByteArray(32768, 1)));
-    EXPECT_EQ(refusal([&] { import(gob, topDown, true); }),
-              topDown + QStringLiteral("\r\nHeight is not same as the image"));
-
     const QString rgb = home.write(QStringLiteral("rgb.bmp"),
                                    HandBitmap::bitmap24(128, 256, QList<QRgb>(32768, 0xFF102030)));
     EXPECT_EQ(refusal([&] { import(gob, rgb, true); }, &number),
@@ -121,53 +118,76 @@ TEST(BitmapImport, SizeAndDepthChecksComeInTheirOrderWith481AndTheirTexts)
     EXPECT_EQ(Bytes::sha256(gob.path), before);
 }
 
-TEST(BitmapImport, SixteenColoursAtPixelOffset118ChangeOnlySixteenPaletteEntries)
+TEST(BitmapImport, BitmapsAsPaintProgramsWriteThemGoInAsTheConfirmationShowsThem)
 {
     TestHome home;
-    const Gob gob = gobWithRecord(home, 64, 32);
-    const QByteArray pixels = Bytes::pattern(64 * 32, 11);
-    const QByteArray table = tableOf(16, [](int k) { return 200 + k; });
-    const QByteArray file = HandBitmap::bitmap8(64, 32, table, pixels, 16);
-    ASSERT_EQ(Bytes::get32(file, 10), 118);
-    const QString bmp = home.write(QStringLiteral("sixteen.bmp"), file);
-    import(gob, bmp, true);
-    QByteArray expected = gob.bytes;
-    expected.replace(RecordAt + 112, pixels.size(), pixels);
-    expected.replace(RecordAt + 112 + pixels.size(), 64, paletteFrom(table, true));
-    EXPECT_EQ(Bytes::readFile(gob.path), expected);
+    for (const PaintBitmaps::Case &c : PaintBitmaps::all()) {
+        const Gob gob = gobWithRecord(home, c.w, c.h);
+        const QString bmp = home.write(c.name, c.file);
+        QString info = bmp;
+        qint32 w = 0, h = 0, format = 0;
+        MainModule::GetImageInfo(w, h, format, info);
+        EXPECT_EQ(std::tuple(w, h, format), std::tuple(c.w, c.h, 198659)) << c.name.toStdString();
+        const std::optional<ImageFile::Loaded> shown = ImageFile::load(bmp);
+        ASSERT_TRUE(shown) << c.name.toStdString();
+        import(gob, bmp, true);
+
+        // Only the pixels and the entries the file holds change; record row y is picture row
+        // h - 1 - y, and its pixels name entries of the picture's colours and alphas.
+        const QByteArray after = Bytes::readFile(gob.path);
+        const qsizetype pixels = RecordAt + 112, palette = pixels + c.w * c.h;
+        EXPECT_EQ(after.left(pixels), gob.bytes.left(pixels));
+        EXPECT_EQ(after.mid(palette + 4 * c.entries), gob.bytes.mid(palette + 4 * c.entries))
+            << c.name.toStdString();
+        for (int i = 0; i < c.w * c.h; ++i) {
+            const int x = i % c.w, y = c.h - 1 - i / c.w, k = quint8(after[pixels + i]);
+            const auto at = [&](int b) { return quint8(after[palette + 4 * k + b]); };
+            ASSERT_LT(k, c.entries) << c.name.toStdString();
+            EXPECT_EQ(qRgba(at(0), at(1), at(2), at(3)), c.picture[y * c.w + x])
+                << c.name.toStdString() << " pixel " << i;
+            EXPECT_EQ(shown->image.pixel(x, y), c.picture[y * c.w + x] | 0xFF000000);
+        }
+    }
 }
 
-TEST(BitmapImport, ExportThenImportWithKeepAlphaLeavesTheGobByteForByteUnchanged)
+TEST(BitmapImport, ExportThenImportLeavesTheGobByteForByteUnchangedForEveryWidth)
 {
     TestHome home;
-    // 10 x 3: no multiple of 4, so the export carries no row padding.
-    const QByteArray record = HandGob::imageRecord(
-        10, 3, Bytes::pattern(30, 3), HandGob::palette([](int k) { return k % 7 ? 128 : 0; }));
-    const QString gob = home.write(QStringLiteral("g_pc.gob"), HandGob::withAt(5000, 777, record));
-    const QByteArray before = Bytes::sha256(gob);
-    const QString exported = home.file(QStringLiteral("temp.bmp"));
-    RecordExtraction::extractImageRecord(gob, 778, exported);
-    BitmapImport::write(BitmapImport::check(gob, 778, exported), true);
-    EXPECT_EQ(Bytes::sha256(gob), before);
+    for (int w = 1; w <= 9; ++w) {
+        const QByteArray record =
+            HandGob::imageRecord(w, 3, Bytes::pattern(3 * w, w),
+                                 HandGob::palette([](int k) { return k % 7 ? 128 : 0; }));
+        const QByteArray bytes = HandGob::withAt(5000, 777, record);
+        const QString gob = home.write(QStringLiteral("g_pc.gob"), bytes);
+        const QString exported = home.file(QStringLiteral("temp.bmp"));
+        RecordExtraction::extractImageRecord(gob, 778, exported);
+        BitmapImport::write(BitmapImport::check(gob, 778, exported), true);
+        EXPECT_EQ(Bytes::readFile(gob), bytes) << w;
+        // The exports of older versions, rows without padding, read as they were written.
+        const QString old =
+            home.write(QStringLiteral("old.bmp"),
+                       Bytes::readFile(exported).left(1078) + Bytes::pattern(3 * w, w));
+        BitmapImport::write(BitmapImport::check(gob, 778, old), true);
+        EXPECT_EQ(Bytes::readFile(gob), bytes) << w;
 
-    // Without keep-alpha only the alpha bytes change, to 255.
-    BitmapImport::write(BitmapImport::check(gob, 778, exported), false);
-    const QByteArray after = Bytes::readFile(gob);
-    QByteArray expected = HandGob::withAt(5000, 777, record);
-    for (int k = 0; k < 256; ++k)
-        expected[777 + 112 + 30 + 4 * k + 3] = char(255);
-    EXPECT_EQ(after, expected);
+        // Without keep-alpha only the alpha bytes change, to 255.
+        BitmapImport::write(BitmapImport::check(gob, 778, exported), false);
+        QByteArray expected = bytes;
+        for (int k = 0; k < 256; ++k)
+            expected[777 + 112 + 3 * w + 4 * k + 3] = char(255);
+        EXPECT_EQ(Bytes::readFile(gob), expected) << w;
+    }
 }
 
 TEST(BitmapImport, BitmapsThatWouldCorruptTheRecordAreRefusedBeforeAnythingIsWritten)
 {
     TestHome home;
-    const Gob gob = gobWithRecord(home, 8, 4);
+    const Gob gob = gobWithRecord(home, 7, 4);
     const QByteArray before = Bytes::sha256(gob.path);
     const QByteArray table = tableOf(256, alphaRamp);
-    const QByteArray pixels(32, 9);
+    const QByteArray pixels(28, 9);
     const auto withField = [&](qsizetype at, qint32 value) {
-        QByteArray b = HandBitmap::bitmap8(8, 4, table, pixels);
+        QByteArray b = HandBitmap::bitmap8(7, 4, table, pixels);
         Bytes::put32(b, at, value);
         return b;
     };
@@ -179,14 +199,18 @@ TEST(BitmapImport, BitmapsThatWouldCorruptTheRecordAreRefusedBeforeAnythingIsWri
     } cases[] = {
         {"many.bmp", withField(46, 300), "uses 300 colors"},
         {"negative.bmp", withField(46, -1), "uses -1 colors"},
-        {"rle.bmp", withField(30, 1), "compressed (compression 1)"},
-        {"inside.bmp", withField(10, 20), "start at byte 20"},
-        {"short.bmp", HandBitmap::bitmap8(8, 4, table, pixels).left(1078 + 31),
-         "too short for 8 x 4 pixels from byte 1078"},
-        {"farpixels.bmp", withField(10, 5000), "too short for 8 x 4 pixels from byte 5000"},
-        {"table.bmp", HandBitmap::bitmap8(8, 4, QByteArray(), QByteArray(32, 0)).left(80),
-         "too short for its color table of 256 colors"},
-        {"tiny.bmp", QByteArray("BM\x10\0", 4), "too short for the 54 header bytes"},
+        {"rle.bmp", PaintBitmaps::data(QStringLiteral("im-rle8.bmp")),
+         "is compressed (RLE); save it uncompressed"},
+        {"jpeg.bmp", withField(30, 4), "compressed (JPEG)"},
+        {"os2v2.bmp", withField(14, 64), "info header is 64 bytes long"},
+        {"inside.bmp", withField(10, 1000),
+         "start at byte 1000, inside its headers and color "
+         "table, which end at byte 1078"},
+        {"short.bmp", HandBitmap::bitmap8(7, 4, table, pixels).left(1078 + 27),
+         "too short for 7 x 4 pixels from byte 1078"},
+        {"farpixels.bmp", withField(10, 5000), "too short for 7 x 4 pixels from byte 5000"},
+        {"tiny.bmp", QByteArray("BM\x10\0", 4), "too short for the 18 header bytes"},
+        {"zip.bmp", QByteArray(60, 'P'), "not a bitmap"},
     };
     for (const Case &c : cases) {
         const QString bmp = home.write(QString::fromLatin1(c.name), c.file);
@@ -200,8 +224,8 @@ TEST(BitmapImport, BitmapsThatWouldCorruptTheRecordAreRefusedBeforeAnythingIsWri
 
     // A record that reaches past the end of the GOB file, and a bitmap that is missing.
     const QString fine =
-        home.write(QStringLiteral("fine.bmp"), HandBitmap::bitmap8(8, 4, table, pixels));
-    const Gob cut = gobWithRecord(home, 8, 4, RecordAt + 112 + 32 + 1000);
+        home.write(QStringLiteral("fine.bmp"), HandBitmap::bitmap8(7, 4, table, pixels));
+    const Gob cut = gobWithRecord(home, 7, 4, RecordAt + 112 + 28 + 1000);
     const QByteArray cutBefore = Bytes::sha256(cut.path);
     EXPECT_TRUE(refusal([&] { import(cut, fine, true); }).contains(QStringLiteral("past the end")));
     EXPECT_EQ(Bytes::sha256(cut.path), cutBefore);

@@ -7,31 +7,36 @@
 #include "services/failure.h"
 #include "services/openfiles.h"
 
+#include <QImage>
+
 #include <gtest/gtest.h>
 
 namespace {
 
-// The scratch bitmap of a record, built by hand from its parts.
+// The scratch bitmap of a record, built by hand from its parts: rows padded with zero bytes.
 QByteArray expectedBitmap(qint32 w, qint32 h, const QByteArray &pixels, const QByteArray &rgba)
 {
+    const int stride = (w + 3) / 4 * 4;
     QByteArray b(1078, '\0');
     b[0] = 'B';
     b[1] = 'M';
-    Bytes::put32(b, 2, w * h + 1078);
+    Bytes::put32(b, 2, stride * h + 1078);
     Bytes::put32(b, 10, 1078);
     Bytes::put32(b, 14, 40);
     Bytes::put32(b, 18, w);
     Bytes::put32(b, 22, h);
     Bytes::put16(b, 26, 1);
     Bytes::put16(b, 28, 8);
-    Bytes::put32(b, 34, w * h);
+    Bytes::put32(b, 34, stride * h);
     for (int k = 0; k < 256; ++k) {
         b[54 + 4 * k] = rgba[4 * k + 2];
         b[55 + 4 * k] = rgba[4 * k + 1];
         b[56 + 4 * k] = rgba[4 * k];
         b[57 + 4 * k] = rgba[4 * k + 3];
     }
-    return b + pixels;
+    for (int y = 0; y < h; ++y)
+        b += pixels.mid(y * w, w) + QByteArray(stride - w, '\0');
+    return b;
 }
 
 } // namespace
@@ -57,7 +62,7 @@ TEST(Extraction, ImageRecordAtAnOddOffsetIsWrittenByteForByte)
     EXPECT_EQ(MainModule::openFileCount(), 0);
 }
 
-TEST(Extraction, TenByThreeRecordHasNoRowPaddingAndTheColourTableIsBlueGreenRedAlpha)
+TEST(Extraction, TenByThreeRecordHasPaddedRowsThatQtReadsAndTheTableIsBlueGreenRedAlpha)
 {
     TestHome home;
     const QByteArray pixels = Bytes::pattern(30, 1);
@@ -69,10 +74,14 @@ TEST(Extraction, TenByThreeRecordHasNoRowPaddingAndTheColourTableIsBlueGreenRedA
     const QString scratch = home.file(QStringLiteral("temp.bmp"));
     RecordExtraction::extractImageRecord(gob, 778, scratch);
     const QByteArray written = Bytes::readFile(scratch);
-    EXPECT_EQ(written.size(), 1078 + 30);
+    EXPECT_EQ(written.size(), 1078 + 36);
     EXPECT_EQ(written.mid(54, 4), Bytes::of({30, 20, 10, 0}));
-    EXPECT_EQ(written.mid(1078), pixels);
     EXPECT_EQ(written, expectedBitmap(10, 3, pixels, rgba));
+    // Another bitmap reader shows the record: its first row at the bottom.
+    const QImage read(scratch);
+    ASSERT_EQ(read.size(), QSize(10, 3));
+    for (int i = 0; i < 30; ++i)
+        EXPECT_EQ(read.pixelIndex(i % 10, 2 - i / 10), quint8(pixels[i])) << i;
 }
 
 TEST(Extraction, BadRecordsAreRefusedBeforeTempBmpIsMadeAndTheGobIsUntouched)

@@ -1,5 +1,6 @@
 #include "bytes.h"
 #include "handbitmap.h"
+#include "paintbitmaps.h"
 #include "testhome.h"
 
 #include "services/apppath.h"
@@ -72,6 +73,22 @@ QRgb over(QRgb c, int a)
     const auto mix = [a](int s, int d) { return (s * a + d * (255 - a) + 127) / 255; };
     return qRgb(mix(qRed(c), qRed(Background)), mix(qGreen(c), qGreen(Background)),
                 mix(qBlue(c), qBlue(Background)));
+}
+
+// A PNG chunk: length, type, data and the CRC-32 of type and data.
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    const QByteArray body = QByteArray(type) + data;
+    quint32 crc = 0xFFFFFFFF;
+    for (char byte : body) {
+        crc ^= quint8(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320 : 0);
+    }
+    const auto bigEndian = [](quint32 v) {
+        return Bytes::of({int(v >> 24), int(v >> 16 & 0xFF), int(v >> 8 & 0xFF), int(v & 0xFF)});
+    };
+    return bigEndian(quint32(data.size())) + body + bigEndian(~crc);
 }
 
 } // namespace
@@ -157,27 +174,30 @@ TEST(Imaging, TransparentDrawBlendsEachColourTableAlphaOverTheBackground)
     EXPECT_TRUE(near(view.pixel(190, 190), qRgb(255, 255, 255)));
 }
 
-TEST(Imaging, TransparentDrawReadsTheColourTableFromByte54WhateverTheHeaderDeclares)
+TEST(Imaging, TransparentDrawTakesTheAlphaOfTheEntriesTheTableHoldsWhereverItLies)
 {
     TestHome home;
-    // 16 colours declared, pixels at 118. The 1024 bytes from 54 run into the pixels: entry 17
-    // is the second stored row's bytes (17, 17, 17, 17).
+    // 16 entries after a 108-byte header and a gap, rows top-down: entry 1 has alpha 0, entry
+    // 5 is opaque, entries 16 and 17 are not in the table and stay opaque black.
     QList<QRgb> table;
     for (int k = 0; k < 16; ++k)
         table << qRgba(0, 0, 10 * k, 255);
     table[1] = qRgba(90, 90, 90, 0);
-    QByteArray pixels = QByteArray(4, char(1)) + QByteArray(4, char(17)) + QByteArray(4, char(16))
-        + QByteArray(4, char(5));
-    QString file =
-        home.write(QStringLiteral("sixteen.bmp"),
-                   HandBitmap::bitmap8(4, 4, HandBitmap::colourTable(table, 16), pixels, 16));
-    ASSERT_EQ(Bytes::get32(Bytes::readFile(file), 10), 118);
+    const QByteArray indexes =
+        QByteArray(4, 1) + QByteArray(4, 17) + QByteArray(4, 16) + QByteArray(4, 5);
+    QString file = home.write(
+        QStringLiteral("sixteen.bmp"),
+        HandBitmap::indexed(
+            4, 4, indexes, table,
+            {.headerSize = 108, .topDown = true, .entries = 16, .coloursUsed = 16, .gap = 4}));
+    EXPECT_EQ(ImageFile::load(file)->image.colorCount(), 256); // a colour for every index
     Canvas canvas(QSize(4, 4), QColor::fromRgb(Background));
     MainModule::DrawTransparentBitmap(canvas, false, 0, 0, file);
-    EXPECT_TRUE(near(canvas.pixel(0, 0), Background)); // entry 1: alpha 0
-    EXPECT_TRUE(near(canvas.pixel(0, 1), over(qRgb(17, 17, 17), 17)))
-        << std::hex << canvas.pixel(0, 1);
-    EXPECT_TRUE(near(canvas.pixel(0, 3), qRgb(0, 0, 50))); // entry 5, opaque
+    // Mirrored top to bottom: the picture's bottom row is on top.
+    EXPECT_EQ(canvas.pixel(0, 0), qRgb(0, 0, 50));
+    EXPECT_EQ(canvas.pixel(0, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(canvas.pixel(3, 2), qRgb(0, 0, 0));
+    EXPECT_TRUE(near(canvas.pixel(0, 3), Background));
 }
 
 TEST(Imaging, TransparentDrawShowsAPictureWithoutPaletteMirroredAndPlain)
@@ -218,32 +238,6 @@ TEST(Imaging, MissingFileLeavesTheViewClearedAndEmptyNameMeansTempBmp)
     EXPECT_EQ(shown(canvas, 4, 4), QStringLiteral("..../..../..../...."));
 }
 
-TEST(Imaging, PixelsNamingColoursTheFileDoesNotStoreAreDrawnBlack)
-{
-    TestHome home;
-    // An 8-bit bitmap of 4 x 2 that declares and stores 2 colours (red, green) while its pixels
-    // use entries 200 and 255 too. Its width is a multiple of 4, so the toolkit's reader loads
-    // it; drawing it used to read past the end of the 2-entry colour table.
-    const QByteArray pixels = Bytes::of({0, 1, 200, 255, 1, 0, 255, 200}); // bottom row first
-    QString file = home.write(
-        QStringLiteral("two.bmp"),
-        HandBitmap::bitmap8(4, 2, HandBitmap::colourTable({qRgb(255, 0, 0), qRgb(0, 255, 0)}, 2),
-                            pixels, 2));
-    const std::optional<ImageFile::Loaded> loaded = ImageFile::load(file);
-    ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->image.colorCount(), 256);
-    EXPECT_EQ(loaded->image.color(200), qRgb(0, 0, 0));
-
-    Canvas canvas(QSize(4, 2), QColor::fromRgb(Background));
-    qint32 w = 0, h = 0;
-    MainModule::DrawImageFile(canvas, false, MainModule::RotateNoneFlipNone, w, h, file);
-    EXPECT_EQ(QSize(w, h), QSize(4, 2));
-    const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), black = qRgb(0, 0, 0);
-    const QList<QRgb> want = {green, red, black, black, red, green, black, black};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(canvas.pixel(i % 4, i / 4) | 0xFF000000, want[i]) << i;
-}
-
 TEST(Imaging, ImageInfoReadsThePixelFormatFromTheFilesOwnHeader)
 {
     TestHome home;
@@ -272,6 +266,20 @@ TEST(Imaging, ImageInfoReadsThePixelFormatFromTheFilesOwnHeader)
         EXPECT_EQ(info(home.write(QStringLiteral("t.png"), png)), std::tuple(5, 4, want.second))
             << want.first;
     }
+
+    // A tRNS chunk far behind a long text chunk, as PIL writes them; a GIF is indexed.
+    QByteArray png = HandBitmap::png(rgb);
+    png.insert(33,
+               pngChunk("tEXt", QByteArray("Comment\0", 8) + QByteArray(70000, 'x'))
+                   + pngChunk("tRNS", Bytes::of({0, 1, 0, 2, 0, 3})));
+    EXPECT_EQ(info(home.write(QStringLiteral("trns.png"), png)), std::tuple(5, 4, 2498570));
+    EXPECT_EQ(info(QStringLiteral(KESTRIX_TEST_DATA "/im-8bit.gif")), std::tuple(7, 4, 198659));
+    // 32 bits with an alpha mask in a 124-byte header: the picture with its alpha.
+    const QString argb32 = QStringLiteral(KESTRIX_TEST_DATA "/im-argb32.bmp");
+    EXPECT_EQ(info(argb32), std::tuple(7, 4, 2498570));
+    const QImage picture = ImageFile::load(argb32)->image;
+    for (int i = 0; i < 28; ++i)
+        EXPECT_EQ(picture.pixel(i % 7, i / 7), PaintBitmaps::picture7x4(128)[i]) << i;
 
     // A PNG extracted into temp.bmp is known by its content.
     home.write(QStringLiteral("temp.bmp"), HandBitmap::png(argb) + QByteArray(3000, '\0'));

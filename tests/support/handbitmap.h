@@ -53,6 +53,52 @@ inline QByteArray bitmap8(qint32 w, qint32 h, const QByteArray &table, const QBy
     return header(w, h, 8, offset, offset + pixels.size(), coloursUsed) + table + pixels;
 }
 
+// How a paint program may lay out an 8-bit bitmap.
+struct Layout
+{
+    qint32 headerSize = 40; // 12 has three-byte entries and 16-bit sides
+    bool topDown = false;
+    int entries = 256; // entries written into the table
+    qint32 coloursUsed = 0;
+    int gap = 0; // bytes 0xCC between the table and the pixels
+};
+
+// An 8-bit bitmap of a picture given top row first as palette indexes: the table from colours
+// (the alpha as fourth byte), rows padded with 0xDD to 4 bytes, bottom row first unless topDown.
+inline QByteArray indexed(int w, int h, const QByteArray &indexes, const QList<QRgb> &colours,
+                          const Layout &l)
+{
+    const bool core = l.headerSize == 12;
+    QByteArray b(14 + l.headerSize, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    Bytes::put32(b, 14, l.headerSize);
+    if (core) {
+        Bytes::put16(b, 18, quint16(w));
+        Bytes::put16(b, 20, quint16(h));
+        Bytes::put16(b, 22, 1);
+        Bytes::put16(b, 24, 8);
+    } else {
+        Bytes::put32(b, 18, w);
+        Bytes::put32(b, 22, l.topDown ? -h : h);
+        Bytes::put16(b, 26, 1);
+        Bytes::put16(b, 28, 8);
+        Bytes::put32(b, 46, l.coloursUsed);
+    }
+    for (int i = 0; i < l.entries; ++i) {
+        const QRgb c = colours.value(i);
+        b += Bytes::of({qBlue(c), qGreen(c), qRed(c)});
+        if (!core)
+            b += char(qAlpha(c));
+    }
+    b += QByteArray(l.gap, char(0xCC));
+    Bytes::put32(b, 10, qint32(b.size()));
+    for (int r = 0; r < h; ++r)
+        b += indexes.mid((l.topDown ? r : h - 1 - r) * w, w) + QByteArray(-w & 3, char(0xDD));
+    Bytes::put32(b, 2, qint32(b.size()));
+    return b;
+}
+
 // A 24-bit bottom-up bitmap of a picture given top row first, rows padded to 4 bytes.
 inline QByteArray bitmap24(qint32 w, qint32 h, const QList<QRgb> &topDown)
 {

@@ -1,5 +1,6 @@
 #include "bytes.h"
 #include "handbitmap.h"
+#include "paintbitmaps.h"
 #include "recordingopener.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
@@ -183,6 +184,36 @@ TEST_F(PaletteEditorTest, A24BitFileIsRefusedAndNeverEdited)
     editor->cmdOpaque->click();
     EXPECT_EQ(Bytes::readFile(wide), before);
     EXPECT_EQ(Bytes::readFile(bmp).at(57 + 12), char(9)); // the loaded file took both
+}
+
+TEST_F(PaletteEditorTest, PaintProgramBitmapsShowTheirPixelsAndOnlyTheirTablesAlphasChange)
+{
+    editor->show();
+    for (const PaintBitmaps::Case &c : PaintBitmaps::all()) {
+        const QString path = home.write(c.name, c.file);
+        load(path);
+        ASSERT_EQ(editor->cboPaletteIndex->count(), c.entries) << c.name.toStdString();
+        // The view is mirrored: its row y is the picture's row h - 1 - y.
+        for (const QPoint p : {QPoint(1, 0), QPoint(c.w - 1, 1), QPoint(0, c.h - 1)}) {
+            QTest::mouseMove(editor->picImage, p);
+            const QRgb want = c.picture[(c.h - 1 - p.y()) * c.w + p.x()];
+            EXPECT_EQ(qRgba(editor->txtRed->text().toInt(), editor->txtGreen->text().toInt(),
+                            editor->txtBlue->text().toInt(),
+                            editor->txtTransperency->text().toInt()),
+                      want)
+                << c.name.toStdString() << " " << p.x() << "," << p.y();
+        }
+        prompts.answerInput(QStringLiteral("9"));
+        QTest::mouseClick(editor->cmdOpaque, Qt::LeftButton);
+        QByteArray expected = c.file;
+        if (c.tableAt == 14 + 12) { // three-byte entries: no alpha to write
+            EXPECT_TRUE(prompts.messageTexts().last().contains(QStringLiteral("no byte for")));
+        } else {
+            for (int k = 0; k < c.entries; ++k)
+                expected[c.tableAt + 4 * k + 3] = char(9);
+        }
+        EXPECT_EQ(Bytes::readFile(path), expected) << c.name.toStdString();
+    }
 }
 
 TEST_F(PaletteEditorTest, PreviewOfTempBmpBeforeAnyLoadThenUntickingEditsIt)

@@ -3,52 +3,44 @@
 #include "services/failure.h"
 #include "services/numberconversion.h"
 
-Arguments::Arguments(const QStringList &words, const QSet<QString> &flags)
+#include <cmath>
+
+Arguments::Arguments(QHash<QString, QString> values, QSet<QString> switches, QStringList plain)
+    : m_values(std::move(values))
+    , m_switches(std::move(switches))
+    , m_plain(std::move(plain))
 {
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString &word = words.at(i);
-        if (!word.startsWith(QStringLiteral("--")) || word.size() == 2) {
-            m_plain << word;
-            continue;
-        }
-        const QString name = word.mid(2);
-        if (flags.contains(name)) {
-            m_flags.insert(name);
-        } else if (i + 1 < words.size()) {
-            m_options.insert(name, words.at(++i));
-        } else {
-            throw Failure(FailureNumber::TypeMismatch,
-                          QStringLiteral("The option --%1 needs a value.").arg(name));
-        }
-    }
 }
 
 bool Arguments::has(const QString &name) const
 {
-    return m_flags.contains(name) || m_options.contains(name);
-}
-
-QString Arguments::required(const QString &name) const
-{
-    if (!m_options.contains(name))
-        throw Failure(FailureNumber::TypeMismatch,
-                      QStringLiteral("The option --%1 is missing.").arg(name));
-    return m_options.value(name);
+    return m_switches.contains(name) || m_values.contains(name);
 }
 
 QString Arguments::value(const QString &name, const QString &fallback) const
 {
-    return m_options.value(name, fallback);
+    return m_values.value(name, fallback);
 }
 
-int Arguments::number(const QString &name) const
+QString Arguments::required(const QString &name) const
 {
-    const QString text = required(name);
+    if (!m_values.contains(name))
+        throw UsageError(QStringLiteral("The option --%1 is missing.").arg(name));
+    return m_values.value(name);
+}
+
+qint32 Arguments::number(const QString &name) const
+{
+    return wholeNumber(required(name), QStringLiteral("The option --") + name);
+}
+
+qint32 Arguments::wholeNumber(const QString &text, const QString &what)
+{
     try {
-        return Convert::toInt32(text);
+        const double value = Convert::toNumber(text);
+        if (value == std::floor(value))
+            return Convert::roundToInt32(value);
     } catch (const Failure &) {
-        throw Failure(
-            FailureNumber::TypeMismatch,
-            QStringLiteral("The option --%1 needs a whole number, not \"%2\".").arg(name, text));
     }
+    throw UsageError(QStringLiteral("%1 needs a whole number, not \"%2\".").arg(what, text));
 }

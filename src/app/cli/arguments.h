@@ -4,24 +4,47 @@
 #include <QSet>
 #include <QStringList>
 
-// The words of one verb of kestrix-cli: "--name value" options, "--flag" switches and plain
-// values, in any order.
+#include <exception>
+
+// A command line that kestrix-cli does not understand: an unknown option, a stray word, a
+// missing value or option, a number where none fits. The tool shows the verb's usage line
+// and ends with exit status 2.
+class UsageError : public std::exception
+{
+public:
+    explicit UsageError(QString message)
+        : m_message(std::move(message))
+    {
+    }
+    const QString &message() const { return m_message; }
+    const char *what() const noexcept override { return "usage error"; }
+
+private:
+    QString m_message;
+};
+
+// The parsed words of one verb: the values of its options, the switches given and the plain
+// words, in order.
 class Arguments
 {
 public:
-    // flags names the options that take no value.
-    Arguments(const QStringList &words, const QSet<QString> &flags);
+    Arguments(QHash<QString, QString> values, QSet<QString> switches, QStringList plain);
 
     bool has(const QString &name) const;
-    // The option's value; throws a Failure saying that the option is missing.
-    QString required(const QString &name) const;
+    // The option's value, or the empty text when it was not given.
     QString value(const QString &name, const QString &fallback = QString()) const;
-    // The option as a whole number; throws a Failure naming the option for a bad value.
-    int number(const QString &name) const;
+    // The option's value; throws a UsageError when the option is missing.
+    QString required(const QString &name) const;
+    // The required option as a whole number; throws a UsageError for a fraction or no number.
+    qint32 number(const QString &name) const;
     const QStringList &plain() const { return m_plain; }
 
+    // A whole number typed on the command line, through the program's number conversion but
+    // without its rounding; what names the value in the UsageError for anything else.
+    static qint32 wholeNumber(const QString &text, const QString &what);
+
 private:
-    QHash<QString, QString> m_options;
-    QSet<QString> m_flags;
+    QHash<QString, QString> m_values;
+    QSet<QString> m_switches;
     QStringList m_plain;
 };

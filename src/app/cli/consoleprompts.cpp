@@ -12,6 +12,27 @@ QString readLine()
     return in.readLine();
 }
 
+QString escaped(const QString &field)
+{
+    QString text;
+    text.reserve(field.size());
+    for (const QChar c : field) {
+        if (c == u'\\')
+            text += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            text += QStringLiteral("\\n");
+        else if (c == u'\r')
+            text += QStringLiteral("\\r");
+        else if (c == u'\t')
+            text += QStringLiteral("\\t");
+        else if (c.category() == QChar::Other_Control)
+            text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
+        else
+            text += c;
+    }
+    return text;
+}
+
 } // namespace
 
 ConsolePrompts::ConsolePrompts(bool assumeYes)
@@ -33,6 +54,14 @@ void ConsolePrompts::print(const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+void ConsolePrompts::printRecord(const QStringList &fields)
+{
+    QStringList escapedFields;
+    for (const QString &field : fields)
+        escapedFields << escaped(field);
+    print(escapedFields.join(u'\t'));
 }
 
 std::optional<QString> ConsolePrompts::openFile(QWidget *, const QString &,

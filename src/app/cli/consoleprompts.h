@@ -22,6 +22,10 @@ public:
     static void printError(const QString &text);
     // Writes a line to standard output.
     static void print(const QString &text);
+    // Writes one record to standard output: the fields separated by tabs, each with its control
+    // characters written as \n, \r, \t or \xHH and a backslash as \\, so that a record is one
+    // line whatever its fields hold.
+    static void printRecord(const QStringList &fields);
 
 private:
     bool m_assumeYes;

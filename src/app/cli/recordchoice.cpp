@@ -3,10 +3,7 @@
 #include "records/catalogue.h"
 #include "records/recordextraction.h"
 #include "services/failure.h"
-#include "services/fileaccess.h"
-#include "services/messages.h"
-
-#include <QFile>
+#include "services/fileidentity.h"
 
 CatalogueEntry catalogueEntry(const QString &cataloguePath, int k)
 {
@@ -16,8 +13,7 @@ CatalogueEntry catalogueEntry(const QString &cataloguePath, int k)
                       QStringLiteral("The catalogue has no entry %1; it lists entries 0 to %2.")
                           .arg(k)
                           .arg(catalogue.entryCount() - 1));
-    return CatalogueEntry::parse(Catalogue::splitFields(catalogue.entryLine(k)),
-                                 Catalogue::lineNumberOfEntry(k));
+    return catalogue.entry(k);
 }
 
 void requireSubFile(const CatalogueEntry &entry, const QString &entryText, int sub)
@@ -39,7 +35,16 @@ RecordChoice RecordChoice::from(const Arguments &args)
     requireSubFile(choice.entry, args.value(QStringLiteral("entry")), sub);
     choice.subFile = choice.entry.subFile(sub);
     choice.gobPath = args.required(QStringLiteral("gob"));
+    choice.cataloguePath = args.required(QStringLiteral("catalogue"));
     return choice;
+}
+
+QList<Option> RecordChoice::options()
+{
+    return {{"catalogue", "FILE", "The item catalogue (BmpList.txt).", Required},
+            {"gob", "FILE", "The GOB file.", Required},
+            {"entry", "K", "The entry, counting from 0 in list order.", Required},
+            {"sub", "I", "The sub file of the entry, counting from 1.", Required}};
 }
 
 void RecordChoice::extractTo(const QString &scratch) const
@@ -51,6 +56,11 @@ void RecordChoice::extractTo(const QString &scratch) const
         RecordExtraction::extractImageRecord(gobPath, subFile.offset, scratch);
 }
 
+void RecordChoice::refuseOutput(const QString &out) const
+{
+    FileIdentity::refuseInputs(out, {gobPath, cataloguePath});
+}
+
 QTemporaryDir workFolder()
 {
     QTemporaryDir dir;
@@ -58,13 +68,4 @@ QTemporaryDir workFolder()
         throw Failure(FailureNumber::FileAccess,
                       QStringLiteral("Cannot create a temporary folder: ") + dir.errorString());
     return dir;
-}
-
-void publish(const QString &finished, const QString &out)
-{
-    FileAccess::removeIfExists(out);
-    if (!QFile::rename(finished, out) && !QFile::copy(finished, out))
-        throw Failure(FailureNumber::FileAccess,
-                      Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(out),
-                                            QStringLiteral("the file could not be replaced")));
 }

@@ -1,6 +1,5 @@
-#include "cli/arguments.h"
 #include "cli/consoleprompts.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "records/palettebitmap.h"
 #include "services/failure.h"
@@ -18,33 +17,40 @@ quint8 alphaValue(const QString &text)
     return Convert::toByte(text);
 }
 
-} // namespace
-
-int Verbs::alpha(const QStringList &words)
+int runAlpha(const Arguments &args)
 {
-    const Arguments args(words, {});
     const bool one = args.has(QStringLiteral("index")) || args.has(QStringLiteral("value"));
     const bool all = args.has(QStringLiteral("all"));
     if (one == all)
-        throw Failure(
-            FailureNumber::TypeMismatch,
-            QStringLiteral("kestrix-cli alpha takes either --index I --value V or --all V."));
+        throw UsageError(QStringLiteral("Give either --index I --value V or --all V."));
+
+    const qint32 index = all ? -1 : args.number(QStringLiteral("index"));
+    const quint8 value =
+        alphaValue(args.required(all ? QStringLiteral("all") : QStringLiteral("value")));
 
     PaletteBitmap bitmap(args.required(QStringLiteral("file")));
     if (all) {
-        bitmap.setAllAlpha(alphaValue(args.required(QStringLiteral("all"))));
+        bitmap.setAllAlpha(value);
     } else {
-        const QString indexText = args.required(QStringLiteral("index"));
-        const quint8 value = alphaValue(args.required(QStringLiteral("value")));
-        qint32 index = -1;
-        try {
-            index = Convert::toInt32(indexText);
-        } catch (const Failure &) {
-        }
-        if (index < 0 || index >= PaletteBitmap::Entries)
-            throw Failure(FailureNumber::Overflow, Messages::paletteIndexOutOfRange(indexText));
+        // Only the entries the colour table holds can be addressed.
+        if (index < 0 || index >= bitmap.entries())
+            throw Failure(FailureNumber::Overflow,
+                          Messages::paletteIndexOutOfRange(args.value(QStringLiteral("index")),
+                                                           bitmap.entries()));
         bitmap.setAlpha(index, value);
     }
     ConsolePrompts::printError(Messages::done());
     return 0;
 }
+
+const Verb alphaVerb("alpha",
+                     "Sets the alpha of palette colour I of an 8-bit bitmap to V, or of every "
+                     "colour with --all (0 transparent, 255 opaque).",
+                     {{"file", "FILE.bmp", "The bitmap, changed in place.", Required},
+                      {"index", "I",
+                       "The palette colour, from 0 to one less than the colours the table holds."},
+                      {"value", "V", "Its alpha, 0 to 255."},
+                      {"all", "V", "The alpha of every colour, 0 to 255."}},
+                     runAlpha);
+
+} // namespace

@@ -1,6 +1,5 @@
-#include "cli/arguments.h"
 #include "cli/consoledisplay.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "packages/packageimport.h"
 #include "services/failure.h"
@@ -9,9 +8,10 @@
 
 #include <QTemporaryDir>
 
-int Verbs::apply(const QStringList &words)
+namespace {
+
+int runApply(const Arguments &args)
 {
-    const Arguments args(words, {QStringLiteral("backup"), QStringLiteral("yes")});
     const std::unique_ptr<QTemporaryDir> folder = ConsoleDisplay::workFolder();
     ImportRequest request;
     request.packagePath = args.required(QStringLiteral("package"));
@@ -38,3 +38,14 @@ int Verbs::apply(const QStringList &words)
         return 1;
     }
 }
+
+const Verb applyVerb(
+    "apply", "Imports a package into the GOB file, after listing the replaced items and asking.",
+    {{"gob", "FILE", "The GOB file, changed in place.", Required},
+     {"package", "FILE.zip", "The package to import.", Required},
+     {"backup", "", "First writes what the package replaces to FILE_backup.zip."},
+     {"bats", "DIR", "Where .tga files go (default: the bats folder beside the GOB file's data)."},
+     {"yes", "", "Imports without asking."}},
+    runApply);
+
+} // namespace

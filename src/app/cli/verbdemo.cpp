@@ -1,16 +1,19 @@
 #include "cli/consoleprompts.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "records/samplegame.h"
-#include "services/failure.h"
 
-int Verbs::demo(const QStringList &words)
+namespace {
+
+int runDemo(const Arguments &args)
 {
-    if (words.size() != 1)
-        throw Failure(FailureNumber::TypeMismatch,
-                      QStringLiteral("kestrix-cli demo takes one folder."));
-    const SampleGame::Paths paths = SampleGame::write(words.at(0));
+    const SampleGame::Paths paths = SampleGame::write(args.plain().at(0));
     ConsolePrompts::print(paths.catalogue);
     ConsolePrompts::print(paths.gob);
     return 0;
 }
+
+const Verb demoVerb("demo", "Writes a sample game folder and its catalogue DIR/BmpList.txt.", {},
+                    runDemo, {"DIR", "The folder to write into.", 1, 1});
+
+} // namespace

@@ -1,34 +1,44 @@
-#include "cli/arguments.h"
 #include "cli/recordchoice.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "records/recordextraction.h"
 
-int Verbs::extract(const QStringList &words)
+namespace {
+
+int runExtract(const Arguments &args)
 {
-    const Arguments args(words, {});
     const RecordChoice choice = RecordChoice::from(args);
     const QString out = args.required(QStringLiteral("out"));
+    choice.refuseOutput(out);
     QTemporaryDir dir = workFolder();
     const QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
     choice.extractTo(scratch);
-    publish(scratch, out);
+    RecordExtraction::saveBitmapCopy(scratch, out);
     return 0;
 }
 
-int Verbs::save(const QStringList &words)
+int runSave(const Arguments &args)
 {
-    const Arguments args(words, {});
     const RecordChoice choice = RecordChoice::from(args);
     const QString out = args.required(QStringLiteral("out"));
+    choice.refuseOutput(out);
     QTemporaryDir dir = workFolder();
     const QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
-    const QString copy = dir.filePath(QStringLiteral("copy"));
     choice.extractTo(scratch);
     if (choice.entry.isWholeFile())
-        RecordExtraction::saveWholeFileCopy(scratch, copy);
+        RecordExtraction::saveWholeFileCopy(scratch, out);
     else
-        RecordExtraction::saveBitmapCopy(scratch, copy);
-    publish(copy, out);
+        RecordExtraction::saveBitmapCopy(scratch, out);
     return 0;
 }
+
+const Verb
+    extractVerb("extract", "Writes the bytes the window's scratch bitmap temp.bmp would hold.",
+                RecordChoice::options() << Option {"out", "FILE", "The file to write.", Required},
+                runExtract);
+const Verb saveVerb("save", "Writes what Save As writes, without its naming rules.",
+                    RecordChoice::options()
+                        << Option {"out", "FILE", "The file to write.", Required},
+                    runSave);
+
+} // namespace

@@ -1,7 +1,6 @@
-#include "cli/arguments.h"
 #include "cli/consoleprompts.h"
 #include "cli/recordchoice.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "records/bitmapimport.h"
 #include "records/pngimport.h"
@@ -9,12 +8,13 @@
 #include "services/imaging.h"
 #include "services/messages.h"
 
+namespace {
+
 // Writes a bitmap or image file into the record with the window's checks: first the
 // confirmation's comparison of size and pixel format with the record as extracted, then the
 // import's own checks; only then is the GOB file opened for writing.
-int Verbs::import(const QStringList &words)
+int runImport(const Arguments &args)
 {
-    const Arguments args(words, {QStringLiteral("keep-alpha")});
     const RecordChoice choice = RecordChoice::from(args);
     const QString file = args.required(QStringLiteral("file"));
 
@@ -40,3 +40,12 @@ int Verbs::import(const QStringList &words)
     }
     return 0;
 }
+
+const Verb
+    importVerb("import", "Writes a bitmap or image file into the record, with the window's checks.",
+               RecordChoice::options()
+                   << Option {"file", "FILE", "The bitmap or image file to write.", Required}
+                   << Option {"keep-alpha", "", "Keeps the bitmap's alpha bytes (else opaque)."},
+               runImport);
+
+} // namespace

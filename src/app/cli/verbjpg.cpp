@@ -1,24 +1,25 @@
-#include "cli/arguments.h"
 #include "cli/consoleprompts.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "converter/jpegconversion.h"
 #include "services/failure.h"
+#include "services/fileidentity.h"
 #include "services/messages.h"
-#include "services/numberconversion.h"
 
-int Verbs::jpg(const QStringList &words)
+namespace {
+
+int runJpg(const Arguments &args)
 {
-    const Arguments args(words, {});
-    QImage picture = JpegConversion::loadPicture(args.required(QStringLiteral("in")));
+    const QString in = args.required(QStringLiteral("in"));
     const QString target = JpegConversion::withJpgExtension(args.required(QStringLiteral("out")));
+    FileIdentity::refuseInputs(target, {in});
+    QImage picture = JpegConversion::loadPicture(in);
     if (args.has(QStringLiteral("size"))) {
         const QStringList sides = args.value(QStringLiteral("size")).split(u'x');
         if (sides.size() != 2)
-            throw Failure(FailureNumber::TypeMismatch,
-                          QStringLiteral("--size takes WIDTHxHEIGHT, for example 640x480."));
-        const qint32 width = Convert::toInt32(sides[0]);
-        const qint32 height = Convert::toInt32(sides[1]);
+            throw UsageError(QStringLiteral("--size takes WIDTHxHEIGHT, for example 640x480."));
+        const qint32 width = Arguments::wholeNumber(sides[0], QStringLiteral("The width"));
+        const qint32 height = Arguments::wholeNumber(sides[1], QStringLiteral("The height"));
         JpegConversion::checkSize(width, height);
         picture = JpegConversion::resized(picture, width, height, 0xFFFFFFFF);
     }
@@ -30,3 +31,12 @@ int Verbs::jpg(const QStringList &words)
     }
     return 0;
 }
+
+const Verb
+    jpgVerb("jpg", "Converts a bitmap to a JPEG file of quality 100, optionally resized.",
+            {{"in", "FILE.bmp", "The bitmap to convert.", Required},
+             {"out", "FILE.jpg", "The JPEG file to write (.jpg is added when missing).", Required},
+             {"size", "WxH", "Scales the picture to exactly W x H pixels first."}},
+            runJpg);
+
+} // namespace

@@ -1,7 +1,6 @@
-#include "cli/arguments.h"
 #include "cli/consoledisplay.h"
 #include "cli/recordchoice.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "packages/packagemake.h"
 #include "services/failure.h"
@@ -27,15 +26,10 @@ PackageItem itemOf(const QString &word, const Arguments &args)
     return PackageItem::fromSubFile(entry, sub, args.required(QStringLiteral("gob")));
 }
 
-} // namespace
-
-int Verbs::pack(const QStringList &words)
+int runPack(const Arguments &args)
 {
-    const Arguments args(words, {});
     const QString gob = args.required(QStringLiteral("gob"));
     const QString out = args.required(QStringLiteral("out"));
-    if (args.plain().isEmpty())
-        throw Failure(FailureNumber::TypeMismatch, Messages::packNeedsItems());
     QList<PackageItem> items;
     for (const QString &word : args.plain())
         items << itemOf(word, args);
@@ -47,7 +41,8 @@ int Verbs::pack(const QStringList &words)
     PackageContext context {prompts, nullptr, display};
     const QStringList files = PackageMake::writeFiles(gob, items, folder->path(), display);
     const int result =
-        PackageMake::writeArchive(out, files, args.value(QStringLiteral("readme")), gob, context);
+        PackageMake::writeArchive(out, files, args.value(QStringLiteral("readme")), gob, context,
+                                  args.value(QStringLiteral("catalogue")));
     if (result != 0) {
         ConsolePrompts::printError(Messages::zipError(result));
         return 1;
@@ -55,3 +50,14 @@ int Verbs::pack(const QStringList &words)
     ConsolePrompts::printError(Messages::successfullyDone());
     return 0;
 }
+
+const Verb packVerb(
+    "pack", "Makes a package of the items' bytes in the GOB file.",
+    {{"gob", "FILE", "The GOB file to read.", Required},
+     {"out", "FILE.zip", "The package to write (.zip is added when missing).", Required},
+     {"catalogue", "FILE", "The item catalogue, for items named K:I."},
+     {"readme", "FILE", "A readme to add to the package."}},
+    runPack,
+    {"ITEM...", "\"description|position|size\", or K:I for sub file I of entry K.", 1, -1});
+
+} // namespace

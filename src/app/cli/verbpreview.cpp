@@ -1,22 +1,26 @@
-#include "cli/arguments.h"
 #include "cli/consoleprompts.h"
 #include "cli/recordchoice.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "services/canvas.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/imaging.h"
 #include "services/messages.h"
+#include "services/outputfile.h"
 #include "services/recordpreview.h"
+
+#include <QBuffer>
+
+namespace {
 
 // Draws the sub file as the main window's preview shows it, through the same routine and the
 // same kind of canvas, and saves the drawn part as a PNG file.
-int Verbs::preview(const QStringList &words)
+int runPreview(const Arguments &args)
 {
-    const Arguments args(words, {QStringLiteral("transparent")});
     const RecordChoice choice = RecordChoice::from(args);
     const QString out = args.required(QStringLiteral("out"));
+    choice.refuseOutput(out);
     const bool transparent = args.has(QStringLiteral("transparent"));
     int rotation = 0;
     if (args.has(QStringLiteral("rotate"))) {
@@ -46,7 +50,9 @@ int Verbs::preview(const QStringList &words)
     }
     if (canvas.drawnSize().isEmpty())
         throw Failure(FailureNumber::BadRecord,
-                      Messages::notAnImage(FileAccess::displayPath(scratch)));
+                      Messages::notAnImage(Messages::subFileOfEntry(
+                          args.number(QStringLiteral("entry")), args.number(QStringLiteral("sub")),
+                          FileAccess::displayPath(choice.gobPath))));
 
     // The drawn part without the canvas's alpha; when the drawing fills the canvas, the canvas
     // itself is converted in place instead of copied twice.
@@ -56,21 +62,19 @@ int Verbs::preview(const QStringList &words)
     else
         picture = canvas.image().copy(QRect(QPoint(0, 0), canvas.drawnSize()));
     picture.convertTo(QImage::Format_RGB32);
-    const QString png = dir.filePath(QStringLiteral("preview.png"));
-    if (!picture.save(png, "PNG"))
+    QByteArray png;
+    QBuffer buffer(&png); // the encoder opens it
+    if (!picture.save(&buffer, "PNG"))
         throw Failure(FailureNumber::FileAccess,
-                      Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(png),
+                      Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(out),
                                             QStringLiteral("the PNG encoder failed")));
-    publish(png, out);
+    OutputFile::write(out, png);
     return 0;
 }
 
 // Width, height and pixel-format value of an image file, separated by tabs.
-int Verbs::info(const QStringList &words)
+int runInfo(const Arguments &args)
 {
-    const Arguments args(words, {});
-    if (args.plain().size() != 1)
-        throw Failure(FailureNumber::TypeMismatch, QStringLiteral("usage: kestrix-cli info FILE"));
     QString path = args.plain().first();
     qint32 width = 0, height = 0, pixelFormat = 0;
     MainModule::GetImageInfo(width, height, pixelFormat, path);
@@ -82,3 +86,17 @@ int Verbs::info(const QStringList &words)
                           + QString::number(pixelFormat));
     return 0;
 }
+
+const Verb previewVerb("preview",
+                       "Draws the sub file as the main window's preview shows it, into a PNG file.",
+                       RecordChoice::options()
+                           << Option {"rotate", "0|1|2|3",
+                                      "Turns it by that many quarter turns, as the View menu does."}
+                           << Option {"transparent", "",
+                                      "Shows its palette transparency (bitmap entries only)."}
+                           << Option {"out", "FILE.png", "The PNG file to write.", Required},
+                       runPreview);
+const Verb infoVerb("info", "Prints the width, height and pixel-format value of an image file.", {},
+                    runInfo, {"FILE", "The image file.", 1, 1});
+
+} // namespace

@@ -1,5 +1,5 @@
 #include "cli/consoleprompts.h"
-#include "cli/verbs.h"
+#include "cli/verb.h"
 
 #include "packages/ddeserver.h"
 #include "services/failure.h"
@@ -13,19 +13,20 @@ constexpr int ConnectMilliseconds = 2000;
 // A window answers between two steps of a running make or import; allow for a long step.
 constexpr int ReplyMilliseconds = 120000;
 
-} // namespace
-
-int Verbs::send(const QStringList &words)
+int runSend(const Arguments &args)
 {
-    if (words.size() != 1)
-        throw Failure(FailureNumber::TypeMismatch, Messages::sendNeedsOneCommand());
+    // The window takes one command a line and answers each: a second line would be taken
+    // without its answer being read.
+    const QString command = args.plain().first();
+    if (command.contains(u'\n') || command.contains(u'\r'))
+        throw UsageError(QStringLiteral("The command must be one line."));
     QLocalSocket socket;
     socket.connectToServer(DdeServer::serverName());
     if (!socket.waitForConnected(ConnectMilliseconds)) {
         ConsolePrompts::printError(Messages::noPackageWindow());
         return 1;
     }
-    socket.write(words.first().toUtf8() + '\n');
+    socket.write(command.toUtf8() + '\n');
     socket.flush();
     while (!socket.canReadLine()) {
         if (!socket.waitForReadyRead(ReplyMilliseconds)) {
@@ -40,3 +41,8 @@ int Verbs::send(const QStringList &words)
     ConsolePrompts::printError(QString::fromUtf8(reply.mid(DdeServer::refusedPrefix().size())));
     return 1;
 }
+
+const Verb sendVerb("send", "Adds an item to the package window of a running Kestrix.", {}, runSend,
+                    {"COMMAND", "\"description|position|size\", as other programs send it.", 1, 1});
+
+} // namespace

@@ -1,0 +1,140 @@
+#include "verb.h"
+
+#include "cli/consoleprompts.h"
+#include "services/failure.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+std::map<QString, const Verb *> &registry()
+{
+    static std::map<QString, const Verb *> verbs;
+    return verbs;
+}
+
+QString optionText(const Option &option)
+{
+    const QString text = QStringLiteral("--") + option.name;
+    return option.valueName.isEmpty() ? text : text + u' ' + option.valueName;
+}
+
+} // namespace
+
+Verb::Verb(QString name, QString summary, QList<Option> options, Run run, PlainWords words)
+    : m_name(std::move(name))
+    , m_summary(std::move(summary))
+    , m_options(std::move(options))
+    , m_run(run)
+    , m_words(std::move(words))
+{
+    registry()[m_name] = this;
+}
+
+const Verb *Verb::find(const QString &name)
+{
+    const auto found = registry().find(name);
+    return found == registry().end() ? nullptr : found->second;
+}
+
+QString Verb::overview()
+{
+    QString text = QStringLiteral("usage: kestrix-cli VERB [options]\n");
+    for (const auto &[name, verb] : registry())
+        text += QStringLiteral("  ") + (name.leftJustified(7) + verb->synopsis()).trimmed() + u'\n';
+    return text
+        + QStringLiteral("Entries count from 0, sub files from 1. kestrix-cli VERB --help "
+                         "describes a verb; kestrix-cli --version gives the version.");
+}
+
+QString Verb::usage() const
+{
+    return QStringLiteral("kestrix-cli ") + m_name + synopsis();
+}
+
+QString Verb::synopsis() const
+{
+    QString text;
+    for (const Option &option : m_options)
+        text += option.required ? u' ' + optionText(option)
+                                : QStringLiteral(" [") + optionText(option) + u']';
+    if (!m_words.name.isEmpty())
+        text += u' ' + (m_words.least > 0 ? m_words.name : u'[' + m_words.name + u']');
+    return text;
+}
+
+QString Verb::help() const
+{
+    QList<std::pair<QString, QString>> rows;
+    if (!m_words.name.isEmpty())
+        rows.append({m_words.name, m_words.description});
+    for (const Option &option : m_options)
+        rows.append({optionText(option), option.description});
+    rows.append({QStringLiteral("--help"), QStringLiteral("Shows this text.")});
+    qsizetype width = 0;
+    for (const auto &row : rows)
+        width = std::max(width, row.first.size());
+    QString text = QStringLiteral("usage: ") + usage() + u'\n' + m_summary + u'\n';
+    for (const auto &[left, right] : rows)
+        text += QStringLiteral("\n  ") + left.leftJustified(width + 2) + right;
+    return text;
+}
+
+int Verb::run(const QStringList &words) const
+{
+    try {
+        bool helpAsked = false;
+        const Arguments args = parse(words, helpAsked);
+        if (helpAsked) {
+            ConsolePrompts::print(help());
+            return 0;
+        }
+        return m_run(args);
+    } catch (const UsageError &error) {
+        ConsolePrompts::printError(QStringLiteral("kestrix-cli ") + m_name + QStringLiteral(": ")
+                                   + error.message());
+        ConsolePrompts::printError(QStringLiteral("usage: ") + usage());
+        return 2;
+    } catch (const Failure &failure) {
+        ConsolePrompts::printError(failure.description());
+        return 1;
+    }
+}
+
+Arguments Verb::parse(const QStringList &words, bool &helpAsked) const
+{
+    QCommandLineParser parser;
+    const QCommandLineOption helpOption(QStringLiteral("help"));
+    parser.addOption(helpOption);
+    for (const Option &option : m_options)
+        parser.addOption(QCommandLineOption(option.name, option.description, option.valueName));
+    if (!parser.parse(QStringList {QStringLiteral("kestrix-cli")} + words))
+        throw UsageError(parser.errorText());
+    helpAsked = parser.isSet(helpOption);
+    if (helpAsked)
+        return Arguments({}, {}, {});
+
+    QHash<QString, QString> values;
+    QSet<QString> switches;
+    for (const Option &option : m_options) {
+        if (!parser.isSet(option.name))
+            continue;
+        if (option.valueName.isEmpty())
+            switches.insert(option.name);
+        else
+            values.insert(option.name, parser.value(option.name));
+    }
+    const QStringList plain = parser.positionalArguments();
+    if (m_words.most >= 0 && plain.size() > m_words.most)
+        throw UsageError(QStringLiteral("Unexpected word \"%1\".").arg(plain.at(m_words.most)));
+    if (plain.size() < m_words.least)
+        throw UsageError(QStringLiteral("%1 is missing.").arg(m_words.name));
+    const Arguments args(values, switches, plain);
+    for (const Option &option : m_options)
+        if (option.required)
+            args.required(option.name);
+    return args;
+}
