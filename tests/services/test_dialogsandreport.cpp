@@ -1,3 +1,4 @@
+#include "refusal.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
 
@@ -10,114 +11,76 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(AppPath, FollowsKestrixHomeAndEndsInASeparator)
 {
     TestHome home;
-    EXPECT_EQ(MainModule::AppPath(), home.path() + QStringLiteral("/"));
-    EXPECT_EQ(MainModule::withTrailingSlash(QStringLiteral("/")), QStringLiteral("/"));
-    EXPECT_EQ(MainModule::withTrailingSlash(QStringLiteral("C:\\")), QStringLiteral("C:\\"));
-    EXPECT_EQ(MainModule::withTrailingSlash(QStringLiteral("/opt/tools")),
-              QStringLiteral("/opt/tools/"));
-    EXPECT_EQ(MainModule::scratchBitmapPath(), home.path() + QStringLiteral("/temp.bmp"));
+    EXPECT_EQ(MainModule::AppPath(), home.path() + u"/"_s);
+    EXPECT_EQ(MainModule::scratchBitmapPath(), home.path() + u"/temp.bmp"_s);
+    for (const auto &[folder, withSlash] :
+         {std::pair(u"/"_s, u"/"_s), {u"C:\\"_s, u"C:\\"_s}, {u"/opt/tools"_s, u"/opt/tools/"_s}})
+        EXPECT_EQ(MainModule::withTrailingSlash(folder), withSlash);
 }
 
 TEST(FileDialogs, ChosenFolderIsRememberedForTheNextDialogOfAnyKind)
 {
     TestHome home;
     ScriptedPrompts prompts;
-    prompts.answerOpen(QStringLiteral("/mods/kits/kit.bmp"));
-    prompts.answerSave(QStringLiteral("D:\\Mods\\kit.bmp"));
-    const QList<FileFilter> filters {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")}};
-
-    EXPECT_EQ(MainModule::ShowOpenDialog(prompts, nullptr, filters, QStringLiteral("Pick")),
-              QStringLiteral("/mods/kits/kit.bmp"));
-    EXPECT_EQ(Settings::read(Settings::InitDirKey), QStringLiteral("/mods/kits/"));
-    EXPECT_EQ(MainModule::ShowSaveDialog(prompts, nullptr, filters),
-              QStringLiteral("D:\\Mods\\kit.bmp"));
-    EXPECT_EQ(Settings::read(Settings::InitDirKey), QStringLiteral("D:\\Mods\\"));
-
+    prompts.answerOpen(u"/mods/kits/kit.bmp"_s);
+    prompts.answerSave(u"D:\\Mods\\kit.bmp"_s);
+    const QList<FileFilter> filters {{u"Bitmap File"_s, u"*.bmp"_s}};
+    EXPECT_EQ(MainModule::ShowOpenDialog(prompts, nullptr, filters, u"Pick"_s),
+              u"/mods/kits/kit.bmp"_s);
+    EXPECT_EQ(Settings::read(Settings::InitDirKey), u"/mods/kits/"_s);
+    EXPECT_EQ(MainModule::ShowSaveDialog(prompts, nullptr, filters), u"D:\\Mods\\kit.bmp"_s);
+    EXPECT_EQ(Settings::read(Settings::InitDirKey), u"D:\\Mods\\"_s);
     ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[0].title, QStringLiteral("Pick"));
-    EXPECT_EQ(prompts.shown[0].startFolder, QString());
-    EXPECT_EQ(prompts.shown[0].filters.at(0).pattern, QStringLiteral("*.bmp"));
-    EXPECT_EQ(prompts.shown[1].title, QStringLiteral("Select where you want to save"));
-    EXPECT_EQ(prompts.shown[1].startFolder, QStringLiteral("/mods/kits/"));
-
-    // A path without a separator changes nothing.
-    MainModule::RememberFolder(QStringLiteral("kit.bmp"));
-    EXPECT_EQ(Settings::read(Settings::InitDirKey), QStringLiteral("D:\\Mods\\"));
+    EXPECT_EQ(
+        std::tuple(prompts.shown[0].title, prompts.shown[0].startFolder, prompts.shown[0].filters.at(0).pattern),
+              std::tuple(u"Pick"_s, QString(), u"*.bmp"_s));
+    EXPECT_EQ(std::pair(prompts.shown[1].title, prompts.shown[1].startFolder),
+              std::pair(u"Select where you want to save"_s, u"/mods/kits/"_s));
+    MainModule::RememberFolder(u"kit.bmp"_s); // no separator: nothing to remember
+    EXPECT_EQ(Settings::read(Settings::InitDirKey), u"D:\\Mods\\"_s);
 }
 
 TEST(FileDialogs, CancelIsFailure2004AndLongPathsAreRefused)
 {
     TestHome home;
     ScriptedPrompts prompts;
+    const auto open = [&] { MainModule::ShowOpenDialog(prompts, nullptr, {}, u"t"_s); };
+    int number = 0;
     prompts.cancelOpen();
-    try {
-        MainModule::ShowOpenDialog(prompts, nullptr, {}, QStringLiteral("t"));
-        FAIL() << "no failure";
-    } catch (const Failure &f) {
-        EXPECT_EQ(f.number(), 2004);
-    }
+    refusal(open, &number);
+    EXPECT_EQ(number, 2004);
 
-    const QString limit = QStringLiteral("/") + QString(253, u'a'); // 254 characters
-    const QString tooLong = limit + u'b';
+    const QString limit = u"/"_s + QString(253, u'a'); // 254 characters
     prompts.answerOpen(limit);
-    EXPECT_EQ(MainModule::ShowOpenDialog(prompts, nullptr, {}, QStringLiteral("t")), limit);
-    prompts.answerOpen(tooLong);
-    try {
-        MainModule::ShowOpenDialog(prompts, nullptr, {}, QStringLiteral("t"));
-        FAIL() << "no failure";
-    } catch (const Failure &f) {
-        EXPECT_TRUE(f.isCancel());
-    }
+    prompts.answerOpen(limit + u'b');
+    EXPECT_EQ(refusal(open), QString());
+    number = 0;
+    refusal(open, &number);
+    EXPECT_EQ(number, 2004);
     ASSERT_NE(prompts.lastMessage(), nullptr);
-    EXPECT_TRUE(prompts.lastMessage()->text.endsWith(tooLong));
-    EXPECT_EQ(Settings::read(Settings::InitDirKey), QStringLiteral("/"));
+    EXPECT_TRUE(prompts.lastMessage()->text.endsWith(limit + u'b'));
+    EXPECT_EQ(Settings::read(Settings::InitDirKey), u"/"_s);
 }
 
 TEST(ErrorReport, ShowsTheDescriptionAloneThenClosesEveryFile)
 {
     TestHome home;
     ScriptedPrompts prompts;
-    const QString path = home.write(QStringLiteral("a.bin"), "abc");
-    auto file = FileAccess::openForReading(path);
-
+    auto file = FileAccess::openForReading(home.write(u"a.bin"_s, "abc"));
     MainModule::ReportError(prompts, nullptr, Failure::cancelled());
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_TRUE(file->isOpen()); // the cancel code leaves files alone
 
-    MainModule::ReportError(prompts, nullptr,
-                            Failure(5, QStringLiteral("Cannot load file"), QStringLiteral("GDI+")));
+    MainModule::ReportError(prompts, nullptr, Failure(5, u"Cannot load file"_s, u"GDI+"_s));
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Cannot load file"));
-    EXPECT_EQ(prompts.shown[0].title, QStringLiteral("Kestrix"));
-    EXPECT_EQ(prompts.shown[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(prompts.shown[0].helpTopic, 106);
+    const ScriptedPrompts::Shown &shown = prompts.shown[0];
+    EXPECT_EQ(std::tuple(shown.text, shown.title, shown.icon, shown.helpTopic),
+              std::tuple(u"Cannot load file"_s, u"Kestrix"_s, MessageIcon::Critical, 106));
     EXPECT_FALSE(file->isOpen());
     EXPECT_EQ(MainModule::openFileCount(), 0);
-}
-
-TEST(FileAccess, FailuresNameTheFileAndUpdateNeverCreatesOne)
-{
-    TestHome home;
-    const QString missing = home.file(QStringLiteral("missing.gob"));
-    try {
-        FileAccess::openForUpdate(missing);
-        FAIL() << "opened";
-    } catch (const Failure &f) {
-        EXPECT_EQ(f.number(), FailureNumber::FileNotFound);
-        EXPECT_TRUE(f.description().contains(missing)) << f.description().toStdString();
-    }
-    EXPECT_FALSE(QFileInfo::exists(missing));
-
-    const QString path = home.write(QStringLiteral("short.bin"), "0123");
-    auto file = FileAccess::openForReading(path);
-    char buffer[8];
-    try {
-        FileAccess::readAt(*file, 2, buffer, 4);
-        FAIL() << "short read accepted";
-    } catch (const Failure &f) {
-        EXPECT_TRUE(f.description().contains(path));
-    }
 }

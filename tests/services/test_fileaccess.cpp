@@ -1,18 +1,20 @@
 #include "bytes.h"
+#include "refusal.h"
 #include "testhome.h"
 
-#include "services/failure.h"
 #include "services/fileaccess.h"
 
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(FileAccess, ReadsAndWritesInTurnLandWhereTheySay)
 {
     TestHome home;
     const QByteArray original = Bytes::pattern(16, 1);
-    const QString path = home.write(QStringLiteral("f.bin"), original);
+    const QString path = home.write(u"f.bin"_s, original);
     {
         auto file = FileAccess::openForUpdate(path);
         EXPECT_EQ(FileAccess::readAt(*file, 0, 4), original.left(4));
@@ -23,38 +25,28 @@ TEST(FileAccess, ReadsAndWritesInTurnLandWhereTheySay)
                   original.mid(2, 2) + "ab" + original.mid(6, 2) + "cd");
         FileAccess::writeAt(*file, 0, QByteArray("z"));
         FileAccess::flush(*file);
+        // A short read names the file.
+        EXPECT_TRUE(refusal([&] { FileAccess::readAt(*file, 14, 4); }).contains(path));
     }
-    QByteArray expected = original;
-    expected.replace(0, 1, "z");
-    expected.replace(4, 2, "ab");
-    expected.replace(8, 2, "cd");
-    EXPECT_EQ(Bytes::readFile(path), expected);
+    EXPECT_EQ(Bytes::readFile(path),
+              original.left(16).replace(0, 1, "z").replace(4, 2, "ab").replace(8, 2, "cd"));
 }
 
-TEST(FileAccess, AFullDiskIsReportedWithTheSystemsReason)
-{
-    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
-        GTEST_SKIP() << "no /dev/full here";
-    auto full = FileAccess::openForUpdate(QStringLiteral("/dev/full"));
-    try {
-        FileAccess::writeAt(*full, 0, QByteArray(8192, 'x'));
-        FileAccess::flush(*full);
-        FAIL() << "a write to /dev/full succeeded";
-    } catch (const Failure &failure) {
-        EXPECT_EQ(failure.description(),
-                  QStringLiteral("Cannot write /dev/full: No space left on device"));
-    }
-}
-
-TEST(FileAccess, ReservingARegionChangesNoByteAndNoLength)
+TEST(FileAccess, FailuresNameTheFileAndGiveTheSystemsReason)
 {
     TestHome home;
-    const QByteArray original = Bytes::pattern(20000, 3);
-    const QString path = home.write(QStringLiteral("f.bin"), original);
-    {
-        auto file = FileAccess::openForUpdate(path);
-        FileAccess::reserve(*file, 100, 9000);
-        FileAccess::reserve(*file, 19000, 1000); // up to the last byte
-    }
-    EXPECT_EQ(Bytes::readFile(path), original);
+    const QString missing = home.file(u"missing.gob"_s);
+    int number = 0;
+    EXPECT_TRUE(refusal([&] { FileAccess::openForUpdate(missing); }, &number).contains(missing));
+    EXPECT_EQ(number, FailureNumber::FileNotFound);
+    EXPECT_FALSE(QFileInfo::exists(missing)); // an update never creates the file
+
+    if (!QFileInfo::exists(u"/dev/full"_s))
+        GTEST_SKIP() << "no /dev/full here";
+    auto full = FileAccess::openForUpdate(u"/dev/full"_s);
+    EXPECT_EQ(refusal([&] {
+                  FileAccess::writeAt(*full, 0, QByteArray(8192, 'x'));
+                  FileAccess::flush(*full);
+              }),
+              u"Cannot write /dev/full: No space left on device"_s);
 }

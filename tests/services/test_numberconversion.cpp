@@ -1,65 +1,53 @@
-#include "services/failure.h"
+#include "refusal.h"
+
 #include "services/numberconversion.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-int failureOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Failure &failure) {
-        return failure.number();
-    }
-    return 0;
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 TEST(NumberConversion, WholeNumbersIgnoreBlanksAndRoundHalvesToEven)
 {
-    EXPECT_EQ(Convert::toInt32(QStringLiteral("  5000 ")), 5000);
-    EXPECT_EQ(Convert::toInt32(QStringLiteral("-12")), -12);
-    EXPECT_EQ(Convert::toInt32(QStringLiteral("+7")), 7);
-    EXPECT_EQ(Convert::toInt32(QStringLiteral("2.5")), 2);
-    EXPECT_EQ(Convert::toInt32(QStringLiteral("3.5")), 4);
-    EXPECT_EQ(Convert::toInt32(QStringLiteral("-2.5")), -2);
-    EXPECT_EQ(Convert::toInt32(QStringLiteral("2.51")), 3);
-    EXPECT_EQ(Convert::toInt32(QStringLiteral("1e3")), 1000);
-    EXPECT_EQ(Convert::toInt16(QStringLiteral("32767")), 32767);
-    EXPECT_EQ(Convert::toByte(QStringLiteral("254.5")), 254);
-    EXPECT_EQ(Convert::toByte(QStringLiteral("255.4")), 255);
+    const std::pair<const char *, int> cases[] = {
+        {"  5000 ", 5000}, {"-12", -12}, {"+7", 7},   {"2.5", 2},
+        {"3.5", 4},        {"-2.5", -2}, {"2.51", 3}, {"1e3", 1000},
+    };
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(Convert::toInt32(QString::fromLatin1(text)), value) << text;
+    EXPECT_EQ(Convert::toInt16(u"32767"_s), 32767);
+    EXPECT_EQ(Convert::toByte(u"254.5"_s), 254);
+    EXPECT_EQ(Convert::toByte(u"255.4"_s), 255);
 }
 
 TEST(NumberConversion, NonNumbersAreTypeMismatchAndRangeIsOverflow)
 {
+    const auto failure = [](const std::function<void()> &f) {
+        int number = 0;
+        refusal(f, &number);
+        return number;
+    };
     for (const char *text :
          {"", "   ", "abc", "12abc", "1,000", ".", "e5", "1e", "inf", "nan", "0x10"})
-        EXPECT_EQ(failureOf([&] { Convert::toInt32(QString::fromLatin1(text)); }),
+        EXPECT_EQ(failure([&] { Convert::toInt32(QString::fromLatin1(text)); }),
                   FailureNumber::TypeMismatch)
             << text;
-    EXPECT_EQ(failureOf([] { Convert::toInt16(QStringLiteral("32768")); }),
-              FailureNumber::Overflow);
-    EXPECT_EQ(failureOf([] { Convert::toInt32(QStringLiteral("2147483648")); }),
-              FailureNumber::Overflow);
-    EXPECT_EQ(failureOf([] { Convert::toByte(QStringLiteral("256")); }), FailureNumber::Overflow);
-    EXPECT_EQ(failureOf([] { Convert::toByte(QStringLiteral("-1")); }), FailureNumber::Overflow);
-    EXPECT_EQ(failureOf([] { Convert::toInt32(QStringLiteral("1e400")); }),
-              FailureNumber::Overflow);
+    EXPECT_EQ(failure([] { Convert::toBoolean(u"yes"_s); }), FailureNumber::TypeMismatch);
+    for (const auto &convert : std::initializer_list<std::function<void()>> {
+             [] { Convert::toInt16(u"32768"_s); }, [] { Convert::toInt32(u"2147483648"_s); },
+             [] { Convert::toByte(u"256"_s); }, [] { Convert::toByte(u"-1"_s); },
+             [] { Convert::toInt32(u"1e400"_s); }})
+        EXPECT_EQ(failure(convert), FailureNumber::Overflow);
 }
 
 TEST(NumberConversion, BooleansTakeWordsInAnyCaseOrNumbers)
 {
-    EXPECT_TRUE(Convert::toBoolean(QStringLiteral("True")));
-    EXPECT_TRUE(Convert::toBoolean(QStringLiteral("tRUE")));
-    EXPECT_FALSE(Convert::toBoolean(QStringLiteral("False")));
-    EXPECT_FALSE(Convert::toBoolean(QStringLiteral("false")));
-    EXPECT_FALSE(Convert::toBoolean(QStringLiteral("0")));
-    EXPECT_TRUE(Convert::toBoolean(QStringLiteral("-1")));
-    EXPECT_TRUE(Convert::toBoolean(QStringLiteral("0.4"))); // a non-zero number
-    EXPECT_EQ(failureOf([] { Convert::toBoolean(QStringLiteral("yes")); }),
-              FailureNumber::TypeMismatch);
-    EXPECT_EQ(Convert::booleanText(true), QStringLiteral("True"));
-    EXPECT_EQ(Convert::booleanText(false), QStringLiteral("False"));
+    for (const auto &[text, value] : {std::pair("True", true),
+                                      {"tRUE", true},
+                                      {"False", false},
+                                      {"false", false},
+                                      {"0", false},
+                                      {"-1", true},
+                                      {"0.4", true}})
+        EXPECT_EQ(Convert::toBoolean(QString::fromLatin1(text)), value) << text;
+    EXPECT_EQ(Convert::booleanText(true) + Convert::booleanText(false), u"TrueFalse"_s);
 }
