@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +18,8 @@
 #include <QWhatsThis>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -33,10 +34,11 @@ QList<QRgb> testPicture(int w, int h)
     return p;
 }
 
-// Mean absolute difference per channel between a decoded JPEG and the picture scaled by an
-// independent route (QImage::scaled with nearest neighbour of the source grid).
-double meanDifference(const QImage &jpeg, const QList<QRgb> &source, int sw, int sh)
+// Mean absolute difference per channel between a decoded JPEG and the picture sampled at the
+// nearest source pixel.
+double meanDifference(const QImage &jpeg, int sw, int sh)
 {
+    const QList<QRgb> source = testPicture(sw, sh);
     double sum = 0;
     for (int y = 0; y < jpeg.height(); ++y)
         for (int x = 0; x < jpeg.width(); ++x) {
@@ -48,197 +50,192 @@ double meanDifference(const QImage &jpeg, const QList<QRgb> &source, int sw, int
     return sum / (3.0 * jpeg.width() * jpeg.height());
 }
 
+// Every value of every quantization table in the DQT segments before the first scan, read from
+// the JPEG's markers (a table is 64 values of 8 bits, or of 16 when its first nibble is 1).
+QList<int> quantizationValues(const QByteArray &jpeg)
+{
+    QList<int> values;
+    const auto byte = [&](qsizetype i) { return i < jpeg.size() ? int(quint8(jpeg[i])) : 0; };
+    for (qsizetype at = 2; byte(at) == 0xFF && byte(at + 1) != 0xDA;
+         at += 2 + (byte(at + 2) << 8 | byte(at + 3))) {
+        for (qsizetype t = at + 4;
+             byte(at + 1) == 0xDB && t < at + 2 + (byte(at + 2) << 8 | byte(at + 3));) {
+            const int wide = byte(t) >> 4;
+            for (int i = 0; i < 64; ++i)
+                values << (wide ? byte(t + 1 + 2 * i) << 8 | byte(t + 2 + 2 * i) : byte(t + 1 + i));
+            t += 1 + 64 * (wide + 1);
+        }
+    }
+    return values;
+}
+
 class ConverterTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { converter = std::make_unique<frmJPEG>(prompts, opener); }
-
     QString bitmap(const QString &name, int w, int h)
     {
         return home.write(name, HandBitmap::bitmap24(w, h, testPicture(w, h)));
+    }
+    // Opens source through the dialog and converts it.
+    void convert(const QString &source)
+    {
+        prompts.answerOpen(source);
+        QTest::mouseClick(converter.cmdOpen, Qt::LeftButton);
     }
 
     TestHome home;
     ScriptedPrompts prompts;
     RecordingOpener opener;
-    std::unique_ptr<frmJPEG> converter;
+    frmJPEG converter {prompts, opener};
 };
 
 } // namespace
 
-TEST_F(ConverterTest, FirstUseShowsTheDefaultsAndResizeEnablesTheFrame)
+// The file is a JPEG of the highest quality: every value of its quantization tables is 1.
+TEST_F(ConverterTest, AutoNameWritesAJpegOfTheHighestQualityBesideTheBitmap)
 {
-    EXPECT_EQ(converter->windowTitle(), QStringLiteral("Bmp -> Jpg"));
-    EXPECT_EQ(converter->txtWidth->text(), QStringLiteral("640"));
-    EXPECT_EQ(converter->txtHeight->text(), QStringLiteral("480"));
-    EXPECT_FALSE(converter->Frame1->isEnabled());
-    EXPECT_TRUE(converter->cmdOpen->isDefault());
-    converter->chkresize->click();
-    EXPECT_TRUE(converter->Frame1->isEnabled());
-    converter->txtWidth->setText(QStringLiteral("abc"));
-    converter->chkresize->click();
-    EXPECT_FALSE(converter->Frame1->isEnabled());
-    EXPECT_EQ(converter->txtWidth->text(), QStringLiteral("abc"));
-}
-
-TEST_F(ConverterTest, AutoNameWritesBesideTheBitmapAndShowsThePath)
-{
-    const QString source = bitmap(QStringLiteral("art/kit.bmp"), 64, 48);
-    converter->chkName->setChecked(true);
-    prompts.answerOpen(source);
-    converter->cmdOpen->click();
-    const QString target = home.file(QStringLiteral("art/kit.jpg"));
+    const QString source = bitmap(u"art/kit.bmp"_s, 64, 48);
+    converter.chkName->setChecked(true);
+    convert(source);
+    const QString target = home.file(u"art/kit.jpg"_s);
     ASSERT_EQ(prompts.messageTexts(), QStringList {target});
     EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Information);
     EXPECT_TRUE(prompts.of(ScriptedPrompts::Kind::Save).empty());
     const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
-    EXPECT_EQ(opens[0].title, QStringLiteral("Select the bmp file"));
-    EXPECT_EQ(opens[0].filters.at(0).description, QStringLiteral("Bitmap image"));
+    EXPECT_EQ(std::pair(opens[0].title, opens[0].filters.at(0).description),
+              std::pair(u"Select the bmp file"_s, u"Bitmap image"_s));
 
-    QImageReader reader(target);
-    EXPECT_EQ(reader.format(), QByteArray("jpeg"));
-    const QImage jpeg = reader.read();
-    EXPECT_EQ(jpeg.size(), QSize(64, 48));
-    EXPECT_LT(meanDifference(jpeg, testPicture(64, 48), 64, 48), 6.0);
-    EXPECT_FALSE(converter->Image1->pixmap().isNull());
+    const QByteArray jpeg = Bytes::readFile(target);
+    const QList<int> tables = quantizationValues(jpeg);
+    EXPECT_GE(tables.size(), 128); // luminance and chrominance
+    EXPECT_EQ(tables, QList<int>(tables.size(), 1));
+    const QImage read = QImage::fromData(jpeg, "JPEG");
+    EXPECT_EQ(read.size(), QSize(64, 48));
+    EXPECT_LT(meanDifference(read, 64, 48), 6.0);
+    EXPECT_FALSE(converter.Image1->pixmap().isNull());
 
     // An existing JPEG is asked about; No leaves it.
-    const QByteArray before = Bytes::readFile(target);
-    prompts.answerOpen(source);
     prompts.answerMessage(Answer::No);
-    converter->cmdOpen->click();
+    convert(source);
     EXPECT_EQ(prompts.lastMessage()->text,
-              target + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
-    EXPECT_EQ(Bytes::readFile(target), before);
+              target + u" already exists.\r\nDo you want to replace it?"_s);
+    EXPECT_EQ(Bytes::readFile(target), jpeg);
 }
 
-TEST_F(ConverterTest, SaveDialogAnswersGetJpgUnlessTheyEndInExactlyJpg)
+TEST_F(ConverterTest, NamesOfTheSaveDialogAndOfAutoName)
 {
-    const QString source = bitmap(QStringLiteral("kit.bmp"), 16, 16);
-    const struct
-    {
-        const char *answer;
-        const char *written;
-    } cases[] = {{"kit", "kit.jpg"}, {"kit.JPG", "kit.JPG.jpg"}, {"out.jpg", "out.jpg"}};
-    for (const auto &c : cases) {
-        prompts.answerOpen(source);
-        prompts.answerSave(home.file(QString::fromLatin1(c.answer)));
-        converter->cmdOpen->click();
-        EXPECT_TRUE(Bytes::exists(home.file(QString::fromLatin1(c.written)))) << c.written;
-        EXPECT_EQ(prompts.messageTexts().last(), home.file(QString::fromLatin1(c.written)));
+    const QString source = bitmap(u"kit.bmp"_s, 16, 16);
+    for (const auto &[answer, written] :
+         {std::pair("kit", "kit.jpg"), {"kit.JPG", "kit.JPG.jpg"}, {"out.jpg", "out.jpg"}}) {
+        prompts.answerSave(home.file(QString::fromLatin1(answer)));
+        convert(source);
+        EXPECT_EQ(prompts.messageTexts().last(), home.file(QString::fromLatin1(written)));
+        EXPECT_TRUE(Bytes::exists(home.file(QString::fromLatin1(written)))) << written;
     }
-    EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Save).at(0).filters.at(0).pattern,
-              QStringLiteral("*.jpg"));
-    for (const auto &[bitmap, jpeg] : {std::pair {"C:\\Art\\kit.bmp", "C:\\Art\\kit.jpg"},
+    EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Save).at(0).filters.at(0).pattern, u"*.jpg"_s);
+    for (const auto &[bitmap, jpeg] : {std::pair("C:\\Art\\kit.bmp", "C:\\Art\\kit.jpg"),
                                        {"/a/ab", "/a/ab.jpg"},
                                        {"/a/pic.jpg", "/a/pic.jpg.jpg"},
                                        {"/a/my.dir/kit", "/a/my.dir/kit.jpg"}})
         EXPECT_EQ(JpegConversion::autoName(QString::fromUtf8(bitmap)), QString::fromUtf8(jpeg));
 
     // A cancelled save dialog clears the preview silently and writes nothing.
-    const int messages = int(prompts.messageTexts().size());
-    prompts.answerOpen(source);
+    const qsizetype messages = prompts.messageTexts().size();
     prompts.cancelSave();
-    converter->cmdOpen->click();
-    EXPECT_TRUE(converter->Image1->pixmap().isNull());
+    convert(source);
+    EXPECT_TRUE(converter.Image1->pixmap().isNull());
     EXPECT_EQ(prompts.messageTexts().size(), messages);
-    EXPECT_EQ(converter->picJPG().size(), QSize(16, 16)); // the bitmap stays loaded
+    EXPECT_EQ(converter.picJPG().size(), QSize(16, 16)); // the bitmap stays loaded
 }
 
 TEST_F(ConverterTest, ResizeStretchesToExactlyTheTypedSize)
 {
-    converter->chkName->setChecked(true);
-    converter->chkresize->setChecked(true);
+    converter.chkName->setChecked(true);
+    converter.chkresize->setChecked(true);
     for (const QSize source : {QSize(800, 600), QSize(100, 100)}) {
-        const QString name = QStringLiteral("p%1.bmp").arg(source.width());
-        prompts.answerOpen(bitmap(name, source.width(), source.height()));
-        converter->cmdOpen->click();
-        const QImage jpeg(home.file(QStringLiteral("p%1.jpg").arg(source.width())));
+        convert(bitmap(u"p%1.bmp"_s.arg(source.width()), source.width(), source.height()));
+        const QImage jpeg(home.file(u"p%1.jpg"_s.arg(source.width())));
         EXPECT_EQ(jpeg.size(), QSize(640, 480));
-        EXPECT_LT(meanDifference(jpeg, testPicture(source.width(), source.height()), source.width(),
-                                 source.height()),
-                  8.0);
+        EXPECT_LT(meanDifference(jpeg, source.width(), source.height()), 8.0);
     }
-    // The unscaled bitmap stays in the preview box.
-    EXPECT_FALSE(converter->Image1->pixmap().isNull());
+    EXPECT_FALSE(converter.Image1->pixmap().isNull()); // the unscaled bitmap stays in view
 }
 
+// Ticking Resize enables the size frame; a bad size is refused before the file dialogs and is
+// stored all the same.
 TEST_F(ConverterTest, BadSizesAreRefusedBeforeTheFileDialogsAndStillStored)
 {
-    converter->chkresize->setChecked(true);
-    const struct
-    {
-        const char *width;
-        const char *height;
-        const char *says;
-    } cases[] = {{"abc", "480", "Type mismatch"},
-                 {"640", "", "Type mismatch"},
-                 {"0", "480", "width 0"},
-                 {"640", "16385", "height 16385"},
-                 {"-3", "480", "width -3"}};
-    for (const auto &c : cases) {
-        converter->txtWidth->setText(QString::fromLatin1(c.width));
-        converter->txtHeight->setText(QString::fromLatin1(c.height));
-        converter->cmdOpen->click();
-        EXPECT_TRUE(prompts.messageTexts().last().contains(QString::fromLatin1(c.says)))
+    EXPECT_EQ(converter.windowTitle(), u"Bmp -> Jpg"_s);
+    EXPECT_EQ(converter.txtWidth->text() + u'x' + converter.txtHeight->text(), u"640x480"_s);
+    EXPECT_TRUE(converter.cmdOpen->isDefault());
+    EXPECT_FALSE(converter.Frame1->isEnabled());
+    QTest::mouseClick(converter.chkresize, Qt::LeftButton);
+    EXPECT_TRUE(converter.Frame1->isEnabled());
+    const char *cases[][3] = {{"abc", "480", "Type mismatch"},
+                              {"640", "", "Type mismatch"},
+                              {"0", "480", "width 0"},
+                              {"640", "16385", "height 16385"},
+                              {"-3", "480", "width -3"}};
+    for (const auto &[width, height, says] : cases) {
+        converter.txtWidth->setText(QString::fromLatin1(width));
+        converter.txtHeight->setText(QString::fromLatin1(height));
+        QTest::mouseClick(converter.cmdOpen, Qt::LeftButton);
+        EXPECT_TRUE(prompts.messageTexts().last().contains(QString::fromLatin1(says)))
             << prompts.messageTexts().last().toStdString();
         EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
         EXPECT_TRUE(prompts.of(ScriptedPrompts::Kind::Open).empty());
-        EXPECT_TRUE(converter->Image1->pixmap().isNull());
+        EXPECT_TRUE(converter.Image1->pixmap().isNull());
     }
-    converter->txtWidth->setText(QStringLiteral("abc"));
-    converter->show();
-    converter->close();
-    EXPECT_EQ(Settings::read(Settings::WidthKey), QStringLiteral("abc"));
-    EXPECT_EQ(Settings::read(Settings::HeightKey), QStringLiteral("480"));
+    converter.txtWidth->setText(u"abc"_s);
+    QTest::mouseClick(converter.chkresize, Qt::LeftButton);
+    EXPECT_FALSE(converter.Frame1->isEnabled());
+    converter.show();
+    converter.close();
+    EXPECT_EQ(Settings::read(Settings::WidthKey), u"abc"_s);
+    EXPECT_EQ(Settings::read(Settings::HeightKey), u"480"_s);
 }
 
 TEST_F(ConverterTest, AFailedSaveShowsThePathThenTheReasonAndKeptFilesAreRefused)
 {
-    const QString source = bitmap(QStringLiteral("kit.bmp"), 8, 8);
-    prompts.answerOpen(source);
-    prompts.answerSave(home.file(QStringLiteral("no/such/folder/kit")));
-    converter->cmdOpen->click();
-    const QStringList texts = prompts.messageTexts();
-    ASSERT_EQ(texts.size(), 2);
-    EXPECT_EQ(texts[0], home.file(QStringLiteral("no/such/folder/kit.jpg")));
-    EXPECT_EQ(texts[1],
-              QStringLiteral("Cannot create %1: No such file or directory").arg(texts[0]));
+    const QString source = bitmap(u"kit.bmp"_s, 8, 8);
+    prompts.answerSave(home.file(u"no/such/folder/kit"_s));
+    convert(source);
+    const QString target = home.file(u"no/such/folder/kit.jpg"_s);
+    EXPECT_EQ(prompts.messageTexts(),
+              (QStringList {target, u"Cannot create %1: No such file or directory"_s.arg(target)}));
     EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
 
     // A file that is no picture is reported by name.
-    const QString junk = home.write(QStringLiteral("junk.bmp"), "not a picture");
-    prompts.answerOpen(junk);
-    converter->cmdOpen->click();
+    const QString junk = home.write(u"junk.bmp"_s, "not a picture");
+    convert(junk);
     EXPECT_TRUE(prompts.messageTexts().last().contains(junk));
 
     // No JPEG lands on a file the window keeps (the GOB file), also through a link.
-    const QString gob = home.write(QStringLiteral("g_pc.gob"), "gob");
-    converter->keep = {gob};
-    QFile::link(gob, home.file(QStringLiteral("g.jpg")));
-    prompts.answerOpen(source);
-    prompts.answerSave(home.file(QStringLiteral("g")));
-    converter->cmdOpen->click();
-    EXPECT_TRUE(prompts.messageTexts().last().contains(gob + QStringLiteral(", which")));
+    const QString gob = home.write(u"g_pc.gob"_s, "gob");
+    converter.keep = {gob};
+    QFile::link(gob, home.file(u"g.jpg"_s));
+    prompts.answerSave(home.file(u"g"_s));
+    convert(source);
+    EXPECT_TRUE(prompts.messageTexts().last().contains(gob + u", which"_s));
     EXPECT_EQ(Bytes::readFile(gob), QByteArray("gob"));
 }
 
 TEST_F(ConverterTest, F1OpensThePageOfTheFocusedControlAndShiftF1EntersContextHelp)
 {
-    converter->chkresize->setChecked(true);
-    converter->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(converter.get()));
-    const std::pair<QWidget *, const char *> cases[] = {{converter->txtHeight, "206.htm"},
-                                                        {converter->cmdOpen, "203.htm"},
-                                                        {converter->chkName, "202.htm"},
-                                                        {converter->txtWidth, "205.htm"}};
+    converter.chkresize->setChecked(true);
+    converter.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&converter));
+    const std::pair<QWidget *, const char *> cases[] = {{converter.txtHeight, "206.htm"},
+                                                        {converter.cmdOpen, "203.htm"},
+                                                        {converter.chkName, "202.htm"},
+                                                        {converter.txtWidth, "205.htm"}};
     for (const auto &[control, page] : cases) {
         control->setFocus();
         QTest::keyClick(control, Qt::Key_F1);
         ASSERT_FALSE(opener.urls.isEmpty());
         EXPECT_EQ(opener.urls.last().fileName(), QString::fromLatin1(page));
     }
-    QTest::keyClick(converter->txtWidth, Qt::Key_F1, Qt::ShiftModifier);
+    QTest::keyClick(converter.txtWidth, Qt::Key_F1, Qt::ShiftModifier);
     EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
     QWhatsThis::leaveWhatsThisMode();
 }
@@ -251,21 +248,17 @@ TEST_F(ConverterTest, F1OpensThePageOfTheFocusedControlAndShiftF1EntersContextHe
 TEST_F(MainWindowTest, BmpToJpgOpensTheConverterModallyOverTheMainWindow)
 {
     startOnSample();
-    QString shownTitle;
-    bool modal = false;
-    QWidget *owner = nullptr;
+    QWidget *shown = nullptr;
+    QString title;
     QTimer::singleShot(0, [&] {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w)
-            return;
-        shownTitle = w->windowTitle();
-        modal = w->isModal();
-        owner = w->parentWidget();
-        w->close();
+        shown = QApplication::activeModalWidget();
+        if (shown) {
+            title = shown->windowTitle();
+            EXPECT_EQ(shown->parentWidget(), window.get());
+            shown->close();
+        }
     });
     window->mnuJPG->trigger();
-    EXPECT_EQ(shownTitle, QStringLiteral("Bmp -> Jpg"));
-    EXPECT_TRUE(modal);
-    EXPECT_EQ(owner, window.get());
-    EXPECT_EQ(Settings::read(Settings::WidthKey), QStringLiteral("640"));
+    EXPECT_EQ(title, u"Bmp -> Jpg"_s);
+    EXPECT_EQ(Settings::read(Settings::WidthKey), u"640"_s);
 }

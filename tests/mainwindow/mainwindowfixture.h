@@ -9,9 +9,12 @@
 #include "services/entrylist.h"
 #include "services/settings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +63,23 @@ protected:
         QDropEvent dropped(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window.get(), &dropped);
         return dropped.isAccepted();
+    }
+
+    // The labels beside the preview, as "Width : 64|Height : 64|Offset : 4134".
+    QString labels() const
+    {
+        return window->lblWidth->text() + u'|' + window->lblHeight->text() + u'|'
+            + window->lblOffset->text();
+    }
+
+    // Whether Import and Save As are enabled, as buttons and as File menu items: "1111".
+    QString recordCommands() const
+    {
+        QString s;
+        for (bool on : {window->cmdImport->isEnabled(), window->cmdSaveAs->isEnabled(),
+                        window->mnuImport->isEnabled(), window->mnuSaveAs->isEnabled()})
+            s += on ? u'1' : u'0';
+        return s;
     }
 
     TestHome home;

@@ -9,54 +9,41 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
-
-QByteArray catalogueWith(const QString &lines)
-{
-    return (QStringLiteral("//Test catalogue\r\n\r\n") + lines).toUtf8();
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 TEST_F(MainWindowTest, ARefusedLineShowsNothingAndTheArrowKeysGoPastIt)
 {
     startOnSample();
     window->lstItem->setCurrentRow(1); // Stadium board
-
     // The catalogue on disk changes under the running program: entry 2 loses its offset.
-    QByteArray catalogue = Bytes::readFile(home.file(QStringLiteral("BmpList.txt")));
-    catalogue.replace("Crowd banner,1,69745,Banner", "Crowd banner,1,69x745,Banner");
-    home.write(QStringLiteral("BmpList.txt"), catalogue);
+    QByteArray catalogue = Bytes::readFile(home.file(u"BmpList.txt"_s));
+    home.write(u"BmpList.txt"_s,
+               catalogue.replace("Crowd banner,1,69745", "Crowd banner,1,69x745"));
     prompts.clear();
     QTest::keyClick(window->lstItem, Qt::Key_Down);
-
     ASSERT_EQ(prompts.messageTexts().size(), 1);
-    EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("line 5")));
-    EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("69x745")));
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(u"line 5"_s));
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(u"69x745"_s));
     EXPECT_EQ(window->lstItem->currentRow(), 2);
     EXPECT_FALSE(window->selection.hasEntry);
     EXPECT_EQ(window->opnSubFile.size(), 1u);
     EXPECT_EQ(window->picPreview->canvas().drawnSize(), QSize(0, 0));
-    EXPECT_EQ(window->lblOffset->text(), QStringLiteral("Offset : "));
-    EXPECT_FALSE(window->cmdImport->isEnabled());
-    EXPECT_FALSE(window->mnuSaveAs->isEnabled());
+    EXPECT_EQ(window->lblOffset->text(), u"Offset : "_s);
+    EXPECT_EQ(recordCommands(), u"0000"_s);
 
     QTest::keyClick(window->lstItem, Qt::Key_Down);
     EXPECT_EQ(window->lstItem->currentRow(), 3);
     EXPECT_EQ(prompts.messageTexts().size(), 1);
-    EXPECT_EQ(window->selection.entry.description(), QStringLiteral("Ball"));
-    EXPECT_TRUE(window->mnuSaveAs->isEnabled());
+    EXPECT_EQ(window->selection.entry.description(), u"Ball"_s);
+    EXPECT_EQ(recordCommands(), u"1111"_s);
 }
 
 TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
 {
-    home.writeSampleGame();
-    gob = home.file(QStringLiteral("Torvane/data/torvane_pc.gob"));
-    Settings::save(Settings::GobKey, gob);
-    ASSERT_TRUE(start());
+    startOnSample();
     window->lstItem->setCurrentRow(7); // $png,Team logo,2,...
     EXPECT_TRUE(window->selection.wholeFile);
-    EXPECT_EQ(window->cmdImport->text(), QStringLiteral("&Import as png"));
+    EXPECT_EQ(window->cmdImport->text(), u"&Import as png"_s);
     EXPECT_FALSE(window->mnuTransparent->isEnabled());
     EXPECT_EQ(window->selection.areaSize, 12288);
     EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()).size(), 12288);
@@ -66,12 +53,12 @@ TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
     window->lstItem->setCurrentRow(0); // six sub files
     EXPECT_FALSE(window->selection.wholeFile);
     EXPECT_EQ(window->selection.areaSize, 16384); // kept while bitmap entries are chosen
-    EXPECT_EQ(window->cmdImport->text(), QStringLiteral("&Import as Bitmap"));
+    EXPECT_EQ(window->cmdImport->text(), u"&Import as Bitmap"_s);
     EXPECT_TRUE(window->mnuTransparent->isEnabled());
     ASSERT_EQ(window->opnSubFile.size(), 7u);
     EXPECT_FALSE(window->opnSubFile[0]->isVisible());
-    EXPECT_EQ(window->opnSubFile[0]->text(), QStringLiteral("File 1"));
-    EXPECT_EQ(window->opnSubFile[3]->text(), QStringLiteral("Socks"));
+    EXPECT_EQ(window->opnSubFile[0]->text() + u'|' + window->opnSubFile[3]->text(),
+              u"File 1|Socks"_s);
     EXPECT_EQ(window->opnSubFile[3]->y(), 60); // 900 twips
     EXPECT_EQ(window->picContainer->height(), 140); // 300 x 6 + 300 twips
     EXPECT_TRUE(window->opnSubFile[1]->isChecked());
@@ -79,39 +66,31 @@ TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
     window->lstItem->setCurrentRow(1); // one sub file: no stale buttons
     EXPECT_EQ(window->opnSubFile.size(), 2u);
     EXPECT_EQ(window->picContainer->findChildren<SubFileButton *>().size(), 2);
-    EXPECT_EQ(window->lblWidth->text(), QStringLiteral("Width : 256"));
-    EXPECT_EQ(window->lblHeight->text(), QStringLiteral("Height : 128"));
-    EXPECT_EQ(window->lblOffset->text(), QStringLiteral("Offset : 35790"));
+    EXPECT_EQ(labels(), u"Width : 256|Height : 128|Offset : 35790"_s);
 }
 
+// A bitmap entry that points into the middle of nowhere (its header gives no sane size), a
+// whole-file area past the end of the file, and one that holds no picture.
 TEST_F(MainWindowTest, RefusedRecordIsReportedAndLeavesNoTempBmp)
 {
-    // A bitmap entry that points into the middle of nowhere: its header gives no sane size.
-    // Then a whole-file area past the end of the file, and one that holds no picture.
-    home.write(QStringLiteral("BmpList.txt"),
-               catalogueWith(QStringLiteral(
-                   "Bad,1,1,Only\r\n$png,Far,1,9999,Far,4\r\n$png,Blank,1,2001,Empty,1")));
-    gob = home.write(QStringLiteral("g_pc.gob"), QByteArray(4000, char(0xFF)));
-    Settings::save(Settings::GobKey, gob);
-    const QByteArray before = Bytes::sha256(gob);
-    ASSERT_TRUE(start());
+    startOnHand(u"Bad,1,1,Only\r\n$png,Far,1,9999,Far,4\r\n$png,Blank,1,2001,Empty,1"_s,
+                QByteArray(4000, char(0xFF)));
     ASSERT_EQ(prompts.messageTexts().size(), 1);
-    EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("-1 x -1")));
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(u"-1 x -1"_s));
     EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
-    EXPECT_EQ(Bytes::sha256(gob), before);
-    EXPECT_EQ(window->lblWidth->text(), QStringLiteral("Width : -1"));
+    EXPECT_EQ(Bytes::readFile(gob), QByteArray(4000, char(0xFF)));
+    EXPECT_TRUE(labels().startsWith(u"Width : -1|"_s));
     EXPECT_FALSE(window->cmdSaveAs->isEnabled()); // nothing to save
 
     // Save As has nothing to save after a refused whole-file record: the file chosen stays.
     window->lstItem->setCurrentRow(1);
-    const QString kept = home.write(QStringLiteral("kept.png"), "mine");
+    const QString kept = home.write(u"kept.png"_s, "mine");
     prompts.answerSave(kept);
     window->cmdSaveAs->click();
     EXPECT_EQ(Bytes::readFile(kept), QByteArray("mine"));
 
     window->lstItem->setCurrentRow(2);
-    EXPECT_EQ(window->lblWidth->text(), QStringLiteral("Width : 0"));
-    EXPECT_EQ(window->lblHeight->text(), QStringLiteral("Height : 0"));
+    EXPECT_TRUE(labels().startsWith(u"Width : 0|Height : 0|"_s));
     EXPECT_TRUE(window->cmdSaveAs->isEnabled()); // the area's bytes can be saved
 }
 
@@ -119,84 +98,82 @@ TEST_F(MainWindowTest, SaveAsAppliesTheNamingRulesAndNeverReplacesAnUnchosenFile
 {
     startOnSample();
     const QByteArray bitmap = Bytes::readFile(MainModule::scratchBitmapPath());
-    prompts.answerSave(home.file(QStringLiteral("kit.BMP")));
+    prompts.answerSave(home.file(u"kit.BMP"_s));
     window->cmdSaveAs->click();
-    EXPECT_EQ(Bytes::readFile(home.file(QStringLiteral("kit.BMP.bmp"))), bitmap);
-    EXPECT_EQ(window->lblFileName->text(), home.file(QStringLiteral("kit.BMP")));
-    const auto saves = prompts.of(ScriptedPrompts::Kind::Save);
-    ASSERT_EQ(saves.size(), 1u);
-    EXPECT_EQ(saves[0].filters.at(0).description, QStringLiteral("Bitmap File"));
-    EXPECT_EQ(saves[0].filters.at(0).pattern, QStringLiteral("*.bmp"));
+    EXPECT_EQ(Bytes::readFile(home.file(u"kit.BMP.bmp"_s)), bitmap);
+    EXPECT_EQ(window->lblFileName->text(), home.file(u"kit.BMP"_s));
+    const auto filter = [&] {
+        return prompts.of(ScriptedPrompts::Kind::Save).back().filters.at(0);
+    };
+    EXPECT_EQ(filter().description + u'|' + filter().pattern, u"Bitmap File|*.bmp"_s);
 
     window->lstItem->setCurrentRow(8); // $png Menu background
-    prompts.answerSave(home.file(QStringLiteral("backgroundpng")));
+    prompts.answerSave(home.file(u"backgroundpng"_s));
     window->mnuSaveAs->trigger();
-    const QByteArray png = Bytes::readFile(home.file(QStringLiteral("backgroundpng")));
+    const QByteArray png = Bytes::readFile(home.file(u"backgroundpng"_s));
     EXPECT_TRUE(png.startsWith("\x89PNG"));
-    EXPECT_NE(png.at(png.size() - 1), '\0');
-    EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Save).back().filters.at(0).description,
-              QStringLiteral("png File"));
+    EXPECT_NE(png.back(), '\0');
+    EXPECT_EQ(filter().description, u"png File"_s);
 
     // A cancelled dialog says nothing; a target that cannot be written says why.
     prompts.cancelSave();
     window->cmdSaveAs->click();
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
-    prompts.answerSave(home.file(QStringLiteral("no/such/folder/x")));
+    prompts.answerSave(home.file(u"no/such/folder/x"_s));
     window->cmdSaveAs->click();
-    EXPECT_TRUE(
-        prompts.messageTexts().last().endsWith(QStringLiteral("No such file or directory")));
+    EXPECT_TRUE(prompts.messageTexts().last().endsWith(u"No such file or directory"_s));
 
     // The name with its extension added is asked about before it is replaced; No keeps it.
     window->lstItem->setCurrentRow(0);
-    const QString kit = home.write(QStringLiteral("kit.bmp"), "mine");
+    const QString kit = home.write(u"kit.bmp"_s, "mine");
     prompts.clear();
-    prompts.answerSave(home.file(QStringLiteral("kit")));
+    prompts.answerSave(home.file(u"kit"_s));
     prompts.answerMessage(Answer::No);
     window->cmdSaveAs->click();
     EXPECT_EQ(prompts.messageTexts(),
-              QStringList {kit + QStringLiteral(" already exists.\r\nDo you want to replace it?")});
+              QStringList {kit + u" already exists.\r\nDo you want to replace it?"_s});
     EXPECT_EQ(Bytes::readFile(kit), QByteArray("mine"));
 
     // The GOB file and the catalogue (through links) and temp.bmp itself are refused by name.
-    const QString catalogue = home.file(QStringLiteral("BmpList.txt"));
-    const QString scratch = MainModule::scratchBitmapPath();
-    QFile::link(gob, home.file(QStringLiteral("gob.bmp")));
-    QFile::link(catalogue, home.file(QStringLiteral("list.bmp")));
+    const QString catalogue = home.file(u"BmpList.txt"_s),
+                  scratch = MainModule::scratchBitmapPath();
+    QFile::link(gob, home.file(u"gob.bmp"_s));
+    QFile::link(catalogue, home.file(u"list.bmp"_s));
     const QByteArray before =
         Bytes::sha256(gob) + Bytes::sha256(catalogue) + Bytes::sha256(scratch);
-    for (const auto &[target, named] : {std::pair {home.file(QStringLiteral("gob.bmp")), gob},
-                                        {home.file(QStringLiteral("list.bmp")), catalogue},
-                                        {scratch, scratch}}) {
+    for (const auto &[target, named] :
+         {std::pair(u"gob.bmp"_s, gob), {u"list.bmp"_s, catalogue}, {u"temp.bmp"_s, scratch}}) {
         prompts.clear();
-        prompts.answerSave(target);
+        prompts.answerSave(home.file(target));
         window->cmdSaveAs->click();
-        ASSERT_EQ(prompts.messageTexts().size(), 1);
-        EXPECT_TRUE(prompts.messageTexts()[0].contains(named + QStringLiteral(", which")));
+        EXPECT_EQ(prompts.messageTexts().size(), 1);
+        EXPECT_TRUE(prompts.messageTexts().value(0).contains(named + u", which"_s));
     }
     EXPECT_EQ(Bytes::sha256(gob) + Bytes::sha256(catalogue) + Bytes::sha256(scratch), before);
 }
 
-TEST_F(MainWindowTest, GobFileRemovedWhileShownIsReportedByName)
+// A GOB file that goes away while shown is reported by name and never made again; a read-only
+// one can be browsed.
+TEST_F(MainWindowTest, GobFilesThatGoAwayOrAreReadOnly)
 {
     startOnSample();
+    const QString copy = home.write(u"copy_pc.gob"_s, Bytes::readFile(gob));
     ASSERT_TRUE(QFile::remove(gob));
     window->opnSubFile[2]->setChecked(true);
     ASSERT_EQ(prompts.messageTexts().size(), 1);
-    EXPECT_TRUE(prompts.messageTexts()[0].contains(gob)) << prompts.messageTexts()[0].toStdString();
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(gob));
     EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
-    EXPECT_FALSE(Bytes::exists(gob)); // nothing created it again
     window->lstItem->setCurrentRow(7); // a whole-file entry says so too
     EXPECT_EQ(prompts.messageTexts().size(), 2);
-}
+    EXPECT_FALSE(Bytes::exists(gob));
 
-TEST_F(MainWindowTest, ReadOnlyGobFileCanBeBrowsed)
-{
-    startOnSample();
-    QFile::setPermissions(gob, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-    const QByteArray before = Bytes::sha256(gob);
+    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    window->txtGOBFile->setText(copy);
+    const QByteArray before = Bytes::readFile(copy);
+    prompts.clear();
     window->lstItem->setCurrentRow(1);
     window->lstItem->setCurrentRow(7);
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
     EXPECT_EQ(window->selection.width, 64); // the small logo PNG
-    EXPECT_EQ(Bytes::sha256(gob), before);
+    EXPECT_EQ(Bytes::readFile(copy), before);
 }

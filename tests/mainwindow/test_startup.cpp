@@ -4,132 +4,112 @@
 #include "services/apppath.h"
 #include "services/openfiles.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHelpEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
 
+using namespace Qt::StringLiterals;
+
 TEST_F(MainWindowTest, StartsOnTheSampleGameWithTheFirstSubFileExtracted)
 {
     startOnSample();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Torvane Kestrix  V3.0.0"));
+    EXPECT_EQ(window->windowTitle(), u"Torvane Kestrix  V3.0.0"_s);
     EXPECT_EQ(window->txtGOBFile->text(), gob);
     EXPECT_EQ(window->lstItem->count(), 9);
-    EXPECT_EQ(window->lstItem->text(0), QStringLiteral("Kits/Home"));
+    EXPECT_EQ(window->lstItem->text(0), u"Kits/Home"_s);
     EXPECT_EQ(window->lstItem->currentRow(), 0);
     EXPECT_TRUE(window->mnuAutoTrans->isChecked());
     EXPECT_TRUE(window->lstItem->isEnabled());
-    EXPECT_TRUE(window->cmdSaveAs->isEnabled());
+    EXPECT_EQ(recordCommands(), u"1111"_s);
     // Sub file 1 of Kits/Home is a 64 x 64 record.
     EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()).size(), 1078 + 64 * 64);
-    EXPECT_EQ(window->selection.width, 64);
-    EXPECT_EQ(window->selection.offset, 4134);
-    EXPECT_EQ(window->lblOffset->text(), QStringLiteral("Offset : 4134"));
-    EXPECT_EQ(window->helpFile().fileName(), QStringLiteral("index.htm"));
+    EXPECT_EQ(std::pair(window->selection.width, window->selection.offset), std::pair(64, 4134));
+    EXPECT_EQ(labels(), u"Width : 64|Height : 64|Offset : 4134"_s);
+    EXPECT_EQ(window->helpFile().fileName(), u"index.htm"_s);
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(MainModule::openFileCount(), 0);
 }
 
+// Without a GOB path (none stored, or blanks) the commands wait and the file is asked for; a
+// file chosen later enables the list and the package commands, and a record the commands.
 TEST_F(MainWindowTest, FirstRunWithoutGobPathDisablesTheCommandsAndAsksForTheFile)
 {
     home.writeSampleGame();
+    Settings::save(Settings::GobKey, u"   "_s);
     prompts.cancelOpen();
     ASSERT_TRUE(start());
-    EXPECT_EQ(window->txtGOBFile->text(), QString());
+    EXPECT_EQ(window->txtGOBFile->text().trimmed(), QString());
     EXPECT_TRUE(window->mnuAutoTrans->isChecked());
-    for (QWidget *w :
-         {static_cast<QWidget *>(window->cmdSaveAs), static_cast<QWidget *>(window->cmdImportZip),
-          static_cast<QWidget *>(window->cmdImport), static_cast<QWidget *>(window->cmdScript),
-          static_cast<QWidget *>(window->lstItem)})
-        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    // Import and Save As of the File menu too: they have no record to act on.
-    const auto recordCommandsEnabled = [&] {
-        return window->cmdImport->isEnabled() + window->cmdSaveAs->isEnabled()
-            + window->mnuImport->isEnabled() + window->mnuSaveAs->isEnabled();
+    const auto enabled = [&] {
+        QString s;
+        for (QWidget *w :
+             QList<QWidget *> {window->cmdImportZip, window->cmdScript, window->lstItem})
+            s += w->isEnabled() ? u'1' : u'0';
+        return s + u' ' + recordCommands();
     };
-    EXPECT_EQ(recordCommandsEnabled(), 0);
+    EXPECT_EQ(enabled(), u"000 0000"_s);
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].title, QStringLiteral("Select the torvane GOB file"));
-    EXPECT_EQ(prompts.shown[0].filters.at(0).description, QStringLiteral("Torvane GOB File"));
-    EXPECT_EQ(prompts.shown[0].filters.at(0).pattern, QStringLiteral("*_pc.gob"));
+    EXPECT_EQ(std::tuple(prompts.shown[0].title, prompts.shown[0].filters.at(0).description,
+                         prompts.shown[0].filters.at(0).pattern),
+              std::tuple(u"Select the torvane GOB file"_s, u"Torvane GOB File"_s, u"*_pc.gob"_s));
     EXPECT_EQ(window->lstItem->currentRow(), -1);
+    window->lstItem_Click(); // as if an entry were clicked
+    EXPECT_EQ(prompts.lastMessage()->text, u"Please select torvane_pc.gob file"_s);
+    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
 
-    // Choosing a file later enables the list and the package commands and selects nothing;
-    // Import and Save As wait for a record, which the arrow keys choose.
-    const QString chosen = home.file(QStringLiteral("Torvane/data/torvane_pc.gob"));
+    const QString chosen = home.file(u"Torvane/data/torvane_pc.gob"_s);
     prompts.answerOpen(chosen);
     window->mnuOpen->trigger();
     EXPECT_EQ(window->txtGOBFile->text(), chosen);
-    EXPECT_TRUE(window->lstItem->isEnabled());
-    EXPECT_TRUE(window->cmdImportZip->isEnabled());
+    EXPECT_EQ(enabled(), u"111 0000"_s);
     EXPECT_EQ(window->lstItem->currentRow(), -1);
     EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
-    EXPECT_EQ(recordCommandsEnabled(), 0);
     QTest::keyClick(window->lstItem, Qt::Key_Down);
     EXPECT_EQ(window->lstItem->currentRow(), 0);
-    EXPECT_EQ(recordCommandsEnabled(), 4);
+    EXPECT_EQ(enabled(), u"111 1111"_s);
 }
 
-TEST_F(MainWindowTest, BlankGobPathCountsAsNoneAndIsSavedEmpty)
+TEST_F(MainWindowTest, SettingsAndCataloguesThatEndStartUp)
 {
     home.writeSampleGame();
-    Settings::save(Settings::GobKey, QStringLiteral("   "));
-    prompts.cancelOpen();
-    ASSERT_TRUE(start());
-    EXPECT_FALSE(window->lstItem->isEnabled());
-    window->lstItem_Click(); // as if an entry were clicked
-    ASSERT_NE(prompts.lastMessage(), nullptr);
-    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("Please select torvane_pc.gob file"));
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
-    window->close();
-    EXPECT_EQ(Settings::read(Settings::GobKey, QStringLiteral("unset")), QString());
-}
-
-TEST_F(MainWindowTest, TransparentSettingIsReadAsABoolean)
-{
-    home.writeSampleGame();
-    const struct
-    {
-        const char *stored;
-        bool checked;
-    } cases[] = {{"False", false}, {"false", false}, {"0", false}, {"-1", true}, {"TRUE", true}};
-    for (const auto &c : cases) {
-        Settings::save(Settings::TransparentKey, QString::fromLatin1(c.stored));
+    Settings::save(Settings::GobKey, u"   "_s);
+    for (const auto &[stored, checked] : {std::pair("False", false),
+                                          {"false", false},
+                                          {"0", false},
+                                          {"-1", true},
+                                          {"TRUE", true}}) {
+        Settings::save(Settings::TransparentKey, QString::fromLatin1(stored));
         prompts.cancelOpen();
-        ASSERT_TRUE(start()) << c.stored;
-        EXPECT_EQ(window->mnuAutoTrans->isChecked(), c.checked) << c.stored;
+        ASSERT_TRUE(start()) << stored;
+        EXPECT_EQ(window->mnuAutoTrans->isChecked(), checked) << stored;
     }
-    Settings::save(Settings::TransparentKey, QStringLiteral("maybe"));
+    window->close();
+    EXPECT_EQ(Settings::read(Settings::GobKey, u"unset"_s), QString()); // blanks are saved empty
+    Settings::save(Settings::TransparentKey, u"maybe"_s);
     EXPECT_FALSE(start());
-    ASSERT_NE(prompts.lastMessage(), nullptr);
-    EXPECT_TRUE(prompts.lastMessage()->text.contains(QStringLiteral("\"maybe\"")));
-}
+    EXPECT_TRUE(prompts.lastMessage()->text.contains(u"\"maybe\""_s));
 
-TEST_F(MainWindowTest, MissingCatalogueEndsStartUpWithAMessageNamingTheFolder)
-{
+    // A catalogue without entries when a GOB path is known, and none at all.
+    home.write(u"BmpList.txt"_s, "//Version 7\r\n\r\n");
+    Settings::save(Settings::TransparentKey, u"True"_s);
+    Settings::save(Settings::GobKey, home.file(u"x_pc.gob"_s));
+    EXPECT_FALSE(start());
+    EXPECT_TRUE(prompts.lastMessage()->text.contains(u"no entries"_s));
+    QFile::remove(home.file(u"BmpList.txt"_s));
+    prompts.clear();
     EXPECT_FALSE(start());
     ASSERT_EQ(prompts.messageTexts().size(), 1);
     EXPECT_TRUE(prompts.messageTexts()[0].contains(home.path()));
-    EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("BmpList.txt")));
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(u"BmpList.txt"_s));
     EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(MainWindowTest, CatalogueWithoutEntriesEndsStartUpWhenAGobPathIsKnown)
-{
-    home.write(QStringLiteral("BmpList.txt"), "//Version 7\r\n\r\n");
-    Settings::save(Settings::GobKey, home.file(QStringLiteral("x_pc.gob")));
-    EXPECT_FALSE(start());
-    EXPECT_TRUE(prompts.lastMessage()->text.contains(QStringLiteral("no entries")));
 }
 
 TEST_F(MainWindowTest, ShutDownSavesTheSettingsTheWindowsPlaceAndTheRecentGobFiles)
@@ -138,12 +118,12 @@ TEST_F(MainWindowTest, ShutDownSavesTheSettingsTheWindowsPlaceAndTheRecentGobFil
     ASSERT_TRUE(Bytes::exists(MainModule::scratchBitmapPath()));
     window->mnuAutoTrans->trigger(); // unchecks it
     window->resize(780, 520);
-    const QString other = home.write(QStringLiteral("Other/data/o_pc.gob"), Bytes::readFile(gob));
+    const QString other = home.write(u"Other/data/o_pc.gob"_s, Bytes::readFile(gob));
     prompts.answerOpen(other);
     window->mnuOpen->trigger();
     window->mnuExit->trigger();
     EXPECT_EQ(Settings::read(Settings::GobKey), other);
-    EXPECT_EQ(Settings::read(Settings::TransparentKey), QStringLiteral("False"));
+    EXPECT_EQ(Settings::read(Settings::TransparentKey), u"False"_s);
     EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
     EXPECT_FALSE(window->selection.hasEntry);
 
@@ -156,8 +136,7 @@ TEST_F(MainWindowTest, ShutDownSavesTheSettingsTheWindowsPlaceAndTheRecentGobFil
     // A file that has gone is said so and leaves the list.
     QFile::remove(other);
     window->mnuRecent->actions().at(1)->trigger();
-    EXPECT_EQ(prompts.lastMessage()->text,
-              QStringLiteral("The GOB file %1 is no longer there.").arg(other));
+    EXPECT_EQ(prompts.lastMessage()->text, u"The GOB file %1 is no longer there."_s.arg(other));
     EXPECT_EQ(window->recentGobFiles(), QStringList {gob});
     EXPECT_EQ(window->txtGOBFile->text(), gob);
 }
@@ -165,13 +144,12 @@ TEST_F(MainWindowTest, ShutDownSavesTheSettingsTheWindowsPlaceAndTheRecentGobFil
 TEST_F(MainWindowTest, LongTextsLeaveTheWindowsSizeAndTabGoesInReadingOrder)
 {
     home.writeSampleGame();
-    const QString longEntry = QStringLiteral("Ball with a description much too long for the list");
-    home.write(QStringLiteral("BmpList.txt"),
-               Bytes::readFile(home.file(QStringLiteral("BmpList.txt"))) + longEntry.toUtf8()
+    const QString longEntry = u"Ball with a description much too long for the list"_s;
+    home.write(u"BmpList.txt"_s,
+               Bytes::readFile(home.file(u"BmpList.txt"_s)) + longEntry.toUtf8()
                    + ",1,72434,Match ball\r\n");
-    gob = home.write(QStringLiteral("Games/%1/data/torvane_pc.gob").arg(QString(180, u'x')),
-                     Bytes::readFile(home.file(QStringLiteral("Torvane/data/torvane_pc.gob"))));
-    ASSERT_GT(gob.size(), 209);
+    gob = home.write(u"Games/%1/data/torvane_pc.gob"_s.arg(QString(180, u'x')),
+                     Bytes::readFile(home.file(u"Torvane/data/torvane_pc.gob"_s)));
     Settings::save(Settings::GobKey, gob);
     ASSERT_TRUE(start());
     window->lblFileName->setText(gob);
@@ -214,23 +192,21 @@ TEST_F(MainWindowTest, LongTextsLeaveTheWindowsSizeAndTabGoesInReadingOrder)
         order << QApplication::focusWidget()->objectName();
     }
     EXPECT_EQ(order.join(u' '),
-              QStringLiteral("opnSubFile1 previewArea cmdImport cmdSaveAs cmdImportZip cmdScript "
-                             "chkBackup cmdAbout txtGOBFile cmdGOBFile lstItem"));
+              u"opnSubFile1 previewArea cmdImport cmdSaveAs cmdImportZip cmdScript "
+              "chkBackup cmdAbout txtGOBFile cmdGOBFile lstItem"_s);
 }
 
 TEST_F(MainWindowTest, ProgramsOfTheGameFolderAreListedWhateverTheLetterCase)
 {
     home.writeSampleGame();
-    home.write(QStringLiteral("Games/Torvane/Setup.EXE"), "");
-    home.write(QStringLiteral("Games/Torvane/Torvane.exe"), "");
-    home.write(QStringLiteral("Games/Torvane/readme.txt"), "");
-    home.write(QStringLiteral("Games/Torvane/Data/torvane_pc.gob"), QByteArray(10, 0));
-    Settings::save(Settings::GobKey,
-                   home.file(QStringLiteral("Games/Torvane/Data/torvane_pc.gob")));
+    for (const char *name : {"Setup.EXE", "Torvane.exe", "readme.txt"})
+        home.write(u"Games/Torvane/"_s + QString::fromLatin1(name), "");
+    home.write(u"Games/Torvane/Data/torvane_pc.gob"_s, QByteArray(10, 0));
+    Settings::save(Settings::GobKey, home.file(u"Games/Torvane/Data/torvane_pc.gob"_s));
     ASSERT_TRUE(start());
-    ASSERT_EQ(window->mnuEXE.size(), 3u);
-    EXPECT_EQ(window->mnuEXE[0]->text(), QStringLiteral("Run Torvane"));
-    EXPECT_EQ(window->mnuEXE[1]->text(), QStringLiteral("Setup.EXE"));
-    EXPECT_EQ(window->mnuEXE[2]->text(), QStringLiteral("Torvane.exe"));
+    QStringList items;
+    for (QAction *a : window->mnuEXE)
+        items << a->text();
+    EXPECT_EQ(items, (QStringList {u"Run Torvane"_s, u"Setup.EXE"_s, u"Torvane.exe"_s}));
     EXPECT_EQ(window->mnuTorvane->actions().size(), 3);
 }

@@ -1,8 +1,8 @@
 #include "bytes.h"
 #include "handgob.h"
-#include "handzip.h"
 #include "packagebytes.h"
 #include "recordingdisplay.h"
+#include "refusal.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
 
@@ -11,86 +11,60 @@
 #include "packages/packagemake.h"
 #include "records/catalogue.h"
 #include "records/catalogueentry.h"
-#include "services/failure.h"
-
-#include <QDir>
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-CatalogueEntry entryOf(const QString &line)
+// The three package files a make wrote into the folder: install.data, file.data, the list.
+QList<QByteArray> made(const TestHome &home)
 {
-    return CatalogueEntry::parse(Catalogue::splitFields(line), 3, QStringLiteral("BmpList.txt"));
+    QList<QByteArray> files;
+    for (const char *name :
+         {"KX_Temp/install.data", "KX_Temp/file.data", "KX_Temp/Replaced Files.txt"})
+        files << Bytes::readFile(home.file(QString::fromLatin1(name)));
+    return files;
 }
 
-struct Made
+PackageItem fromSubFile(const char *line, const QString &gob)
 {
-    QByteArray install, data, replaced;
-};
-
-Made readMade(const QString &folder)
-{
-    const QDir dir(folder);
-    return {Bytes::readFile(dir.filePath(QStringLiteral("install.data"))),
-            Bytes::readFile(dir.filePath(QStringLiteral("file.data"))),
-            Bytes::readFile(dir.filePath(QStringLiteral("Replaced Files.txt")))};
+    return PackageItem::fromSubFile(
+        CatalogueEntry::parse(Catalogue::splitFields(QString::fromLatin1(line)), 3, {}), 1, gob);
 }
 
 } // namespace
 
-TEST(PackageMake, TwoItemsOfTenAndTwentyBytes)
-{
-    TestHome home;
-    const QByteArray gob = Bytes::pattern(400, 3);
-    const QString gobPath = home.write(QStringLiteral("g_pc.gob"), gob);
-    const QList<PackageItem> items = {{QStringLiteral("Kits/Home shirt"), 0, 10},
-                                      {QStringLiteral("Kits/Away"), 50, 20}};
-    RecordingDisplay display;
-    PackageMake::checkItems(gobPath, items);
-    const QStringList files =
-        PackageMake::writeFiles(gobPath, items, home.file(QStringLiteral("KX_Temp")), display);
-
-    ASSERT_EQ(files.size(), 3);
-    EXPECT_TRUE(files[0].endsWith(QStringLiteral("/install.data")));
-    EXPECT_TRUE(files[1].endsWith(QStringLiteral("/file.data")));
-    EXPECT_TRUE(files[2].endsWith(QStringLiteral("/Replaced Files.txt")));
-    const Made made = readMade(home.file(QStringLiteral("KX_Temp")));
-    EXPECT_EQ(made.install, installRecords({{0, 10}, {50, 20}}));
-    ASSERT_EQ(made.data.size(), 30);
-    EXPECT_EQ(made.data.left(10), gob.mid(111, 10)); // region at P + 111
-    EXPECT_EQ(made.data.mid(10), gob.mid(161, 20)); // the second item at file offset 10
-    // The 15 characters of the description between two quotes: 17 before the line end.
-    EXPECT_EQ(made.replaced, QByteArray("\"Kits/Home shirt\"\r\n\"Kits/Away\"\r\n"));
-    EXPECT_EQ(made.replaced.indexOf('\r'), 17);
-    EXPECT_EQ(display.progress, (QList<int> {50, 100}));
-    EXPECT_EQ(display.pendingEvents, 2);
-}
-
-TEST(PackageMake, BlockSizesProgressAndASecondSmallerPackage)
+// Each item's region from 0-based offset + 111, in blocks of 4096 (none, exactly one, one and a
+// part); a second, smaller package in the same folder leaves nothing of the first.
+TEST(PackageMake, RegionsGoOneAfterTheOtherIntoFileData)
 {
     TestHome home;
     const QByteArray gob = Bytes::pattern(20000, 9);
-    const QString gobPath = home.write(QStringLiteral("g_pc.gob"), gob);
-    const QString folder = home.file(QStringLiteral("KX_Temp"));
+    const QString gobPath = home.write(u"g_pc.gob"_s, gob);
+    const QList<PackageItem> items = {{u"Kits/Home shirt"_s, 0, 10},
+                                      {u"Empty"_s, 100, 0},
+                                      {u"Block"_s, 200, 4096},
+                                      {u"More"_s, 9000, 5000}};
     RecordingDisplay display;
-    // 0 bytes, exactly one block, one block and 904 bytes.
-    const QList<PackageItem> items = {{QStringLiteral("Empty"), 100, 0},
-                                      {QStringLiteral("Block"), 200, 4096},
-                                      {QStringLiteral("More"), 9000, 5000}};
-    PackageMake::writeFiles(gobPath, items, folder, display);
-    Made made = readMade(folder);
-    EXPECT_EQ(made.install, installRecords({{100, 0}, {200, 4096}, {9000, 5000}}));
-    EXPECT_EQ(made.data, gob.mid(311, 4096) + gob.mid(9111, 5000));
-    EXPECT_EQ(made.replaced, QByteArray("\"Empty\"\r\n\"Block\"\r\n\"More\"\r\n"));
-    EXPECT_EQ(display.progress, (QList<int> {33, 67, 100}));
+    PackageMake::checkItems(gobPath, items);
+    const QStringList files =
+        PackageMake::writeFiles(gobPath, items, home.file(u"KX_Temp"_s), display);
+    EXPECT_EQ(files,
+              (QStringList {home.file(u"KX_Temp/install.data"_s), home.file(u"KX_Temp/file.data"_s),
+                            home.file(u"KX_Temp/Replaced Files.txt"_s)}));
+    EXPECT_EQ(
+        made(home),
+        (QList<QByteArray> {installRecords({{0, 10}, {100, 0}, {200, 4096}, {9000, 5000}}),
+                            gob.mid(111, 10) + gob.mid(311, 4096) + gob.mid(9111, 5000),
+                            "\"Kits/Home shirt\"\r\n\"Empty\"\r\n\"Block\"\r\n\"More\"\r\n"}));
+    EXPECT_EQ(display.progress, (QList<int> {25, 50, 75, 100}));
+    EXPECT_EQ(display.pendingEvents, 4);
 
-    // A second, smaller package in the same folder leaves nothing of the first.
-    PackageMake::writeFiles(gobPath, {{QStringLiteral("Tiny"), 7, 3}}, folder, display);
-    made = readMade(folder);
-    EXPECT_EQ(made.install, installRecords({{7, 3}}));
-    EXPECT_EQ(made.data, gob.mid(118, 3));
-    EXPECT_EQ(made.replaced, QByteArray("\"Tiny\"\r\n"));
+    PackageMake::writeFiles(gobPath, {{u"Tiny"_s, 7, 3}}, home.file(u"KX_Temp"_s), display);
+    EXPECT_EQ(made(home),
+              (QList<QByteArray> {installRecords({{7, 3}}), gob.mid(118, 3), "\"Tiny\"\r\n"}));
 }
 
 TEST(PackageMake, SubFilesGiveTheRegionsOfTheirRecords)
@@ -99,113 +73,85 @@ TEST(PackageMake, SubFilesGiveTheRegionsOfTheirRecords)
     const QByteArray pixels = Bytes::pattern(64 * 32, 1);
     const QByteArray gob =
         HandGob::withAt(12000, 4999, HandGob::imageRecord(64, 32, pixels, HandGob::palette()));
-    const QString gobPath = home.write(QStringLiteral("g_pc.gob"), gob);
-
-    const PackageItem bitmap =
-        PackageItem::fromSubFile(entryOf(QStringLiteral("Board,1,5000,Logo")), 1, gobPath);
-    EXPECT_EQ(bitmap.description, QStringLiteral("Board/Logo"));
-    EXPECT_EQ(bitmap.offset, 5000);
-    EXPECT_EQ(bitmap.size, 3072); // 64 x 32 pixels and the 1024-byte palette
+    const QString gobPath = home.write(u"g_pc.gob"_s, gob);
+    const PackageItem bitmap = fromSubFile("Board,1,5000,Logo", gobPath);
+    // 64 x 32 pixels and the 1024-byte palette: GOB bytes 5111 to 8182.
+    EXPECT_EQ(std::tuple(bitmap.description, bitmap.offset, bitmap.size),
+              std::tuple(u"Board/Logo"_s, 5000, 3072));
     RecordingDisplay display;
-    PackageMake::writeFiles(gobPath, {bitmap}, home.file(QStringLiteral("KX_Temp")), display);
-    const QByteArray data = readMade(home.file(QStringLiteral("KX_Temp"))).data;
-    EXPECT_EQ(data, gob.mid(5111, 8182 - 5111 + 1)); // GOB bytes 5111 to 8182
-    EXPECT_EQ(data, pixels + HandGob::palette());
+    PackageMake::writeFiles(gobPath, {bitmap}, home.file(u"KX_Temp"_s), display);
+    EXPECT_EQ(made(home).value(1), pixels + HandGob::palette());
 
     // A whole-file sub file at position 4888 carries its whole area from 0-based byte 4887.
-    const PackageItem file =
-        PackageItem::fromSubFile(entryOf(QStringLiteral("$png,Logo,1,4888,Small,2")), 1, gobPath);
-    EXPECT_EQ(file.offset, 4776);
-    EXPECT_EQ(file.size, 2048);
-    EXPECT_EQ(file.regionStart(), 4887);
-
+    const PackageItem file = fromSubFile("$png,Logo,1,4888,Small,2", gobPath);
+    EXPECT_EQ(std::tuple(file.offset, file.size, file.regionStart()), std::tuple(4776, 2048, 4887));
     // A bitmap sub file whose header cannot be an image is refused.
-    EXPECT_THROW(PackageItem::fromSubFile(entryOf(QStringLiteral("Filler,1,100,Junk")), 1, gobPath),
-                 Failure);
+    EXPECT_FALSE(refusal([&] { fromSubFile("Filler,1,100,Junk", gobPath); }).isEmpty());
 }
 
 TEST(PackageMake, RefusedItemsNameTheItemAndWriteNothing)
 {
     TestHome home;
-    const QString gobPath = home.write(QStringLiteral("g_pc.gob"), Bytes::pattern(1000));
-    const QByteArray before = Bytes::sha256(gobPath);
-    const auto refusal = [&](const QList<PackageItem> &items) {
-        try {
-            PackageMake::checkItems(gobPath, items);
-        } catch (const Failure &failure) {
-            return failure.description();
-        }
-        return QString();
+    const QString gobPath = home.write(u"g_pc.gob"_s, Bytes::pattern(1000));
+    const QByteArray before = Bytes::readFile(gobPath);
+    const PackageItem fine {u"Fine"_s, 0, 10};
+    const std::pair<QList<PackageItem>, QString> cases[] = {
+        {{fine, {u"Minus"_s, -1, 10}},
+         u"Item 2 \"Minus\" has the package offset -1; a package cannot hold a negative offset."_s},
+        {{{u"Shrunk"_s, 5, -3}},
+         u"Item 1 \"Shrunk\" has the size -3; a size cannot be negative."_s},
+        {{fine, fine, {u"Far"_s, 880, 10}},
+         u"Item 3 \"Far\" covers the bytes 991 to 1000, past the end of %1 (1000 bytes)."_s.arg(
+             gobPath)},
     };
-    const PackageItem fine {QStringLiteral("Fine"), 0, 10};
-    const QString negative = refusal({fine, {QStringLiteral("Minus"), -1, 10}});
-    EXPECT_TRUE(negative.contains(QStringLiteral("Item 2 \"Minus\""))) << negative.toStdString();
-    EXPECT_TRUE(negative.contains(QStringLiteral("-1")));
-    const QString size = refusal({{QStringLiteral("Shrunk"), 5, -3}});
-    EXPECT_TRUE(size.contains(QStringLiteral("Item 1 \"Shrunk\"")));
-    EXPECT_TRUE(size.contains(QStringLiteral("-3")));
-    // 889 + 111 = 1000: one byte past the end.
-    EXPECT_TRUE(refusal({{QStringLiteral("Edge"), 879, 10}}).isEmpty());
-    const QString past = refusal({fine, fine, {QStringLiteral("Far"), 880, 10}});
-    EXPECT_TRUE(past.contains(QStringLiteral("Item 3 \"Far\"")));
-    EXPECT_TRUE(past.contains(QStringLiteral("1000 bytes")));
-    EXPECT_EQ(Bytes::sha256(gobPath), before);
+    for (const auto &[items, says] : cases)
+        EXPECT_EQ(refusal([&] { PackageMake::checkItems(gobPath, items); }),
+                  says + u" Nothing was written."_s);
 
     // The package path may not be the GOB file or one of its own files.
     ScriptedPrompts prompts;
     RecordingDisplay display;
     PackageContext context {prompts, nullptr, display};
-    const QStringList files =
-        PackageMake::writeFiles(gobPath, {fine}, home.file(QStringLiteral("t")), display);
-    EXPECT_THROW(PackageMake::writeArchive(gobPath, files, QString(), gobPath, context), Failure);
-    EXPECT_THROW(PackageMake::writeArchive(files[1], files, QString(), gobPath, context), Failure);
-    EXPECT_EQ(Bytes::sha256(gobPath), before);
+    const QStringList files = PackageMake::writeFiles(gobPath, {fine}, home.file(u"t"_s), display);
+    for (const QString &target : {gobPath, files[1]})
+        EXPECT_FALSE(refusal([&] {
+                         PackageMake::writeArchive(target, files, QString(), gobPath, context);
+                     }).isEmpty());
+    EXPECT_EQ(Bytes::readFile(gobPath), before);
     EXPECT_EQ(Bytes::readFile(files[1]).size(), 10);
 }
 
 TEST(PackageItems, TypedLinesCommandsAndTheirRefusals)
 {
-    const PackageItem logo = PackageItem::fromTypedLine(QStringLiteral("5000,2048,Logo"));
-    EXPECT_EQ(logo.description, QStringLiteral("Logo"));
-    EXPECT_EQ(logo.offset, 4888);
-    EXPECT_EQ(logo.size, 2048);
-    const PackageItem spaced = PackageItem::fromTypedLine(QStringLiteral(" 5000 , 2048 , Logo,x"));
-    EXPECT_EQ(spaced.offset, 4888);
-    EXPECT_EQ(spaced.description, QStringLiteral(" Logo")); // kept as typed
-    const PackageItem away = PackageItem::fromCommand(QStringLiteral("Kits/Away|5112|3072"));
-    EXPECT_EQ(away.description, QStringLiteral("Kits/Away"));
-    EXPECT_EQ(away.offset, 5000);
-    EXPECT_EQ(away.size, 3072);
-    EXPECT_EQ(away.regionStart(), 5111);
-    EXPECT_EQ(PackageItem::fromCommand(QStringLiteral("Low|112|0")).offset, 0);
-
-    for (const QString &bad : {QStringLiteral("5000,2048"), QStringLiteral("5000,x,Logo"),
-                               QStringLiteral("abc,2048,Logo"), QStringLiteral("5000,2048, "),
-                               QStringLiteral("100,2048,Logo"), QStringLiteral("5000,-1,Logo"),
-                               QStringLiteral("99999999999,1,Logo")}) {
-        try {
-            PackageItem::fromTypedLine(bad);
-            ADD_FAILURE() << "accepted " << bad.toStdString();
-        } catch (const Failure &failure) {
-            EXPECT_TRUE(failure.description().contains(bad)) << failure.description().toStdString();
-        }
-    }
-    for (const QString &bad : {QStringLiteral("Kits/Away|5112"), QStringLiteral("|5112|3072"),
-                               QStringLiteral("Kits|here|3072"), QStringLiteral("Kits|5112|3.5k")})
-        EXPECT_THROW(PackageItem::fromCommand(bad), Failure) << bad.toStdString();
+    const auto described = [](const PackageItem &i) {
+        return u"%1|%2|%3|%4"_s.arg(i.description).arg(i.offset).arg(i.size).arg(i.regionStart());
+    };
+    EXPECT_EQ(described(PackageItem::fromTypedLine(u"5000,2048,Logo"_s)), u"Logo|4888|2048|4999"_s);
+    EXPECT_EQ(described(PackageItem::fromTypedLine(u" 5000 , 2048 , Logo,x"_s)),
+              u" Logo|4888|2048|4999"_s);
+    EXPECT_EQ(described(PackageItem::fromCommand(u"Kits/Away|5112|3072"_s)),
+              u"Kits/Away|5000|3072|5111"_s);
+    EXPECT_EQ(PackageItem::fromCommand(u"Low|112|0"_s).offset, 0);
+    for (const char *bad : {"5000,2048", "5000,x,Logo", "abc,2048,Logo", "5000,2048, ",
+                            "100,2048,Logo", "5000,-1,Logo", "99999999999,1,Logo"})
+        EXPECT_TRUE(refusal([&] {
+                        PackageItem::fromTypedLine(QString::fromLatin1(bad));
+                    }).contains(QString::fromLatin1(bad)))
+            << bad;
+    for (const char *bad : {"Kits/Away|5112", "|5112|3072", "Kits|here|3072", "Kits|5112|3.5k"})
+        EXPECT_FALSE(refusal([&] { PackageItem::fromCommand(QString::fromLatin1(bad)); }).isEmpty())
+            << bad;
 }
 
 TEST(PackageFiles, ListTextProgressCountAndLines)
 {
     TestHome home;
-    const QString path =
-        home.write(QStringLiteral("Replaced Files.txt"), "\"Kits/Home\"\r\n\"Kits/Away\"\r\n");
+    const QString path = home.write(u"Replaced Files.txt"_s, "\"Kits/Home\"\r\n\"Kits/Away\"\r\n");
     const QStringList lines = PackageFiles::readReplacedFiles(path);
-    EXPECT_EQ(lines,
-              (QStringList {QStringLiteral("\"Kits/Home\""), QStringLiteral("\"Kits/Away\"")}));
-    EXPECT_EQ(PackageFiles::listText(lines), QStringLiteral("\"Kits/Home\" \"Kits/Away\" "));
-    EXPECT_EQ(PackageFiles::progressCount(17), 2);
-    EXPECT_EQ(PackageFiles::progressCount(20), 2); // 2.5 goes to the even neighbour
-    EXPECT_EQ(PackageFiles::progressCount(28), 4);
-    EXPECT_EQ(PackageFiles::progressPercent(1, 8), 12); // 12.5 to the even neighbour
+    EXPECT_EQ(lines, (QStringList {u"\"Kits/Home\""_s, u"\"Kits/Away\""_s}));
+    EXPECT_EQ(PackageFiles::listText(lines), u"\"Kits/Home\" \"Kits/Away\" "_s);
+    // Halves to the even neighbour: 2.5 and 12.5.
+    EXPECT_EQ(QList({PackageFiles::progressCount(17), PackageFiles::progressCount(20),
+                     PackageFiles::progressCount(28), PackageFiles::progressPercent(1, 8)}),
+              QList({2, 2, 4, 12}));
 }

@@ -12,36 +12,28 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-using VBUnzBas::UnzipResult::Ok;
+namespace UnzipResult = VBUnzBas::UnzipResult;
 
-struct CentralEntry
+// Name, general purpose flags and method of each entry of the central directory, read byte by
+// byte as the zip format lays it out: "name flags method".
+QStringList centralDirectory(const QByteArray &zip)
 {
-    QString name;
-    quint16 flags = 0;
-    quint16 method = 0;
-};
-
-quint16 get16(const QByteArray &b, qsizetype at)
-{
-    return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8);
-}
-
-// The central directory read byte by byte, as the zip format lays it out.
-QList<CentralEntry> centralDirectory(const QByteArray &zip)
-{
-    QList<CentralEntry> entries;
+    const auto get16 = [&](qsizetype at) {
+        return int(quint8(zip[at]) | quint8(zip[at + 1]) << 8);
+    };
+    QStringList entries;
     const qsizetype end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
-    if (end < 0)
-        return entries;
-    qsizetype at = Bytes::get32(zip, end + 16);
-    const int count = get16(zip, end + 10);
-    for (int i = 0; i < count && zip.mid(at, 4) == QByteArray("PK\x01\x02", 4); ++i) {
-        const int nameLength = get16(zip, at + 28);
-        entries << CentralEntry {QString::fromUtf8(zip.mid(at + 46, nameLength)),
-                                 get16(zip, at + 8), get16(zip, at + 10)};
-        at += 46 + nameLength + get16(zip, at + 30) + get16(zip, at + 32);
+    qsizetype at = end < 0 ? 0 : Bytes::get32(zip, end + 16);
+    for (int i = 0;
+         end >= 0 && i < get16(end + 10) && zip.mid(at, 4) == QByteArray("PK\x01\x02", 4); ++i) {
+        entries << u"%1 %2 %3"_s.arg(QString::fromUtf8(zip.mid(at + 46, get16(at + 28))))
+                       .arg(get16(at + 8))
+                       .arg(get16(at + 10));
+        at += 46 + get16(at + 28) + get16(at + 30) + get16(at + 32);
     }
     return entries;
 }
@@ -49,9 +41,9 @@ QList<CentralEntry> centralDirectory(const QByteArray &zip)
 QStringList filesBelow(const QString &folder)
 {
     QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
         files << QDir(folder).relativeFilePath(it.next());
     files.sort();
     return files;
@@ -68,109 +60,91 @@ protected:
 
 } // namespace
 
+// Bare names in order, deflated with the "maximum compression" option bits (1 of bits 1 and 2)
+// in every entry, and the archive comment; a name without an extension gets ".zip".
 TEST_F(ZipServices, ZipStoresBareNamesInOrderAtLevelNineWithTheComment)
 {
     const QByteArray data = Bytes::pattern(100000, 2);
-    const QStringList files = {home.write(QStringLiteral("t/install.data"), "12345678"),
-                               home.write(QStringLiteral("t/file.data"), data),
-                               home.write(QStringLiteral("t/Replaced Files.txt"), "\"A\"\r\n"),
-                               home.write(QStringLiteral("docs/read me.txt"), "hello")};
-    const QString archive = home.file(QStringLiteral("out/kits"));
-    QDir().mkpath(home.file(QStringLiteral("out")));
-    ASSERT_EQ(VBZipBas::zip(archive, files, context), 0);
-    const QString written = archive + QStringLiteral(".zip"); // no extension: ".zip" added
-    ASSERT_TRUE(Bytes::exists(written));
-
+    const QStringList files = {home.write(u"t/install.data"_s, "12345678"),
+                               home.write(u"t/file.data"_s, data),
+                               home.write(u"t/Replaced Files.txt"_s, "\"A\"\r\n"),
+                               home.write(u"docs/read me.txt"_s, "hello")};
+    QDir().mkpath(home.file(u"out"_s));
+    ASSERT_EQ(VBZipBas::zip(home.file(u"out/kits"_s), files, context), 0);
+    const QString written = home.file(u"out/kits.zip"_s);
     QString comment;
     const QList<HandZip::Read> entries = HandZip::read(written, &comment);
     EXPECT_EQ(comment,
-              QStringLiteral("You need Kestrix version 2 to import the contents of "
-                             "this zip file to the .gob"));
+              u"You need Kestrix version 2 to import the contents of this zip file to the .gob"_s);
     ASSERT_EQ(entries.size(), 4);
-    EXPECT_EQ(HandZip::names(written),
-              (QStringList {QStringLiteral("install.data"), QStringLiteral("file.data"),
-                            QStringLiteral("Replaced Files.txt"), QStringLiteral("read me.txt")}));
     EXPECT_EQ(entries[1].bytes, data);
     EXPECT_EQ(entries[3].bytes, QByteArray("hello"));
-    // Deflate (8) with the "maximum compression" option bits (1 of bits 1 and 2) in every entry.
-    const QList<CentralEntry> central = centralDirectory(Bytes::readFile(written));
-    ASSERT_EQ(central.size(), 4);
-    for (const CentralEntry &e : central) {
-        EXPECT_EQ(e.method, 8) << e.name.toStdString();
-        EXPECT_EQ(e.flags & 6, 2) << e.name.toStdString();
-    }
+    EXPECT_EQ(centralDirectory(Bytes::readFile(written)),
+              (QStringList {u"install.data 2 8"_s, u"file.data 2 8"_s, u"Replaced Files.txt 2 8"_s,
+                            u"read me.txt 2 8"_s}));
     ASSERT_EQ(display.log.size(), 4);
-    EXPECT_TRUE(display.log[1].startsWith(QStringLiteral("  adding: file.data (deflated ")));
+    EXPECT_TRUE(display.log[1].startsWith(u"  adding: file.data (deflated "_s));
     EXPECT_GT(display.pendingEvents, 0);
+    EXPECT_EQ(VBZipBas::archivePathFor(u"/m/kits.pkg"_s), u"/m/kits.pkg"_s);
 
-    // An archive name with an extension is kept as it is.
-    EXPECT_EQ(VBZipBas::archivePathFor(QStringLiteral("/m/kits.pkg")),
-              QStringLiteral("/m/kits.pkg"));
-}
-
-TEST_F(ZipServices, ZipRefusesRepeatedNamesAndMissingFiles)
-{
-    const QString a = home.write(QStringLiteral("a/install.data"), "1");
-    const QString b = home.write(QStringLiteral("b/INSTALL.DATA"), "2");
-    const QString archive = home.file(QStringLiteral("x.zip"));
-    EXPECT_NE(VBZipBas::zip(archive, {a, b}, context), 0);
-    EXPECT_TRUE(display.log.last().contains(QStringLiteral("INSTALL.DATA")));
-    EXPECT_NE(VBZipBas::zip(archive, {a, home.file(QStringLiteral("missing"))}, context), 0);
-    EXPECT_TRUE(display.log.last().contains(QStringLiteral("missing")));
+    // Repeated names in any letter case and missing files are refused and write nothing.
+    const QString archive = home.file(u"x.zip"_s);
+    const QString b = home.write(u"b/INSTALL.DATA"_s, "2"), missing = home.file(u"missing"_s);
+    for (const QString &second : {b, missing}) {
+        EXPECT_NE(VBZipBas::zip(archive, {files[0], second}, context), 0);
+        EXPECT_TRUE(
+            display.log.value(display.log.size() - 1).contains(QFileInfo(second).fileName()));
+    }
     EXPECT_FALSE(Bytes::exists(archive));
 }
 
 TEST_F(ZipServices, UnzipMakesStoredFoldersAndIgnoresLetterCase)
 {
-    const QString archive = home.file(QStringLiteral("p.zip"));
+    const QString archive = home.file(u"p.zip"_s);
     ASSERT_TRUE(HandZip::write(archive,
-                               {{QStringLiteral("Sub/Deep/A.txt"), "first"},
-                                {QStringLiteral("empty/"), {}},
-                                {QStringLiteral("sub/deep/a.TXT"), "second"},
-                                {QStringLiteral("top.bin"), Bytes::pattern(200000)}}));
-    const QString folder = home.file(QStringLiteral("KX_Temp/Import"));
-    home.write(QStringLiteral("KX_Temp/Import/top.bin"), "old"); // replaced without asking
+                               {{u"Sub/Deep/A.txt"_s, "first"},
+                                {u"empty/"_s, {}},
+                                {u"sub/deep/a.TXT"_s, "second"},
+                                {u"top.bin"_s, Bytes::pattern(200000)}}));
+    const QString folder = home.file(u"KX_Temp/Import"_s);
+    home.write(u"KX_Temp/Import/top.bin"_s, "old"); // replaced without asking
     const VBUnzBas::Extraction x = VBUnzBas::unzip(archive, folder, context);
-    ASSERT_EQ(x.result, Ok) << x.reason.toStdString();
-    EXPECT_EQ(filesBelow(folder),
-              (QStringList {QStringLiteral("Sub/Deep/A.txt"), QStringLiteral("top.bin")}));
-    EXPECT_EQ(Bytes::readFile(folder + QStringLiteral("/Sub/Deep/A.txt")), QByteArray("second"));
-    EXPECT_EQ(Bytes::readFile(folder + QStringLiteral("/top.bin")), Bytes::pattern(200000));
-    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/empty")).isDir());
+    ASSERT_EQ(x.result, UnzipResult::Ok) << x.reason.toStdString();
+    EXPECT_EQ(filesBelow(folder), (QStringList {u"Sub/Deep/A.txt"_s, u"top.bin"_s}));
+    EXPECT_EQ(Bytes::readFile(folder + u"/Sub/Deep/A.txt"_s), QByteArray("second"));
+    EXPECT_EQ(Bytes::readFile(folder + u"/top.bin"_s), Bytes::pattern(200000));
+    EXPECT_TRUE(QFileInfo(folder + u"/empty"_s).isDir());
     EXPECT_TRUE(prompts.shown.empty());
 
-    const VBUnzBas::Extraction missing =
-        VBUnzBas::unzip(home.file(QStringLiteral("none.zip")), folder, context);
-    EXPECT_EQ(missing.result, VBUnzBas::UnzipResult::ArchiveNotFound);
-    const QString text = home.write(QStringLiteral("text.zip"), "not a zip at all");
-    const VBUnzBas::Extraction bad = VBUnzBas::unzip(text, folder, context);
-    EXPECT_EQ(bad.result, VBUnzBas::UnzipResult::BadArchive);
+    EXPECT_EQ(VBUnzBas::unzip(home.file(u"none.zip"_s), folder, context).result,
+              UnzipResult::ArchiveNotFound);
+    const VBUnzBas::Extraction bad =
+        VBUnzBas::unzip(home.write(u"text.zip"_s, "not a zip"), folder, context);
+    EXPECT_EQ(bad.result, UnzipResult::BadArchive);
     EXPECT_EQ(display.log, QStringList {bad.reason}); // each message replaces the log
 }
 
 TEST_F(ZipServices, EntriesThatLeaveTheFolderRefuseTheWholeArchive)
 {
-    const QString folder = home.file(QStringLiteral("work/KX_Temp/Import"));
+    const QString folder = home.file(u"work/KX_Temp/Import"_s);
     const QStringList before = filesBelow(home.path());
     const QList<HandZip::Entry> bad = {
-        {QStringLiteral("../evil.txt"), "x"},         {QStringLiteral("a/../../evil.txt"), "x"},
-        {QStringLiteral("..\\evil.txt"), "x"},        {home.file(QStringLiteral("abs.txt")), "x"},
-        {QStringLiteral("C:/Windows/evil.txt"), "x"}, {QStringLiteral("c:evil.txt"), "x"},
-        {QStringLiteral("\\root.txt"), "x"},          {QStringLiteral("link"), "/etc", true},
+        {u"../evil.txt"_s, "x"},        {u"a/../../evil.txt"_s, "x"},    {u"..\\evil.txt"_s, "x"},
+        {home.file(u"abs.txt"_s), "x"}, {u"C:/Windows/evil.txt"_s, "x"}, {u"c:evil.txt"_s, "x"},
+        {u"\\root.txt"_s, "x"},         {u"link"_s, "/etc", true},
     };
     for (const HandZip::Entry &entry : bad) {
-        const QString archive = home.file(QStringLiteral("slip.zip"));
-        ASSERT_TRUE(HandZip::write(archive, {{QStringLiteral("good.txt"), "fine"}, entry}))
+        const QString archive = home.file(u"slip.zip"_s);
+        ASSERT_TRUE(HandZip::write(archive, {{u"good.txt"_s, "fine"}, entry}))
             << entry.name.toStdString();
         const VBUnzBas::Extraction x = VBUnzBas::unzip(archive, folder, context);
-        EXPECT_EQ(x.result, VBUnzBas::UnzipResult::UnsafeName) << entry.name.toStdString();
+        EXPECT_EQ(x.result, UnzipResult::UnsafeName) << entry.name.toStdString();
         EXPECT_TRUE(x.reason.contains(entry.name)) << x.reason.toStdString();
         QFile::remove(archive);
         EXPECT_EQ(filesBelow(home.path()), before) << entry.name.toStdString();
-        EXPECT_FALSE(Bytes::exists(home.file(QStringLiteral("work/KX_Temp/evil.txt"))));
         EXPECT_FALSE(QFileInfo::exists(folder));
     }
-    EXPECT_TRUE(VBUnzBas::isSafeEntryName(QStringLiteral("a/./b..c/d.txt")));
+    EXPECT_TRUE(VBUnzBas::isSafeEntryName(u"a/./b..c/d.txt"_s));
 }
 
 TEST_F(ZipServices, EncryptedEntriesAskForThePassword)
@@ -178,27 +152,26 @@ TEST_F(ZipServices, EncryptedEntriesAskForThePassword)
     if (!zip_encryption_method_supported(ZIP_EM_AES_256, 1))
         GTEST_SKIP() << "this libzip cannot write encrypted entries";
     VBUnzBas::forgetDeclinedPassword();
-    const QString archive = home.file(QStringLiteral("secret.zip"));
-    ASSERT_TRUE(HandZip::write(archive,
-                               {{QStringLiteral("a.txt"), "alpha", false, "sesame"},
-                                {QStringLiteral("b.txt"), "beta", false, "sesame"}}));
-    const QString folder = home.file(QStringLiteral("out"));
-    prompts.answerInput(QStringLiteral("wrong"));
-    prompts.answerInput(QStringLiteral("sesame"));
-    ASSERT_EQ(VBUnzBas::unzip(archive, folder, context).result, Ok);
-    EXPECT_EQ(Bytes::readFile(folder + QStringLiteral("/a.txt")), QByteArray("alpha"));
-    EXPECT_EQ(Bytes::readFile(folder + QStringLiteral("/b.txt")), QByteArray("beta"));
+    const QString archive = home.file(u"secret.zip"_s);
+    ASSERT_TRUE(HandZip::write(
+        archive, {{u"a.txt"_s, "alpha", false, "sesame"}, {u"b.txt"_s, "beta", false, "sesame"}}));
+    const QString folder = home.file(u"out"_s);
+    prompts.answerInput(u"wrong"_s);
+    prompts.answerInput(u"sesame"_s);
+    ASSERT_EQ(VBUnzBas::unzip(archive, folder, context).result, UnzipResult::Ok);
+    EXPECT_EQ(Bytes::readFile(folder + u"/a.txt"_s) + Bytes::readFile(folder + u"/b.txt"_s),
+              QByteArray("alphabeta"));
     const auto inputs = prompts.of(ScriptedPrompts::Kind::Input);
     ASSERT_EQ(inputs.size(), 2u); // the right password serves the second entry too
-    EXPECT_EQ(inputs[0].text, QStringLiteral("Please Enter The Password!"));
+    EXPECT_EQ(inputs[0].text, u"Please Enter The Password!"_s);
 
     // An empty answer declines; later requests of the run are declined without asking.
     prompts.clear();
     prompts.answerInput(QString());
-    const QString other = home.file(QStringLiteral("out2"));
-    EXPECT_EQ(VBUnzBas::unzip(archive, other, context).result, VBUnzBas::UnzipResult::NoPassword);
-    EXPECT_EQ(VBUnzBas::unzip(archive, other, context).result, VBUnzBas::UnzipResult::NoPassword);
+    const QString other = home.file(u"out2"_s);
+    for (int run = 0; run < 2; ++run)
+        EXPECT_EQ(VBUnzBas::unzip(archive, other, context).result, UnzipResult::NoPassword);
     EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Input).size(), 1u);
-    EXPECT_FALSE(Bytes::exists(other + QStringLiteral("/a.txt")));
+    EXPECT_FALSE(Bytes::exists(other + u"/a.txt"_s));
     VBUnzBas::forgetDeclinedPassword();
 }

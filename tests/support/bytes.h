@@ -4,6 +4,13 @@
 #include <QString>
 
 #include <initializer_list>
+#include <ostream>
+
+// Texts in test failures as text.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Byte helpers for building files by hand in tests, independent of the program's own code.
 namespace Bytes {

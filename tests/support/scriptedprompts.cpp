@@ -100,3 +100,12 @@ const ScriptedPrompts::Shown *ScriptedPrompts::lastMessage() const
             return &*it;
     return nullptr;
 }
+
+ScriptedPrompts::Shown ScriptedPrompts::last() const
+{
+    if (const Shown *message = lastMessage())
+        return *message;
+    Shown none {};
+    none.kind = Kind::Message;
+    return none;
+}

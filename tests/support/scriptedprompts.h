@@ -54,6 +54,8 @@ public:
     // The shown items of one kind.
     std::vector<Shown> of(Kind kind) const;
     const Shown *lastMessage() const;
+    // The last message box shown, or an empty one (no text, no icon) before the first.
+    Shown last() const;
     void clear() { shown.clear(); }
 
     std::vector<Shown> shown;

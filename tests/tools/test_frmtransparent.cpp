@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A 5 x 2 bitmap (no row padding, as the program's exports) whose stored bytes are 10..19,
@@ -38,209 +40,193 @@ QByteArray paletteBitmap()
     return HandBitmap::bitmap8(5, 2, HandBitmap::colourTable(colours), pixels);
 }
 
+// The alpha byte of colour-table entry k of a bitmap whose table starts at byte 54.
+constexpr qsizetype alphaAt(int k)
+{
+    return 57 + 4 * k;
+}
+
+// What the editor's boxes show: "red,green,blue,transparency".
+QString boxes(const frmTransparent &e)
+{
+    return QStringList {e.txtRed->text(), e.txtGreen->text(), e.txtBlue->text(),
+                        e.txtTransperency->text()}
+        .join(u',');
+}
+
 class PaletteEditorTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        bmp = home.write(QStringLiteral("kit.bmp"), paletteBitmap());
-        editor = std::make_unique<frmTransparent>(prompts);
-    }
-
     void load(const QString &path)
     {
         prompts.answerOpen(path);
-        editor->cmdLoad->click();
+        QTest::mouseClick(editor.cmdLoad, Qt::LeftButton);
+    }
+    // Types an alpha for the chosen entry and saves it.
+    void save(int entry, const QString &alpha)
+    {
+        editor.cboPaletteIndex->setCurrentIndex(entry);
+        editor.txtTransperency->setText(alpha);
+        QTest::mouseClick(editor.cmdSave, Qt::LeftButton);
+    }
+    void makeAll(const std::optional<QString> &answer)
+    {
+        prompts.answerInput(answer);
+        QTest::mouseClick(editor.cmdOpaque, Qt::LeftButton);
     }
 
     TestHome home;
     ScriptedPrompts prompts;
-    QString bmp;
-    std::unique_ptr<frmTransparent> editor;
+    QString bmp = home.write(u"kit.bmp"_s, paletteBitmap());
+    frmTransparent editor {prompts};
 };
 
 } // namespace
 
 TEST_F(PaletteEditorTest, LoadShowsThePictureAndTheChosenEntry)
 {
-    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Format"));
-    EXPECT_EQ(editor->cboPaletteIndex->count(), 256);
-    EXPECT_EQ(editor->cboPaletteIndex->itemText(255), QStringLiteral("255"));
-    EXPECT_EQ(editor->cboPaletteIndex->currentIndex(), -1);
-    EXPECT_FALSE(editor->Picture1->isEnabled());
+    EXPECT_EQ(editor.windowTitle(), u"Format"_s);
+    EXPECT_EQ(editor.cboPaletteIndex->count(), 256);
+    EXPECT_EQ(editor.cboPaletteIndex->itemText(255), u"255"_s);
+    EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), -1);
+    EXPECT_FALSE(editor.Picture1->isEnabled());
 
     load(bmp);
     const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
     ASSERT_EQ(opens.size(), 1u);
-    EXPECT_EQ(opens[0].title, QStringLiteral("Select the file you want to load"));
-    EXPECT_EQ(opens[0].filters.at(0).pattern, QStringLiteral("*.bmp"));
-    EXPECT_TRUE(editor->Picture1->isEnabled());
-    EXPECT_TRUE(editor->hasOpenBitmap());
-    // One view pixel per image pixel.
-    EXPECT_EQ(editor->picImage->size(), QSize(5, 2));
+    EXPECT_EQ(std::pair(opens[0].title, opens[0].filters.value(0).pattern),
+              std::pair(u"Select the file you want to load"_s, u"*.bmp"_s));
+    EXPECT_TRUE(editor.Picture1->isEnabled());
+    EXPECT_TRUE(editor.hasOpenBitmap());
+    EXPECT_EQ(editor.picImage->size(), QSize(5, 2)); // one view pixel per image pixel
 
-    editor->cboPaletteIndex->setCurrentIndex(7);
-    EXPECT_EQ(editor->txtRed->text(), QStringLiteral("21"));
-    EXPECT_EQ(editor->txtGreen->text(), QStringLiteral("14"));
-    EXPECT_EQ(editor->txtBlue->text(), QStringLiteral("7"));
-    EXPECT_EQ(editor->txtTransperency->text(), QStringLiteral("100"));
-    EXPECT_EQ(editor->lblPaletteColor->palette().color(QPalette::Window), QColor(21, 14, 7));
-
+    editor.cboPaletteIndex->setCurrentIndex(7);
+    EXPECT_EQ(boxes(editor), u"21,14,7,100"_s);
+    EXPECT_EQ(editor.lblPaletteColor->palette().color(QPalette::Window), QColor(21, 14, 7));
     // The pointer over the top-left pixel picks the byte at 1078; rows are 5 bytes long.
-    editor->picImage_MouseMove(QPoint(0, 0));
-    EXPECT_EQ(editor->cboPaletteIndex->currentIndex(), 10);
-    editor->picImage_MouseMove(QPoint(2, 1));
-    EXPECT_EQ(editor->cboPaletteIndex->currentIndex(), 17);
-    EXPECT_EQ(editor->txtBlue->text(), QStringLiteral("17"));
-    editor->picImage_MouseMove(QPoint(9, 9)); // outside the file: nothing happens
-    EXPECT_EQ(editor->cboPaletteIndex->currentIndex(), 17);
+    editor.picImage_MouseMove(QPoint(0, 0));
+    EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), 10);
+    editor.picImage_MouseMove(QPoint(2, 1));
+    EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), 17);
+    EXPECT_EQ(editor.txtBlue->text(), u"17"_s);
+    editor.picImage_MouseMove(QPoint(9, 9)); // outside the file: nothing happens
+    EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), 17);
 }
 
-TEST_F(PaletteEditorTest, SaveWritesOnlyTheAlphaByteOfTheEntry)
+// Save writes only the alpha byte of the entry, after the number checks; Make All writes every
+// alpha, and a cancel or a value out of range changes nothing.
+TEST_F(PaletteEditorTest, SaveAndMakeAllWriteOnlyAlphaBytes)
 {
     load(bmp);
-    const QByteArray before = Bytes::readFile(bmp);
-    editor->cboPaletteIndex->setCurrentIndex(9);
-    editor->txtTransperency->setText(QStringLiteral("256"));
-    editor->cmdSave->click();
-    ASSERT_EQ(prompts.messageTexts().size(), 1);
-    EXPECT_EQ(prompts.messageTexts()[0], QStringLiteral("Number is not between 0-255"));
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
-    EXPECT_EQ(Bytes::readFile(bmp), before);
-    EXPECT_FALSE(editor->hasOpenBitmap()); // the error report closed every file
-
-    editor->txtTransperency->setText(QStringLiteral("abc"));
-    editor->cmdSave->click();
-    EXPECT_EQ(prompts.messageTexts().last(), QStringLiteral("Type mismatch"));
-
-    editor->txtTransperency->setText(QStringLiteral("254.5")); // halves go to the even neighbour
-    editor->cmdSave->click();
-    EXPECT_EQ(prompts.messageTexts().last(), QStringLiteral("Done"));
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Information);
-    QByteArray expected = before;
-    expected[57 + 4 * 9] = char(254);
+    QByteArray expected = Bytes::readFile(bmp);
+    save(9, u"256"_s);
+    EXPECT_EQ(prompts.messageTexts(), QStringList {u"Number is not between 0-255"_s});
+    EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
+    EXPECT_FALSE(editor.hasOpenBitmap()); // the error report closed every file
+    save(9, u"abc"_s);
+    EXPECT_EQ(prompts.last().text, u"Type mismatch"_s);
+    EXPECT_EQ(Bytes::readFile(bmp), expected);
+    save(9, u"254.5"_s); // halves go to the even neighbour
+    EXPECT_EQ(std::pair(prompts.last().text, prompts.last().icon),
+              std::pair(u"Done"_s, MessageIcon::Information));
+    expected[alphaAt(9)] = char(254);
+    EXPECT_EQ(Bytes::readFile(bmp), expected);
+    save(9, u"255"_s);
+    expected[alphaAt(9)] = char(255);
     EXPECT_EQ(Bytes::readFile(bmp), expected);
 
-    editor->txtTransperency->setText(QStringLiteral("255"));
-    editor->cmdSave->click();
-    expected[57 + 4 * 9] = char(255);
+    prompts.clear();
+    makeAll(std::nullopt);
+    makeAll(u"300"_s);
     EXPECT_EQ(Bytes::readFile(bmp), expected);
-}
-
-TEST_F(PaletteEditorTest, MakeAllOpaqueSetsEveryAlphaAndACancelChangesNothing)
-{
-    load(bmp);
-    const QByteArray before = Bytes::readFile(bmp);
-    prompts.answerInput(std::nullopt);
-    editor->cmdOpaque->click();
-    EXPECT_EQ(Bytes::readFile(bmp), before);
+    EXPECT_TRUE(prompts.messageTexts().isEmpty());
     const auto inputs = prompts.of(ScriptedPrompts::Kind::Input);
-    ASSERT_EQ(inputs.size(), 1u);
-    EXPECT_EQ(inputs[0].text, QStringLiteral("Type transparency value 255 - 0"));
-    EXPECT_EQ(inputs[0].defaultText, QStringLiteral("255"));
-    EXPECT_TRUE(prompts.messageTexts().isEmpty());
-    prompts.answerInput(QStringLiteral("300"));
-    editor->cmdOpaque->click();
-    EXPECT_EQ(Bytes::readFile(bmp), before);
-    EXPECT_TRUE(prompts.messageTexts().isEmpty());
-
-    prompts.answerInput(QStringLiteral("255"));
-    editor->cmdOpaque->click();
-    QByteArray expected = before;
-    for (int i = 0; i < 256; ++i)
-        expected[57 + 4 * i] = char(255);
+    ASSERT_EQ(inputs.size(), 2u);
+    EXPECT_EQ(std::pair(inputs[0].text, inputs[0].defaultText),
+              std::pair(u"Type transparency value 255 - 0"_s, u"255"_s));
+    makeAll(u"255"_s);
+    for (int k = 0; k < 256; ++k)
+        expected[alphaAt(k)] = char(255);
     EXPECT_EQ(Bytes::readFile(bmp), expected);
-    EXPECT_EQ(prompts.messageTexts().last(), QStringLiteral("Done"));
-    editor->cboPaletteIndex->setCurrentIndex(200);
-    EXPECT_EQ(editor->txtTransperency->text(), QStringLiteral("255"));
+    EXPECT_EQ(prompts.last().text, u"Done"_s);
+    editor.cboPaletteIndex->setCurrentIndex(200);
+    EXPECT_EQ(editor.txtTransperency->text(), u"255"_s);
 
     // All alphas 0: the preview shows only the background.
-    prompts.answerInput(QStringLiteral("0"));
-    editor->cmdOpaque->click();
-    editor->chkPreview->setChecked(true);
-    const Canvas &view = editor->picImage->canvas();
+    makeAll(u"0"_s);
+    editor.chkPreview->setChecked(true);
+    const Canvas &view = editor.picImage->canvas();
     ASSERT_EQ(view.size(), QSize(5, 2));
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(view.pixel(x, y), view.background().rgba());
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(view.pixel(i % 5, i / 5), view.background().rgba()) << i;
 }
 
 TEST_F(PaletteEditorTest, A24BitFileIsRefusedAndNeverEdited)
 {
     load(bmp);
-    const QString wide = home.write(QStringLiteral("wide.bmp"),
-                                    HandBitmap::bitmap24(4, 2, QList<QRgb>(8, qRgb(1, 2, 3))));
-    const QByteArray before = Bytes::readFile(wide);
+    const QByteArray rgb = HandBitmap::bitmap24(4, 2, QList<QRgb>(8, qRgb(1, 2, 3)));
+    const QString wide = home.write(u"wide.bmp"_s, rgb);
     load(wide);
-    ASSERT_EQ(prompts.messageTexts().size(), 1);
-    EXPECT_EQ(prompts.messageTexts()[0], wide + QStringLiteral("\r\nIs not a 256 color bitmap"));
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
-    EXPECT_EQ(editor->loadedPath(), bmp);
-
-    editor->cboPaletteIndex->setCurrentIndex(3);
-    editor->txtTransperency->setText(QStringLiteral("7"));
-    editor->cmdSave->click();
-    prompts.answerInput(QStringLiteral("9"));
-    editor->cmdOpaque->click();
-    EXPECT_EQ(Bytes::readFile(wide), before);
-    EXPECT_EQ(Bytes::readFile(bmp).at(57 + 12), char(9)); // the loaded file took both
+    EXPECT_EQ(prompts.messageTexts(), QStringList {wide + u"\r\nIs not a 256 color bitmap"_s});
+    EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
+    EXPECT_EQ(editor.loadedPath(), bmp);
+    save(3, u"7"_s);
+    makeAll(u"9"_s);
+    EXPECT_EQ(Bytes::readFile(wide), rgb);
+    EXPECT_EQ(Bytes::readFile(bmp).at(alphaAt(3)), char(9)); // the loaded file took both
 }
 
 TEST_F(PaletteEditorTest, PaintProgramBitmapsShowTheirPixelsAndOnlyTheirTablesAlphasChange)
 {
-    editor->show();
+    editor.show();
     for (const PaintBitmaps::Case &c : PaintBitmaps::all()) {
         const QString path = home.write(c.name, c.file);
         load(path);
-        ASSERT_EQ(editor->cboPaletteIndex->count(), c.entries) << c.name.toStdString();
+        ASSERT_EQ(editor.cboPaletteIndex->count(), c.entries) << c.name.toStdString();
         // The view is mirrored: its row y is the picture's row h - 1 - y.
         for (const QPoint p : {QPoint(1, 0), QPoint(c.w - 1, 1), QPoint(0, c.h - 1)}) {
-            QTest::mouseMove(editor->picImage, p);
+            QTest::mouseMove(editor.picImage, p);
             const QRgb want = c.picture[(c.h - 1 - p.y()) * c.w + p.x()];
-            EXPECT_EQ(qRgba(editor->txtRed->text().toInt(), editor->txtGreen->text().toInt(),
-                            editor->txtBlue->text().toInt(),
-                            editor->txtTransperency->text().toInt()),
-                      want)
+            EXPECT_EQ(boxes(editor),
+                      u"%1,%2,%3,%4"_s.arg(qRed(want))
+                          .arg(qGreen(want))
+                          .arg(qBlue(want))
+                          .arg(qAlpha(want)))
                 << c.name.toStdString() << " " << p.x() << "," << p.y();
         }
-        prompts.answerInput(QStringLiteral("9"));
-        QTest::mouseClick(editor->cmdOpaque, Qt::LeftButton);
+        makeAll(u"9"_s);
         QByteArray expected = c.file;
-        if (c.tableAt == 14 + 12) { // three-byte entries: no alpha to write
-            EXPECT_TRUE(prompts.messageTexts().last().contains(QStringLiteral("no byte for")));
-        } else {
+        if (c.tableAt == 14 + 12) // three-byte entries: no alpha to write
+            EXPECT_TRUE(prompts.last().text.contains(u"no byte for"_s));
+        else
             for (int k = 0; k < c.entries; ++k)
                 expected[c.tableAt + 4 * k + 3] = char(9);
-        }
         EXPECT_EQ(Bytes::readFile(path), expected) << c.name.toStdString();
     }
 }
 
 TEST_F(PaletteEditorTest, PreviewOfTempBmpBeforeAnyLoadThenUntickingEditsIt)
 {
-    const QString temp = home.write(QStringLiteral("temp.bmp"), paletteBitmap());
+    const QString temp = home.write(u"temp.bmp"_s, paletteBitmap());
     ASSERT_EQ(temp, MainModule::scratchBitmapPath());
-    editor->chkPreview->setChecked(true);
-    EXPECT_FALSE(editor->Picture1->isEnabled());
-    EXPECT_FALSE(editor->cmdLoad->isEnabled());
-    EXPECT_FALSE(editor->picImage->isEnabled());
-    EXPECT_EQ(editor->picImage->size(), QSize(5, 2));
-    EXPECT_FALSE(editor->hasOpenBitmap());
-
-    editor->chkPreview->setChecked(false);
-    EXPECT_TRUE(editor->Picture1->isEnabled());
-    EXPECT_TRUE(editor->cmdLoad->isEnabled());
-    EXPECT_EQ(editor->loadedPath(), temp);
-    editor->cboPaletteIndex->setCurrentIndex(1);
-    editor->txtTransperency->setText(QStringLiteral("0"));
-    editor->cmdSave->click();
-    EXPECT_EQ(Bytes::readFile(temp).at(57 + 4), char(0));
+    editor.chkPreview->setChecked(true);
+    const auto enabled = [&] {
+        return QList {editor.Picture1->isEnabled(), editor.cmdLoad->isEnabled(),
+                      editor.picImage->isEnabled()};
+    };
+    EXPECT_EQ(enabled(), QList({false, false, false}));
+    EXPECT_EQ(editor.picImage->size(), QSize(5, 2));
+    EXPECT_FALSE(editor.hasOpenBitmap());
+    editor.chkPreview->setChecked(false);
+    EXPECT_EQ(enabled(), QList({true, true, true}));
+    EXPECT_EQ(editor.loadedPath(), temp);
+    save(1, u"0"_s);
+    EXPECT_EQ(Bytes::readFile(temp).at(alphaAt(1)), char(0));
 }
 
 TEST_F(PaletteEditorTest, ControlsSurviveEveryFileBeingClosedByTheMainWindow)
 {
-    const QString gob = home.writeSampleGame();
-    Settings::save(Settings::GobKey, gob);
+    Settings::save(Settings::GobKey, home.writeSampleGame());
     RecordingOpener opener;
     frmMain window(prompts, opener);
     ASSERT_TRUE(window.Form_Load());
@@ -250,22 +236,21 @@ TEST_F(PaletteEditorTest, ControlsSurviveEveryFileBeingClosedByTheMainWindow)
     EXPECT_EQ(palette->parentWidget(), nullptr);
     EXPECT_TRUE(palette->isVisible());
     prompts.answerOpen(bmp);
-    palette->cmdLoad->click();
+    QTest::mouseClick(palette->cmdLoad, Qt::LeftButton);
     ASSERT_TRUE(palette->hasOpenBitmap());
 
     window.lstItem->setCurrentRow(1); // a record operation closes every open file
     EXPECT_FALSE(palette->hasOpenBitmap());
     EXPECT_EQ(MainModule::openFileCount(), 0);
-
     palette->cboPaletteIndex->setCurrentIndex(4);
-    EXPECT_EQ(palette->txtBlue->text(), QStringLiteral("4"));
+    EXPECT_EQ(palette->txtBlue->text(), u"4"_s);
     palette->picImage_MouseMove(QPoint(1, 0));
     EXPECT_EQ(palette->cboPaletteIndex->currentIndex(), 11);
     MainModule::CloseAllFiles();
-    palette->txtTransperency->setText(QStringLiteral("42"));
-    palette->cmdSave->click();
-    EXPECT_EQ(Bytes::readFile(bmp).at(57 + 4 * 11), char(42));
-    EXPECT_EQ(prompts.messageTexts().last(), QStringLiteral("Done"));
+    palette->txtTransperency->setText(u"42"_s);
+    QTest::mouseClick(palette->cmdSave, Qt::LeftButton);
+    EXPECT_EQ(Bytes::readFile(bmp).at(alphaAt(11)), char(42));
+    EXPECT_EQ(prompts.last().text, u"Done"_s);
 
     // Closing the main window closes the palette editor too.
     window.close();
