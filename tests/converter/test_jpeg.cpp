@@ -99,10 +99,11 @@ TEST_F(ConverterTest, AutoNameWritesAJpegOfTheHighestQualityBesideTheBitmap)
     convert(source);
     const QString target = home.file(u"art/kit.jpg"_s);
     ASSERT_EQ(prompts.messageTexts(), QStringList {target});
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Information);
+    EXPECT_EQ(prompts.last().icon, MessageIcon::Information);
     EXPECT_TRUE(prompts.of(ScriptedPrompts::Kind::Save).empty());
     const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
-    EXPECT_EQ(std::pair(opens[0].title, opens[0].filters.at(0).description),
+    ASSERT_EQ(opens.size(), 1u);
+    EXPECT_EQ(std::pair(opens[0].title, opens[0].filters.value(0).description),
               std::pair(u"Select the bmp file"_s, u"Bitmap image"_s));
 
     const QByteArray jpeg = Bytes::readFile(target);
@@ -117,8 +118,7 @@ TEST_F(ConverterTest, AutoNameWritesAJpegOfTheHighestQualityBesideTheBitmap)
     // An existing JPEG is asked about; No leaves it.
     prompts.answerMessage(Answer::No);
     convert(source);
-    EXPECT_EQ(prompts.lastMessage()->text,
-              target + u" already exists.\r\nDo you want to replace it?"_s);
+    EXPECT_EQ(prompts.last().text, target + u" already exists.\r\nDo you want to replace it?"_s);
     EXPECT_EQ(Bytes::readFile(target), jpeg);
 }
 
@@ -129,10 +129,10 @@ TEST_F(ConverterTest, NamesOfTheSaveDialogAndOfAutoName)
          {std::pair("kit", "kit.jpg"), {"kit.JPG", "kit.JPG.jpg"}, {"out.jpg", "out.jpg"}}) {
         prompts.answerSave(home.file(QString::fromLatin1(answer)));
         convert(source);
-        EXPECT_EQ(prompts.messageTexts().last(), home.file(QString::fromLatin1(written)));
+        EXPECT_EQ(prompts.last().text, home.file(QString::fromLatin1(written)));
         EXPECT_TRUE(Bytes::exists(home.file(QString::fromLatin1(written)))) << written;
     }
-    EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Save).at(0).filters.at(0).pattern, u"*.jpg"_s);
+    EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Save).at(0).filters.value(0).pattern, u"*.jpg"_s);
     for (const auto &[bitmap, jpeg] : {std::pair("C:\\Art\\kit.bmp", "C:\\Art\\kit.jpg"),
                                        {"/a/ab", "/a/ab.jpg"},
                                        {"/a/pic.jpg", "/a/pic.jpg.jpg"},
@@ -180,9 +180,9 @@ TEST_F(ConverterTest, BadSizesAreRefusedBeforeTheFileDialogsAndStillStored)
         converter.txtWidth->setText(QString::fromLatin1(width));
         converter.txtHeight->setText(QString::fromLatin1(height));
         QTest::mouseClick(converter.cmdOpen, Qt::LeftButton);
-        EXPECT_TRUE(prompts.messageTexts().last().contains(QString::fromLatin1(says)))
-            << prompts.messageTexts().last().toStdString();
-        EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+        EXPECT_TRUE(prompts.last().text.contains(QString::fromLatin1(says)))
+            << prompts.last().text.toStdString();
+        EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
         EXPECT_TRUE(prompts.of(ScriptedPrompts::Kind::Open).empty());
         EXPECT_TRUE(converter.Image1->pixmap().isNull());
     }
@@ -203,12 +203,12 @@ TEST_F(ConverterTest, AFailedSaveShowsThePathThenTheReasonAndKeptFilesAreRefused
     const QString target = home.file(u"no/such/folder/kit.jpg"_s);
     EXPECT_EQ(prompts.messageTexts(),
               (QStringList {target, u"Cannot create %1: No such file or directory"_s.arg(target)}));
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+    EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
 
     // A file that is no picture is reported by name.
     const QString junk = home.write(u"junk.bmp"_s, "not a picture");
     convert(junk);
-    EXPECT_TRUE(prompts.messageTexts().last().contains(junk));
+    EXPECT_TRUE(prompts.last().text.contains(junk));
 
     // No JPEG lands on a file the window keeps (the GOB file), also through a link.
     const QString gob = home.write(u"g_pc.gob"_s, "gob");
@@ -216,7 +216,7 @@ TEST_F(ConverterTest, AFailedSaveShowsThePathThenTheReasonAndKeptFilesAreRefused
     QFile::link(gob, home.file(u"g.jpg"_s));
     prompts.answerSave(home.file(u"g"_s));
     convert(source);
-    EXPECT_TRUE(prompts.messageTexts().last().contains(gob + u", which"_s));
+    EXPECT_TRUE(prompts.last().text.contains(gob + u", which"_s));
     EXPECT_EQ(Bytes::readFile(gob), QByteArray("gob"));
 }
 

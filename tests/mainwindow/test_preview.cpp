@@ -178,6 +178,7 @@ TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndEveryOneOf5000SubFilesIs
     EXPECT_EQ(window->picPreview->size(), window->previewArea->viewport()->size());
 
     window->lstItem->setCurrentRow(9);
+    ASSERT_EQ(window->opnSubFile.size(), 5001u);
     const int h = window->subFileAreaTwips();
     EXPECT_EQ(window->picContainer->height(), Twips::toPixels(1500300));
     EXPECT_EQ(window->VScroll1->maximum(), 1500300 - h + 100);

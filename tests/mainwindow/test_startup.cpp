@@ -56,13 +56,13 @@ TEST_F(MainWindowTest, FirstRunWithoutGobPathDisablesTheCommandsAndAsksForTheFil
     };
     EXPECT_EQ(enabled(), u"000 0000"_s);
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(std::tuple(prompts.shown[0].title, prompts.shown[0].filters.at(0).description,
-                         prompts.shown[0].filters.at(0).pattern),
+    EXPECT_EQ(std::tuple(prompts.shown[0].title, prompts.shown[0].filters.value(0).description,
+                         prompts.shown[0].filters.value(0).pattern),
               std::tuple(u"Select the torvane GOB file"_s, u"Torvane GOB File"_s, u"*_pc.gob"_s));
     EXPECT_EQ(window->lstItem->currentRow(), -1);
     window->lstItem_Click(); // as if an entry were clicked
-    EXPECT_EQ(prompts.lastMessage()->text, u"Please select torvane_pc.gob file"_s);
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+    EXPECT_EQ(prompts.last().text, u"Please select torvane_pc.gob file"_s);
+    EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
 
     const QString chosen = home.file(u"Torvane/data/torvane_pc.gob"_s);
     prompts.answerOpen(chosen);
@@ -94,21 +94,21 @@ TEST_F(MainWindowTest, SettingsAndCataloguesThatEndStartUp)
     EXPECT_EQ(Settings::read(Settings::GobKey, u"unset"_s), QString()); // blanks are saved empty
     Settings::save(Settings::TransparentKey, u"maybe"_s);
     EXPECT_FALSE(start());
-    EXPECT_TRUE(prompts.lastMessage()->text.contains(u"\"maybe\""_s));
+    EXPECT_TRUE(prompts.last().text.contains(u"\"maybe\""_s));
 
     // A catalogue without entries when a GOB path is known, and none at all.
     home.write(u"BmpList.txt"_s, "//Version 7\r\n\r\n");
     Settings::save(Settings::TransparentKey, u"True"_s);
     Settings::save(Settings::GobKey, home.file(u"x_pc.gob"_s));
     EXPECT_FALSE(start());
-    EXPECT_TRUE(prompts.lastMessage()->text.contains(u"no entries"_s));
+    EXPECT_TRUE(prompts.last().text.contains(u"no entries"_s));
     QFile::remove(home.file(u"BmpList.txt"_s));
     prompts.clear();
     EXPECT_FALSE(start());
     ASSERT_EQ(prompts.messageTexts().size(), 1);
     EXPECT_TRUE(prompts.messageTexts()[0].contains(home.path()));
     EXPECT_TRUE(prompts.messageTexts()[0].contains(u"BmpList.txt"_s));
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+    EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, ShutDownSavesTheSettingsTheWindowsPlaceAndTheRecentGobFil
     // A file that has gone is said so and leaves the list.
     QFile::remove(other);
     window->mnuRecent->actions().at(1)->trigger();
-    EXPECT_EQ(prompts.lastMessage()->text, u"The GOB file %1 is no longer there."_s.arg(other));
+    EXPECT_EQ(prompts.last().text, u"The GOB file %1 is no longer there."_s.arg(other));
     EXPECT_EQ(window->recentGobFiles(), QStringList {gob});
     EXPECT_EQ(window->txtGOBFile->text(), gob);
 }

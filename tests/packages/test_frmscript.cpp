@@ -201,7 +201,7 @@ TEST_F(PackageWindowTest, BrowsingAndAddingKeepTheListsInStep)
     prompts.clear();
     window->cmdAdd->click();
     ASSERT_EQ(prompts.messageTexts().size(), 1);
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+    EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
     EXPECT_EQ(rows().size(), 6);
 
     // A double click on "<" removes the one item chosen: no other line takes its place.
@@ -317,9 +317,9 @@ TEST_F(PackageWindowTest, MakingAPackage)
     prompts.answerOpen(home.write(u"docs/FILE.DATA"_s, "clash"));
     prompts.answerSave(other);
     window->cmdMake->click();
-    EXPECT_EQ(prompts.lastMessage()->text, // libzip's ZIP_ER_EXISTS, and why
+    EXPECT_EQ(prompts.last().text, // libzip's ZIP_ER_EXISTS, and why
               u"10 error\r\nzip error: the name FILE.DATA would be stored twice in the archive"_s);
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+    EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
     EXPECT_TRUE(window->txtZipLog->toPlainText().contains(u"FILE.DATA"_s));
     EXPECT_FALSE(Bytes::exists(other));
 
@@ -397,7 +397,7 @@ TEST_F(PackageWindowTest, ImportingAPackageAndMakingOneAfterwards)
     ASSERT_EQ(opens.size(), 1u);
     EXPECT_EQ(std::pair(opens[0].title, opens[0].filters.value(0).description),
               std::pair(u"Select the zip file to import"_s, u"Zip file"_s));
-    EXPECT_EQ(prompts.lastMessage()->text,
+    EXPECT_EQ(prompts.last().text,
               u"Imported Sucessfully\r\n2\r\nThe backup package is "_s
                   + home.file(u"pkg_backup.zip"_s)); // Backup is ticked
     EXPECT_EQ(Bytes::readFile(gob),
@@ -413,7 +413,7 @@ TEST_F(PackageWindowTest, ImportingAPackageAndMakingOneAfterwards)
     prompts.answerMessage(Answer::No);
     prompts.answerSave(home.file(u"again.zip"_s));
     window->cmdMake->click();
-    EXPECT_EQ(prompts.lastMessage()->text, u"Sucessfully done"_s);
+    EXPECT_EQ(prompts.last().text, u"Sucessfully done"_s);
     EXPECT_TRUE(Bytes::exists(tempFolder() + u"/file.data"_s));
     EXPECT_EQ(HandZip::read(home.file(u"again.zip"_s)).value(1).bytes, source.mid(5111, 3072));
 }

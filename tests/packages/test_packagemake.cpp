@@ -113,12 +113,12 @@ TEST(PackageMake, RefusedItemsNameTheItemAndWriteNothing)
     RecordingDisplay display;
     PackageContext context {prompts, nullptr, display};
     const QStringList files = PackageMake::writeFiles(gobPath, {fine}, home.file(u"t"_s), display);
-    for (const QString &target : {gobPath, files[1]})
+    for (const QString &target : {gobPath, files.value(1)})
         EXPECT_FALSE(refusal([&] {
                          PackageMake::writeArchive(target, files, QString(), gobPath, context);
                      }).isEmpty());
     EXPECT_EQ(Bytes::readFile(gobPath), before);
-    EXPECT_EQ(Bytes::readFile(files[1]).size(), 10);
+    EXPECT_EQ(Bytes::readFile(files.value(1)).size(), 10);
 }
 
 TEST(PackageItems, TypedLinesCommandsAndTheirRefusals)

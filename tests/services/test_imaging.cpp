@@ -192,7 +192,9 @@ TEST(Imaging, TransparentDrawTakesTheAlphaOfTheEntriesTheTableHoldsWhereverItLie
         HandBitmap::indexed(
             4, 4, indexes, table,
             {.headerSize = 108, .topDown = true, .entries = 16, .coloursUsed = 16, .gap = 4}));
-    EXPECT_EQ(ImageFile::load(file)->image.colorCount(), 256); // a colour for every index
+    const std::optional<ImageFile::Loaded> loaded = ImageFile::load(file);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->image.colorCount(), 256); // a colour for every index
     Canvas canvas(QSize(4, 4), QColor::fromRgb(Background));
     MainModule::DrawTransparentBitmap(canvas, false, 0, 0, file);
     // Mirrored top to bottom: the picture's bottom row is on top.
@@ -267,9 +269,10 @@ TEST(Imaging, ImageInfoReadsThePixelFormatFromTheFilesOwnHeader)
     // 32 bits with an alpha mask in a 124-byte header: the picture with its alpha.
     const QString argb32 = QStringLiteral(KESTRIX_TEST_DATA "/im-argb32.bmp");
     EXPECT_EQ(info(argb32), std::tuple(7, 4, 2498570));
-    const QImage picture = ImageFile::load(argb32)->image;
+    const std::optional<ImageFile::Loaded> picture = ImageFile::load(argb32);
+    ASSERT_TRUE(picture);
     for (int i = 0; i < 28; ++i)
-        EXPECT_EQ(picture.pixel(i % 7, i / 7), PaintBitmaps::picture7x4(128)[i]) << i;
+        EXPECT_EQ(picture->image.pixel(i % 7, i / 7), PaintBitmaps::picture7x4(128)[i]) << i;
 
     // A PNG extracted into temp.bmp is known by its content.
     home.write(u"temp.bmp"_s, HandBitmap::png(argb) + QByteArray(3000, '\0'));
