@@ -2,15 +2,17 @@
 
 namespace {
 
-// Takes the next scripted answer; false when the queue is empty.
+// The next scripted answer, or fallback (counted as unanswered) when the queue is empty.
 template<typename T>
-bool take(std::deque<T> &queue, T &answer)
+T next(std::deque<T> &queue, T answer, int &unanswered)
 {
-    if (queue.empty())
-        return false;
+    if (queue.empty()) {
+        ++unanswered;
+        return answer;
+    }
     answer = std::move(queue.front());
     queue.pop_front();
-    return true;
+    return answer;
 }
 
 } // namespace
@@ -26,61 +28,47 @@ std::optional<QString> ScriptedPrompts::openFile(QWidget *owner, const QString &
                                                  const QList<FileFilter> &filters,
                                                  const QString &startFolder)
 {
-    record({Kind::Open, title, {}, {}, {}, {}, 0, filters, startFolder, {}, owner});
-    std::optional<QString> answer;
-    if (!take(m_opens, answer))
-        ++unanswered;
-    return answer;
+    record({Kind::Open, title, {}, owner, filters, startFolder});
+    return next(m_opens, {}, unanswered);
 }
 
 std::optional<QString> ScriptedPrompts::saveFile(QWidget *owner, const QString &title,
                                                  const QList<FileFilter> &filters,
                                                  const QString &startFolder)
 {
-    record({Kind::Save, title, {}, {}, {}, {}, 0, filters, startFolder, {}, owner});
-    std::optional<QString> answer;
-    if (!take(m_saves, answer))
-        ++unanswered;
-    return answer;
+    record({Kind::Save, title, {}, owner, filters, startFolder});
+    return next(m_saves, {}, unanswered);
 }
 
-Answer ScriptedPrompts::message(QWidget *owner, const Message &message)
+Answer ScriptedPrompts::message(QWidget *owner, const Message &m)
 {
     record({Kind::Message,
-            message.title,
-            message.text,
-            message.icon,
-            message.buttons,
-            message.defaultAnswer,
-            message.helpTopic,
+            m.title,
+            m.text,
+            owner,
             {},
             {},
             {},
-            owner});
-    if (message.buttons == MessageButtons::Ok)
-        return Answer::Ok;
-    Answer answer = message.defaultAnswer;
-    if (!take(m_answers, answer))
-        ++unanswered;
-    return answer;
+            m.icon,
+            m.buttons,
+            m.defaultAnswer,
+            m.helpTopic});
+    return m.buttons == MessageButtons::Ok ? Answer::Ok
+                                           : next(m_answers, m.defaultAnswer, unanswered);
 }
 
 std::optional<QString> ScriptedPrompts::input(QWidget *owner, const QString &prompt,
                                               const QString &title, const QString &defaultText)
 {
-    record({Kind::Input, title, prompt, {}, {}, {}, 0, {}, {}, defaultText, owner});
-    std::optional<QString> answer;
-    if (!take(m_inputs, answer))
-        ++unanswered;
-    return answer;
+    record({Kind::Input, title, prompt, owner, {}, {}, defaultText});
+    return next(m_inputs, {}, unanswered);
 }
 
 QStringList ScriptedPrompts::messageTexts() const
 {
     QStringList texts;
-    for (const Shown &s : shown)
-        if (s.kind == Kind::Message)
-            texts << s.text;
+    for (const Shown &s : of(Kind::Message))
+        texts << s.text;
     return texts;
 }
 
@@ -103,9 +91,6 @@ const ScriptedPrompts::Shown *ScriptedPrompts::lastMessage() const
 
 ScriptedPrompts::Shown ScriptedPrompts::last() const
 {
-    if (const Shown *message = lastMessage())
-        return *message;
-    Shown none {};
-    none.kind = Kind::Message;
-    return none;
+    const Shown *message = lastMessage();
+    return message ? *message : Shown();
 }

@@ -19,17 +19,17 @@ public:
 
     struct Shown
     {
-        Kind kind;
-        QString title;
-        QString text; // message text or input prompt
+        Kind kind = Kind::Message;
+        QString title = {};
+        QString text = {}; // message text or input prompt
+        QWidget *owner = nullptr;
+        QList<FileFilter> filters = {};
+        QString startFolder = {};
+        QString defaultText = {};
         MessageIcon icon = MessageIcon::None;
         MessageButtons buttons = MessageButtons::Ok;
         Answer defaultAnswer = Answer::Ok;
         int helpTopic = 0;
-        QList<FileFilter> filters;
-        QString startFolder;
-        QString defaultText;
-        QWidget *owner = nullptr;
     };
 
     void answerOpen(const QString &path) { m_opens.push_back(path); }
