@@ -6,11 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-const QString Pages = QStringLiteral(KESTRIX_SOURCE_DIR "/help/");
-
-} // namespace
+static const QString Pages = QStringLiteral(KESTRIX_SOURCE_DIR "/help/");
 
 TEST(HelpPages, EveryTopicHasAPageAndEveryLinkResolves)
 {

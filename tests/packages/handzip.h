@@ -13,19 +13,10 @@ namespace HandZip {
 
 struct Entry
 {
-    Entry(const QString &name, const QByteArray &bytes, bool link = false,
-          const QByteArray &password = {})
-        : name(name)
-        , bytes(bytes)
-        , link(link)
-        , password(password)
-    {
-    }
-
     QString name;
     QByteArray bytes;
-    bool link; // stored as a Unix symbolic link whose target is bytes
-    QByteArray password; // AES-256 when not empty
+    bool link = false; // stored as a Unix symbolic link whose target is bytes
+    QByteArray password = {}; // AES-256 when not empty
 };
 
 inline bool write(const QString &path, const QList<Entry> &entries)

@@ -45,22 +45,18 @@ QByteArray picture3x2Indexed()
 // What the canvas shows at the top-left corner, row by row ("DA/EB/FC"); '.' for background.
 QString shown(const Canvas &canvas, int w, int h)
 {
-    QString s;
+    QStringList rows;
     for (int y = 0; y < h; ++y) {
-        if (y)
-            s += u'/';
+        rows << QString();
         for (int x = 0; x < w; ++x) {
             const QRgb p = canvas.pixel(x, y) | 0xFF000000;
-            char letter = '?';
-            if (p == (Background | 0xFF000000))
-                letter = '.';
+            QChar letter = p == (Background | 0xFF000000) ? u'.' : u'?';
             for (const auto &[name, colour] : Colours)
-                if (colour == p)
-                    letter = name;
-            s += QChar::fromLatin1(letter);
+                letter = colour == p ? QChar::fromLatin1(name) : letter;
+            rows.last() += letter;
         }
     }
-    return s;
+    return rows.join(u'/');
 }
 
 bool near(QRgb a, QRgb b)
@@ -296,10 +292,9 @@ TEST(Imaging, ColorToArgbAndTheFailureOfASessionThatCannotStart)
     try {
         MainModule::DrawImageFile(canvas, false, 0, w, h, name);
         ADD_FAILURE() << "no failure";
-    } catch (const Failure &failure) {
-        EXPECT_EQ(failure.number(), 5);
-        EXPECT_EQ(failure.description(), u"Cannot load file"_s);
-        EXPECT_EQ(failure.source(), u"GDI+"_s);
+    } catch (const Failure &e) {
+        EXPECT_EQ(std::tuple(e.number(), e.description(), e.source()),
+                  std::tuple(5, u"Cannot load file"_s, u"GDI+"_s));
     }
     EXPECT_THROW(MainModule::GetImageInfo(w, h, f, name), Failure);
     EXPECT_THROW(MainModule::DrawTransparentBitmap(canvas, false, 0, 0, name), Failure);
