@@ -105,6 +105,21 @@ protected:
 
     QString tempFolder() const { return home.file(u"KX_Temp"_s); }
 
+    // Make Zip, answering the readme question (Yes with a readme to choose) and the save dialog
+    // (cancelled without a target).
+    void make(const std::optional<QString> &readme, const std::optional<QString> &target)
+    {
+        prompts.clear();
+        prompts.answerMessage(readme ? Answer::Yes : Answer::No);
+        if (readme)
+            prompts.answerOpen(*readme);
+        if (target)
+            prompts.answerSave(*target);
+        else
+            prompts.cancelSave();
+        QTest::mouseClick(window->cmdMake, Qt::LeftButton);
+    }
+
     // A package made straight by the engine from another GOB file's region at offset 5000.
     QString packageFrom(const QByteArray &source, qint32 size)
     {
@@ -262,10 +277,7 @@ TEST_F(PackageWindowTest, MakingAPackage)
     QObject::connect(window->picProgress, &ProgressDisplay::percentShown,
                      [&](int p) { shown << p; });
     const QString out = home.file(u"kits.zip"_s);
-    prompts.answerMessage(Answer::No);
-    prompts.answerSave(out);
-    window->cmdMake->click();
-
+    make(std::nullopt, out);
     const auto messages = prompts.of(ScriptedPrompts::Kind::Message);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(std::tuple(messages[0].text, messages[0].buttons, messages[0].defaultAnswer,
@@ -290,11 +302,7 @@ TEST_F(PackageWindowTest, MakingAPackage)
     EXPECT_TRUE(window->cmdMake->isEnabled());
 
     // With a readme: four entries, the readme under its own name.
-    prompts.clear();
-    prompts.answerMessage(Answer::Yes);
-    prompts.answerOpen(home.write(u"docs/notes.txt"_s, "read me"));
-    prompts.answerSave(out);
-    window->cmdMake->click();
+    make(home.write(u"docs/notes.txt"_s, "read me"), out);
     const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
     ASSERT_EQ(opens.size(), 1u);
     EXPECT_EQ(opens[0].title, u"Select the readme file"_s);
@@ -304,19 +312,12 @@ TEST_F(PackageWindowTest, MakingAPackage)
     EXPECT_EQ(HandZip::names(out).value(3), u"notes.txt"_s);
 
     // Cancelling the save dialog ends silently and writes no archive.
-    const QString other = home.file(u"other.zip"_s);
-    prompts.clear();
-    prompts.answerMessage(Answer::No);
-    prompts.cancelSave();
-    window->cmdMake->click();
+    make(std::nullopt, std::nullopt);
     EXPECT_EQ(prompts.messageTexts(), QStringList {u"Do you want to include a readme"_s});
 
     // A readme named like a package file cannot go in: the zip service's number and " error".
-    prompts.clear();
-    prompts.answerMessage(Answer::Yes);
-    prompts.answerOpen(home.write(u"docs/FILE.DATA"_s, "clash"));
-    prompts.answerSave(other);
-    window->cmdMake->click();
+    const QString other = home.file(u"other.zip"_s);
+    make(home.write(u"docs/FILE.DATA"_s, "clash"), other);
     EXPECT_EQ(prompts.last().text, // libzip's ZIP_ER_EXISTS, and why
               u"10 error\r\nzip error: the name FILE.DATA would be stored twice in the archive"_s);
     EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
@@ -362,10 +363,8 @@ TEST_F(PackageWindowTest, CommandsWaitWhileAMakeRuns)
             ++checked;
         }
     };
-    prompts.answerMessage(Answer::No);
     const QString out = home.file(u"kits.zip"_s);
-    prompts.answerSave(out);
-    window->cmdMake->click();
+    make(std::nullopt, out);
     prompts.onShow = nullptr;
     EXPECT_EQ(checked, 2);
     EXPECT_FALSE(window->isBusy());
@@ -409,10 +408,7 @@ TEST_F(PackageWindowTest, ImportingAPackageAndMakingOneAfterwards)
 
     // A make after the import creates the temporary folder again.
     window->Form_LinkExecute(u"Kits/Away|5112|3072"_s);
-    prompts.clear();
-    prompts.answerMessage(Answer::No);
-    prompts.answerSave(home.file(u"again.zip"_s));
-    window->cmdMake->click();
+    make(std::nullopt, home.file(u"again.zip"_s));
     EXPECT_EQ(prompts.last().text, u"Sucessfully done"_s);
     EXPECT_TRUE(Bytes::exists(tempFolder() + u"/file.data"_s));
     EXPECT_EQ(HandZip::read(home.file(u"again.zip"_s)).value(1).bytes, source.mid(5111, 3072));

@@ -24,21 +24,20 @@ namespace {
 
 constexpr qint32 At = 500; // 0-based start of every region (catalogue offset 501)
 
-// A package of one record in a folder of its own: its data goes to [start, start + data size).
+// The three files of a package, unpacked into a folder of their own (no files when they cannot
+// be found, which the import then reports).
 PackageContents packageOf(const TestHome &home, const QString &name, const QByteArray &install,
                           const QByteArray &data)
 {
     home.write(name + u"/install.data"_s, install);
     home.write(name + u"/file.data"_s, data);
     home.write(name + u"/Replaced Files.txt"_s, "\"Item\"\r\n");
-    return *PackageContents::locate(home.file(name));
+    return PackageContents::locate(home.file(name)).value_or(PackageContents());
 }
 
 qint64 blocksOf(const QString &path)
 {
-    struct stat st
-    {
-    };
+    struct stat st;
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? qint64(st.st_blocks) * 512 : -1;
 }
 
