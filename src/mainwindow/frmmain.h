@@ -58,6 +58,8 @@ public:
     void cmdGOBFile_Click();
     void mnuOpen_Click() { cmdGOBFile_Click(); }
     void mnuExit_Click();
+    void mnuUndo_Click();
+    void mnuHistory_Click();
     void lstItem_Click();
     void opnSubFile_Click(int index);
     void VScroll1_Change();
@@ -122,6 +124,9 @@ public:
     QAction *mnuImport = nullptr;
     QAction *mnuImportZip = nullptr;
     QAction *mnuExit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuUndo = nullptr; // "Undo <kind> <description>" of the newest done change
+    QAction *mnuHistory = nullptr;
     QMenu *mnuPopup = nullptr;
     std::array<QAction *, 4> mnuRotate {};
     QAction *mnuTransparent = nullptr;
@@ -154,6 +159,11 @@ private:
     void layoutSubFiles();
     // Extracts the selected record into temp.bmp; a failure is reported.
     void extractSelectedRecord();
+    // Finishes what a crash cut off in the history of the GOB file just taken, and says so.
+    void recoverGobFile();
+    void updateUndoCommand();
+    // Shows the selected record as the GOB file now holds it.
+    void showSelectedRecordAgain();
     void report(const Failure &failure);
 
     Prompts &m_prompts;

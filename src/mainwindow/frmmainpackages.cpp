@@ -9,6 +9,7 @@ void frmMain::cmdScript_Click()
     frmScript window(m_prompts, m_opener, txtGOBFile, chkBackup, this);
     window.Form_Load();
     window.exec();
+    updateUndoCommand();
 }
 
 void frmMain::cmdImportZip_Click()
@@ -20,4 +21,5 @@ void frmMain::cmdImportZip_Click()
     window.StartImport();
     window.close();
     MainModule::restoreNormalPointer();
+    updateUndoCommand();
 }

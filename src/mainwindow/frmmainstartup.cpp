@@ -50,6 +50,7 @@ bool frmMain::Form_Load()
         lstItem->addItems(catalogue.displayTexts());
 
         if (!txtGOBFile->text().trimmed().isEmpty()) {
+            recoverGobFile();
             if (lstItem->count() == 0)
                 throw Failure(FailureNumber::BadCatalogue,
                               Messages::catalogueNoEntries(
@@ -92,6 +93,7 @@ void frmMain::cmdGOBFile_Click()
             QStringLiteral("Select the torvane GOB file"));
         txtGOBFile->setText(path);
         setGobControlsEnabled(true);
+        recoverGobFile();
     } catch (const Failure &) {
         // A cancelled dialog or any other failure leaves everything as it was.
     }

@@ -632,8 +632,12 @@ void frmScript::cmdImportZip_Click()
                                                            Messages::selectZipToImportTitle());
         showProgressDisplay(false);
         const QString gob = gobPath();
-        const ImportRequest request {package, gob, temp, chkBackup->isChecked(),
-                                     GameFolder::batsFolderOf(gob)};
+        const ImportRequest request {package,
+                                     gob,
+                                     temp,
+                                     chkBackup->isChecked(),
+                                     GameFolder::batsFolderOf(gob),
+                                     GobChange::asking(m_prompts, this)};
         const ImportOutcome outcome = PackageImport::run(request, context);
         MainModule::restoreNormalPointer();
         if (outcome.imported) {

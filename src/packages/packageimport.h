@@ -2,6 +2,8 @@
 
 #include "packagedisplay.h"
 
+#include "history/gobchange.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +27,7 @@ struct ImportRequest
     QString tempFolder; // the package is unpacked into its Import/ folder
     bool backup = false;
     QString batsFolder; // where the package's .tga files go; empty when there is none
+    WithoutUndo withoutUndo; // what to do when the history cannot keep the import
 };
 
 struct ImportOutcome
@@ -41,6 +44,12 @@ namespace PackageImport {
 // searched from the second character), then "_backup.zip".
 QString backupPathOf(const QString &packagePath);
 
+// Unpacks the package into the extraction folder (emptied first) and finds its three files;
+// for a zip file without them shows "Its not a KX Zip file", removes the folder and returns
+// nothing. A package that cannot be unpacked throws a Failure.
+std::optional<PackageContents> unpack(const QString &packagePath, const QString &extraction,
+                                      PackageContext &context);
+
 // The whole-package check, before anything is written: every complete install record has a
 // package offset and a size of at least 0 and a data region inside the GOB file, file.data
 // holds at least the sum of the sizes, and the GOB file can be written. Throws a Failure naming
@@ -56,14 +65,17 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
                  const QString &backupDataPath, const QString &backupPath, PackageContext &context);
 
 // Writes every complete record's bytes from file.data into the GOB file in 4096-byte blocks,
-// one record after the other, and puts the GOB file on the disk. Before each record pending
-// events run and the progress display shows k / C x 100.
-void writeRecords(const PackageContents &contents, const QString &gobPath, PackageDisplay &display);
+// one record after the other, as one GobChange of kind "package" named after the package's file,
+// and puts the GOB file on the disk. Before each record pending events run and the progress
+// display shows k / C x 100.
+void writeRecords(const PackageContents &contents, const ImportRequest &request,
+                  PackageDisplay &display);
 
 // The import from unpacking to the final message: unpack, "Its not a KX Zip file" for a zip
-// without the three files, the whole-package check, the replace question (No throws the cancel
-// failure), the backup package, the GOB writes, the .tga move and "Imported Sucessfully".
-// Failures are thrown; the GOB file is untouched by every refusal.
+// without the three files, the whole-package check, the replace question with what the history
+// knows of the package's regions (No throws the cancel failure), the backup package, the GOB
+// writes, the .tga move and "Imported Sucessfully". Failures are thrown; the GOB file is untouched
+// by every refusal.
 ImportOutcome run(const ImportRequest &request, PackageContext &context);
 
 } // namespace PackageImport

@@ -11,6 +11,7 @@ inline constexpr char TransparentKey[] = "Transparent";
 inline constexpr char InitDirKey[] = "InitDir";
 inline constexpr char WidthKey[] = "W";
 inline constexpr char HeightKey[] = "H";
+inline constexpr char HistoryLimitKey[] = "HistoryLimit"; // bytes the history of a GOB file keeps
 
 QString read(const char *key, const QString &defaultValue = QString());
 void save(const char *key, const QString &value);
