@@ -9,12 +9,16 @@
 
 #include <QDataStream>
 #include <QFileInfo>
+#include <QThread>
 #include <QtEndian>
 
 #include <limits>
 
 namespace {
 
+// Tests set this to stop after each piece of old bytes, so that a child process can be killed
+// while it journals.
+constexpr char JournalPauseVariable[] = "KESTRIX_TEST_JOURNAL_PAUSE_MS";
 constexpr quint32 Version = 1;
 constexpr qint64 HashBytes = 32;
 constexpr qint64 DataHead = 8; // the GOB position before a piece's bytes
@@ -161,6 +165,7 @@ ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, Q
     auto file = FileAccess::createNew(path);
     const QByteArray head = JournalRecord::make("HEAD", headPayload(header));
     FileAccess::writeAt(*file, 0, head);
+    const int pause = qEnvironmentVariableIntValue(JournalPauseVariable);
     change.m_dataStart = head.size();
     const qint64 sealAt = forEachPiece(
         header.regions, BlockSize, change.m_dataStart, std::numeric_limits<qint64>::max(),
@@ -173,6 +178,10 @@ ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, Q
             FileAccess::readAt(gob, region.start + offset, record.data() + 8 + DataHead, n);
             JournalRecord::finish(record);
             FileAccess::writeAt(*file, at, record);
+            if (pause > 0) {
+                FileAccess::flush(*file);
+                QThread::msleep(ulong(pause));
+            }
         });
     FileAccess::syncToDisk(*file);
     FileAccess::syncFolder(QFileInfo(path).absolutePath());

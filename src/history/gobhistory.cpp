@@ -229,7 +229,7 @@ QList<ChangeFile> GobHistory::dropsFor(qint64 size) const
             bytes += change.fileSize();
         }
     }
-    for (qsizetype i = 0; i < kept.size() && bytes + size > limit(); ++i) {
+    for (qsizetype i = 0; i < kept.size() && size > 0 && bytes + size > limit(); ++i) {
         drops.append(kept[i]);
         bytes -= kept[i].fileSize();
     }

@@ -62,8 +62,8 @@ public:
     // Why a new change of header cannot be kept (larger than the limit, or no room on the
     // disk), or the empty text.
     QString roomProblem(const ChangeHeader &header);
-    // Drops the undone changes, then the oldest while the history and a change of size bytes
-    // would pass the limit.
+    // Drops the undone changes, then the oldest while the history and a new change of size
+    // bytes would pass the limit (a change made without undo, of size 0, passes nothing).
     void makeRoom(qint64 size);
     // The path of the next change file.
     QString nextChangePath() const;
