@@ -1,6 +1,7 @@
 #include "frmhistory.h"
 
 #include "history/gobhistory.h"
+#include "services/contexthelp.h"
 #include "services/errorreport.h"
 #include "services/failure.h"
 #include "services/messages.h"
@@ -61,6 +62,9 @@ frmHistory::frmHistory(Prompts &prompts, const QString &gobPath, QWidget *owner)
     row->addWidget(cmdClose);
     layout->addLayout(row);
     resize(720, 400);
+    for (QWidget *control : {static_cast<QWidget *>(lstChanges), static_cast<QWidget *>(spnLimit),
+                             static_cast<QWidget *>(cmdUndoTo)})
+        ContextHelp::setTopic(control, 12);
 
     connect(lstChanges, &QTreeWidget::currentItemChanged, this, [this] { updateCommands(); });
     connect(spnLimit, &QSpinBox::valueChanged, this, [this](int v) { spnLimit_Change(v); });
