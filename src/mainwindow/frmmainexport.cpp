@@ -3,29 +3,39 @@
 
 #include "records/recordextraction.h"
 #include "services/apppath.h"
+#include "services/errorreport.h"
 #include "services/failure.h"
 #include "services/filedialogs.h"
+#include "services/fileidentity.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 void frmMain::cmdSaveAs_Click()
 {
-    // Any failure, and a cancelled dialog, end the command silently.
+    // A cancelled dialog ends the command silently; a refusal or a failure is reported, and
+    // leaves the file that was there as it was.
     try {
         const QString scratch = MainModule::scratchBitmapPath();
+        QString path, target;
         if (selection.wholeFile) {
             const QString t = selection.entry.typeName().toLower();
-            const QString path = MainModule::ShowSaveDialog(
+            path = MainModule::ShowSaveDialog(
                 m_prompts, this, {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}});
-            lblFileName->setText(path);
-            RecordExtraction::saveWholeFileCopy(
-                scratch, RecordExtraction::wholeFileTarget(path, selection.entry.typeName()));
+            target = RecordExtraction::wholeFileTarget(path, selection.entry.typeName());
         } else {
-            const QString path = MainModule::ShowSaveDialog(
+            path = MainModule::ShowSaveDialog(
                 m_prompts, this, {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")}});
-            lblFileName->setText(path);
-            RecordExtraction::saveBitmapCopy(scratch, RecordExtraction::bitmapTarget(path));
+            target = RecordExtraction::bitmapTarget(path);
         }
-    } catch (const Failure &) {
+        lblFileName->setText(path);
+        FileIdentity::refuseInputs(target, {txtGOBFile->text(), MainModule::cataloguePath()});
+        MainModule::askBeforeReplacing(m_prompts, this, target, path);
+        if (selection.wholeFile)
+            RecordExtraction::saveWholeFileCopy(scratch, target);
+        else
+            RecordExtraction::saveBitmapCopy(scratch, target);
+    } catch (const Failure &failure) {
+        MainModule::ReportError(m_prompts, this, failure);
     }
 }
