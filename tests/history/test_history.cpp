@@ -4,6 +4,7 @@
 #include "handzip.h"
 #include "packagebytes.h"
 #include "recordingdisplay.h"
+#include "refusal.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
 
@@ -13,7 +14,6 @@
 #include "packages/packageimport.h"
 #include "records/bitmapimport.h"
 #include "records/pngimport.h"
-#include "services/failure.h"
 
 #include <QDir>
 
@@ -79,17 +79,6 @@ protected:
         for (const ChangeFile &change : GobHistory(gob).changes())
             names << change.header().kind + u' ' + nameOf(change.state());
         return names;
-    }
-
-    QString refusal(const std::function<void()> &act)
-    {
-        try {
-            act();
-        } catch (const Failure &failure) {
-            return failure.description();
-        }
-        ADD_FAILURE() << "not refused";
-        return QString();
     }
 
     TestHome home;
