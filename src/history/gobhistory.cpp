@@ -20,13 +20,17 @@ namespace {
 constexpr qint64 DefaultLimit = qint64(1) << 30;
 constexpr qint64 SpareRoom = qint64(1) << 20; // left free on the disk beside a new change
 
+QString hashOf(const QString &text)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Blake2b_256).toHex().left(16));
+}
+
 QString identityOf(const QString &gobPath)
 {
     const QFileInfo info(gobPath);
     const QString canonical = info.canonicalFilePath();
-    const QString path = canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
-    return QString::fromLatin1(
-        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Blake2b_256).toHex().left(16));
+    return hashOf(canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical);
 }
 
 QString shown(const ChangeFile &change)
@@ -60,14 +64,16 @@ void GobHistory::lock()
 {
     if (m_lock)
         return;
-    if (!QDir().mkpath(m_folder))
-        throw Failure(FailureNumber::FileAccess,
-                      Messages::fileFailure(QStringLiteral("create"),
-                                            FileAccess::displayPath(m_folder),
-                                            QStringLiteral("the folder could not be made")));
-    auto lock = std::make_unique<QLockFile>(m_folder + QStringLiteral("/lock"));
+    // In the temporary folder, so that a full disk under the history still lets it be taken.
+    auto lock = std::make_unique<QLockFile>(QDir::tempPath() + QStringLiteral("/kestrix-")
+                                            + hashOf(m_folder) + QStringLiteral(".lock"));
     lock->setStaleLockTime(0); // a long import holds it for as long as it takes
     if (!lock->tryLock(2000)) {
+        if (lock->error() != QLockFile::LockFailedError)
+            throw Failure(FailureNumber::FileAccess,
+                          Messages::fileFailure(QStringLiteral("create"),
+                                                FileAccess::displayPath(lock->fileName()),
+                                                QStringLiteral("the lock file could not be made")));
         qint64 pid = 0;
         QString host, application;
         lock->getLockInfo(&pid, &host, &application);
@@ -241,6 +247,10 @@ QString GobHistory::roomProblem(const ChangeHeader &header)
     const qint64 size = ChangeFile::sizeFor(header);
     if (size > limit())
         return Messages::changeLargerThanHistory(size, limit());
+    if (!QDir().mkpath(m_folder))
+        return Messages::historyNotWritten(
+            Messages::fileFailure(QStringLiteral("create"), FileAccess::displayPath(m_folder),
+                                  QStringLiteral("the folder could not be made")));
     qint64 freed = 0;
     for (const ChangeFile &drop : dropsFor(size))
         freed += drop.fileSize();

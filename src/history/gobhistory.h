@@ -16,8 +16,8 @@ class QLockFile;
 // path), one change file each (changefile.h), never in the game folder. Changes are numbered
 // from 1, the oldest kept; the history holds at most limit() bytes, dropping the oldest changes
 // to make room, and a new change drops the undone ones. Whoever changes the files of a history
-// holds its lock, so that two programs never write one GOB file's journal or recover a change
-// another one is still making.
+// holds its lock (a lock file in the temporary folder), so that two programs never write one GOB
+// file's journal or recover a change another one is still making.
 class GobHistory
 {
 public:
@@ -59,8 +59,8 @@ public:
     // else a Failure says why and nothing is written. Returns the changes undone.
     QList<ChangeFile> undo(std::optional<int> keep = std::nullopt);
 
-    // Why a new change of header cannot be kept (larger than the limit, or no room on the
-    // disk), or the empty text.
+    // Why a new change of header cannot be kept (larger than the limit, the folder cannot be
+    // made, or no room on the disk), or the empty text.
     QString roomProblem(const ChangeHeader &header);
     // Drops the undone changes, then the oldest while the history and a new change of size
     // bytes would pass the limit (a change made without undo, of size 0, passes nothing).
