@@ -148,6 +148,11 @@ QStringList GobHistory::recover()
                 change.verify();
                 if (!gob)
                     gob = std::unique_ptr<GobWriter>(new GobWriter(m_gobPath));
+                // A GOB file too short for the change's regions is another file now.
+                if (!change.header().regions.isEmpty()
+                    && change.header().regions.last().end() > gob->size())
+                    throw Failure(FailureNumber::DamagedHistory,
+                                  Messages::historyOutsideGob(FileAccess::displayPath(path)));
                 change.writeBack(*gob);
                 gob->commit();
             }

@@ -638,6 +638,13 @@ QString historySetAside(const QString &damage, const QString &aside)
               .arg(aside);
 }
 
+QString historyOutsideGob(const QString &path)
+{
+    return QStringLiteral("The history file %1 holds bytes past the end of the GOB file, which "
+                          "must have been replaced since.")
+        .arg(path);
+}
+
 QString historyBusy(const QString &gobPath, qint64 pid)
 {
     return QStringLiteral("Another Kestrix (process %1) is changing %2 now; try again when it has "

@@ -141,6 +141,7 @@ QString historyFileDamaged(const QString &path, const QString &what);
 QString historyHeadUnreadable();
 QString historyOldBytesDamaged(qint64 position);
 QString historySetAside(const QString &damage, const QString &aside);
+QString historyOutsideGob(const QString &path);
 QString historyBusy(const QString &gobPath, qint64 pid);
 QString historyNotWritten(const QString &reason);
 QString changeLargerThanHistory(qint64 size, qint64 limit);
