@@ -48,7 +48,7 @@ void frmMain::mnuUndo_Click()
         return;
     try {
         GobHistory(gob).undo();
-        showSelectedRecordAgain();
+        refreshSelectedRecord();
     } catch (const Failure &failure) {
         report(failure);
     }
@@ -61,14 +61,8 @@ void frmMain::mnuHistory_Click()
     if (gob.isEmpty())
         return;
     frmHistory window(m_prompts, gob, this);
-    connect(&window, &frmHistory::gobChanged, this, [this] { showSelectedRecordAgain(); });
+    connect(&window, &frmHistory::gobChanged, this, [this] { refreshSelectedRecord(); });
     window.Form_Load();
     window.exec();
     updateUndoCommand();
-}
-
-void frmMain::showSelectedRecordAgain()
-{
-    if (selection.hasEntry && selection.subFile > 0)
-        opnSubFile_Click(selection.subFile);
 }
