@@ -39,6 +39,7 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
 {
     startOnSample();
     window->lstItem->setCurrentRow(StadiumBoard);
+    const QRgb oldPixel = window->picPreview->canvas().pixel(0, 0) | 0xFF000000;
     window->mnuRotate_Click(1);
     const QByteArray original = Bytes::sha256(gob);
     const QByteArray exported = Bytes::readFile(MainModule::scratchBitmapPath());
@@ -99,6 +100,7 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
     QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_EQ(Bytes::sha256(gob), original);
     EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), exported);
+    EXPECT_EQ(window->picPreview->canvas().pixel(0, 0) | 0xFF000000, oldPixel);
     EXPECT_FALSE(window->mnuUndo->isEnabled());
 
     // The History window lists the import made again and undoes back to it.
