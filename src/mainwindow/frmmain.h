@@ -63,6 +63,8 @@ public:
     void mnuOpen_Click() { cmdGOBFile_Click(); }
     void mnuRecent_Click(int index);
     void mnuExit_Click();
+    void mnuUndo_Click();
+    void mnuHistory_Click();
     void lstItem_Click();
     void opnSubFile_Click(int index);
     void VScroll1_Change();
@@ -131,6 +133,9 @@ public:
     QAction *mnuImport = nullptr;
     QAction *mnuImportZip = nullptr;
     QAction *mnuExit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuUndo = nullptr; // "Undo <kind> <description>" of the newest done change
+    QAction *mnuHistory = nullptr;
     QMenu *mnuPopup = nullptr;
     std::array<QAction *, 4> mnuRotate {};
     QAction *mnuTransparent = nullptr;
@@ -175,6 +180,9 @@ private:
     void scrollToSubFile(int index);
     // Extracts the selected record into temp.bmp; a failure is reported.
     void extractSelectedRecord();
+    // Finishes what a crash cut off in the history of the GOB file just taken, and says so.
+    void recoverGobFile();
+    void updateUndoCommand();
     // Shows the selected record again after something else wrote into the GOB file.
     void refreshSelectedRecord();
     QList<FileFilter> importFilters() const;

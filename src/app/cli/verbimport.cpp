@@ -1,4 +1,5 @@
 #include "cli/consoleprompts.h"
+#include "cli/noundo.h"
 #include "cli/recordchoice.h"
 #include "cli/verb.h"
 
@@ -31,11 +32,16 @@ int runImport(const Arguments &args)
                                                    height[1], pixelFormat[1]));
 
     if (choice.entry.isWholeFile()) {
-        PngImport::write(
-            PngImport::check(choice.gobPath, choice.subFile.offset, choice.subFile.areaSize, file));
+        PngImport::Plan plan =
+            PngImport::check(choice.gobPath, choice.subFile.offset, choice.subFile.areaSize, file);
+        plan.description = choice.name;
+        plan.withoutUndo = NoUndo::from(args);
+        PngImport::write(plan);
     } else {
-        BitmapImport::write(BitmapImport::check(choice.gobPath, choice.subFile.offset, file),
-                            args.has(QStringLiteral("keep-alpha")));
+        BitmapImport::Plan plan = BitmapImport::check(choice.gobPath, choice.subFile.offset, file);
+        plan.description = choice.name;
+        plan.withoutUndo = NoUndo::from(args);
+        BitmapImport::write(plan, args.has(QStringLiteral("keep-alpha")));
         ConsolePrompts::printError(Messages::importedSuccessfully());
     }
     return 0;
@@ -45,7 +51,8 @@ const Verb
     importVerb("import", "Writes a bitmap or image file into the record, with the window's checks.",
                RecordChoice::options()
                    << Option {"file", "FILE", "The bitmap or image file to write.", Required}
-                   << Option {"keep-alpha", "", "Keeps the bitmap's alpha bytes (else opaque)."},
+                   << Option {"keep-alpha", "", "Keeps the bitmap's alpha bytes (else opaque)."}
+                   << NoUndo::option(),
                runImport);
 
 } // namespace
