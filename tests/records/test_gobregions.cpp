@@ -6,6 +6,7 @@
 #include "refusal.h"
 #include "testhome.h"
 
+#include "history/gobchange.h"
 #include "packages/packageimport.h"
 #include "packages/packagemake.h"
 #include "records/bitmapimport.h"
@@ -33,6 +34,15 @@ PackageContents packageOf(const TestHome &home, const QString &name, const QByte
     home.write(name + u"/file.data"_s, data);
     home.write(name + u"/Replaced Files.txt"_s, "\"Item\"\r\n");
     return PackageContents::locate(home.file(name)).value_or(PackageContents());
+}
+
+// The import's writes of a package's records into a GOB file.
+void writeRecords(const PackageContents &package, const QString &gob, PackageDisplay &display)
+{
+    ImportRequest request;
+    request.packagePath = u"p.zip"_s;
+    request.gobPath = gob;
+    PackageImport::writeRecords(package, request, display);
 }
 
 qint64 blocksOf(const QString &path)
@@ -84,9 +94,10 @@ TEST(GobRegions, ARegionEndingAtTheLastByteIsTakenAndOneBytePastIsRefused)
          png + QByteArray(1024 - png.size(), '\0')},
         {"gob writer", Bytes::pattern(300, 4),
          [&](const QString &g) {
-             GobWriter writer(g);
-             writer.write(At, data);
-             writer.commit();
+             GobChange change(g, u"test"_s, u"end"_s);
+             change.addRegion(At, 300);
+             change.begin().write(At, data);
+             change.commit();
          },
          data},
         {"package item",
@@ -98,7 +109,7 @@ TEST(GobRegions, ARegionEndingAtTheLastByteIsTakenAndOneBytePastIsRefused)
         {"package import", Bytes::pattern(300, 4),
          [&](const QString &g) {
              PackageImport::check(package, {}, g);
-             PackageImport::writeRecords(package, g, display);
+             writeRecords(package, g, display);
          },
          data},
     };
@@ -149,7 +160,7 @@ TEST(GobRegions, APackageImportSetsAsideTheBlocksOfEveryRegionBeforeItsFirstWrit
         if (blocksAtFirstRecord < 0)
             blocksAtFirstRecord = blocksOf(gob);
     };
-    PackageImport::writeRecords(package, gob, display);
+    writeRecords(package, gob, display);
     EXPECT_GE(blocksAtFirstRecord, 3 * MiB);
     QByteArray expected(8 * MiB, '\0');
     expected.replace(MiB, MiB, data.left(MiB));
