@@ -1,16 +1,11 @@
 #pragma once
 
+#include "textprinter.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <initializer_list>
-#include <ostream>
-
-// Texts in test failures as text.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 // Byte helpers for building files by hand in tests, independent of the program's own code.
 namespace Bytes {

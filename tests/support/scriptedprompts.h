@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textprinter.h"
+
 #include "services/prompts.h"
 
 #include <QList>

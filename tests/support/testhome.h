@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textprinter.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
