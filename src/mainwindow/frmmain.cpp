@@ -190,6 +190,7 @@ void frmMain::createMenus()
     mnuImportZip =
         item(mnuFile, "mnuImportZip", QStringLiteral("Import &Zip"), QKeySequence(tr("Ctrl+Z")));
     mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"), QKeySequence(tr("Ctrl+Q")));
+    createPictureMenus();
 
     mnuPopup = menuBar()->addMenu(QStringLiteral("&View"));
     mnuPopup->setObjectName(QStringLiteral("mnuPopup"));

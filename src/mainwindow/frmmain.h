@@ -27,6 +27,9 @@ class QRadioButton;
 class QScrollArea;
 class QScrollBar;
 class QToolButton;
+namespace PictureImport {
+struct Plan;
+}
 
 // The main window: start-up and shut-down, the choice of the GOB file, browsing the catalogue
 // and previewing records, and the commands of its menus and buttons. Its controls are public,
@@ -53,6 +56,8 @@ public:
     // Replacing the selected record.
     void ImportBMP(const QString &path, bool keepAlpha);
     void ImportPNG(const QString &path);
+    // Any other picture into an image record, as the confirmation worked it out.
+    void ImportPicture(const PictureImport::Plan &plan);
 
     // Handlers.
     void cmdGOBFile_Click();
@@ -67,6 +72,8 @@ public:
     void mnuImport_Click() { cmdImport_Click(); }
     void cmdImportZip_Click();
     void mnuImportZip_Click() { cmdImportZip_Click(); }
+    void mnuExportAll_Click();
+    void mnuImportFolder_Click();
     void cmdScript_Click();
     void mnuMP_Click() { cmdScript_Click(); }
     void mnuRotate_Click(int index);
@@ -121,6 +128,8 @@ public:
     QAction *mnuSaveAs = nullptr;
     QAction *mnuImport = nullptr;
     QAction *mnuImportZip = nullptr;
+    QAction *mnuExportAll = nullptr;
+    QAction *mnuImportFolder = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuPopup = nullptr;
     std::array<QAction *, 4> mnuRotate {};
@@ -149,6 +158,7 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void createPictureMenus(); // Export All and Import Folder, before Exit
     void setGobControlsEnabled(bool enabled);
     void discoverPrograms();
     void layoutSubFiles();

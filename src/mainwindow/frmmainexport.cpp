@@ -1,12 +1,15 @@
 // Save As: exporting the selected record to a file the user names.
 #include "frmmain.h"
 
+#include "pictures/pictureoutput.h"
+#include "pictures/recordpicture.h"
 #include "records/recordextraction.h"
 #include "services/apppath.h"
 #include "services/failure.h"
 #include "services/filedialogs.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 void frmMain::cmdSaveAs_Click()
 {
@@ -22,9 +25,16 @@ void frmMain::cmdSaveAs_Click()
                 scratch, RecordExtraction::wholeFileTarget(path, selection.entry.typeName()));
         } else {
             const QString path = MainModule::ShowSaveDialog(
-                m_prompts, this, {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")}});
+                m_prompts, this,
+                {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
+                 {QStringLiteral("Png File"), QStringLiteral("*.png")}});
             lblFileName->setText(path);
-            RecordExtraction::saveBitmapCopy(scratch, RecordExtraction::bitmapTarget(path));
+            // A name ending in .png gets the indexed PNG with the palette's alpha.
+            if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+                PictureOutput::write(
+                    path, RecordPicture::read(txtGOBFile->text(), selection.offset).png());
+            else
+                RecordExtraction::saveBitmapCopy(scratch, RecordExtraction::bitmapTarget(path));
         }
     } catch (const Failure &) {
     }

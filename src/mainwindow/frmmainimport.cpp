@@ -35,7 +35,9 @@ void frmMain::cmdImport_Click()
             filters = {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}};
         } else {
             filters = {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
-                       {QStringLiteral("Png File"), QStringLiteral("*.png")}};
+                       {QStringLiteral("Png File"), QStringLiteral("*.png")},
+                       {QStringLiteral("Any Picture"),
+                        QStringLiteral("*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp")}};
         }
         const QString path = MainModule::ShowOpenDialog(
             m_prompts, this, filters, QStringLiteral("Select the file you want to import"));

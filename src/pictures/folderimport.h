@@ -1,0 +1,54 @@
+#pragma once
+
+#include "gobregions.h"
+#include "manifest.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// A folder that an export wrote, back into the GOB file: every file whose bytes differ from what
+// was exported is checked against its record as a single import would check it, and all that
+// pass are written as one change.
+namespace FolderImport {
+
+struct Change
+{
+    ManifestLine line;
+    QString path;
+    QString outcome; // "exact", "record palette kept" or "quantized to N colours, mean error E"
+    GobRegion region;
+    // Thumbnails of the record as it is and as it will be, as the main preview shows it
+    // unturned, when asked for.
+    QImage before, after;
+};
+
+struct Skipped
+{
+    QString name;
+    QString reason;
+};
+
+struct Plan
+{
+    QString gobPath;
+    QList<Change> changes;
+    QList<Skipped> refused; // lines and files that cannot be imported, with the reason
+    QStringList unlisted; // files of the folder that the manifest does not name
+    int unchanged = 0;
+
+    QList<GobRegion> regions() const;
+};
+
+// Reads the folder's manifest (throws when it has none) and the catalogue, and checks every
+// changed file; nothing is written. thumbnailSide > 0 asks for thumbnails of at most that side.
+Plan check(const QString &cataloguePath, const QString &gobPath, const QString &folder,
+           int thumbnailSide = 0);
+
+// Writes every change as one change of the GOB file.
+void write(const Plan &plan, const std::function<void()> &pendingEvents = {});
+
+} // namespace FolderImport
