@@ -34,10 +34,11 @@ void frmMain::cmdImport_Click()
             const QString t = selection.entry.typeName();
             filters = {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}};
         } else {
-            filters = {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
-                       {QStringLiteral("Png File"), QStringLiteral("*.png")},
-                       {QStringLiteral("Any Picture"),
-                        QStringLiteral("*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp")}};
+            filters = {
+                {QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
+                {QStringLiteral("Png File"), QStringLiteral("*.png")},
+                {QStringLiteral("Any Picture"),
+                 QStringLiteral("*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp")}};
         }
         const QString path = MainModule::ShowOpenDialog(
             m_prompts, this, filters, QStringLiteral("Select the file you want to import"));

@@ -70,8 +70,7 @@ void frmMain::mnuExportAll_Click()
     try {
         const QString folder =
             QFileInfo(MainModule::ShowSaveDialog(m_prompts, this, manifestFilter())).absolutePath();
-        QProgressDialog progress(Messages::exportAllTitle(), QStringLiteral("&Cancel"), 0, 1,
-                                 this);
+        QProgressDialog progress(Messages::exportAllTitle(), QStringLiteral("&Cancel"), 0, 1, this);
         progress.setObjectName(QStringLiteral("progress"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(0);
@@ -99,9 +98,9 @@ void frmMain::mnuExportAll_Click()
 void frmMain::mnuImportFolder_Click()
 {
     try {
-        const QString manifest =
-            MainModule::ShowOpenDialog(m_prompts, this, manifestFilter(),
-                                       QStringLiteral("Select the kestrix-export.tsv of the folder"));
+        const QString manifest = MainModule::ShowOpenDialog(
+            m_prompts, this, manifestFilter(),
+            QStringLiteral("Select the kestrix-export.tsv of the folder"));
         FolderImport::Plan plan;
         {
             BusyCursor busy;
@@ -111,7 +110,8 @@ void frmMain::mnuImportFolder_Click()
         if (plan.changes.isEmpty()) {
             QString text = Messages::nothingToImport();
             for (const FolderImport::Skipped &refused : plan.refused)
-                text += QStringLiteral("\r\n") + refused.name + QStringLiteral(": ") + refused.reason;
+                text +=
+                    QStringLiteral("\r\n") + refused.name + QStringLiteral(": ") + refused.reason;
             m_prompts.inform(this, text);
             return;
         }

@@ -40,8 +40,7 @@ ExportNames::ExportNames(const QStringList &reserved)
         m_taken.insert(name.toCaseFolded());
 }
 
-QString ExportNames::take(const QString &displayText, const QString &caption,
-                          const QString &suffix)
+QString ExportNames::take(const QString &displayText, const QString &caption, const QString &suffix)
 {
     const QString stem = safeStem(displayText + QStringLiteral(" - ") + caption);
     const QString ending = u'.' + withoutUnsafeCharacters(suffix);

@@ -54,8 +54,8 @@ Result run(const QString &cataloguePath, const QString &gobPath, const QList<int
                 const RecordExport::Exported exported = RecordExport::exportOf(*gob, entry, i);
                 const QString name = names.take(entry.description(), sub.caption, exported.suffix);
                 PictureOutput::write(dir.filePath(name), exported.bytes);
-                result.written.append({name, k, i, sub.offset, exported.kind,
-                                       Manifest::sha256(exported.bytes)});
+                result.written.append(
+                    {name, k, i, sub.offset, exported.kind, Manifest::sha256(exported.bytes)});
             } catch (const Failure &failure) {
                 if (failure.number() != FailureNumber::BadRecord)
                     throw; // the folder cannot be written: the next file would fail the same way

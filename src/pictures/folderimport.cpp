@@ -50,8 +50,8 @@ Change changeOf(const QString &gobPath, const CatalogueEntry &entry, const Manif
     change.region.bytes.append(QByteArray(plan.areaSize - plan.length, '\0'));
     if (side > 0) {
         auto gob = FileAccess::openForReading(gobPath);
-        change.before =
-            thumbnail(QImage::fromData(FileAccess::readAt(*gob, plan.areaStart, plan.areaSize)), side, false);
+        change.before = thumbnail(
+            QImage::fromData(FileAccess::readAt(*gob, plan.areaStart, plan.areaSize)), side, false);
         change.after = thumbnail(QImage::fromData(change.region.bytes), side, false);
     }
     return change;
@@ -104,7 +104,8 @@ Plan check(const QString &cataloguePath, const QString &gobPath, const QString &
                 || RecordExport::kindOf(entry) != line.kind)
                 throw notInCatalogue;
             if (const auto twice = changedOffsets.find(line.offset); twice != changedOffsets.end())
-                throw Failure(FailureNumber::BadCatalogue, Messages::recordNamedTwice(twice->second));
+                throw Failure(FailureNumber::BadCatalogue,
+                              Messages::recordNamedTwice(twice->second));
             plan.changes << changeOf(gobPath, entry, line, path, thumbnailSide);
             changedOffsets[line.offset] = line.name;
         } catch (const Failure &failure) {

@@ -15,8 +15,8 @@ RecordPicture RecordPicture::read(QFile &gob, qint32 catalogueOffset)
     RecordPicture picture;
     picture.start = ImageRecord::recordStart(catalogueOffset);
     picture.size = ImageRecord::readHeader(gob, picture.start);
-    const QByteArray stored =
-        FileAccess::readAt(gob, picture.pixelsStart(), picture.size.pixels() + ImageRecord::PaletteBytes);
+    const QByteArray stored = FileAccess::readAt(gob, picture.pixelsStart(),
+                                                 picture.size.pixels() + ImageRecord::PaletteBytes);
     picture.pixels = stored.left(picture.size.pixels());
     picture.palette = stored.mid(picture.size.pixels());
     return picture;

@@ -10,7 +10,7 @@ QString countOf(int n, const char *thing)
 {
     return QString::number(n) + u' ' + QString::fromLatin1(thing) + (n == 1 ? "" : "s");
 }
-}
+} // namespace
 
 QString defaultTitle()
 {
@@ -696,7 +696,8 @@ QString exportDone(int written, const QString &folder)
 
 QString exportStopped(int written, const QString &folder)
 {
-    return QStringLiteral("Export stopped: %1 exported to %2").arg(countOf(written, "file"), folder);
+    return QStringLiteral("Export stopped: %1 exported to %2")
+        .arg(countOf(written, "file"), folder);
 }
 
 QString importFolderTitle()

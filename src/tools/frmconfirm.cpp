@@ -142,8 +142,8 @@ bool frmConfirm::planPicture()
 {
     try {
         BusyCursor busy; // a large picture takes a moment to reduce to 256 colours
-        m_picture = PictureImport::check(m_main.txtGOBFile->text(), m_main.selection.offset,
-                                         strFile);
+        m_picture =
+            PictureImport::check(m_main.txtGOBFile->text(), m_main.selection.offset, strFile);
         lblConversion->setText(m_picture->description());
         return true;
     } catch (const Failure &failure) {

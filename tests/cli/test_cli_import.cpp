@@ -108,9 +108,10 @@ TEST(CliImport, EveryRefusalExitsOneAndLeavesTheGobFileUntouched)
 QString exportAll(const TestHome &home, const Game &g)
 {
     const QString dir = home.file(QStringLiteral("out"));
-    const CliResult r = runCli(home, {QStringLiteral("export"), QStringLiteral("--catalogue"),
-                                      g.catalogue, QStringLiteral("--gob"), g.gob,
-                                      QStringLiteral("--all"), QStringLiteral("--dir"), dir});
+    const CliResult r = runCli(home,
+                               {QStringLiteral("export"), QStringLiteral("--catalogue"),
+                                g.catalogue, QStringLiteral("--gob"), g.gob,
+                                QStringLiteral("--all"), QStringLiteral("--dir"), dir});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QString board = dir + QStringLiteral("/Board - One.png");
     const QString logo = dir + QStringLiteral("/Logo - Small.png");
@@ -124,9 +125,13 @@ QString exportAll(const TestHome &home, const Game &g)
 
 QStringList importDirArgs(const Game &g, const QString &dir)
 {
-    return {QStringLiteral("import-dir"), QStringLiteral("--catalogue"), g.catalogue,
-            QStringLiteral("--gob"),      g.gob,
-            QStringLiteral("--dir"),      dir};
+    return {QStringLiteral("import-dir"),
+            QStringLiteral("--catalogue"),
+            g.catalogue,
+            QStringLiteral("--gob"),
+            g.gob,
+            QStringLiteral("--dir"),
+            dir};
 }
 
 TEST(CliPictures, AnUnchangedFolderWritesNothingAndOnePixelChangesOneByte)
@@ -154,8 +159,9 @@ TEST(CliPictures, AnUnchangedFolderWritesNothingAndOnePixelChangesOneByte)
 
     // One sub file: a whole-file record gives the file it holds.
     const QString one = home.file(QStringLiteral("one.png"));
-    r = runCli(home, recordArgs(QStringLiteral("export"), g.catalogue, g.gob, 1)
-                         << QStringLiteral("--out") << one);
+    r = runCli(home,
+               recordArgs(QStringLiteral("export"), g.catalogue, g.gob, 1)
+                   << QStringLiteral("--out") << one);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(Bytes::readFile(one), pngOf(6, 5, qRgba(1, 2, 3, 255)));
 }
@@ -175,10 +181,11 @@ TEST(CliPictures, AFolderWithABrokenFileImportsTheRestAfterTheQuestion)
     EXPECT_EQ(Bytes::readFile(g.gob), g.bytes);
     r = runCli(home, importDirArgs(g, dir), "y\n");
     EXPECT_EQ(r.exitCode, 1); // a file was refused
-    EXPECT_EQ(r.out, QStringLiteral("import\tLogo - Small.png\texact\n"
-                                    "refused\tBoard - One.png\t%1 cannot be loaded as an image.\n"
-                                    "unlisted\tnotes.txt\tNot in kestrix-export.tsv; skipped.\n")
-                         .arg(dir + QStringLiteral("/Board - One.png")));
+    EXPECT_EQ(r.out,
+              QStringLiteral("import\tLogo - Small.png\texact\n"
+                             "refused\tBoard - One.png\t%1 cannot be loaded as an image.\n"
+                             "unlisted\tnotes.txt\tNot in kestrix-export.tsv; skipped.\n")
+                  .arg(dir + QStringLiteral("/Board - One.png")));
     EXPECT_TRUE(r.err.contains(QStringLiteral("Write the changed file into the GOB file?")));
     QByteArray expected = g.bytes;
     expected.replace(3000, 2048, logo + QByteArray(2048 - logo.size(), '\0'));

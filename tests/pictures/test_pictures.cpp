@@ -179,7 +179,8 @@ TEST(PictureImport, APhotoLikePictureIsQuantizedWithinTheBound)
         for (int x = 0; x < 64; ++x) {
             const QRgb a = original.pixel(x, y);
             const QRgb b = entryOf(record.mid(4096), quint8(record[(63 - y) * 64 + x]));
-            const QRgb g = qRgba(level(qRed(a)), level(qGreen(a)), level(qBlue(a)), level(qAlpha(a)));
+            const QRgb g =
+                qRgba(level(qRed(a)), level(qGreen(a)), level(qBlue(a)), level(qAlpha(a)));
             for (const auto &[to, total] : {std::pair(b, &sum), std::pair(g, &grid)}) {
                 for (int shift : {16, 8, 0})
                     *total += std::abs(int(a >> shift & 255) * qAlpha(a)
@@ -192,8 +193,9 @@ TEST(PictureImport, APhotoLikePictureIsQuantizedWithinTheBound)
     grid /= 4 * 4096;
     EXPECT_LE(plan.colours, 256);
     EXPECT_NEAR(plan.meanError, sum, 0.005);
-    EXPECT_EQ(plan.description(), QStringLiteral("quantized to %1 colours, mean error %2")
-                                      .arg(plan.colours)
-                                      .arg(sum, 0, 'f', 2));
+    EXPECT_EQ(plan.description(),
+              QStringLiteral("quantized to %1 colours, mean error %2")
+                  .arg(plan.colours)
+                  .arg(sum, 0, 'f', 2));
     EXPECT_LT(sum, grid / 2);
 }

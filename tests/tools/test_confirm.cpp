@@ -93,7 +93,8 @@ TEST_F(ConfirmTest, ATrueColourPictureIsShownAsItWillBeStoredAndOtherSizesAreRef
     EXPECT_EQ(c->picNew->canvas().pixel(100, 100), qRgb(0x33, 0x66, 0x99));
     // One colour: every pixel index 0, entry 0 the colour, the others opaque black.
     QByteArray expected = Bytes::readFile(gob);
-    expected.replace(pixels, 32768 + 4, QByteArray(32768, '\0') + Bytes::of({0x33, 0x66, 0x99, 255}));
+    expected.replace(pixels, 32768 + 4,
+                     QByteArray(32768, '\0') + Bytes::of({0x33, 0x66, 0x99, 255}));
     for (int k = 1; k < 256; ++k)
         expected.replace(pixels + 32768 + 4 * k, 4, Bytes::of({0, 0, 0, 255}));
     QTest::mouseClick(c->cmdYes, Qt::LeftButton);

@@ -38,8 +38,8 @@ int runExport(const Arguments &args)
         catalogueEntry(catalogue, entries.first()); // refuses an entry the catalogue lacks
     }
     const QString folder = args.value(QStringLiteral("dir"));
-    const FolderExport::Result result = FolderExport::run(
-        catalogue, args.required(QStringLiteral("gob")), entries, folder);
+    const FolderExport::Result result =
+        FolderExport::run(catalogue, args.required(QStringLiteral("gob")), entries, folder);
     for (const FolderExport::Refused &refused : result.refused)
         ConsolePrompts::printError(refused.what + QStringLiteral(": ") + refused.reason);
     ConsolePrompts::printError(
@@ -52,13 +52,12 @@ const Verb exportVerb(
     "Exports a sub file (--out), or every sub file of an entry or of the catalogue into a folder "
     "(--dir) with the manifest kestrix-export.tsv. Image records become indexed PNG files with "
     "their palette's alpha; whole-file records the file they hold.",
-    {{"catalogue", "FILE", "The item catalogue (BmpList.txt).", Required},
-     {"gob", "FILE", "The GOB file.", Required},
-     {"entry", "K", "The entry, counting from 0 in list order."},
-     {"sub", "I", "The sub file of the entry, counting from 1 (with --out)."},
-     {"out", "FILE", "The file to write for one sub file."},
-     {"all", "", "Every entry of the catalogue (with --dir)."},
-     {"dir", "DIR", "The folder to export into, made when missing."}},
+    RecordChoice::options().mid(0, 2) // the catalogue and the GOB file
+        << QList<Option> {{"entry", "K", "The entry, counting from 0 in list order."},
+                          {"sub", "I", "The sub file of the entry, counting from 1 (with --out)."},
+                          {"out", "FILE", "The file to write for one sub file."},
+                          {"all", "", "Every entry of the catalogue (with --dir)."},
+                          {"dir", "DIR", "The folder to export into, made when missing."}},
     runExport);
 
 } // namespace

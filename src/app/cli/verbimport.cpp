@@ -56,7 +56,8 @@ int runImport(const Arguments &args)
 }
 
 const Verb
-    importVerb("import", "Writes a bitmap or image file into the record, with the window's checks; for an "
+    importVerb("import",
+               "Writes a bitmap or image file into the record, with the window's checks; for an "
                "image record prints \"exact\", \"record palette kept\" or \"quantized to N "
                "colours, mean error E\".",
                RecordChoice::options()
