@@ -6,6 +6,7 @@
 #include "services/contexthelp.h"
 #include "services/errorreport.h"
 #include "services/filedialogs.h"
+#include "services/fileidentity.h"
 #include "services/numberconversion.h"
 #include "services/settings.h"
 
@@ -128,15 +129,17 @@ void frmJPEG::cmdOpen_Click()
         Image1->setPixmap(QPixmap::fromImage(
             m_picture.scaled(PreviewBox, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 
-        QString target;
+        QString target, answer;
         if (chkName->isChecked()) {
             target = JpegConversion::autoName(path);
         } else {
-            const QString answer = MainModule::ShowSaveDialog(
+            answer = MainModule::ShowSaveDialog(
                 m_prompts, this, {{QStringLiteral("JPG image"), QStringLiteral("*.jpg")}});
             lblFileName->setText(answer);
             target = JpegConversion::withJpgExtension(answer);
         }
+        FileIdentity::refuseInputs(target, QStringList {path} + keep);
+        MainModule::askBeforeReplacing(m_prompts, this, target, answer);
 
         if (chkresize->isChecked()) {
             const qint32 width = Convert::toInt32(txtWidth->text());
@@ -155,11 +158,16 @@ void frmJPEG::cmdOpen_Click()
 void frmJPEG::SaveJpeg(const QString &target)
 {
     int status = 0;
-    {
+    QString problem;
+    try {
         BusyCursor busy;
         status = JpegConversion::saveJpeg(m_picture, target);
+    } catch (const Failure &failure) {
+        problem = failure.description();
     }
     m_prompts.inform(this, target);
-    if (status != 0)
+    if (!problem.isEmpty())
+        m_prompts.critical(this, problem);
+    else if (status != 0)
         m_prompts.critical(this, Messages::cannotSaveImage(status));
 }

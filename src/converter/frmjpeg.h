@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QStringList>
 
 class Prompts;
 class QCheckBox;
@@ -27,6 +28,9 @@ public:
 
     // The picture being converted (scaled after a scaled conversion).
     const QImage &picJPG() const { return m_picture; }
+
+    // Files no JPEG may replace besides the bitmap itself: the GOB file and the catalogue.
+    QStringList keep;
 
     QPushButton *cmdOpen = nullptr;
     QCheckBox *chkName = nullptr;

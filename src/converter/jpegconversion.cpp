@@ -4,7 +4,10 @@
 #include "services/fileaccess.h"
 #include "services/imagefile.h"
 #include "services/messages.h"
+#include "services/outputfile.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
 
@@ -12,7 +15,13 @@ namespace JpegConversion {
 
 QString autoName(const QString &bitmapPath)
 {
-    return bitmapPath.left(bitmapPath.size() - 3) + QStringLiteral("jpg");
+    const QString fileName = QFileInfo(bitmapPath).fileName();
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString extension = dot > 0 ? fileName.mid(dot + 1) : QString();
+    // A JPEG's own name would name the picture itself: ".jpg" is added instead.
+    if (dot <= 0 || extension.compare(QStringLiteral("jpg"), Qt::CaseInsensitive) == 0)
+        return bitmapPath + QStringLiteral(".jpg");
+    return bitmapPath.left(bitmapPath.size() - extension.size()) + QStringLiteral("jpg");
 }
 
 QString withJpgExtension(const QString &answer)
@@ -53,13 +62,16 @@ QImage resized(const QImage &picture, qint32 width, qint32 height, QRgb backgrou
 
 int saveJpeg(const QImage &picture, const QString &target)
 {
-    QImageWriter writer(target, "jpeg");
+    // Encoded in memory first: the encoder does not notice a short write.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(Quality);
-    if (writer.write(picture))
+    if (writer.write(picture)) {
+        OutputFile::write(target, bytes);
         return 0;
+    }
     switch (writer.error()) {
-    case QImageWriter::DeviceError:
-        return 7;
     case QImageWriter::UnsupportedFormatError:
         return 6;
     case QImageWriter::InvalidImageError:

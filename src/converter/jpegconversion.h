@@ -9,7 +9,9 @@ namespace JpegConversion {
 constexpr qint32 MaxSide = 16384;
 constexpr int Quality = 100;
 
-// The JPEG named after the bitmap: the path without its last three characters, then "jpg".
+// The JPEG named after the bitmap: its extension replaced by "jpg" (kit.bmp gives kit.jpg), or
+// ".jpg" added to a name without an extension or with the extension jpg (pic.jpg gives
+// pic.jpg.jpg), so that it never names the bitmap itself.
 QString autoName(const QString &bitmapPath);
 // The answer of the save dialog, with ".jpg" appended unless it ends in exactly ".jpg".
 QString withJpgExtension(const QString &answer);
@@ -24,9 +26,10 @@ void checkSize(qint32 width, qint32 height);
 // high-quality filter; the proportions are not kept.
 QImage resized(const QImage &picture, qint32 width, qint32 height, QRgb background);
 
-// Writes the picture as a JPEG of quality 100. Returns 0 on success, otherwise a status
-// number: 1 for an unknown failure, 2 for a picture that cannot be encoded, 6 where no JPEG
-// encoder is present, 7 when the file cannot be written.
+// Writes the picture as a JPEG of quality 100, whole or not at all. Returns 0 on success,
+// otherwise the encoder's status number: 1 for an unknown failure, 2 for a picture that cannot
+// be encoded, 6 where no JPEG encoder is present. A file that cannot be written throws a
+// Failure with the system's reason.
 int saveJpeg(const QImage &picture, const QString &target);
 
 } // namespace JpegConversion

@@ -1,41 +1,51 @@
 // Save As: exporting the selected record to a file the user names.
 #include "frmmain.h"
 
-#include "pictures/pictureoutput.h"
 #include "pictures/recordpicture.h"
 #include "records/recordextraction.h"
 #include "services/apppath.h"
+#include "services/errorreport.h"
 #include "services/failure.h"
 #include "services/filedialogs.h"
+#include "services/fileidentity.h"
+#include "services/outputfile.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 void frmMain::cmdSaveAs_Click()
 {
-    // Any failure, and a cancelled dialog, end the command silently.
+    // A cancelled dialog ends the command silently; a refusal or a failure is reported, and
+    // leaves the file that was there as it was.
     try {
         const QString scratch = MainModule::scratchBitmapPath();
+        QString path, target;
+        bool png = false;
         if (selection.wholeFile) {
             const QString t = selection.entry.typeName().toLower();
-            const QString path = MainModule::ShowSaveDialog(
+            path = MainModule::ShowSaveDialog(
                 m_prompts, this, {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}});
-            lblFileName->setText(path);
-            RecordExtraction::saveWholeFileCopy(
-                scratch, RecordExtraction::wholeFileTarget(path, selection.entry.typeName()));
+            target = RecordExtraction::wholeFileTarget(path, selection.entry.typeName());
         } else {
-            const QString path = MainModule::ShowSaveDialog(
+            path = MainModule::ShowSaveDialog(
                 m_prompts, this,
                 {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
                  {QStringLiteral("Png File"), QStringLiteral("*.png")}});
-            lblFileName->setText(path);
             // A name ending in .png gets the indexed PNG with the palette's alpha.
-            if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-                PictureOutput::write(
-                    path, RecordPicture::read(txtGOBFile->text(), selection.offset).png());
-            else
-                RecordExtraction::saveBitmapCopy(scratch, RecordExtraction::bitmapTarget(path));
+            png = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+            target = png ? path : RecordExtraction::bitmapTarget(path);
         }
-    } catch (const Failure &) {
+        lblFileName->setText(path);
+        FileIdentity::refuseInputs(target, {txtGOBFile->text(), MainModule::cataloguePath()});
+        MainModule::askBeforeReplacing(m_prompts, this, target, path);
+        if (selection.wholeFile)
+            RecordExtraction::saveWholeFileCopy(scratch, target);
+        else if (png)
+            OutputFile::write(target,
+                              RecordPicture::read(txtGOBFile->text(), selection.offset).png());
+        else
+            RecordExtraction::saveBitmapCopy(scratch, target);
+    } catch (const Failure &failure) {
+        MainModule::ReportError(m_prompts, this, failure);
     }
 }

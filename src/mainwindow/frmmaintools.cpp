@@ -2,7 +2,10 @@
 #include "frmmain.h"
 
 #include "converter/frmjpeg.h"
+#include "services/apppath.h"
 #include "tools/frmtransparent.h"
+
+#include <QLineEdit>
 
 frmTransparent *frmMain::paletteEditor() const
 {
@@ -24,5 +27,6 @@ void frmMain::mnuFp_Click()
 void frmMain::mnuJPG_Click()
 {
     frmJPEG converter(m_prompts, this);
+    converter.keep = {txtGOBFile->text(), MainModule::cataloguePath()};
     converter.exec();
 }

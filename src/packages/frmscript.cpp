@@ -5,6 +5,7 @@
 #include "packagemake.h"
 #include "progressdisplay.h"
 #include "tempfolder.h"
+#include "zipservice.h"
 
 #include "records/catalogue.h"
 #include "records/otheritems.h"
@@ -600,15 +601,18 @@ void frmScript::cmdMake_Click()
                 Messages::selectReadmeTitle());
         processPendingEvents();
         const QString package = MainModule::ShowSaveDialog(m_prompts, this, zipFilter());
+        MainModule::askBeforeReplacing(m_prompts, this, VBZipBas::archivePathFor(package), package);
         picProgress->clear();
         processPendingEvents();
         showProgressDisplay(false);
-        const int result = PackageMake::writeArchive(package, files, readme, gob, context);
+        QString reason;
+        const int result = PackageMake::writeArchive(package, files, readme, gob, context,
+                                                     MainModule::cataloguePath(), &reason);
         appendLog(Messages::done());
         if (result == 0)
             m_prompts.inform(this, Messages::successfullyDone());
         else
-            m_prompts.critical(this, Messages::zipError(result));
+            m_prompts.critical(this, Messages::zipError(result, reason));
     } catch (const Failure &failure) {
         report(failure);
         picProgress->clear();

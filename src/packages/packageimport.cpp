@@ -7,10 +7,12 @@
 #include "zipservice.h"
 
 #include "records/gobwriter.h"
+#include "services/apppath.h"
 #include "services/blockcopy.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
+#include "services/outputfile.h"
 #include "services/prompts.h"
 
 #include <QDir>
@@ -53,8 +55,15 @@ namespace PackageImport {
 
 QString backupPathOf(const QString &packagePath)
 {
-    const qsizetype cut = packagePath.indexOf(QStringLiteral(".zip"), 1, Qt::CaseInsensitive);
-    return (cut < 0 ? packagePath : packagePath.left(cut)) + QStringLiteral("_backup.zip");
+    const QString fileName = QFileInfo(packagePath).fileName();
+    const QString folder = packagePath.left(packagePath.size() - fileName.size());
+    QString base = fileName;
+    if (base.size() > 4 && base.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive))
+        base.chop(4);
+    QString path = folder + base + QStringLiteral("_backup.zip");
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = folder + base + QStringLiteral("_backup-%1.zip").arg(n);
+    return path;
 }
 
 void check(const PackageContents &contents, const QStringList &descriptions, const QString &gobPath)
@@ -84,33 +93,32 @@ void check(const PackageContents &contents, const QStringList &descriptions, con
 }
 
 void writeBackup(const PackageContents &contents, const QString &gobPath,
-                 const QString &backupDataPath, const QString &backupPath, PackageContext &context)
+                 const QString &backupDataPath, const QString &backupPath,
+                 const QStringList &batsFiles, PackageContext &context)
 {
     const QString shown = FileAccess::displayPath(backupPath);
     try {
         {
             auto gob = FileAccess::openForReading(gobPath);
             auto install = FileAccess::openForReading(contents.installData);
-            auto data = FileAccess::createForWriting(backupDataPath);
+            OutputFile data(backupDataPath);
             qint64 position = 0;
             PackageFiles::forEachRecord(
                 *install, [&](qint64, const PackageFiles::InstallRecord &record) {
-                    BlockCopy::copy(*gob, record.regionStart(), *data, position, record.size,
-                                    BlockCopy::PackageBlock);
+                    BlockCopy::copy(*gob, record.regionStart(), data.device(), position,
+                                    record.size, BlockCopy::PackageBlock);
                     position += record.size;
                 });
-            FileAccess::syncToDisk(*data);
+            data.commit();
         }
-        if (!FileAccess::removeIfExists(backupPath))
-            throw Failure(FailureNumber::FileAccess,
-                          Messages::fileFailure(QStringLiteral("replace"), shown,
-                                                QStringLiteral("the file could not be deleted")));
+        QString reason;
         const int result = VBZipBas::zip(
-            backupPath, {contents.installData, backupDataPath, contents.replacedFiles}, context);
+            backupPath,
+            QStringList {contents.installData, backupDataPath, contents.replacedFiles} + batsFiles,
+            context, &reason);
         if (result != 0)
-            throw Failure(FailureNumber::FileAccess, Messages::zipError(result));
-        auto archive = FileAccess::openForUpdate(backupPath);
-        FileAccess::syncToDisk(*archive);
+            throw Failure(FailureNumber::FileAccess,
+                          reason.isEmpty() ? Messages::zipError(result) : reason);
     } catch (const Failure &failure) {
         throw Failure(failure.number(), Messages::backupNotWritten(shown, failure.description()));
     }
@@ -161,23 +169,45 @@ ImportOutcome run(const ImportRequest &request, PackageContext &context)
 
     const QStringList descriptions = PackageFiles::readReplacedFiles(contents->replacedFiles);
     check(*contents, descriptions, request.gobPath);
-    const Answer answer =
-        context.prompts.askYesNo(context.owner, PackageFiles::listText(descriptions),
-                                 Messages::replaceQuestionTitle(), Answer::Yes);
+    // The .tga files are refused with the package when one would land on an input, and are on
+    // the disk beside their names before the GOB file changes.
+    const auto refused = [](const Failure &failure) {
+        return Failure(failure.number(), Messages::packageRefused(failure.description()));
+    };
+    std::optional<TgaMove> tga;
+    try {
+        tga.emplace(
+            extraction, request.batsFolder,
+            QStringList {request.gobPath, request.packagePath, MainModule::cataloguePath()});
+    } catch (const Failure &failure) {
+        throw refused(failure);
+    }
+    QStringList listed = descriptions;
+    for (const QString &file : tga->replaced())
+        listed << u'"' + FileAccess::displayPath(file) + u'"';
+    const Answer answer = context.prompts.askYesNo(context.owner, PackageFiles::listText(listed),
+                                                   Messages::replaceQuestionTitle(), Answer::Yes);
     if (answer != Answer::Yes)
         throw Failure::cancelled();
 
     context.display.showProgressDisplay(true);
+    try {
+        tga->prepare();
+    } catch (const Failure &failure) {
+        throw refused(failure);
+    }
     ImportOutcome outcome;
     outcome.imported = true;
     if (request.backup) {
         outcome.backupPath = backupPathOf(request.packagePath);
         writeBackup(*contents, request.gobPath, TempFolder::backupDataPathOf(request.tempFolder),
-                    outcome.backupPath, context);
+                    outcome.backupPath, tga->replaced(), context);
     }
     writeRecords(*contents, request.gobPath, context.display);
-    outcome.moveResult = TgaMove::moveTgaFiles(extraction, request.batsFolder);
-    context.prompts.inform(context.owner, Messages::importedSucessfully(outcome.moveResult));
+    outcome.moveResult = tga->commit();
+    context.prompts.inform(context.owner,
+                           Messages::importedSucessfully(
+                               outcome.moveResult, FileAccess::displayPath(outcome.backupPath)));
     return outcome;
 }
 

@@ -30,15 +30,16 @@ struct ImportRequest
 struct ImportOutcome
 {
     bool imported = false; // false: the zip file was no package, and that was shown
-    int moveResult = 0; // the result of the .tga move
+    int moveResult = 0; // the result of the .tga move (TgaMove)
     QString backupPath; // the backup package written, if any
 };
 
 // Importing a package into the GOB file.
 namespace PackageImport {
 
-// The backup package of a package: the path cut before the first ".zip" (any letter case,
-// searched from the second character), then "_backup.zip".
+// The backup package of a package, in the package's folder: its file name without ".zip" (any
+// letter case), then "_backup.zip" (kit.zip gives kit_backup.zip); when that exists, the first
+// free name of kit_backup-2.zip, kit_backup-3.zip, ..., so that no backup replaces another.
 QString backupPathOf(const QString &packagePath);
 
 // The whole-package check, before anything is written: every complete install record has a
@@ -49,11 +50,12 @@ void check(const PackageContents &contents, const QStringList &descriptions,
            const QString &gobPath);
 
 // Copies the bytes that the import will overwrite into backupDataPath, puts it on the disk,
-// then zips the backup package from the package's install.data, that file and the package's
-// Replaced Files.txt, and puts the archive on the disk. Throws a Failure saying that nothing
-// was imported when any of it fails.
+// then zips the backup package from the package's install.data, that file, the package's
+// Replaced Files.txt and the files of the bats folder that the import replaces, and puts the
+// archive on the disk. Throws a Failure saying that nothing was imported when any of it fails.
 void writeBackup(const PackageContents &contents, const QString &gobPath,
-                 const QString &backupDataPath, const QString &backupPath, PackageContext &context);
+                 const QString &backupDataPath, const QString &backupPath,
+                 const QStringList &batsFiles, PackageContext &context);
 
 // Writes every complete record's bytes from file.data into the GOB file in 4096-byte blocks,
 // one record after the other, and puts the GOB file on the disk. Before each record pending
@@ -61,9 +63,11 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
 void writeRecords(const PackageContents &contents, const QString &gobPath, PackageDisplay &display);
 
 // The import from unpacking to the final message: unpack, "Its not a KX Zip file" for a zip
-// without the three files, the whole-package check, the replace question (No throws the cancel
-// failure), the backup package, the GOB writes, the .tga move and "Imported Sucessfully".
-// Failures are thrown; the GOB file is untouched by every refusal.
+// without the three files, the whole-package check, the replace question listing the records
+// and the bats folder's files that the .tga files replace (No throws the cancel failure), the
+// .tga copies, the backup package, the GOB writes, the .tga files put in place and "Imported
+// Sucessfully" with the backup package's name. Failures are thrown; the GOB file is untouched
+// by every refusal.
 ImportOutcome run(const ImportRequest &request, PackageContext &context);
 
 } // namespace PackageImport

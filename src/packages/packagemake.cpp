@@ -8,23 +8,11 @@
 #include "services/blockcopy.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
+#include "services/fileidentity.h"
 #include "services/messages.h"
-
-#include <QFileInfo>
+#include "services/outputfile.h"
 
 namespace PackageMake {
-
-namespace {
-
-bool samePath(const QString &a, const QString &b)
-{
-    const QFileInfo x(a), y(b);
-    if (x.exists() && y.exists())
-        return x.canonicalFilePath() == y.canonicalFilePath();
-    return x.absoluteFilePath() == y.absoluteFilePath();
-}
-
-} // namespace
 
 void checkItems(const QString &gobPath, const QList<PackageItem> &items)
 {
@@ -49,52 +37,37 @@ QStringList writeFiles(const QString &gobPath, const QList<PackageItem> &items,
     const QStringList paths = {base + PackageFiles::installDataName(),
                                base + PackageFiles::fileDataName(),
                                base + PackageFiles::replacedFilesName()};
-    auto install = FileAccess::createForWriting(paths.at(0));
-    auto data = FileAccess::createForWriting(paths.at(1));
-    auto replaced = FileAccess::createForWriting(paths.at(2));
     auto gob = FileAccess::openForReading(gobPath);
-
+    OutputFile data(paths.at(1));
+    // The install records and the lines are a few bytes per item: they are written at the end.
+    QByteArray install, replaced;
     qint64 dataLength = 0;
-    qint64 installLength = 0;
-    qint64 replacedLength = 0;
     for (qsizetype i = 0; i < items.size(); ++i) {
         const PackageItem &item = items.at(i);
         display.processPendingEvents();
         display.setProgress(PackageFiles::progressPercent(i + 1, items.size()));
-        BlockCopy::copy(*gob, item.regionStart(), *data, dataLength, item.size,
+        BlockCopy::copy(*gob, item.regionStart(), data.device(), dataLength, item.size,
                         BlockCopy::PackageBlock);
-        const QByteArray record = PackageFiles::installRecordBytes({item.offset, item.size});
-        FileAccess::writeAt(*install, installLength, record);
-        installLength += record.size();
-        const QByteArray line = PackageFiles::replacedFilesLine(item.description);
-        FileAccess::writeAt(*replaced, replacedLength, line);
-        replacedLength += line.size();
+        install += PackageFiles::installRecordBytes({item.offset, item.size});
+        replaced += PackageFiles::replacedFilesLine(item.description);
         dataLength += item.size;
     }
-    for (TrackedFile *file : {install.get(), data.get(), replaced.get()}) {
-        FileAccess::flush(*file);
-        file->close();
-    }
+    data.commit();
+    OutputFile::write(paths.at(0), install);
+    OutputFile::write(paths.at(2), replaced);
     return paths;
 }
 
 int writeArchive(const QString &archivePath, const QStringList &packageFiles, const QString &readme,
-                 const QString &gobPath, PackageContext &context)
+                 const QString &gobPath, PackageContext &context, const QString &cataloguePath,
+                 QString *reason)
 {
     QStringList files = packageFiles;
     if (!readme.isEmpty())
         files << readme;
     const QString target = VBZipBas::archivePathFor(archivePath);
-    for (const QString &input : files + QStringList {gobPath})
-        if (samePath(target, input))
-            throw Failure(FailureNumber::FileAccess,
-                          Messages::packagePathIsInput(FileAccess::displayPath(target)));
-    if (!FileAccess::removeIfExists(target))
-        throw Failure(FailureNumber::FileAccess,
-                      Messages::fileFailure(QStringLiteral("replace"),
-                                            FileAccess::displayPath(target),
-                                            QStringLiteral("the file could not be deleted")));
-    return VBZipBas::zip(target, files, context);
+    FileIdentity::refuseInputs(target, files + QStringList {gobPath, cataloguePath});
+    return VBZipBas::zip(target, files, context, reason);
 }
 
 } // namespace PackageMake

@@ -4,6 +4,7 @@
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
+#include "services/outputfile.h"
 #include "services/prompts.h"
 
 #include <QDir>
@@ -224,7 +225,7 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
                                        : QString::fromUtf8(zip_strerror(archive.get()))),
                           display);
         try {
-            auto out = FileAccess::createForWriting(path);
+            OutputFile out(path);
             qint64 written = 0;
             for (;;) {
                 const zip_int64_t got =
@@ -236,11 +237,11 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
                                   display);
                 if (got == 0)
                     break;
-                FileAccess::writeAt(*out, written, buffer.constData(), got);
+                FileAccess::writeAt(out.device(), written, buffer.constData(), got);
                 written += got;
                 display.processPendingEvents();
             }
-            FileAccess::flush(*out);
+            out.commit();
         } catch (const Failure &failure) {
             return failed(UnzipResult::WriteFailed, failure.description(), display);
         }

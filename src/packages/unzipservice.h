@@ -25,12 +25,13 @@ struct Extraction
 };
 
 // Extracts every entry into folder, creating it and the folders stored in the archive, and
-// replacing existing files without asking. Names are matched without regard to letter case:
-// two entries that differ only in case land in one file, the later replacing the earlier.
-// Before anything is written every name is checked: an absolute name, one with a drive or root
-// prefix, one with a ".." part, or a link refuses the whole archive, and nothing is extracted.
-// Problems go to the log box (each replacing its text); the password of an encrypted entry is
-// asked with the prompt "Please Enter The Password!". Pending events run between blocks.
+// replacing existing files without asking (each by a complete file only). Names are matched
+// without regard to letter case: two entries that differ only in case land in one file, the
+// later replacing the earlier. Before anything is written every name is checked: an absolute
+// name, one with a drive or root prefix, one with a ".." part, or a link refuses the whole archive,
+// and nothing is extracted. Problems go to the log box (each replacing its text); the password of
+// an encrypted entry is asked with the prompt "Please Enter The Password!". Pending events run
+// between blocks.
 Extraction unzip(const QString &archivePath, const QString &folder, PackageContext &context);
 
 // Whether an entry name is safe to extract below a folder (see unzip).

@@ -1,5 +1,6 @@
 #include "zipservice.h"
 
+#include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
 
@@ -46,12 +47,22 @@ void reportEntries(const QString &archivePath, PackageDisplay &display)
     zip_discard(archive);
 }
 
-int fail(zip_t *archive, PackageDisplay &display)
+// Logs the problem, hands it to the caller's reason and returns the result.
+int refuse(int result, const QString &problem, PackageDisplay &display, QString *reason)
+{
+    display.appendLog(problem);
+    if (reason)
+        *reason = problem;
+    return result;
+}
+
+int fail(zip_t *archive, PackageDisplay &display, QString *reason)
 {
     const int code = zip_error_code_zip(zip_get_error(archive));
-    display.appendLog(QStringLiteral("zip error: ") + QString::fromUtf8(zip_strerror(archive)));
+    const QString problem =
+        QStringLiteral("zip error: ") + QString::fromUtf8(zip_strerror(archive));
     zip_discard(archive);
-    return code == ZIP_ER_OK ? ZIP_ER_INTERNAL : code;
+    return refuse(code == ZIP_ER_OK ? ZIP_ER_INTERNAL : code, problem, display, reason);
 }
 
 } // namespace
@@ -61,64 +72,70 @@ QString archivePathFor(const QString &path)
     return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".zip") : path;
 }
 
-int zip(const QString &archivePath, const QStringList &files, PackageContext &context)
+int zip(const QString &archivePath, const QStringList &files, PackageContext &context,
+        QString *reason)
 {
     PackageDisplay &display = context.display;
     const QString target = archivePathFor(archivePath);
-    if (files.isEmpty() || files.size() > 6) {
-        display.appendLog(QStringLiteral("zip error: nothing to do"));
-        return ZIP_ER_INVAL;
-    }
+    if (files.isEmpty())
+        return refuse(ZIP_ER_INVAL, QStringLiteral("zip error: nothing to do"), display, reason);
 
     // Bare names must differ, also in letter case: the archive is read on systems that ignore it.
     QSet<QString> names;
     for (const QString &file : files) {
         const QFileInfo info(file);
-        if (!info.isFile() || !info.isReadable()) {
-            display.appendLog(Messages::zipFileMissing(FileAccess::displayPath(file)));
-            return ZIP_ER_OPEN;
-        }
+        if (!info.isFile() || !info.isReadable())
+            return refuse(ZIP_ER_OPEN, Messages::zipFileMissing(FileAccess::displayPath(file)),
+                          display, reason);
         const QString name = info.fileName().toLower();
-        if (names.contains(name)) {
-            display.appendLog(Messages::entryNameRepeated(info.fileName()));
-            return ZIP_ER_EXISTS;
-        }
+        if (names.contains(name))
+            return refuse(ZIP_ER_EXISTS, Messages::entryNameRepeated(info.fileName()), display,
+                          reason);
         names.insert(name);
     }
 
+    // libzip writes the archive beside the target and gives it the target's name only when it
+    // is complete, so an existing archive stays as it was until then.
     int error = 0;
     zip_t *archive =
         zip_open(QFile::encodeName(target).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!archive) {
         zip_error_t e;
         zip_error_init_with_code(&e, error);
-        display.appendLog(QStringLiteral("zip error: ")
-                          + QString::fromUtf8(zip_error_strerror(&e)));
+        const QString problem =
+            QStringLiteral("zip error: ") + QString::fromUtf8(zip_error_strerror(&e));
         zip_error_fini(&e);
-        return error == ZIP_ER_OK ? ZIP_ER_OPEN : error;
+        return refuse(error == ZIP_ER_OK ? ZIP_ER_OPEN : error, problem, display, reason);
     }
 
     for (const QString &file : files) {
         // A file source: libzip reads and deflates the file in blocks while it writes.
         zip_source_t *source = zip_source_file(archive, QFile::encodeName(file).constData(), 0, -1);
         if (!source)
-            return fail(archive, display);
+            return fail(archive, display, reason);
         const QByteArray name = QFileInfo(file).fileName().toUtf8();
         const zip_int64_t index = zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8);
         if (index < 0) {
             zip_source_free(source);
-            return fail(archive, display);
+            return fail(archive, display, reason);
         }
         if (zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, Level) != 0)
-            return fail(archive, display);
+            return fail(archive, display, reason);
     }
 
     const QByteArray comment = Messages::zipComment().toLatin1();
     if (zip_set_archive_comment(archive, comment.constData(), zip_uint16_t(comment.size())) != 0)
-        return fail(archive, display);
+        return fail(archive, display, reason);
     zip_register_progress_callback_with_state(archive, 0.01, onProgress, nullptr, &display);
     if (zip_close(archive) != 0)
-        return fail(archive, display);
+        return fail(archive, display, reason);
+    try {
+        auto written = FileAccess::openForUpdate(target);
+        FileAccess::syncToDisk(*written);
+    } catch (const Failure &failure) {
+        return refuse(ZIP_ER_WRITE, QStringLiteral("zip error: ") + failure.description(), display,
+                      reason);
+    }
     reportEntries(target, display);
     return 0;
 }

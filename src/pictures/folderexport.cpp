@@ -1,13 +1,14 @@
 #include "folderexport.h"
 
 #include "exportnames.h"
-#include "pictureoutput.h"
 #include "recordexport.h"
 
 #include "records/catalogue.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
+#include "services/fileidentity.h"
 #include "services/messages.h"
+#include "services/outputfile.h"
 
 #include <QDir>
 
@@ -40,6 +41,7 @@ Result run(const QString &cataloguePath, const QString &gobPath, const QList<int
                                             FileAccess::displayPath(folder),
                                             QStringLiteral("the folder cannot be made")));
     const QDir dir(folder);
+    const QStringList inputs {gobPath, cataloguePath}; // never written over
     auto gob = FileAccess::openForReading(gobPath);
     ExportNames names({Manifest::fileName()});
     int done = 0;
@@ -53,19 +55,24 @@ Result run(const QString &cataloguePath, const QString &gobPath, const QList<int
             try {
                 const RecordExport::Exported exported = RecordExport::exportOf(*gob, entry, i);
                 const QString name = names.take(entry.description(), sub.caption, exported.suffix);
-                PictureOutput::write(dir.filePath(name), exported.bytes);
+                const QString target = dir.filePath(name);
+                FileIdentity::refuseInputs(target, inputs);
+                OutputFile::write(target, exported.bytes);
                 result.written.append(
                     {name, k, i, sub.offset, exported.kind, Manifest::sha256(exported.bytes)});
             } catch (const Failure &failure) {
+                // A file that cannot be written, or would land on an input, stops the export.
                 if (failure.number() != FailureNumber::BadRecord)
-                    throw; // the folder cannot be written: the next file would fail the same way
+                    throw;
                 result.refused.append({Messages::exportedSubFile(k, i), failure.description()});
             }
         }
         if (result.cancelled)
             break;
     }
-    PictureOutput::write(dir.filePath(Manifest::fileName()), Manifest::text(result.written));
+    const QString manifest = dir.filePath(Manifest::fileName());
+    FileIdentity::refuseInputs(manifest, inputs);
+    OutputFile::write(manifest, Manifest::text(result.written));
     if (progress && !result.cancelled)
         progress(done, total);
     return result;

@@ -42,8 +42,7 @@ TrackedFile &PaletteBitmap::file()
 {
     if (!m_file->isOpen()) {
         // The file may have been replaced meanwhile (temp.bmp by the next record).
-        if (!m_file->open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-            m_file = FileAccess::openForUpdate(m_path); // throws the Failure naming the file
+        m_file = FileAccess::openForUpdate(m_path); // throws the Failure naming the file
         readLayout();
     }
     return *m_file;

@@ -2,8 +2,8 @@
 
 #include "services/blockcopy.h"
 #include "services/fileaccess.h"
-
-#include <QFileInfo>
+#include "services/fileidentity.h"
+#include "services/outputfile.h"
 
 namespace RecordExtraction {
 
@@ -16,10 +16,13 @@ void dropScratch(const QString &scratchPath)
     QFile::remove(scratchPath);
 }
 
-bool sameFile(const QString &a, const QString &b)
+// Writes the first length bytes of the scratch file to target.
+void writeCopy(QFile &scratch, const QString &target, qint64 length)
 {
-    const QFileInfo fa(a), fb(b);
-    return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
+    OutputFile out(target);
+    BlockCopy::copy(scratch, 0, out.device(), 0, length, BlockCopy::RecordBlock);
+    out.commit();
+    MainModule::CloseAllFiles();
 }
 
 // The 1024-byte colour table of the scratch bitmap from the record's red-green-blue-alpha
@@ -41,6 +44,7 @@ QByteArray colourTable(const QByteArray &palette)
 ImageRecord::Size extractImageRecord(const QString &gobPath, qint32 catalogueOffset,
                                      const QString &scratchPath, ImageRecord::Size *stored)
 {
+    FileIdentity::refuseInputs(scratchPath, {gobPath});
     dropScratch(scratchPath);
     auto gob = FileAccess::openForReading(gobPath);
     const qint64 start = ImageRecord::recordStart(catalogueOffset);
@@ -48,24 +52,24 @@ ImageRecord::Size extractImageRecord(const QString &gobPath, qint32 catalogueOff
     const QByteArray palette = FileAccess::readAt(
         *gob, start + ImageRecord::PixelsOffset + size.pixels(), ImageRecord::PaletteBytes);
 
-    auto scratch = FileAccess::createForWriting(scratchPath);
-    FileAccess::writeAt(*scratch, 0, ImageRecord::bitmapHeader(size));
-    FileAccess::writeAt(*scratch, ImageRecord::BitmapHeaderBytes, colourTable(palette));
+    OutputFile scratch(scratchPath);
+    FileAccess::writeAt(scratch.device(), 0, ImageRecord::bitmapHeader(size));
+    FileAccess::writeAt(scratch.device(), ImageRecord::BitmapHeaderBytes, colourTable(palette));
     const qint64 from = start + ImageRecord::PixelsOffset;
     if (size.bitmapStride() == size.width) {
-        BlockCopy::copy(*gob, from, *scratch, ImageRecord::BitmapPixelOffset, size.pixels(),
-                        BlockCopy::RecordBlock);
+        BlockCopy::copy(*gob, from, scratch.device(), ImageRecord::BitmapPixelOffset,
+                        size.pixels(), BlockCopy::RecordBlock);
     } else {
         // Each row followed by the zero bytes that pad it to its stride.
         const qint64 stride = size.bitmapStride();
         for (qint64 y = 0; y < size.height; ++y) {
             const qint64 to = ImageRecord::BitmapPixelOffset + y * stride;
-            BlockCopy::copy(*gob, from + y * size.width, *scratch, to, size.width,
+            BlockCopy::copy(*gob, from + y * size.width, scratch.device(), to, size.width,
                             BlockCopy::RecordBlock);
-            BlockCopy::fillZeros(*scratch, to + size.width, stride - size.width, 4);
+            BlockCopy::fillZeros(scratch.device(), to + size.width, stride - size.width, 4);
         }
     }
-    FileAccess::flush(*scratch);
+    scratch.commit();
     MainModule::CloseAllFiles();
     return size;
 }
@@ -73,23 +77,21 @@ ImageRecord::Size extractImageRecord(const QString &gobPath, qint32 catalogueOff
 void extractWholeFileRecord(const QString &gobPath, qint32 catalogueOffset, qint32 areaSize,
                             const QString &scratchPath)
 {
+    FileIdentity::refuseInputs(scratchPath, {gobPath});
     dropScratch(scratchPath);
     auto gob = FileAccess::openForReading(gobPath);
     const qint64 start = ImageRecord::recordStart(catalogueOffset);
     ImageRecord::requireInsideFile(*gob, catalogueOffset, start, areaSize);
-    auto scratch = FileAccess::createForWriting(scratchPath);
-    BlockCopy::copy(*gob, start, *scratch, 0, areaSize, BlockCopy::RecordBlock);
-    FileAccess::flush(*scratch);
+    OutputFile scratch(scratchPath);
+    BlockCopy::copy(*gob, start, scratch.device(), 0, areaSize, BlockCopy::RecordBlock);
+    scratch.commit();
     MainModule::CloseAllFiles();
 }
 
 void saveWholeFileCopy(const QString &scratchPath, const QString &target)
 {
-    if (sameFile(scratchPath, target))
-        return;
-    FileAccess::removeIfExists(target);
+    FileIdentity::refuseInputs(target, {scratchPath});
     auto scratch = FileAccess::openForReading(scratchPath);
-    auto out = FileAccess::createForWriting(target);
 
     // Scan backwards, a block at a time, for the last byte that is not zero.
     qint64 n = 0;
@@ -105,21 +107,14 @@ void saveWholeFileCopy(const QString &scratchPath, const QString &target)
         }
         end = begin;
     }
-    BlockCopy::copy(*scratch, 0, *out, 0, n, BlockCopy::RecordBlock);
-    FileAccess::flush(*out);
-    MainModule::CloseAllFiles();
+    writeCopy(*scratch, target, n);
 }
 
 void saveBitmapCopy(const QString &scratchPath, const QString &target)
 {
-    if (sameFile(scratchPath, target))
-        return;
+    FileIdentity::refuseInputs(target, {scratchPath});
     auto scratch = FileAccess::openForReading(scratchPath);
-    FileAccess::removeIfExists(target);
-    auto out = FileAccess::createForWriting(target);
-    BlockCopy::copy(*scratch, 0, *out, 0, scratch->size(), BlockCopy::RecordBlock);
-    FileAccess::flush(*out);
-    MainModule::CloseAllFiles();
+    writeCopy(*scratch, target, scratch->size());
 }
 
 QString bitmapTarget(const QString &chosenPath)

@@ -3,8 +3,8 @@
 #include "imagerecord.h"
 
 #include "services/failure.h"
-#include "services/fileaccess.h"
 #include "services/littleendian.h"
+#include "services/outputfile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -104,8 +104,7 @@ QByteArray pngFile(int w, int h, const std::function<QRgb(int, int)> &pixel)
         for (int x = 0; x < w; ++x)
             image.setPixel(x, y, pixel(x, y));
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
+    QBuffer buffer(&bytes); // the writer opens it
     image.save(&buffer, "PNG");
     return bytes;
 }
@@ -154,13 +153,6 @@ private:
     QByteArray m_gob;
     int m_count = 0;
 };
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    auto file = FileAccess::createForWriting(path);
-    FileAccess::writeAt(*file, 0, bytes);
-    FileAccess::flush(*file);
-}
 
 QString n(qint64 v)
 {
@@ -311,9 +303,9 @@ Paths write(const QString &dir)
     lines.insert(
         1, QStringLiteral("Crowd noise table,%1,2,Menu font,%2,3.5").arg(crowdNoise).arg(menuFont));
 
-    writeFile(paths.gob, gob.finish());
-    writeFile(paths.game + QStringLiteral("Torvane.exe"), QByteArray());
-    writeFile(paths.catalogue, lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
+    OutputFile::write(paths.gob, gob.finish());
+    OutputFile::write(paths.game + QStringLiteral("Torvane.exe"), QByteArray());
+    OutputFile::write(paths.catalogue, lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
     return paths;
 }
 

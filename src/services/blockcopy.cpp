@@ -6,8 +6,8 @@
 
 namespace BlockCopy {
 
-void copy(QFile &source, qint64 sourcePos, QFile &target, qint64 targetPos, qint64 length,
-          int blockSize, const std::function<void()> &afterBlock)
+void copy(QFileDevice &source, qint64 sourcePos, QFileDevice &target, qint64 targetPos,
+          qint64 length, int blockSize, const std::function<void()> &afterBlock)
 {
     QByteArray buffer(blockSize, Qt::Uninitialized);
     for (qint64 done = 0; done < length;) {
@@ -20,7 +20,7 @@ void copy(QFile &source, qint64 sourcePos, QFile &target, qint64 targetPos, qint
     }
 }
 
-void fillZeros(QFile &target, qint64 targetPos, qint64 length, int blockSize)
+void fillZeros(QFileDevice &target, qint64 targetPos, qint64 length, int blockSize)
 {
     const QByteArray zeros(blockSize, '\0');
     for (qint64 done = 0; done < length;) {

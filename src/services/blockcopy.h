@@ -13,10 +13,10 @@ namespace BlockCopy {
 constexpr int RecordBlock = 2048;
 constexpr int PackageBlock = 4096;
 
-void copy(QFile &source, qint64 sourcePos, QFile &target, qint64 targetPos, qint64 length,
-          int blockSize, const std::function<void()> &afterBlock = {});
+void copy(QFileDevice &source, qint64 sourcePos, QFileDevice &target, qint64 targetPos,
+          qint64 length, int blockSize, const std::function<void()> &afterBlock = {});
 
 // Writes length zero bytes at targetPos in blocks of blockSize.
-void fillZeros(QFile &target, qint64 targetPos, qint64 length, int blockSize);
+void fillZeros(QFileDevice &target, qint64 targetPos, qint64 length, int blockSize);
 
 } // namespace BlockCopy

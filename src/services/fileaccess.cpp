@@ -24,7 +24,7 @@ namespace {
 
 // The reason for a failed operation: Qt's text, or the system's own (systemError is the errno
 // the operation left) where Qt has none, as after a failed fsync or a write to a full disk.
-QString reasonOf(const QFile &file, int systemError)
+QString reasonOf(const QFileDevice &file, int systemError)
 {
     const bool qtHasNone = file.error() == QFileDevice::NoError
         || file.errorString() == QLatin1String("Unknown error");
@@ -33,31 +33,32 @@ QString reasonOf(const QFile &file, int systemError)
     return file.errorString();
 }
 
-Failure ioFailure(const QFile &file, const QString &action, int systemError = 0)
-{
-    const int number = file.exists() ? FailureNumber::FileAccess : FailureNumber::FileNotFound;
-    return Failure(
-        number,
-        Messages::fileFailure(action, displayPath(file.fileName()), reasonOf(file, systemError)));
-}
-
 std::unique_ptr<TrackedFile> open(const QString &path, QIODevice::OpenMode mode,
                                   const QString &action)
 {
     auto file = std::make_unique<TrackedFile>(path);
     if (!file->open(mode))
-        throw ioFailure(*file, action);
+        throw failureOf(*file, action);
     return file;
 }
 
 // Seeks only when the file is not at the position already: a seek drops Qt's buffers, and block
 // copies read and write one block after another.
-bool moveTo(QFile &file, qint64 position)
+bool moveTo(QFileDevice &file, qint64 position)
 {
     return file.pos() == position || file.seek(position);
 }
 
 } // namespace
+
+Failure failureOf(const QFileDevice &file, const QString &action, int systemError)
+{
+    const int number = QFileInfo::exists(file.fileName()) ? FailureNumber::FileAccess
+                                                          : FailureNumber::FileNotFound;
+    return Failure(
+        number,
+        Messages::fileFailure(action, displayPath(file.fileName()), reasonOf(file, systemError)));
+}
 
 QString displayPath(const QString &path)
 {
@@ -69,26 +70,21 @@ std::unique_ptr<TrackedFile> openForReading(const QString &path)
     return open(path, QIODevice::ReadOnly, QStringLiteral("open"));
 }
 
-std::unique_ptr<TrackedFile> createForWriting(const QString &path)
-{
-    return open(path, QIODevice::WriteOnly | QIODevice::Truncate, QStringLiteral("create"));
-}
-
 std::unique_ptr<TrackedFile> openForUpdate(const QString &path)
 {
     return open(path, QIODevice::ReadWrite | QIODevice::ExistingOnly,
                 QStringLiteral("open for writing"));
 }
 
-qint64 readUpTo(QFile &file, qint64 position, char *data, qint64 length)
+qint64 readUpTo(QFileDevice &file, qint64 position, char *data, qint64 length)
 {
     if (!file.isOpen() || !moveTo(file, position))
-        throw ioFailure(file, QStringLiteral("read"));
+        throw failureOf(file, QStringLiteral("read"));
     qint64 done = 0;
     while (done < length) {
         const qint64 got = file.read(data + done, length - done);
         if (got < 0)
-            throw ioFailure(file, QStringLiteral("read"));
+            throw failureOf(file, QStringLiteral("read"));
         if (got == 0)
             break;
         done += got;
@@ -96,33 +92,33 @@ qint64 readUpTo(QFile &file, qint64 position, char *data, qint64 length)
     return done;
 }
 
-void readAt(QFile &file, qint64 position, char *data, qint64 length)
+void readAt(QFileDevice &file, qint64 position, char *data, qint64 length)
 {
     if (readUpTo(file, position, data, length) != length)
         throw Failure(FailureNumber::FileAccess,
                       Messages::unexpectedEnd(displayPath(file.fileName()), position, length));
 }
 
-QByteArray readAt(QFile &file, qint64 position, qint64 length)
+QByteArray readAt(QFileDevice &file, qint64 position, qint64 length)
 {
     QByteArray data(length, Qt::Uninitialized);
     readAt(file, position, data.data(), length);
     return data;
 }
 
-void writeAt(QFile &file, qint64 position, const char *data, qint64 length)
+void writeAt(QFileDevice &file, qint64 position, const char *data, qint64 length)
 {
     errno = 0;
     if (!file.isOpen() || !moveTo(file, position) || file.write(data, length) != length)
-        throw ioFailure(file, QStringLiteral("write"), errno);
+        throw failureOf(file, QStringLiteral("write"), errno);
 }
 
-void writeAt(QFile &file, qint64 position, const QByteArray &data)
+void writeAt(QFileDevice &file, qint64 position, const QByteArray &data)
 {
     writeAt(file, position, data.constData(), data.size());
 }
 
-void reserve(QFile &file, qint64 position, qint64 length)
+void reserve(QFileDevice &file, qint64 position, qint64 length)
 {
 #ifdef Q_OS_LINUX
     if (length <= 0 || !file.isOpen())
@@ -131,7 +127,7 @@ void reserve(QFile &file, qint64 position, qint64 length)
         return;
     const int error = errno;
     if (error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO)
-        throw ioFailure(file, QStringLiteral("write"), error);
+        throw failureOf(file, QStringLiteral("write"), error);
 #else
     Q_UNUSED(file);
     Q_UNUSED(position);
@@ -139,14 +135,14 @@ void reserve(QFile &file, qint64 position, qint64 length)
 #endif
 }
 
-void flush(QFile &file)
+void flush(QFileDevice &file)
 {
     errno = 0;
     if (!file.flush())
-        throw ioFailure(file, QStringLiteral("write"), errno);
+        throw failureOf(file, QStringLiteral("write"), errno);
 }
 
-void syncToDisk(QFile &file)
+void syncToDisk(QFileDevice &file)
 {
     flush(file);
 #ifdef Q_OS_WIN
@@ -155,7 +151,7 @@ void syncToDisk(QFile &file)
     const int rc = ::fsync(file.handle());
 #endif
     if (rc != 0)
-        throw ioFailure(file, QStringLiteral("write"), errno);
+        throw failureOf(file, QStringLiteral("write"), errno);
 }
 
 bool removeIfExists(const QString &path)

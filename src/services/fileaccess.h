@@ -1,5 +1,6 @@
 #pragma once
 
+#include "failure.h"
 #include "openfiles.h"
 
 #include <QByteArray>
@@ -13,33 +14,35 @@ namespace FileAccess {
 
 std::unique_ptr<TrackedFile> openForReading(const QString &path);
 
-// Creates the file, or empties it when it exists.
-std::unique_ptr<TrackedFile> createForWriting(const QString &path);
-
 // Opens an existing file for reading and writing; never creates one.
 std::unique_ptr<TrackedFile> openForUpdate(const QString &path);
 
 // Exactly length bytes at position; a short read is a failure.
-void readAt(QFile &file, qint64 position, char *data, qint64 length);
-QByteArray readAt(QFile &file, qint64 position, qint64 length);
+void readAt(QFileDevice &file, qint64 position, char *data, qint64 length);
+QByteArray readAt(QFileDevice &file, qint64 position, qint64 length);
 
 // Reads up to length bytes; returns how many were read (fewer at the end of the file).
-qint64 readUpTo(QFile &file, qint64 position, char *data, qint64 length);
+qint64 readUpTo(QFileDevice &file, qint64 position, char *data, qint64 length);
 
-void writeAt(QFile &file, qint64 position, const char *data, qint64 length);
-void writeAt(QFile &file, qint64 position, const QByteArray &data);
+// Exactly length bytes at position; a short write (a full disk) is a failure.
+void writeAt(QFileDevice &file, qint64 position, const char *data, qint64 length);
+void writeAt(QFileDevice &file, qint64 position, const QByteArray &data);
 
 // Makes the file system set aside the disk blocks of a region of an existing file without
 // changing a byte or the file's length, so that a disk that cannot hold them (a sparse file on
 // a full disk) refuses before anything is written. Where the file system cannot say, nothing
 // happens and the writes themselves report the failure.
-void reserve(QFile &file, qint64 position, qint64 length);
+void reserve(QFileDevice &file, qint64 position, qint64 length);
 
 // Hands Qt's buffer to the system; a failure (a full disk) throws.
-void flush(QFile &file);
+void flush(QFileDevice &file);
 
 // Flushes Qt's buffer and asks the system to put the file's data on the disk.
-void syncToDisk(QFile &file);
+void syncToDisk(QFileDevice &file);
+
+// The failure of an action ("write", "create") on a file: its path and the platform's reason,
+// the system's own (systemError, an errno value) where Qt has none.
+Failure failureOf(const QFileDevice &file, const QString &action, int systemError = 0);
 
 // Removes a file if it exists; true when no file is left at the path.
 bool removeIfExists(const QString &path);

@@ -3,6 +3,9 @@
 #include "failure.h"
 #include "settings.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace MainModule {
 
 namespace {
@@ -38,6 +41,17 @@ QString ShowSaveDialog(Prompts &prompts, QWidget *owner, const QList<FileFilter>
 {
     const QString start = Settings::read(Settings::InitDirKey);
     return acceptedPath(prompts, owner, prompts.saveFile(owner, saveDialogTitle(), filters, start));
+}
+
+void askBeforeReplacing(Prompts &prompts, QWidget *owner, const QString &target,
+                        const QString &answer)
+{
+    if (target == answer || !QFileInfo::exists(target))
+        return;
+    const Message question {Messages::replaceExisting(QDir::toNativeSeparators(target)),
+                            MessageIcon::Exclamation, MessageButtons::YesNo, Answer::No};
+    if (prompts.message(owner, question) != Answer::Yes)
+        throw Failure::cancelled();
 }
 
 void RememberFolder(const QString &path)

@@ -16,6 +16,12 @@ QString ShowOpenDialog(Prompts &prompts, QWidget *owner, const QList<FileFilter>
 // is replaced. No extension is added.
 QString ShowSaveDialog(Prompts &prompts, QWidget *owner, const QList<FileFilter> &filters);
 
+// Asks before an existing target is replaced, unless target is the save dialog's answer, which
+// the dialog asked about already: a caller that adds an extension to the answer, or names the
+// file itself (answer empty), asks about the name it writes. No ends the command as a cancel.
+void askBeforeReplacing(Prompts &prompts, QWidget *owner, const QString &target,
+                        const QString &answer = QString());
+
 // Saves the folder of path, up to and including its last separator, as "InitDir".
 void RememberFolder(const QString &path);
 

@@ -37,6 +37,19 @@ QString pathTooLong(const QString &path)
         + path;
 }
 
+QString outputIsInput(const QString &output, const QString &input)
+{
+    return QStringLiteral("%1 was not written: it is the same file as %2, which this command "
+                          "reads. Nothing was written.")
+        .arg(output, input);
+}
+
+QString replaceExisting(const QString &path)
+{
+    return QStringLiteral("%1 already exists.").arg(path) + crlf
+        + QStringLiteral("Do you want to replace it?");
+}
+
 QString catalogueMissing(const QString &folder)
 {
     return QStringLiteral("The item catalogue BmpList.txt was not found in %1").arg(folder) + crlf
@@ -308,14 +321,23 @@ QString zipError(int result)
     return QString::number(result) + QStringLiteral(" error");
 }
 
+QString zipError(int result, const QString &reason)
+{
+    return reason.isEmpty() ? zipError(result) : zipError(result) + crlf + reason;
+}
+
 QString notKxZip()
 {
     return QStringLiteral("Its not a KX Zip file");
 }
 
-QString importedSucessfully(int moveResult)
+QString importedSucessfully(int moveResult, const QString &backupPath)
 {
-    return QStringLiteral("Imported Sucessfully") + crlf + QString::number(moveResult);
+    const QString text =
+        QStringLiteral("Imported Sucessfully") + crlf + QString::number(moveResult);
+    return backupPath.isEmpty()
+        ? text
+        : text + crlf + QStringLiteral("The backup package is %1").arg(backupPath);
 }
 
 QString zipComment()
@@ -454,13 +476,6 @@ QString packageRefused(const QString &reason)
 {
     return QStringLiteral("The package was not imported: ") + reason
         + QStringLiteral(" The GOB file was not changed.");
-}
-
-QString packagePathIsInput(const QString &path)
-{
-    return QStringLiteral("%1 cannot be the package: it is the GOB file or one of the files "
-                          "that go into the package.")
-        .arg(path);
 }
 
 QString fileDataTooShort(const QString &fileData, qint64 length, qint64 needed)

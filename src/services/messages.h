@@ -13,6 +13,8 @@ QString defaultTitle();
 QString fileFailure(const QString &action, const QString &path, const QString &reason);
 QString unexpectedEnd(const QString &path, qint64 position, qint64 length);
 QString pathTooLong(const QString &path);
+QString outputIsInput(const QString &output, const QString &input);
+QString replaceExisting(const QString &path); // the question before a file is replaced
 
 // --- catalogue ---
 QString catalogueMissing(const QString &folder);
@@ -71,8 +73,10 @@ QString cannotLoadPicture(const QString &path);
 // --- packages ---
 QString successfullyDone(); // "Sucessfully done"
 QString zipError(int result); // "2 error"
+QString zipError(int result, const QString &reason); // "2 error", and the reason on a line below
 QString notKxZip(); // "Its not a KX Zip file"
-QString importedSucessfully(int moveResult); // "Imported Sucessfully" CR LF result
+// "Imported Sucessfully" CR LF result, and the backup package written, if any, on a third line
+QString importedSucessfully(int moveResult, const QString &backupPath = QString());
 QString zipComment();
 
 // --- package window, making and importing packages, zip services ---
@@ -99,7 +103,6 @@ QString regionPastEnd(const QString &subject, qint64 start, qint64 end, const QS
                       qint64 gobSize);
 QString nothingWritten(const QString &reason); // a refused make
 QString packageRefused(const QString &reason); // a refused import
-QString packagePathIsInput(const QString &path);
 QString fileDataTooShort(const QString &fileData, qint64 length, qint64 needed);
 QString gobNotWritable(const QString &gobPath);
 QString backupNotWritten(const QString &backupPath, const QString &reason);

@@ -109,4 +109,31 @@ TEST(CliRecords, ExtractAndSaveWriteWhatTheWindowWouldAndRefusalsWriteNothing)
     const CliResult noEntry = runCli(home, args(5, QStringLiteral("extract"), bmp));
     EXPECT_EQ(noEntry.exitCode, 1);
     EXPECT_TRUE(noEntry.err.contains(QStringLiteral("0 to 2")));
+
+    // No output lands on the GOB file, the catalogue or the command's input, links included.
+    const QHash<QString, QString> paths = {
+        {QStringLiteral("G"), gob},
+        {QStringLiteral("C"), catalogue},
+        {QStringLiteral("B"), bmp},
+        {QStringLiteral("g"), home.file(QStringLiteral("g.png"))},
+        {QStringLiteral("b"), home.file(QStringLiteral("b.jpg"))}};
+    QFile::link(gob, paths[QStringLiteral("g")]);
+    QFile::link(bmp, paths[QStringLiteral("b")]);
+    const QByteArray inputs = Bytes::sha256(gob) + Bytes::sha256(catalogue) + Bytes::sha256(bmp);
+    for (const auto &[line, named] :
+         {std::pair {"extract --catalogue C --gob G --entry 0 --sub 1 --out G", "G"},
+          {"save --catalogue C --gob G --entry 1 --sub 1 --out C", "C"},
+          {"preview --catalogue C --gob G --entry 0 --sub 1 --out g", "G"},
+          {"jpg --in B --out b", "B"},
+          {"pack --gob G --catalogue C 0:1 --out C", "C"},
+          {"pack --gob G --catalogue C 0:1 --out g", "G"}}) {
+        QStringList words = QString::fromUtf8(line).split(u' ');
+        for (QString &word : words)
+            word = paths.value(word, word);
+        const CliResult r = runCli(home, words);
+        EXPECT_EQ(r.exitCode, 1) << line;
+        EXPECT_TRUE(r.err.contains(paths[QString::fromUtf8(named)] + QStringLiteral(", which")))
+            << r.err.toStdString();
+    }
+    EXPECT_EQ(Bytes::sha256(gob) + Bytes::sha256(catalogue) + Bytes::sha256(bmp), inputs);
 }

@@ -97,6 +97,15 @@ TEST_F(ConverterTest, AutoNameWritesBesideTheBitmapAndShowsThePath)
     EXPECT_EQ(jpeg.size(), QSize(64, 48));
     EXPECT_LT(meanDifference(jpeg, testPicture(64, 48), 64, 48), 6.0);
     EXPECT_FALSE(converter->Image1->pixmap().isNull());
+
+    // An existing JPEG is asked about; No leaves it.
+    const QByteArray before = Bytes::readFile(target);
+    prompts.answerOpen(source);
+    prompts.answerMessage(Answer::No);
+    converter->cmdOpen->click();
+    EXPECT_EQ(prompts.lastMessage()->text,
+              target + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
+    EXPECT_EQ(Bytes::readFile(target), before);
 }
 
 TEST_F(ConverterTest, SaveDialogAnswersGetJpgUnlessTheyEndInExactlyJpg)
@@ -116,8 +125,11 @@ TEST_F(ConverterTest, SaveDialogAnswersGetJpgUnlessTheyEndInExactlyJpg)
     }
     EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Save).at(0).filters.at(0).pattern,
               QStringLiteral("*.jpg"));
-    EXPECT_EQ(JpegConversion::autoName(QStringLiteral("C:\\Art\\kit.bmp")),
-              QStringLiteral("C:\\Art\\kit.jpg"));
+    for (const auto &[bitmap, jpeg] : {std::pair {"C:\\Art\\kit.bmp", "C:\\Art\\kit.jpg"},
+                                       {"/a/ab", "/a/ab.jpg"},
+                                       {"/a/pic.jpg", "/a/pic.jpg.jpg"},
+                                       {"/a/my.dir/kit", "/a/my.dir/kit.jpg"}})
+        EXPECT_EQ(JpegConversion::autoName(QString::fromUtf8(bitmap)), QString::fromUtf8(jpeg));
 
     // A cancelled save dialog clears the preview silently and writes nothing.
     const int messages = int(prompts.messageTexts().size());
@@ -179,7 +191,7 @@ TEST_F(ConverterTest, BadSizesAreRefusedBeforeAnythingIsWrittenAndStillStored)
     EXPECT_EQ(Settings::read(Settings::HeightKey), QStringLiteral("480"));
 }
 
-TEST_F(ConverterTest, AFailedSaveShowsThePathThenTheStatus)
+TEST_F(ConverterTest, AFailedSaveShowsThePathThenTheReasonAndKeptFilesAreRefused)
 {
     const QString source = bitmap(QStringLiteral("kit.bmp"), 8, 8);
     prompts.answerOpen(source);
@@ -188,7 +200,8 @@ TEST_F(ConverterTest, AFailedSaveShowsThePathThenTheStatus)
     const QStringList texts = prompts.messageTexts();
     ASSERT_EQ(texts.size(), 2);
     EXPECT_EQ(texts[0], home.file(QStringLiteral("no/such/folder/kit.jpg")));
-    EXPECT_EQ(texts[1], QStringLiteral("Cannot save the image. GDI+ Error:7"));
+    EXPECT_EQ(texts[1],
+              QStringLiteral("Cannot create %1: No such file or directory").arg(texts[0]));
     EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
 
     // A file that is no picture is reported by name.
@@ -196,6 +209,16 @@ TEST_F(ConverterTest, AFailedSaveShowsThePathThenTheStatus)
     prompts.answerOpen(junk);
     converter->cmdOpen->click();
     EXPECT_TRUE(prompts.messageTexts().last().contains(junk));
+
+    // No JPEG lands on a file the window keeps (the GOB file), also through a link.
+    const QString gob = home.write(QStringLiteral("g_pc.gob"), "gob");
+    converter->keep = {gob};
+    QFile::link(gob, home.file(QStringLiteral("g.jpg")));
+    prompts.answerOpen(source);
+    prompts.answerSave(home.file(QStringLiteral("g")));
+    converter->cmdOpen->click();
+    EXPECT_TRUE(prompts.messageTexts().last().contains(gob + QStringLiteral(", which")));
+    EXPECT_EQ(Bytes::readFile(gob), QByteArray("gob"));
 }
 
 #include "mainwindowfixture.h"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Full disks and a read-only GOB file: kestrix-cli refuses each write with a message and leaves
-# the GOB file byte for byte as it was. The disk is a small tmpfs mount in a private mount
+# the GOB file byte for byte as it was; every kind of output file onto a full or read-only disk
+# leaves the old file of its name as it was, and nothing beside it. The disk is a small tmpfs mount in a private mount
 # namespace; where the machine allows no mount, a file size limit makes the writes fail instead.
 #
 # usage: faults.sh KESTRIX_CLI
@@ -75,6 +76,48 @@ if [ "${1:-}" = --inside ]; then
         echo $? >"$out/rc2"
         hash "$disk/g.gob" >"$out/after"
         ;;
+    full-outputs | readonly-outputs)
+        # Every kind of output onto a disk that cannot take it, each over an old file of its
+        # name: the old files stay byte for byte and nothing is left beside them.
+        mkdir -p "$disk/bats"
+        for f in x.bmp s.bmp p.png k.jpg k.zip bats/shirt.tga; do echo "old $f" >"$disk/$f"; done
+        cp "$work/tga.zip" "$disk/kit.zip"
+        cp "$gob" "$work/t.gob"
+        mkdir -p "$work/bats"
+        hash "$work/t.gob" >"$out/gob-before"
+        (cd "$disk" && find . -type f -exec sha256sum {} + | sort) >"$out/before"
+        outputs=(
+            "extract --catalogue $cat --gob $gob --entry 5 --sub 1 --out $disk/x.bmp"
+            "save --catalogue $cat --gob $gob --entry 5 --sub 1 --out $disk/s.bmp"
+            "preview --catalogue $cat --gob $gob --entry 5 --sub 1 --out $disk/p.png"
+            "jpg --in $work/pitch.bmp --out $disk/k.jpg"
+            "pack --gob $gob --catalogue $cat --out $disk/k.zip 5:1"
+            "apply --gob $work/t.gob --package $disk/kit.zip --bats $disk/bats --backup --yes"
+            "apply --gob $work/t.gob --package $disk/kit.zip --bats $work/bats --backup --yes"
+        )
+        run_all() {
+            local i=0
+            for command in "${outputs[@]}"; do
+                # shellcheck disable=SC2086 # the paths hold no blanks
+                "$cli" $command >/dev/null 2>"$out/err$i"
+                echo $? >"$out/rc$i"
+                i=$((i + 1))
+            done
+        }
+        if [ "$case" = readonly-outputs ]; then
+            if [ $mode = tmpfs ]; then mount -o remount,ro "$disk" || exit 1; else chmod -R a-w "$disk"; fi
+            run_all
+        elif [ $mode = tmpfs ]; then
+            dd if=/dev/zero of="$disk/fill" bs=4096 2>/dev/null
+            run_all
+        else
+            (trap '' XFSZ; ulimit -f 1; run_all)
+        fi
+        rm -f "$disk/fill" 2>/dev/null
+        (cd "$disk" && find . -type f -exec sha256sum {} + | sort) >"$out/after"
+        ls -A "$work/bats" >>"$out/after"
+        hash "$work/t.gob" >"$out/gob-after"
+        ;;
     esac
     exit 0
 fi
@@ -114,6 +157,10 @@ cp "$gob" "$work/changed.gob"
 "$cli" import --catalogue "$cat" --gob "$work/changed.gob" --entry 5 --sub 1 --file "$work/pitch.bmp" \
     >/dev/null 2>&1 </dev/null || exit 1
 "$cli" pack --gob "$work/changed.gob" --catalogue "$cat" --out "$work/pitch.zip" 5:1 >/dev/null 2>&1 || exit 1
+# The same package with a .tga file for the bats folder, larger than the size limit.
+head -c 8192 /dev/urandom >"$work/shirt.tga"
+"$cli" pack --gob "$work/changed.gob" --catalogue "$cat" --readme "$work/shirt.tga" \
+    --out "$work/tga.zip" 5:1 >/dev/null 2>&1 || exit 1
 
 # Runs one case: in tmpfs mode inside its own mount namespace with a 4 MiB disk at $disk.
 run_case() {
@@ -159,6 +206,27 @@ if [ $mode = tmpfs ] || [ "$(id -u)" != 0 ]; then
     run_case readonly
     expect_refused "record import into a read-only GOB file" 'Read-only file system|ermission|cannot be written'
     expect_refused "package import into a read-only GOB file" 'Read-only file system|ermission|cannot be written' rc2 err2
+fi
+
+# Checks every output of a *-outputs case: exit code 1, the system's reason, the old files and
+# the GOB file unchanged, nothing left behind.
+expect_outputs_refused() {
+    local kind=$1 pattern=$2 i
+    for i in 0 1 2 3 4 5 6; do
+        [ "$(cat "$work/result/rc$i")" = 1 ] || fail "$kind output $i: exit code $(cat "$work/result/rc$i")"
+        [ -n "${FAULTS_VERBOSE:-}" ] && echo "$kind output $i: $(cat "$work/result/err$i")"
+        grep -Eq "$pattern" "$work/result/err$i" || fail "$kind output $i: message \"$(cat "$work/result/err$i")\""
+    done
+    cmp -s "$work/result/before" "$work/result/after" ||
+        fail "$kind outputs changed or left files: $(diff "$work/result/before" "$work/result/after" | tr '\n' ' ')"
+    cmp -s "$work/result/gob-before" "$work/result/gob-after" || fail "$kind outputs: the GOB file changed"
+}
+
+run_case full-outputs
+expect_outputs_refused "full disk" "$space"
+if [ $mode = tmpfs ] || [ "$(id -u)" != 0 ]; then
+    run_case readonly-outputs
+    expect_outputs_refused "read-only" 'Read-only file system|Permission denied'
 fi
 
 [ $failures = 0 ] && echo "all fault cases refused cleanly"

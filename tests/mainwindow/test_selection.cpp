@@ -81,7 +81,8 @@ TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
 TEST_F(MainWindowTest, RefusedRecordIsReportedAndLeavesNoTempBmp)
 {
     // A bitmap entry that points into the middle of nowhere: its header gives no sane size.
-    home.write(QStringLiteral("BmpList.txt"), catalogueWith(QStringLiteral("Bad,1,1,Only")));
+    home.write(QStringLiteral("BmpList.txt"),
+               catalogueWith(QStringLiteral("Bad,1,1,Only\r\n$png,Far,1,9999,Far,4")));
     gob = home.write(QStringLiteral("g_pc.gob"), QByteArray(4000, char(0xFF)));
     Settings::save(Settings::GobKey, gob);
     const QByteArray before = Bytes::sha256(gob);
@@ -91,9 +92,16 @@ TEST_F(MainWindowTest, RefusedRecordIsReportedAndLeavesNoTempBmp)
     EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
     EXPECT_EQ(Bytes::sha256(gob), before);
     EXPECT_EQ(window->lblWidth->text(), QStringLiteral("Width : -1"));
+
+    // Save As has nothing to save after a refused whole-file record: the file chosen stays.
+    window->lstItem->setCurrentRow(1);
+    const QString kept = home.write(QStringLiteral("kept.png"), "mine");
+    prompts.answerSave(kept);
+    window->cmdSaveAs->click();
+    EXPECT_EQ(Bytes::readFile(kept), QByteArray("mine"));
 }
 
-TEST_F(MainWindowTest, SaveAsAppliesTheNamingRulesAndStaysSilent)
+TEST_F(MainWindowTest, SaveAsAppliesTheNamingRulesAndNeverReplacesAnUnchosenFile)
 {
     startOnSample();
     const QByteArray bitmap = Bytes::readFile(MainModule::scratchBitmapPath());
@@ -115,12 +123,43 @@ TEST_F(MainWindowTest, SaveAsAppliesTheNamingRulesAndStaysSilent)
     EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Save).back().filters.at(0).description,
               QStringLiteral("png File"));
 
-    // A cancelled dialog and a target that cannot be written say nothing.
+    // A cancelled dialog says nothing; a target that cannot be written says why.
     prompts.cancelSave();
     window->cmdSaveAs->click();
+    EXPECT_TRUE(prompts.messageTexts().isEmpty());
     prompts.answerSave(home.file(QStringLiteral("no/such/folder/x")));
     window->cmdSaveAs->click();
-    EXPECT_TRUE(prompts.messageTexts().isEmpty());
+    EXPECT_TRUE(
+        prompts.messageTexts().last().endsWith(QStringLiteral("No such file or directory")));
+
+    // The name with its extension added is asked about before it is replaced; No keeps it.
+    window->lstItem->setCurrentRow(0);
+    const QString kit = home.write(QStringLiteral("kit.bmp"), "mine");
+    prompts.clear();
+    prompts.answerSave(home.file(QStringLiteral("kit")));
+    prompts.answerMessage(Answer::No);
+    window->cmdSaveAs->click();
+    EXPECT_EQ(prompts.messageTexts(),
+              QStringList {kit + QStringLiteral(" already exists.\r\nDo you want to replace it?")});
+    EXPECT_EQ(Bytes::readFile(kit), QByteArray("mine"));
+
+    // The GOB file and the catalogue (through links) and temp.bmp itself are refused by name.
+    const QString catalogue = home.file(QStringLiteral("BmpList.txt"));
+    const QString scratch = MainModule::scratchBitmapPath();
+    QFile::link(gob, home.file(QStringLiteral("gob.bmp")));
+    QFile::link(catalogue, home.file(QStringLiteral("list.bmp")));
+    const QByteArray before =
+        Bytes::sha256(gob) + Bytes::sha256(catalogue) + Bytes::sha256(scratch);
+    for (const auto &[target, named] : {std::pair {home.file(QStringLiteral("gob.bmp")), gob},
+                                        {home.file(QStringLiteral("list.bmp")), catalogue},
+                                        {scratch, scratch}}) {
+        prompts.clear();
+        prompts.answerSave(target);
+        window->cmdSaveAs->click();
+        ASSERT_EQ(prompts.messageTexts().size(), 1);
+        EXPECT_TRUE(prompts.messageTexts()[0].contains(named + QStringLiteral(", which")));
+    }
+    EXPECT_EQ(Bytes::sha256(gob) + Bytes::sha256(catalogue) + Bytes::sha256(scratch), before);
 }
 
 TEST_F(MainWindowTest, GobFileRemovedWhileShownIsReportedByName)

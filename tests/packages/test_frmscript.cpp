@@ -356,7 +356,9 @@ TEST_F(PackageWindowTest, MakingAPackage)
     prompts.answerOpen(clash);
     prompts.answerSave(other);
     window->cmdMake->click();
-    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("10 error")); // libzip's ZIP_ER_EXISTS
+    EXPECT_EQ(prompts.lastMessage()->text, // libzip's ZIP_ER_EXISTS, and why
+              QStringLiteral("10 error\r\nzip error: the name FILE.DATA would be stored twice in "
+                             "the archive"));
     EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
     EXPECT_TRUE(window->txtZipLog->toPlainText().contains(QStringLiteral("FILE.DATA")));
     EXPECT_TRUE(window->txtZipLog->toPlainText().endsWith(QStringLiteral("Done\n")));
@@ -454,7 +456,9 @@ TEST_F(PackageWindowTest, ImportingAPackageAndMakingOneAfterwards)
     ASSERT_EQ(opens.size(), 1u);
     EXPECT_EQ(opens[0].title, QStringLiteral("Select the zip file to import"));
     EXPECT_EQ(opens[0].filters[0].description, QStringLiteral("Zip file"));
-    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("Imported Sucessfully\r\n2"));
+    EXPECT_EQ(prompts.lastMessage()->text,
+              QStringLiteral("Imported Sucessfully\r\n2\r\nThe backup package is ")
+                  + home.file(QStringLiteral("pkg_backup.zip")));
     QByteArray expected = gobBytes;
     expected.replace(5111, 3072, source.mid(5111, 3072));
     EXPECT_EQ(Bytes::readFile(gob), expected);

@@ -55,10 +55,11 @@ protected:
     }
 
     // The failure's description of an import that must be refused.
-    QString refusal(const QString &package, const QString &gob, bool backup = false)
+    QString refusal(const QString &package, const QString &gob, bool backup = false,
+                    const QString &bats = QString())
     {
         try {
-            import(package, gob, backup);
+            import(package, gob, backup, bats);
         } catch (const Failure &failure) {
             return failure.description();
         }
@@ -112,12 +113,13 @@ TEST_F(PackageImportTest, BackupPackageRestoresTheOriginalEvenWithOverlappingRec
 {
     const QByteArray original = Bytes::pattern(30000, 5);
     const QString gob = home.write(QStringLiteral("g_pc.gob"), original);
-    // Record 2 overlaps record 1: the backup must hold the bytes from before the import.
+    // Record 2 overlaps record 1: the backup must hold the bytes from before the import. The
+    // byte after the two records is no record.
     const QByteArray data = Bytes::pattern(6000, 77);
-    const QString package = handPackage(
-        QStringLiteral("Mods/KITS.ZIP"), installRecords({{100, 4000}, {2000, 2000}}), data,
-        "\"P\xea"
-        "che\"\r\n\"\xce\xa9mega\"\r\n"); // as an earlier copy wrote it
+    const QByteArray install = installRecords({{100, 4000}, {2000, 2000}}) + '\x7f';
+    const QByteArray replaced = "\"P\xea"
+                                "che\"\r\n\"\xce\xa9mega\"\r\n"; // as an earlier copy wrote it
+    const QString package = handPackage(QStringLiteral("Mods/KITS.ZIP"), install, data, replaced);
     prompts.answerMessage(Answer::Yes);
     const ImportOutcome first = import(package, gob, true);
     EXPECT_EQ(prompts.messageTexts().at(0), QStringLiteral("\"P\u00EAche\" \"\u03A9mega\" "));
@@ -130,40 +132,29 @@ TEST_F(PackageImportTest, BackupPackageRestoresTheOriginalEvenWithOverlappingRec
     const QList<HandZip::Read> backup = HandZip::read(first.backupPath);
     ASSERT_EQ(backup.size(), 3);
     EXPECT_EQ(backup[0].name, QStringLiteral("install.data"));
-    EXPECT_EQ(backup[0].bytes, installRecords({{100, 4000}, {2000, 2000}}));
+    EXPECT_EQ(backup[0].bytes, install);
     EXPECT_EQ(backup[1].bytes, original.mid(211, 4000) + original.mid(2111, 2000));
-    EXPECT_EQ(backup[2].bytes,
-              QByteArray("\"P\xea"
-                         "che\"\r\n\"\xce\xa9mega\"\r\n"));
+    EXPECT_EQ(backup[2].bytes, replaced);
+    EXPECT_TRUE(prompts.lastMessage()->text.endsWith(first.backupPath));
 
+    // A second import with its backup keeps the first backup: restoring that one gives the
+    // original GOB file.
+    const QByteArray firstBackup = Bytes::readFile(first.backupPath);
+    prompts.answerMessage(Answer::Yes);
+    EXPECT_EQ(import(package, gob, true).backupPath,
+              home.file(QStringLiteral("Mods/KITS_backup-2.zip")));
+    EXPECT_EQ(Bytes::readFile(first.backupPath), firstBackup);
     prompts.answerMessage(Answer::Yes);
     import(first.backupPath, gob);
-    EXPECT_EQ(Bytes::sha256(gob), Bytes::sha256(home.write(QStringLiteral("o"), original)));
+    EXPECT_EQ(Bytes::readFile(gob), original);
 
-    EXPECT_EQ(PackageImport::backupPathOf(QStringLiteral("C:/Mods/kits.zip")),
-              QStringLiteral("C:/Mods/kits_backup.zip"));
-    EXPECT_EQ(PackageImport::backupPathOf(QStringLiteral("/m/a.zip.zip")),
-              QStringLiteral("/m/a_backup.zip"));
-    EXPECT_EQ(PackageImport::backupPathOf(QStringLiteral("/m/kits")),
-              QStringLiteral("/m/kits_backup.zip"));
-}
-
-TEST_F(PackageImportTest, SeventeenByteInstallDataHoldsTwoRecords)
-{
-    const QByteArray original = Bytes::pattern(1000, 8);
-    const QString gob = home.write(QStringLiteral("g_pc.gob"), original);
-    QByteArray install = installRecords({{0, 10}, {200, 20}});
-    install.append('\x7f');
-    const QByteArray data = Bytes::pattern(30, 100);
-    const QString package =
-        handPackage(QStringLiteral("p.zip"), install, data, "\"A\"\r\n\"B\"\r\n");
-    prompts.answerMessage(Answer::Yes);
-    import(package, gob);
-    QByteArray expected = original;
-    expected.replace(111, 10, data.left(10)); // file.data offsets 0 to 9
-    expected.replace(311, 20, data.mid(10)); // offsets 10 to 29
-    EXPECT_EQ(Bytes::readFile(gob), expected);
-    EXPECT_EQ(display.progress, (QList<int> {50, 100}));
+    // The name comes from the package's file name alone, in the package's folder.
+    for (const auto &[package, backup] : {std::pair {"C:/Mods/kits.zip", "C:/Mods/kits_backup.zip"},
+                                          {"/m/my.zipdir/kit.zip", "/m/my.zipdir/kit_backup.zip"},
+                                          {"/m/a.zip.zip", "/m/a.zip_backup.zip"},
+                                          {"/m/kits", "/m/kits_backup.zip"}})
+        EXPECT_EQ(PackageImport::backupPathOf(QString::fromUtf8(package)),
+                  QString::fromUtf8(backup));
 }
 
 TEST_F(PackageImportTest, ZipWithoutTheThreeFilesIsNoPackage)
@@ -194,20 +185,41 @@ TEST_F(PackageImportTest, ZipWithoutTheThreeFilesIsNoPackage)
     EXPECT_EQ(Bytes::sha256(gob), before);
 }
 
-TEST_F(PackageImportTest, TgaFilesMoveIntoTheBatsFolder)
+TEST_F(PackageImportTest, TgaFilesMoveIntoTheBatsFolderAndTheBackupKeepsTheOnesReplaced)
 {
     const QString gob =
         home.write(QStringLiteral("Torvane/data/torvane_pc.gob"), Bytes::pattern(500));
     const QString package =
         handPackage(QStringLiteral("shirt.zip"), installRecords({{0, 3}}), "xyz", "\"Shirt\"\r\n",
-                    {{QStringLiteral("shirt.tga"), "TGA!"}, {QStringLiteral("readme.txt"), "hi"}});
+                    {{QStringLiteral("shirt.tga"), "TGA!"},
+                     {QStringLiteral("sock.tga"), "SOCK"},
+                     {QStringLiteral("readme.txt"), "hi"}});
     const QString bats = home.file(QStringLiteral("Torvane/data/bats/"));
+    const QString shirt = home.write(QStringLiteral("Torvane/data/bats/shirt.tga"), "mine");
     prompts.answerMessage(Answer::Yes);
-    EXPECT_EQ(import(package, gob, false, bats).moveResult, TgaMove::Moved);
-    EXPECT_EQ(Bytes::readFile(bats + QStringLiteral("shirt.tga")), QByteArray("TGA!"));
+    const ImportOutcome outcome = import(package, gob, true, bats);
+    EXPECT_EQ(outcome.moveResult, TgaMove::Moved);
+    // The user's file is named in the question and kept in the backup package.
+    EXPECT_EQ(prompts.messageTexts().first(), QStringLiteral("\"Shirt\" \"%1\" ").arg(shirt));
+    EXPECT_EQ(HandZip::names(outcome.backupPath).last(), QStringLiteral("shirt.tga"));
+    EXPECT_EQ(Bytes::readFile(shirt), QByteArray("TGA!"));
+    EXPECT_EQ(Bytes::readFile(bats + QStringLiteral("sock.tga")), QByteArray("SOCK"));
     EXPECT_FALSE(Bytes::exists(home.file(QStringLiteral("KX_Temp/Import/shirt.tga"))));
     EXPECT_FALSE(Bytes::exists(bats + QStringLiteral("readme.txt")));
-    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("Imported Sucessfully\r\n0"));
+    EXPECT_EQ(prompts.lastMessage()->text,
+              QStringLiteral("Imported Sucessfully\r\n0\r\nThe backup package is ")
+                  + outcome.backupPath);
+    prompts.answerMessage(Answer::Yes);
+    import(outcome.backupPath, gob, false, bats);
+    EXPECT_EQ(Bytes::readFile(shirt), QByteArray("mine"));
+    EXPECT_EQ(QDir(bats).count(), 4u); // ".", "..", shirt.tga, sock.tga: nothing left beside them
+
+    // A .tga file of the bats folder that is a link to the GOB file refuses the package.
+    QFile::remove(bats + QStringLiteral("sock.tga"));
+    QFile::link(gob, bats + QStringLiteral("sock.tga"));
+    const QByteArray before = Bytes::sha256(gob);
+    EXPECT_TRUE(refusal(package, gob, false, bats).contains(gob + QStringLiteral(", which")));
+    EXPECT_EQ(Bytes::sha256(gob), before);
 
     // Without a bats folder the GOB bytes are still imported and the result is not 0.
     const QString loose = home.write(QStringLiteral("loose_pc.gob"), Bytes::pattern(500));
@@ -253,7 +265,7 @@ TEST_F(PackageImportTest, EveryRefusalLeavesTheGobUnchanged)
     // A backup package that cannot be written stops the import before the GOB file is touched.
     const QString good = handPackage(QStringLiteral("good.zip"), installRecords({{0, 10}}),
                                      twenty.left(10), "\"Good\"\r\n");
-    QDir().mkpath(home.file(QStringLiteral("good_backup.zip")));
+    QDir().mkpath(home.file(QStringLiteral("KX_Temp/file.data"))); // the backup's data file
     prompts.clear();
     prompts.answerMessage(Answer::Yes);
     const QString message = refusal(good, gob, true);

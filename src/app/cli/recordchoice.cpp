@@ -3,10 +3,7 @@
 #include "records/catalogue.h"
 #include "records/recordextraction.h"
 #include "services/failure.h"
-#include "services/fileaccess.h"
-#include "services/messages.h"
-
-#include <QFile>
+#include "services/fileidentity.h"
 
 CatalogueEntry catalogueEntry(const QString &cataloguePath, int k)
 {
@@ -38,6 +35,7 @@ RecordChoice RecordChoice::from(const Arguments &args)
     requireSubFile(choice.entry, args.value(QStringLiteral("entry")), sub);
     choice.subFile = choice.entry.subFile(sub);
     choice.gobPath = args.required(QStringLiteral("gob"));
+    choice.cataloguePath = args.required(QStringLiteral("catalogue"));
     return choice;
 }
 
@@ -58,6 +56,11 @@ void RecordChoice::extractTo(const QString &scratch) const
         RecordExtraction::extractImageRecord(gobPath, subFile.offset, scratch);
 }
 
+void RecordChoice::refuseOutput(const QString &out) const
+{
+    FileIdentity::refuseInputs(out, {gobPath, cataloguePath});
+}
+
 QTemporaryDir workFolder()
 {
     QTemporaryDir dir;
@@ -65,13 +68,4 @@ QTemporaryDir workFolder()
         throw Failure(FailureNumber::FileAccess,
                       QStringLiteral("Cannot create a temporary folder: ") + dir.errorString());
     return dir;
-}
-
-void publish(const QString &finished, const QString &out)
-{
-    FileAccess::removeIfExists(out);
-    if (!QFile::rename(finished, out) && !QFile::copy(finished, out))
-        throw Failure(FailureNumber::FileAccess,
-                      Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(out),
-                                            QStringLiteral("the file could not be replaced")));
 }

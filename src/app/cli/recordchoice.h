@@ -11,6 +11,7 @@ struct RecordChoice
     CatalogueEntry entry;
     SubFile subFile;
     QString gobPath;
+    QString cataloguePath;
 
     // Throws a Failure with the window's message for a catalogue line that cannot be used,
     // or naming the option for an entry or sub file that does not exist.
@@ -20,13 +21,13 @@ struct RecordChoice
 
     // Extracts the record into scratch, as the window does into temp.bmp.
     void extractTo(const QString &scratch) const;
+
+    // Throws a Failure naming both files when out is the GOB file or the catalogue.
+    void refuseOutput(const QString &out) const;
 };
 
 // A temporary folder for the verb's scratch files; throws a Failure when none can be made.
 QTemporaryDir workFolder();
-
-// Moves the finished file to out; the output is replaced only after everything worked.
-void publish(const QString &finished, const QString &out);
 
 // Reads and parses entry k of the catalogue file.
 CatalogueEntry catalogueEntry(const QString &cataloguePath, int k);

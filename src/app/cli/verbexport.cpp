@@ -3,10 +3,10 @@
 #include "cli/verb.h"
 
 #include "pictures/folderexport.h"
-#include "pictures/pictureoutput.h"
 #include "pictures/recordexport.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
+#include "services/outputfile.h"
 
 namespace {
 
@@ -22,9 +22,11 @@ int runExport(const Arguments &args)
         if (all)
             throw UsageError(QStringLiteral("--all goes with --dir."));
         const RecordChoice choice = RecordChoice::from(args);
+        const QString out = args.value(QStringLiteral("out"));
+        choice.refuseOutput(out);
         auto gob = FileAccess::openForReading(choice.gobPath);
-        PictureOutput::write(
-            args.value(QStringLiteral("out")),
+        OutputFile::write(
+            out,
             RecordExport::exportOf(*gob, choice.entry, args.number(QStringLiteral("sub"))).bytes);
         return 0;
     }

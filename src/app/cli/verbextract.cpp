@@ -9,10 +9,11 @@ int runExtract(const Arguments &args)
 {
     const RecordChoice choice = RecordChoice::from(args);
     const QString out = args.required(QStringLiteral("out"));
+    choice.refuseOutput(out);
     QTemporaryDir dir = workFolder();
     const QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
     choice.extractTo(scratch);
-    publish(scratch, out);
+    RecordExtraction::saveBitmapCopy(scratch, out);
     return 0;
 }
 
@@ -20,15 +21,14 @@ int runSave(const Arguments &args)
 {
     const RecordChoice choice = RecordChoice::from(args);
     const QString out = args.required(QStringLiteral("out"));
+    choice.refuseOutput(out);
     QTemporaryDir dir = workFolder();
     const QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
-    const QString copy = dir.filePath(QStringLiteral("copy"));
     choice.extractTo(scratch);
     if (choice.entry.isWholeFile())
-        RecordExtraction::saveWholeFileCopy(scratch, copy);
+        RecordExtraction::saveWholeFileCopy(scratch, out);
     else
-        RecordExtraction::saveBitmapCopy(scratch, copy);
-    publish(copy, out);
+        RecordExtraction::saveBitmapCopy(scratch, out);
     return 0;
 }
 

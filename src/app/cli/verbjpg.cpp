@@ -3,14 +3,17 @@
 
 #include "converter/jpegconversion.h"
 #include "services/failure.h"
+#include "services/fileidentity.h"
 #include "services/messages.h"
 
 namespace {
 
 int runJpg(const Arguments &args)
 {
-    QImage picture = JpegConversion::loadPicture(args.required(QStringLiteral("in")));
+    const QString in = args.required(QStringLiteral("in"));
     const QString target = JpegConversion::withJpgExtension(args.required(QStringLiteral("out")));
+    FileIdentity::refuseInputs(target, {in});
+    QImage picture = JpegConversion::loadPicture(in);
     if (args.has(QStringLiteral("size"))) {
         const QStringList sides = args.value(QStringLiteral("size")).split(u'x');
         if (sides.size() != 2)

@@ -41,7 +41,8 @@ int runPack(const Arguments &args)
     PackageContext context {prompts, nullptr, display};
     const QStringList files = PackageMake::writeFiles(gob, items, folder->path(), display);
     const int result =
-        PackageMake::writeArchive(out, files, args.value(QStringLiteral("readme")), gob, context);
+        PackageMake::writeArchive(out, files, args.value(QStringLiteral("readme")), gob, context,
+                                  args.value(QStringLiteral("catalogue")));
     if (result != 0) {
         ConsolePrompts::printError(Messages::zipError(result));
         return 1;

@@ -7,7 +7,10 @@
 #include "services/fileaccess.h"
 #include "services/imaging.h"
 #include "services/messages.h"
+#include "services/outputfile.h"
 #include "services/recordpreview.h"
+
+#include <QBuffer>
 
 namespace {
 
@@ -17,6 +20,7 @@ int runPreview(const Arguments &args)
 {
     const RecordChoice choice = RecordChoice::from(args);
     const QString out = args.required(QStringLiteral("out"));
+    choice.refuseOutput(out);
     const bool transparent = args.has(QStringLiteral("transparent"));
     int rotation = 0;
     if (args.has(QStringLiteral("rotate"))) {
@@ -58,12 +62,13 @@ int runPreview(const Arguments &args)
     else
         picture = canvas.image().copy(QRect(QPoint(0, 0), canvas.drawnSize()));
     picture.convertTo(QImage::Format_RGB32);
-    const QString png = dir.filePath(QStringLiteral("preview.png"));
-    if (!picture.save(png, "PNG"))
+    QByteArray png;
+    QBuffer buffer(&png); // the encoder opens it
+    if (!picture.save(&buffer, "PNG"))
         throw Failure(FailureNumber::FileAccess,
                       Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(out),
                                             QStringLiteral("the PNG encoder failed")));
-    publish(png, out);
+    OutputFile::write(out, png);
     return 0;
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSaveFile>
+#include <QString>
+
+// A file the program makes, written whole or not at all: every output goes through one. The
+// bytes go to a new file beside the target, which takes the target's name in commit(), once
+// every byte is on the disk. Until then the target stays exactly as it was, and an OutputFile
+// destroyed without commit() (after a failure) leaves no file behind. Failures throw a Failure
+// that names the target and gives the system's reason ("No space left on device").
+class OutputFile
+{
+public:
+    explicit OutputFile(const QString &target);
+
+    OutputFile(const OutputFile &) = delete;
+    OutputFile &operator=(const OutputFile &) = delete;
+
+    // Written with FileAccess::writeAt, which refuses a short write.
+    QFileDevice &device() { return m_file; }
+
+    // Puts the file on the disk, then gives it the target's name.
+    void commit();
+
+    // Writes a whole file of bytes.
+    static void write(const QString &target, const QByteArray &bytes);
+
+private:
+    QSaveFile m_file;
+};
