@@ -37,7 +37,7 @@ Change changeOf(const QString &gobPath, const CatalogueEntry &entry, const Manif
     if (!entry.isWholeFile()) {
         const PictureImport::Plan plan = PictureImport::check(gobPath, sub.offset, path);
         change.outcome = plan.description();
-        change.region = plan.region();
+        change.patch = plan.patch();
         if (side > 0) {
             change.before = thumbnail(plan.before.image(), side, true);
             change.after = thumbnail(plan.after.image(), side, true);
@@ -46,25 +46,25 @@ Change changeOf(const QString &gobPath, const CatalogueEntry &entry, const Manif
     }
     const PngImport::Plan plan = PngImport::check(gobPath, sub.offset, sub.areaSize, path);
     auto file = FileAccess::openForReading(path);
-    change.region = {plan.areaStart, FileAccess::readAt(*file, 0, plan.length)};
-    change.region.bytes.append(QByteArray(plan.areaSize - plan.length, '\0'));
+    change.patch = {plan.areaStart, FileAccess::readAt(*file, 0, plan.length)};
+    change.patch.bytes.append(QByteArray(plan.areaSize - plan.length, '\0'));
     if (side > 0) {
         auto gob = FileAccess::openForReading(gobPath);
         change.before = thumbnail(
             QImage::fromData(FileAccess::readAt(*gob, plan.areaStart, plan.areaSize)), side, false);
-        change.after = thumbnail(QImage::fromData(change.region.bytes), side, false);
+        change.after = thumbnail(QImage::fromData(change.patch.bytes), side, false);
     }
     return change;
 }
 
 } // namespace
 
-QList<GobRegion> Plan::regions() const
+QList<GobPatch> Plan::patches() const
 {
-    QList<GobRegion> regions;
+    QList<GobPatch> patches;
     for (const Change &change : changes)
-        regions << change.region;
-    return regions;
+        patches << change.patch;
+    return patches;
 }
 
 Plan check(const QString &cataloguePath, const QString &gobPath, const QString &folder,
@@ -120,7 +120,7 @@ Plan check(const QString &cataloguePath, const QString &gobPath, const QString &
 
 void write(const Plan &plan, const std::function<void()> &pendingEvents)
 {
-    GobRegions::write(plan.gobPath, plan.regions(), pendingEvents);
+    GobPatches::write(plan.gobPath, plan.patches(), pendingEvents);
 }
 
 } // namespace FolderImport

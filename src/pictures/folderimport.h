@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gobregions.h"
+#include "gobpatches.h"
 #include "manifest.h"
 
 #include <QImage>
@@ -20,7 +20,7 @@ struct Change
     ManifestLine line;
     QString path;
     QString outcome; // "exact", "record palette kept" or "quantized to N colours, mean error E"
-    GobRegion region;
+    GobPatch patch;
     // Thumbnails of the record as it is and as it will be, as the main preview shows it
     // unturned, when asked for.
     QImage before, after;
@@ -40,7 +40,7 @@ struct Plan
     QStringList unlisted; // files of the folder that the manifest does not name
     int unchanged = 0;
 
-    QList<GobRegion> regions() const;
+    QList<GobPatch> patches() const;
 };
 
 // Reads the folder's manifest (throws when it has none) and the catalogue, and checks every

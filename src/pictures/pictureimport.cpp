@@ -155,7 +155,7 @@ Plan plan(const QString &gobPath, RecordPicture before, const QImage &picture,
 
 void write(const Plan &plan, const std::function<void()> &pendingEvents)
 {
-    GobRegions::write(plan.gobPath, {plan.region()}, pendingEvents);
+    GobPatches::write(plan.gobPath, {plan.patch()}, pendingEvents);
 }
 
 double meanError(const QImage &original, const RecordPicture &stored)

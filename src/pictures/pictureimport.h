@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gobregions.h"
+#include "gobpatches.h"
 #include "recordpicture.h"
 
 #include <QString>
@@ -29,7 +29,7 @@ struct Plan
     int colours = 0; // entries a quantized picture uses
     double meanError = 0; // see meanError()
 
-    GobRegion region() const { return {after.pixelsStart(), after.storedBytes()}; }
+    GobPatch patch() const { return {after.pixelsStart(), after.storedBytes()}; }
     // "exact", "record palette kept" or "quantized to N colours, mean error E".
     QString description() const;
 };

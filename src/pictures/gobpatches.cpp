@@ -1,4 +1,4 @@
-#include "gobregions.h"
+#include "gobpatches.h"
 
 #include "records/gobwriter.h"
 #include "services/failure.h"
@@ -7,16 +7,16 @@
 
 #include <algorithm>
 
-namespace GobRegions {
+namespace GobPatches {
 
-void write(const QString &gobPath, const QList<GobRegion> &regions,
+void write(const QString &gobPath, const QList<GobPatch> &patches,
            const std::function<void()> &pendingEvents)
 {
-    QList<const GobRegion *> sorted;
-    for (const GobRegion &region : regions)
-        sorted << &region;
+    QList<const GobPatch *> sorted;
+    for (const GobPatch &patch : patches)
+        sorted << &patch;
     std::sort(sorted.begin(), sorted.end(),
-              [](const GobRegion *a, const GobRegion *b) { return a->start < b->start; });
+              [](const GobPatch *a, const GobPatch *b) { return a->start < b->start; });
     for (qsizetype i = 1; i < sorted.size(); ++i)
         if (sorted[i - 1]->start + sorted[i - 1]->bytes.size() > sorted[i]->start)
             throw Failure(FailureNumber::BadRecord,
@@ -24,15 +24,15 @@ void write(const QString &gobPath, const QList<GobRegion> &regions,
                                                    sorted[i - 1]->start + 1, sorted[i]->start + 1));
 
     GobWriter gob(gobPath);
-    for (const GobRegion &region : regions)
-        gob.requireRegion(region.start, region.bytes.size());
+    for (const GobPatch &patch : patches)
+        gob.requireRegion(patch.start, patch.bytes.size());
     if (pendingEvents)
         pendingEvents();
-    for (const GobRegion &region : regions)
-        gob.reserve(region.start, region.bytes.size());
-    for (const GobRegion &region : regions)
-        gob.write(region.start, region.bytes);
+    for (const GobPatch &patch : patches)
+        gob.reserve(patch.start, patch.bytes.size());
+    for (const GobPatch &patch : patches)
+        gob.write(patch.start, patch.bytes);
     gob.commit();
 }
 
-} // namespace GobRegions
+} // namespace GobPatches
