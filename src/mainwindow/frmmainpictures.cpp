@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr int ThumbnailSide = 64;
+constexpr int FolderThumbnailSide = 64;
 
 // The folder chosen through its manifest: a dialog names a file, an export writes a folder.
 QList<FileFilter> manifestFilter()
@@ -105,7 +105,7 @@ void frmMain::mnuImportFolder_Click()
         {
             BusyCursor busy;
             plan = FolderImport::check(MainModule::cataloguePath(), txtGOBFile->text(),
-                                       QFileInfo(manifest).absolutePath(), ThumbnailSide);
+                                       QFileInfo(manifest).absolutePath(), FolderThumbnailSide);
         }
         if (plan.changes.isEmpty()) {
             QString text = Messages::nothingToImport();

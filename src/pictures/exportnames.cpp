@@ -1,7 +1,5 @@
 #include "exportnames.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 constexpr qsizetype MaxStemBytes = 200;
@@ -22,14 +20,8 @@ QString safeStem(const QString &text)
         stem.chop(1);
     while (stem.endsWith(u'.') || stem.endsWith(u' '))
         stem.chop(1);
-    if (stem.isEmpty())
-        return QStringLiteral("record");
-    // Windows opens a device for these names, whatever follows the first dot.
-    static const QRegularExpression device(QStringLiteral("^(con|prn|aux|nul|com\\d|lpt\\d)$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    if (device.match(stem.section(u'.', 0, 0).trimmed()).hasMatch())
-        stem.prepend(u'_');
-    return stem;
+    // Never empty, and never a device name such as CON: it holds " - " at least.
+    return stem.isEmpty() ? QStringLiteral("record") : stem;
 }
 
 } // namespace

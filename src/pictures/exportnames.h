@@ -4,9 +4,9 @@
 #include <QString>
 
 // File names for the records of an export: the entry's display text and the sub file's caption,
-// made safe on Windows and Linux (no separators, no characters Windows refuses, no device names,
-// no trailing dots or blanks, at most 200 bytes) and unique in the folder, also where letter
-// case does not count.
+// made safe on Windows and Linux (no separators or other characters Windows refuses, no trailing
+// dots or blanks, at most 200 bytes) and unique in the folder, also where letter case does not
+// count.
 class ExportNames
 {
 public:

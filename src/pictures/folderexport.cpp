@@ -35,6 +35,7 @@ Result run(const QString &cataloguePath, const QString &gobPath, const QList<int
         }
     }
 
+    auto gob = FileAccess::openForReading(gobPath);
     if (!QDir().mkpath(folder))
         throw Failure(FailureNumber::FileAccess,
                       Messages::fileFailure(QStringLiteral("create"),
@@ -42,7 +43,6 @@ Result run(const QString &cataloguePath, const QString &gobPath, const QList<int
                                             QStringLiteral("the folder cannot be made")));
     const QDir dir(folder);
     const QStringList inputs {gobPath, cataloguePath}; // never written over
-    auto gob = FileAccess::openForReading(gobPath);
     ExportNames names({Manifest::fileName()});
     int done = 0;
     for (const auto &[k, entry] : parsed) {

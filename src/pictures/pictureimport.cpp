@@ -10,7 +10,9 @@
 
 #include <QHash>
 
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace PictureImport {
 

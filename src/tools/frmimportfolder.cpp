@@ -11,12 +11,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int ThumbnailSide = 64;
-
-} // namespace
-
 frmImportFolder::frmImportFolder(const FolderImport::Plan &plan, QWidget *owner)
     : QDialog(owner)
 {
@@ -30,7 +24,7 @@ frmImportFolder::frmImportFolder(const FolderImport::Plan &plan, QWidget *owner)
     lstFiles = new QTreeWidget(this);
     lstFiles->setObjectName(QStringLiteral("lstFiles"));
     lstFiles->setRootIsDecorated(false);
-    lstFiles->setIconSize(QSize(ThumbnailSide, ThumbnailSide));
+    lstFiles->setIconSize(QSize(64, 64)); // the thumbnails' side
     lstFiles->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Now"), QStringLiteral("New"),
                                QStringLiteral("What happens")});
     for (const FolderImport::Change &change : plan.changes) {

@@ -116,32 +116,21 @@ TEST_F(ConfirmTest, ATrueColourPictureIsShownAsItWillBeStoredAndOtherSizesAreRef
     EXPECT_EQ(Bytes::readFile(gob), expected);
 }
 
-TEST_F(ConfirmTest, TickingTheBoxShowsTheNewBitmapsOwnAlpha)
-{
-    startOnSample();
-    window->lstItem->setCurrentRow(StadiumBoard);
-    QByteArray bitmap = Bytes::readFile(MainModule::scratchBitmapPath());
-    for (int k = 0; k < 256; ++k)
-        bitmap[54 + 4 * k + 3] = 0;
-    auto c = load(home.write(QStringLiteral("clear.bmp"), bitmap));
-    EXPECT_TRUE(c->cmdYes->isEnabled());
-    const QImage plain = c->picNew->canvas().image();
-    EXPECT_FALSE(blank(c->picNew));
-    c->chkTransparent->setChecked(true);
-    EXPECT_TRUE(blank(c->picNew)); // vanished
-    c->chkTransparent->setChecked(false);
-    EXPECT_EQ(c->picNew->canvas().image(), plain);
-}
-
-TEST_F(ConfirmTest, ARecordWithAlphaZeroThroughoutShowsAnEmptyPreviousView)
+TEST_F(ConfirmTest, AlphaZeroThroughoutEmptiesThePreviousViewAndTheNewOneWhileTheBoxIsTicked)
 {
     const QByteArray record =
         HandGob::imageRecord(8, 8, Bytes::pattern(64, 1), HandGob::palette([](int) { return 0; }));
     startOnHand(QStringLiteral("Clear,1,101,Only"), HandGob::withAt(3000, 100, record));
     auto c = load(
         home.write(QStringLiteral("same.bmp"), Bytes::readFile(MainModule::scratchBitmapPath())));
+    EXPECT_TRUE(c->cmdYes->isEnabled());
     EXPECT_TRUE(blank(c->picPrevious));
+    const QImage plain = c->picNew->canvas().image();
     EXPECT_FALSE(blank(c->picNew)); // the new image is drawn without transparency
+    QTest::keyClick(c->chkTransparent, Qt::Key_Space);
+    EXPECT_TRUE(blank(c->picNew)); // vanished
+    QTest::keyClick(c->chkTransparent, Qt::Key_Space);
+    EXPECT_EQ(c->picNew->canvas().image(), plain);
 }
 
 TEST_F(ConfirmTest, WholeFileRecordsAreDrawnUnmirroredWithTheBoxGreyed)
