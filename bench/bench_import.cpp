@@ -11,7 +11,6 @@
 #include "services/settings.h"
 
 #include <QFile>
-#include <QListWidget>
 
 #include <benchmark/benchmark.h>
 

@@ -6,13 +6,13 @@
 #include "records/recordextraction.h"
 #include "records/samplegame.h"
 #include "services/apppath.h"
+#include "services/entrylist.h"
 #include "services/imaging.h"
 #include "services/opener.h"
 #include "services/pictureview.h"
 #include "services/settings.h"
 
 #include <QAction>
-#include <QListWidget>
 
 #include <benchmark/benchmark.h>
 

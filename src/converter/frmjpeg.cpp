@@ -7,10 +7,13 @@
 #include "services/errorreport.h"
 #include "services/filedialogs.h"
 #include "services/fileidentity.h"
+#include "services/helppages.h"
 #include "services/numberconversion.h"
+#include "services/opener.h"
 #include "services/settings.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,18 +21,28 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
 
 const QSize PreviewBox(160, 120);
 constexpr QRgb White = 0xFFFFFFFF;
+constexpr int ConverterTopic = 203; // the page of the Open button describes the whole window
+
+// The busy pointer, and the repaint of what a closed dialog uncovered, reach the screen before
+// a long piece of work holds the window.
+void showBusyPointerNow()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 } // namespace
 
-frmJPEG::frmJPEG(Prompts &prompts, QWidget *owner)
+frmJPEG::frmJPEG(Prompts &prompts, Opener &opener, QWidget *owner)
     : QDialog(owner)
     , m_prompts(prompts)
+    , m_opener(opener)
 {
     setObjectName(QStringLiteral("frmJPEG"));
     setWindowTitle(QStringLiteral("Bmp -> Jpg"));
@@ -86,7 +99,20 @@ frmJPEG::frmJPEG(Prompts &prompts, QWidget *owner)
 
     connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
     connect(chkresize, &QCheckBox::toggled, this, [this] { chkresize_Click(); });
+    // The main window's help keys do not reach past this modal window.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { showHelp(); });
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this), &QShortcut::activated, this,
+            [] { ContextHelp::enterMode(); });
     Form_Load();
+}
+
+void frmJPEG::showHelp()
+{
+    int topic = 0;
+    for (QWidget *w = focusWidget(); w && w != this && topic == 0; w = w->parentWidget())
+        topic = ContextHelp::topicOf(w);
+    m_opener.openUrl(MainModule::helpPage(topic ? topic : ConverterTopic));
 }
 
 frmJPEG::~frmJPEG() = default;
@@ -121,13 +147,24 @@ void frmJPEG::chkresize_Click()
 void frmJPEG::cmdOpen_Click()
 {
     try {
+        // A size that cannot be used is refused before the user picks any file.
+        qint32 width = 0, height = 0;
+        if (chkresize->isChecked()) {
+            width = Convert::toInt32(txtWidth->text());
+            height = Convert::toInt32(txtHeight->text());
+            JpegConversion::checkSize(width, height);
+        }
         const QString path = MainModule::ShowOpenDialog(
             m_prompts, this, {{QStringLiteral("Bitmap image"), QStringLiteral("*.bmp")}},
             QStringLiteral("Select the bmp file"));
         lblFileName->setText(path);
-        m_picture = JpegConversion::loadPicture(path);
-        Image1->setPixmap(QPixmap::fromImage(
-            m_picture.scaled(PreviewBox, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        {
+            BusyCursor busy;
+            showBusyPointerNow();
+            m_picture = JpegConversion::loadPicture(path);
+            Image1->setPixmap(QPixmap::fromImage(
+                m_picture.scaled(PreviewBox, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        }
 
         QString target, answer;
         if (chkName->isChecked()) {
@@ -142,10 +179,8 @@ void frmJPEG::cmdOpen_Click()
         MainModule::askBeforeReplacing(m_prompts, this, target, answer);
 
         if (chkresize->isChecked()) {
-            const qint32 width = Convert::toInt32(txtWidth->text());
-            const qint32 height = Convert::toInt32(txtHeight->text());
-            JpegConversion::checkSize(width, height);
             BusyCursor busy;
+            showBusyPointerNow();
             m_picture = JpegConversion::resized(m_picture, width, height, White);
         }
         SaveJpeg(target);
@@ -161,6 +196,7 @@ void frmJPEG::SaveJpeg(const QString &target)
     QString problem;
     try {
         BusyCursor busy;
+        showBusyPointerNow();
         status = JpegConversion::saveJpeg(m_picture, target);
     } catch (const Failure &failure) {
         problem = failure.description();

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QStringList>
 
+class Opener;
 class Prompts;
 class QCheckBox;
 class QGroupBox;
@@ -18,13 +19,15 @@ class frmJPEG : public QDialog
     Q_OBJECT
 
 public:
-    explicit frmJPEG(Prompts &prompts, QWidget *owner = nullptr);
+    frmJPEG(Prompts &prompts, Opener &opener, QWidget *owner = nullptr);
     ~frmJPEG() override;
 
     void Form_Load();
     void Form_Unload();
     void cmdOpen_Click();
     void chkresize_Click();
+    // F1: the help page of the control with the focus (the converter's page for the others).
+    void showHelp();
 
     // The picture being converted (scaled after a scaled conversion).
     const QImage &picJPG() const { return m_picture; }
@@ -49,6 +52,7 @@ private:
     void SaveJpeg(const QString &target);
 
     Prompts &m_prompts;
+    Opener &m_opener;
     QImage m_picture;
     bool m_unloaded = false;
 };

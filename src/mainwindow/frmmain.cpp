@@ -1,9 +1,11 @@
 #include "frmmain.h"
 
-#include "elidedtips.h"
+#include "pathlabel.h"
+#include "subfilebutton.h"
 #include "twips.h"
 
 #include "services/contexthelp.h"
+#include "services/entrylist.h"
 #include "services/errorreport.h"
 #include "services/pictureview.h"
 #include "tools/frmtransparent.h"
@@ -14,17 +16,24 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// Pixels of the smallest window in which the panes and the buttons still fit side by side.
+constexpr int MinimumWidth = 760;
+constexpr int MinimumHeight = 480;
+
+} // namespace
 
 frmMain::frmMain(Prompts &prompts, Opener &opener, QWidget *parent)
     : QMainWindow(parent)
@@ -42,6 +51,16 @@ frmMain::frmMain(Prompts &prompts, Opener &opener, QWidget *parent)
     };
     for (const auto &[widget, topic] : topics)
         ContextHelp::setTopic(widget, topic);
+    // Only package imports keep a backup; the bitmap and picture imports overwrite in place.
+    const QString backupTip =
+        QStringLiteral("Keep a backup package of what a package import (Import as Zip) "
+                       "overwrites. Importing a bitmap or a picture keeps no backup.");
+    chkBackup->setToolTip(backupTip);
+    chkBackup->setWhatsThis(backupTip);
+    setAcceptDrops(true);
+    updateRecordCommands(); // nothing is shown yet
+    // Room for every pane and button; longer captions and paths are cut, never the window.
+    setMinimumSize(MinimumWidth, MinimumHeight);
     resize(1000, 700);
 }
 
@@ -63,6 +82,7 @@ void frmMain::createControls()
     txtGOBFile = new QLineEdit(central);
     txtGOBFile->setObjectName(QStringLiteral("txtGOBFile"));
     txtGOBFile->setReadOnly(true);
+    connect(txtGOBFile, &QLineEdit::textChanged, txtGOBFile, &QLineEdit::setToolTip);
     gobLabel->setBuddy(txtGOBFile);
     cmdGOBFile = new QToolButton(central);
     cmdGOBFile->setObjectName(QStringLiteral("cmdGOBFile"));
@@ -77,13 +97,9 @@ void frmMain::createControls()
     auto *body = new QHBoxLayout;
     outer->addLayout(body, 1);
 
-    lstItem = new QListWidget(central);
+    lstItem = new EntryList(central);
     lstItem->setObjectName(QStringLiteral("lstItem"));
-    lstItem->setMinimumWidth(200);
-    // Every entry is one line of text in the same font: laying out tens of thousands of them
-    // one by one would dominate the start-up.
-    lstItem->setUniformItemSizes(true);
-    new ElidedTips(lstItem);
+    lstItem->setMinimumWidth(160);
     body->addWidget(lstItem, 2);
 
     // Sub-file panel: picContainer moves inside its host as VScroll1 scrolls.
@@ -95,8 +111,7 @@ void frmMain::createControls()
     picContainer->setObjectName(QStringLiteral("picContainer"));
     Label1 = new QLabel(QStringLiteral("Sub Files"), picContainer);
     Label1->move(Twips::toPixels(30), 0);
-    auto *templateButton = new QRadioButton(QStringLiteral("File 1"), picContainer);
-    templateButton->setObjectName(QStringLiteral("opnSubFile0"));
+    auto *templateButton = new SubFileButton(0, QStringLiteral("File 1"), picContainer);
     templateButton->hide();
     opnSubFile.push_back(templateButton);
     VScroll1 = new QScrollBar(Qt::Vertical, picContainerHost);
@@ -111,6 +126,7 @@ void frmMain::createControls()
     previewArea = new QScrollArea(central);
     previewArea->setObjectName(QStringLiteral("previewArea"));
     previewArea->setWidgetResizable(false);
+    previewArea->setMinimumSize(120, 120);
     picPreview = new PictureView(QSize(256, 256));
     picPreview->setObjectName(QStringLiteral("picPreview"));
     picPreview->canvas().setGrowing(true);
@@ -157,13 +173,18 @@ void frmMain::createControls()
     cmdAbout = button("cmdAbout", QStringLiteral("&About"));
     body->addWidget(sidePanel);
 
-    lblFileName = new QLabel(central);
+    lblFileName = new PathLabel(central);
     lblFileName->setObjectName(QStringLiteral("lblFileName"));
-    lblFileName->setTextInteractionFlags(Qt::TextSelectableByMouse);
     outer->addWidget(lblFileName);
 
+    // Top to bottom, left to right; the sub files go in after the list when they are made.
+    QWidget *const order[] = {txtGOBFile, cmdGOBFile,   lstItem,   previewArea, cmdImport,
+                              cmdSaveAs,  cmdImportZip, cmdScript, chkBackup,   cmdAbout};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
     connect(cmdGOBFile, &QToolButton::clicked, this, [this] { cmdGOBFile_Click(); });
-    connect(lstItem, &QListWidget::currentRowChanged, this, [this] { lstItem_Click(); });
+    connect(lstItem, &EntryList::currentRowChanged, this, [this] { lstItem_Click(); });
     connect(cmdImport, &QPushButton::clicked, this, [this] { cmdImport_Click(); });
     connect(cmdSaveAs, &QPushButton::clicked, this, [this] { cmdSaveAs_Click(); });
     connect(cmdImportZip, &QPushButton::clicked, this, [this] { cmdImportZip_Click(); });
@@ -184,6 +205,9 @@ void frmMain::createMenus()
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuOpen = item(mnuFile, "mnuOpen", QStringLiteral("&Open"), QKeySequence(tr("Ctrl+O")));
+    mnuRecent = mnuFile->addMenu(QStringLiteral("Open &Recent"));
+    mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
+    mnuRecent->setEnabled(false);
     mnuSaveAs = item(mnuFile, "mnuSaveAs", QStringLiteral("&Save As"), QKeySequence(tr("Ctrl+S")));
     mnuImport =
         item(mnuFile, "mnuImport", QStringLiteral("&Import File"), QKeySequence(tr("Ctrl+I")));
@@ -250,17 +274,23 @@ void frmMain::setGobControlsEnabled(bool enabled)
     // The order in which the controls change is part of the design.
     if (enabled) {
         cmdImportZip->setEnabled(true);
-        cmdImport->setEnabled(true);
         cmdScript->setEnabled(true);
-        cmdSaveAs->setEnabled(true);
         lstItem->setEnabled(true);
     } else {
-        cmdSaveAs->setEnabled(false);
         cmdImportZip->setEnabled(false);
-        cmdImport->setEnabled(false);
         cmdScript->setEnabled(false);
         lstItem->setEnabled(false);
     }
+    updateRecordCommands();
+}
+
+void frmMain::updateRecordCommands()
+{
+    const bool shown = lstItem->isEnabled() && selection.hasEntry && m_extracted;
+    for (QWidget *command : {static_cast<QWidget *>(cmdImport), static_cast<QWidget *>(cmdSaveAs)})
+        command->setEnabled(shown);
+    for (QAction *command : {mnuImport, mnuSaveAs})
+        command->setEnabled(shown);
 }
 
 void frmMain::report(const Failure &failure)
@@ -276,6 +306,13 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (const auto *button = qobject_cast<const SubFileButton *>(watched)) {
+        if (event->type() == QEvent::KeyPress
+            && subFileKeyPressed(button, static_cast<QKeyEvent *>(event)->key()))
+            return true;
+        if (event->type() == QEvent::FocusIn)
+            scrollToSubFile(button->index());
+    }
     // The wheel over the sub-file panel moves its scroll bar.
     if (event->type() == QEvent::Wheel && watched == picContainerHost && VScroll1->isVisible())
         return QCoreApplication::sendEvent(VScroll1, event);

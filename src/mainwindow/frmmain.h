@@ -2,14 +2,18 @@
 
 #include "selectionstate.h"
 
+#include "services/prompts.h"
+
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <QUrl>
 
 #include <array>
 #include <vector>
 
 class ContextHelp;
+class EntryList;
 class Failure;
 class Opener;
 class PictureView;
@@ -20,16 +24,16 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
+class QMimeData;
 class QPushButton;
-class QRadioButton;
 class QScrollArea;
 class QScrollBar;
 class QToolButton;
 namespace PictureImport {
 struct Plan;
 }
+class SubFileButton;
 
 // The main window: start-up and shut-down, the choice of the GOB file, browsing the catalogue
 // and previewing records, and the commands of its menus and buttons. Its controls are public,
@@ -62,6 +66,7 @@ public:
     // Handlers.
     void cmdGOBFile_Click();
     void mnuOpen_Click() { cmdGOBFile_Click(); }
+    void mnuRecent_Click(int index);
     void mnuExit_Click();
     void lstItem_Click();
     void opnSubFile_Click(int index);
@@ -99,10 +104,13 @@ public:
     // Inner height of the sub-file panel in twips (H of the scroll rule).
     int subFileAreaTwips() const;
 
+    // The GOB files chosen before, the latest first.
+    const QStringList &recentGobFiles() const { return m_recent; }
+
     // Controls.
     QLineEdit *txtGOBFile = nullptr;
     QToolButton *cmdGOBFile = nullptr;
-    QListWidget *lstItem = nullptr;
+    EntryList *lstItem = nullptr;
     QLabel *lblFileName = nullptr;
     QCheckBox *chkBackup = nullptr;
     QPushButton *cmdImport = nullptr;
@@ -113,7 +121,7 @@ public:
     QWidget *picContainerHost = nullptr; // the area in which picContainer moves
     QWidget *picContainer = nullptr;
     QLabel *Label1 = nullptr;
-    std::vector<QRadioButton *> opnSubFile; // element 0 is the hidden template
+    std::vector<SubFileButton *> opnSubFile; // element 0 is the hidden template
     QScrollBar *VScroll1 = nullptr;
     QGroupBox *Frame1 = nullptr;
     QLabel *lblWidth = nullptr;
@@ -125,6 +133,7 @@ public:
     // Menus.
     QMenu *mnuFile = nullptr;
     QAction *mnuOpen = nullptr;
+    QMenu *mnuRecent = nullptr; // the GOB files chosen before
     QAction *mnuSaveAs = nullptr;
     QAction *mnuImport = nullptr;
     QAction *mnuImportZip = nullptr;
@@ -154,16 +163,41 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
     void createMenus();
     void createPictureMenus(); // Export All and Import Folder, before Exit
+    void setTabOrderOfSubFiles();
     void setGobControlsEnabled(bool enabled);
+    // Import and Save As act on a record shown: disabled while there is none.
+    void updateRecordCommands();
     void discoverPrograms();
     void layoutSubFiles();
+    void removeSubFileButtons();
+    // Forgets the entry shown: no sub files, no preview, no details.
+    void clearShownEntry();
+    // The sub-file panel's keys: the arrows, Page Up and Down, Home and End.
+    bool subFileKeyPressed(const SubFileButton *button, int key);
+    void scrollToSubFile(int index);
     // Extracts the selected record into temp.bmp; a failure is reported.
     void extractSelectedRecord();
+    // Shows the selected record again after something else wrote into the GOB file.
+    void refreshSelectedRecord();
+    QList<FileFilter> importFilters() const;
+    // The import command from its confirmation on, for a file already chosen.
+    void importFile(const QString &path);
+    void importPackage(const QString &package);
+    // Makes path the GOB file, as a choice in the open-file dialog does.
+    void useGobFile(const QString &path);
+    void rememberGobFile(const QString &path);
+    void fillRecentMenu();
+    enum class Drop { None, Picture, Package };
+    // What a drop of these data at pos (window coordinates) would do, and the file dropped.
+    Drop dropOf(const QMimeData *data, QPoint pos, QString *path = nullptr) const;
     void report(const Failure &failure);
 
     Prompts &m_prompts;
@@ -171,6 +205,7 @@ private:
     QUrl m_helpFile;
     ContextHelp *m_contextHelp = nullptr;
     QPointer<frmTransparent> m_palette; // the palette editor while it is open
-    int m_shownRow = -1; // the list row whose entry the selection state holds
+    QStringList m_recent;
+    bool m_extracted = false; // temp.bmp holds the selected record
     bool m_unloaded = false;
 };

@@ -23,31 +23,37 @@ void processPendingEvents()
 
 } // namespace
 
+QList<FileFilter> frmMain::importFilters() const
+{
+    if (selection.wholeFile) {
+        const QString t = selection.entry.typeName();
+        return {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}};
+    }
+    return {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
+            {QStringLiteral("Png File"), QStringLiteral("*.png")},
+            {QStringLiteral("Any Picture"),
+             QStringLiteral("*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp")}};
+}
+
 void frmMain::cmdImport_Click()
 {
     // Any failure, and a cancelled dialog, end the command silently.
     if (!selection.hasEntry)
         return;
     try {
-        QList<FileFilter> filters;
-        if (selection.wholeFile) {
-            const QString t = selection.entry.typeName();
-            filters = {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}};
-        } else {
-            filters = {
-                {QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
-                {QStringLiteral("Png File"), QStringLiteral("*.png")},
-                {QStringLiteral("Any Picture"),
-                 QStringLiteral("*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp")}};
-        }
-        const QString path = MainModule::ShowOpenDialog(
-            m_prompts, this, filters, QStringLiteral("Select the file you want to import"));
-        lblFileName->setText(path);
-        if (!path.isEmpty()) {
-            frmConfirm confirm(*this);
-            confirm.ConfirmWrite(lblFileName->text());
-        }
+        importFile(
+            MainModule::ShowOpenDialog(m_prompts, this, importFilters(),
+                                       QStringLiteral("Select the file you want to import")));
     } catch (const Failure &) {
+    }
+}
+
+void frmMain::importFile(const QString &path)
+{
+    lblFileName->setText(path);
+    if (!path.isEmpty()) {
+        frmConfirm confirm(*this);
+        confirm.ConfirmWrite(lblFileName->text());
     }
 }
 
@@ -69,6 +75,7 @@ void frmMain::ImportBMP(const QString &path, bool keepAlpha)
         return;
     }
     extractSelectedRecord();
+    updateRecordCommands();
     mnuRotate_Click(0); // unrotated, also while Auto preview transparent is checked
     m_prompts.inform(this, Messages::importedSuccessfully());
 }
@@ -85,5 +92,6 @@ void frmMain::ImportPNG(const QString &path)
         return;
     }
     extractSelectedRecord();
+    updateRecordCommands();
     mnuRotate_Click(0); // also refreshes the width and height from the new picture
 }

@@ -60,7 +60,8 @@ void frmMain::ImportPicture(const PictureImport::Plan &plan)
         return;
     }
     extractSelectedRecord();
-    mnuRotate_Click(0);
+    updateRecordCommands();
+    mnuRotate_Click(0); // unrotated, as after a bitmap import
     m_prompts.inform(this, Messages::importedSuccessfully());
 }
 
@@ -124,9 +125,6 @@ void frmMain::mnuImportFolder_Click()
         report(failure);
         return;
     }
-    if (selection.subFile > 0) {
-        extractSelectedRecord();
-        mnuRotate_Click(0);
-    }
+    refreshSelectedRecord();
     m_prompts.inform(this, Messages::importedSuccessfully());
 }

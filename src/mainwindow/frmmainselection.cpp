@@ -2,6 +2,7 @@
 // the preview and the three labels.
 #include "frmmain.h"
 
+#include "subfilebutton.h"
 #include "twips.h"
 
 #include "records/catalogue.h"
@@ -9,17 +10,17 @@
 #include "services/apppath.h"
 #include "services/busycursor.h"
 #include "services/contexthelp.h"
+#include "services/entrylist.h"
 #include "services/errorreport.h"
+#include "services/pictureview.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScopeGuard>
+#include <QScrollArea>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -43,23 +44,16 @@ void frmMain::lstItem_Click()
 
     CatalogueEntry entry;
     try {
-        entry = CatalogueEntry::parse(
-            Catalogue::splitFields(Catalogue::readEntryLine(MainModule::cataloguePath(), k)),
-            Catalogue::lineNumberOfEntry(k), MainModule::cataloguePath());
+        entry = lstItem->entry(k);
     } catch (const Failure &failure) {
-        // A line that cannot be used leaves the previous entry, its buttons and its preview.
-        {
-            const QSignalBlocker blocker(lstItem);
-            lstItem->setCurrentRow(m_shownRow);
-        }
+        // The line stays chosen, so that the arrow keys go on from it, but nothing of the
+        // previous entry stays on show for the commands to act on.
+        clearShownEntry();
         report(failure);
         return;
     }
 
-    for (size_t i = opnSubFile.size() - 1; i >= 1; --i)
-        delete opnSubFile[i];
-    opnSubFile.resize(1);
-
+    removeSubFileButtons();
     selection.entry = entry;
     selection.hasEntry = true;
     selection.wholeFile = entry.isWholeFile();
@@ -72,10 +66,13 @@ void frmMain::lstItem_Click()
     picContainer->resize(picContainer->width(),
                          Twips::toPixels(ButtonPitch * selection.count + ButtonPitch));
     for (int i = 1; i <= selection.count; ++i) {
-        auto *button = new QRadioButton(entry.subFile(i).caption, picContainer);
-        button->setObjectName(QStringLiteral("opnSubFile%1").arg(i));
-        button->move(Twips::toPixels(ButtonLeft), Twips::toPixels(ButtonPitch * i));
+        auto *button = new SubFileButton(i, entry.subFile(i).caption, picContainer);
+        // Placed with a size of its own: showing it then measures no caption.
+        button->setGeometry(Twips::toPixels(ButtonLeft), Twips::toPixels(ButtonPitch * i),
+                            picContainer->width() - Twips::toPixels(ButtonLeft),
+                            opnSubFile[0]->sizeHint().height());
         ContextHelp::setTopic(button, 2);
+        button->installEventFilter(this);
         button->show();
         connect(button, &QRadioButton::toggled, this, [this, i](bool checked) {
             if (checked)
@@ -83,9 +80,44 @@ void frmMain::lstItem_Click()
         });
         opnSubFile.push_back(button);
     }
+    setTabOrderOfSubFiles();
     layoutSubFiles();
-    m_shownRow = k;
     opnSubFile[1]->setChecked(true); // runs the sub-file selection of button 1
+}
+
+void frmMain::setTabOrderOfSubFiles()
+{
+    // New buttons join the end of the focus chain; they belong between the list and the preview.
+    QWidget *previous = lstItem;
+    for (size_t i = 1; i < opnSubFile.size(); ++i) {
+        setTabOrder(previous, opnSubFile[i]);
+        previous = opnSubFile[i];
+    }
+    setTabOrder(previous, previewArea);
+}
+
+void frmMain::removeSubFileButtons()
+{
+    for (size_t i = opnSubFile.size() - 1; i >= 1; --i)
+        delete opnSubFile[i];
+    opnSubFile.resize(1);
+}
+
+void frmMain::clearShownEntry()
+{
+    removeSubFileButtons();
+    selection.clearEntry();
+    selection.count = 0;
+    selection.subFile = 0;
+    m_extracted = false;
+    picContainer->resize(picContainer->width(), Twips::toPixels(ButtonPitch));
+    layoutSubFiles();
+    picPreview->canvas().clear();
+    picPreview->canvas().refresh();
+    lblWidth->setText(QStringLiteral("Width : "));
+    lblHeight->setText(QStringLiteral("Height : "));
+    lblOffset->setText(QStringLiteral("Offset : "));
+    updateRecordCommands();
 }
 
 void frmMain::opnSubFile_Click(int index)
@@ -107,12 +139,73 @@ void frmMain::opnSubFile_Click(int index)
     lblWidth->setText(QStringLiteral("Width : ") + QString::number(selection.width));
     lblHeight->setText(QStringLiteral("Height : ") + QString::number(selection.height));
     lblOffset->setText(QStringLiteral("Offset : ") + QString::number(selection.offset));
+    updateRecordCommands();
+    scrollToSubFile(index);
+}
+
+void frmMain::refreshSelectedRecord()
+{
+    if (selection.hasEntry && selection.subFile >= 1)
+        opnSubFile_Click(selection.subFile);
+}
+
+bool frmMain::subFileKeyPressed(const SubFileButton *button, int key)
+{
+    const int page = qMax(1, subFileAreaTwips() / ButtonPitch - 1);
+    int target = button->index();
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        --target;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        ++target;
+        break;
+    case Qt::Key_PageUp:
+        target -= page;
+        break;
+    case Qt::Key_PageDown:
+        target += page;
+        break;
+    case Qt::Key_Home:
+        target = 1;
+        break;
+    case Qt::Key_End:
+        target = selection.count;
+        break;
+    default:
+        return false;
+    }
+    target = qBound(1, target, selection.count);
+    if (target < int(opnSubFile.size())) {
+        opnSubFile[target]->setChecked(true);
+        opnSubFile[target]->setFocus(Qt::OtherFocusReason);
+    }
+    return true;
+}
+
+void frmMain::scrollToSubFile(int index)
+{
+    if (VScroll1->isHidden())
+        return;
+    // The panel moves just far enough for the button to show with the panel's margin, and the
+    // caption "Sub Files" with the first.
+    const int v = VScroll1->value();
+    const int top = ContainerTopMargin + ButtonPitch * (index - 1) - v;
+    const int bottom = ContainerTopMargin + ButtonPitch * (index + 1) - v;
+    const int h = subFileAreaTwips();
+    if (top < ContainerTopMargin)
+        VScroll1->setValue(v - (ContainerTopMargin - top));
+    else if (bottom > h - ContainerTopMargin)
+        VScroll1->setValue(v + bottom - (h - ContainerTopMargin));
 }
 
 void frmMain::extractSelectedRecord()
 {
     const QString gob = txtGOBFile->text();
     const QString scratch = MainModule::scratchBitmapPath();
+    m_extracted = false;
     try {
         if (selection.wholeFile) {
             RecordExtraction::extractWholeFileRecord(gob, selection.offset, selection.areaSize,
@@ -126,6 +219,7 @@ void frmMain::extractSelectedRecord()
             });
             RecordExtraction::extractImageRecord(gob, selection.offset, scratch, &stored);
         }
+        m_extracted = true;
     } catch (const Failure &failure) {
         report(failure);
     }
@@ -140,8 +234,9 @@ void frmMain::layoutSubFiles()
 {
     const int containerTwips = Twips::fromPixels(picContainer->height());
     const int h = subFileAreaTwips();
-    // The scroll maximum is a 16-bit number; very long entries stop at its largest value.
-    const int maximum = qBound(0, containerTwips - h + 100, 32767);
+    // The whole range, however many sub files: a 16-bit maximum would leave all but the first
+    // hundred or so out of reach.
+    const int maximum = qMax(0, containerTwips - h + 100);
     VScroll1->setRange(0, maximum);
     VScroll1->setPageStep(qMax(1, h / 2));
     VScroll1->setSingleStep(ButtonPitch);
@@ -150,6 +245,11 @@ void frmMain::layoutSubFiles()
     VScroll1->setGeometry(picContainerHost->width() - barWidth, 0, barWidth,
                           picContainerHost->height());
     picContainer->resize(picContainerHost->width() - barWidth, picContainer->height());
+    // Each button as wide as the panel leaves it, so that a long caption is cut with an ellipsis.
+    const QSize buttonSize(picContainer->width() - Twips::toPixels(ButtonLeft),
+                           opnSubFile[0]->sizeHint().height());
+    for (size_t i = 1; i < opnSubFile.size(); ++i)
+        opnSubFile[i]->resize(buttonSize);
     VScroll1_Change();
 }
 

@@ -1,8 +1,8 @@
 // Start-up, the choice of the GOB file and shut-down of the main window.
 #include "frmmain.h"
 
-#include "records/catalogue.h"
 #include "services/apppath.h"
+#include "services/entrylist.h"
 #include "services/errorreport.h"
 #include "services/fileaccess.h"
 #include "services/filedialogs.h"
@@ -17,8 +17,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
+#include <QToolButton>
 
 bool frmMain::Form_Load()
 {
@@ -46,8 +46,12 @@ bool frmMain::Form_Load()
                                                       transparent));
         }
 
-        const Catalogue catalogue = Catalogue::read(MainModule::cataloguePath());
-        lstItem->addItems(catalogue.displayTexts());
+        restoreGeometry(QByteArray::fromBase64(Settings::read(Settings::GeometryKey).toLatin1()));
+        m_recent = Settings::readList(Settings::RecentKey);
+        rememberGobFile(txtGOBFile->text().trimmed());
+
+        // Only the lines are cut here; each row's text is taken when the list shows it.
+        lstItem->load(MainModule::cataloguePath());
 
         if (!txtGOBFile->text().trimmed().isEmpty()) {
             if (lstItem->count() == 0)
@@ -61,6 +65,10 @@ bool frmMain::Form_Load()
         }
 
         discoverPrograms();
+        if (lstItem->isEnabled())
+            lstItem->setFocus();
+        else
+            cmdGOBFile->setFocus();
         return true;
     } catch (const Failure &failure) {
         report(failure);
@@ -90,11 +98,17 @@ void frmMain::cmdGOBFile_Click()
         const QString path = MainModule::ShowOpenDialog(
             m_prompts, this, {{QStringLiteral("Torvane GOB File"), QStringLiteral("*_pc.gob")}},
             QStringLiteral("Select the torvane GOB file"));
-        txtGOBFile->setText(path);
-        setGobControlsEnabled(true);
+        useGobFile(path);
     } catch (const Failure &) {
         // A cancelled dialog or any other failure leaves everything as it was.
     }
+}
+
+void frmMain::useGobFile(const QString &path)
+{
+    txtGOBFile->setText(path);
+    setGobControlsEnabled(true);
+    rememberGobFile(path);
 }
 
 void frmMain::mnuExit_Click()
@@ -109,6 +123,8 @@ void frmMain::Form_Unload()
     m_unloaded = true;
     Settings::save(Settings::GobKey, txtGOBFile->text().trimmed());
     Settings::save(Settings::TransparentKey, Convert::booleanText(mnuAutoTrans->isChecked()));
+    Settings::save(Settings::GeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
+    Settings::saveList(Settings::RecentKey, m_recent);
     MainModule::CloseAllFiles();
     FileAccess::removeIfExists(MainModule::scratchBitmapPath());
     selection.clearEntry();

@@ -26,7 +26,7 @@ void frmMain::mnuFp_Click()
 
 void frmMain::mnuJPG_Click()
 {
-    frmJPEG converter(m_prompts, this);
+    frmJPEG converter(m_prompts, m_opener, this);
     converter.keep = {txtGOBFile->text(), MainModule::cataloguePath()};
     converter.exec();
 }

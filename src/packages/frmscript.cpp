@@ -11,6 +11,7 @@
 #include "records/otheritems.h"
 #include "services/apppath.h"
 #include "services/busycursor.h"
+#include "services/entrylist.h"
 #include "services/errorreport.h"
 #include "services/failure.h"
 #include "services/fansite.h"
@@ -110,7 +111,8 @@ void frmScript::createControls()
 
     Frame1 = new QGroupBox(QStringLiteral("List Items"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    lstItem = list(Frame1, "lstItem");
+    lstItem = new EntryList(Frame1);
+    lstItem->setObjectName(QStringLiteral("lstItem"));
     lstSubItem = list(Frame1, "lstSubItem");
     cmdAddAll = button(this, "cmdAddAll", QStringLiteral(">>"));
     cmdAdd = button(this, "cmdAdd", QStringLiteral(">"));
@@ -154,7 +156,7 @@ void frmScript::createControls()
     templateItem->setObjectName(QStringLiteral("mnuAddMenu0"));
     mnuAddMenu.push_back(templateItem);
 
-    connect(lstItem, &QListWidget::currentRowChanged, this, [this] { lstItem_Click(); });
+    connect(lstItem, &EntryList::currentRowChanged, this, [this] { lstItem_Click(); });
     connect(lstSubItem, &QListWidget::currentRowChanged, this, [this] { lstSubItem_Click(); });
     connect(lstSelected, &QListWidget::itemSelectionChanged, this, [this] { lstSelected_Click(); });
     connect(cmdAdd, &QPushButton::clicked, this, [this] { cmdAdd_Click(); });
@@ -245,8 +247,7 @@ void frmScript::Form_Load()
         report(failure);
     }
     try {
-        const Catalogue catalogue = Catalogue::read(MainModule::cataloguePath());
-        lstItem->addItems(catalogue.displayTexts());
+        lstItem->load(MainModule::cataloguePath());
     } catch (const Failure &failure) {
         report(failure);
     }
@@ -256,6 +257,7 @@ void frmScript::Form_Load()
     if (m_mainBackup) {
         chkBackup->setChecked(m_mainBackup->isChecked());
         chkBackup->setText(m_mainBackup->text());
+        chkBackup->setToolTip(m_mainBackup->toolTip());
     }
     txtZipLog->resize(width(), txtZipLog->height());
     m_dde->listen();
@@ -344,8 +346,7 @@ void frmScript::lstItem_Click()
     if (k < 0)
         return;
     try {
-        const Catalogue catalogue = Catalogue::read(MainModule::cataloguePath());
-        m_entry = catalogue.entry(k);
+        m_entry = lstItem->entry(k);
         m_hasEntry = true;
     } catch (const Failure &failure) {
         m_hasEntry = false;
@@ -376,7 +377,7 @@ bool frmScript::addSubFile(int row)
         report(failure);
         return false;
     }
-    item.description = lstItem->currentItem()->text() + u'/' + lstSubItem->item(row)->text();
+    item.description = lstItem->text(lstItem->currentRow()) + u'/' + lstSubItem->item(row)->text();
     appendItem(item);
     lstSelected->setCurrentRow(lstSelected->count() - 1);
     return true;
@@ -411,6 +412,9 @@ void frmScript::cmdRemove_Click()
     if (!current || !current->isSelected() || m_busy)
         return;
     removeItemAt(lstSelected->row(current));
+    // No other line takes its place: a double click on "<" removes one item, not two.
+    lstSelected->setCurrentItem(nullptr);
+    lstSelected->clearSelection();
     lstSubItem->setFocus();
     Frame2->setTitle(Messages::selectedItems());
     updateSelectionState();
@@ -622,7 +626,7 @@ void frmScript::cmdMake_Click()
     Frame2->setTitle(Messages::selectedItems());
 }
 
-void frmScript::cmdImportZip_Click()
+void frmScript::cmdImportZip_Click(const QString &chosen)
 {
     if (m_busy)
         return;
@@ -632,12 +636,15 @@ void frmScript::cmdImportZip_Click()
     BusyCursor busy;
     PackageContext context {m_prompts, this, *this};
     try {
-        const QString package = MainModule::ShowOpenDialog(m_prompts, this, zipFilter(),
-                                                           Messages::selectZipToImportTitle());
+        const QString package = !chosen.isEmpty()
+            ? chosen
+            : MainModule::ShowOpenDialog(m_prompts, this, zipFilter(),
+                                         Messages::selectZipToImportTitle());
         showProgressDisplay(false);
         const QString gob = gobPath();
         const ImportRequest request {package, gob, temp, chkBackup->isChecked(),
                                      GameFolder::batsFolderOf(gob)};
+        m_importRan = true;
         const ImportOutcome outcome = PackageImport::run(request, context);
         MainModule::restoreNormalPointer();
         if (outcome.imported) {
@@ -651,10 +658,10 @@ void frmScript::cmdImportZip_Click()
     }
 }
 
-void frmScript::StartImport()
+void frmScript::StartImport(const QString &package)
 {
     Form_Load();
-    cmdImportZip_Click();
+    cmdImportZip_Click(package);
 }
 
 // --- the progress display and the log box ---

@@ -11,6 +11,7 @@
 #include <vector>
 
 class DdeServer;
+class EntryList;
 class Failure;
 class Opener;
 class ProgressDisplay;
@@ -58,10 +59,13 @@ public:
     void mnuAddMenu_Click(int index);
     void cmdNewBmpList_Click();
     void cmdMake_Click();
-    void cmdImportZip_Click();
+    // Imports a package: the one given, else the one chosen in the open-file dialog.
+    void cmdImportZip_Click(const QString &package = QString());
 
     // Loads the window if needed and imports a package (the main window's import command).
-    void StartImport();
+    void StartImport(const QString &package = QString());
+    // True once an import has gone as far as writing, so the GOB file may have changed.
+    bool importRan() const { return m_importRan; }
 
     // A command of another program, "description|position|size". Returns the empty text when
     // it is taken (appended at once, or after a running make or import), else the reason.
@@ -85,7 +89,7 @@ public:
 
     // Controls.
     QGroupBox *Frame1 = nullptr;
-    QListWidget *lstItem = nullptr;
+    EntryList *lstItem = nullptr;
     QListWidget *lstSubItem = nullptr;
     QPushButton *cmdAddAll = nullptr;
     QPushButton *cmdAdd = nullptr;
@@ -141,6 +145,7 @@ private:
     qint32 m_currentOffset = 0;
     bool m_loaded = false;
     bool m_busy = false;
+    bool m_importRan = false;
     QList<PackageItem> m_pendingCommands; // commands that arrived during a make or an import
     QString m_log;
 };

@@ -105,7 +105,11 @@ Catalogue Catalogue::fromBytes(const QByteArray &bytes, const QString &path)
 {
     Catalogue catalogue;
     catalogue.m_path = path;
-    catalogue.m_lines = splitLines(decode(bytes));
+    catalogue.m_text = decode(bytes);
+    forEachLine(catalogue.m_text, [&](qsizetype start, qsizetype length) {
+        catalogue.m_lines.emplace_back(start, length);
+        return true;
+    });
     if (catalogue.m_lines.size() < 2)
         throw Failure(FailureNumber::BadCatalogue,
                       Messages::catalogueTooShort(FileAccess::displayPath(path)));
@@ -163,13 +167,13 @@ QStringList Catalogue::splitFields(const QString &line)
     return line.split(u',');
 }
 
-const QString &Catalogue::entryLine(int k) const
+QString Catalogue::entryLine(int k) const
 {
     if (k < 0 || k >= entryCount())
         throw Failure(
             FailureNumber::BadCatalogue,
             Messages::catalogueLineMissing(FileAccess::displayPath(m_path), lineNumberOfEntry(k)));
-    return m_lines.at(k + 2);
+    return line(k + 2);
 }
 
 CatalogueEntry Catalogue::entry(int k) const
@@ -183,8 +187,13 @@ QStringList Catalogue::displayTexts() const
     QStringList texts;
     texts.reserve(entryCount());
     for (int k = 0; k < entryCount(); ++k)
-        texts << displayTextOf(leadingFields(m_lines.at(k + 2), 2), lineNumberOfEntry(k), m_path);
+        texts << displayText(k);
     return texts;
+}
+
+QString Catalogue::displayText(int k) const
+{
+    return displayTextOf(leadingFields(entryLine(k), 2), lineNumberOfEntry(k), m_path);
 }
 
 QString displayTextOf(const QStringList &fields, int lineNumber, const QString &cataloguePath)

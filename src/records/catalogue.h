@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 // The item catalogue BmpList.txt as text: two header lines, then one entry a line. A line ends
 // at CR LF or at a lone CR; a lone LF belongs to the line. The end of the file ends the last
 // line, with or without a line ending. The file is text as any Windows editor saves it: UTF-16
@@ -45,12 +47,12 @@ public:
     static int lineNumberOfEntry(int k) { return k + 3; }
 
     const QString &path() const { return m_path; }
-    const QString &firstLine() const { return m_lines.at(0); }
-    const QString &otherItemsLine() const { return m_lines.at(1); }
+    QString firstLine() const { return line(0); }
+    QString otherItemsLine() const { return line(1); }
     int entryCount() const { return int(m_lines.size()) - 2; }
 
     // The text of entry k; throws a Failure naming the line when the file has no such line.
-    const QString &entryLine(int k) const;
+    QString entryLine(int k) const;
     // Entry k parsed in full; throws like entryLine() and CatalogueEntry::parse().
     CatalogueEntry entry(int k) const;
 
@@ -58,9 +60,20 @@ public:
     // line whose display text cannot be taken.
     QStringList displayTexts() const;
 
+    // The display text of entry k alone; throws like displayTexts() for that line.
+    QString displayText(int k) const;
+
 private:
+    QString line(qsizetype i) const
+    {
+        return m_text.mid(m_lines.at(i).first, m_lines.at(i).second);
+    }
+
     QString m_path;
-    QStringList m_lines;
+    // The text is kept whole and each line as its start and length in it: a catalogue of many
+    // thousands of lines is cut without making a string of each.
+    QString m_text;
+    QList<std::pair<qsizetype, qsizetype>> m_lines;
 };
 
 // The display text of a line's fields: field 1 when field 0 begins with "$", else field 0.

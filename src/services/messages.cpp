@@ -147,6 +147,11 @@ QString selectGobFile()
     return QStringLiteral("Please select torvane_pc.gob file");
 }
 
+QString gobFileGone(const QString &path)
+{
+    return QStringLiteral("The GOB file %1 is no longer there.").arg(path);
+}
+
 QString widthNotSame(const QString &path)
 {
     return path + crlf + QStringLiteral("Width is not same as the image");

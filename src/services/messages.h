@@ -35,6 +35,7 @@ QString catalogueBadSize(const QString &line, int subFile, const QString &value)
 QString recordBadSize(qint64 offset, qint32 width, qint32 height);
 QString recordOutsideFile(const QString &gobPath, qint64 offset, qint64 end, qint64 fileSize);
 QString selectGobFile(); // "Please select torvane_pc.gob file"
+QString gobFileGone(const QString &path); // a GOB file of the recent list that is no longer there
 
 // --- importing into a record ---
 QString widthNotSame(const QString &path);

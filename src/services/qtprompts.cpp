@@ -1,9 +1,13 @@
 #include "qtprompts.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -37,6 +41,43 @@ QMessageBox::StandardButton standardButton(Answer answer)
         break;
     }
     return QMessageBox::Ok;
+}
+
+// The button that Escape and the close box stand for: the "no" of a question, else OK.
+QMessageBox::StandardButton escapeButton(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::YesNo:
+        return QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Cancel;
+    case MessageButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+// A text too tall for the screen (the replace question of a large package lists every item)
+// goes into a scrolling box in place of the label, so that the buttons stay on the screen.
+void scrollTallText(QMessageBox &box, const QString &text)
+{
+    constexpr int WrapWidth = 500;
+    const int room = box.screen() ? box.screen()->availableGeometry().height() / 2 : 400;
+    const QRect needed =
+        box.fontMetrics().boundingRect(QRect(0, 0, WrapWidth, 1 << 20), Qt::TextWordWrap, text);
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    const int at = grid && label ? grid->indexOf(label) : -1;
+    if (needed.height() <= room || at < 0)
+        return;
+    int row = 0, column = 0, rows = 1, columns = 1;
+    grid->getItemPosition(at, &row, &column, &rows, &columns);
+    auto *scrolling = new QPlainTextEdit(text, &box);
+    scrolling->setObjectName(QStringLiteral("scrollingText"));
+    scrolling->setReadOnly(true);
+    scrolling->setMinimumSize(WrapWidth, room / 2);
+    label->hide();
+    grid->addWidget(scrolling, row, column, rows, columns);
 }
 
 } // namespace
@@ -102,6 +143,9 @@ Answer QtPrompts::message(QWidget *owner, const Message &message)
         const int topic = message.helpTopic;
         QObject::connect(help, &QPushButton::clicked, [this, topic] { m_showHelp(topic); });
     }
+    // With a Help button beside OK, Qt would find no button for Escape.
+    box.setEscapeButton(box.button(escapeButton(message.buttons)));
+    scrollTallText(box, message.text);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -21,7 +21,8 @@ qint32 rotationCode(bool wholeFile, int rotation)
 void drawTurned(Canvas &view, bool wholeFile, int rotation, qint32 &width, qint32 &height,
                 QString &fileName)
 {
-    qint32 w = width, h = height;
+    // A whole-file record that holds no picture has no size: none of the previous record's.
+    qint32 w = wholeFile ? 0 : width, h = wholeFile ? 0 : height;
     MainModule::DrawImageFile(view, false, rotationCode(wholeFile, rotation), w, h, fileName);
     if (wholeFile) {
         width = w;

@@ -15,8 +15,8 @@ namespace RecordPreview {
 qint32 rotationCode(bool wholeFile, int rotation);
 
 // Draws the file (empty: temp.bmp, replaced by its path) at its own size, turned. For a
-// whole-file record the picture's size before the turn is stored into width and height; for an
-// image record they are left alone.
+// whole-file record the picture's size before the turn is stored into width and height (0 x 0
+// when it holds no picture); for an image record they are left alone.
 void drawTurned(Canvas &view, bool wholeFile, int rotation, qint32 &width, qint32 &height,
                 QString &fileName);
 

@@ -15,21 +15,41 @@ QString fullKey(const char *key)
     return QStringLiteral("Optora/") + QString::fromLatin1(key);
 }
 
-} // namespace
-
-QString read(const char *key, const QString &defaultValue)
+QVariant storedValue(const char *key, const QVariant &defaultValue)
 {
-    QSettings store(StoreFormat, QSettings::UserScope, QStringLiteral("Kestrix"),
-                    QStringLiteral("Torvane"));
-    return store.value(fullKey(key), defaultValue).toString();
+    const QSettings store(StoreFormat, QSettings::UserScope, QStringLiteral("Kestrix"),
+                          QStringLiteral("Torvane"));
+    return store.value(fullKey(key), defaultValue);
 }
 
-void save(const char *key, const QString &value)
+void storeValue(const char *key, const QVariant &value)
 {
     QSettings store(StoreFormat, QSettings::UserScope, QStringLiteral("Kestrix"),
                     QStringLiteral("Torvane"));
     store.setValue(fullKey(key), value);
     store.sync();
+}
+
+} // namespace
+
+QString read(const char *key, const QString &defaultValue)
+{
+    return storedValue(key, defaultValue).toString();
+}
+
+void save(const char *key, const QString &value)
+{
+    storeValue(key, value);
+}
+
+QStringList readList(const char *key)
+{
+    return storedValue(key, QStringList()).toStringList();
+}
+
+void saveList(const char *key, const QStringList &values)
+{
+    storeValue(key, values);
 }
 
 } // namespace Settings

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The per-user settings store: application "Torvane", section "Optora", text values.
 namespace Settings {
@@ -11,8 +12,12 @@ inline constexpr char TransparentKey[] = "Transparent";
 inline constexpr char InitDirKey[] = "InitDir";
 inline constexpr char WidthKey[] = "W";
 inline constexpr char HeightKey[] = "H";
+inline constexpr char GeometryKey[] = "Geometry"; // the main window's size and place
+inline constexpr char RecentKey[] = "Recent"; // the GOB files chosen before, the latest first
 
 QString read(const char *key, const QString &defaultValue = QString());
 void save(const char *key, const QString &value);
+QStringList readList(const char *key);
+void saveList(const char *key, const QStringList &values);
 
 } // namespace Settings

@@ -1,5 +1,6 @@
 #include "bytes.h"
 #include "handbitmap.h"
+#include "recordingopener.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
 
@@ -14,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QWhatsThis>
 
 #include <gtest/gtest.h>
 
@@ -48,7 +51,7 @@ double meanDifference(const QImage &jpeg, const QList<QRgb> &source, int sw, int
 class ConverterTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { converter = std::make_unique<frmJPEG>(prompts); }
+    void SetUp() override { converter = std::make_unique<frmJPEG>(prompts, opener); }
 
     QString bitmap(const QString &name, int w, int h)
     {
@@ -57,6 +60,7 @@ protected:
 
     TestHome home;
     ScriptedPrompts prompts;
+    RecordingOpener opener;
     std::unique_ptr<frmJPEG> converter;
 };
 
@@ -159,10 +163,8 @@ TEST_F(ConverterTest, ResizeStretchesToExactlyTheTypedSize)
     EXPECT_FALSE(converter->Image1->pixmap().isNull());
 }
 
-TEST_F(ConverterTest, BadSizesAreRefusedBeforeAnythingIsWrittenAndStillStored)
+TEST_F(ConverterTest, BadSizesAreRefusedBeforeTheFileDialogsAndStillStored)
 {
-    const QString source = bitmap(QStringLiteral("kit.bmp"), 16, 16);
-    converter->chkName->setChecked(true);
     converter->chkresize->setChecked(true);
     const struct
     {
@@ -170,18 +172,18 @@ TEST_F(ConverterTest, BadSizesAreRefusedBeforeAnythingIsWrittenAndStillStored)
         const char *height;
         const char *says;
     } cases[] = {{"abc", "480", "Type mismatch"},
+                 {"640", "", "Type mismatch"},
                  {"0", "480", "width 0"},
                  {"640", "16385", "height 16385"},
                  {"-3", "480", "width -3"}};
     for (const auto &c : cases) {
         converter->txtWidth->setText(QString::fromLatin1(c.width));
         converter->txtHeight->setText(QString::fromLatin1(c.height));
-        prompts.answerOpen(source);
         converter->cmdOpen->click();
         EXPECT_TRUE(prompts.messageTexts().last().contains(QString::fromLatin1(c.says)))
             << prompts.messageTexts().last().toStdString();
         EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
-        EXPECT_FALSE(Bytes::exists(home.file(QStringLiteral("kit.jpg"))));
+        EXPECT_TRUE(prompts.of(ScriptedPrompts::Kind::Open).empty());
         EXPECT_TRUE(converter->Image1->pixmap().isNull());
     }
     converter->txtWidth->setText(QStringLiteral("abc"));
@@ -219,6 +221,26 @@ TEST_F(ConverterTest, AFailedSaveShowsThePathThenTheReasonAndKeptFilesAreRefused
     converter->cmdOpen->click();
     EXPECT_TRUE(prompts.messageTexts().last().contains(gob + QStringLiteral(", which")));
     EXPECT_EQ(Bytes::readFile(gob), QByteArray("gob"));
+}
+
+TEST_F(ConverterTest, F1OpensThePageOfTheFocusedControlAndShiftF1EntersContextHelp)
+{
+    converter->chkresize->setChecked(true);
+    converter->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(converter.get()));
+    const std::pair<QWidget *, const char *> cases[] = {{converter->txtHeight, "206.htm"},
+                                                        {converter->cmdOpen, "203.htm"},
+                                                        {converter->chkName, "202.htm"},
+                                                        {converter->txtWidth, "205.htm"}};
+    for (const auto &[control, page] : cases) {
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_F1);
+        ASSERT_FALSE(opener.urls.isEmpty());
+        EXPECT_EQ(opener.urls.last().fileName(), QString::fromLatin1(page));
+    }
+    QTest::keyClick(converter->txtWidth, Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+    QWhatsThis::leaveWhatsThisMode();
 }
 
 #include "mainwindowfixture.h"

@@ -5,7 +5,13 @@
 #include "testhome.h"
 
 #include "mainwindow/frmmain.h"
+#include "mainwindow/subfilebutton.h"
+#include "services/entrylist.h"
 #include "services/settings.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +47,19 @@ protected:
     {
         window = std::make_unique<frmMain>(prompts, opener);
         return window->Form_Load();
+    }
+
+    // Drags a file onto the window and drops it over a control; true when the drop is taken.
+    bool drop(const QString &file, QWidget *onto)
+    {
+        QMimeData dragged;
+        dragged.setUrls({QUrl::fromLocalFile(file)});
+        const QPoint at = onto->mapTo(window.get(), QPoint(10, 10));
+        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &dropped);
+        return dropped.isAccepted();
     }
 
     TestHome home;

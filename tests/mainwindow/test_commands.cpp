@@ -3,18 +3,21 @@
 
 #include "services/contexthelp.h"
 #include "services/helppages.h"
+#include "services/qtprompts.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QWhatsThis>
 
 namespace {
@@ -29,6 +32,7 @@ struct MenuRow
 const std::vector<std::pair<const char *, std::vector<MenuRow>>> DesignedMenus = {
     {"&File",
      {{"&Open", "Ctrl+O"},
+      {"Open &Recent", ""},
       {"&Save As", "Ctrl+S"},
       {"&Import File", "Ctrl+I"},
       {"Import &Zip", "Ctrl+Z"},
@@ -78,14 +82,16 @@ void expectDesignedMenus(frmMain &window)
     EXPECT_EQ(window.mnuEXE[0]->shortcut().toString(), QStringLiteral("Ctrl+R"));
 }
 
-// Every item but the rotation items, mnuAutoTrans and mnuTransparent stays enabled.
+// Every item but the view items and those that need a record (Import, Save As) or a file
+// chosen before stays enabled.
 void expectOnlyViewItemsChangeTheirState(frmMain &window)
 {
     const QList<QAction *> actions = window.findChildren<QAction *>();
     for (QAction *a : actions) {
         const QString name = a->objectName();
         if (name.startsWith(QStringLiteral("mnuRotate")) || name == QStringLiteral("mnuAutoTrans")
-            || name == QStringLiteral("mnuTransparent") || name.isEmpty())
+            || name == QStringLiteral("mnuTransparent") || name == QStringLiteral("mnuImport")
+            || name == QStringLiteral("mnuSaveAs") || name.isEmpty())
             continue;
         EXPECT_TRUE(a->isEnabled()) << name.toStdString();
     }
@@ -211,4 +217,43 @@ TEST_F(MainWindowTest, ContextHelpOpensTheControlsPageInsteadOfActing)
     }
     EXPECT_EQ(ContextHelp::topicOf(window->lblOffset), 11);
     EXPECT_EQ(ContextHelp::topicOf(window->opnSubFile[1]), 2);
+}
+
+TEST(MessageBoxes, EscapeClosesABoxWithAHelpButtonAndATallQuestionKeepsItsButtonsOnScreen)
+{
+    QString items;
+    for (int i = 1; i <= 600; ++i)
+        items += QStringLiteral("\"Kits/Item %1\" ").arg(i);
+    const struct
+    {
+        MessageButtons buttons;
+        QString text;
+        Answer onEscape;
+    } cases[] = {{MessageButtons::Ok, QStringLiteral("Cannot open the file."), Answer::Ok},
+                 {MessageButtons::YesNo, items, Answer::No}};
+    QtPrompts prompts([](int) {});
+    for (const auto &c : cases) {
+        bool closed = false;
+        bool fits = false;
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            fits = box->screen()->availableGeometry().contains(box->frameGeometry());
+            const auto *scrolling = box->findChild<QPlainTextEdit *>();
+            shown = scrolling ? scrolling->toPlainText() : box->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+            closed = !box->isVisible();
+            if (!closed)
+                box->done(QMessageBox::Ok);
+        });
+        Message message;
+        message.text = c.text;
+        message.buttons = c.buttons;
+        message.helpTopic = 6;
+        EXPECT_EQ(prompts.message(nullptr, message), c.onEscape);
+        EXPECT_TRUE(closed);
+        EXPECT_TRUE(fits);
+        EXPECT_EQ(shown, c.text);
+    }
 }

@@ -10,10 +10,11 @@
 #include "tools/frmimportfolder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -126,6 +127,21 @@ TEST_F(MainWindowTest, RefusedBitmapsAreReportedAndNoOrClosingWritesNothing)
     window->cmdImport_Click();
     EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Open).size(), 2u);
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
+    EXPECT_EQ(Bytes::sha256(gob), gobBefore);
+
+    // A picture dropped onto the preview goes to the same confirmation; elsewhere it is refused.
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_FALSE(drop(same, window->lstItem));
+    ASSERT_TRUE(drop(same, window->previewArea));
+    bool confirmed = false;
+    whenConfirmShows(*window, [&](frmConfirm &c) {
+        confirmed = true;
+        c.cmdNo->click();
+    });
+    QApplication::processEvents();
+    EXPECT_TRUE(confirmed);
+    EXPECT_EQ(window->lblFileName->text(), same);
     EXPECT_EQ(Bytes::sha256(gob), gobBefore);
 
     // A cancelled dialog does nothing at all.

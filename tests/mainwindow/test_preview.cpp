@@ -9,12 +9,11 @@
 #include "services/pictureview.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -159,9 +158,19 @@ TEST_F(MainWindowTest, AnyMouseButtonReleasedOverThePreviewOpensTheViewMenu)
     EXPECT_TRUE(window->menuBar()->actions().contains(window->mnuPopup->menuAction()));
 }
 
-TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndLongEntriesScrollTheirButtons)
+TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndEveryOneOf5000SubFilesIsReachable)
 {
-    startOnSample();
+    // An entry of 5000 sub files, 1500300 twips of buttons, the first with a caption too long
+    // for the panel.
+    home.writeSampleGame();
+    QString line = QStringLiteral("Many,5000");
+    for (int i = 1; i <= 5000; ++i)
+        line += QStringLiteral(",4134,Part %1").arg(i) + (i == 1 ? QString(60, u'x') : QString());
+    home.write(QStringLiteral("BmpList.txt"),
+               Bytes::readFile(home.file(QStringLiteral("BmpList.txt"))) + line.toUtf8() + "\r\n");
+    gob = home.file(QStringLiteral("Torvane/data/torvane_pc.gob"));
+    Settings::save(Settings::GobKey, gob);
+    ASSERT_TRUE(start());
     window->resize(1000, 700);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -175,24 +184,30 @@ TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndLongEntriesScrollTheirBu
     EXPECT_FALSE(window->previewArea->verticalScrollBar()->isVisible());
     EXPECT_EQ(window->picPreview->size(), window->previewArea->viewport()->size());
 
-    // 40 sub files: 12300 twips of buttons.
-    QString line = QStringLiteral("Many,40");
-    for (int i = 1; i <= 40; ++i)
-        line += QStringLiteral(",4134,Part %1").arg(i);
-    QByteArray catalogue = Bytes::readFile(home.file(QStringLiteral("BmpList.txt")));
-    catalogue += line.toUtf8() + "\r\n";
-    home.write(QStringLiteral("BmpList.txt"), catalogue);
-    window->lstItem->addItem(QStringLiteral("Many"));
     window->lstItem->setCurrentRow(9);
     const int h = window->subFileAreaTwips();
-    ASSERT_LT(h, 12300);
-    EXPECT_EQ(window->picContainer->height(), Twips::toPixels(12300));
-    EXPECT_EQ(window->VScroll1->maximum(), 12300 - h + 100);
+    EXPECT_EQ(window->picContainer->height(), Twips::toPixels(1500300));
+    EXPECT_EQ(window->VScroll1->maximum(), 1500300 - h + 100);
     EXPECT_TRUE(window->VScroll1->isVisible());
-    EXPECT_EQ(window->opnSubFile[40]->text(), QStringLiteral("Part 40"));
-    EXPECT_EQ(window->opnSubFile[40]->y(), Twips::toPixels(12000));
+    EXPECT_EQ(window->opnSubFile[5000]->text(), QStringLiteral("Part 5000"));
+    EXPECT_EQ(window->opnSubFile[5000]->y(), Twips::toPixels(1500000));
+    EXPECT_TRUE(window->opnSubFile[1]->text().endsWith(QString(60, u'x')));
+    EXPECT_TRUE(window->opnSubFile[1]->isElided());
+    EXPECT_LE(window->opnSubFile[1]->geometry().right(), window->picContainer->width());
     EXPECT_EQ(window->picContainer->y(), Twips::toPixels(50));
-    window->VScroll1->setValue(window->VScroll1->maximum());
+
+    // A key press moves to the next sub file and brings it into view.
+    window->opnSubFile[3999]->setChecked(true);
+    window->VScroll1->setValue(0);
+    QTest::keyClick(window->opnSubFile[3999], Qt::Key_Down);
+    EXPECT_EQ(window->selection.subFile, 4000);
+    EXPECT_EQ(QApplication::focusWidget(), window->opnSubFile[4000]);
+    const int top = window->opnSubFile[4000]->mapTo(window->picContainerHost, QPoint()).y();
+    EXPECT_GE(top, 0);
+    EXPECT_LE(top + window->opnSubFile[4000]->height(), window->picContainerHost->height());
+    QTest::keyClick(window->opnSubFile[4000], Qt::Key_End);
+    EXPECT_EQ(window->selection.subFile, 5000);
+    EXPECT_EQ(window->VScroll1->value(), window->VScroll1->maximum());
     const int bottom = window->picContainer->y() + window->picContainer->height();
     EXPECT_NEAR(bottom, Twips::toPixels(h - 50), 1);
 

@@ -2,12 +2,12 @@
 #include "mainwindowfixture.h"
 
 #include "services/apppath.h"
+#include "services/pictureview.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -18,28 +18,34 @@ QByteArray catalogueWith(const QString &lines)
 
 } // namespace
 
-TEST_F(MainWindowTest, MalformedLineIsReportedAndThePreviousSelectionStays)
+TEST_F(MainWindowTest, ARefusedLineShowsNothingAndTheArrowKeysGoPastIt)
 {
     startOnSample();
     window->lstItem->setCurrentRow(1); // Stadium board
-    const QByteArray before = Bytes::readFile(MainModule::scratchBitmapPath());
-    const qint32 offset = window->selection.offset;
 
     // The catalogue on disk changes under the running program: entry 2 loses its offset.
     QByteArray catalogue = Bytes::readFile(home.file(QStringLiteral("BmpList.txt")));
     catalogue.replace("Crowd banner,1,69745,Banner", "Crowd banner,1,69x745,Banner");
     home.write(QStringLiteral("BmpList.txt"), catalogue);
     prompts.clear();
-    window->lstItem->setCurrentRow(2);
+    QTest::keyClick(window->lstItem, Qt::Key_Down);
 
     ASSERT_EQ(prompts.messageTexts().size(), 1);
     EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("line 5")));
     EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("69x745")));
-    EXPECT_EQ(window->lstItem->currentRow(), 1);
-    EXPECT_EQ(window->selection.offset, offset);
-    EXPECT_EQ(window->selection.entry.description(), QStringLiteral("Stadium board"));
-    EXPECT_EQ(window->opnSubFile.size(), 2u);
-    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), before);
+    EXPECT_EQ(window->lstItem->currentRow(), 2);
+    EXPECT_FALSE(window->selection.hasEntry);
+    EXPECT_EQ(window->opnSubFile.size(), 1u);
+    EXPECT_EQ(window->picPreview->canvas().drawnSize(), QSize(0, 0));
+    EXPECT_EQ(window->lblOffset->text(), QStringLiteral("Offset : "));
+    EXPECT_FALSE(window->cmdImport->isEnabled());
+    EXPECT_FALSE(window->mnuSaveAs->isEnabled());
+
+    QTest::keyClick(window->lstItem, Qt::Key_Down);
+    EXPECT_EQ(window->lstItem->currentRow(), 3);
+    EXPECT_EQ(prompts.messageTexts().size(), 1);
+    EXPECT_EQ(window->selection.entry.description(), QStringLiteral("Ball"));
+    EXPECT_TRUE(window->mnuSaveAs->isEnabled());
 }
 
 TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
@@ -72,7 +78,7 @@ TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
 
     window->lstItem->setCurrentRow(1); // one sub file: no stale buttons
     EXPECT_EQ(window->opnSubFile.size(), 2u);
-    EXPECT_EQ(window->picContainer->findChildren<QRadioButton *>().size(), 2);
+    EXPECT_EQ(window->picContainer->findChildren<SubFileButton *>().size(), 2);
     EXPECT_EQ(window->lblWidth->text(), QStringLiteral("Width : 256"));
     EXPECT_EQ(window->lblHeight->text(), QStringLiteral("Height : 128"));
     EXPECT_EQ(window->lblOffset->text(), QStringLiteral("Offset : 35790"));
@@ -81,8 +87,10 @@ TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
 TEST_F(MainWindowTest, RefusedRecordIsReportedAndLeavesNoTempBmp)
 {
     // A bitmap entry that points into the middle of nowhere: its header gives no sane size.
+    // Then a whole-file area past the end of the file, and one that holds no picture.
     home.write(QStringLiteral("BmpList.txt"),
-               catalogueWith(QStringLiteral("Bad,1,1,Only\r\n$png,Far,1,9999,Far,4")));
+               catalogueWith(QStringLiteral(
+                   "Bad,1,1,Only\r\n$png,Far,1,9999,Far,4\r\n$png,Blank,1,2001,Empty,1")));
     gob = home.write(QStringLiteral("g_pc.gob"), QByteArray(4000, char(0xFF)));
     Settings::save(Settings::GobKey, gob);
     const QByteArray before = Bytes::sha256(gob);
@@ -92,6 +100,7 @@ TEST_F(MainWindowTest, RefusedRecordIsReportedAndLeavesNoTempBmp)
     EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
     EXPECT_EQ(Bytes::sha256(gob), before);
     EXPECT_EQ(window->lblWidth->text(), QStringLiteral("Width : -1"));
+    EXPECT_FALSE(window->cmdSaveAs->isEnabled()); // nothing to save
 
     // Save As has nothing to save after a refused whole-file record: the file chosen stays.
     window->lstItem->setCurrentRow(1);
@@ -99,6 +108,11 @@ TEST_F(MainWindowTest, RefusedRecordIsReportedAndLeavesNoTempBmp)
     prompts.answerSave(kept);
     window->cmdSaveAs->click();
     EXPECT_EQ(Bytes::readFile(kept), QByteArray("mine"));
+
+    window->lstItem->setCurrentRow(2);
+    EXPECT_EQ(window->lblWidth->text(), QStringLiteral("Width : 0"));
+    EXPECT_EQ(window->lblHeight->text(), QStringLiteral("Height : 0"));
+    EXPECT_TRUE(window->cmdSaveAs->isEnabled()); // the area's bytes can be saved
 }
 
 TEST_F(MainWindowTest, SaveAsAppliesTheNamingRulesAndNeverReplacesAnUnchosenFile)

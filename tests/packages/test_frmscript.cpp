@@ -11,6 +11,7 @@
 #include "packages/packagemake.h"
 #include "packages/progressdisplay.h"
 #include "services/apppath.h"
+#include "services/entrylist.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -121,7 +123,7 @@ TEST_F(PackageWindowTest, LoadingPreparesTheWindowAndUnloadingCleansUp)
     EXPECT_TRUE(QDir(tempFolder()).isEmpty());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kestrix"));
     ASSERT_EQ(window->lstItem->count(), 3);
-    EXPECT_EQ(window->lstItem->item(1)->text(), QStringLiteral("Logo"));
+    EXPECT_EQ(window->lstItem->text(1), QStringLiteral("Logo"));
     EXPECT_EQ(window->lstItem->toolTip(), QStringLiteral("3"));
     EXPECT_EQ(window->Frame2->title(), QStringLiteral("Selected Items 0"));
     EXPECT_FALSE(window->cmdRemove->isEnabled());
@@ -217,11 +219,17 @@ TEST_F(PackageWindowTest, BrowsingAndAddingKeepTheListsInStep)
     EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
     EXPECT_EQ(rows().size(), 6u);
 
+    // A double click on "<" removes the one item chosen: no other line takes its place.
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->lstSelected->setCurrentRow(0);
-    window->cmdRemove->click();
+    QTest::mouseClick(window->cmdRemove, Qt::LeftButton);
+    QTest::mouseDClick(window->cmdRemove, Qt::LeftButton); // the second press, then its release
+    QTest::mouseRelease(window->cmdRemove, Qt::LeftButton);
     ASSERT_EQ(rows().size(), 5u);
     EXPECT_EQ(rows()[0].description, QStringLiteral("Kits/Home/Shirt"));
     EXPECT_EQ(window->Frame2->title(), QStringLiteral("Selected Items 5"));
+    EXPECT_FALSE(window->cmdRemove->isEnabled());
     window->lstSelected->clearSelection();
     window->cmdRemove->click(); // no selected line: nothing happens
     EXPECT_EQ(rows().size(), 5u);

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
@@ -73,6 +72,8 @@ TEST_F(MainWindowTest, ImportZipImportsThroughThePackageWindow)
     QByteArray expected = before;
     expected.replace(5111, 700, Bytes::readFile(other).mid(5111, 700));
     EXPECT_EQ(Bytes::readFile(gob), expected);
+    // The shown record (64 x 64 pixels from 0-based 4245) lay under the package: shown anew.
+    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()).mid(1078), expected.mid(4245, 4096));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(QFileInfo::exists(MainModule::AppPath() + QStringLiteral("KX_Temp")));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -83,4 +84,13 @@ TEST_F(MainWindowTest, ImportZipImportsThroughThePackageWindow)
     window->cmdImportZip->click();
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
     EXPECT_EQ(Bytes::readFile(gob), expected);
+
+    // A package dropped anywhere on the window is imported without the dialog.
+    EXPECT_TRUE(drop(package, window->lstItem));
+    prompts.clear();
+    prompts.answerMessage(Answer::No);
+    QApplication::processEvents();
+    EXPECT_TRUE(prompts.of(ScriptedPrompts::Kind::Open).empty());
+    EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Message).at(0).title,
+              QStringLiteral("Do you want to replace the following file(s)"));
 }

@@ -7,6 +7,7 @@
 
 #include "mainwindow/frmmain.h"
 #include "services/apppath.h"
+#include "services/entrylist.h"
 #include "services/openfiles.h"
 #include "services/pictureview.h"
 #include "services/settings.h"
@@ -17,7 +18,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 

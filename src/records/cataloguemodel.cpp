@@ -1,0 +1,66 @@
+#include "cataloguemodel.h"
+
+#include "services/failure.h"
+
+#include <QFileInfo>
+
+CatalogueModel::CatalogueModel(QObject *parent)
+    : QAbstractListModel(parent)
+{
+}
+
+void CatalogueModel::load(const QString &path)
+{
+    // Taken before reading: a change while it is read shows as a change.
+    const QFileInfo file(path);
+    const qint64 size = file.size();
+    const QDateTime modified = file.lastModified();
+    Catalogue catalogue = Catalogue::read(path);
+    beginResetModel();
+    m_catalogue = std::move(catalogue);
+    m_size = size;
+    m_modified = modified;
+    endResetModel();
+}
+
+bool CatalogueModel::fileUnchanged() const
+{
+    const QFileInfo file(m_catalogue.path());
+    return m_size >= 0 && file.exists() && file.size() == m_size
+        && file.lastModified() == m_modified;
+}
+
+QString CatalogueModel::entryLine(int k) const
+{
+    if (fileUnchanged())
+        return m_catalogue.entryLine(k);
+    return Catalogue::readEntryLine(m_catalogue.path(), k);
+}
+
+CatalogueEntry CatalogueModel::entry(int k) const
+{
+    return CatalogueEntry::parse(Catalogue::splitFields(entryLine(k)),
+                                 Catalogue::lineNumberOfEntry(k), m_catalogue.path());
+}
+
+int CatalogueModel::rowCount(const QModelIndex &parent) const
+{
+    // A catalogue not yet set has no lines at all.
+    return parent.isValid() ? 0 : qMax(0, m_catalogue.entryCount());
+}
+
+QVariant CatalogueModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+        return QVariant();
+    return displayText(index.row());
+}
+
+QString CatalogueModel::displayText(int row) const
+{
+    try {
+        return m_catalogue.displayText(row);
+    } catch (const Failure &) {
+        return m_catalogue.entryLine(row);
+    }
+}
