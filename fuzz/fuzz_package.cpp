@@ -163,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     PackageDisplay display;
     PackageContext context {prompts, nullptr, display};
     VBUnzBas::forgetDeclinedPassword();
-    ImportRequest request {packagePath, gobPath, tempFolder, options.backup, batsFolder};
+    ImportRequest request {packagePath, gobPath, tempFolder, options.backup, batsFolder, {}};
     const QString extraction = TempFolder::extractionFolderOf(tempFolder);
     bool imported = false;
     try {

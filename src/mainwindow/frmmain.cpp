@@ -216,6 +216,16 @@ void frmMain::createMenus()
     mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"), QKeySequence(tr("Ctrl+Q")));
     createPictureMenus();
 
+    // Ctrl+Z imports a package; Undo takes Ctrl+U.
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuUndo = item(mnuEdit, "mnuUndo", Messages::undoCaption(), QKeySequence(tr("Ctrl+U")));
+    mnuHistory =
+        item(mnuEdit, "mnuHistory", QStringLiteral("&History\u2026"), QKeySequence(tr("Ctrl+H")));
+    connect(mnuEdit, &QMenu::aboutToShow, this, [this] { updateUndoCommand(); });
+    connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
+    connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
+
     mnuPopup = menuBar()->addMenu(QStringLiteral("&View"));
     mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
     const QString rotations[4] = {

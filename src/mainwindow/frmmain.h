@@ -61,13 +61,15 @@ public:
     void ImportBMP(const QString &path, bool keepAlpha);
     void ImportPNG(const QString &path);
     // Any other picture into an image record, as the confirmation worked it out.
-    void ImportPicture(const PictureImport::Plan &plan);
+    void ImportPicture(PictureImport::Plan plan);
 
     // Handlers.
     void cmdGOBFile_Click();
     void mnuOpen_Click() { cmdGOBFile_Click(); }
     void mnuRecent_Click(int index);
     void mnuExit_Click();
+    void mnuUndo_Click();
+    void mnuHistory_Click();
     void lstItem_Click();
     void opnSubFile_Click(int index);
     void VScroll1_Change();
@@ -140,6 +142,9 @@ public:
     QAction *mnuExportAll = nullptr;
     QAction *mnuImportFolder = nullptr;
     QAction *mnuExit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuUndo = nullptr; // "Undo <kind> <description>" of the newest done change
+    QAction *mnuHistory = nullptr;
     QMenu *mnuPopup = nullptr;
     std::array<QAction *, 4> mnuRotate {};
     QAction *mnuTransparent = nullptr;
@@ -185,6 +190,9 @@ private:
     void scrollToSubFile(int index);
     // Extracts the selected record into temp.bmp; a failure is reported.
     void extractSelectedRecord();
+    // Finishes what a crash cut off in the history of the GOB file just taken, and says so.
+    void recoverGobFile();
+    void updateUndoCommand();
     // Shows the selected record again after something else wrote into the GOB file.
     void refreshSelectedRecord();
     QList<FileFilter> importFilters() const;

@@ -66,14 +66,17 @@ void frmMain::ImportBMP(const QString &path, bool keepAlpha)
             selection.width = stored.width;
             selection.height = stored.height;
         });
-        const BitmapImport::Plan plan =
+        BitmapImport::Plan plan =
             BitmapImport::check(txtGOBFile->text(), selection.offset, path, &stored);
+        plan.description = selection.entry.recordName(selection.subFile);
+        plan.withoutUndo = GobChange::asking(m_prompts, this);
         BitmapImport::write(plan, keepAlpha, processPendingEvents);
         MainModule::CloseAllFiles();
     } catch (const Failure &failure) {
         report(failure);
         return;
     }
+    updateUndoCommand();
     extractSelectedRecord();
     updateRecordCommands();
     mnuRotate_Click(0); // unrotated, also while Auto preview transparent is checked
@@ -83,14 +86,17 @@ void frmMain::ImportBMP(const QString &path, bool keepAlpha)
 void frmMain::ImportPNG(const QString &path)
 {
     try {
-        const PngImport::Plan plan =
+        PngImport::Plan plan =
             PngImport::check(txtGOBFile->text(), selection.offset, selection.areaSize, path);
+        plan.description = selection.entry.recordName(selection.subFile);
+        plan.withoutUndo = GobChange::asking(m_prompts, this);
         PngImport::write(plan, processPendingEvents);
         MainModule::CloseAllFiles();
     } catch (const Failure &failure) {
         report(failure);
         return;
     }
+    updateUndoCommand();
     extractSelectedRecord();
     updateRecordCommands();
     mnuRotate_Click(0); // also refreshes the width and height from the new picture

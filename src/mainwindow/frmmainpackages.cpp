@@ -11,6 +11,7 @@ void frmMain::cmdScript_Click()
     window.exec();
     if (window.importRan())
         refreshSelectedRecord();
+    updateUndoCommand();
 }
 
 void frmMain::cmdImportZip_Click()
@@ -29,4 +30,5 @@ void frmMain::importPackage(const QString &package)
     MainModule::restoreNormalPointer();
     if (window.importRan())
         refreshSelectedRecord();
+    updateUndoCommand();
 }

@@ -50,15 +50,18 @@ void frmMain::createPictureMenus()
     connect(mnuImportFolder, &QAction::triggered, this, [this] { mnuImportFolder_Click(); });
 }
 
-void frmMain::ImportPicture(const PictureImport::Plan &plan)
+void frmMain::ImportPicture(PictureImport::Plan plan)
 {
     try {
+        plan.name = selection.entry.recordName(selection.subFile);
+        plan.withoutUndo = GobChange::asking(m_prompts, this);
         PictureImport::write(plan, [] { QCoreApplication::processEvents(); });
         MainModule::CloseAllFiles();
     } catch (const Failure &failure) {
         report(failure);
         return;
     }
+    updateUndoCommand();
     extractSelectedRecord();
     updateRecordCommands();
     mnuRotate_Click(0); // unrotated, as after a bitmap import
@@ -119,12 +122,14 @@ void frmMain::mnuImportFolder_Click()
         frmImportFolder question(plan, this);
         if (question.exec() != QDialog::Accepted)
             return;
+        plan.withoutUndo = GobChange::asking(m_prompts, this);
         FolderImport::write(plan, [] { QCoreApplication::processEvents(); });
         MainModule::CloseAllFiles();
     } catch (const Failure &failure) {
         report(failure);
         return;
     }
+    updateUndoCommand();
     refreshSelectedRecord();
     m_prompts.inform(this, Messages::importedSuccessfully());
 }

@@ -54,6 +54,7 @@ bool frmMain::Form_Load()
         lstItem->load(MainModule::cataloguePath());
 
         if (!txtGOBFile->text().trimmed().isEmpty()) {
+            recoverGobFile();
             if (lstItem->count() == 0)
                 throw Failure(FailureNumber::BadCatalogue,
                               Messages::catalogueNoEntries(
@@ -109,6 +110,7 @@ void frmMain::useGobFile(const QString &path)
     txtGOBFile->setText(path);
     setGobControlsEnabled(true);
     rememberGobFile(path);
+    recoverGobFile();
 }
 
 void frmMain::mnuExit_Click()

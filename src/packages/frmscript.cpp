@@ -642,8 +642,12 @@ void frmScript::cmdImportZip_Click(const QString &chosen)
                                          Messages::selectZipToImportTitle());
         showProgressDisplay(false);
         const QString gob = gobPath();
-        const ImportRequest request {package, gob, temp, chkBackup->isChecked(),
-                                     GameFolder::batsFolderOf(gob)};
+        const ImportRequest request {package,
+                                     gob,
+                                     temp,
+                                     chkBackup->isChecked(),
+                                     GameFolder::batsFolderOf(gob),
+                                     GobChange::asking(m_prompts, this)};
         m_importRan = true;
         const ImportOutcome outcome = PackageImport::run(request, context);
         MainModule::restoreNormalPointer();

@@ -6,6 +6,7 @@
 #include "unzipservice.h"
 #include "zipservice.h"
 
+#include "history/packagestatus.h"
 #include "records/gobwriter.h"
 #include "services/apppath.h"
 #include "services/blockcopy.h"
@@ -124,17 +125,19 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
     }
 }
 
-void writeRecords(const PackageContents &contents, const QString &gobPath, PackageDisplay &display)
+void writeRecords(const PackageContents &contents, const ImportRequest &request,
+                  PackageDisplay &display)
 {
     auto install = FileAccess::openForReading(contents.installData);
     auto data = FileAccess::openForReading(contents.fileData);
     const int count = PackageFiles::progressCount(install->size());
     const int pause = qEnvironmentVariableIntValue(RecordPauseVariable);
-    GobWriter writer(gobPath);
-    // A disk that cannot hold every region refuses before the first record changes.
+    GobChange change(request.gobPath, QStringLiteral("package"),
+                     QFileInfo(request.packagePath).fileName());
     PackageFiles::forEachRecord(*install, [&](qint64, const PackageFiles::InstallRecord &record) {
-        writer.reserve(record.regionStart(), record.size);
+        change.addRegion(record.regionStart(), record.size);
     });
+    GobWriter &writer = change.begin(request.withoutUndo);
     qint64 position = 0;
     PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &record) {
         display.processPendingEvents();
@@ -146,26 +149,35 @@ void writeRecords(const PackageContents &contents, const QString &gobPath, Packa
         if (pause > 0)
             QThread::msleep(ulong(pause));
     });
-    writer.commit();
+    change.commit();
+}
+
+std::optional<PackageContents> unpack(const QString &packagePath, const QString &extraction,
+                                      PackageContext &context)
+{
+    // Files left by an earlier package must not stand in for missing ones of this one.
+    QDir(extraction).removeRecursively();
+    const VBUnzBas::Extraction unpacked = VBUnzBas::unzip(packagePath, extraction, context);
+    if (unpacked.result != VBUnzBas::UnzipResult::Ok)
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::packageNotUnpacked(FileAccess::displayPath(packagePath),
+                                                   unpacked.result, unpacked.reason));
+
+    std::optional<PackageContents> contents = PackageContents::locate(extraction);
+    if (!contents) {
+        context.prompts.critical(context.owner, Messages::notKxZip());
+        QDir(extraction).removeRecursively();
+    }
+    return contents;
 }
 
 ImportOutcome run(const ImportRequest &request, PackageContext &context)
 {
     const QString extraction = TempFolder::extractionFolderOf(request.tempFolder);
-    // Files left by an earlier package must not stand in for missing ones of this one.
-    QDir(extraction).removeRecursively();
-    const VBUnzBas::Extraction unpacked = VBUnzBas::unzip(request.packagePath, extraction, context);
-    if (unpacked.result != VBUnzBas::UnzipResult::Ok)
-        throw Failure(FailureNumber::FileAccess,
-                      Messages::packageNotUnpacked(FileAccess::displayPath(request.packagePath),
-                                                   unpacked.result, unpacked.reason));
-
-    const std::optional<PackageContents> contents = PackageContents::locate(extraction);
-    if (!contents) {
-        context.prompts.critical(context.owner, Messages::notKxZip());
-        QDir(extraction).removeRecursively();
+    const std::optional<PackageContents> contents =
+        unpack(request.packagePath, extraction, context);
+    if (!contents)
         return {};
-    }
 
     const QStringList descriptions = PackageFiles::readReplacedFiles(contents->replacedFiles);
     check(*contents, descriptions, request.gobPath);
@@ -185,8 +197,11 @@ ImportOutcome run(const ImportRequest &request, PackageContext &context)
     QStringList listed = descriptions;
     for (const QString &file : tga->replaced())
         listed << u'"' + FileAccess::displayPath(file) + u'"';
-    const Answer answer = context.prompts.askYesNo(context.owner, PackageFiles::listText(listed),
-                                                   Messages::replaceQuestionTitle(), Answer::Yes);
+    const Answer answer = context.prompts.askYesNo(
+        context.owner,
+        PackageFiles::listText(listed)
+            + PackageStatus::replaceNote(*contents, descriptions, request.gobPath),
+        Messages::replaceQuestionTitle(), Answer::Yes);
     if (answer != Answer::Yes)
         throw Failure::cancelled();
 
@@ -203,7 +218,7 @@ ImportOutcome run(const ImportRequest &request, PackageContext &context)
         writeBackup(*contents, request.gobPath, TempFolder::backupDataPathOf(request.tempFolder),
                     outcome.backupPath, tga->replaced(), context);
     }
-    writeRecords(*contents, request.gobPath, context.display);
+    writeRecords(*contents, request, context.display);
     outcome.moveResult = tga->commit();
     context.prompts.inform(context.owner,
                            Messages::importedSucessfully(

@@ -2,6 +2,8 @@
 
 #include "packagedisplay.h"
 
+#include "history/gobchange.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +27,7 @@ struct ImportRequest
     QString tempFolder; // the package is unpacked into its Import/ folder
     bool backup = false;
     QString batsFolder; // where the package's .tga files go; empty when there is none
+    WithoutUndo withoutUndo; // what to do when the history cannot keep the import
 };
 
 struct ImportOutcome
@@ -42,6 +45,12 @@ namespace PackageImport {
 // free name of kit_backup-2.zip, kit_backup-3.zip, ..., so that no backup replaces another.
 QString backupPathOf(const QString &packagePath);
 
+// Unpacks the package into the extraction folder (emptied first) and finds its three files;
+// for a zip file without them shows "Its not a KX Zip file", removes the folder and returns
+// nothing. A package that cannot be unpacked throws a Failure.
+std::optional<PackageContents> unpack(const QString &packagePath, const QString &extraction,
+                                      PackageContext &context);
+
 // The whole-package check, before anything is written: every complete install record has a
 // package offset and a size of at least 0 and a data region inside the GOB file, file.data
 // holds at least the sum of the sizes, and the GOB file can be written. Throws a Failure naming
@@ -58,15 +67,18 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
                  const QStringList &batsFiles, PackageContext &context);
 
 // Writes every complete record's bytes from file.data into the GOB file in 4096-byte blocks,
-// one record after the other, and puts the GOB file on the disk. Before each record pending
-// events run and the progress display shows k / C x 100.
-void writeRecords(const PackageContents &contents, const QString &gobPath, PackageDisplay &display);
+// one record after the other, as one GobChange of kind "package" named after the package's file,
+// and puts the GOB file on the disk. Before each record pending events run and the progress
+// display shows k / C x 100.
+void writeRecords(const PackageContents &contents, const ImportRequest &request,
+                  PackageDisplay &display);
 
 // The import from unpacking to the final message: unpack, "Its not a KX Zip file" for a zip
 // without the three files, the whole-package check, the replace question listing the records
-// and the bats folder's files that the .tga files replace (No throws the cancel failure), the
-// .tga copies, the backup package, the GOB writes, the .tga files put in place and "Imported
-// Sucessfully" with the backup package's name. Failures are thrown; the GOB file is untouched
+// and the bats folder's files that the .tga files replace, with what the history knows of the
+// package's regions (No throws the cancel failure), the .tga copies, the backup package, the GOB
+// writes, the .tga files put in place and "Imported Sucessfully" with the backup package's name.
+// Failures are thrown; the GOB file is untouched
 // by every refusal.
 ImportOutcome run(const ImportRequest &request, PackageContext &context);
 

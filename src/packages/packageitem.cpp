@@ -65,7 +65,7 @@ PackageItem PackageItem::fromSubFile(const CatalogueEntry &entry, int i, const Q
 {
     const SubFile &sub = entry.subFile(i);
     PackageItem item;
-    item.description = entry.description() + u'/' + sub.caption;
+    item.description = entry.recordName(i);
     if (entry.isWholeFile()) {
         item.offset = qint32(sub.offset - PositionShift); // offsets count from 1: no overflow
         item.size = sub.areaSize;

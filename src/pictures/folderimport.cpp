@@ -76,6 +76,7 @@ Plan check(const QString &cataloguePath, const QString &gobPath, const QString &
     const QDir dir(folder);
     Plan plan;
     plan.gobPath = gobPath;
+    plan.folder = folder;
     for (const QString &problem : manifest.problems)
         plan.refused.append({Manifest::fileName(), problem});
 
@@ -120,7 +121,10 @@ Plan check(const QString &cataloguePath, const QString &gobPath, const QString &
 
 void write(const Plan &plan, const std::function<void()> &pendingEvents)
 {
-    GobPatches::write(plan.gobPath, plan.patches(), pendingEvents);
+    GobPatches::write(
+        plan.gobPath,
+        {QStringLiteral("folder"), QDir::toNativeSeparators(plan.folder), plan.withoutUndo},
+        plan.patches(), pendingEvents);
 }
 
 } // namespace FolderImport

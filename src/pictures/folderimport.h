@@ -35,6 +35,8 @@ struct Skipped
 struct Plan
 {
     QString gobPath;
+    QString folder;
+    WithoutUndo withoutUndo; // what to do when the history cannot keep the change
     QList<Change> changes;
     QList<Skipped> refused; // lines and files that cannot be imported, with the reason
     QStringList unlisted; // files of the folder that the manifest does not name
@@ -48,7 +50,7 @@ struct Plan
 Plan check(const QString &cataloguePath, const QString &gobPath, const QString &folder,
            int thumbnailSide = 0);
 
-// Writes every change as one change of the GOB file.
+// Writes every change as one change of the GOB file's history, of kind "folder", undone as one.
 void write(const Plan &plan, const std::function<void()> &pendingEvents = {});
 
 } // namespace FolderImport

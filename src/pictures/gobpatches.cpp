@@ -9,7 +9,7 @@
 
 namespace GobPatches {
 
-void write(const QString &gobPath, const QList<GobPatch> &patches,
+void write(const QString &gobPath, const Change &change, const QList<GobPatch> &patches,
            const std::function<void()> &pendingEvents)
 {
     QList<const GobPatch *> sorted;
@@ -23,16 +23,15 @@ void write(const QString &gobPath, const QList<GobPatch> &patches,
                           Messages::regionsOverlap(FileAccess::displayPath(gobPath),
                                                    sorted[i - 1]->start + 1, sorted[i]->start + 1));
 
-    GobWriter gob(gobPath);
+    GobChange gobChange(gobPath, change.kind, change.description);
     for (const GobPatch &patch : patches)
-        gob.requireRegion(patch.start, patch.bytes.size());
+        gobChange.addRegion(patch.start, patch.bytes.size());
+    GobWriter &gob = gobChange.begin(change.withoutUndo);
     if (pendingEvents)
         pendingEvents();
     for (const GobPatch &patch : patches)
-        gob.reserve(patch.start, patch.bytes.size());
-    for (const GobPatch &patch : patches)
         gob.write(patch.start, patch.bytes);
-    gob.commit();
+    gobChange.commit();
 }
 
 } // namespace GobPatches

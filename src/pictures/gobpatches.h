@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/gobchange.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -13,14 +15,21 @@ struct GobPatch
     QByteArray bytes;
 };
 
-// Writing pictures into the GOB file: every patch of one change is known and checked to lie
-// inside the file before the first byte is written, then all of them go through one GobWriter
-// and are put on the disk together.
+// Writing pictures into the GOB file as one change of its history (GobChange): every patch is
+// known and checked before the first byte is written, and all of them are undone as one.
 namespace GobPatches {
 
-// Throws before touching a byte when a patch reaches past the end of the file or two patches
-// overlap. pendingEvents runs once before the first write.
-void write(const QString &gobPath, const QList<GobPatch> &patches,
+// What the history calls the change and what to do when it cannot keep it.
+struct Change
+{
+    QString kind; // "picture", "folder"
+    QString description; // "Kits/Home/Shirt", the folder
+    WithoutUndo withoutUndo;
+};
+
+// Throws before touching a byte when two patches overlap, a patch reaches past the end of the
+// file or the history refuses the change. pendingEvents runs once before the first write.
+void write(const QString &gobPath, const Change &change, const QList<GobPatch> &patches,
            const std::function<void()> &pendingEvents = {});
 
 } // namespace GobPatches

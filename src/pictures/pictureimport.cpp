@@ -157,7 +157,8 @@ Plan plan(const QString &gobPath, RecordPicture before, const QImage &picture,
 
 void write(const Plan &plan, const std::function<void()> &pendingEvents)
 {
-    GobPatches::write(plan.gobPath, {plan.patch()}, pendingEvents);
+    GobPatches::write(plan.gobPath, {QStringLiteral("picture"), plan.name, plan.withoutUndo},
+                      {plan.patch()}, pendingEvents);
 }
 
 double meanError(const QImage &original, const RecordPicture &stored)

@@ -28,6 +28,8 @@ struct Plan
     Outcome outcome = Outcome::Exact;
     int colours = 0; // entries a quantized picture uses
     double meanError = 0; // see meanError()
+    QString name; // how the history names the record ("Kits/Home/Shirt")
+    WithoutUndo withoutUndo; // what to do when the history cannot keep the change
 
     GobPatch patch() const { return {after.pixelsStart(), after.storedBytes()}; }
     // "exact", "record palette kept" or "quantized to N colours, mean error E".
@@ -46,7 +48,7 @@ Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &pictur
 Plan plan(const QString &gobPath, RecordPicture before, const QImage &picture,
           const QString &picturePath);
 
-// Writes the pixels and the palette in one region and commits.
+// Writes the pixels and the palette as one change of kind "picture".
 void write(const Plan &plan, const std::function<void()> &pendingEvents = {});
 
 // How far the stored picture is from the original: the mean over all pixels and the four

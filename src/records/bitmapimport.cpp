@@ -85,14 +85,15 @@ void write(const Plan &plan, bool keepAlpha, const std::function<void()> &pendin
             palette[k + 3] = char(0xFF);
     }
 
-    GobWriter gob(plan.gobPath);
+    const qint64 pixels = plan.recordStart + ImageRecord::PixelsOffset;
+    GobChange change(plan.gobPath, QStringLiteral("bitmap"), plan.description);
+    change.addRegion(pixels, plan.size.pixels() + palette.size());
+    GobWriter &gob = change.begin(plan.withoutUndo);
     if (pendingEvents)
         pendingEvents();
-    const qint64 pixels = plan.recordStart + ImageRecord::PixelsOffset;
-    gob.reserve(pixels, plan.size.pixels() + palette.size());
     copyPixels(*bitmap, layout, gob, pixels);
     gob.write(pixels + plan.size.pixels(), palette);
-    gob.commit();
+    change.commit();
 }
 
 } // namespace BitmapImport

@@ -2,6 +2,7 @@
 
 #include "imagerecord.h"
 
+#include "history/gobchange.h"
 #include "services/bitmaplayout.h"
 
 #include <QString>
@@ -10,7 +11,7 @@
 
 // Writing a 256-colour bitmap of exactly the record's size into an image record, in place:
 // every check is made before the GOB file is opened for writing, then the pixels and the
-// palette go through the GobWriter and are put on the disk.
+// palette go through one GobChange of kind "bitmap" and are put on the disk.
 namespace BitmapImport {
 
 // What check() found: where the bitmap's pixels and colour table go.
@@ -21,6 +22,8 @@ struct Plan
     qint64 recordStart = 0; // 0-based first byte of the record
     ImageRecord::Size size;
     BitmapLayout layout; // where the bitmap's colour table and rows lie
+    QString description; // how the history names the change ("Kits/Home/File 1")
+    WithoutUndo withoutUndo; // what to do when the history cannot keep the change
 };
 
 // Reads the record's width and height (stored receives them as read, also when a check fails)

@@ -36,6 +36,8 @@ public:
     int count() const { return int(m_subFiles.size()); }
     const SubFile &subFile(int i) const { return m_subFiles.at(i - 1); } // i counts from 1
     const QList<SubFile> &subFiles() const { return m_subFiles; }
+    // "description/caption": how packages and the history name sub file i (from 1).
+    QString recordName(int i) const { return m_description + u'/' + subFile(i).caption; }
 
 private:
     QStringList m_fields;

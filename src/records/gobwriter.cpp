@@ -3,7 +3,11 @@
 #include "imagerecord.h"
 
 #include "services/blockcopy.h"
+#include "services/failure.h"
 #include "services/fileaccess.h"
+#include "services/messages.h"
+
+#include <algorithm>
 
 GobWriter::GobWriter(const QString &gobPath)
     : m_file(FileAccess::openForUpdate(gobPath))
@@ -16,6 +20,15 @@ GobWriter::~GobWriter() = default;
 void GobWriter::requireRegion(qint64 start, qint64 length) const
 {
     ImageRecord::requireInsideFile(*m_file, start + 1, start, length);
+    if (!m_allowed || length == 0)
+        return;
+    const auto region =
+        std::upper_bound(m_allowed->begin(), m_allowed->end(), start,
+                         [](qint64 at, const GobRegion &r) { return at < r.end(); });
+    if (region == m_allowed->end() || !region->contains(start, length))
+        throw Failure(FailureNumber::BadRecord,
+                      Messages::writeOutsideChange(FileAccess::displayPath(m_file->fileName()),
+                                                   start, start + length));
 }
 
 void GobWriter::reserve(qint64 start, qint64 length)
@@ -27,6 +40,7 @@ void GobWriter::reserve(qint64 start, qint64 length)
 void GobWriter::write(qint64 start, const QByteArray &bytes)
 {
     requireRegion(start, bytes.size());
+    m_written = true;
     FileAccess::writeAt(*m_file, start, bytes);
 }
 
@@ -34,12 +48,14 @@ void GobWriter::copyFrom(QFile &source, qint64 sourcePos, qint64 start, qint64 l
                          int blockSize, const std::function<void()> &afterBlock)
 {
     requireRegion(start, length);
+    m_written = true;
     BlockCopy::copy(source, sourcePos, *m_file, start, length, blockSize, afterBlock);
 }
 
 void GobWriter::fillZeros(qint64 start, qint64 length, int blockSize)
 {
     requireRegion(start, length);
+    m_written = true;
     BlockCopy::fillZeros(*m_file, start, length, blockSize);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/gobregion.h"
 #include "services/openfiles.h"
 
 #include <QByteArray>
@@ -7,22 +8,30 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
-// The one way the program writes into a GOB file. Callers check everything they can before
-// they make one, because a GobWriter opens the file for writing at once. Every write must lie
-// inside the file as it is (the GOB file never grows) or it throws before touching a byte;
-// commit() puts the written bytes on the disk.
+// The one way the program writes into a GOB file; a GobChange (history/gobchange.h) hands one
+// out after it has journaled the bytes it will overwrite. Callers check everything they can
+// before, because a GobWriter opens the file for writing at once. Every write must lie inside
+// the file as it is (the GOB file never grows) and inside the allowed regions, or it throws
+// before touching a byte; commit() puts the written bytes on the disk.
 class GobWriter
 {
 public:
-    explicit GobWriter(const QString &gobPath);
     ~GobWriter();
 
     qint64 size() const { return m_size; }
     TrackedFile &file() { return *m_file; }
 
-    // Throws a Failure unless [start, start + length) lies inside the file.
+    // Throws a Failure unless [start, start + length) lies inside the file and inside one of
+    // the allowed regions.
     void requireRegion(qint64 start, qint64 length) const;
+
+    // The regions every later write must lie in (joined, as GobRegion::joined gives them); none
+    // set: anywhere in the file.
+    void setAllowedRegions(const QList<GobRegion> &regions) { m_allowed = regions; }
+    // Whether any byte has been written.
+    bool hasWritten() const { return m_written; }
 
     // Sets aside the disk space of a region before the first write (see FileAccess::reserve).
     void reserve(qint64 start, qint64 length);
@@ -32,10 +41,17 @@ public:
                   const std::function<void()> &afterBlock = {});
     void fillZeros(qint64 start, qint64 length, int blockSize);
 
+private:
+    // Only a change and the history's undo and recovery open the GOB file for writing, and they
+    // say when its bytes are done.
+    friend class GobChange;
+    friend class GobHistory;
+    explicit GobWriter(const QString &gobPath);
     // Flushes and syncs the file; a failure (a full disk) throws.
     void commit();
 
-private:
     std::unique_ptr<TrackedFile> m_file;
     qint64 m_size = 0;
+    std::optional<QList<GobRegion>> m_allowed;
+    bool m_written = false;
 };

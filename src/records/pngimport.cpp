@@ -12,7 +12,7 @@ namespace PngImport {
 
 Plan check(const QString &gobPath, qint32 catalogueOffset, qint32 areaSize, const QString &filePath)
 {
-    Plan plan {gobPath, filePath, ImageRecord::recordStart(catalogueOffset), areaSize, 0};
+    Plan plan {gobPath, filePath, ImageRecord::recordStart(catalogueOffset), areaSize, 0, {}, {}};
     plan.length = FileAccess::openForReading(filePath)->size();
     // A file longer than the area would overwrite whatever follows it.
     if (plan.length > plan.areaSize)
@@ -25,14 +25,15 @@ Plan check(const QString &gobPath, qint32 catalogueOffset, qint32 areaSize, cons
 void write(const Plan &plan, const std::function<void()> &pendingEvents)
 {
     auto file = FileAccess::openForReading(plan.filePath);
-    GobWriter gob(plan.gobPath);
+    GobChange change(plan.gobPath, QStringLiteral("png"), plan.description);
+    change.addRegion(plan.areaStart, plan.areaSize);
+    GobWriter &gob = change.begin(plan.withoutUndo);
     if (pendingEvents)
         pendingEvents();
-    gob.reserve(plan.areaStart, plan.areaSize);
     gob.copyFrom(*file, 0, plan.areaStart, plan.length, BlockCopy::RecordBlock);
     gob.fillZeros(plan.areaStart + plan.length, plan.areaSize - plan.length,
                   BlockCopy::RecordBlock);
-    gob.commit();
+    change.commit();
 }
 
 } // namespace PngImport

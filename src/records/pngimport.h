@@ -1,12 +1,15 @@
 #pragma once
 
+#include "history/gobchange.h"
+
 #include <QString>
 
 #include <functional>
 
 // Writing an image file (a PNG or whatever the entry's type is) into a whole-file record's
 // area, in place: the file's bytes as they are, then zero bytes to the end of the area. Every
-// check is made before the GOB file is opened for writing.
+// check is made before the GOB file is opened for writing; the write is one GobChange of kind
+// "png".
 namespace PngImport {
 
 struct Plan
@@ -16,6 +19,8 @@ struct Plan
     qint64 areaStart = 0; // 0-based first byte of the area
     qint64 areaSize = 0;
     qint64 length = 0; // of the file
+    QString description; // how the history names the change ("Logos/Team")
+    WithoutUndo withoutUndo; // what to do when the history cannot keep the change
 };
 
 // Throws failure 5 "File size is too long" when the file is longer than the area, and a

@@ -17,6 +17,7 @@ constexpr int BadRecord = 2002; // a record whose header or position cannot be r
 constexpr int BitmapMismatch = 481;
 constexpr int CatalogueMissing = 2000;
 constexpr int Cancelled = 2004; // a file dialog was cancelled; the error report shows nothing
+constexpr int DamagedHistory = 2005; // a change file of the history fails its checksums
 } // namespace FailureNumber
 
 // A failure of a command: thrown where it is found, caught by the handler that started the

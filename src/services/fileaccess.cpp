@@ -11,7 +11,7 @@
 #else
 #include <unistd.h>
 #endif
-#ifdef Q_OS_LINUX
+#ifndef Q_OS_WIN
 #include <fcntl.h>
 #endif
 
@@ -159,6 +159,30 @@ bool removeIfExists(const QString &path)
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return true;
     return QFile::remove(path);
+}
+
+std::unique_ptr<TrackedFile> createNew(const QString &path)
+{
+    return open(path, QIODevice::ReadWrite | QIODevice::NewOnly, QStringLiteral("create"));
+}
+
+void truncate(QFileDevice &file, qint64 length)
+{
+    if (file.size() != length && !file.resize(length))
+        throw failureOf(file, QStringLiteral("write"), errno);
+}
+
+void syncFolder(const QString &path)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+#else
+    const int folder = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+#endif
 }
 
 } // namespace FileAccess

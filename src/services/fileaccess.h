@@ -49,4 +49,14 @@ bool removeIfExists(const QString &path);
 
 QString displayPath(const QString &path);
 
+// Creates a file that does not exist yet, for reading and writing; never replaces one.
+std::unique_ptr<TrackedFile> createNew(const QString &path);
+
+// Cuts an open file to length bytes.
+void truncate(QFileDevice &file, qint64 length);
+
+// Puts a folder's list of files on the disk, so that a file just made in it survives a power
+// cut (where the system allows no such thing, nothing happens).
+void syncFolder(const QString &path);
+
 } // namespace FileAccess

@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include <QLocale>
+
 namespace Messages {
 
 namespace {
@@ -587,6 +589,198 @@ QString transparentForBitmapsOnly(int entry)
     return QStringLiteral("The transparent preview is for bitmap entries only; entry %1 is a "
                           "whole-file entry.")
         .arg(entry);
+}
+
+QString isoTime(const QDateTime &time)
+{
+    const QDateTime local = time.toLocalTime();
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QString byteSize(qint64 bytes)
+{
+    return QLocale::c().formattedDataSize(bytes, 1, QLocale::DataSizeIecFormat);
+}
+
+QString changeNamed(const QString &kind, const QString &description, const QDateTime &time)
+{
+    return QStringLiteral("%1, %2, %3").arg(kind, description, isoTime(time));
+}
+
+QString changeNumbered(int number, const QString &kind, const QString &description,
+                       const QDateTime &time)
+{
+    return QStringLiteral("%1 (%2)").arg(number).arg(changeNamed(kind, description, time));
+}
+
+QString changeInterrupted(const QString &gobPath, const QString &change)
+{
+    return QStringLiteral("The last change to %1 (%2) was interrupted; the GOB file was put back "
+                          "as it was before it.")
+        .arg(gobPath, change);
+}
+
+QString undoInterrupted(const QString &gobPath, const QString &change)
+{
+    return QStringLiteral("The undo of a change to %1 (%2) was interrupted; it was finished, so "
+                          "the GOB file is as it was before that change.")
+        .arg(gobPath, change);
+}
+
+QString historyFileDamaged(const QString &path, const QString &what)
+{
+    return QStringLiteral("The history file %1 is damaged: %2").arg(path, what);
+}
+
+QString historyHeadUnreadable()
+{
+    return QStringLiteral("its first record cannot be read.");
+}
+
+QString historyOldBytesDamaged(qint64 position)
+{
+    return QStringLiteral("the old bytes at byte %1 of it fail their checksum.").arg(position);
+}
+
+QString historySetAside(const QString &damage, const QString &aside)
+{
+    return damage
+        + QStringLiteral(" Nothing of it was written into the GOB file; it was kept as %1.")
+              .arg(aside);
+}
+
+QString historyOutsideGob(const QString &path)
+{
+    return QStringLiteral("The history file %1 holds bytes past the end of the GOB file, which "
+                          "must have been replaced since.")
+        .arg(path);
+}
+
+QString historyBusy(const QString &gobPath, qint64 pid)
+{
+    return QStringLiteral("Another Kestrix (process %1) is changing %2 now; try again when it has "
+                          "finished.")
+        .arg(pid)
+        .arg(gobPath);
+}
+
+QString historyNotWritten(const QString &reason)
+{
+    return QStringLiteral("The history could not keep the bytes this change overwrites (%1).")
+        .arg(reason);
+}
+
+QString changeLargerThanHistory(qint64 size, qint64 limit)
+{
+    return QStringLiteral("This change needs %1 of history, more than the %2 the history of a GOB "
+                          "file keeps.")
+        .arg(byteSize(size), byteSize(limit));
+}
+
+QString noRoomForHistory(const QString &folder, qint64 size, qint64 available)
+{
+    return QStringLiteral("This change needs %1 of history, but the disk of %2 has only %3 free.")
+        .arg(byteSize(size), folder, byteSize(available));
+}
+
+QString askWithoutUndo(const QString &reason)
+{
+    return reason + crlf + crlf
+        + QStringLiteral("Make the change anyway, without a way to undo it?");
+}
+
+QString refusedWithoutUndo(const QString &reason)
+{
+    return reason
+        + QStringLiteral(" Nothing was written; give --no-undo to make the change without undo.");
+}
+
+QString nothingWrittenThisTime()
+{
+    return QStringLiteral("Nothing else was written; try again.");
+}
+
+QString writeOutsideChange(const QString &gobPath, qint64 start, qint64 end)
+{
+    return QStringLiteral("Bytes %1 to %2 of %3 lie outside the regions of the change; nothing "
+                          "was written there.")
+        .arg(start)
+        .arg(end - 1)
+        .arg(gobPath);
+}
+
+QString nothingToUndo(const QString &gobPath)
+{
+    return QStringLiteral("There is no change of %1 to undo.").arg(gobPath);
+}
+
+QString nothingUndone()
+{
+    return QStringLiteral("Nothing was undone; try again.");
+}
+
+QString undoRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change)
+{
+    return QStringLiteral("Bytes %1 to %2 of %3 no longer hold what change %4 wrote there: "
+                          "something else has written there since. Nothing was undone; the GOB "
+                          "file was not changed.")
+        .arg(start)
+        .arg(end - 1)
+        .arg(gobPath, change);
+}
+
+QString undone(const QString &change)
+{
+    return QStringLiteral("Undone: %1").arg(change);
+}
+
+QString undoCaption(const QString &kind, const QString &description)
+{
+    QString caption = QStringLiteral("Undo %1 %2").arg(kind, description);
+    return u'&' + caption.replace(u'&', QStringLiteral("&&")); // an & of the text is no mnemonic
+}
+
+QString undoCaption()
+{
+    return QStringLiteral("&Undo");
+}
+
+QString askUndoBackTo(int number)
+{
+    return QStringLiteral("Undo change %1 and every later change, so that the GOB file is as it "
+                          "was before change %1?")
+        .arg(number);
+}
+
+QString historySummary(int changes, qint64 size, qint64 limit, const QDateTime &reach)
+{
+    const QString kept = QStringLiteral("The history keeps at most %1 per GOB file; it holds %2 in "
+                                        "%3 change(s).")
+                             .arg(byteSize(limit), byteSize(size))
+                             .arg(changes);
+    if (!reach.isValid())
+        return kept + QStringLiteral(" There is nothing to undo.");
+    return kept + QStringLiteral(" Undo reaches back to %1.").arg(isoTime(reach));
+}
+
+QString packageHistoryNote(bool applied, const QStringList &overwritten)
+{
+    QString note;
+    if (applied)
+        note += crlf + crlf + QStringLiteral("This package is applied to the GOB file already.");
+    if (!overwritten.isEmpty())
+        note += crlf + crlf
+            + QStringLiteral("It overwrites these changes of the history: %1.")
+                  .arg(overwritten.join(QStringLiteral("; ")));
+    return note;
+}
+
+QString packageStatusSummary(int applied, int original, int other)
+{
+    return QStringLiteral("%1 applied, %2 original, %3 other")
+        .arg(applied)
+        .arg(original)
+        .arg(other);
 }
 
 QString importedExact()

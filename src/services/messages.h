@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 // Every text that the program shows to the user, in one place. The quoted texts of the program
 // are kept exactly as they have always read, misspellings included, because users know them.
@@ -124,6 +126,43 @@ QString imageTypeNotSameAs(qint32 recordWidth, qint32 recordHeight, qint32 recor
 QString rotateValue(const QString &value);
 QString transparentNotTurned();
 QString transparentForBitmapsOnly(int entry);
+
+// --- history of changes, undo and recovery ---
+// A time as ISO 8601 in local time with its offset: "2024-05-01T14:03:22+02:00".
+QString isoTime(const QDateTime &time);
+QString byteSize(qint64 bytes); // "1.0 GiB"
+// "bitmap, Kits/Home/File 1, 2024-05-01T14:03:22+02:00", a change as messages name it.
+QString changeNamed(const QString &kind, const QString &description, const QDateTime &time);
+// "3 (bitmap, ...)", a change with its number in the history.
+QString changeNumbered(int number, const QString &kind, const QString &description,
+                       const QDateTime &time);
+QString changeInterrupted(const QString &gobPath, const QString &change);
+QString undoInterrupted(const QString &gobPath, const QString &change);
+QString historyFileDamaged(const QString &path, const QString &what);
+QString historyHeadUnreadable();
+QString historyOldBytesDamaged(qint64 position);
+QString historySetAside(const QString &damage, const QString &aside);
+QString historyOutsideGob(const QString &path);
+QString historyBusy(const QString &gobPath, qint64 pid);
+QString historyNotWritten(const QString &reason);
+QString changeLargerThanHistory(qint64 size, qint64 limit);
+QString noRoomForHistory(const QString &folder, qint64 size, qint64 available);
+QString askWithoutUndo(const QString &reason);
+QString refusedWithoutUndo(const QString &reason); // kestrix-cli: names --no-undo
+QString nothingWrittenThisTime();
+QString writeOutsideChange(const QString &gobPath, qint64 start, qint64 end);
+QString nothingToUndo(const QString &gobPath);
+QString nothingUndone();
+QString undoRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change);
+QString undone(const QString &change);
+QString undoCaption(const QString &kind, const QString &description); // "&Undo bitmap ..."
+QString undoCaption(); // "&Undo", nothing to undo
+QString askUndoBackTo(int number);
+// The limit, the bytes kept and how far back undo reaches.
+QString historySummary(int changes, qint64 size, qint64 limit, const QDateTime &reach);
+// The replace question's note on an applied package and the changes it overwrites.
+QString packageHistoryNote(bool applied, const QStringList &overwritten);
+QString packageStatusSummary(int applied, int original, int other);
 
 // --- pictures: PNG export, any picture in, folders out and back in ---
 QString importedExact(); // "exact"

@@ -14,6 +14,7 @@ inline constexpr char WidthKey[] = "W";
 inline constexpr char HeightKey[] = "H";
 inline constexpr char GeometryKey[] = "Geometry"; // the main window's size and place
 inline constexpr char RecentKey[] = "Recent"; // the GOB files chosen before, the latest first
+inline constexpr char HistoryLimitKey[] = "HistoryLimit"; // bytes the history of a GOB file keeps
 
 QString read(const char *key, const QString &defaultValue = QString());
 void save(const char *key, const QString &value);

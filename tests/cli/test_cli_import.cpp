@@ -134,7 +134,7 @@ QStringList importDirArgs(const Game &g, const QString &dir)
             dir};
 }
 
-TEST(CliPictures, AnUnchangedFolderWritesNothingAndOnePixelChangesOneByte)
+TEST(CliPictures, AnUnchangedFolderWritesNothingOnePixelChangesOneByteAndUndoTakesAllBack)
 {
     TestHome home;
     const Game g = game(home);
@@ -150,12 +150,23 @@ TEST(CliPictures, AnUnchangedFolderWritesNothingAndOnePixelChangesOneByte)
     ASSERT_EQ(picture.format(), QImage::Format_Indexed8);
     picture.setPixel(2, 1, (picture.pixelIndex(2, 1) + 1) % 256);
     ASSERT_TRUE(picture.save(board));
+    const QByteArray logo = pngOf(6, 5, qRgba(9, 8, 7, 255));
+    home.write(QStringLiteral("out/Logo - Small.png"), logo);
     QByteArray expected = g.bytes;
     expected[200 + 112 + 2 * 8 + 2] = char(quint8(expected[200 + 112 + 2 * 8 + 2]) + 1);
+    expected.replace(3000, 2048, logo + QByteArray(2048 - logo.size(), '\0'));
     r = runCli(home, importDirArgs(g, dir) << QStringLiteral("--yes"));
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, QStringLiteral("import\tBoard - One.png\texact\n"));
+    EXPECT_EQ(r.out, QStringLiteral("import\tBoard - One.png\texact\n"
+                                    "import\tLogo - Small.png\texact\n"));
     EXPECT_EQ(Bytes::readFile(g.gob), expected);
+
+    // The history undoes the folder as one change.
+    r = runCli(home, {QStringLiteral("history"), QStringLiteral("--gob"), g.gob});
+    EXPECT_EQ(r.out.count(u'\n'), 1);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\tfolder\t"))) << r.out.toStdString();
+    EXPECT_EQ(runCli(home, {QStringLiteral("undo"), QStringLiteral("--gob"), g.gob}).exitCode, 0);
+    EXPECT_EQ(Bytes::readFile(g.gob), g.bytes);
 
     // One sub file: a whole-file record gives the file it holds.
     const QString one = home.file(QStringLiteral("one.png"));

@@ -60,6 +60,15 @@ if [ "${1:-}" = --inside ]; then
         full "$cli" apply --gob "$disk/g.gob" --package "$work/pitch.zip" --yes
         hash "$disk/g.gob" >"$out/after"
         ;;
+    history)
+        # The GOB file has room, the history beside the application folder has none.
+        cp "$gob" "$work/h.gob"
+        hash "$work/h.gob" >"$out/before"
+        export KESTRIX_HOME=$disk/home
+        mkdir -p "$KESTRIX_HOME"
+        full "$cli" import --catalogue "$cat" --gob "$work/h.gob" --entry 5 --sub 1 --file "$work/pitch.bmp"
+        hash "$work/h.gob" >"$out/after"
+        ;;
     readonly)
         cp "$gob" "$disk/g.gob"
         dd if=/dev/zero of="$disk/g.gob" bs=4096 seek=30 count=10 conv=notrunc 2>/dev/null
@@ -201,6 +210,12 @@ expect_refused "package import with its backup on a full disk" "$space"
 
 run_case apply
 expect_refused "package import into a GOB file on a full disk" "$space"
+
+# A file size limit would stop the scratch files first: only a full disk shows this one.
+if [ $mode = tmpfs ]; then
+    run_case history
+    expect_refused "record import with the history on a full disk" 'give --no-undo'
+fi
 
 if [ $mode = tmpfs ] || [ "$(id -u)" != 0 ]; then
     run_case readonly

@@ -40,6 +40,7 @@ const std::vector<std::pair<const char *, std::vector<MenuRow>>> DesignedMenus =
       {"Import &Folder…", ""},
       {"", ""},
       {"E&xit", "Ctrl+Q"}}},
+    {"&Edit", {{"&Undo", "Ctrl+U"}, {"&History\u2026", "Ctrl+H"}}},
     {"&View",
      {{"Rotate &None", ""},
       {"Rotate 90 Degree", ""},
@@ -65,6 +66,11 @@ void expectDesignedMenus(frmMain &window)
 {
     const QList<QAction *> top = window.menuBar()->actions();
     ASSERT_EQ(top.size(), qsizetype(DesignedMenus.size()));
+    QStringList shortcuts;
+    for (const QAction *a : window.findChildren<QAction *>())
+        if (!a->shortcut().isEmpty())
+            shortcuts << a->shortcut().toString();
+    EXPECT_EQ(QSet<QString>(shortcuts.begin(), shortcuts.end()).size(), shortcuts.size());
     for (size_t m = 0; m < DesignedMenus.size(); ++m) {
         EXPECT_EQ(top[m]->text(), QString::fromUtf8(DesignedMenus[m].first));
         const QList<QAction *> items = top[m]->menu()->actions();
@@ -82,8 +88,8 @@ void expectDesignedMenus(frmMain &window)
     EXPECT_EQ(window.mnuEXE[0]->shortcut().toString(), QStringLiteral("Ctrl+R"));
 }
 
-// Every item but the view items and those that need a record (Import, Save As) or a file
-// chosen before stays enabled.
+// Every item but the view items, those that need a record (Import, Save As) or a file chosen
+// before, and Undo (nothing to undo) stays enabled.
 void expectOnlyViewItemsChangeTheirState(frmMain &window)
 {
     const QList<QAction *> actions = window.findChildren<QAction *>();
@@ -91,7 +97,8 @@ void expectOnlyViewItemsChangeTheirState(frmMain &window)
         const QString name = a->objectName();
         if (name.startsWith(QStringLiteral("mnuRotate")) || name == QStringLiteral("mnuAutoTrans")
             || name == QStringLiteral("mnuTransparent") || name == QStringLiteral("mnuImport")
-            || name == QStringLiteral("mnuSaveAs") || name.isEmpty())
+            || name == QStringLiteral("mnuSaveAs") || name == QStringLiteral("mnuUndo")
+            || name.isEmpty())
             continue;
         EXPECT_TRUE(a->isEnabled()) << name.toStdString();
     }

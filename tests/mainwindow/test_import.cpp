@@ -3,6 +3,7 @@
 #include "handgob.h"
 #include "mainwindowfixture.h"
 
+#include "mainwindow/frmhistory.h"
 #include "services/apppath.h"
 #include "services/openfiles.h"
 #include "services/pictureview.h"
@@ -40,9 +41,12 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
 {
     startOnSample();
     window->lstItem->setCurrentRow(StadiumBoard);
+    const QRgb oldPixel = window->picPreview->canvas().pixel(0, 0) | 0xFF000000;
     window->mnuRotate_Click(1);
+    const QByteArray original = Bytes::sha256(gob);
+    const QByteArray exported = Bytes::readFile(MainModule::scratchBitmapPath());
     // The record's own export with new pixels and a table of new colours and alphas.
-    QByteArray bitmap = Bytes::readFile(MainModule::scratchBitmapPath());
+    QByteArray bitmap = exported;
     const QByteArray pixels = Bytes::pattern(256 * 128, 21);
     bitmap.replace(1078, pixels.size(), pixels);
     for (int k = 0; k < 256; ++k)
@@ -92,6 +96,33 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
     EXPECT_EQ(window->picPreview->canvas().pixel(0, 0) | 0xFF000000,
               qRgb(255 - quint8(pixels[0]), 0, quint8(pixels[0])));
     EXPECT_EQ(window->findChild<frmConfirm *>(), nullptr); // unloaded
+
+    // Edit > Undo brings the old picture back, into the GOB file and the preview.
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo bitmap Stadium board/Board"));
+    QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(Bytes::sha256(gob), original);
+    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), exported);
+    EXPECT_EQ(window->picPreview->canvas().pixel(0, 0) | 0xFF000000, oldPixel);
+    EXPECT_FALSE(window->mnuUndo->isEnabled());
+
+    // The History window lists the import made again and undoes back to it.
+    window->ImportBMP(path, true);
+    prompts.answerMessage(Answer::Yes);
+    QTimer::singleShot(0, window.get(), [&] {
+        auto *history = window->findChild<frmHistory *>();
+        ASSERT_NE(history, nullptr);
+        ASSERT_EQ(history->lstChanges->topLevelItemCount(), 1); // the undone one was dropped
+        QTreeWidgetItem *row = history->lstChanges->topLevelItem(0);
+        EXPECT_EQ(row->text(3) + row->text(4), QStringLiteral("done33792"));
+        QTest::mouseClick(history->cmdUndoTo, Qt::LeftButton);
+        EXPECT_EQ(history->lstChanges->topLevelItem(0)->text(3), QStringLiteral("undone"));
+        QTest::mouseClick(history->cmdClose, Qt::LeftButton);
+    });
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(Bytes::sha256(gob), original);
+    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), exported);
 }
 
 TEST_F(MainWindowTest, RefusedBitmapsAreReportedAndNoOrClosingWritesNothing)

@@ -49,8 +49,8 @@ protected:
                          const QString &bats = QString())
     {
         PackageContext context {prompts, nullptr, display};
-        const ImportRequest request {package, gob, home.file(QStringLiteral("KX_Temp")), backup,
-                                     bats};
+        const ImportRequest request {package, gob,  home.file(QStringLiteral("KX_Temp")),
+                                     backup,  bats, {}};
         return PackageImport::run(request, context);
     }
 

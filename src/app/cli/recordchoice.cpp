@@ -34,6 +34,7 @@ RecordChoice RecordChoice::from(const Arguments &args)
     const int sub = args.number(QStringLiteral("sub"));
     requireSubFile(choice.entry, args.value(QStringLiteral("entry")), sub);
     choice.subFile = choice.entry.subFile(sub);
+    choice.name = choice.entry.recordName(sub);
     choice.gobPath = args.required(QStringLiteral("gob"));
     choice.cataloguePath = args.required(QStringLiteral("catalogue"));
     return choice;

@@ -11,6 +11,7 @@ struct RecordChoice
     CatalogueEntry entry;
     SubFile subFile;
     QString gobPath;
+    QString name; // "entry/caption", as the history names it
     QString cataloguePath;
 
     // Throws a Failure with the window's message for a catalogue line that cannot be used,

@@ -1,6 +1,7 @@
 #include "verb.h"
 
 #include "cli/consoleprompts.h"
+#include "history/gobhistory.h"
 #include "services/failure.h"
 
 #include <QCommandLineParser>
@@ -92,6 +93,9 @@ int Verb::run(const QStringList &words) const
             ConsolePrompts::print(help());
             return 0;
         }
+        if (takesGob() && args.has(QStringLiteral("gob")))
+            for (const QString &said : GobHistory(args.value(QStringLiteral("gob"))).recover())
+                ConsolePrompts::printError(said);
         return m_run(args);
     } catch (const UsageError &error) {
         ConsolePrompts::printError(QStringLiteral("kestrix-cli ") + m_name + QStringLiteral(": ")
@@ -102,6 +106,12 @@ int Verb::run(const QStringList &words) const
         ConsolePrompts::printError(failure.description());
         return 1;
     }
+}
+
+bool Verb::takesGob() const
+{
+    return std::any_of(m_options.begin(), m_options.end(),
+                       [](const Option &option) { return option.name == QStringLiteral("gob"); });
 }
 
 Arguments Verb::parse(const QStringList &words, bool &helpAsked) const

@@ -60,12 +60,14 @@ public:
     QString help() const;
 
     // Parses the words after the verb's name and runs it: --help prints the help, anything the
-    // verb does not take prints the message and the usage line and gives exit status 2.
+    // verb does not take prints the message and the usage line and gives exit status 2. A verb
+    // with --gob first finishes what a crash cut off in that GOB file's history.
     int run(const QStringList &words) const;
 
 private:
     Arguments parse(const QStringList &words, bool &helpAsked) const;
     QString synopsis() const; // the usage line after the verb's name
+    bool takesGob() const;
 
     QString m_name;
     QString m_summary;

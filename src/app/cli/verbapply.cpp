@@ -1,4 +1,5 @@
 #include "cli/consoledisplay.h"
+#include "cli/noundo.h"
 #include "cli/verb.h"
 
 #include "packages/packageimport.h"
@@ -20,6 +21,7 @@ int runApply(const Arguments &args)
     request.backup = args.has(QStringLiteral("backup"));
     request.batsFolder =
         args.value(QStringLiteral("bats"), GameFolder::batsFolderOf(request.gobPath));
+    request.withoutUndo = NoUndo::from(args);
 
     ConsoleDisplay display;
     ConsolePrompts prompts(args.has(QStringLiteral("yes")));
@@ -45,7 +47,8 @@ const Verb applyVerb(
      {"package", "FILE.zip", "The package to import.", Required},
      {"backup", "", "First writes what the package replaces to FILE_backup.zip."},
      {"bats", "DIR", "Where .tga files go (default: the bats folder beside the GOB file's data)."},
-     {"yes", "", "Imports without asking."}},
+     {"yes", "", "Imports without asking."},
+     NoUndo::option()},
     runApply);
 
 } // namespace

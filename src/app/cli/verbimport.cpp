@@ -1,4 +1,5 @@
 #include "cli/consoleprompts.h"
+#include "cli/noundo.h"
 #include "cli/recordchoice.h"
 #include "cli/verb.h"
 
@@ -37,18 +38,25 @@ int runImport(const Arguments &args)
                                                    height[1], pixelFormat[1]));
 
     if (choice.entry.isWholeFile()) {
-        PngImport::write(
-            PngImport::check(choice.gobPath, choice.subFile.offset, choice.subFile.areaSize, file));
+        PngImport::Plan plan =
+            PngImport::check(choice.gobPath, choice.subFile.offset, choice.subFile.areaSize, file);
+        plan.description = choice.name;
+        plan.withoutUndo = NoUndo::from(args);
+        PngImport::write(plan);
         return 0;
     }
     if (anyPicture) {
-        const PictureImport::Plan plan =
+        PictureImport::Plan plan =
             PictureImport::check(choice.gobPath, choice.subFile.offset, file);
+        plan.name = choice.name;
+        plan.withoutUndo = NoUndo::from(args);
         PictureImport::write(plan);
         ConsolePrompts::print(plan.description());
     } else {
-        BitmapImport::write(BitmapImport::check(choice.gobPath, choice.subFile.offset, file),
-                            args.has(QStringLiteral("keep-alpha")));
+        BitmapImport::Plan plan = BitmapImport::check(choice.gobPath, choice.subFile.offset, file);
+        plan.description = choice.name;
+        plan.withoutUndo = NoUndo::from(args);
+        BitmapImport::write(plan, args.has(QStringLiteral("keep-alpha")));
         ConsolePrompts::print(Messages::importedExact());
     }
     ConsolePrompts::printError(Messages::importedSuccessfully());
@@ -62,7 +70,8 @@ const Verb
                "colours, mean error E\".",
                RecordChoice::options()
                    << Option {"file", "FILE", "The bitmap or image file to write.", Required}
-                   << Option {"keep-alpha", "", "Keeps the bitmap's alpha bytes (else opaque)."},
+                   << Option {"keep-alpha", "", "Keeps the bitmap's alpha bytes (else opaque)."}
+                   << NoUndo::option(),
                runImport);
 
 } // namespace

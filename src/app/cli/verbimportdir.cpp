@@ -1,4 +1,5 @@
 #include "cli/consoleprompts.h"
+#include "cli/noundo.h"
 #include "cli/verb.h"
 
 #include "pictures/folderimport.h"
@@ -9,9 +10,9 @@ namespace {
 // Lists what the folder changes, asks once, and writes every change together.
 int runImportDir(const Arguments &args)
 {
-    const FolderImport::Plan plan = FolderImport::check(args.required(QStringLiteral("catalogue")),
-                                                        args.required(QStringLiteral("gob")),
-                                                        args.required(QStringLiteral("dir")));
+    FolderImport::Plan plan = FolderImport::check(args.required(QStringLiteral("catalogue")),
+                                                  args.required(QStringLiteral("gob")),
+                                                  args.required(QStringLiteral("dir")));
     for (const FolderImport::Change &change : plan.changes)
         ConsolePrompts::printRecord({QStringLiteral("import"), change.line.name, change.outcome});
     for (const FolderImport::Skipped &refused : plan.refused)
@@ -30,6 +31,7 @@ int runImportDir(const Arguments &args)
         ConsolePrompts::printError(Messages::nothingImported());
         return 1;
     }
+    plan.withoutUndo = NoUndo::from(args);
     FolderImport::write(plan);
     ConsolePrompts::printError(Messages::importedSuccessfully());
     return status;
@@ -38,12 +40,14 @@ int runImportDir(const Arguments &args)
 const Verb importDirVerb(
     "import-dir",
     "Writes the files of an exported folder that changed since the export back into their "
-    "records, as one change, after listing them (import, refused or unlisted, tab-separated) "
+    "records, as one change of the history, after listing them (import, refused or unlisted, "
+    "tab-separated) "
     "and asking.",
     {{"catalogue", "FILE", "The item catalogue (BmpList.txt).", Required},
      {"gob", "FILE", "The GOB file, changed in place.", Required},
      {"dir", "DIR", "The folder an export wrote, with its kestrix-export.tsv.", Required},
-     {"yes", "", "Writes without asking."}},
+     {"yes", "", "Writes without asking."},
+     NoUndo::option()},
     runImportDir);
 
 } // namespace

@@ -1,0 +1,23 @@
+#include "cli/noundo.h"
+
+#include "services/failure.h"
+#include "services/messages.h"
+
+namespace NoUndo {
+
+Option option()
+{
+    return {QStringLiteral("no-undo"), QString(),
+            QStringLiteral("Makes a change too large for the history without undo.")};
+}
+
+WithoutUndo from(const Arguments &args)
+{
+    if (args.has(QStringLiteral("no-undo")))
+        return [](const QString &) {};
+    return [](const QString &reason) {
+        throw Failure(FailureNumber::FileAccess, Messages::refusedWithoutUndo(reason));
+    };
+}
+
+} // namespace NoUndo

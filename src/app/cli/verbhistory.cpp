@@ -1,0 +1,29 @@
+#include "cli/consoleprompts.h"
+#include "cli/verb.h"
+
+#include "history/gobhistory.h"
+#include "services/messages.h"
+
+namespace {
+
+// One change a line, newest first; the limit and how far back undo reaches on standard error.
+int runHistory(const Arguments &args)
+{
+    const GobHistory history(args.required(QStringLiteral("gob")));
+    const QList<ChangeFile> changes = history.changes();
+    for (qsizetype i = changes.size() - 1; i >= 0; --i) {
+        const ChangeHeader &h = changes[i].header();
+        ConsolePrompts::printRecord({QString::number(i + 1), Messages::isoTime(h.time), h.kind,
+                                     nameOf(changes[i].state()), QString::number(h.bytes()),
+                                     h.description});
+    }
+    ConsolePrompts::printError(history.summary());
+    return 0;
+}
+
+const Verb historyVerb("history",
+                       "Lists the changes the history keeps of the GOB file, newest first: "
+                       "number, time, kind, state, bytes written, description.",
+                       {{"gob", "FILE", "The GOB file.", Required}}, runHistory);
+
+} // namespace

@@ -1,0 +1,44 @@
+#include "cli/consoledisplay.h"
+#include "cli/verb.h"
+
+#include "history/packagestatus.h"
+#include "packages/packagefiles.h"
+#include "packages/packageimport.h"
+#include "services/messages.h"
+
+namespace {
+
+// One line per item of the package: number, applied / original / other, description; then the
+// counts.
+int runStatus(const Arguments &args)
+{
+    const QString gob = args.required(QStringLiteral("gob"));
+    const std::unique_ptr<QTemporaryDir> folder = ConsoleDisplay::workFolder();
+    ConsoleDisplay display;
+    ConsolePrompts prompts;
+    PackageContext context {prompts, nullptr, display};
+    const std::optional<PackageContents> contents =
+        PackageImport::unpack(args.required(QStringLiteral("package")), folder->path(), context);
+    if (!contents)
+        return 1;
+    const QList<PackageStatus::Item> items =
+        PackageStatus::of(*contents, PackageFiles::readReplacedFiles(contents->replacedFiles), gob);
+    int count[3] = {0, 0, 0};
+    for (const PackageStatus::Item &item : items) {
+        ++count[int(item.state)];
+        ConsolePrompts::printRecord(
+            {QString::number(item.number), PackageStatus::nameOf(item.state), item.description});
+    }
+    ConsolePrompts::print(Messages::packageStatusSummary(count[0], count[1], count[2]));
+    return 0;
+}
+
+const Verb statusVerb("status",
+                      "Says of each item of a package whether the GOB file holds its bytes "
+                      "(applied), the bytes from before every change of the history (original) "
+                      "or something else (other).",
+                      {{"gob", "FILE", "The GOB file.", Required},
+                       {"package", "FILE.zip", "The package.", Required}},
+                      runStatus);
+
+} // namespace

@@ -1,0 +1,309 @@
+#include "changefile.h"
+
+#include "journalrecord.h"
+
+#include "records/gobwriter.h"
+#include "services/failure.h"
+#include "services/fileaccess.h"
+#include "services/messages.h"
+
+#include <QDataStream>
+#include <QFileInfo>
+#include <QThread>
+#include <QtEndian>
+
+#include <limits>
+
+namespace {
+
+// Tests set this to stop after each piece of old bytes, so that a child process can be killed
+// while it journals.
+constexpr char JournalPauseVariable[] = "KESTRIX_TEST_JOURNAL_PAUSE_MS";
+constexpr quint32 Version = 1;
+constexpr qint64 HashBytes = 32;
+constexpr qint64 DataHead = 8; // the GOB position before a piece's bytes
+// Bounds of what a readable HEAD may say, so that a damaged one cannot make the sums overflow.
+constexpr qint64 MaxHeadPayload = qint64(64) << 20;
+constexpr qint64 MaxRegionLength = qint64(1) << 40;
+constexpr qint64 MaxRegionStart = qint64(1) << 50;
+constexpr qint64 MinBlock = 4096;
+constexpr qint64 MaxBlock = qint64(16) << 20;
+
+[[noreturn]] void damaged(const QString &path, const QString &what)
+{
+    throw Failure(FailureNumber::DamagedHistory,
+                  Messages::historyFileDamaged(FileAccess::displayPath(path), what));
+}
+
+void writeText(QDataStream &out, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    out << quint32(utf8.size());
+    out.writeRawData(utf8.constData(), int(utf8.size()));
+}
+
+bool readText(QDataStream &in, QString &text)
+{
+    quint32 length = 0;
+    in >> length;
+    if (in.status() != QDataStream::Ok || length > quint32(in.device()->bytesAvailable()))
+        return false;
+    QByteArray utf8(qsizetype(length), Qt::Uninitialized);
+    in.readRawData(utf8.data(), int(length));
+    text = QString::fromUtf8(utf8);
+    return in.status() == QDataStream::Ok;
+}
+
+QByteArray headPayload(const ChangeHeader &header)
+{
+    QByteArray payload;
+    QDataStream out(&payload, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << Version << qint64(header.time.toMSecsSinceEpoch());
+    writeText(out, header.kind);
+    writeText(out, header.description);
+    writeText(out, header.gobPath);
+    out << quint32(ChangeFile::BlockSize) << quint32(header.regions.size());
+    for (const GobRegion &region : header.regions)
+        out << qint64(region.start) << qint64(region.length);
+    return payload;
+}
+
+// The header and block size a HEAD payload holds, or false when it is not one this program wrote.
+bool parseHead(const QByteArray &payload, ChangeHeader &header, qint64 &blockSize)
+{
+    QDataStream in(payload);
+    in.setByteOrder(QDataStream::LittleEndian);
+    quint32 version = 0, block = 0, count = 0;
+    qint64 ms = 0;
+    in >> version >> ms;
+    if (in.status() != QDataStream::Ok || version != Version || !readText(in, header.kind)
+        || !readText(in, header.description) || !readText(in, header.gobPath))
+        return false;
+    in >> block >> count;
+    if (in.status() != QDataStream::Ok || block < MinBlock || block > MaxBlock
+        || count > quint32(in.device()->bytesAvailable() / 16))
+        return false;
+    qint64 previousEnd = 0;
+    for (quint32 i = 0; i < count; ++i) {
+        GobRegion region;
+        in >> region.start >> region.length;
+        if (region.start < previousEnd || region.start > MaxRegionStart || region.length < 1
+            || region.length > MaxRegionLength)
+            return false;
+        previousEnd = region.end();
+        header.regions.append(region);
+    }
+    header.time = QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+    blockSize = block;
+    return in.status() == QDataStream::Ok && in.atEnd();
+}
+
+// Calls visit(region, offset in it, length, record position) for every DATA record of the
+// layout from dataStart; stops (returning -1) once a record would end past limit. Returns where
+// SEAL lies.
+template<typename Visit>
+qint64 forEachPiece(const QList<GobRegion> &regions, qint64 blockSize, qint64 dataStart,
+                    qint64 limit, Visit visit)
+{
+    qint64 at = dataStart;
+    for (const GobRegion &region : regions) {
+        for (qint64 done = 0; done < region.length; done += blockSize) {
+            const qint64 n = qMin(blockSize, region.length - done);
+            if (at + JournalRecord::FrameBytes + DataHead + n > limit)
+                return -1;
+            visit(region, done, n, at);
+            at += JournalRecord::FrameBytes + DataHead + n;
+        }
+    }
+    return at;
+}
+
+qint64 sequenceOf(const QString &path)
+{
+    return QFileInfo(path).completeBaseName().toLongLong();
+}
+
+} // namespace
+
+QString nameOf(ChangeState state)
+{
+    switch (state) {
+    case ChangeState::Done:
+        return QStringLiteral("done");
+    case ChangeState::Undone:
+        return QStringLiteral("undone");
+    case ChangeState::RolledBack:
+        return QStringLiteral("rolled back");
+    default:
+        return QStringLiteral("unfinished");
+    }
+}
+
+qint64 ChangeHeader::bytes() const
+{
+    qint64 total = 0;
+    for (const GobRegion &region : regions)
+        total += region.length;
+    return total;
+}
+
+qint64 ChangeFile::sizeFor(const ChangeHeader &header)
+{
+    const qint64 head = JournalRecord::FrameBytes + headPayload(header).size();
+    const qint64 seal = forEachPiece(header.regions, BlockSize, head,
+                                     std::numeric_limits<qint64>::max(), [](auto...) {});
+    return seal + JournalRecord::FrameBytes * 2 + HashBytes * header.regions.size();
+}
+
+ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, QFile &gob)
+{
+    ChangeFile change;
+    change.m_path = path;
+    change.m_sequence = sequenceOf(path);
+    change.m_header = header;
+    auto file = FileAccess::createNew(path);
+    const QByteArray head = JournalRecord::make("HEAD", headPayload(header));
+    FileAccess::writeAt(*file, 0, head);
+    const int pause = qEnvironmentVariableIntValue(JournalPauseVariable);
+    change.m_dataStart = head.size();
+    const qint64 sealAt = forEachPiece(
+        header.regions, BlockSize, change.m_dataStart, std::numeric_limits<qint64>::max(),
+        [&](const GobRegion &region, qint64 offset, qint64 n, qint64 at) {
+            QByteArray record = JournalRecord::start("DATA");
+            char position[DataHead];
+            qToLittleEndian<qint64>(region.start + offset, position);
+            record.append(position, DataHead);
+            record.resize(record.size() + n);
+            FileAccess::readAt(gob, region.start + offset, record.data() + 8 + DataHead, n);
+            JournalRecord::finish(record);
+            FileAccess::writeAt(*file, at, record);
+            if (pause > 0) {
+                FileAccess::flush(*file);
+                QThread::msleep(ulong(pause));
+            }
+        });
+    FileAccess::syncToDisk(*file);
+    FileAccess::syncFolder(QFileInfo(path).absolutePath());
+    const QByteArray seal = JournalRecord::make("SEAL", {});
+    FileAccess::writeAt(*file, sealAt, seal);
+    FileAccess::syncToDisk(*file);
+    change.m_end = change.m_fileSize = sealAt + seal.size();
+    change.m_state = ChangeState::Writing;
+    return change;
+}
+
+ChangeFile ChangeFile::read(const QString &path)
+{
+    ChangeFile change;
+    change.m_path = path;
+    change.m_sequence = sequenceOf(path);
+    auto file = FileAccess::openForReading(path);
+    change.m_fileSize = file->size();
+    const auto head = JournalRecord::readAt(*file, 0, MaxHeadPayload);
+    if (!head || head->tag != "HEAD"
+        || !parseHead(head->payload, change.m_header, change.m_blockSize))
+        damaged(path, Messages::historyHeadUnreadable());
+    change.m_dataStart = change.m_end = head->end;
+
+    const auto settled = JournalRecord::readAt(*file, head->end, 1);
+    if (settled && settled->tag == "STAT" && settled->payload.size() == 1
+        && (settled->payload[0] == 'U' || settled->payload[0] == 'R')) {
+        change.m_state = settled->payload[0] == 'U' ? ChangeState::Undone : ChangeState::RolledBack;
+        change.m_end = settled->end;
+        return change;
+    }
+    const qint64 sealAt = change.dataEnd();
+    const auto seal = JournalRecord::readAt(*file, sealAt, 0);
+    if (sealAt < 0 || !seal || seal->tag != "SEAL")
+        return change; // unsealed
+    change.m_state = ChangeState::Writing;
+    change.m_end = seal->end;
+    const qint64 hashesBytes = HashBytes * change.m_header.regions.size();
+    while (const auto record = JournalRecord::readAt(*file, change.m_end, hashesBytes + 1)) {
+        if (change.m_state == ChangeState::Writing && record->tag == "DONE"
+            && record->payload.size() == hashesBytes) {
+            change.m_state = ChangeState::Done;
+            for (qint64 i = 0; i < hashesBytes; i += HashBytes)
+                change.m_hashes.append(record->payload.mid(i, HashBytes));
+        } else if (change.m_state == ChangeState::Done && record->tag == "STAT"
+                   && record->payload == "B") {
+            change.m_state = ChangeState::Undoing;
+        } else {
+            break;
+        }
+        change.m_end = record->end;
+    }
+    return change;
+}
+
+qint64 ChangeFile::dataEnd() const
+{
+    return forEachPiece(m_header.regions, m_blockSize, m_dataStart,
+                        m_fileSize - JournalRecord::FrameBytes, [](auto...) {});
+}
+
+QList<OldBytes> ChangeFile::oldBytes() const
+{
+    QList<OldBytes> pieces;
+    forEachPiece(m_header.regions, m_blockSize, m_dataStart, m_fileSize,
+                 [&](const GobRegion &region, qint64 offset, qint64 n, qint64 at) {
+                     pieces.append({region.start + offset, n, at + 8 + DataHead});
+                 });
+    return pieces;
+}
+
+void ChangeFile::verify() const
+{
+    auto file = FileAccess::openForReading(m_path);
+    for (const OldBytes &piece : oldBytes()) {
+        const qint64 at = piece.fileOffset - 8 - DataHead;
+        const auto record = JournalRecord::readAt(*file, at, DataHead + m_blockSize);
+        if (!record || record->tag != "DATA" || record->payload.size() != DataHead + piece.length
+            || qFromLittleEndian<qint64>(record->payload.constData()) != piece.start)
+            damaged(m_path, Messages::historyOldBytesDamaged(at));
+    }
+}
+
+void ChangeFile::writeBack(GobWriter &gob) const
+{
+    auto file = FileAccess::openForReading(m_path);
+    for (const OldBytes &piece : oldBytes()) {
+        const auto record =
+            JournalRecord::readAt(*file, piece.fileOffset - 8 - DataHead, DataHead + m_blockSize);
+        if (!record || record->payload.size() != DataHead + piece.length)
+            damaged(m_path, Messages::historyOldBytesDamaged(piece.fileOffset));
+        gob.write(piece.start, record->payload.mid(DataHead));
+    }
+}
+
+void ChangeFile::append(const QByteArray &record)
+{
+    auto file = FileAccess::openForUpdate(m_path);
+    FileAccess::truncate(*file, m_end); // a record cut short by a kill goes first
+    FileAccess::writeAt(*file, m_end, record);
+    FileAccess::syncToDisk(*file);
+    m_end += record.size();
+    m_fileSize = m_end;
+}
+
+void ChangeFile::markDone(const QList<QByteArray> &hashes)
+{
+    append(JournalRecord::make("DONE", hashes.join()));
+    m_hashes = hashes;
+    m_state = ChangeState::Done;
+}
+
+void ChangeFile::markUndoing()
+{
+    append(JournalRecord::make("STAT", "B"));
+    m_state = ChangeState::Undoing;
+}
+
+void ChangeFile::settle(ChangeState state)
+{
+    m_end = m_dataStart;
+    append(JournalRecord::make("STAT", state == ChangeState::Undone ? "U" : "R"));
+    m_state = state;
+    m_hashes.clear();
+}

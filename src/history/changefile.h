@@ -1,0 +1,117 @@
+#pragma once
+
+#include "gobregion.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+class GobWriter;
+class QFile;
+
+// What a change to a GOB file is, told before its first write.
+struct ChangeHeader
+{
+    QDateTime time;
+    QString kind; // "bitmap", "png", "package", ...
+    QString description; // the record ("Kits/Home/File 1") or the package's file name
+    QString gobPath;
+    QList<GobRegion> regions; // as GobRegion::joined gives them
+
+    qint64 bytes() const; // the bytes the change writes
+};
+
+// Where a change stands. The order of the records in its file (below) decides it.
+enum class ChangeState {
+    Unsealed, // its old bytes are not all on the disk: the GOB file was never touched
+    Writing, // sealed but not done: the GOB file may be half written
+    Done,
+    Undoing, // an undo began and did not finish
+    Undone,
+    RolledBack,
+};
+
+// "done", "undone", "rolled back"; "unfinished" for a change recovery has not put back yet.
+QString nameOf(ChangeState state);
+
+// A piece of a change's old bytes: GOB bytes [start, start + length) lie in the change file at
+// fileOffset.
+struct OldBytes
+{
+    qint64 start = 0;
+    qint64 length = 0;
+    qint64 fileOffset = 0;
+};
+
+// The journal of one change to a GOB file: a change file, named by its sequence number
+// (00000042.change) in the GOB file's history folder (gobhistory.h). Records are framed as
+// journalrecord.h says; numbers are little-endian, a text is its UTF-8 length (32 bits) and bytes.
+//
+//   HEAD  version 1 (32 bits), time (64 bits, milliseconds since 1970 UTC), kind, description,
+//         GOB path (texts), block size B (32 bits), region count R (32 bits), then R regions of
+//         start and length (64 bits each), sorted and apart
+//   DATA  the old bytes of every region in turn, in pieces of B bytes (the last of a region
+//         shorter): the piece's GOB position (64 bits), then its bytes. Where each DATA record
+//         and the SEAL after them lie follows from HEAD alone.
+//   SEAL  empty: every old byte is on the disk. Only now is the GOB file written.
+//   DONE  R BLAKE2b-256 hashes of the regions as the change left them, on the disk after the GOB
+//         file was: the change is done
+//   STAT  one byte: 'B' an undo began (after DONE); 'U' undone, 'R' rolled back (these two
+//         right after HEAD, in place of the old bytes, which are no longer needed)
+//
+// Without a valid SEAL the GOB file was never touched. A record that fails its checksum ends the
+// file where it stands (the last record written when the program was killed); old bytes that
+// fail theirs are never written into the GOB file.
+class ChangeFile
+{
+public:
+    static constexpr qint64 BlockSize = 65536;
+
+    // Writes the change file at path, which must not exist: HEAD, the old bytes of every region
+    // read from gob, then SEAL, each part put on the disk before the next. A failure leaves a
+    // file without SEAL, which the caller removes.
+    static ChangeFile create(const QString &path, const ChangeHeader &header, QFile &gob);
+    // The bytes of the change file of header, up to its DONE record.
+    static qint64 sizeFor(const ChangeHeader &header);
+
+    // Reads HEAD and the records that say where the change stands (never the old bytes). Throws
+    // a Failure when the file cannot be read or its HEAD is damaged.
+    static ChangeFile read(const QString &path);
+
+    const QString &path() const { return m_path; }
+    qint64 sequence() const { return m_sequence; }
+    const ChangeHeader &header() const { return m_header; }
+    ChangeState state() const { return m_state; }
+    // The hash of each region as the change left it; empty before DONE.
+    const QList<QByteArray> &hashes() const { return m_hashes; }
+    qint64 fileSize() const { return m_fileSize; }
+
+    // The pieces of the old bytes, in the order of the regions (sealed changes only).
+    QList<OldBytes> oldBytes() const;
+    // Throws a Failure naming the file unless every DATA record is where HEAD puts it and
+    // passes its checksum.
+    void verify() const;
+    // Writes the old bytes back through gob (verify() first).
+    void writeBack(GobWriter &gob) const;
+
+    // Appends DONE with the hashes of the regions as written.
+    void markDone(const QList<QByteArray> &hashes);
+    void markUndoing();
+    // Undone or rolled back: the old bytes are dropped and the STAT record follows HEAD.
+    void settle(ChangeState state);
+
+private:
+    void append(const QByteArray &record);
+    qint64 dataEnd() const; // where SEAL lies; -1 past the end of the file
+
+    QString m_path;
+    qint64 m_sequence = 0;
+    ChangeHeader m_header;
+    qint64 m_blockSize = BlockSize;
+    qint64 m_dataStart = 0; // the byte after HEAD
+    qint64 m_end = 0; // the byte after the last valid record
+    qint64 m_fileSize = 0;
+    ChangeState m_state = ChangeState::Unsealed;
+    QList<QByteArray> m_hashes;
+};

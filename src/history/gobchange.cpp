@@ -1,0 +1,105 @@
+#include "gobchange.h"
+
+#include "changefile.h"
+#include "gobhistory.h"
+#include "overlay.h"
+
+#include "records/gobwriter.h"
+#include "services/failure.h"
+#include "services/fileaccess.h"
+#include "services/messages.h"
+#include "services/prompts.h"
+
+#include <QDateTime>
+
+GobChange::GobChange(const QString &gobPath, const QString &kind, const QString &description)
+    : m_gobPath(gobPath)
+    , m_kind(kind)
+    , m_description(description)
+{
+}
+
+GobChange::~GobChange()
+{
+    if (!m_journal || m_committed)
+        return;
+    try {
+        if (m_writer->hasWritten()) {
+            m_journal->verify();
+            m_journal->writeBack(*m_writer);
+            m_writer->commit();
+        }
+        m_journal->settle(ChangeState::RolledBack);
+    } catch (const Failure &) {
+        // The change stays unfinished in the journal; the next start puts it back.
+    }
+}
+
+void GobChange::addRegion(qint64 start, qint64 length)
+{
+    m_regions.append({start, length});
+}
+
+GobWriter &GobChange::begin(const WithoutUndo &withoutUndo)
+{
+    m_regions = GobRegion::joined(m_regions);
+    m_history = std::make_unique<GobHistory>(m_gobPath);
+    m_history->lock();
+    const QStringList recovered = m_history->recover();
+    if (!recovered.isEmpty())
+        throw Failure(FailureNumber::FileAccess,
+                      recovered.join(u' ') + u' ' + Messages::nothingWrittenThisTime());
+
+    m_writer = std::unique_ptr<GobWriter>(new GobWriter(m_gobPath));
+    // A disk that cannot hold every region refuses before the first byte changes.
+    for (const GobRegion &region : std::as_const(m_regions))
+        m_writer->reserve(region.start, region.length);
+
+    const ChangeHeader header {QDateTime::currentDateTimeUtc(), m_kind, m_description, m_gobPath,
+                               m_regions};
+    if (header.bytes() > 0) {
+        QString problem = m_history->roomProblem(header);
+        if (problem.isEmpty()) {
+            m_history->makeRoom(ChangeFile::sizeFor(header));
+            const QString path = m_history->nextChangePath();
+            try {
+                m_journal = std::make_unique<ChangeFile>(
+                    ChangeFile::create(path, header, m_writer->file()));
+            } catch (const Failure &failure) {
+                QFile::remove(path); // unsealed: the GOB file was not touched
+                problem = Messages::historyNotWritten(failure.description());
+            }
+        }
+        if (!problem.isEmpty()) {
+            if (!withoutUndo)
+                throw Failure(FailureNumber::FileAccess, problem);
+            withoutUndo(problem);
+            m_history->makeRoom(0);
+        }
+    }
+    m_writer->setAllowedRegions(m_regions);
+    return *m_writer;
+}
+
+void GobChange::commit()
+{
+    m_writer->commit();
+    if (m_journal) {
+        QList<QByteArray> hashes;
+        const Overlay written(m_writer->file());
+        for (const GobRegion &region : std::as_const(m_regions))
+            hashes.append(written.hash(region));
+        m_journal->markDone(hashes);
+    }
+    m_committed = true;
+}
+
+WithoutUndo GobChange::asking(Prompts &prompts, QWidget *owner)
+{
+    return [&prompts, owner](const QString &reason) {
+        if (prompts.askYesNo(owner, Messages::askWithoutUndo(reason), Messages::defaultTitle(),
+                             Answer::No)
+            != Answer::Yes)
+            throw Failure::cancelled();
+    };
+}

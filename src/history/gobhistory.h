@@ -1,0 +1,77 @@
+#pragma once
+
+#include "changefile.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class QLockFile;
+
+// The history of the changes made to one GOB file, kept in the application folder under
+// history/ID/ (ID: the first 16 hex digits of the BLAKE2b-256 hash of the GOB file's canonical
+// path), one change file each (changefile.h), never in the game folder. Changes are numbered
+// from 1, the oldest kept; the history holds at most limit() bytes, dropping the oldest changes
+// to make room, and a new change drops the undone ones. Whoever changes the files of a history
+// holds its lock (a lock file in the temporary folder), so that two programs never write one GOB
+// file's journal or recover a change another one is still making.
+class GobHistory
+{
+public:
+    explicit GobHistory(const QString &gobPath);
+    ~GobHistory();
+
+    GobHistory(const GobHistory &) = delete;
+    GobHistory &operator=(const GobHistory &) = delete;
+
+    const QString &gobPath() const { return m_gobPath; }
+    const QString &folder() const { return m_folder; }
+
+    // The most bytes the history of one GOB file keeps: the setting HistoryLimit (bytes), 1 GiB
+    // unless it holds a number from 1 up.
+    static qint64 limit();
+    static void setLimit(qint64 bytes);
+
+    // Takes the lock until the object goes; throws a Failure when another program holds it.
+    void lock();
+
+    // The changes kept, oldest first; files whose HEAD cannot be read are left out.
+    QList<ChangeFile> changes() const;
+    // Bytes of the change files.
+    qint64 size() const;
+    // The limit, the bytes kept and how far back undo reaches: to the GOB file as it was before
+    // the oldest done change.
+    QString summary() const;
+
+    // Finishes what a crash cut off, before anything else reads or writes the GOB file: a change
+    // that may have been half written gets its old bytes back and is rolled back, an undo that
+    // began is finished; a change file that is damaged is renamed to *.damaged and none of it
+    // is written. Returns what was done, one message each. Throws a Failure when the GOB file
+    // cannot be written or the lock is held.
+    QStringList recover();
+
+    // Undoes, newest first, every done change after number keep (0: all of them), or without
+    // keep the newest done change. First every change's old bytes must pass their checksums and
+    // every region must hold what its change wrote, taking the undos before it into account;
+    // else a Failure says why and nothing is written. Returns the changes undone.
+    QList<ChangeFile> undo(std::optional<int> keep = std::nullopt);
+
+    // Why a new change of header cannot be kept (larger than the limit, the folder cannot be
+    // made, or no room on the disk), or the empty text.
+    QString roomProblem(const ChangeHeader &header);
+    // Drops the undone changes, then the oldest while the history and a new change of size
+    // bytes would pass the limit (a change made without undo, of size 0, passes nothing).
+    void makeRoom(qint64 size);
+    // The path of the next change file.
+    QString nextChangePath() const;
+
+private:
+    QList<ChangeFile> dropsFor(qint64 size) const;
+
+    QString m_gobPath;
+    QString m_folder;
+    std::unique_ptr<QLockFile> m_lock;
+};

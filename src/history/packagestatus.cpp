@@ -1,0 +1,138 @@
+#include "packagestatus.h"
+
+#include "gobhistory.h"
+#include "overlay.h"
+
+#include "packages/packagefiles.h"
+#include "packages/packageimport.h"
+#include "services/failure.h"
+#include "services/fileaccess.h"
+#include "services/messages.h"
+
+namespace PackageStatus {
+
+namespace {
+
+// A record's region of the GOB file and where its bytes lie in file.data.
+struct Record
+{
+    GobRegion region;
+    qint64 dataOffset = 0;
+};
+
+QList<Record> recordsOf(const PackageContents &contents, const QStringList &descriptions,
+                        const QString &gobPath)
+{
+    auto gob = FileAccess::openForReading(gobPath);
+    auto install = FileAccess::openForReading(contents.installData);
+    QList<Record> records;
+    qint64 offset = 0;
+    PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &r) {
+        const QString problem = PackageFiles::regionProblem(
+            r, gob->size(), Messages::packageRecord(int(k), descriptions.value(k - 1)), gobPath);
+        if (!problem.isEmpty())
+            throw Failure(FailureNumber::BadRecord, problem);
+        records.append({{r.regionStart(), r.size}, offset});
+        offset += r.size;
+    });
+    const qint64 length = FileAccess::openForReading(contents.fileData)->size();
+    if (length < offset)
+        throw Failure(FailureNumber::BadRecord,
+                      Messages::fileDataTooShort(PackageFiles::fileDataName(), length, offset));
+    return records;
+}
+
+// Whether the GOB file holds what the package leaves in record k's region.
+bool applied(const QList<Record> &records, qsizetype k, QFile &gob, QFile &data,
+             const QString &dataPath)
+{
+    const GobRegion &region = records[k].region;
+    Overlay expected(data, records[k].dataOffset - region.start);
+    for (qsizetype j = k + 1; j < records.size(); ++j)
+        if (records[j].region.overlaps(region))
+            expected.addLayer(
+                dataPath,
+                {{records[j].region.start, records[j].region.length, records[j].dataOffset}});
+    return Overlay::same(Overlay(gob), expected, region);
+}
+
+bool touches(const ChangeFile &change, const QList<Record> &records)
+{
+    for (const GobRegion &region : change.header().regions)
+        for (const Record &record : records)
+            if (region.overlaps(record.region))
+                return true;
+    return false;
+}
+
+} // namespace
+
+QString nameOf(State state)
+{
+    switch (state) {
+    case State::Applied:
+        return QStringLiteral("applied");
+    case State::Original:
+        return QStringLiteral("original");
+    case State::Other:
+        break;
+    }
+    return QStringLiteral("other");
+}
+
+QList<Item> of(const PackageContents &contents, const QStringList &descriptions,
+               const QString &gobPath)
+{
+    const QList<Record> records = recordsOf(contents, descriptions, gobPath);
+    auto gob = FileAccess::openForReading(gobPath);
+    auto data = FileAccess::openForReading(contents.fileData);
+
+    const GobHistory history(gobPath);
+    const QList<ChangeFile> changes = history.changes();
+    Overlay original(*gob);
+    for (qsizetype i = changes.size() - 1; i >= 0; --i) {
+        const ChangeFile &change = changes[i];
+        if (change.state() != ChangeState::Done || !touches(change, records))
+            continue;
+        change.verify();
+        QList<Overlay::Piece> pieces;
+        for (const OldBytes &old : change.oldBytes())
+            pieces.append({old.start, old.length, old.fileOffset});
+        original.addLayer(change.path(), pieces);
+    }
+
+    QList<Item> items;
+    for (qsizetype k = 0; k < records.size(); ++k) {
+        State state = State::Other;
+        if (applied(records, k, *gob, *data, contents.fileData))
+            state = State::Applied;
+        else if (Overlay::same(Overlay(*gob), original, records[k].region))
+            state = State::Original;
+        items.append({k + 1, state, descriptions.value(k)});
+    }
+    return items;
+}
+
+QString replaceNote(const PackageContents &contents, const QStringList &descriptions,
+                    const QString &gobPath)
+{
+    const QList<Record> records = recordsOf(contents, descriptions, gobPath);
+    auto gob = FileAccess::openForReading(gobPath);
+    auto data = FileAccess::openForReading(contents.fileData);
+    bool all = !records.isEmpty();
+    for (qsizetype k = 0; all && k < records.size(); ++k)
+        all = applied(records, k, *gob, *data, contents.fileData);
+
+    QStringList overwritten;
+    const QList<ChangeFile> changes = GobHistory(gobPath).changes();
+    for (qsizetype i = changes.size() - 1; i >= 0; --i) {
+        const ChangeFile &change = changes[i];
+        if (change.state() == ChangeState::Done && touches(change, records))
+            overwritten << Messages::changeNumbered(int(i + 1), change.header().kind,
+                                                    change.header().description,
+                                                    change.header().time);
+    }
+    return Messages::packageHistoryNote(all, overwritten);
+}
+
+} // namespace PackageStatus

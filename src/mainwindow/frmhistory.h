@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class Prompts;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTreeWidget;
+
+// The History window: every change the history keeps of the GOB file, newest first (time, kind,
+// description, bytes, state), the limit and how far back undo reaches, and undo back to a chosen
+// change. Its controls are public, as the tests drive them.
+class frmHistory : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmHistory(Prompts &prompts, const QString &gobPath, QWidget *owner);
+
+    // Lists the changes again.
+    void Form_Load();
+    // Undoes the chosen change and every later one that is done, after asking.
+    void cmdUndoTo_Click();
+    void spnLimit_Change(int mebibytes);
+
+    QLabel *lblSummary = nullptr;
+    QTreeWidget *lstChanges = nullptr;
+    QSpinBox *spnLimit = nullptr;
+    QPushButton *cmdUndoTo = nullptr;
+    QPushButton *cmdClose = nullptr;
+
+signals:
+    // Something was undone: the GOB file changed.
+    void gobChanged();
+
+private:
+    void updateCommands();
+
+    Prompts &m_prompts;
+    QString m_gobPath;
+};
