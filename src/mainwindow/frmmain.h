@@ -176,6 +176,8 @@ private:
     void createControls();
     void createMenus();
     void createPictureMenus(); // Export All and Import Folder, before Exit
+    // After an import into an image record: the record shown again unrotated, and the message.
+    void showImportedPicture();
     void setTabOrderOfSubFiles();
     void setGobControlsEnabled(bool enabled);
     // Import and Save As act on a record shown: disabled while there is none.

@@ -76,6 +76,11 @@ void frmMain::ImportBMP(const QString &path, bool keepAlpha)
         report(failure);
         return;
     }
+    showImportedPicture();
+}
+
+void frmMain::showImportedPicture()
+{
     updateUndoCommand();
     extractSelectedRecord();
     updateRecordCommands();

@@ -61,11 +61,7 @@ void frmMain::ImportPicture(PictureImport::Plan plan)
         report(failure);
         return;
     }
-    updateUndoCommand();
-    extractSelectedRecord();
-    updateRecordCommands();
-    mnuRotate_Click(0); // unrotated, as after a bitmap import
-    m_prompts.inform(this, Messages::importedSuccessfully());
+    showImportedPicture();
 }
 
 void frmMain::mnuExportAll_Click()

@@ -157,8 +157,9 @@ TEST(CliPictures, AnUnchangedFolderWritesNothingOnePixelChangesOneByteAndUndoTak
     expected.replace(3000, 2048, logo + QByteArray(2048 - logo.size(), '\0'));
     r = runCli(home, importDirArgs(g, dir) << QStringLiteral("--yes"));
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, QStringLiteral("import\tBoard - One.png\texact\n"
-                                    "import\tLogo - Small.png\texact\n"));
+    EXPECT_EQ(r.out,
+              QStringLiteral("import\tBoard - One.png\texact\n"
+                             "import\tLogo - Small.png\texact\n"));
     EXPECT_EQ(Bytes::readFile(g.gob), expected);
 
     // The history undoes the folder as one change.
