@@ -13,6 +13,10 @@ usage:
   benchdata.py preview GOB START PNGRGB
                                        checks the raw RGB of a preview against the record
   benchdata.py regions GOB DATA ITEMS  checks a package's file.data against the GOB regions
+  benchdata.py pictures GOB CATALOGUE BMPDIR COUNT
+                                       a GOB file of COUNT image records of 256 x 256, their
+                                       catalogue (one entry each) and each record's bitmap,
+                                       as an extraction writes it, in BMPDIR/texN.bmp
 """
 import random
 import struct
@@ -109,6 +113,39 @@ def regions(gobpath, data, items):
             sys.exit("file.data is longer than its regions")
 
 
+def pictures(gobpath, cataloguepath, bmpdir, count):
+    # Sixteen picture-like 256 x 256 textures; record k is texture k % 16 with its values moved
+    # by k, and a palette of its own with alpha.
+    side = 256
+    rng = random.Random(16)
+    textures = []
+    for _ in range(16):
+        start = rng.randrange(256)
+        rows = []
+        for y in range(side):
+            noise = bytes(rng.randrange(4) if rng.random() < 0.3 else 0 for _ in range(side))
+            rows.append(bytes((start + x // 4 + y // 8 + noise[x]) & 0xFF for x in range(side)))
+        textures.append(b"".join(rows))
+    header = b"BM" + struct.pack("<IHHI", 1078 + side * side, 0, 0, 1078)
+    header += struct.pack("<IiiHHIIiiII", 40, side, side, 1, 8, 0, side * side, 0, 0, 0, 0)
+    lines = ["//bench pictures", ""]
+    with open(gobpath, "wb") as g:
+        g.write(bytes(4096))
+        for k in range(count):
+            pixels = textures[k % 16].translate(bytes((v + k) & 0xFF for v in range(256)))
+            palette = b"".join(bytes(((i * 3 + k) & 0xFF, (255 - i) & 0xFF, (i ^ k) & 0xFF,
+                                      255 if i % 5 else (i * 7) & 0xFF)) for i in range(256))
+            lines.append("Texture %d,1,%d,Sub" % (k, g.tell() + 1))
+            g.write(bytes(96) + struct.pack("<ii", side, side) + bytes(8) + pixels + palette)
+            table = b"".join(bytes((palette[4 * i + 2], palette[4 * i + 1], palette[4 * i],
+                                    palette[4 * i + 3])) for i in range(256))
+            with open("%s/tex%d.bmp" % (bmpdir, k), "wb") as b:
+                b.write(header + table + pixels)
+        g.write(bytes(4096))
+    with open(cataloguepath, "w", newline="", encoding="utf-8") as f:
+        f.write("\r\n".join(lines) + "\r\n")
+
+
 if __name__ == "__main__":
     verb, a = sys.argv[1], sys.argv[2:]
     if verb == "gob":
@@ -121,5 +158,7 @@ if __name__ == "__main__":
         preview(a[0], int(a[1]), a[2])
     elif verb == "regions":
         regions(a[0], a[1], a[2])
+    elif verb == "pictures":
+        pictures(a[0], a[1], a[2], int(a[3]))
     else:
         sys.exit(__doc__)

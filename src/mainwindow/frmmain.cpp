@@ -214,6 +214,7 @@ void frmMain::createMenus()
     mnuImportZip =
         item(mnuFile, "mnuImportZip", QStringLiteral("Import &Zip"), QKeySequence(tr("Ctrl+Z")));
     mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"), QKeySequence(tr("Ctrl+Q")));
+    createPictureMenus();
 
     // Ctrl+Z imports a package; Undo takes Ctrl+U.
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));

@@ -30,6 +30,9 @@ class QPushButton;
 class QScrollArea;
 class QScrollBar;
 class QToolButton;
+namespace PictureImport {
+struct Plan;
+}
 class SubFileButton;
 
 // The main window: start-up and shut-down, the choice of the GOB file, browsing the catalogue
@@ -57,6 +60,8 @@ public:
     // Replacing the selected record.
     void ImportBMP(const QString &path, bool keepAlpha);
     void ImportPNG(const QString &path);
+    // Any other picture into an image record, as the confirmation worked it out.
+    void ImportPicture(PictureImport::Plan plan);
 
     // Handlers.
     void cmdGOBFile_Click();
@@ -74,6 +79,8 @@ public:
     void mnuImport_Click() { cmdImport_Click(); }
     void cmdImportZip_Click();
     void mnuImportZip_Click() { cmdImportZip_Click(); }
+    void mnuExportAll_Click();
+    void mnuImportFolder_Click();
     void cmdScript_Click();
     void mnuMP_Click() { cmdScript_Click(); }
     void mnuRotate_Click(int index);
@@ -132,6 +139,8 @@ public:
     QAction *mnuSaveAs = nullptr;
     QAction *mnuImport = nullptr;
     QAction *mnuImportZip = nullptr;
+    QAction *mnuExportAll = nullptr;
+    QAction *mnuImportFolder = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuEdit = nullptr;
     QAction *mnuUndo = nullptr; // "Undo <kind> <description>" of the newest done change
@@ -166,6 +175,9 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void createPictureMenus(); // Export All and Import Folder, before Exit
+    // After an import into an image record: the record shown again unrotated, and the message.
+    void showImportedPicture();
     void setTabOrderOfSubFiles();
     void setGobControlsEnabled(bool enabled);
     // Import and Save As act on a record shown: disabled while there is none.

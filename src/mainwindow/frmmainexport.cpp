@@ -1,12 +1,14 @@
 // Save As: exporting the selected record to a file the user names.
 #include "frmmain.h"
 
+#include "pictures/recordpicture.h"
 #include "records/recordextraction.h"
 #include "services/apppath.h"
 #include "services/errorreport.h"
 #include "services/failure.h"
 #include "services/filedialogs.h"
 #include "services/fileidentity.h"
+#include "services/outputfile.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@ void frmMain::cmdSaveAs_Click()
     try {
         const QString scratch = MainModule::scratchBitmapPath();
         QString path, target;
+        bool png = false;
         if (selection.wholeFile) {
             const QString t = selection.entry.typeName().toLower();
             path = MainModule::ShowSaveDialog(
@@ -25,14 +28,21 @@ void frmMain::cmdSaveAs_Click()
             target = RecordExtraction::wholeFileTarget(path, selection.entry.typeName());
         } else {
             path = MainModule::ShowSaveDialog(
-                m_prompts, this, {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")}});
-            target = RecordExtraction::bitmapTarget(path);
+                m_prompts, this,
+                {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
+                 {QStringLiteral("Png File"), QStringLiteral("*.png")}});
+            // A name ending in .png gets the indexed PNG with the palette's alpha.
+            png = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+            target = png ? path : RecordExtraction::bitmapTarget(path);
         }
         lblFileName->setText(path);
         FileIdentity::refuseInputs(target, {txtGOBFile->text(), MainModule::cataloguePath()});
         MainModule::askBeforeReplacing(m_prompts, this, target, path);
         if (selection.wholeFile)
             RecordExtraction::saveWholeFileCopy(scratch, target);
+        else if (png)
+            OutputFile::write(target,
+                              RecordPicture::read(txtGOBFile->text(), selection.offset).png());
         else
             RecordExtraction::saveBitmapCopy(scratch, target);
     } catch (const Failure &failure) {

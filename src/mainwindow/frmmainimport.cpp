@@ -30,7 +30,9 @@ QList<FileFilter> frmMain::importFilters() const
         return {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}};
     }
     return {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
-            {QStringLiteral("Png File"), QStringLiteral("*.png")}};
+            {QStringLiteral("Png File"), QStringLiteral("*.png")},
+            {QStringLiteral("Any Picture"),
+             QStringLiteral("*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp")}};
 }
 
 void frmMain::cmdImport_Click()
@@ -74,6 +76,11 @@ void frmMain::ImportBMP(const QString &path, bool keepAlpha)
         report(failure);
         return;
     }
+    showImportedPicture();
+}
+
+void frmMain::showImportedPicture()
+{
     updateUndoCommand();
     extractSelectedRecord();
     updateRecordCommands();

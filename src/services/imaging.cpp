@@ -47,6 +47,13 @@ void drawScaled(Canvas &view, const QImage &image, const QRect &target)
     painter.drawImage(target, image);
 }
 
+// The picture turned by the code, scaled into width x height (height x width for the odd codes).
+void drawTurnedScaled(Canvas &view, const QImage &image, qint32 code, qint32 width, qint32 height)
+{
+    drawScaled(view, rotateFlipped(image, code),
+               code % 2 == 0 ? QRect(0, 0, width, height) : QRect(0, 0, height, width));
+}
+
 } // namespace
 
 void setImagingAvailable(bool available)
@@ -103,13 +110,17 @@ void DrawImageFile(Canvas &view, bool fixedSize, qint32 rotateFlip, qint32 &widt
             width = loaded->image.width();
             height = loaded->image.height();
         }
-        const QImage turned = rotateFlipped(loaded->image, rotateFlip);
-        const QRect target =
-            rotateFlip % 2 == 0 ? QRect(0, 0, width, height) : QRect(0, 0, height, width);
-        drawScaled(view, turned, target);
+        drawTurnedScaled(view, loaded->image, rotateFlip, width, height);
     }
     view.refresh();
     EndImaging(session);
+}
+
+void DrawImage(Canvas &view, const QImage &image, qint32 rotateFlip, qint32 width, qint32 height)
+{
+    view.clear();
+    drawTurnedScaled(view, image, rotateFlip, width, height);
+    view.refresh();
 }
 
 void DrawTransparentBitmap(Canvas &view, bool fixedSize, qint32 width, qint32 height,

@@ -44,6 +44,11 @@ void setImagingAvailable(bool available);
 void DrawImageFile(Canvas &view, bool fixedSize, qint32 rotateFlip, qint32 &width, qint32 &height,
                    QString &fileName);
 
+// Draws a picture held in memory as DrawImageFile draws a file at a fixed size: the view cleared,
+// the picture turned by the code and scaled into width x height (height x width for the odd
+// codes), blended with its alpha over the background.
+void DrawImage(Canvas &view, const QImage &image, qint32 rotateFlip, qint32 width, qint32 height);
+
 // Draws the file with the alpha of its colour table: the entries the bitmap's table holds,
 // where its layout puts them, each fourth byte the entry's alpha; mirrored top to bottom and
 // blended over the view's background. width and height are used only with fixedSize.

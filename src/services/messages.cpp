@@ -6,7 +6,13 @@ namespace Messages {
 
 namespace {
 const QString crlf = QStringLiteral("\r\n");
+
+// "1 file", "2 files".
+QString countOf(int n, const char *thing)
+{
+    return QString::number(n) + u' ' + QString::fromLatin1(thing) + (n == 1 ? "" : "s");
 }
+} // namespace
 
 QString defaultTitle()
 {
@@ -775,6 +781,147 @@ QString packageStatusSummary(int applied, int original, int other)
         .arg(applied)
         .arg(original)
         .arg(other);
+}
+
+QString importedExact()
+{
+    return QStringLiteral("exact");
+}
+
+QString importedPaletteKept()
+{
+    return QStringLiteral("record palette kept");
+}
+
+QString importedQuantized(int colours, double meanError)
+{
+    return QStringLiteral("quantized to %1, mean error %2")
+        .arg(countOf(colours, "colour"))
+        .arg(meanError, 0, 'f', 2);
+}
+
+QString pngNotMade(int width, int height)
+{
+    return QStringLiteral("The PNG file of a %1 x %2 picture could not be made.")
+        .arg(width)
+        .arg(height);
+}
+
+QString quantizingFailed(int code)
+{
+    return QStringLiteral("The picture could not be reduced to 256 colours (libimagequant error "
+                          "%1).")
+        .arg(code);
+}
+
+QString regionsOverlap(const QString &gobPath, qint64 offset, qint64 otherOffset)
+{
+    return QStringLiteral("The records at offsets %1 and %2 of %3 overlap; nothing was written.")
+        .arg(offset)
+        .arg(otherOffset)
+        .arg(gobPath);
+}
+
+QString manifestMissing(const QString &folder)
+{
+    return QStringLiteral("%1 holds no kestrix-export.tsv: only a folder that Kestrix exported "
+                          "can be imported.")
+        .arg(folder);
+}
+
+QString manifestNotOurs(const QString &path)
+{
+    return QStringLiteral("%1 does not begin with the header line of an export.").arg(path);
+}
+
+QString manifestLine(int lineNumber, const QString &problem)
+{
+    return QStringLiteral("line %1: %2").arg(lineNumber).arg(problem);
+}
+
+QString manifestFieldCount(int count)
+{
+    return QStringLiteral("%1 fields instead of 6 separated by tabs").arg(count);
+}
+
+QString manifestBadName(const QString &name)
+{
+    return QStringLiteral("\"%1\" is not the name of a file in the folder").arg(name);
+}
+
+QString manifestBadNumbers(const QString &name)
+{
+    return QStringLiteral("the entry, sub file or offset of %1 is not a number").arg(name);
+}
+
+QString manifestBadHash(const QString &name)
+{
+    return QStringLiteral("the sha256 of %1 is not 64 hexadecimal digits").arg(name);
+}
+
+QString exportedEntry(int entry)
+{
+    return QStringLiteral("Entry %1").arg(entry);
+}
+
+QString exportedSubFile(int entry, int subFile)
+{
+    return QStringLiteral("Entry %1, sub file %2").arg(entry).arg(subFile);
+}
+
+QString exportedFileMissing()
+{
+    return QStringLiteral("The file is missing or cannot be read.");
+}
+
+QString recordNotInCatalogue(int entry, int subFile, qint32 offset)
+{
+    return QStringLiteral("The catalogue no longer has sub file %1 of entry %2 at offset %3.")
+        .arg(subFile)
+        .arg(entry)
+        .arg(offset);
+}
+
+QString recordNamedTwice(const QString &name)
+{
+    return QStringLiteral("Its record is changed by %1 already.").arg(name);
+}
+
+QString notInManifest()
+{
+    return QStringLiteral("Not in kestrix-export.tsv; skipped.");
+}
+
+QString nothingToImport()
+{
+    return QStringLiteral("Nothing to import");
+}
+
+QString importFolderQuestion(int count)
+{
+    return count == 1 ? QStringLiteral("Write the changed file into the GOB file?")
+                      : QStringLiteral("Write the %1 changed files into the GOB file?").arg(count);
+}
+
+QString exportDone(int written, const QString &folder)
+{
+    return QStringLiteral("%1 exported to %2").arg(countOf(written, "file"), folder);
+}
+
+QString exportStopped(int written, const QString &folder)
+{
+    return QStringLiteral("Export stopped: %1 exported to %2")
+        .arg(countOf(written, "file"), folder);
+}
+
+QString importFolderTitle()
+{
+    return QStringLiteral("Import Folder");
+}
+
+QString exportAllTitle()
+{
+    return QStringLiteral("Export All");
 }
 
 } // namespace Messages

@@ -164,4 +164,31 @@ QString historySummary(int changes, qint64 size, qint64 limit, const QDateTime &
 QString packageHistoryNote(bool applied, const QStringList &overwritten);
 QString packageStatusSummary(int applied, int original, int other);
 
+// --- pictures: PNG export, any picture in, folders out and back in ---
+QString importedExact(); // "exact"
+QString importedPaletteKept(); // "record palette kept"
+QString importedQuantized(int colours, double meanError); // "quantized to 256 colours, ..."
+QString pngNotMade(int width, int height);
+QString quantizingFailed(int code);
+QString regionsOverlap(const QString &gobPath, qint64 offset, qint64 otherOffset);
+QString manifestMissing(const QString &folder);
+QString manifestNotOurs(const QString &path);
+QString manifestLine(int lineNumber, const QString &problem);
+QString manifestFieldCount(int count);
+QString manifestBadName(const QString &name);
+QString manifestBadNumbers(const QString &name);
+QString manifestBadHash(const QString &name);
+QString exportedEntry(int entry); // "Entry 3"
+QString exportedSubFile(int entry, int subFile); // "Entry 3, sub file 2"
+QString exportedFileMissing();
+QString recordNotInCatalogue(int entry, int subFile, qint32 offset);
+QString recordNamedTwice(const QString &name);
+QString notInManifest(); // a file of the folder that the manifest does not name
+QString nothingToImport(); // "Nothing to import"
+QString importFolderQuestion(int count);
+QString exportDone(int written, const QString &folder);
+QString exportStopped(int written, const QString &folder);
+QString importFolderTitle();
+QString exportAllTitle();
+
 } // namespace Messages

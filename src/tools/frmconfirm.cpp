@@ -3,6 +3,7 @@
 #include "mainwindow/frmmain.h"
 #include "mainwindow/twips.h"
 
+#include "services/busycursor.h"
 #include "services/errorreport.h"
 #include "services/imaging.h"
 #include "services/messages.h"
@@ -66,6 +67,8 @@ frmConfirm::frmConfirm(frmMain &main)
     picNew->setObjectName(QStringLiteral("picNew"));
     lblPrevious = placed(label("lblPrevious", QString()), 945, 3885, 1485, 435);
     lblNew = placed(label("lblNew", QString()), 4095, 3885, 1485, 435);
+    lblConversion = placed(label("lblConversion", QString()), 4440, 4380, 1995, 435);
+    lblConversion->setWordWrap(true);
     cmdYes = placed(new QPushButton(QStringLiteral("&Yes"), this), 1995, 4410, 1095, 375);
     cmdYes->setObjectName(QStringLiteral("cmdYes"));
     cmdNo = placed(new QPushButton(QStringLiteral("&No"), this), 3360, 4410, 975, 375);
@@ -103,7 +106,10 @@ void frmConfirm::ConfirmWrite(const QString &path)
 void frmConfirm::Form_Load()
 {
     const bool wholeFile = m_main.selection.wholeFile;
-    chkTransparent->setEnabled(!wholeFile);
+    const bool anyPicture = !wholeFile && !PictureImport::isBitmap8(strFile);
+    chkTransparent->setEnabled(!wholeFile && !anyPicture);
+    m_picture.reset();
+    lblConversion->clear();
 
     qint32 width[2] = {0, 0}, height[2] = {0, 0}, pixelFormat[2] = {0, 0};
     QString previous; // empty: temp.bmp
@@ -113,10 +119,13 @@ void frmConfirm::Form_Load()
     lblPrevious->setText(sizeAndFormat(width[0], height[0], pixelFormat[0]));
     lblNew->setText(sizeAndFormat(width[1], height[1], pixelFormat[1]));
 
-    if (pixelFormat[0] != pixelFormat[1] || width[0] != width[1] || height[0] != height[1]) {
+    if ((pixelFormat[0] != pixelFormat[1] && !anyPicture) || width[0] != width[1]
+        || height[0] != height[1]) {
         // Shown while loading, before this window is on the screen: over the main window.
         m_main.prompts().critical(&m_main, Messages::imageTypeNotSame());
         cmdYes->setEnabled(false); // for the life of this window
+    } else if (anyPicture && !planPicture()) {
+        cmdYes->setEnabled(false);
     }
 
     qint32 w = ViewSide, h = ViewSide;
@@ -129,11 +138,28 @@ void frmConfirm::Form_Load()
     drawNew();
 }
 
+bool frmConfirm::planPicture()
+{
+    try {
+        BusyCursor busy; // a large picture takes a moment to reduce to 256 colours
+        m_picture =
+            PictureImport::check(m_main.txtGOBFile->text(), m_main.selection.offset, strFile);
+        lblConversion->setText(m_picture->description());
+        return true;
+    } catch (const Failure &failure) {
+        MainModule::ReportError(m_main.prompts(), &m_main, failure);
+        return false;
+    }
+}
+
 void frmConfirm::drawNew()
 {
     QString file = strFile;
     qint32 w = ViewSide, h = ViewSide;
-    if (m_main.selection.wholeFile)
+    if (m_picture)
+        MainModule::DrawImage(picNew->canvas(), m_picture->after.image(),
+                              MainModule::Rotate180FlipX, ViewSide, ViewSide);
+    else if (m_main.selection.wholeFile)
         MainModule::DrawImageFile(picNew->canvas(), true, MainModule::RotateNoneFlipNone, w, h,
                                   file);
     else if (chkTransparent->checkState() != Qt::Unchecked)
@@ -153,7 +179,9 @@ void frmConfirm::chkTransparent_Click()
 
 void frmConfirm::cmdYes_Click()
 {
-    if (m_main.selection.wholeFile)
+    if (m_picture)
+        m_main.ImportPicture(*m_picture);
+    else if (m_main.selection.wholeFile)
         m_main.ImportPNG(strFile);
     else
         m_main.ImportBMP(strFile, chkTransparent->checkState() != Qt::Unchecked);

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "pictures/pictureimport.h"
+
 #include <QDialog>
+
+#include <optional>
 
 class frmMain;
 class PictureView;
@@ -11,6 +15,8 @@ class QPushButton;
 // The replace confirmation: the selected record as it is now beside the chosen file, both
 // stretched into 200 x 200 views with their sizes and pixel formats underneath. A mismatch is
 // refused; "Yes" hands the file to the main window's import, "No" and closing write nothing.
+// An image record takes any picture of its size: one that is no 8-bit bitmap is shown as it will
+// be stored, with what its import does to it (lblConversion), and its alpha is always kept.
 class frmConfirm : public QDialog
 {
     Q_OBJECT
@@ -44,11 +50,15 @@ public:
     PictureView *picNew = nullptr;
     QLabel *lblPrevious = nullptr;
     QLabel *lblNew = nullptr;
+    QLabel *lblConversion = nullptr;
     QPushButton *cmdYes = nullptr;
     QPushButton *cmdNo = nullptr;
 
 private:
     void drawNew();
+    // Works out what the picture becomes in the record; false when it is refused.
+    bool planPicture();
 
     frmMain &m_main;
+    std::optional<PictureImport::Plan> m_picture; // a picture that is no 8-bit bitmap
 };

@@ -1,5 +1,6 @@
 #include "bytes.h"
 #include "handbitmap.h"
+#include "handgob.h"
 #include "mainwindowfixture.h"
 
 #include "mainwindow/frmhistory.h"
@@ -7,6 +8,7 @@
 #include "services/openfiles.h"
 #include "services/pictureview.h"
 #include "tools/frmconfirm.h"
+#include "tools/frmimportfolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,11 +75,13 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
     const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
     ASSERT_EQ(opens.size(), 1u);
     EXPECT_EQ(opens[0].title, QStringLiteral("Select the file you want to import"));
-    ASSERT_EQ(opens[0].filters.size(), 2);
+    ASSERT_EQ(opens[0].filters.size(), 3);
     EXPECT_EQ(opens[0].filters[0].description, QStringLiteral("Bitmap File"));
     EXPECT_EQ(opens[0].filters[0].pattern, QStringLiteral("*.bmp"));
     EXPECT_EQ(opens[0].filters[1].description, QStringLiteral("Png File"));
     EXPECT_EQ(opens[0].filters[1].pattern, QStringLiteral("*.png"));
+    EXPECT_EQ(opens[0].filters[2].pattern,
+              QStringLiteral("*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp"));
     EXPECT_EQ(window->lblFileName->text(), path);
 
     ASSERT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("Imported Successfully")});
@@ -213,4 +217,40 @@ TEST_F(MainWindowTest, PngImportFillsTheAreaRefreshesThePreviewAndSaysNothing)
     EXPECT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("File size is too long")});
     EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
     EXPECT_EQ(Bytes::sha256(gob), before);
+}
+
+TEST_F(MainWindowTest, SaveAsPngExportAllAndImportFolderWithOneQuestion)
+{
+    const QByteArray pixels = Bytes::pattern(32, 5); // an 8 x 4 record at 0-based 100
+    startOnHand(QStringLiteral("Board,1,101,One"),
+                HandGob::withAt(2000, 100, HandGob::imageRecord(8, 4, pixels, HandGob::palette())));
+    // The picture's row 1 is the record's row 2: a bitmap export shows it so.
+    prompts.answerSave(home.file(QStringLiteral("saved.PNG")));
+    QTest::mouseClick(window->cmdSaveAs, Qt::LeftButton);
+    const QImage saved(home.file(QStringLiteral("saved.PNG")));
+    ASSERT_EQ(saved.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(saved.pixelIndex(2, 1), quint8(pixels[2 * 8 + 2]));
+
+    const QString folder = home.file(QStringLiteral("out"));
+    prompts.answerSave(folder + QStringLiteral("/kestrix-export.tsv"));
+    window->mnuExportAll->trigger();
+    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("1 file exported to ") + folder);
+    const QString board = folder + QStringLiteral("/Board - One.png");
+    QImage picture(board);
+    picture.setPixel(2, 1, (picture.pixelIndex(2, 1) + 1) % 256);
+    ASSERT_TRUE(picture.save(board));
+    QByteArray expected = Bytes::readFile(gob);
+    expected[100 + 112 + 2 * 8 + 2] = char(pixels[2 * 8 + 2] + 1);
+
+    prompts.answerOpen(folder + QStringLiteral("/kestrix-export.tsv"));
+    QTimer::singleShot(0, window.get(), [this] {
+        auto *question = window->findChild<frmImportFolder *>();
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(question->lstFiles->topLevelItemCount(), 1);
+        EXPECT_FALSE(question->lstFiles->topLevelItem(0)->icon(2).isNull()); // the new thumbnail
+        QTest::mouseClick(question->cmdYes, Qt::LeftButton);
+    });
+    window->mnuImportFolder->trigger();
+    EXPECT_EQ(Bytes::readFile(gob), expected);
+    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("Imported Successfully"));
 }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -78,58 +79,58 @@ TEST_F(ConfirmTest, TheRecordsOwnExportMatchesAndEnablesYes)
     EXPECT_FALSE(blank(c->picNew));
 }
 
-TEST_F(ConfirmTest, ATwentyFourBitFileIsRefusedAndYesStaysDisabled)
+TEST_F(ConfirmTest, ATrueColourPictureIsShownAsItWillBeStoredAndOtherSizesAreRefused)
 {
     startOnSample();
     window->lstItem->setCurrentRow(StadiumBoard);
-    const QByteArray before = Bytes::sha256(gob);
-    const QString rgb = home.write(QStringLiteral("rgb.bmp"),
-                                   HandBitmap::bitmap24(256, 128, QList<QRgb>(32768, 0xFF336699)));
-    auto c = load(rgb);
-    EXPECT_EQ(c->lblPrevious->text(), QStringLiteral("256 x 128\r\n198659"));
+    const qsizetype pixels = window->selection.offset - 1 + 112;
+    auto c = load(home.write(QStringLiteral("rgb.bmp"),
+                             HandBitmap::bitmap24(256, 128, QList<QRgb>(32768, 0xFF336699))));
     EXPECT_EQ(c->lblNew->text(), QStringLiteral("256 x 128\r\n137224"));
-    ASSERT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("Image type are not same")});
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
-    EXPECT_EQ(prompts.lastMessage()->title, QStringLiteral("Kestrix"));
-    EXPECT_FALSE(c->cmdYes->isEnabled());
-    c->chkTransparent->setChecked(true);
-    c->chkTransparent->setChecked(false);
-    EXPECT_FALSE(c->cmdYes->isEnabled()); // for good
-    // A file that is no image reads 0 x 0 and 0.
-    auto none = load(home.write(QStringLiteral("none.bmp"), "nothing"));
-    EXPECT_EQ(none->lblNew->text(), QStringLiteral("0 x 0\r\n0"));
-    EXPECT_FALSE(none->cmdYes->isEnabled());
-    EXPECT_TRUE(blank(none->picNew));
-    none->cmdNo->click();
-    EXPECT_EQ(Bytes::sha256(gob), before);
+    EXPECT_TRUE(prompts.messageTexts().isEmpty());
+    EXPECT_FALSE(c->chkTransparent->isEnabled()); // the picture's alpha is kept
+    EXPECT_EQ(c->lblConversion->text(), QStringLiteral("quantized to 1 colour, mean error 0.00"));
+    EXPECT_EQ(c->picNew->canvas().pixel(100, 100), qRgb(0x33, 0x66, 0x99));
+    // One colour: every pixel index 0, entry 0 the colour, the others opaque black.
+    QByteArray expected = Bytes::readFile(gob);
+    expected.replace(pixels, 32768 + 4,
+                     QByteArray(32768, '\0') + Bytes::of({0x33, 0x66, 0x99, 255}));
+    for (int k = 1; k < 256; ++k)
+        expected.replace(pixels + 32768 + 4 * k, 4, Bytes::of({0, 0, 0, 255}));
+    QTest::mouseClick(c->cmdYes, Qt::LeftButton);
+    EXPECT_EQ(Bytes::readFile(gob), expected);
+    EXPECT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("Imported Successfully")});
+
+    // Another size, and a file that is no image (0 x 0), are refused for good.
+    for (const QByteArray &bytes :
+         {HandBitmap::bitmap24(255, 128, QList<QRgb>(255 * 128, 0xFF336699)), QByteArray("no")}) {
+        prompts.clear();
+        auto refused = load(home.write(QStringLiteral("refused.bmp"), bytes));
+        ASSERT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("Image type are not same")});
+        EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+        EXPECT_FALSE(refused->cmdYes->isEnabled());
+        refused->chkTransparent->setChecked(true);
+        EXPECT_FALSE(refused->cmdYes->isEnabled());
+        QTest::mouseClick(refused->cmdNo, Qt::LeftButton);
+    }
+    EXPECT_EQ(Bytes::readFile(gob), expected);
 }
 
-TEST_F(ConfirmTest, TickingTheBoxShowsTheNewBitmapsOwnAlpha)
-{
-    startOnSample();
-    window->lstItem->setCurrentRow(StadiumBoard);
-    QByteArray bitmap = Bytes::readFile(MainModule::scratchBitmapPath());
-    for (int k = 0; k < 256; ++k)
-        bitmap[54 + 4 * k + 3] = 0;
-    auto c = load(home.write(QStringLiteral("clear.bmp"), bitmap));
-    EXPECT_TRUE(c->cmdYes->isEnabled());
-    const QImage plain = c->picNew->canvas().image();
-    EXPECT_FALSE(blank(c->picNew));
-    c->chkTransparent->setChecked(true);
-    EXPECT_TRUE(blank(c->picNew)); // vanished
-    c->chkTransparent->setChecked(false);
-    EXPECT_EQ(c->picNew->canvas().image(), plain);
-}
-
-TEST_F(ConfirmTest, ARecordWithAlphaZeroThroughoutShowsAnEmptyPreviousView)
+TEST_F(ConfirmTest, AlphaZeroThroughoutEmptiesThePreviousViewAndTheNewOneWhileTheBoxIsTicked)
 {
     const QByteArray record =
         HandGob::imageRecord(8, 8, Bytes::pattern(64, 1), HandGob::palette([](int) { return 0; }));
     startOnHand(QStringLiteral("Clear,1,101,Only"), HandGob::withAt(3000, 100, record));
     auto c = load(
         home.write(QStringLiteral("same.bmp"), Bytes::readFile(MainModule::scratchBitmapPath())));
+    EXPECT_TRUE(c->cmdYes->isEnabled());
     EXPECT_TRUE(blank(c->picPrevious));
+    const QImage plain = c->picNew->canvas().image();
     EXPECT_FALSE(blank(c->picNew)); // the new image is drawn without transparency
+    QTest::keyClick(c->chkTransparent, Qt::Key_Space);
+    EXPECT_TRUE(blank(c->picNew)); // vanished
+    QTest::keyClick(c->chkTransparent, Qt::Key_Space);
+    EXPECT_EQ(c->picNew->canvas().image(), plain);
 }
 
 TEST_F(ConfirmTest, WholeFileRecordsAreDrawnUnmirroredWithTheBoxGreyed)

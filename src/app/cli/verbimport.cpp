@@ -3,6 +3,7 @@
 #include "cli/recordchoice.h"
 #include "cli/verb.h"
 
+#include "pictures/pictureimport.h"
 #include "records/bitmapimport.h"
 #include "records/pngimport.h"
 #include "services/failure.h"
@@ -12,8 +13,9 @@
 namespace {
 
 // Writes a bitmap or image file into the record with the window's checks: first the
-// confirmation's comparison of size and pixel format with the record as extracted, then the
-// import's own checks; only then is the GOB file opened for writing.
+// confirmation's comparison with the record as extracted (of size and pixel format, of size
+// only where any picture is taken), then the import's own checks; only then is the GOB file
+// opened for writing. For an image record it prints what it did with the picture.
 int runImport(const Arguments &args)
 {
     const RecordChoice choice = RecordChoice::from(args);
@@ -26,7 +28,11 @@ int runImport(const Arguments &args)
     MainModule::GetImageInfo(width[0], height[0], pixelFormat[0], scratch);
     QString chosen = file;
     MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen);
-    if (pixelFormat[0] != pixelFormat[1] || width[0] != width[1] || height[0] != height[1])
+    // An image record takes any picture of its size; an 8-bit bitmap as it is, with its alpha
+    // bytes only when asked.
+    const bool anyPicture = !choice.entry.isWholeFile() && !PictureImport::isBitmap8(file);
+    if ((pixelFormat[0] != pixelFormat[1] && !anyPicture) || width[0] != width[1]
+        || height[0] != height[1])
         throw Failure(FailureNumber::BitmapMismatch,
                       Messages::imageTypeNotSameAs(width[0], height[0], pixelFormat[0], width[1],
                                                    height[1], pixelFormat[1]));
@@ -37,18 +43,31 @@ int runImport(const Arguments &args)
         plan.description = choice.name;
         plan.withoutUndo = NoUndo::from(args);
         PngImport::write(plan);
+        return 0;
+    }
+    if (anyPicture) {
+        PictureImport::Plan plan =
+            PictureImport::check(choice.gobPath, choice.subFile.offset, file);
+        plan.name = choice.name;
+        plan.withoutUndo = NoUndo::from(args);
+        PictureImport::write(plan);
+        ConsolePrompts::print(plan.description());
     } else {
         BitmapImport::Plan plan = BitmapImport::check(choice.gobPath, choice.subFile.offset, file);
         plan.description = choice.name;
         plan.withoutUndo = NoUndo::from(args);
         BitmapImport::write(plan, args.has(QStringLiteral("keep-alpha")));
-        ConsolePrompts::printError(Messages::importedSuccessfully());
+        ConsolePrompts::print(Messages::importedExact());
     }
+    ConsolePrompts::printError(Messages::importedSuccessfully());
     return 0;
 }
 
 const Verb
-    importVerb("import", "Writes a bitmap or image file into the record, with the window's checks.",
+    importVerb("import",
+               "Writes a bitmap or image file into the record, with the window's checks; for an "
+               "image record prints \"exact\", \"record palette kept\" or \"quantized to N "
+               "colours, mean error E\".",
                RecordChoice::options()
                    << Option {"file", "FILE", "The bitmap or image file to write.", Required}
                    << Option {"keep-alpha", "", "Keeps the bitmap's alpha bytes (else opaque)."}

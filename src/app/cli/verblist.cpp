@@ -2,6 +2,7 @@
 #include "cli/recordchoice.h"
 #include "cli/verb.h"
 
+#include "pictures/recordexport.h"
 #include "records/catalogue.h"
 #include "services/failure.h"
 
@@ -27,10 +28,8 @@ int runList(const Arguments &args)
     for (int k = 0; k < catalogue.entryCount(); ++k) {
         try {
             const CatalogueEntry entry = catalogue.entry(k);
-            const QString kind = entry.isWholeFile() ? QStringLiteral("file:") + entry.typeName()
-                                                     : QStringLiteral("bitmap");
-            ConsolePrompts::printRecord(
-                {QString::number(k), kind, QString::number(entry.count()), entry.description()});
+            ConsolePrompts::printRecord({QString::number(k), RecordExport::kindOf(entry),
+                                         QString::number(entry.count()), entry.description()});
         } catch (const Failure &failure) {
             ConsolePrompts::printError(failure.description());
         }

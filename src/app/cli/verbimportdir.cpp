@@ -1,0 +1,53 @@
+#include "cli/consoleprompts.h"
+#include "cli/noundo.h"
+#include "cli/verb.h"
+
+#include "pictures/folderimport.h"
+#include "services/messages.h"
+
+namespace {
+
+// Lists what the folder changes, asks once, and writes every change together.
+int runImportDir(const Arguments &args)
+{
+    FolderImport::Plan plan = FolderImport::check(args.required(QStringLiteral("catalogue")),
+                                                  args.required(QStringLiteral("gob")),
+                                                  args.required(QStringLiteral("dir")));
+    for (const FolderImport::Change &change : plan.changes)
+        ConsolePrompts::printRecord({QStringLiteral("import"), change.line.name, change.outcome});
+    for (const FolderImport::Skipped &refused : plan.refused)
+        ConsolePrompts::printRecord({QStringLiteral("refused"), refused.name, refused.reason});
+    for (const QString &name : plan.unlisted)
+        ConsolePrompts::printRecord({QStringLiteral("unlisted"), name, Messages::notInManifest()});
+    const int status = plan.refused.isEmpty() ? 0 : 1;
+    if (plan.changes.isEmpty()) {
+        ConsolePrompts::printError(Messages::nothingToImport());
+        return status;
+    }
+    ConsolePrompts prompts(args.has(QStringLiteral("yes")));
+    if (prompts.askYesNo(nullptr, Messages::importFolderQuestion(int(plan.changes.size())),
+                         Messages::importFolderTitle(), Answer::No)
+        != Answer::Yes) {
+        ConsolePrompts::printError(Messages::nothingImported());
+        return 1;
+    }
+    plan.withoutUndo = NoUndo::from(args);
+    FolderImport::write(plan);
+    ConsolePrompts::printError(Messages::importedSuccessfully());
+    return status;
+}
+
+const Verb importDirVerb(
+    "import-dir",
+    "Writes the files of an exported folder that changed since the export back into their "
+    "records, as one change of the history, after listing them (import, refused or unlisted, "
+    "tab-separated) "
+    "and asking.",
+    {{"catalogue", "FILE", "The item catalogue (BmpList.txt).", Required},
+     {"gob", "FILE", "The GOB file, changed in place.", Required},
+     {"dir", "DIR", "The folder an export wrote, with its kestrix-export.tsv.", Required},
+     {"yes", "", "Writes without asking."},
+     NoUndo::option()},
+    runImportDir);
+
+} // namespace

@@ -1,0 +1,131 @@
+// Pictures: any picture into an image record, and whole folders out and back in.
+#include "frmmain.h"
+
+#include "pictures/folderexport.h"
+#include "pictures/folderimport.h"
+#include "pictures/pictureimport.h"
+#include "services/apppath.h"
+#include "services/busycursor.h"
+#include "services/errorreport.h"
+#include "services/filedialogs.h"
+#include "services/openfiles.h"
+#include "tools/frmimportfolder.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressDialog>
+
+namespace {
+
+constexpr int FolderThumbnailSide = 64;
+
+// The folder chosen through its manifest: a dialog names a file, an export writes a folder.
+QList<FileFilter> manifestFilter()
+{
+    return {{QStringLiteral("Kestrix export"), QStringLiteral("kestrix-export.tsv")}};
+}
+
+QString refusedLines(const QList<FolderExport::Refused> &refused)
+{
+    QString text;
+    for (const FolderExport::Refused &r : refused)
+        text += QStringLiteral("\r\n") + r.what + QStringLiteral(": ") + r.reason;
+    return text;
+}
+
+} // namespace
+
+void frmMain::createPictureMenus()
+{
+    mnuExportAll = new QAction(QStringLiteral("Export &All…"), this);
+    mnuExportAll->setObjectName(QStringLiteral("mnuExportAll"));
+    mnuImportFolder = new QAction(QStringLiteral("Import &Folder…"), this);
+    mnuImportFolder->setObjectName(QStringLiteral("mnuImportFolder"));
+    mnuFile->insertActions(mnuExit, {mnuExportAll, mnuImportFolder});
+    mnuFile->insertSeparator(mnuExit);
+    connect(mnuExportAll, &QAction::triggered, this, [this] { mnuExportAll_Click(); });
+    connect(mnuImportFolder, &QAction::triggered, this, [this] { mnuImportFolder_Click(); });
+}
+
+void frmMain::ImportPicture(PictureImport::Plan plan)
+{
+    try {
+        plan.name = selection.entry.recordName(selection.subFile);
+        plan.withoutUndo = GobChange::asking(m_prompts, this);
+        PictureImport::write(plan, [] { QCoreApplication::processEvents(); });
+        MainModule::CloseAllFiles();
+    } catch (const Failure &failure) {
+        report(failure);
+        return;
+    }
+    showImportedPicture();
+}
+
+void frmMain::mnuExportAll_Click()
+{
+    // A cancelled dialog ends the command silently; a failure is reported.
+    try {
+        const QString folder =
+            QFileInfo(MainModule::ShowSaveDialog(m_prompts, this, manifestFilter())).absolutePath();
+        QProgressDialog progress(Messages::exportAllTitle(), QStringLiteral("&Cancel"), 0, 1, this);
+        progress.setObjectName(QStringLiteral("progress"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(0);
+        const FolderExport::Result result = FolderExport::run(
+            MainModule::cataloguePath(), txtGOBFile->text(), {}, folder, [&](int done, int total) {
+                progress.setMaximum(total);
+                progress.setValue(done);
+                QCoreApplication::processEvents();
+                return !progress.wasCanceled();
+            });
+        progress.reset();
+        const int written = int(result.written.size());
+        const QString text = (result.cancelled ? Messages::exportStopped(written, folder)
+                                               : Messages::exportDone(written, folder))
+            + refusedLines(result.refused);
+        if (result.refused.isEmpty())
+            m_prompts.inform(this, text);
+        else
+            m_prompts.critical(this, text);
+    } catch (const Failure &failure) {
+        report(failure);
+    }
+}
+
+void frmMain::mnuImportFolder_Click()
+{
+    try {
+        const QString manifest = MainModule::ShowOpenDialog(
+            m_prompts, this, manifestFilter(),
+            QStringLiteral("Select the kestrix-export.tsv of the folder"));
+        FolderImport::Plan plan;
+        {
+            BusyCursor busy;
+            plan = FolderImport::check(MainModule::cataloguePath(), txtGOBFile->text(),
+                                       QFileInfo(manifest).absolutePath(), FolderThumbnailSide);
+        }
+        if (plan.changes.isEmpty()) {
+            QString text = Messages::nothingToImport();
+            for (const FolderImport::Skipped &refused : plan.refused)
+                text +=
+                    QStringLiteral("\r\n") + refused.name + QStringLiteral(": ") + refused.reason;
+            m_prompts.inform(this, text);
+            return;
+        }
+        frmImportFolder question(plan, this);
+        if (question.exec() != QDialog::Accepted)
+            return;
+        plan.withoutUndo = GobChange::asking(m_prompts, this);
+        FolderImport::write(plan, [] { QCoreApplication::processEvents(); });
+        MainModule::CloseAllFiles();
+    } catch (const Failure &failure) {
+        report(failure);
+        return;
+    }
+    updateUndoCommand();
+    refreshSelectedRecord();
+    m_prompts.inform(this, Messages::importedSuccessfully());
+}
