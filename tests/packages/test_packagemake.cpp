@@ -104,9 +104,9 @@ TEST(PackageMake, RefusedItemsNameTheItemAndWriteNothing)
          u"Item 3 \"Far\" covers the bytes 991 to 1000, past the end of %1 (1000 bytes)."_s.arg(
              gobPath)},
     };
-    for (const auto &[items, says] : cases)
-        EXPECT_EQ(refusal([&] { PackageMake::checkItems(gobPath, items); }),
-                  says + u" Nothing was written."_s);
+    for (const auto &c : cases)
+        EXPECT_EQ(refusal([&] { PackageMake::checkItems(gobPath, c.first); }),
+                  c.second + u" Nothing was written."_s);
 
     // The package path may not be the GOB file or one of its own files.
     ScriptedPrompts prompts;

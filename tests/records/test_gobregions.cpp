@@ -25,14 +25,14 @@ namespace {
 
 constexpr qint32 At = 500; // 0-based start of every region (catalogue offset 501)
 
-// The three files of a package, unpacked into a folder of their own (no files when they cannot
-// be found, which the import then reports).
+// The three files of a package, unpacked into a folder of their own, named in any letter case
+// as zip programs may store them (no files when they are not found, which the import reports).
 PackageContents packageOf(const TestHome &home, const QString &name, const QByteArray &install,
                           const QByteArray &data)
 {
-    home.write(name + u"/install.data"_s, install);
-    home.write(name + u"/file.data"_s, data);
-    home.write(name + u"/Replaced Files.txt"_s, "\"Item\"\r\n");
+    home.write(name + u"/Install.Data"_s, install);
+    home.write(name + u"/FILE.DATA"_s, data);
+    home.write(name + u"/replaced files.txt"_s, "\"Item\"\r\n");
     return PackageContents::locate(home.file(name)).value_or(PackageContents());
 }
 
