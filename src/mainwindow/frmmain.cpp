@@ -220,6 +220,7 @@ void frmMain::createMenus()
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     mnuUndo = item(mnuEdit, "mnuUndo", Messages::undoCaption(), QKeySequence(tr("Ctrl+U")));
+    mnuUndo->setEnabled(false); // until a GOB file with a change to undo is taken
     mnuHistory =
         item(mnuEdit, "mnuHistory", QStringLiteral("&History\u2026"), QKeySequence(tr("Ctrl+H")));
     connect(mnuEdit, &QMenu::aboutToShow, this, [this] { updateUndoCommand(); });

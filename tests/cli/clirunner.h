@@ -2,8 +2,11 @@
 
 #include "testhome.h"
 
+#include <QHash>
 #include <QProcess>
 #include <QStringList>
+
+#include <gtest/gtest.h>
 
 // Runs kestrix-cli in the test's application folder.
 struct CliResult
@@ -41,3 +44,28 @@ inline QStringList recordArgs(const QString &verb, const QString &catalogue, con
             QStringLiteral("--sub"),
             QString::number(sub)};
 }
+
+// kestrix-cli tests written as command lines: a word of a line that is a key of `paths` stands
+// for that path (which may hold blanks).
+class CliTest : public ::testing::Test
+{
+protected:
+    CliResult cli(const QString &line, const QByteArray &input = {}) const
+    {
+        QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+        for (QString &word : words)
+            word = paths.value(word, word);
+        return runCli(home, words, input);
+    }
+
+    // The line refused with exit status 1 and a message holding text.
+    void expectRefused(const QString &line, const QString &text) const
+    {
+        const CliResult r = cli(line);
+        EXPECT_EQ(r.exitCode, 1) << line.toStdString();
+        EXPECT_TRUE(r.err.contains(text)) << line.toStdString() << ": " << r.err.toStdString();
+    }
+
+    TestHome home;
+    QHash<QString, QString> paths;
+};

@@ -1,149 +1,114 @@
 #include "bytes.h"
 #include "clirunner.h"
-#include "handgob.h"
 
 #include "history/gobhistory.h"
 
 #include <QRegularExpression>
 
-#include <gtest/gtest.h>
+using namespace Qt::StringLiterals;
 
 namespace {
 
-QString s(const char *text)
+// The sample game; its package K of two records named by their entries and one typed region.
+class CliPackages : public CliTest
 {
-    return QString::fromUtf8(text);
-}
+protected:
+    CliPackages()
+    {
+        paths = {{u"G"_s, home.writeSampleGame()},
+                 {u"C"_s, home.file(u"BmpList.txt"_s)},
+                 {u"k"_s, home.file(u"kits"_s)},
+                 {u"K"_s, home.file(u"kits.zip"_s)},
+                 {u"B"_s, home.file(u"kits_backup.zip"_s)}};
+    }
 
-// Records of the sample game named by their catalogue entries, plus one typed region.
-QStringList packArgs(const TestHome &home, const QString &out)
-{
-    return {s("pack"),
-            s("--gob"),
-            home.file(s("Torvane/data/torvane_pc.gob")),
-            s("--catalogue"),
-            home.file(s("BmpList.txt")),
-            s("--out"),
-            out,
-            s("0:1"),
-            s("8:1"),
-            s("Logo|5000|2048")};
-}
+    const QString pack = u"pack --gob G --catalogue C 0:1 8:1 Logo|5000|2048 --out "_s;
+};
 
 } // namespace
 
-TEST(CliPackages, PackThenApplyWithBackupAndRestore)
+TEST_F(CliPackages, PackThenApplyWithBackupAndRestoreThenUndo)
 {
-    TestHome home;
-    ASSERT_EQ(runCli(home, {s("demo"), home.path()}).exitCode, 0);
-    const QString gob = home.file(s("Torvane/data/torvane_pc.gob"));
-    const CliResult pack = runCli(home, packArgs(home, home.file(s("kits"))));
-    ASSERT_EQ(pack.exitCode, 0) << pack.err.toStdString();
-    EXPECT_TRUE(pack.err.contains(s("Sucessfully done")));
-    ASSERT_TRUE(Bytes::exists(home.file(s("kits.zip"))));
+    const CliResult packed = cli(pack + u'k'); // .zip is added
+    ASSERT_EQ(packed.exitCode, 0) << packed.err.toStdString();
+    EXPECT_TRUE(packed.err.contains(u"Sucessfully done"_s));
+    ASSERT_TRUE(Bytes::exists(paths[u"K"_s]));
 
     // Into another GOB file of the same size: the package's regions arrive, the rest stays.
-    const QByteArray original = Bytes::readFile(gob);
+    const QByteArray original = Bytes::readFile(paths[u"G"_s]);
     const QByteArray otherBytes = Bytes::pattern(original.size(), 4);
-    const QString other = home.write(s("Other/data/other_pc.gob"), otherBytes);
-    const CliResult apply = runCli(home,
-                                   {s("apply"), s("--gob"), other, s("--package"),
-                                    home.file(s("kits.zip")), s("--backup"), s("--yes")});
+    paths[u"O"_s] = home.write(u"Other/data/other_pc.gob"_s, otherBytes);
+    const CliResult apply = cli(u"apply --gob O --package K --backup --yes"_s);
     ASSERT_EQ(apply.exitCode, 0) << apply.err.toStdString();
-    EXPECT_TRUE(apply.err.contains(s("Imported Sucessfully\n2"))) << apply.err.toStdString();
-    EXPECT_EQ(apply.out.trimmed(), home.file(s("kits_backup.zip")));
-    const QByteArray imported = Bytes::readFile(other);
+    EXPECT_TRUE(apply.err.contains(u"Imported Sucessfully\n2"_s)) << apply.err.toStdString();
+    EXPECT_EQ(apply.out, paths[u"B"_s] + u'\n');
+    const QByteArray imported = Bytes::readFile(paths[u"O"_s]);
     EXPECT_EQ(imported.mid(4999, 2048), original.mid(4999, 2048));
     EXPECT_EQ(imported.left(4000), otherBytes.left(4000));
     EXPECT_EQ(imported.right(1000), otherBytes.right(1000));
-
-    const CliResult restore = runCli(home,
-                                     {s("apply"), s("--gob"), other, s("--package"),
-                                      home.file(s("kits_backup.zip")), s("--yes")});
-    ASSERT_EQ(restore.exitCode, 0) << restore.err.toStdString();
-    EXPECT_EQ(Bytes::readFile(other), otherBytes);
+    ASSERT_EQ(cli(u"apply --gob O --package B --yes"_s).exitCode, 0);
+    EXPECT_EQ(Bytes::readFile(paths[u"O"_s]), otherBytes);
 
     // Both imports are in the history, newest first, with the bytes they wrote: the shirt's
     // 64 x 64 pixels and palette (5120, the typed logo lies inside them) and the background's
     // 7680. Undo takes them back one by one.
-    const QStringList history = runCli(home, {s("history"), s("--gob"), other}).out.split(u'\n');
+    const QStringList history = cli(u"history --gob O"_s).out.split(u'\n');
     ASSERT_EQ(history.size(), 3);
-    EXPECT_TRUE(QRegularExpression(s("^2\t\\d{4}-\\d\\d-\\d\\dT[^\t]+\tpackage\tdone\t12800\t"
-                                     "kits_backup.zip$"))
+    EXPECT_TRUE(QRegularExpression(u"^2\t\\d{4}-\\d\\d-\\d\\dT[^\t]+\tpackage\tdone\t12800\t"
+                                   "kits_backup.zip$"_s)
                     .match(history[0])
                     .hasMatch())
         << history[0].toStdString();
-    EXPECT_TRUE(history[1].startsWith(s("1\t"))
-                && history[1].endsWith(s("\tpackage\tdone\t12800\tkits.zip")));
-    const QStringList status = {s("status"), s("--gob"), other, s("--package"),
-                                home.file(s("kits.zip"))};
-    EXPECT_TRUE(
-        runCli(home, status).out.endsWith(s("\t\"Logo\"\n0 applied, 3 original, 0 other\n")));
-    ASSERT_EQ(runCli(home, {s("undo"), s("--gob"), other}).exitCode, 0);
-    EXPECT_EQ(Bytes::readFile(other), imported);
-    EXPECT_EQ(runCli(home, status).out,
-              s("1\tapplied\t\"Kits/Home/Shirt\"\n2\tapplied\t\"Menu background/Background\"\n"
-                "3\tapplied\t\"Logo\"\n3 applied, 0 original, 0 other\n"));
-    ASSERT_EQ(runCli(home, {s("undo"), s("--gob"), other, s("--to"), s("0")}).exitCode, 0);
-    EXPECT_EQ(Bytes::readFile(other), otherBytes);
-    const CliResult none = runCli(home, {s("undo"), s("--gob"), other});
+    EXPECT_TRUE(history[1].startsWith(u"1\t"_s)
+                && history[1].endsWith(u"\tpackage\tdone\t12800\tkits.zip"_s));
+    const QString status = u"status --gob O --package K"_s;
+    EXPECT_TRUE(cli(status).out.endsWith(u"\t\"Logo\"\n0 applied, 3 original, 0 other\n"_s));
+    ASSERT_EQ(cli(u"undo --gob O"_s).exitCode, 0);
+    EXPECT_EQ(Bytes::readFile(paths[u"O"_s]), imported);
+    EXPECT_EQ(cli(status).out,
+              u"1\tapplied\t\"Kits/Home/Shirt\"\n2\tapplied\t\"Menu background/Background\"\n"
+              "3\tapplied\t\"Logo\"\n3 applied, 0 original, 0 other\n"_s);
+    ASSERT_EQ(cli(u"undo --gob O --to 0"_s).exitCode, 0);
+    EXPECT_EQ(Bytes::readFile(paths[u"O"_s]), otherBytes);
+    const CliResult none = cli(u"undo --gob O"_s);
     EXPECT_EQ(none.exitCode, 1);
-    EXPECT_EQ(none.err, s("There is no change of %1 to undo.\n").arg(other));
+    EXPECT_EQ(none.err, u"There is no change of %1 to undo.\n"_s.arg(paths[u"O"_s]));
 
     // A change larger than the history's limit is refused unless --no-undo is given.
     GobHistory::setLimit(100);
-    const QStringList again = {
-        s("apply"), s("--gob"), other, s("--package"), home.file(s("kits.zip")), s("--yes")};
-    const CliResult refused = runCli(home, again);
-    EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(refused.err.contains(s("give --no-undo"))) << refused.err.toStdString();
-    EXPECT_EQ(Bytes::readFile(other), otherBytes);
-    EXPECT_EQ(runCli(home, again + QStringList {s("--no-undo")}).exitCode, 0);
-    EXPECT_EQ(Bytes::readFile(other), imported);
+    expectRefused(u"apply --gob O --package K --yes"_s, u"give --no-undo"_s);
+    EXPECT_EQ(Bytes::readFile(paths[u"O"_s]), otherBytes);
+    EXPECT_EQ(cli(u"apply --gob O --package K --yes --no-undo"_s).exitCode, 0);
+    EXPECT_EQ(Bytes::readFile(paths[u"O"_s]), imported);
 }
 
-TEST(CliPackages, ApplyAsksAndEveryRefusalLeavesTheGobUnchanged)
+TEST_F(CliPackages, ApplyAsksAndEveryRefusalLeavesTheGobUnchanged)
 {
-    TestHome home;
-    ASSERT_EQ(runCli(home, {s("demo"), home.path()}).exitCode, 0);
-    const QString gob = home.file(s("Torvane/data/torvane_pc.gob"));
-    ASSERT_EQ(runCli(home, packArgs(home, home.file(s("kits.zip")))).exitCode, 0);
-    const QByteArray before = Bytes::sha256(gob);
-    const QStringList apply = {s("apply"), s("--gob"), gob, s("--package"),
-                               home.file(s("kits.zip"))};
-
+    ASSERT_EQ(cli(pack + u'K').exitCode, 0);
+    const QByteArray before = Bytes::readFile(paths[u"G"_s]);
     for (const QByteArray &answer : {QByteArray("no\n"), QByteArray("maybe\n"), QByteArray("\n")}) {
-        const CliResult asked = runCli(home, apply, answer);
+        const CliResult asked = cli(u"apply --gob G --package K"_s, answer);
         EXPECT_EQ(asked.exitCode, 1);
         EXPECT_TRUE(
-            asked.err.contains(s("\"Kits/Home/Shirt\" \"Menu background/Background\" \"Logo\" ")))
+            asked.err.contains(u"\"Kits/Home/Shirt\" \"Menu background/Background\" \"Logo\" "_s))
             << asked.err.toStdString();
-        EXPECT_EQ(Bytes::sha256(gob), before);
+        EXPECT_EQ(Bytes::readFile(paths[u"G"_s]), before);
     }
-    EXPECT_EQ(runCli(home, apply, "yes\n").exitCode, 0);
+    EXPECT_EQ(cli(u"apply --gob G --package K"_s, "yes\n").exitCode, 0);
 
-    // A package for a larger GOB file is refused whole.
-    const QString small = home.write(s("small_pc.gob"), Bytes::pattern(11000));
-    const QByteArray smallBefore = Bytes::sha256(small);
-    const CliResult far = runCli(home,
-                                 {s("apply"), s("--gob"), small, s("--package"),
-                                  home.file(s("kits.zip")), s("--yes"), s("--backup")});
-    EXPECT_EQ(far.exitCode, 1);
-    EXPECT_TRUE(far.err.contains(s("record 2"))) << far.err.toStdString();
-    EXPECT_EQ(Bytes::sha256(small), smallBefore);
-    EXPECT_FALSE(Bytes::exists(home.file(s("kits_backup.zip"))));
-
-    const CliResult bad = runCli(
-        home,
-        {s("pack"), s("--gob"), small, s("--out"), home.file(s("bad.zip")), s("Far|10990|100")});
-    EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_TRUE(bad.err.contains(s("Item 1 \"Far\""))) << bad.err.toStdString();
-    EXPECT_FALSE(Bytes::exists(home.file(s("bad.zip"))));
-    const CliResult typed = runCli(
-        home, {s("pack"), s("--gob"), small, s("--out"), home.file(s("bad.zip")), s("Far|x|100")});
-    EXPECT_EQ(typed.exitCode, 1);
-
-    const CliResult nobody = runCli(home, {s("send"), s("Kits/Away|5112|3072")});
-    EXPECT_EQ(nobody.exitCode, 1);
-    EXPECT_TRUE(nobody.err.contains(s("No package window"))) << nobody.err.toStdString();
+    // A package for a larger GOB file is refused whole, before its backup; so is an item past
+    // the end or not a number.
+    paths[u"S"_s] = home.write(u"small_pc.gob"_s, Bytes::pattern(11000));
+    paths[u"X"_s] = home.file(u"bad.zip"_s);
+    const std::pair<QString, QString> refused[] = {
+        {u"apply --gob S --package K --yes --backup"_s, u"record 2"_s},
+        {u"pack --gob S --out X Far|10990|100"_s, u"Item 1 \"Far\""_s},
+        {u"pack --gob S --out X Far|x|100"_s, u"\"x\""_s},
+        {u"send Kits/Away|5112|3072"_s, u"No package window"_s},
+    };
+    for (const auto &[line, text] : refused)
+        expectRefused(line, text);
+    EXPECT_EQ(Bytes::readFile(paths[u"S"_s]), Bytes::pattern(11000));
+    EXPECT_FALSE(Bytes::exists(paths[u"B"_s]));
+    EXPECT_FALSE(Bytes::exists(paths[u"X"_s]));
 }

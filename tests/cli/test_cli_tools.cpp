@@ -3,11 +3,10 @@
 #include "handbitmap.h"
 #include "paintbitmaps.h"
 
-#include <QImage>
 #include <QImageReader>
 #include <QRegularExpression>
 
-#include <gtest/gtest.h>
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -21,151 +20,98 @@ QByteArray smallBitmap()
 
 } // namespace
 
-TEST(CliTools, AlphaWritesOneOrEveryAlphaByteAndRefusesWhatTheEditorRefuses)
+using CliTools = CliTest;
+
+TEST_F(CliTools, AlphaWritesOneOrEveryAlphaByteOfTheTableAndRefusesWhatTheEditorRefuses)
 {
-    TestHome home;
-    const QString bmp = home.write(QStringLiteral("kit.bmp"), smallBitmap());
-    QByteArray expected = Bytes::readFile(bmp);
-    const auto alpha = [&](const QStringList &args) {
-        return runCli(home,
-                      QStringList {QStringLiteral("alpha"), QStringLiteral("--file"), bmp} + args);
-    };
-
-    CliResult r = alpha({QStringLiteral("--index"), QStringLiteral("3"), QStringLiteral("--value"),
-                         QStringLiteral("200")});
-    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.err.trimmed(), QStringLiteral("Done"));
+    paths = {{u"B"_s, home.write(u"kit.bmp"_s, smallBitmap())},
+             {u"W"_s, home.write(u"wide.bmp"_s, HandBitmap::bitmap24(2, 2, {1, 2, 3, 4}))}};
+    QByteArray expected = Bytes::readFile(paths[u"B"_s]);
+    const CliResult r = cli(u"alpha --file B --index 3 --value 200"_s);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, u"Done\n"_s);
     expected[57 + 12] = char(200);
-    EXPECT_EQ(Bytes::readFile(bmp), expected);
+    EXPECT_EQ(Bytes::readFile(paths[u"B"_s]), expected);
+    const std::pair<const char *, QString> refused[] = {
+        {"--index 3 --value 256", u"Number is not between 0-255"_s},
+        {"--index 256 --value 1", u"\"256\" is not a whole number from 0 to 255"_s},
+        {"--all -1", u"Number is not between 0-255"_s},
+        {"--all x", u"Type mismatch"_s},
+    };
+    for (const auto &[words, text] : refused)
+        expectRefused(u"alpha --file B "_s + QString::fromLatin1(words), text);
+    EXPECT_EQ(Bytes::readFile(paths[u"B"_s]), expected);
+    expectRefused(u"alpha --file W --all 0"_s, u"Is not a 256 color bitmap"_s);
+    EXPECT_EQ(Bytes::readFile(paths[u"W"_s]), HandBitmap::bitmap24(2, 2, {1, 2, 3, 4}));
 
-    for (const QStringList &bad : {QStringList {QStringLiteral("--index"), QStringLiteral("3"),
-                                                QStringLiteral("--value"), QStringLiteral("256")},
-                                   QStringList {QStringLiteral("--index"), QStringLiteral("256"),
-                                                QStringLiteral("--value"), QStringLiteral("1")},
-                                   QStringList {QStringLiteral("--all"), QStringLiteral("-1")},
-                                   QStringList {QStringLiteral("--all"), QStringLiteral("x")}}) {
-        r = alpha(bad);
-        EXPECT_EQ(r.exitCode, 1) << bad.join(u' ').toStdString();
-        EXPECT_EQ(Bytes::readFile(bmp), expected);
-    }
-    EXPECT_TRUE(alpha({QStringLiteral("--all"), QStringLiteral("-1")})
-                    .err.contains(QStringLiteral("Number is not between 0-255")));
-
-    r = alpha({QStringLiteral("--all"), QStringLiteral("255")});
-    ASSERT_EQ(r.exitCode, 0);
+    ASSERT_EQ(cli(u"alpha --file B --all 255"_s).exitCode, 0);
     for (int i = 0; i < 256; ++i)
         expected[57 + 4 * i] = char(255);
-    EXPECT_EQ(Bytes::readFile(bmp), expected);
+    EXPECT_EQ(Bytes::readFile(paths[u"B"_s]), expected);
 
-    const QString wide = home.write(QStringLiteral("wide.bmp"),
-                                    HandBitmap::bitmap24(2, 2, QList<QRgb>(4, qRgb(9, 9, 9))));
-    const QByteArray before = Bytes::readFile(wide);
-    r = runCli(home,
-               {QStringLiteral("alpha"), QStringLiteral("--file"), wide, QStringLiteral("--all"),
-                QStringLiteral("0")});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Is not a 256 color bitmap")));
-    EXPECT_EQ(Bytes::readFile(wide), before);
-}
-
-TEST(CliTools, AlphaAddressesOnlyTheEntriesOfPaintProgramBitmaps)
-{
-    TestHome home;
+    // The last entry of a paint program's table, however short, is addressed where it lies.
     for (const PaintBitmaps::Case &c : PaintBitmaps::all()) {
-        const QString bmp = home.write(c.name, c.file);
-        const auto alpha = [&](int index) {
-            return runCli(home,
-                          {QStringLiteral("alpha"), QStringLiteral("--file"), bmp,
-                           QStringLiteral("--index"), QString::number(index),
-                           QStringLiteral("--value"), QStringLiteral("200")});
-        };
-        // Past the table: refused, with the number of entries the table holds.
-        CliResult r = alpha(c.entries);
-        EXPECT_EQ(r.exitCode, 1);
-        EXPECT_TRUE(r.err.contains(QStringLiteral("from 0 to %1").arg(c.entries - 1)))
-            << r.err.toStdString();
-        r = alpha(c.entries - 1);
-        QByteArray expected = c.file;
+        paths[u"B"_s] = home.write(c.name, c.file);
+        expectRefused(u"alpha --file B --value 200 --index "_s + QString::number(c.entries),
+                      u"from 0 to %1"_s.arg(c.entries - 1));
+        const CliResult last =
+            cli(u"alpha --file B --value 200 --index "_s + QString::number(c.entries - 1));
+        expected = c.file;
         if (c.tableAt == 14 + 12) // three-byte entries: no alpha to write
-            EXPECT_TRUE(r.err.contains(QStringLiteral("no byte for transparency")));
+            EXPECT_TRUE(last.err.contains(u"no byte for transparency"_s));
         else
             expected[c.tableAt + 4 * (c.entries - 1) + 3] = char(200);
-        EXPECT_EQ(Bytes::readFile(bmp), expected) << c.name.toStdString();
+        EXPECT_EQ(Bytes::readFile(paths[u"B"_s]), expected) << c.name.toStdString();
     }
 }
 
-TEST(CliTools, JpgConvertsAndResizesWithTheWindowsNamingAndChecks)
+TEST_F(CliTools, JpgConvertsAndResizesWithTheWindowsNamingAndChecks)
 {
-    TestHome home;
-    const QString bmp =
-        home.write(QStringLiteral("kit.bmp"),
-                   HandBitmap::bitmap24(80, 60, QList<QRgb>(80 * 60, qRgb(200, 10, 10))));
-    CliResult r = runCli(home,
-                         {QStringLiteral("jpg"), QStringLiteral("--in"), bmp,
-                          QStringLiteral("--out"), home.file(QStringLiteral("kit")),
-                          QStringLiteral("--size"), QStringLiteral("640x480")});
+    paths = {{u"B"_s, home.write(u"kit.bmp"_s, HandBitmap::bitmap24(8, 6, QList<QRgb>(48, 9)))},
+             {u"J"_s, home.file(u"kit"_s)},
+             {u"L"_s, home.file(u"big.jpg"_s)}};
+    const CliResult r = cli(u"jpg --in B --out J --size 640x480"_s);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.err.trimmed(), home.file(QStringLiteral("kit.jpg")));
-    QImageReader reader(home.file(QStringLiteral("kit.jpg")));
-    EXPECT_EQ(reader.format(), QByteArray("jpeg"));
+    EXPECT_EQ(r.err, home.file(u"kit.jpg"_s) + u'\n');
+    QImageReader reader(home.file(u"kit.jpg"_s));
+    EXPECT_EQ(reader.format(), "jpeg");
     EXPECT_EQ(reader.size(), QSize(640, 480));
-
-    r = runCli(home,
-               {QStringLiteral("jpg"), QStringLiteral("--in"), bmp, QStringLiteral("--out"),
-                home.file(QStringLiteral("big.jpg")), QStringLiteral("--size"),
-                QStringLiteral("16385x10")});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("width 16385")));
-    EXPECT_FALSE(Bytes::exists(home.file(QStringLiteral("big.jpg"))));
+    expectRefused(u"jpg --in B --out L --size 16385x10"_s, u"width 16385"_s);
+    EXPECT_FALSE(Bytes::exists(paths[u"L"_s]));
 }
 
-TEST(CliTools, CommandLinesItDoesNotTakeExitTwoWithTheUsageLineAndTouchNothing)
+TEST_F(CliTools, CommandLinesItDoesNotTakeExitTwoWithTheUsageLineAndTouchNothing)
 {
-    TestHome home;
-    const QString bmp = home.write(QStringLiteral("kit.bmp"), smallBitmap());
-    const QByteArray before = Bytes::readFile(bmp);
-    const QString jpg = home.file(QStringLiteral("kit.jpg"));
-    const auto words = [](const char *line) { return QString::fromUtf8(line).split(u' '); };
-    const struct
-    {
-        QStringList args;
-        QString text;
-    } cases[] = {
-        {words("jpg --in B --out J --sise 640x480"), QStringLiteral("Unknown option 'sise'")},
-        {words("jpg --in B --out J --size 640.5x480"), QStringLiteral("\"640.5\"")},
-        {words("jpg --in B --out"), QStringLiteral("Missing value after '--out'")},
-        {words("jpg --in B --out J stray"), QStringLiteral("Unexpected word \"stray\"")},
-        {words("alpha --file B --index 2.5 --value 0"),
-         QStringLiteral("whole number, not \"2.5\"")},
-        {words("alpha --file B --value 0 --all 0"), QStringLiteral("either")},
-        {words("import --catalogue C --gob G --entry 0 --sub 1"),
-         QStringLiteral("--file is missing")},
-        {words("list --catalogue C --entry 1.5"), QStringLiteral("whole number")},
-        {words("demo"), QStringLiteral("DIR is missing")},
-        {words("frob"), QStringLiteral("unknown verb \"frob\"")},
-        {{QStringLiteral("send"), QStringLiteral("A|1|2\nB|1|2")}, QStringLiteral("one line")},
+    paths = {{u"B"_s, home.write(u"kit.bmp"_s, smallBitmap())}, {u"J"_s, home.file(u"k.jpg"_s)}};
+    const std::pair<QString, QString> cases[] = {
+        {u"jpg --in B --out J --sise 640x480"_s, u"Unknown option 'sise'"_s},
+        {u"jpg --in B --out J --size 640.5x480"_s, u"\"640.5\""_s},
+        {u"jpg --in B --out"_s, u"Missing value after '--out'"_s},
+        {u"jpg --in B --out J stray"_s, u"Unexpected word \"stray\""_s},
+        {u"alpha --file B --index 2.5 --value 0"_s, u"whole number, not \"2.5\""_s},
+        {u"alpha --file B --value 0 --all 0"_s, u"either"_s},
+        {u"import --catalogue C --gob G --entry 0 --sub 1"_s, u"--file is missing"_s},
+        {u"list --catalogue C --entry 1.5"_s, u"whole number"_s},
+        {u"demo"_s, u"DIR is missing"_s},
+        {u"frob"_s, u"unknown verb \"frob\""_s},
+        {u"send A|1|2\nB|1|2"_s, u"one line"_s},
     };
-    for (const auto &[args, text] : cases) {
-        QStringList line = args;
-        line.replaceInStrings(QRegularExpression(QStringLiteral("^B$")), bmp);
-        line.replaceInStrings(QRegularExpression(QStringLiteral("^J$")), jpg);
-        const CliResult r = runCli(home, line);
-        EXPECT_EQ(r.exitCode, 2) << text.toStdString();
+    for (const auto &[line, text] : cases) {
+        const CliResult r = cli(line);
+        EXPECT_EQ(r.exitCode, 2) << line.toStdString();
         EXPECT_TRUE(r.err.contains(text)) << r.err.toStdString();
-        const QString verb = args[0] == QStringLiteral("frob") ? QStringLiteral("VERB") : args[0];
-        EXPECT_TRUE(r.err.contains(QStringLiteral("usage: kestrix-cli ") + verb));
+        const QString verb = line == u"frob"_s ? u"VERB"_s : line.section(u' ', 0, 0);
+        EXPECT_TRUE(r.err.contains(u"usage: kestrix-cli "_s + verb)) << r.err.toStdString();
     }
-    EXPECT_EQ(Bytes::readFile(bmp), before);
-    EXPECT_FALSE(Bytes::exists(jpg));
+    EXPECT_EQ(Bytes::readFile(paths[u"B"_s]), smallBitmap());
+    EXPECT_FALSE(Bytes::exists(paths[u"J"_s]));
 
-    CliResult r = runCli(home, words("extract --help"));
+    CliResult r = cli(u"extract --help"_s);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(r.out.startsWith(QStringLiteral(
-        "usage: kestrix-cli extract --catalogue FILE --gob FILE --entry K --sub I --out FILE\n")));
-    EXPECT_TRUE(r.out.contains(QStringLiteral("--sub I")));
-    r = runCli(home, {QStringLiteral("--version")});
+    EXPECT_TRUE(r.out.startsWith(u"usage: kestrix-cli extract --catalogue FILE --gob FILE --entry "
+                                 "K --sub I --out FILE\n"_s));
+    r = cli(u"--version"_s);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^kestrix-cli \\d+\\.\\d+\\.\\d+\n$"))
-                    .match(r.out)
-                    .hasMatch());
+    EXPECT_TRUE(
+        QRegularExpression(u"^kestrix-cli \\d+\\.\\d+\\.\\d+\n$"_s).match(r.out).hasMatch());
 }

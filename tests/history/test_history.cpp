@@ -19,10 +19,17 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
+constexpr qint32 GobSize = 100000;
 constexpr qint32 RecordOffset = 1001; // an 8 x 4 image record at 1000
 constexpr qint32 AreaOffset = 5001; // a whole-file area of 4096 bytes at 5000
+// Package records (package offset, size): one that takes two pieces of the journal (64 KiB and
+// one byte), one that ends at the last byte of the GOB file.
+constexpr std::pair<int, int> TwoPieces {20000, 65537};
+constexpr std::pair<int, int> AtTheEnd {GobSize - 111 - 5000, 5000};
 
 class HistoryTest : public ::testing::Test
 {
@@ -30,24 +37,23 @@ protected:
     HistoryTest()
     {
         original = HandGob::withAt(
-            40000, 1000, HandGob::imageRecord(8, 4, Bytes::pattern(32, 3), HandGob::palette()));
-        gob = home.write(QStringLiteral("g_pc.gob"), original);
+            GobSize, 1000, HandGob::imageRecord(8, 4, Bytes::pattern(32, 3), HandGob::palette()));
+        gob = home.write(u"g_pc.gob"_s, original);
     }
 
     QByteArray hash() const { return Bytes::sha256(gob); }
 
     void importBitmap()
     {
-        const QString bmp =
-            home.write(QStringLiteral("new.bmp"),
-                       HandBitmap::bitmap8(8, 4, HandBitmap::colourTable({qRgb(1, 2, 3)}),
-                                           Bytes::pattern(32, 50)));
+        const QString bmp = home.write(
+            u"new.bmp"_s,
+            HandBitmap::bitmap8(8, 4, HandBitmap::colourTable({1}), Bytes::pattern(32, 50)));
         BitmapImport::write(BitmapImport::check(gob, RecordOffset, bmp), false);
     }
 
     void importPng()
     {
-        const QString png = home.write(QStringLiteral("new.png"), Bytes::pattern(3000, 9));
+        const QString png = home.write(u"new.png"_s, Bytes::pattern(3000, 9));
         PngImport::write(PngImport::check(gob, AreaOffset, 4096, png));
     }
 
@@ -59,17 +65,16 @@ protected:
         QByteArray lines;
         for (const auto &record : records) {
             total += record.second;
-            lines += "\"Part " + QByteArray::number(record.first) + "\"\r\n";
+            lines += "\"Item " + QByteArray::number(record.first) + "\"\r\n";
         }
         const QString path = home.file(name);
         ASSERT_TRUE(HandZip::write(path,
-                                   {{QStringLiteral("install.data"), installRecords(records)},
-                                    {QStringLiteral("file.data"), Bytes::pattern(total, seed)},
-                                    {QStringLiteral("Replaced Files.txt"), lines}}));
+                                   {{u"install.data"_s, installRecords(records)},
+                                    {u"file.data"_s, Bytes::pattern(total, seed)},
+                                    {u"Replaced Files.txt"_s, lines}}));
         prompts.answerMessage(Answer::Yes);
         PackageContext context {prompts, nullptr, display};
-        PackageImport::run(
-            {path, gob, home.file(QStringLiteral("KX_Temp")), false, {}, withoutUndo}, context);
+        PackageImport::run({path, gob, home.file(u"KX_Temp"_s), false, {}, withoutUndo}, context);
     }
 
     // The state of every change the history keeps, oldest first.
@@ -79,6 +84,13 @@ protected:
         for (const ChangeFile &change : GobHistory(gob).changes())
             names << change.header().kind + u' ' + nameOf(change.state());
         return names;
+    }
+
+    // The newest change (an empty one when none is kept).
+    ChangeFile newest() const
+    {
+        const QList<ChangeFile> changes = GobHistory(gob).changes();
+        return changes.value(changes.size() - 1);
     }
 
     TestHome home;
@@ -94,11 +106,11 @@ TEST_F(HistoryTest, EveryImportIsUndoneToTheOriginal)
 {
     const QByteArray before = hash();
     const std::pair<QString, std::function<void()>> imports[] = {
-        {QStringLiteral("bitmap"), [this] { importBitmap(); }},
-        {QStringLiteral("png"), [this] { importPng(); }},
-        {QStringLiteral("package"),
+        {u"bitmap"_s, [this] { importBitmap(); }},
+        {u"png"_s, [this] { importPng(); }},
+        {u"package"_s,
          [this] {
-             apply(QStringLiteral("k.zip"), {{30000, 500}});
+             apply(u"k.zip"_s, {TwoPieces, AtTheEnd});
          }},
     };
     for (const auto &[kind, import] : imports) {
@@ -106,111 +118,131 @@ TEST_F(HistoryTest, EveryImportIsUndoneToTheOriginal)
         EXPECT_NE(hash(), before) << kind.toStdString();
         GobHistory(gob).undo();
         EXPECT_EQ(hash(), before) << kind.toStdString();
-        EXPECT_EQ(states(), QStringList {kind + QStringLiteral(" undone")}); // the last one dropped
+        EXPECT_EQ(states(), QStringList {kind + u" undone"_s}); // the last one dropped
     }
-    // Bitmap: pixels and the whole palette; PNG: the area; package: its one region.
+    // Bitmap: pixels and the whole palette; PNG: the area; package: its regions.
     importBitmap();
     importPng();
-    apply(QStringLiteral("k.zip"), {{30000, 500}});
+    apply(u"k.zip"_s, {TwoPieces, AtTheEnd});
     QList<qint64> bytes;
     for (const ChangeFile &change : GobHistory(gob).changes())
         bytes << change.header().bytes();
-    EXPECT_EQ(bytes, (QList<qint64> {32 + 1024, 4096, 500}));
+    EXPECT_EQ(bytes, (QList<qint64> {32 + 1024, 4096, 65537 + 5000}));
     EXPECT_EQ(refusal([this] { GobHistory(gob).undo(3); }),
-              QStringLiteral("There is no change of %1 to undo.").arg(gob));
+              u"There is no change of %1 to undo."_s.arg(gob));
 }
 
 TEST_F(HistoryTest, OverlappingPackagesUndoInOrderAndANewChangeDropsTheUndoneOnes)
 {
     const QByteArray before = hash();
-    apply(QStringLiteral("a.zip"), {{20000, 4000}, {30000, 100}}, 1);
+    apply(u"a.zip"_s, {{20000, 4000}, {30000, 100}}, 1);
     const QByteArray afterA = hash();
-    apply(QStringLiteral("b.zip"), {{22000, 4000}, {19000, 2000}}, 2);
+    apply(u"b.zip"_s, {{22000, 4000}, {19000, 2000}}, 2);
     importBitmap();
     GobHistory(gob).undo(1); // keeps change 1
     EXPECT_EQ(hash(), afterA);
-    EXPECT_EQ(states(),
-              (QStringList {QStringLiteral("package done"), QStringLiteral("package undone"),
-                            QStringLiteral("bitmap undone")}));
+    EXPECT_EQ(states(), (QStringList {u"package done"_s, u"package undone"_s, u"bitmap undone"_s}));
     GobHistory(gob).undo(0);
     EXPECT_EQ(hash(), before);
     importPng();
-    EXPECT_EQ(states(), QStringList {QStringLiteral("png done")});
+    EXPECT_EQ(states(), QStringList {u"png done"_s});
 }
 
-TEST_F(HistoryTest, UndoRefusesARegionWrittenSinceAndLeavesTheGobAsItIs)
+TEST_F(HistoryTest, UndoRefusesARegionWrittenSinceOrCutOffAndLeavesTheGobAsItIs)
 {
-    apply(QStringLiteral("a.zip"), {{20000, 4000}});
-    QFile file(gob);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    file.seek(22222);
-    file.write("x");
-    file.close();
-    const QByteArray changed = hash();
-    EXPECT_EQ(
-        refusal([this] { GobHistory(gob).undo(); }),
-        QStringLiteral("Bytes 20111 to 24110 of %1 no longer hold what change package, a.zip, "
-                       "%2 wrote there: something else has written there since. Nothing "
-                       "was undone; the GOB file was not changed.")
-            .arg(gob, Messages::isoTime(GobHistory(gob).changes()[0].header().time)));
-    EXPECT_EQ(hash(), changed);
+    const struct
+    {
+        const char *what;
+        bool cut; // else one byte is written at 22222
+        qint64 from, to; // the region the refusal names
+    } cases[] = {
+        {"one byte written", false, 20111, 85647},
+        {"the last byte cut off", true, GobSize - 5000, GobSize - 1},
+    };
+    for (const auto &c : cases) {
+        apply(u"a.zip"_s, {TwoPieces, AtTheEnd});
+        QFile file(gob);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(c.cut ? file.resize(GobSize - 1) : file.seek(22222) && file.write("x") == 1);
+        file.close();
+        const QByteArray changed = hash();
+        EXPECT_EQ(refusal([this] { GobHistory(gob).undo(); }),
+                  u"Bytes %1 to %2 of %3 no longer hold what change package, a.zip, %4 wrote "
+                  "there: something else has written there since. Nothing was undone; the GOB "
+                  "file was not changed."_s.arg(c.from)
+                      .arg(c.to)
+                      .arg(gob, Messages::isoTime(newest().header().time)))
+            << c.what;
+        EXPECT_EQ(hash(), changed) << c.what;
+    }
 }
 
 TEST_F(HistoryTest, TheLimitDropsTheOldestAndRefusesAChangeLargerThanItself)
 {
-    ChangeHeader one {
-        QDateTime(), QStringLiteral("package"), QStringLiteral("a.zip"), gob, {{20111, 4000}}};
+    ChangeHeader one {QDateTime(), u"package"_s, u"a.zip"_s, gob, {{20111, 4000}}};
     GobHistory::setLimit(ChangeFile::sizeFor(one) * 5 / 2);
-    apply(QStringLiteral("a.zip"), {{20000, 4000}}, 1);
+    apply(u"a.zip"_s, {{20000, 4000}}, 1);
     const QByteArray afterFirst = hash();
-    apply(QStringLiteral("a.zip"), {{20000, 4000}}, 2);
-    apply(QStringLiteral("a.zip"), {{20000, 4000}}, 3);
+    apply(u"a.zip"_s, {{20000, 4000}}, 2);
+    apply(u"a.zip"_s, {{20000, 4000}}, 3);
     EXPECT_EQ(states().size(), 2);
     GobHistory(gob).undo(0);
     EXPECT_EQ(hash(), afterFirst); // undo reaches back only to the oldest change kept
 
     const QByteArray before = hash();
     GobHistory::setLimit(100);
-    const QString refused = refusal([this] { apply(QStringLiteral("a.zip"), {{20000, 4000}}); });
-    EXPECT_TRUE(refused.contains(QStringLiteral(
-        " KiB of history, more than the 100 bytes the history of a GOB file keeps.")))
+    const QString refused = refusal([this] { apply(u"a.zip"_s, {{20000, 4000}}); });
+    EXPECT_TRUE(refused.contains(
+        u" KiB of history, more than the 100 bytes the history of a GOB file keeps."_s))
         << refused.toStdString();
     EXPECT_EQ(hash(), before);
     QString asked;
-    apply(QStringLiteral("a.zip"), {{20000, 4000}}, 4, [&](const QString &r) { asked = r; });
+    apply(u"a.zip"_s, {{20000, 4000}}, 4, [&](const QString &r) { asked = r; });
     EXPECT_FALSE(asked.isEmpty());
     EXPECT_NE(hash(), before);
     EXPECT_TRUE(states().isEmpty()); // not kept, and the undone ones dropped
 }
 
+// A journal cut off where a kill may leave it: before its DONE record the GOB file is put back,
+// before its SEAL the GOB file was never written; a damaged one or one for a GOB file shorter
+// than its regions is set aside with none of it written.
 TEST_F(HistoryTest, RecoveryPutsBackACutOffChangeAndNeverWritesADamagedOne)
 {
-    const QByteArray before = hash();
-    for (const bool damage : {false, true}) {
-        apply(QStringLiteral("a.zip"), {{20000, 4000}, {30000, 5000}});
-        const QByteArray applied = hash();
-        // Cut off before DONE: the GOB file may be half written.
-        const QString path = GobHistory(gob).changes().last().path();
+    constexpr qint64 Done = 12 + 2 * 32, Seal = 12;
+    const struct
+    {
+        const char *what;
+        qint64 chop; // bytes cut off the journal's end
+        bool damage, cutGob, putBack;
+        const char *said;
+    } cases[] = {
+        {"no DONE", Done, false, false, true, ") was interrupted; the GOB file was put back"},
+        {"DONE a byte short", 1, false, false, true, ") was interrupted;"},
+        {"no SEAL", Done + Seal, false, false, false, ") was interrupted;"},
+        {"old bytes damaged", Done, true, false, false, "fail their checksum"},
+        {"GOB file shorter", Done, false, true, false, "past the end of the GOB file"},
+    };
+    for (const auto &c : cases) {
+        const QByteArray before = hash();
+        apply(u"a.zip"_s, {TwoPieces, AtTheEnd});
+        const QString path = newest().path();
         QByteArray journal = Bytes::readFile(path);
-        journal.chop(12 + 2 * 32);
-        if (damage)
+        ASSERT_GT(journal.size(), 70000) << c.what;
+        journal.chop(c.chop);
+        if (c.damage)
             journal[journal.size() - 500] = char(journal[journal.size() - 500] ^ 1);
         home.write(QDir(home.path()).relativeFilePath(path), journal);
+        if (c.cutGob)
+            home.write(u"g_pc.gob"_s, Bytes::readFile(gob).chopped(1));
+        const QByteArray left = hash();
         const QStringList said = GobHistory(gob).recover();
-        ASSERT_EQ(said.size(), 1);
-        if (damage) {
-            EXPECT_TRUE(said[0].contains(QStringLiteral("fail their checksum")))
-                << said[0].toStdString();
-            EXPECT_TRUE(Bytes::exists(path + QStringLiteral(".damaged")));
-            EXPECT_EQ(hash(), applied);
-        } else {
-            EXPECT_TRUE(said[0].startsWith(
-                QStringLiteral("The last change to %1 (package, a.zip, ").arg(gob)));
-            EXPECT_TRUE(said[0].endsWith(QStringLiteral(
-                ") was interrupted; the GOB file was put back as it was before it.")));
-            EXPECT_EQ(hash(), before);
-        }
-        EXPECT_TRUE(GobHistory(gob).recover().isEmpty());
+        EXPECT_EQ(said.size(), 1) << c.what;
+        EXPECT_TRUE(said.value(0).contains(QString::fromLatin1(c.said)))
+            << said.value(0).toStdString();
+        EXPECT_EQ(hash(), c.putBack ? before : left) << c.what;
+        EXPECT_EQ(Bytes::exists(path + u".damaged"_s), c.damage || c.cutGob) << c.what;
+        EXPECT_TRUE(GobHistory(gob).recover().isEmpty()) << c.what;
+        home.write(u"g_pc.gob"_s, original);
     }
 }
 
@@ -218,30 +250,30 @@ TEST_F(HistoryTest, PackageStatusAndTheReplaceQuestionKnowWhatTheGobHolds)
 {
     const auto status = [this] {
         PackageContext context {prompts, nullptr, display};
-        const auto contents = PackageImport::unpack(home.file(QStringLiteral("p.zip")),
-                                                    home.file(QStringLiteral("s")), context);
+        const auto contents =
+            PackageImport::unpack(home.file(u"p.zip"_s), home.file(u"s"_s), context);
         QStringList states;
         for (const PackageStatus::Item &item : PackageStatus::of(*contents, {}, gob))
             states << PackageStatus::nameOf(item.state);
         return states.join(u' ');
     };
     const auto p = {std::pair {20000, 1000}, {20500, 1000}, {30000, 10}}; // 2 over 1
-    apply(QStringLiteral("p.zip"), p);
-    EXPECT_EQ(status(), QStringLiteral("applied applied applied"));
-    apply(QStringLiteral("q.zip"), {{30005, 10}}, 2);
-    EXPECT_EQ(status(), QStringLiteral("applied applied other"));
+    apply(u"p.zip"_s, p);
+    EXPECT_EQ(status(), u"applied applied applied"_s);
+    apply(u"q.zip"_s, {{30005, 10}}, 2);
+    EXPECT_EQ(status(), u"applied applied other"_s);
     const QList<ChangeFile> changes = GobHistory(gob).changes();
-    apply(QStringLiteral("p.zip"), p);
-    EXPECT_TRUE(prompts.of(ScriptedPrompts::Kind::Message)[4].text.endsWith(
-        QStringLiteral("\r\n\r\nIt overwrites these changes of the history: 2 (package, q.zip, "
-                       "%1); 1 (package, p.zip, %2).")
-            .arg(Messages::isoTime(changes[1].header().time),
-                 Messages::isoTime(changes[0].header().time))));
+    ASSERT_EQ(changes.size(), 2);
+    apply(u"p.zip"_s, p);
+    EXPECT_TRUE(prompts.messageTexts().value(4).endsWith(
+        u"\r\n\r\nIt overwrites these changes of the history: 2 (package, q.zip, %1); 1 "
+        "(package, p.zip, %2)."_s.arg(Messages::isoTime(changes[1].header().time),
+                                      Messages::isoTime(changes[0].header().time))));
     GobHistory(gob).undo(0);
-    EXPECT_EQ(status(), QStringLiteral("original original original"));
-    apply(QStringLiteral("p.zip"), p);
-    apply(QStringLiteral("p.zip"), p);
-    const auto messages = prompts.of(ScriptedPrompts::Kind::Message);
-    EXPECT_TRUE(messages[messages.size() - 2].text.contains(
-        QStringLiteral("\r\n\r\nThis package is applied to the GOB file already.\r\n")));
+    EXPECT_EQ(status(), u"original original original"_s);
+    apply(u"p.zip"_s, p);
+    apply(u"p.zip"_s, p);
+    const QStringList texts = prompts.messageTexts();
+    EXPECT_TRUE(texts.value(texts.size() - 2)
+                    .contains(u"\r\n\r\nThis package is applied to the GOB file already.\r\n"_s));
 }

@@ -20,11 +20,22 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int StadiumBoard = 1; // 256 x 128 at catalogue offset 35790
 constexpr qsizetype BoardStart = 35789;
 constexpr int TeamLogo = 7; // PNG of 64 x 64 in an area of 12288 bytes
+
+// An open dialog's filters as "description|pattern" joined by ";;".
+QString filtersOf(const ScriptedPrompts::Shown &dialog)
+{
+    QStringList filters;
+    for (const FileFilter &f : dialog.filters)
+        filters << f.description + u'|' + f.pattern;
+    return filters.join(u";;"_s);
+}
 
 // Runs act on the confirmation window once its modal loop is running.
 void whenConfirmShows(frmMain &main, const std::function<void(frmConfirm &)> &act)
@@ -51,7 +62,7 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
     bitmap.replace(1078, pixels.size(), pixels);
     for (int k = 0; k < 256; ++k)
         bitmap.replace(54 + 4 * k, 4, Bytes::of({k, 0, 255 - k, k / 3}));
-    const QString path = home.write(QStringLiteral("board.bmp"), bitmap);
+    const QString path = home.write(u"board.bmp"_s, bitmap);
     QByteArray expected = Bytes::readFile(gob);
     expected.replace(BoardStart + 112, pixels.size(), pixels);
     for (int k = 0; k < 256; ++k)
@@ -60,7 +71,7 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
 
     bool onDiskAtMessage = false;
     prompts.onShow = [&](const ScriptedPrompts::Shown &shown) {
-        if (shown.text == QStringLiteral("Imported Successfully"))
+        if (shown.text == u"Imported Successfully"_s)
             onDiskAtMessage = Bytes::readFile(gob) == expected && MainModule::openFileCount() == 0;
     };
     prompts.answerOpen(path);
@@ -74,17 +85,13 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
 
     const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
     ASSERT_EQ(opens.size(), 1u);
-    EXPECT_EQ(opens[0].title, QStringLiteral("Select the file you want to import"));
-    ASSERT_EQ(opens[0].filters.size(), 3);
-    EXPECT_EQ(opens[0].filters[0].description, QStringLiteral("Bitmap File"));
-    EXPECT_EQ(opens[0].filters[0].pattern, QStringLiteral("*.bmp"));
-    EXPECT_EQ(opens[0].filters[1].description, QStringLiteral("Png File"));
-    EXPECT_EQ(opens[0].filters[1].pattern, QStringLiteral("*.png"));
-    EXPECT_EQ(opens[0].filters[2].pattern,
-              QStringLiteral("*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp"));
+    EXPECT_EQ(opens[0].title, u"Select the file you want to import"_s);
+    EXPECT_EQ(filtersOf(opens[0]),
+              u"Bitmap File|*.bmp;;Png File|*.png;;Any Picture|*.png;*.bmp;"
+              "*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp"_s);
     EXPECT_EQ(window->lblFileName->text(), path);
 
-    ASSERT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("Imported Successfully")});
+    ASSERT_EQ(prompts.messageTexts(), QStringList {u"Imported Successfully"_s});
     EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Information);
     EXPECT_TRUE(onDiskAtMessage);
     EXPECT_EQ(Bytes::readFile(gob), expected);
@@ -100,7 +107,7 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
     // Edit > Undo brings the old picture back, into the GOB file and the preview.
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    EXPECT_EQ(window->mnuUndo->text(), QStringLiteral("&Undo bitmap Stadium board/Board"));
+    EXPECT_EQ(window->mnuUndo->text(), u"&Undo bitmap Stadium board/Board"_s);
     QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_EQ(Bytes::sha256(gob), original);
     EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), exported);
@@ -115,9 +122,9 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
         ASSERT_NE(history, nullptr);
         ASSERT_EQ(history->lstChanges->topLevelItemCount(), 1); // the undone one was dropped
         QTreeWidgetItem *row = history->lstChanges->topLevelItem(0);
-        EXPECT_EQ(row->text(3) + row->text(4), QStringLiteral("done33792"));
+        EXPECT_EQ(row->text(3) + row->text(4), u"done33792"_s);
         QTest::mouseClick(history->cmdUndoTo, Qt::LeftButton);
-        EXPECT_EQ(history->lstChanges->topLevelItem(0)->text(3), QStringLiteral("undone"));
+        EXPECT_EQ(history->lstChanges->topLevelItem(0)->text(3), u"undone"_s);
         QTest::mouseClick(history->cmdClose, Qt::LeftButton);
     });
     QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
@@ -132,23 +139,22 @@ TEST_F(MainWindowTest, RefusedBitmapsAreReportedAndNoOrClosingWritesNothing)
     const QByteArray gobBefore = Bytes::sha256(gob);
     const QByteArray tempBefore = Bytes::readFile(MainModule::scratchBitmapPath());
     const QByteArray table = HandBitmap::colourTable({});
-    const QString wide = home.write(QStringLiteral("wide.bmp"),
-                                    HandBitmap::bitmap8(128, 256, table, QByteArray(32768, 3)));
+    const QString wide =
+        home.write(u"wide.bmp"_s, HandBitmap::bitmap8(128, 256, table, QByteArray(32768, 3)));
     window->ImportBMP(wide, true);
-    ASSERT_EQ(prompts.messageTexts(),
-              QStringList {wide + QStringLiteral("\r\nWidth is not same as the image")});
+    ASSERT_EQ(prompts.messageTexts(), QStringList {wide + u"\r\nWidth is not same as the image"_s});
     EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
-    const QString rle = home.write(QStringLiteral("rle.bmp"),
+    const QString rle = home.write(u"rle.bmp"_s,
                                    HandBitmap::header(256, 128, 8, 1078, 1078 + 32768, 0, 1) + table
                                        + QByteArray(32768, 3));
     window->ImportBMP(rle, true);
-    EXPECT_TRUE(prompts.messageTexts().last().startsWith(rle + QStringLiteral("\r\n")));
+    EXPECT_TRUE(prompts.messageTexts().value(1).startsWith(rle + u"\r\n"_s));
     EXPECT_EQ(Bytes::sha256(gob), gobBefore);
     EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), tempBefore);
     EXPECT_EQ(MainModule::openFileCount(), 0);
 
     // The confirmation answered No, and closed by its title bar.
-    const QString same = home.write(QStringLiteral("same.bmp"), tempBefore);
+    const QString same = home.write(u"same.bmp"_s, tempBefore);
     prompts.clear();
     prompts.answerOpen(same);
     whenConfirmShows(*window, [](frmConfirm &c) { c.cmdNo->click(); });
@@ -189,7 +195,7 @@ TEST_F(MainWindowTest, PngImportFillsTheAreaRefreshesThePreviewAndSaysNothing)
     picture.fill(qRgba(10, 200, 30, 255));
     const QByteArray png = HandBitmap::png(picture);
     ASSERT_LT(png.size(), 12288);
-    const QString path = home.write(QStringLiteral("logo.png"), png);
+    const QString path = home.write(u"logo.png"_s, png);
     const qsizetype areaStart = window->selection.offset - 1;
     QByteArray expected = Bytes::readFile(gob);
     expected.replace(areaStart, 12288, png + QByteArray(12288 - png.size(), '\0'));
@@ -202,9 +208,7 @@ TEST_F(MainWindowTest, PngImportFillsTheAreaRefreshesThePreviewAndSaysNothing)
     window->cmdImport->click();
     const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
     ASSERT_EQ(opens.size(), 1u);
-    ASSERT_EQ(opens[0].filters.size(), 1);
-    EXPECT_EQ(opens[0].filters[0].description, QStringLiteral("png File"));
-    EXPECT_EQ(opens[0].filters[0].pattern, QStringLiteral("*.png"));
+    EXPECT_EQ(filtersOf(opens[0]), u"png File|*.png"_s);
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
     EXPECT_EQ(Bytes::readFile(gob), expected);
     EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), expected.mid(areaStart, 12288));
@@ -213,8 +217,8 @@ TEST_F(MainWindowTest, PngImportFillsTheAreaRefreshesThePreviewAndSaysNothing)
 
     // Too long for the area: refused with the message, nothing written.
     const QByteArray before = Bytes::sha256(gob);
-    window->ImportPNG(home.write(QStringLiteral("big.png"), png + QByteArray(12288, 'x')));
-    EXPECT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("File size is too long")});
+    window->ImportPNG(home.write(u"big.png"_s, png + QByteArray(12288, 'x')));
+    ASSERT_EQ(prompts.messageTexts(), QStringList {u"File size is too long"_s});
     EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
     EXPECT_EQ(Bytes::sha256(gob), before);
 }
@@ -222,27 +226,27 @@ TEST_F(MainWindowTest, PngImportFillsTheAreaRefreshesThePreviewAndSaysNothing)
 TEST_F(MainWindowTest, SaveAsPngExportAllAndImportFolderWithOneQuestion)
 {
     const QByteArray pixels = Bytes::pattern(32, 5); // an 8 x 4 record at 0-based 100
-    startOnHand(QStringLiteral("Board,1,101,One"),
+    startOnHand(u"Board,1,101,One"_s,
                 HandGob::withAt(2000, 100, HandGob::imageRecord(8, 4, pixels, HandGob::palette())));
     // The picture's row 1 is the record's row 2: a bitmap export shows it so.
-    prompts.answerSave(home.file(QStringLiteral("saved.PNG")));
+    prompts.answerSave(home.file(u"saved.PNG"_s));
     QTest::mouseClick(window->cmdSaveAs, Qt::LeftButton);
-    const QImage saved(home.file(QStringLiteral("saved.PNG")));
+    const QImage saved(home.file(u"saved.PNG"_s));
     ASSERT_EQ(saved.format(), QImage::Format_Indexed8);
     EXPECT_EQ(saved.pixelIndex(2, 1), quint8(pixels[2 * 8 + 2]));
 
-    const QString folder = home.file(QStringLiteral("out"));
-    prompts.answerSave(folder + QStringLiteral("/kestrix-export.tsv"));
+    const QString folder = home.file(u"out"_s);
+    prompts.answerSave(folder + u"/kestrix-export.tsv"_s);
     window->mnuExportAll->trigger();
-    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("1 file exported to ") + folder);
-    const QString board = folder + QStringLiteral("/Board - One.png");
+    EXPECT_EQ(prompts.messageTexts(), QStringList {u"1 file exported to "_s + folder});
+    const QString board = folder + u"/Board - One.png"_s;
     QImage picture(board);
     picture.setPixel(2, 1, (picture.pixelIndex(2, 1) + 1) % 256);
     ASSERT_TRUE(picture.save(board));
     QByteArray expected = Bytes::readFile(gob);
     expected[100 + 112 + 2 * 8 + 2] = char(pixels[2 * 8 + 2] + 1);
 
-    prompts.answerOpen(folder + QStringLiteral("/kestrix-export.tsv"));
+    prompts.answerOpen(folder + u"/kestrix-export.tsv"_s);
     QTimer::singleShot(0, window.get(), [this] {
         auto *question = window->findChild<frmImportFolder *>();
         ASSERT_NE(question, nullptr);
@@ -252,5 +256,5 @@ TEST_F(MainWindowTest, SaveAsPngExportAllAndImportFolderWithOneQuestion)
     });
     window->mnuImportFolder->trigger();
     EXPECT_EQ(Bytes::readFile(gob), expected);
-    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("Imported Successfully"));
+    EXPECT_EQ(prompts.messageTexts().value(1), u"Imported Successfully"_s);
 }

@@ -2,17 +2,19 @@
 #include "handzip.h"
 #include "packagebytes.h"
 #include "recordingdisplay.h"
+#include "refusal.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
 
 #include "packages/packageimport.h"
 #include "packages/packagemake.h"
 #include "packages/tgamove.h"
-#include "services/failure.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -21,27 +23,15 @@ class PackageImportTest : public ::testing::Test
 protected:
     // A package written by hand: install.data, file.data, Replaced Files.txt and more entries.
     QString handPackage(const QString &name, const QByteArray &install, const QByteArray &data,
-                        const QByteArray &replaced, QList<HandZip::Entry> more = {})
+                        const QByteArray &replaced, const QList<HandZip::Entry> &more = {})
     {
-        QList<HandZip::Entry> entries = {{QStringLiteral("install.data"), install},
-                                         {QStringLiteral("file.data"), data},
-                                         {QStringLiteral("Replaced Files.txt"), replaced}};
-        entries += more;
         const QString path = home.file(name);
         QDir().mkpath(QFileInfo(path).absolutePath());
-        EXPECT_TRUE(HandZip::write(path, entries));
-        return path;
-    }
-
-    // A package made by the program from a GOB file.
-    QString madePackage(const QString &gob, const QList<PackageItem> &items, const QString &name)
-    {
-        RecordingDisplay display;
-        PackageContext context {prompts, nullptr, display};
-        const QStringList files =
-            PackageMake::writeFiles(gob, items, home.file(QStringLiteral("make")), display);
-        const QString path = home.file(name);
-        EXPECT_EQ(PackageMake::writeArchive(path, files, QString(), gob, context), 0);
+        EXPECT_TRUE(HandZip::write(path,
+                                   QList<HandZip::Entry> {{u"install.data"_s, install},
+                                                          {u"file.data"_s, data},
+                                                          {u"Replaced Files.txt"_s, replaced}}
+                                       + more));
         return path;
     }
 
@@ -49,22 +39,13 @@ protected:
                          const QString &bats = QString())
     {
         PackageContext context {prompts, nullptr, display};
-        const ImportRequest request {package, gob,  home.file(QStringLiteral("KX_Temp")),
-                                     backup,  bats, {}};
-        return PackageImport::run(request, context);
+        return PackageImport::run({package, gob, home.file(u"KX_Temp"_s), backup, bats, {}},
+                                  context);
     }
 
-    // The failure's description of an import that must be refused.
-    QString refusal(const QString &package, const QString &gob, bool backup = false,
-                    const QString &bats = QString())
+    QString lastText() const
     {
-        try {
-            import(package, gob, backup, bats);
-        } catch (const Failure &failure) {
-            return failure.description();
-        }
-        ADD_FAILURE() << "the import was not refused";
-        return QString();
+        return prompts.messageTexts().value(prompts.messageTexts().size() - 1);
     }
 
     TestHome home;
@@ -78,16 +59,19 @@ TEST_F(PackageImportTest, ImportIntoAnotherGobMakesTheRegionsEqual)
 {
     const QByteArray source = Bytes::pattern(20000, 1);
     const QByteArray target = Bytes::pattern(20000, 2);
-    const QString sourceGob = home.write(QStringLiteral("a/source_pc.gob"), source);
-    const QString targetGob = home.write(QStringLiteral("b/target_pc.gob"), target);
-    const QString package = madePackage(sourceGob,
-                                        {{QStringLiteral("P\u00EAche/Home"), 1000, 300},
-                                         {QStringLiteral("\u03A9mega/Away"), 9000, 5000}},
-                                        QStringLiteral("kits.zip"));
+    const QString sourceGob = home.write(u"a/source_pc.gob"_s, source);
+    const QString targetGob = home.write(u"b/target_pc.gob"_s, target);
+    const QString package = home.file(u"kits.zip"_s);
+    const QStringList files = PackageMake::writeFiles(
+        sourceGob, {{u"P\u00EAche/Home"_s, 1000, 300}, {u"\u03A9mega/Away"_s, 9000, 5000}},
+        home.file(u"make"_s), display);
+    PackageContext context {prompts, nullptr, display};
+    ASSERT_EQ(PackageMake::writeArchive(package, files, QString(), sourceGob, context), 0);
+    display.progress.clear();
+    display.switches.clear();
 
     prompts.answerMessage(Answer::Yes);
-    const ImportOutcome outcome = import(package, targetGob);
-    EXPECT_TRUE(outcome.imported);
+    EXPECT_TRUE(import(package, targetGob).imported);
     QByteArray expected = target;
     expected.replace(1111, 300, source.mid(1111, 300));
     expected.replace(9111, 5000, source.mid(9111, 5000));
@@ -96,14 +80,14 @@ TEST_F(PackageImportTest, ImportIntoAnotherGobMakesTheRegionsEqual)
     const auto messages = prompts.of(ScriptedPrompts::Kind::Message);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(HandZip::read(package).value(2).bytes,
-              QByteArray("\"P\xc3\xaa"
-                         "che/Home\"\r\n\"\xce\xa9mega/Away\"\r\n"));
-    EXPECT_EQ(messages[0].text, QStringLiteral("\"P\u00EAche/Home\" \"\u03A9mega/Away\" "));
-    EXPECT_EQ(messages[0].title, QStringLiteral("Do you want to replace the following file(s)"));
+              "\"P\xc3\xaa"
+              "che/Home\"\r\n\"\xce\xa9mega/Away\"\r\n");
+    EXPECT_EQ(messages[0].text, u"\"P\u00EAche/Home\" \"\u03A9mega/Away\" "_s);
+    EXPECT_EQ(messages[0].title, u"Do you want to replace the following file(s)"_s);
     EXPECT_EQ(messages[0].icon, MessageIcon::Question);
     EXPECT_EQ(messages[0].buttons, MessageButtons::YesNo);
     // No .tga file in the package: the move reports 2, as an empty move does.
-    EXPECT_EQ(messages[1].text, QStringLiteral("Imported Sucessfully\r\n2"));
+    EXPECT_EQ(messages[1].text, u"Imported Sucessfully\r\n2"_s);
     EXPECT_EQ(messages[1].icon, MessageIcon::Information);
     EXPECT_EQ(display.progress, (QList<int> {50, 100}));
     EXPECT_EQ(display.switches, QList<bool> {true});
@@ -112,37 +96,35 @@ TEST_F(PackageImportTest, ImportIntoAnotherGobMakesTheRegionsEqual)
 TEST_F(PackageImportTest, BackupPackageRestoresTheOriginalEvenWithOverlappingRecords)
 {
     const QByteArray original = Bytes::pattern(30000, 5);
-    const QString gob = home.write(QStringLiteral("g_pc.gob"), original);
+    const QString gob = home.write(u"g_pc.gob"_s, original);
     // Record 2 overlaps record 1: the backup must hold the bytes from before the import. The
     // byte after the two records is no record.
     const QByteArray data = Bytes::pattern(6000, 77);
     const QByteArray install = installRecords({{100, 4000}, {2000, 2000}}) + '\x7f';
     const QByteArray replaced = "\"P\xea"
                                 "che\"\r\n\"\xce\xa9mega\"\r\n"; // as an earlier copy wrote it
-    const QString package = handPackage(QStringLiteral("Mods/KITS.ZIP"), install, data, replaced);
+    const QString package = handPackage(u"Mods/KITS.ZIP"_s, install, data, replaced);
     prompts.answerMessage(Answer::Yes);
     const ImportOutcome first = import(package, gob, true);
-    EXPECT_EQ(prompts.messageTexts().at(0), QStringLiteral("\"P\u00EAche\" \"\u03A9mega\" "));
-    EXPECT_EQ(first.backupPath, home.file(QStringLiteral("Mods/KITS_backup.zip")));
-    ASSERT_TRUE(Bytes::exists(first.backupPath));
+    EXPECT_EQ(prompts.messageTexts().value(0), u"\"P\u00EAche\" \"\u03A9mega\" "_s);
+    EXPECT_EQ(first.backupPath, home.file(u"Mods/KITS_backup.zip"_s));
     QByteArray imported = original;
     imported.replace(211, 4000, data.left(4000));
     imported.replace(2111, 2000, data.mid(4000));
     EXPECT_EQ(Bytes::readFile(gob), imported);
     const QList<HandZip::Read> backup = HandZip::read(first.backupPath);
     ASSERT_EQ(backup.size(), 3);
-    EXPECT_EQ(backup[0].name, QStringLiteral("install.data"));
+    EXPECT_EQ(backup[0].name, u"install.data"_s);
     EXPECT_EQ(backup[0].bytes, install);
     EXPECT_EQ(backup[1].bytes, original.mid(211, 4000) + original.mid(2111, 2000));
     EXPECT_EQ(backup[2].bytes, replaced);
-    EXPECT_TRUE(prompts.lastMessage()->text.endsWith(first.backupPath));
+    EXPECT_TRUE(lastText().endsWith(first.backupPath));
 
     // A second import with its backup keeps the first backup: restoring that one gives the
     // original GOB file.
     const QByteArray firstBackup = Bytes::readFile(first.backupPath);
     prompts.answerMessage(Answer::Yes);
-    EXPECT_EQ(import(package, gob, true).backupPath,
-              home.file(QStringLiteral("Mods/KITS_backup-2.zip")));
+    EXPECT_EQ(import(package, gob, true).backupPath, home.file(u"Mods/KITS_backup-2.zip"_s));
     EXPECT_EQ(Bytes::readFile(first.backupPath), firstBackup);
     prompts.answerMessage(Answer::Yes);
     import(first.backupPath, gob);
@@ -159,127 +141,124 @@ TEST_F(PackageImportTest, BackupPackageRestoresTheOriginalEvenWithOverlappingRec
 
 TEST_F(PackageImportTest, ZipWithoutTheThreeFilesIsNoPackage)
 {
-    const QString gob = home.write(QStringLiteral("g_pc.gob"), Bytes::pattern(1000));
-    const QByteArray before = Bytes::sha256(gob);
-    const QString package = home.file(QStringLiteral("half.zip"));
-    ASSERT_TRUE(HandZip::write(package,
-                               {{QStringLiteral("install.data"), installRecords({{0, 4}})},
-                                {QStringLiteral("file.data"), "abcd"}}));
-    const ImportOutcome outcome = import(package, gob);
-    EXPECT_FALSE(outcome.imported);
-    ASSERT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("Its not a KX Zip file")});
-    EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
-    EXPECT_EQ(Bytes::sha256(gob), before);
-    EXPECT_TRUE(QDir(home.file(QStringLiteral("KX_Temp/Import"))).isEmpty());
-
+    const QString gob = home.write(u"g_pc.gob"_s, Bytes::pattern(1000));
+    const QString half = home.file(u"half.zip"_s);
+    ASSERT_TRUE(HandZip::write(
+        half, {{u"install.data"_s, installRecords({{0, 4}})}, {u"file.data"_s, "abcd"}}));
+    const QString full = handPackage(u"full.zip"_s, installRecords({{0, 4}}), "abcd", "\"X\"\r\n");
     // Files that an earlier package left in the extraction folder do not complete this one.
-    const QString full =
-        handPackage(QStringLiteral("full.zip"), installRecords({{0, 4}}), "abcd", "\"X\"\r\n");
-    prompts.clear();
-    prompts.answerMessage(Answer::No);
-    EXPECT_THROW(import(full, gob), Failure);
-    EXPECT_TRUE(Bytes::exists(home.file(QStringLiteral("KX_Temp/Import/Replaced Files.txt"))));
-    prompts.clear();
-    EXPECT_FALSE(import(package, gob).imported);
-    EXPECT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("Its not a KX Zip file")});
-    EXPECT_EQ(Bytes::sha256(gob), before);
+    for (const bool afterFull : {false, true}) {
+        if (afterFull) {
+            prompts.answerMessage(Answer::No);
+            EXPECT_THROW(import(full, gob), Failure);
+            ASSERT_TRUE(Bytes::exists(home.file(u"KX_Temp/Import/Replaced Files.txt"_s)));
+        }
+        prompts.clear();
+        EXPECT_FALSE(import(half, gob).imported);
+        ASSERT_EQ(prompts.messageTexts(), QStringList {u"Its not a KX Zip file"_s});
+        EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
+        EXPECT_EQ(Bytes::readFile(gob), Bytes::pattern(1000));
+        EXPECT_TRUE(QDir(home.file(u"KX_Temp/Import"_s)).isEmpty());
+    }
 }
 
 TEST_F(PackageImportTest, TgaFilesMoveIntoTheBatsFolderAndTheBackupKeepsTheOnesReplaced)
 {
-    const QString gob =
-        home.write(QStringLiteral("Torvane/data/torvane_pc.gob"), Bytes::pattern(500));
+    const QString gob = home.write(u"Torvane/data/torvane_pc.gob"_s, Bytes::pattern(500));
     const QString package =
-        handPackage(QStringLiteral("shirt.zip"), installRecords({{0, 3}}), "xyz", "\"Shirt\"\r\n",
-                    {{QStringLiteral("shirt.tga"), "TGA!"},
-                     {QStringLiteral("sock.tga"), "SOCK"},
-                     {QStringLiteral("readme.txt"), "hi"}});
-    const QString bats = home.file(QStringLiteral("Torvane/data/bats/"));
-    const QString shirt = home.write(QStringLiteral("Torvane/data/bats/shirt.tga"), "mine");
+        handPackage(u"shirt.zip"_s, installRecords({{0, 3}}), "xyz", "\"Shirt\"\r\n",
+                    {{u"shirt.tga"_s, "TGA!"}, {u"sock.tga"_s, "SOCK"}, {u"readme.txt"_s, "hi"}});
+    const QString bats = home.file(u"Torvane/data/bats/"_s);
+    const QString shirt = home.write(u"Torvane/data/bats/shirt.tga"_s, "mine");
     prompts.answerMessage(Answer::Yes);
     const ImportOutcome outcome = import(package, gob, true, bats);
     EXPECT_EQ(outcome.moveResult, TgaMove::Moved);
     // The user's file is named in the question and kept in the backup package.
-    EXPECT_EQ(prompts.messageTexts().first(), QStringLiteral("\"Shirt\" \"%1\" ").arg(shirt));
-    EXPECT_EQ(HandZip::names(outcome.backupPath).last(), QStringLiteral("shirt.tga"));
-    EXPECT_EQ(Bytes::readFile(shirt), QByteArray("TGA!"));
-    EXPECT_EQ(Bytes::readFile(bats + QStringLiteral("sock.tga")), QByteArray("SOCK"));
-    EXPECT_FALSE(Bytes::exists(home.file(QStringLiteral("KX_Temp/Import/shirt.tga"))));
-    EXPECT_FALSE(Bytes::exists(bats + QStringLiteral("readme.txt")));
-    EXPECT_EQ(prompts.lastMessage()->text,
-              QStringLiteral("Imported Sucessfully\r\n0\r\nThe backup package is ")
-                  + outcome.backupPath);
+    EXPECT_EQ(prompts.messageTexts().value(0), u"\"Shirt\" \"%1\" "_s.arg(shirt));
+    EXPECT_EQ(HandZip::names(outcome.backupPath).value(3), u"shirt.tga"_s);
+    EXPECT_EQ(Bytes::readFile(shirt), "TGA!");
+    EXPECT_EQ(Bytes::readFile(bats + u"sock.tga"_s), "SOCK");
+    EXPECT_FALSE(Bytes::exists(home.file(u"KX_Temp/Import/shirt.tga"_s)));
+    EXPECT_FALSE(Bytes::exists(bats + u"readme.txt"_s));
+    EXPECT_EQ(lastText(),
+              u"Imported Sucessfully\r\n0\r\nThe backup package is "_s + outcome.backupPath);
     prompts.answerMessage(Answer::Yes);
     import(outcome.backupPath, gob, false, bats);
-    EXPECT_EQ(Bytes::readFile(shirt), QByteArray("mine"));
+    EXPECT_EQ(Bytes::readFile(shirt), "mine");
     EXPECT_EQ(QDir(bats).count(), 4u); // ".", "..", shirt.tga, sock.tga: nothing left beside them
 
     // A .tga file of the bats folder that is a link to the GOB file refuses the package.
-    QFile::remove(bats + QStringLiteral("sock.tga"));
-    QFile::link(gob, bats + QStringLiteral("sock.tga"));
-    const QByteArray before = Bytes::sha256(gob);
-    EXPECT_TRUE(refusal(package, gob, false, bats).contains(gob + QStringLiteral(", which")));
-    EXPECT_EQ(Bytes::sha256(gob), before);
+    QFile::remove(bats + u"sock.tga"_s);
+    QFile::link(gob, bats + u"sock.tga"_s);
+    const QByteArray before = Bytes::readFile(gob);
+    EXPECT_TRUE(refusal([&] { import(package, gob, false, bats); }).contains(gob + u", which"_s));
+    EXPECT_EQ(Bytes::readFile(gob), before);
 
     // Without a bats folder the GOB bytes are still imported and the result is not 0.
-    const QString loose = home.write(QStringLiteral("loose_pc.gob"), Bytes::pattern(500));
+    const QString loose = home.write(u"loose_pc.gob"_s, Bytes::pattern(500));
     prompts.clear();
     prompts.answerMessage(Answer::Yes);
     EXPECT_EQ(import(package, loose).moveResult, TgaMove::NoFolder);
-    EXPECT_EQ(Bytes::readFile(loose).mid(111, 3), QByteArray("xyz"));
-    EXPECT_EQ(prompts.lastMessage()->text, QStringLiteral("Imported Sucessfully\r\n3"));
+    EXPECT_EQ(Bytes::readFile(loose).mid(111, 3), "xyz");
+    EXPECT_EQ(lastText(), u"Imported Sucessfully\r\n3"_s);
 }
 
-TEST_F(PackageImportTest, EveryRefusalLeavesTheGobUnchanged)
+TEST_F(PackageImportTest, EveryRefusalLeavesTheGobUnchangedAndARegionToTheLastByteIsTaken)
 {
-    const QString gob = home.write(QStringLiteral("g_pc.gob"), Bytes::pattern(1000, 6));
-    const QByteArray before = Bytes::sha256(gob);
+    const QString gob = home.write(u"g_pc.gob"_s, Bytes::pattern(1000, 6));
     const QByteArray twenty = Bytes::pattern(20, 1);
-    const auto check = [&](const QString &package, const QStringList &needles,
-                           bool backup = false) {
-        prompts.clear(); // the replace question must not even be asked
-        const QString message = refusal(package, gob, backup);
-        for (const QString &needle : needles)
-            EXPECT_TRUE(message.contains(needle)) << message.toStdString();
-        EXPECT_EQ(Bytes::sha256(gob), before) << message.toStdString();
-        EXPECT_TRUE(prompts.of(ScriptedPrompts::Kind::Message).empty()) << message.toStdString();
-    };
     // Record 2 is bad in each package: record 1 must not have been written either.
-    check(handPackage(QStringLiteral("neg.zip"), installRecords({{0, 10}, {-5, 10}}), twenty,
-                      "\"Good\"\r\n\"Minus\"\r\n"),
-          {QStringLiteral("record 2"), QStringLiteral("\"Minus\""), QStringLiteral("-5")});
-    check(handPackage(QStringLiteral("size.zip"), installRecords({{0, 10}, {5, -10}}), twenty,
-                      "\"Good\"\r\n\"Shrunk\"\r\n"),
-          {QStringLiteral("record 2"), QStringLiteral("-10")});
-    check(handPackage(QStringLiteral("far.zip"), installRecords({{0, 10}, {880, 10}}), twenty,
-                      "\"Good\"\r\n\"Far\"\r\n"),
-          {QStringLiteral("record 2"), QStringLiteral("\"Far\""), QStringLiteral("1000 bytes")});
-    check(handPackage(QStringLiteral("short.zip"), installRecords({{0, 10}, {50, 11}}), twenty,
-                      "\"Good\"\r\n\"Long\"\r\n"),
-          {QStringLiteral("20 bytes"), QStringLiteral("21")});
-    check(handPackage(QStringLiteral("slip.zip"), installRecords({{0, 10}}), twenty.left(10),
-                      "\"Good\"\r\n", {{QStringLiteral("../../evil.tga"), "x"}}),
-          {QStringLiteral("../../evil.tga")});
-    EXPECT_FALSE(Bytes::exists(home.file(QStringLiteral("evil.tga"))));
-
-    // A backup package that cannot be written stops the import before the GOB file is touched.
-    const QString good = handPackage(QStringLiteral("good.zip"), installRecords({{0, 10}}),
-                                     twenty.left(10), "\"Good\"\r\n");
-    QDir().mkpath(home.file(QStringLiteral("KX_Temp/file.data"))); // the backup's data file
-    prompts.clear();
-    prompts.answerMessage(Answer::Yes);
-    const QString message = refusal(good, gob, true);
-    EXPECT_TRUE(message.contains(QStringLiteral("good_backup.zip"))) << message.toStdString();
-    EXPECT_EQ(Bytes::sha256(gob), before);
-
-    // Answering No is a silent cancel.
-    prompts.clear();
-    prompts.answerMessage(Answer::No);
-    try {
-        import(good, gob, true);
-        ADD_FAILURE() << "No imported the package";
-    } catch (const Failure &failure) {
-        EXPECT_TRUE(failure.isCancel()) << failure.description().toStdString();
+    const struct
+    {
+        const char *name;
+        std::initializer_list<std::pair<qint32, qint32>> records;
+        QByteArray data;
+        QList<HandZip::Entry> more;
+        QString says;
+    } cases[] = {
+        {"neg",
+         {{0, 10}, {-5, 10}},
+         twenty,
+         {},
+         u"record 2 \"Item 2\" has the package offset -5"_s},
+        {"size", {{0, 10}, {5, -10}}, twenty, {}, u"record 2 \"Item 2\" has the size -10"_s},
+        {"far", {{0, 10}, {880, 10}}, twenty, {}, u"bytes 991 to 1000, past the end"_s}, // one past
+        {"short",
+         {{0, 10}, {50, 11}},
+         twenty,
+         {},
+         u"holds 20 bytes, but the package's records need 21"_s},
+        {"slip", {{0, 10}}, twenty.left(10), {{u"../../evil.tga"_s, "x"}}, u"../../evil.tga"_s},
+    };
+    for (const auto &c : cases) {
+        const QString package =
+            handPackage(QString::fromLatin1(c.name) + u".zip"_s, installRecords(c.records), c.data,
+                        "\"Item 1\"\r\n\"Item 2\"\r\n", c.more);
+        prompts.clear(); // the replace question must not even be asked
+        const QString message = refusal([&] { import(package, gob); });
+        EXPECT_TRUE(message.contains(c.says)) << c.name << ": " << message.toStdString();
+        EXPECT_EQ(Bytes::readFile(gob), Bytes::pattern(1000, 6)) << c.name;
+        EXPECT_TRUE(prompts.shown.empty()) << c.name;
     }
-    EXPECT_EQ(Bytes::sha256(gob), before);
+    EXPECT_FALSE(Bytes::exists(home.file(u"evil.tga"_s)));
+
+    // A backup package that cannot be written stops the import before the GOB file is touched;
+    // answering No is a silent cancel.
+    const QString good = handPackage(u"good.zip"_s, installRecords({{0, 10}, {879, 10}}), twenty,
+                                     "\"Item 1\"\r\n\"At the end\"\r\n");
+    QDir().mkpath(home.file(u"KX_Temp/file.data"_s)); // the backup's data file
+    prompts.answerMessage(Answer::Yes);
+    EXPECT_TRUE(refusal([&] { import(good, gob, true); }).contains(u"good_backup.zip"_s));
+    int number = 0;
+    prompts.answerMessage(Answer::No);
+    refusal([&] { import(good, gob); }, &number);
+    EXPECT_EQ(number, FailureNumber::Cancelled);
+    EXPECT_EQ(Bytes::readFile(gob), Bytes::pattern(1000, 6));
+
+    // Record 2 ends at the GOB file's last byte (byte 999): taken.
+    prompts.answerMessage(Answer::Yes);
+    import(good, gob);
+    EXPECT_EQ(
+        Bytes::readFile(gob),
+        Bytes::pattern(1000, 6).replace(111, 10, twenty.left(10)).replace(990, 10, twenty.mid(10)));
 }

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr QRgb Background = MainModule::PreviewBackground | 0xFF000000;
@@ -47,29 +49,27 @@ protected:
 
 } // namespace
 
-TEST_F(ConfirmTest, TheRecordsOwnExportMatchesAndEnablesYes)
+TEST_F(ConfirmTest, TheRecordsOwnExportMatchesATrueColourPictureIsQuantizedOtherSizesAreRefused)
 {
     startOnSample();
     window->lstItem->setCurrentRow(StadiumBoard);
     const QString same =
-        home.write(QStringLiteral("same.bmp"), Bytes::readFile(MainModule::scratchBitmapPath()));
+        home.write(u"same.bmp"_s, Bytes::readFile(MainModule::scratchBitmapPath()));
     auto c = load(same);
-    EXPECT_EQ(c->windowTitle(), QStringLiteral("Torvane Kestrix      Preview"));
-    EXPECT_EQ(c->Label1->text(), QStringLiteral("Are you sure to replace the file ?"));
-    EXPECT_EQ(c->Label2->text(), QStringLiteral("Previous Image"));
-    EXPECT_EQ(c->Label3->text(), QStringLiteral("New Image"));
-    EXPECT_EQ(c->chkTransparent->text(), QStringLiteral("&Transparent *"));
-    EXPECT_EQ(c->Label4->text(),
-              QStringLiteral("* Image palette must be formated correctly in "
-                             "oder to get transparent image in-game"));
-    EXPECT_EQ(c->cmdYes->text(), QStringLiteral("&Yes"));
-    EXPECT_EQ(c->cmdNo->text(), QStringLiteral("&No"));
+    QStringList captions {c->windowTitle()};
+    for (const QWidget *w : std::initializer_list<QWidget *> {
+             c->Label1, c->Label2, c->Label3, c->chkTransparent, c->Label4, c->cmdYes, c->cmdNo})
+        captions << w->property("text").toString();
+    EXPECT_EQ(captions.join(u'|'),
+              u"Torvane Kestrix      Preview|Are you sure to replace the file ?|Previous Image|New "
+              "Image|&Transparent *|* Image palette must be formated correctly in oder to get "
+              "transparent image in-game|&Yes|&No"_s);
     EXPECT_EQ(c->picPrevious->geometry(), QRect(8, 56, 200, 200));
     EXPECT_EQ(c->picNew->geometry(), QRect(224, 56, 200, 200));
     EXPECT_EQ(c->cmdYes->geometry().topLeft(), QPoint(133, 294));
 
-    EXPECT_EQ(c->lblPrevious->text(), QStringLiteral("256 x 128\r\n198659"));
-    EXPECT_EQ(c->lblNew->text(), QStringLiteral("256 x 128\r\n198659"));
+    EXPECT_EQ(c->lblPrevious->text(), u"256 x 128\r\n198659"_s);
+    EXPECT_EQ(c->lblNew->text(), u"256 x 128\r\n198659"_s);
     EXPECT_TRUE(c->cmdYes->isEnabled());
     EXPECT_TRUE(c->chkTransparent->isEnabled());
     EXPECT_FALSE(c->chkTransparent->isChecked());
@@ -77,19 +77,16 @@ TEST_F(ConfirmTest, TheRecordsOwnExportMatchesAndEnablesYes)
     // An opaque palette: the transparent draw of the record equals the plain mirrored draw.
     EXPECT_EQ(c->picPrevious->canvas().image(), c->picNew->canvas().image());
     EXPECT_FALSE(blank(c->picNew));
-}
+    QTest::mouseClick(c->cmdNo, Qt::LeftButton);
 
-TEST_F(ConfirmTest, ATrueColourPictureIsShownAsItWillBeStoredAndOtherSizesAreRefused)
-{
-    startOnSample();
-    window->lstItem->setCurrentRow(StadiumBoard);
+    // A true-colour picture is shown as it will be stored; other sizes are refused.
     const qsizetype pixels = window->selection.offset - 1 + 112;
-    auto c = load(home.write(QStringLiteral("rgb.bmp"),
-                             HandBitmap::bitmap24(256, 128, QList<QRgb>(32768, 0xFF336699))));
-    EXPECT_EQ(c->lblNew->text(), QStringLiteral("256 x 128\r\n137224"));
+    c = load(
+        home.write(u"rgb.bmp"_s, HandBitmap::bitmap24(256, 128, QList<QRgb>(32768, 0xFF336699))));
+    EXPECT_EQ(c->lblNew->text(), u"256 x 128\r\n137224"_s);
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
     EXPECT_FALSE(c->chkTransparent->isEnabled()); // the picture's alpha is kept
-    EXPECT_EQ(c->lblConversion->text(), QStringLiteral("quantized to 1 colour, mean error 0.00"));
+    EXPECT_EQ(c->lblConversion->text(), u"quantized to 1 colour, mean error 0.00"_s);
     EXPECT_EQ(c->picNew->canvas().pixel(100, 100), qRgb(0x33, 0x66, 0x99));
     // One colour: every pixel index 0, entry 0 the colour, the others opaque black.
     QByteArray expected = Bytes::readFile(gob);
@@ -99,14 +96,14 @@ TEST_F(ConfirmTest, ATrueColourPictureIsShownAsItWillBeStoredAndOtherSizesAreRef
         expected.replace(pixels + 32768 + 4 * k, 4, Bytes::of({0, 0, 0, 255}));
     QTest::mouseClick(c->cmdYes, Qt::LeftButton);
     EXPECT_EQ(Bytes::readFile(gob), expected);
-    EXPECT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("Imported Successfully")});
+    EXPECT_EQ(prompts.messageTexts(), QStringList {u"Imported Successfully"_s});
 
     // Another size, and a file that is no image (0 x 0), are refused for good.
     for (const QByteArray &bytes :
          {HandBitmap::bitmap24(255, 128, QList<QRgb>(255 * 128, 0xFF336699)), QByteArray("no")}) {
         prompts.clear();
-        auto refused = load(home.write(QStringLiteral("refused.bmp"), bytes));
-        ASSERT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("Image type are not same")});
+        auto refused = load(home.write(u"refused.bmp"_s, bytes));
+        ASSERT_EQ(prompts.messageTexts(), QStringList {u"Image type are not same"_s});
         EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
         EXPECT_FALSE(refused->cmdYes->isEnabled());
         refused->chkTransparent->setChecked(true);
@@ -120,9 +117,8 @@ TEST_F(ConfirmTest, AlphaZeroThroughoutEmptiesThePreviousViewAndTheNewOneWhileTh
 {
     const QByteArray record =
         HandGob::imageRecord(8, 8, Bytes::pattern(64, 1), HandGob::palette([](int) { return 0; }));
-    startOnHand(QStringLiteral("Clear,1,101,Only"), HandGob::withAt(3000, 100, record));
-    auto c = load(
-        home.write(QStringLiteral("same.bmp"), Bytes::readFile(MainModule::scratchBitmapPath())));
+    startOnHand(u"Clear,1,101,Only"_s, HandGob::withAt(3000, 100, record));
+    auto c = load(home.write(u"same.bmp"_s, Bytes::readFile(MainModule::scratchBitmapPath())));
     EXPECT_TRUE(c->cmdYes->isEnabled());
     EXPECT_TRUE(blank(c->picPrevious));
     const QImage plain = c->picNew->canvas().image();
@@ -143,11 +139,11 @@ TEST_F(ConfirmTest, WholeFileRecordsAreDrawnUnmirroredWithTheBoxGreyed)
     for (int y = 32; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
             picture.setPixel(x, y, qRgb(0, 0, 255));
-    auto c = load(home.write(QStringLiteral("rgb.png"), HandBitmap::png(picture)));
+    auto c = load(home.write(u"rgb.png"_s, HandBitmap::png(picture)));
     EXPECT_FALSE(c->chkTransparent->isEnabled());
-    EXPECT_EQ(c->lblPrevious->text(), QStringLiteral("64 x 64\r\n2498570"));
-    EXPECT_EQ(c->lblNew->text(), QStringLiteral("64 x 64\r\n137224"));
-    EXPECT_EQ(prompts.messageTexts(), QStringList {QStringLiteral("Image type are not same")});
+    EXPECT_EQ(c->lblPrevious->text(), u"64 x 64\r\n2498570"_s);
+    EXPECT_EQ(c->lblNew->text(), u"64 x 64\r\n137224"_s);
+    EXPECT_EQ(prompts.messageTexts(), QStringList {u"Image type are not same"_s});
     EXPECT_FALSE(c->cmdYes->isEnabled());
     EXPECT_EQ(c->picNew->canvas().pixel(100, 20), qRgb(255, 0, 0)); // not mirrored
     EXPECT_EQ(c->picNew->canvas().pixel(100, 180), qRgb(0, 0, 255));
