@@ -28,12 +28,6 @@ QList<QByteArray> made(const TestHome &home)
     return files;
 }
 
-PackageItem fromSubFile(const char *line, const QString &gob)
-{
-    return PackageItem::fromSubFile(
-        CatalogueEntry::parse(Catalogue::splitFields(QString::fromLatin1(line)), 3, {}), 1, gob);
-}
-
 } // namespace
 
 // Each item's region from 0-based offset + 111, in blocks of 4096 (none, exactly one, one and a
@@ -74,7 +68,8 @@ TEST(PackageMake, SubFilesGiveTheRegionsOfTheirRecords)
     const QByteArray gob =
         HandGob::withAt(12000, 4999, HandGob::imageRecord(64, 32, pixels, HandGob::palette()));
     const QString gobPath = home.write(u"g_pc.gob"_s, gob);
-    const PackageItem bitmap = fromSubFile("Board,1,5000,Logo", gobPath);
+    const PackageItem bitmap = PackageItem::fromSubFile(
+        CatalogueEntry::parse(Catalogue::splitFields(u"Board,1,5000,Logo"_s), 3, {}), 1, gobPath);
     // 64 x 32 pixels and the 1024-byte palette: GOB bytes 5111 to 8182.
     EXPECT_EQ(std::tuple(bitmap.description, bitmap.offset, bitmap.size),
               std::tuple(u"Board/Logo"_s, 5000, 3072));
