@@ -8,42 +8,13 @@
 
 #include <gtest/gtest.h>
 
-// Runs kestrix-cli in the test's application folder.
+// kestrix-cli's exit status and what it wrote.
 struct CliResult
 {
     int exitCode = -1;
     QString out;
     QString err;
 };
-
-inline CliResult runCli(const TestHome &home, const QStringList &args, const QByteArray &input = {})
-{
-    QProcess process;
-    process.setEnvironment(home.environment());
-    process.start(QStringLiteral(KESTRIX_CLI), args);
-    process.waitForStarted();
-    if (!input.isEmpty())
-        process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-// The words that name a record for a verb: VERB --catalogue C --gob G --entry K --sub I.
-inline QStringList recordArgs(const QString &verb, const QString &catalogue, const QString &gob,
-                              int entry, int sub = 1)
-{
-    return {verb,
-            QStringLiteral("--catalogue"),
-            catalogue,
-            QStringLiteral("--gob"),
-            gob,
-            QStringLiteral("--entry"),
-            QString::number(entry),
-            QStringLiteral("--sub"),
-            QString::number(sub)};
-}
 
 // kestrix-cli tests written as command lines: a word of a line that is a key of `paths` stands
 // for that path (which may hold blanks).
@@ -55,7 +26,15 @@ protected:
         QStringList words = line.split(u' ', Qt::SkipEmptyParts);
         for (QString &word : words)
             word = paths.value(word, word);
-        return runCli(home, words, input);
+        QProcess process; // in the test's application folder
+        process.setEnvironment(home.environment());
+        process.start(QStringLiteral(KESTRIX_CLI), words);
+        process.waitForStarted();
+        process.write(input);
+        process.closeWriteChannel();
+        process.waitForFinished(60000);
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
     }
 
     // The line refused with exit status 1 and a message holding text.

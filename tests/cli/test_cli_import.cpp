@@ -31,19 +31,6 @@ protected:
                  {u"D"_s, home.file(u"out"_s)}};
     }
 
-    // Exports the game into a folder, checking the manifest against the files on the disk.
-    void exportAll()
-    {
-        ASSERT_EQ(cli(u"export --catalogue C --gob G --all --dir D"_s).exitCode, 0);
-        const QString board = home.file(u"out/Board - One.png"_s);
-        const QString logo = home.file(u"out/Logo - Small.png"_s);
-        EXPECT_EQ(Bytes::readFile(home.file(u"out/kestrix-export.tsv"_s)),
-                  "file\tentry\tsub\toffset\tkind\tsha256\nBoard - One.png\t0\t1\t201\tbitmap\t"
-                      + Bytes::sha256(board) + "\nLogo - Small.png\t1\t1\t3001\tfile:png\t"
-                      + Bytes::sha256(logo) + "\n");
-        EXPECT_EQ(Bytes::readFile(logo), pngOf(6, 5, qRgba(1, 2, 3, 255))); // what the area holds
-    }
-
     QByteArray withLogo(QByteArray gob, const QByteArray &png) const
     {
         return gob.replace(3000, 2048, png + QByteArray(2048 - png.size(), '\0'));
@@ -102,22 +89,29 @@ TEST_F(CliImport, EveryRefusalExitsOneAndLeavesTheGobFileUntouched)
 
 TEST_F(CliImport, AFolderImportsWhatChangedAsOneChangeAfterTheQuestion)
 {
-    exportAll();
+    // Exported into a folder, with a manifest of the files on the disk.
+    ASSERT_EQ(cli(u"export --catalogue C --gob G --all --dir D"_s).exitCode, 0);
+    const QString board = home.file(u"out/Board - One.png"_s);
+    const QString logo = home.file(u"out/Logo - Small.png"_s);
+    EXPECT_EQ(Bytes::readFile(home.file(u"out/kestrix-export.tsv"_s)),
+              "file\tentry\tsub\toffset\tkind\tsha256\nBoard - One.png\t0\t1\t201\tbitmap\t"
+                  + Bytes::sha256(board) + "\nLogo - Small.png\t1\t1\t3001\tfile:png\t"
+                  + Bytes::sha256(logo) + "\n");
+    EXPECT_EQ(Bytes::readFile(logo), pngOf(6, 5, qRgba(1, 2, 3, 255))); // what the area holds
     const QString importDir = u"import-dir --catalogue C --gob G --dir D"_s;
     CliResult r = cli(importDir);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, u"Nothing to import\n"_s);
 
     // Pixel (2, 1) of the 8 x 4 picture is byte 112 + (4 - 1 - 1) x 8 + 2 of the record.
-    const QString board = home.file(u"out/Board - One.png"_s);
     QImage picture(board);
     ASSERT_EQ(picture.format(), QImage::Format_Indexed8);
     picture.setPixel(2, 1, (picture.pixelIndex(2, 1) + 1) % 256);
     ASSERT_TRUE(picture.save(board));
-    const QByteArray logo = pngOf(6, 5, qRgba(9, 8, 7, 255));
-    home.write(u"out/Logo - Small.png"_s, logo);
+    const QByteArray newLogo = pngOf(6, 5, qRgba(9, 8, 7, 255));
+    home.write(u"out/Logo - Small.png"_s, newLogo);
     home.write(u"out/notes.txt"_s, "mine");
-    QByteArray expected = withLogo(bytes, logo);
+    QByteArray expected = withLogo(bytes, newLogo);
     expected[200 + 112 + 2 * 8 + 2] = char(quint8(expected[200 + 112 + 2 * 8 + 2]) + 1);
     r = cli(importDir, "n\n");
     EXPECT_EQ(r.exitCode, 1);
@@ -145,10 +139,10 @@ TEST_F(CliImport, AFolderImportsWhatChangedAsOneChangeAfterTheQuestion)
               u"import\tLogo - Small.png\texact\nrefused\tBoard - One.png\t%1 cannot be "
               "loaded as an image.\n"_s.arg(board)
                   + unlisted);
-    EXPECT_EQ(Bytes::readFile(paths[u"G"_s]), withLogo(bytes, logo));
+    EXPECT_EQ(Bytes::readFile(paths[u"G"_s]), withLogo(bytes, newLogo));
 
     // One sub file: a whole-file record gives the file it holds.
     paths[u"O"_s] = home.file(u"one.png"_s);
     EXPECT_EQ(cli(u"export --catalogue C --gob G --entry 1 --sub 1 --out O"_s).exitCode, 0);
-    EXPECT_EQ(Bytes::readFile(paths[u"O"_s]), logo);
+    EXPECT_EQ(Bytes::readFile(paths[u"O"_s]), newLogo);
 }

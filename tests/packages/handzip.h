@@ -47,7 +47,6 @@ struct Read
 {
     QString name;
     QByteArray bytes;
-    zip_int32_t method = 0;
 };
 
 inline QList<Read> read(const QString &path, QString *comment = nullptr)
@@ -66,7 +65,7 @@ inline QList<Read> read(const QString &path, QString *comment = nullptr)
     for (zip_int64_t i = 0; i < n; ++i) {
         zip_stat_t st;
         zip_stat_index(z, zip_uint64_t(i), 0, &st);
-        Read r {QString::fromUtf8(st.name), QByteArray(qsizetype(st.size), '\0'), st.comp_method};
+        Read r {QString::fromUtf8(st.name), QByteArray(qsizetype(st.size), '\0')};
         zip_file_t *f = zip_fopen_index(z, zip_uint64_t(i), 0);
         if (f) {
             zip_fread(f, r.bytes.data(), st.size);
@@ -76,14 +75,6 @@ inline QList<Read> read(const QString &path, QString *comment = nullptr)
     }
     zip_discard(z);
     return out;
-}
-
-inline QStringList names(const QString &path)
-{
-    QStringList list;
-    for (const Read &r : read(path))
-        list << r.name;
-    return list;
 }
 
 } // namespace HandZip

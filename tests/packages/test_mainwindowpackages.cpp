@@ -1,9 +1,9 @@
 #include "../mainwindow/mainwindowfixture.h"
 #include "bytes.h"
-#include "recordingdisplay.h"
+#include "handzip.h"
+#include "packagebytes.h"
 
 #include "packages/frmscript.h"
-#include "packages/packagemake.h"
 #include "services/apppath.h"
 
 #include <QCheckBox>
@@ -26,8 +26,6 @@ TEST_F(MainWindowTest, MoreOptionsAndItsButtonOpenThePackageWindowModally)
             EXPECT_EQ(packages->parentWidget(), window.get());
             EXPECT_TRUE(packages->chkBackup->isChecked());
             EXPECT_EQ(packages->lstItem->count(), window->lstItem->count());
-            EXPECT_TRUE(packages->isListening());
-            EXPECT_TRUE(QFileInfo(MainModule::AppPath() + u"KX_Temp"_s).isDir());
             ++seen;
             packages->close();
         });
@@ -40,14 +38,12 @@ TEST_F(MainWindowTest, MoreOptionsAndItsButtonOpenThePackageWindowModally)
 TEST_F(MainWindowTest, ImportZipImportsThroughThePackageWindow)
 {
     startOnSample();
-    const QByteArray before = Bytes::readFile(gob);
-    const QString other = home.write(u"other_pc.gob"_s, Bytes::pattern(before.size(), 9));
-    RecordingDisplay display;
-    PackageContext context {prompts, nullptr, display};
-    const QStringList files =
-        PackageMake::writeFiles(other, {{u"Patch"_s, 5000, 700}}, home.file(u"m"_s), display);
+    const QByteArray before = Bytes::readFile(gob), patch = Bytes::pattern(700, 9);
     const QString package = home.file(u"patch.zip"_s);
-    ASSERT_EQ(PackageMake::writeArchive(package, files, QString(), other, context), 0);
+    ASSERT_TRUE(HandZip::write(package,
+                               {{u"install.data"_s, installRecords({{5000, 700}})},
+                                {u"file.data"_s, patch},
+                                {u"Replaced Files.txt"_s, "\"Patch\"\r\n"}}));
 
     prompts.clear();
     prompts.answerOpen(package);
@@ -61,8 +57,7 @@ TEST_F(MainWindowTest, ImportZipImportsThroughThePackageWindow)
     prompts.onShow = nullptr;
     EXPECT_TRUE(blocked); // the package window shows the import and blocks the main window
     EXPECT_EQ(prompts.last().text, u"Imported Sucessfully\r\n2"_s);
-    const QByteArray expected =
-        QByteArray(before).replace(5111, 700, Bytes::pattern(before.size(), 9).mid(5111, 700));
+    const QByteArray expected = QByteArray(before).replace(5111, 700, patch);
     EXPECT_EQ(Bytes::readFile(gob), expected);
     // The shown record (64 x 64 pixels from 0-based 4245) lay under the package: shown anew.
     EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()).mid(1078), expected.mid(4245, 4096));

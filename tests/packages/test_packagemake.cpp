@@ -28,12 +28,6 @@ QList<QByteArray> made(const TestHome &home)
     return files;
 }
 
-PackageItem fromSubFile(const char *line, const QString &gob)
-{
-    return PackageItem::fromSubFile(
-        CatalogueEntry::parse(Catalogue::splitFields(QString::fromLatin1(line)), 3, {}), 1, gob);
-}
-
 } // namespace
 
 // Each item's region from 0-based offset + 111, in blocks of 4096 (none, exactly one, one and a
@@ -74,19 +68,15 @@ TEST(PackageMake, SubFilesGiveTheRegionsOfTheirRecords)
     const QByteArray gob =
         HandGob::withAt(12000, 4999, HandGob::imageRecord(64, 32, pixels, HandGob::palette()));
     const QString gobPath = home.write(u"g_pc.gob"_s, gob);
-    const PackageItem bitmap = fromSubFile("Board,1,5000,Logo", gobPath);
+    const PackageItem bitmap = PackageItem::fromSubFile(
+        CatalogueEntry::parse(Catalogue::splitFields(u"Board,1,5000,Logo"_s), 3, {}), 1, gobPath);
     // 64 x 32 pixels and the 1024-byte palette: GOB bytes 5111 to 8182.
     EXPECT_EQ(std::tuple(bitmap.description, bitmap.offset, bitmap.size),
               std::tuple(u"Board/Logo"_s, 5000, 3072));
     RecordingDisplay display;
     PackageMake::writeFiles(gobPath, {bitmap}, home.file(u"KX_Temp"_s), display);
     EXPECT_EQ(made(home).value(1), pixels + HandGob::palette());
-
-    // A whole-file sub file at position 4888 carries its whole area from 0-based byte 4887.
-    const PackageItem file = fromSubFile("$png,Logo,1,4888,Small,2", gobPath);
-    EXPECT_EQ(std::tuple(file.offset, file.size, file.regionStart()), std::tuple(4776, 2048, 4887));
-    // A bitmap sub file whose header cannot be an image is refused.
-    EXPECT_FALSE(refusal([&] { fromSubFile("Filler,1,100,Junk", gobPath); }).isEmpty());
+    // Whole-file sub files and headers that are no image: the package window's test adds them.
 }
 
 TEST(PackageMake, RefusedItemsNameTheItemAndWriteNothing)
@@ -143,14 +133,9 @@ TEST(PackageItems, TypedLinesCommandsAndTheirRefusals)
             << bad;
 }
 
-TEST(PackageFiles, ListTextProgressCountAndLines)
+// The list of replaced files and its question text are checked by the import tests.
+TEST(PackageFiles, ProgressCountAndPercentRoundHalvesToEven) // 2.5 and 12.5
 {
-    TestHome home;
-    const QString path = home.write(u"Replaced Files.txt"_s, "\"Kits/Home\"\r\n\"Kits/Away\"\r\n");
-    const QStringList lines = PackageFiles::readReplacedFiles(path);
-    EXPECT_EQ(lines, (QStringList {u"\"Kits/Home\""_s, u"\"Kits/Away\""_s}));
-    EXPECT_EQ(PackageFiles::listText(lines), u"\"Kits/Home\" \"Kits/Away\" "_s);
-    // Halves to the even neighbour: 2.5 and 12.5.
     EXPECT_EQ(QList({PackageFiles::progressCount(17), PackageFiles::progressCount(20),
                      PackageFiles::progressCount(28), PackageFiles::progressPercent(1, 8)}),
               QList({2, 2, 4, 12}));
