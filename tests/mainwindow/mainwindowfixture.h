@@ -33,16 +33,14 @@ protected:
     }
 
     // Writes a catalogue of the given entry lines and a GOB file of the given bytes, stores the
-    // GOB path and the automatic transparent preview, and loads the window.
-    void startOnHand(const QString &entryLines, const QByteArray &gobBytes,
-                     bool autoTransparent = false)
+    // GOB path with the automatic transparent preview off, and loads the window.
+    void startOnHand(const QString &entryLines, const QByteArray &gobBytes)
     {
         home.write(QStringLiteral("BmpList.txt"),
                    (QStringLiteral("//Test catalogue\r\n\r\n") + entryLines).toUtf8());
         gob = home.write(QStringLiteral("g_pc.gob"), gobBytes);
         Settings::save(Settings::GobKey, gob);
-        Settings::save(Settings::TransparentKey,
-                       autoTransparent ? QStringLiteral("True") : QStringLiteral("False"));
+        Settings::save(Settings::TransparentKey, QStringLiteral("False"));
         ASSERT_TRUE(start());
     }
 

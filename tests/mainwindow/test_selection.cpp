@@ -41,8 +41,10 @@ TEST_F(MainWindowTest, ARefusedLineShowsNothingAndTheArrowKeysGoPastIt)
 TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
 {
     startOnSample();
-    window->lstItem->setCurrentRow(7); // $png,Team logo,2,...
+    window->lstItem->setCurrentRow(7); // $png Team logo: captions from fields 4 and 7
     ASSERT_EQ(window->opnSubFile.size(), 3u);
+    EXPECT_EQ(window->opnSubFile[1]->text() + u'|' + window->opnSubFile[2]->text(),
+              u"Small|Large"_s);
     EXPECT_TRUE(window->selection.wholeFile);
     EXPECT_EQ(window->cmdImport->text(), u"&Import as png"_s);
     EXPECT_FALSE(window->mnuTransparent->isEnabled());

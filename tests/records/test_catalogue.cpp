@@ -70,27 +70,15 @@ TEST(Catalogue, TextAsWindowsEditorsSaveIt)
     }
 }
 
-TEST(Catalogue, CrLfAndLoneCrEndLinesButALoneLfBelongsToTheLine)
-{
-    const std::pair<QString, QStringList> cases[] = {
-        {u"a\r\nb\rc\nd\r\n"_s, {u"a"_s, u"b"_s, u"c\nd"_s}},
-        {u"a\r\nlast"_s, {u"a"_s, u"last"_s}},
-        {u"a\r\n\r\n"_s, {u"a"_s, {}}},
-        {u"\r\r\n"_s, {{}, {}}},
-        {{}, {}},
-    };
-    for (const auto &[text, lines] : cases)
-        EXPECT_EQ(Catalogue::splitLines(text), lines);
-}
-
-// The two header lines are skipped whatever they hold; one entry line is cut as the whole file
-// is, and a missing or empty line names the file and the line.
+// The two header lines are skipped whatever they hold; CR LF and a lone CR end a line, a lone LF
+// belongs to it and the last line end makes no line of its own; one entry line is cut as the
+// whole file is, and a missing or empty line names the file and the line.
 TEST(Catalogue, EntryLinesAfterTheTwoHeaderLines)
 {
     TestHome home;
     const QString path = home.write(u"BmpList.txt"_s,
                                     "Stadium board,1,5000,File 1\r\n$png,Logo,1,9,x,1\r"
-                                    "A,1,1,x\r\n\r\nB\nC,1,2,y\r$png,D,1,3,z,1");
+                                    "A,1,1,x\r\n\r\nB\nC,1,2,y\r$png,D,1,3,z,1\r\n");
     const Catalogue catalogue = Catalogue::read(path);
     EXPECT_EQ(catalogue.firstLine(), u"Stadium board,1,5000,File 1"_s);
     EXPECT_EQ(catalogue.entryCount(), 4);

@@ -4,7 +4,6 @@
 #include "testhome.h"
 
 #include "records/pngimport.h"
-#include "records/recordextraction.h"
 #include "services/openfiles.h"
 
 #include <gtest/gtest.h>
@@ -42,11 +41,6 @@ TEST(PngImport, TheFileThenZerosFillTheAreaAndNothingElseChanges)
         EXPECT_EQ(Bytes::readFile(gob), expected) << n; // the old tail is gone
         EXPECT_EQ(MainModule::openFileCount(), 0);
     }
-    // Extracted and saved again, the 100-byte file comes back exactly.
-    const QString scratch = home.file(u"temp.bmp"_s), back = home.file(u"back.png"_s);
-    RecordExtraction::extractWholeFileRecord(gob, AreaAt + 1, Area, scratch);
-    RecordExtraction::saveWholeFileCopy(scratch, back);
-    EXPECT_EQ(Bytes::readFile(back), fileOf(100, 100));
 }
 
 TEST(PngImport, FilesLongerThanTheAreaAndMissingFilesAreRefusedUntouched)

@@ -228,10 +228,7 @@ TEST(Imaging, ImageInfoReadsThePixelFormatFromTheFilesOwnHeader)
         MainModule::GetImageInfo(w, h, f, file);
         return std::tuple(w, h, f);
     };
-    EXPECT_EQ(info(home.write(u"8.bmp"_s, picture3x2Indexed())), std::tuple(3, 2, 198659));
-    EXPECT_EQ(info(home.write(u"24.bmp"_s, HandBitmap::bitmap24(3, 2, picture3x2()))),
-              std::tuple(3, 2, 137224));
-
+    // Bitmaps: see the paint-program bitmaps of the import and the confirmation's labels.
     QImage rgb(5, 4, QImage::Format_RGB32);
     rgb.fill(qRgb(1, 2, 3));
     QImage indexed(5, 4, QImage::Format_Indexed8);
@@ -275,7 +272,6 @@ TEST(Imaging, ColorToArgbAndTheFailureOfASessionThatCannotStart)
     EXPECT_EQ(MainModule::ColorToARGB(0x00332211, 255), -15654349);
     EXPECT_EQ(MainModule::ColorToARGB(0x00332211, 0), 0x00112233);
     EXPECT_EQ(MainModule::ColorToARGB(0x00332211, 128), qint32(0x80112233u));
-    EXPECT_LT(MainModule::ColorToARGB(0x00FFFFFF, 128), 0);
 
     MainModule::setImagingAvailable(false);
     Canvas canvas;
