@@ -1,26 +1,37 @@
 #pragma once
 
+#include "bytes.h"
 #include "recordingopener.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
 
 #include "mainwindow/frmmain.h"
 #include "mainwindow/subfilebutton.h"
+#include "services/apppath.h"
 #include "services/entrylist.h"
+#include "services/pictureview.h"
 #include "services/settings.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-// A main window in its own application folder, with scripted prompts and a recording opener.
+// A main window in its own application folder, with scripted prompts and a recording opener;
+// brings the headers the window tests share.
 class MainWindowTest : public ::testing::Test
 {
 protected:

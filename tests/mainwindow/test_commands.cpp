@@ -1,24 +1,13 @@
-#include "bytes.h"
 #include "mainwindowfixture.h"
 
 #include "services/contexthelp.h"
 #include "services/helppages.h"
-#include "services/pictureview.h"
 #include "services/qtprompts.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-#include <QTimer>
 #include <QWhatsThis>
 
 using namespace Qt::StringLiterals;

@@ -1,23 +1,12 @@
-#include "bytes.h"
 #include "handbitmap.h"
 #include "handgob.h"
 #include "mainwindowfixture.h"
 
 #include "mainwindow/frmhistory.h"
-#include "services/apppath.h"
 #include "services/openfiles.h"
-#include "services/pictureview.h"
 #include "tools/frmconfirm.h"
 #include "tools/frmimportfolder.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;

@@ -1,21 +1,10 @@
-#include "bytes.h"
 #include "handgob.h"
 #include "mainwindowfixture.h"
 
 #include "mainwindow/twips.h"
-#include "services/apppath.h"
 #include "services/imaging.h"
-#include "services/pictureview.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QScrollArea>
 #include <QScrollBar>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 

@@ -1,13 +1,4 @@
-#include "bytes.h"
 #include "mainwindowfixture.h"
-
-#include "services/apppath.h"
-#include "services/pictureview.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 

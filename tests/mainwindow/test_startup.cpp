@@ -1,23 +1,17 @@
-#include "bytes.h"
 #include "mainwindowfixture.h"
 
-#include "services/apppath.h"
 #include "services/openfiles.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QHelpEvent>
-#include <QLineEdit>
-#include <QMenu>
-#include <QScrollArea>
-#include <QTest>
 #include <QToolButton>
 #include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
-TEST_F(MainWindowTest, StartsOnTheSampleGameWithTheFirstSubFileExtracted)
+// Starts with the first sub file extracted; shut down, the settings, the window's size and the
+// recent GOB files are kept for the next start.
+TEST_F(MainWindowTest, StartsOnTheSampleGameAndShutDownSavesTheSettingsAndTheRecentGobFiles)
 {
     startOnSample();
     EXPECT_EQ(window->windowTitle(), u"Torvane Kestrix  V3.0.0"_s);
@@ -34,6 +28,30 @@ TEST_F(MainWindowTest, StartsOnTheSampleGameWithTheFirstSubFileExtracted)
     EXPECT_EQ(window->helpFile().fileName(), u"index.htm"_s);
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(MainModule::openFileCount(), 0);
+
+    window->mnuAutoTrans->trigger(); // unchecks it
+    window->resize(780, 520);
+    const QString other = home.write(u"Other/data/o_pc.gob"_s, Bytes::readFile(gob));
+    prompts.answerOpen(other);
+    window->mnuOpen->trigger();
+    window->mnuExit->trigger();
+    EXPECT_EQ(Settings::read(Settings::GobKey), other);
+    EXPECT_EQ(Settings::read(Settings::TransparentKey), u"False"_s);
+    EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
+    EXPECT_FALSE(window->selection.hasEntry);
+
+    ASSERT_TRUE(start());
+    EXPECT_EQ(window->size(), QSize(780, 520));
+    ASSERT_EQ(window->mnuRecent->actions().size(), 2);
+    window->mnuRecent->actions().at(1)->trigger();
+    EXPECT_EQ(window->txtGOBFile->text(), gob);
+    EXPECT_EQ(window->recentGobFiles(), (QStringList {gob, other}));
+    // A file that has gone is said so and leaves the list.
+    QFile::remove(other);
+    window->mnuRecent->actions().at(1)->trigger();
+    EXPECT_EQ(prompts.last().text, u"The GOB file %1 is no longer there."_s.arg(other));
+    EXPECT_EQ(window->recentGobFiles(), QStringList {gob});
+    EXPECT_EQ(window->txtGOBFile->text(), gob);
 }
 
 // Without a GOB path (none stored, or blanks) the commands wait and the file is asked for; a
@@ -106,35 +124,6 @@ TEST_F(MainWindowTest, SettingsAndCataloguesThatEndStartUp)
     EXPECT_TRUE(prompts.messageTexts()[0].contains(u"BmpList.txt"_s));
     EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(MainWindowTest, ShutDownSavesTheSettingsTheWindowsPlaceAndTheRecentGobFiles)
-{
-    startOnSample();
-    ASSERT_TRUE(Bytes::exists(MainModule::scratchBitmapPath()));
-    window->mnuAutoTrans->trigger(); // unchecks it
-    window->resize(780, 520);
-    const QString other = home.write(u"Other/data/o_pc.gob"_s, Bytes::readFile(gob));
-    prompts.answerOpen(other);
-    window->mnuOpen->trigger();
-    window->mnuExit->trigger();
-    EXPECT_EQ(Settings::read(Settings::GobKey), other);
-    EXPECT_EQ(Settings::read(Settings::TransparentKey), u"False"_s);
-    EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
-    EXPECT_FALSE(window->selection.hasEntry);
-
-    ASSERT_TRUE(start());
-    EXPECT_EQ(window->size(), QSize(780, 520));
-    ASSERT_EQ(window->mnuRecent->actions().size(), 2);
-    window->mnuRecent->actions().at(1)->trigger();
-    EXPECT_EQ(window->txtGOBFile->text(), gob);
-    EXPECT_EQ(window->recentGobFiles(), (QStringList {gob, other}));
-    // A file that has gone is said so and leaves the list.
-    QFile::remove(other);
-    window->mnuRecent->actions().at(1)->trigger();
-    EXPECT_EQ(prompts.last().text, u"The GOB file %1 is no longer there."_s.arg(other));
-    EXPECT_EQ(window->recentGobFiles(), QStringList {gob});
-    EXPECT_EQ(window->txtGOBFile->text(), gob);
 }
 
 TEST_F(MainWindowTest, LongTextsLeaveTheWindowsSizeAndTabGoesInReadingOrder)
