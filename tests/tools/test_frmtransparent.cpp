@@ -1,27 +1,11 @@
-#include "bytes.h"
+#include "../mainwindow/mainwindowfixture.h"
 #include "handbitmap.h"
 #include "paintbitmaps.h"
-#include "recordingopener.h"
-#include "scriptedprompts.h"
-#include "testhome.h"
 
-#include "mainwindow/frmmain.h"
-#include "services/apppath.h"
-#include "services/entrylist.h"
 #include "services/openfiles.h"
-#include "services/pictureview.h"
-#include "services/settings.h"
 #include "tools/frmtransparent.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -217,14 +201,12 @@ TEST_F(PaletteEditorTest, PreviewOfTempBmpBeforeAnyLoadThenUntickingEditsIt)
     EXPECT_EQ(Bytes::readFile(temp).at(alphaAt(1)), char(0));
 }
 
-TEST_F(PaletteEditorTest, ControlsSurviveEveryFileBeingClosedByTheMainWindow)
+TEST_F(MainWindowTest, PaletteEditorControlsSurviveEveryFileBeingClosedByTheMainWindow)
 {
-    Settings::save(Settings::GobKey, home.writeSampleGame());
-    RecordingOpener opener;
-    frmMain window(prompts, opener);
-    ASSERT_TRUE(window.Form_Load());
-    window.mnuFp->trigger();
-    frmTransparent *palette = window.paletteEditor();
+    startOnSample();
+    const QString bmp = home.write(u"kit.bmp"_s, paletteBitmap());
+    window->mnuFp->trigger();
+    frmTransparent *palette = window->paletteEditor();
     ASSERT_NE(palette, nullptr);
     EXPECT_EQ(palette->parentWidget(), nullptr);
     EXPECT_TRUE(palette->isVisible());
@@ -232,7 +214,7 @@ TEST_F(PaletteEditorTest, ControlsSurviveEveryFileBeingClosedByTheMainWindow)
     QTest::mouseClick(palette->cmdLoad, Qt::LeftButton);
     ASSERT_TRUE(palette->hasOpenBitmap());
 
-    window.lstItem->setCurrentRow(1); // a record operation closes every open file
+    window->lstItem->setCurrentRow(1); // a record operation closes every open file
     EXPECT_FALSE(palette->hasOpenBitmap());
     EXPECT_EQ(MainModule::openFileCount(), 0);
     palette->cboPaletteIndex->setCurrentIndex(4);
@@ -246,7 +228,7 @@ TEST_F(PaletteEditorTest, ControlsSurviveEveryFileBeingClosedByTheMainWindow)
     EXPECT_EQ(prompts.last().text, u"Done"_s);
 
     // Closing the main window closes the palette editor too.
-    window.close();
+    window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window.paletteEditor(), nullptr);
+    EXPECT_EQ(window->paletteEditor(), nullptr);
 }
