@@ -94,7 +94,7 @@ TEST_F(PaletteEditorTest, LoadShowsThePictureAndTheChosenEntry)
 }
 
 // Save writes only the alpha byte of the entry, after the number checks; Make All writes every
-// alpha, and a cancel or a value out of range changes nothing.
+// alpha, and a cancel, a value out of range or a 24-bit file changes nothing.
 TEST_F(PaletteEditorTest, SaveAndMakeAllWriteOnlyAlphaBytes)
 {
     load(bmp);
@@ -111,6 +111,13 @@ TEST_F(PaletteEditorTest, SaveAndMakeAllWriteOnlyAlphaBytes)
               std::pair(u"Done"_s, MessageIcon::Information));
     expected[alphaAt(9)] = char(254);
     EXPECT_EQ(Bytes::readFile(bmp), expected);
+    // A 24-bit file is refused and never edited: the file loaded before takes what follows.
+    const QByteArray rgb = HandBitmap::bitmap24(4, 2, QList<QRgb>(8, qRgb(1, 2, 3)));
+    const QString wide = home.write(u"wide.bmp"_s, rgb);
+    prompts.clear();
+    load(wide);
+    EXPECT_EQ(prompts.messageTexts(), QStringList {wide + u"\r\nIs not a 256 color bitmap"_s});
+    EXPECT_EQ(editor.loadedPath(), bmp);
 
     prompts.clear();
     makeAll(std::nullopt);
@@ -125,6 +132,7 @@ TEST_F(PaletteEditorTest, SaveAndMakeAllWriteOnlyAlphaBytes)
     for (int k = 0; k < 256; ++k)
         expected[alphaAt(k)] = char(255);
     EXPECT_EQ(Bytes::readFile(bmp), expected);
+    EXPECT_EQ(Bytes::readFile(wide), rgb);
     EXPECT_EQ(prompts.last().text, u"Done"_s);
     editor.cboPaletteIndex->setCurrentIndex(200);
     EXPECT_EQ(editor.txtTransperency->text(), u"255"_s);
@@ -136,21 +144,6 @@ TEST_F(PaletteEditorTest, SaveAndMakeAllWriteOnlyAlphaBytes)
     ASSERT_EQ(view.size(), QSize(5, 2));
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(view.pixel(i % 5, i / 5), view.background().rgba()) << i;
-}
-
-TEST_F(PaletteEditorTest, A24BitFileIsRefusedAndNeverEdited)
-{
-    load(bmp);
-    const QByteArray rgb = HandBitmap::bitmap24(4, 2, QList<QRgb>(8, qRgb(1, 2, 3)));
-    const QString wide = home.write(u"wide.bmp"_s, rgb);
-    load(wide);
-    EXPECT_EQ(prompts.messageTexts(), QStringList {wide + u"\r\nIs not a 256 color bitmap"_s});
-    EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
-    EXPECT_EQ(editor.loadedPath(), bmp);
-    save(3, u"7"_s);
-    makeAll(u"9"_s);
-    EXPECT_EQ(Bytes::readFile(wide), rgb);
-    EXPECT_EQ(Bytes::readFile(bmp).at(alphaAt(3)), char(9)); // the loaded file took both
 }
 
 TEST_F(PaletteEditorTest, PaintProgramBitmapsShowTheirPixelsAndOnlyTheirTablesAlphasChange)
