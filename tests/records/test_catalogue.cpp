@@ -100,7 +100,7 @@ TEST(Catalogue, EntryLinesAfterTheTwoHeaderLines)
 
 // Blanks stay in texts but not in numbers; a "$" later in the first field makes no whole-file
 // entry; kilobytes may have fractions, a half byte going to the even neighbour.
-TEST(CatalogueEntry, LinesGiveTheirSubFiles)
+TEST(CatalogueEntry, LinesGiveTheirSubFilesAndMalformedOnesAreRefused)
 {
     EXPECT_EQ(described(parse("$png,Team logo,2,1000,Small,12,2000,Large,3.5")),
               u"$png|Team logo|1000 [Small] 12288|2000 [Large] 3584"_s);
@@ -109,10 +109,8 @@ TEST(CatalogueEntry, LinesGiveTheirSubFiles)
     EXPECT_EQ(described(parse("Kit$,1,5,a,extra")), u"bmp|Kit$|5 [a] 0"_s);
     EXPECT_EQ(CatalogueEntry::kilobytesToBytes(u"0.00048828125"_s), 0);
     EXPECT_EQ(CatalogueEntry::kilobytesToBytes(u"0.00146484375"_s), 2);
-}
 
-TEST(CatalogueEntry, MalformedLinesNameTheLineAndTheValue)
-{
+    // Malformed lines name the line and the value.
     const std::pair<const char *, const char *> cases[] = {
         {"Board,two,5000,File 1",
          "BmpList.txt line 7: the number of sub files \"two\" is not a whole number from 1 to "

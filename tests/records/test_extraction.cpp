@@ -81,7 +81,7 @@ TEST(Extraction, BadRecordsAreRefusedBeforeTempBmpIsMadeAndTheGobIsUntouched)
                 }).contains(missing));
 }
 
-TEST(Extraction, WholeFileAreaIsCopiedAsStoredAndSavedWithoutTrailingZeros)
+TEST(Extraction, WholeFileAreaIsCopiedAsStoredAndSavedWithoutTrailingZerosUnderItsName)
 {
     TestHome home;
     QByteArray file = Bytes::pattern(5000, 9);
@@ -101,11 +101,9 @@ TEST(Extraction, WholeFileAreaIsCopiedAsStoredAndSavedWithoutTrailingZeros)
         EXPECT_EQ(Bytes::readFile(target), stored == area ? file : QByteArray());
         EXPECT_EQ(Bytes::readFile(gob), before);
     }
-}
 
-TEST(Extraction, SaveAsNamesFollowTheExtensionRules)
-{
-    // No type: a bitmap entry. A type name that is not three characters long is always appended.
+    // The names Save As gives. No type: a bitmap entry. A type name that is not three
+    // characters long is always appended.
     const char *cases[][3] = {
         {"/a/kit.bmp", "", "/a/kit.bmp"},
         {"/a/kit.BMP", "", "/a/kit.BMP.bmp"},
