@@ -1,26 +1,37 @@
 #pragma once
 
+#include "bytes.h"
 #include "recordingopener.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
 
 #include "mainwindow/frmmain.h"
 #include "mainwindow/subfilebutton.h"
+#include "services/apppath.h"
 #include "services/entrylist.h"
+#include "services/pictureview.h"
 #include "services/settings.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-// A main window in its own application folder, with scripted prompts and a recording opener.
+// A main window in its own application folder, with scripted prompts and a recording opener;
+// brings the headers the window tests share.
 class MainWindowTest : public ::testing::Test
 {
 protected:
@@ -33,16 +44,14 @@ protected:
     }
 
     // Writes a catalogue of the given entry lines and a GOB file of the given bytes, stores the
-    // GOB path and the automatic transparent preview, and loads the window.
-    void startOnHand(const QString &entryLines, const QByteArray &gobBytes,
-                     bool autoTransparent = false)
+    // GOB path with the automatic transparent preview off, and loads the window.
+    void startOnHand(const QString &entryLines, const QByteArray &gobBytes)
     {
         home.write(QStringLiteral("BmpList.txt"),
                    (QStringLiteral("//Test catalogue\r\n\r\n") + entryLines).toUtf8());
         gob = home.write(QStringLiteral("g_pc.gob"), gobBytes);
         Settings::save(Settings::GobKey, gob);
-        Settings::save(Settings::TransparentKey,
-                       autoTransparent ? QStringLiteral("True") : QStringLiteral("False"));
+        Settings::save(Settings::TransparentKey, QStringLiteral("False"));
         ASSERT_TRUE(start());
     }
 

@@ -1,23 +1,13 @@
-#include "bytes.h"
 #include "mainwindowfixture.h"
 
 #include "services/contexthelp.h"
 #include "services/helppages.h"
 #include "services/qtprompts.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
-#include <QTimer>
 #include <QWhatsThis>
 
 using namespace Qt::StringLiterals;
@@ -76,8 +66,8 @@ TEST_F(MainWindowTest, MenuTreeStandsAsDesignedWithAndWithoutAGobFile)
     startOnSample();
     EXPECT_EQ(menuBarText(*window),
               menus.arg(u""_s, u" | &1 "_s + gob, u"!"_s, u"*"_s, u" | Torvane.exe"_s));
-    // The View menu is also the preview's context menu.
-    EXPECT_EQ(window->mnuPopup->title(), u"&View"_s);
+    // The View menu of the menu bar is also the preview's context menu.
+    EXPECT_TRUE(window->menuBar()->actions().contains(window->mnuPopup->menuAction()));
 }
 
 TEST_F(MainWindowTest, AboutBoxShowsTheCataloguesFirstLineFromItsThirdCharacter)
@@ -105,45 +95,39 @@ TEST_F(MainWindowTest, AboutBoxShowsTheCataloguesFirstLineFromItsThirdCharacter)
     }
 }
 
+// The programs of the game folder are listed whatever their letter case and run in that folder.
 TEST_F(MainWindowTest, RunTorvaneHandsTheGameFolderProgramToTheOpener)
 {
     home.writeSampleGame();
+    for (const char *name : {"Setup.EXE", "Torvane.exe", "readme.txt"})
+        home.write(u"Games/Torvane/"_s + QString::fromLatin1(name), "");
     home.write(u"Games/Torvane/Data/torvane_pc.gob"_s, QByteArray(8, 0));
-    home.write(u"Games/Torvane/Editor.exe"_s, "");
     Settings::save(Settings::GobKey, home.file(u"Games/Torvane/Data/torvane_pc.gob"_s));
     ASSERT_TRUE(start());
+    QStringList items;
+    for (QAction *a : window->mnuEXE)
+        items << a->text();
+    ASSERT_EQ(items, (QStringList {u"Run Torvane"_s, u"Setup.EXE"_s, u"Torvane.exe"_s}));
+    EXPECT_EQ(window->mnuTorvane->actions().size(), 3);
     window->mnuEXE[0]->trigger();
-    ASSERT_EQ(window->mnuEXE.size(), 2u);
     window->mnuEXE[1]->trigger();
     window->txtGOBFile->setText(u"/elsewhere/torvane_pc.gob"_s);
     window->mnuEXE_Click(0);
     QStringList opened;
     for (const RecordingOpener::Program &p : opener.programs)
         opened << p.program + u" in "_s + p.workingFolder;
+    const QString folder = home.file(u"Games/Torvane/"_s);
     EXPECT_EQ(opened,
-              (QStringList {
-                  home.file(u"Games/Torvane/Torvane.exe in "_s) + home.file(u"Games/Torvane/"_s),
-                  home.file(u"Games/Torvane/Editor.exe in "_s) + home.file(u"Games/Torvane/"_s),
-                  u"Torvane.exe in "_s}));
+              (QStringList {folder + u"Torvane.exe in "_s + folder,
+                            folder + u"Setup.EXE in "_s + folder, u"Torvane.exe in "_s}));
 }
 
-TEST_F(MainWindowTest, HelpAndWebCommandsOpenTheirPages)
+TEST_F(MainWindowTest, HelpCommandsOpenTheirPagesAndContextHelpOpensTheControlsPageInstead)
 {
     startOnSample();
     window->mnuHelp->trigger();
     window->mnuPC->trigger();
     window->mnuWebsite->trigger();
-    ASSERT_EQ(opener.urls.size(), 3);
-    EXPECT_EQ(opener.urls[0].fileName(), u"index.htm"_s);
-    EXPECT_TRUE(QFileInfo::exists(opener.urls[0].toLocalFile()));
-    EXPECT_EQ(opener.urls[1].toString(), u"https://torvane.example/"_s);
-    EXPECT_EQ(opener.urls[2].toString(), u"https://torvane.example/dovrin"_s);
-    EXPECT_TRUE(prompts.shown.empty());
-}
-
-TEST_F(MainWindowTest, ContextHelpOpensTheControlsPageInsteadOfActing)
-{
-    startOnSample();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     // Save As has topic 3; About has none, which leaves the mode and does nothing.
@@ -154,9 +138,20 @@ TEST_F(MainWindowTest, ContextHelpOpensTheControlsPageInsteadOfActing)
         QCoreApplication::processEvents();
         EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
     }
-    ASSERT_EQ(opener.urls.size(), 1);
-    EXPECT_EQ(opener.urls[0].fileName(), u"3.htm"_s);
+    ASSERT_EQ(opener.urls.size(), 4);
+    EXPECT_EQ(opener.urls[0].fileName(), u"index.htm"_s);
+    EXPECT_TRUE(QFileInfo::exists(opener.urls[0].toLocalFile()));
+    EXPECT_EQ(opener.urls[1].toString(), u"https://torvane.example/"_s);
+    EXPECT_EQ(opener.urls[2].toString(), u"https://torvane.example/dovrin"_s);
+    EXPECT_EQ(opener.urls[3].fileName(), u"3.htm"_s);
     EXPECT_TRUE(prompts.shown.empty()); // nothing exported, no About box
+
+    // Any mouse button released over the preview opens the View menu.
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mouseClick(window->picPreview, button, {}, QPoint(5, 5));
+        EXPECT_TRUE(window->mnuPopup->isVisible()) << button;
+        window->mnuPopup->hide();
+    }
 
     // Every control's topic has its page.
     for (QWidget *w : window->findChildren<QWidget *>()) {

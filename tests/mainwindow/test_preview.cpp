@@ -1,21 +1,10 @@
-#include "bytes.h"
 #include "handgob.h"
 #include "mainwindowfixture.h"
 
 #include "mainwindow/twips.h"
-#include "services/apppath.h"
 #include "services/imaging.h"
-#include "services/pictureview.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QScrollArea>
 #include <QScrollBar>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -104,11 +93,6 @@ TEST_F(MainWindowTest, OddWidthRecordIsShownInStoredRowOrderAndTurnedByTheViewMe
 TEST_F(MainWindowTest, WholeFileTurnsStoreTheUnturnedSizeAndKeepAutoTransparentDisabled)
 {
     startOnSample();
-    window->lstItem->setCurrentRow(7); // $png Team logo: captions from fields 4 and 7
-    ASSERT_EQ(window->opnSubFile.size(), 3u);
-    EXPECT_EQ(window->opnSubFile[1]->text() + u'|' + window->opnSubFile[2]->text(),
-              u"Small|Large"_s);
-    EXPECT_EQ(window->opnSubFile[2]->y(), Twips::toPixels(600));
     window->lstItem->setCurrentRow(8); // $png Menu background, 96 x 64
     EXPECT_FALSE(window->mnuAutoTrans->isEnabled());
     window->mnuRotate[1]->trigger(); // code 1
@@ -133,20 +117,6 @@ TEST_F(MainWindowTest, WholeFileTurnsStoreTheUnturnedSizeAndKeepAutoTransparentD
     window->mnuAutoTrans->trigger();
     EXPECT_FALSE(window->mnuAutoTrans->isChecked());
     EXPECT_EQ(preview(*window).image(), before);
-}
-
-TEST_F(MainWindowTest, AnyMouseButtonReleasedOverThePreviewOpensTheViewMenu)
-{
-    startOnSample();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        QTest::mouseClick(window->picPreview, button, {}, QPoint(5, 5));
-        EXPECT_TRUE(window->mnuPopup->isVisible()) << button;
-        window->mnuPopup->hide();
-    }
-    // The same menu stays on the menu bar.
-    EXPECT_TRUE(window->menuBar()->actions().contains(window->mnuPopup->menuAction()));
 }
 
 TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndEveryOneOf5000SubFilesIsReachable)

@@ -1,48 +1,16 @@
-#include "bytes.h"
 #include "mainwindowfixture.h"
-
-#include "services/apppath.h"
-#include "services/pictureview.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
-TEST_F(MainWindowTest, ARefusedLineShowsNothingAndTheArrowKeysGoPastIt)
+// A choice fills the state, the sub file buttons and the labels; a line refused shows nothing
+// and the arrow keys go past it.
+TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabelsAndARefusedLineShowsNothing)
 {
     startOnSample();
-    window->lstItem->setCurrentRow(1); // Stadium board
-    // The catalogue on disk changes under the running program: entry 2 loses its offset.
-    QByteArray catalogue = Bytes::readFile(home.file(u"BmpList.txt"_s));
-    home.write(u"BmpList.txt"_s,
-               catalogue.replace("Crowd banner,1,69745", "Crowd banner,1,69x745"));
-    prompts.clear();
-    QTest::keyClick(window->lstItem, Qt::Key_Down);
-    ASSERT_EQ(prompts.messageTexts().size(), 1);
-    EXPECT_TRUE(prompts.messageTexts()[0].contains(u"line 5"_s));
-    EXPECT_TRUE(prompts.messageTexts()[0].contains(u"69x745"_s));
-    EXPECT_EQ(window->lstItem->currentRow(), 2);
-    EXPECT_FALSE(window->selection.hasEntry);
-    EXPECT_EQ(window->opnSubFile.size(), 1u);
-    EXPECT_EQ(window->picPreview->canvas().drawnSize(), QSize(0, 0));
-    EXPECT_EQ(window->lblOffset->text(), u"Offset : "_s);
-    EXPECT_EQ(recordCommands(), u"0000"_s);
-
-    QTest::keyClick(window->lstItem, Qt::Key_Down);
-    EXPECT_EQ(window->lstItem->currentRow(), 3);
-    EXPECT_EQ(prompts.messageTexts().size(), 1);
-    EXPECT_EQ(window->selection.entry.description(), u"Ball"_s);
-    EXPECT_EQ(recordCommands(), u"1111"_s);
-}
-
-TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
-{
-    startOnSample();
-    window->lstItem->setCurrentRow(7); // $png,Team logo,2,...
+    window->lstItem->setCurrentRow(7); // $png Team logo: captions from fields 4 and 7
     ASSERT_EQ(window->opnSubFile.size(), 3u);
+    EXPECT_EQ(window->opnSubFile[1]->text() + u'|' + window->opnSubFile[2]->text(),
+              u"Small|Large"_s);
     EXPECT_TRUE(window->selection.wholeFile);
     EXPECT_EQ(window->cmdImport->text(), u"&Import as png"_s);
     EXPECT_FALSE(window->mnuTransparent->isEnabled());
@@ -68,6 +36,28 @@ TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabels)
     EXPECT_EQ(window->opnSubFile.size(), 2u);
     EXPECT_EQ(window->picContainer->findChildren<SubFileButton *>().size(), 2);
     EXPECT_EQ(labels(), u"Width : 256|Height : 128|Offset : 35790"_s);
+
+    // The catalogue on disk changes under the running program: entry 2 loses its offset.
+    QByteArray catalogue = Bytes::readFile(home.file(u"BmpList.txt"_s));
+    home.write(u"BmpList.txt"_s,
+               catalogue.replace("Crowd banner,1,69745", "Crowd banner,1,69x745"));
+    prompts.clear();
+    QTest::keyClick(window->lstItem, Qt::Key_Down);
+    ASSERT_EQ(prompts.messageTexts().size(), 1);
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(u"line 5"_s));
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(u"69x745"_s));
+    EXPECT_EQ(window->lstItem->currentRow(), 2);
+    EXPECT_FALSE(window->selection.hasEntry);
+    EXPECT_EQ(window->opnSubFile.size(), 1u);
+    EXPECT_EQ(window->picPreview->canvas().drawnSize(), QSize(0, 0));
+    EXPECT_EQ(window->lblOffset->text(), u"Offset : "_s);
+    EXPECT_EQ(recordCommands(), u"0000"_s);
+
+    QTest::keyClick(window->lstItem, Qt::Key_Down);
+    EXPECT_EQ(window->lstItem->currentRow(), 3);
+    EXPECT_EQ(prompts.messageTexts().size(), 1);
+    EXPECT_EQ(window->selection.entry.description(), u"Ball"_s);
+    EXPECT_EQ(recordCommands(), u"1111"_s);
 }
 
 // A bitmap entry that points into the middle of nowhere (its header gives no sane size), a

@@ -70,27 +70,15 @@ TEST(Catalogue, TextAsWindowsEditorsSaveIt)
     }
 }
 
-TEST(Catalogue, CrLfAndLoneCrEndLinesButALoneLfBelongsToTheLine)
-{
-    const std::pair<QString, QStringList> cases[] = {
-        {u"a\r\nb\rc\nd\r\n"_s, {u"a"_s, u"b"_s, u"c\nd"_s}},
-        {u"a\r\nlast"_s, {u"a"_s, u"last"_s}},
-        {u"a\r\n\r\n"_s, {u"a"_s, {}}},
-        {u"\r\r\n"_s, {{}, {}}},
-        {{}, {}},
-    };
-    for (const auto &[text, lines] : cases)
-        EXPECT_EQ(Catalogue::splitLines(text), lines);
-}
-
-// The two header lines are skipped whatever they hold; one entry line is cut as the whole file
-// is, and a missing or empty line names the file and the line.
+// The two header lines are skipped whatever they hold; CR LF and a lone CR end a line, a lone LF
+// belongs to it and the last line end makes no line of its own; one entry line is cut as the
+// whole file is, and a missing or empty line names the file and the line.
 TEST(Catalogue, EntryLinesAfterTheTwoHeaderLines)
 {
     TestHome home;
     const QString path = home.write(u"BmpList.txt"_s,
                                     "Stadium board,1,5000,File 1\r\n$png,Logo,1,9,x,1\r"
-                                    "A,1,1,x\r\n\r\nB\nC,1,2,y\r$png,D,1,3,z,1");
+                                    "A,1,1,x\r\n\r\nB\nC,1,2,y\r$png,D,1,3,z,1\r\n");
     const Catalogue catalogue = Catalogue::read(path);
     EXPECT_EQ(catalogue.firstLine(), u"Stadium board,1,5000,File 1"_s);
     EXPECT_EQ(catalogue.entryCount(), 4);
@@ -112,7 +100,7 @@ TEST(Catalogue, EntryLinesAfterTheTwoHeaderLines)
 
 // Blanks stay in texts but not in numbers; a "$" later in the first field makes no whole-file
 // entry; kilobytes may have fractions, a half byte going to the even neighbour.
-TEST(CatalogueEntry, LinesGiveTheirSubFiles)
+TEST(CatalogueEntry, LinesGiveTheirSubFilesAndMalformedOnesAreRefused)
 {
     EXPECT_EQ(described(parse("$png,Team logo,2,1000,Small,12,2000,Large,3.5")),
               u"$png|Team logo|1000 [Small] 12288|2000 [Large] 3584"_s);
@@ -121,10 +109,8 @@ TEST(CatalogueEntry, LinesGiveTheirSubFiles)
     EXPECT_EQ(described(parse("Kit$,1,5,a,extra")), u"bmp|Kit$|5 [a] 0"_s);
     EXPECT_EQ(CatalogueEntry::kilobytesToBytes(u"0.00048828125"_s), 0);
     EXPECT_EQ(CatalogueEntry::kilobytesToBytes(u"0.00146484375"_s), 2);
-}
 
-TEST(CatalogueEntry, MalformedLinesNameTheLineAndTheValue)
-{
+    // Malformed lines name the line and the value.
     const std::pair<const char *, const char *> cases[] = {
         {"Board,two,5000,File 1",
          "BmpList.txt line 7: the number of sub files \"two\" is not a whole number from 1 to "

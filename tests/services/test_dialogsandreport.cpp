@@ -23,7 +23,7 @@ TEST(AppPath, FollowsKestrixHomeAndEndsInASeparator)
         EXPECT_EQ(MainModule::withTrailingSlash(folder), withSlash);
 }
 
-TEST(FileDialogs, ChosenFolderIsRememberedForTheNextDialogOfAnyKind)
+TEST(FileDialogs, ChosenFolderIsRememberedCancelIsFailure2004AndLongPathsAreRefused)
 {
     TestHome home;
     ScriptedPrompts prompts;
@@ -43,12 +43,8 @@ TEST(FileDialogs, ChosenFolderIsRememberedForTheNextDialogOfAnyKind)
               std::pair(u"Select where you want to save"_s, u"/mods/kits/"_s));
     MainModule::RememberFolder(u"kit.bmp"_s); // no separator: nothing to remember
     EXPECT_EQ(Settings::read(Settings::InitDirKey), u"D:\\Mods\\"_s);
-}
 
-TEST(FileDialogs, CancelIsFailure2004AndLongPathsAreRefused)
-{
-    TestHome home;
-    ScriptedPrompts prompts;
+    // A cancel is failure 2004; a path longer than 254 characters is refused.
     const auto open = [&] { MainModule::ShowOpenDialog(prompts, nullptr, {}, u"t"_s); };
     int number = 0;
     prompts.cancelOpen();

@@ -41,13 +41,11 @@ TEST(NumberConversion, NonNumbersAreTypeMismatchAndRangeIsOverflow)
 
 TEST(NumberConversion, BooleansTakeWordsInAnyCaseOrNumbers)
 {
-    for (const auto &[text, value] : {std::pair("True", true),
-                                      {"tRUE", true},
-                                      {"False", false},
-                                      {"false", false},
-                                      {"0", false},
-                                      {"-1", true},
-                                      {"0.4", true}})
+    const std::pair<const char *, bool> cases[] = {
+        {"True", true}, {"tRUE", true}, {"False", false}, {"false", false},
+        {"0", false},   {"-1", true},   {"0.4", true},
+    };
+    for (const auto &[text, value] : cases)
         EXPECT_EQ(Convert::toBoolean(QString::fromLatin1(text)), value) << text;
     EXPECT_EQ(Convert::booleanText(true) + Convert::booleanText(false), u"TrueFalse"_s);
 }

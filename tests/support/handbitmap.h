@@ -26,8 +26,7 @@ inline QByteArray colourTable(const QList<QRgb> &colours, int entries = 256)
 }
 
 // The 54 header bytes of a bitmap.
-inline QByteArray header(qint32 w, qint32 h, quint16 bits, qint32 pixelOffset, qint64 fileSize,
-                         qint32 coloursUsed = 0, qint32 compression = 0)
+inline QByteArray header(qint32 w, qint32 h, quint16 bits, qint32 pixelOffset, qint64 fileSize)
 {
     QByteArray b(54, '\0');
     b[0] = 'B';
@@ -39,18 +38,15 @@ inline QByteArray header(qint32 w, qint32 h, quint16 bits, qint32 pixelOffset, q
     Bytes::put32(b, 22, h);
     Bytes::put16(b, 26, 1);
     Bytes::put16(b, 28, bits);
-    Bytes::put32(b, 30, compression);
-    Bytes::put32(b, 46, coloursUsed);
     return b;
 }
 
 // An 8-bit bitmap: header, table (4 bytes per entry, its length decides the pixel offset), then
 // the pixel bytes exactly as given (rows as stored, no padding added).
-inline QByteArray bitmap8(qint32 w, qint32 h, const QByteArray &table, const QByteArray &pixels,
-                          qint32 coloursUsed = 0)
+inline QByteArray bitmap8(qint32 w, qint32 h, const QByteArray &table, const QByteArray &pixels)
 {
     const qint32 offset = qint32(54 + table.size());
-    return header(w, h, 8, offset, offset + pixels.size(), coloursUsed) + table + pixels;
+    return header(w, h, 8, offset, offset + pixels.size()) + table + pixels;
 }
 
 // How a paint program may lay out an 8-bit bitmap.

@@ -2,16 +2,14 @@
 
 namespace {
 
-// The next scripted answer, or fallback (counted as unanswered) when the queue is empty.
+// The next scripted answer, or the fallback given when the queue is empty.
 template<typename T>
-T next(std::deque<T> &queue, T answer, int &unanswered)
+T next(std::deque<T> &queue, T answer)
 {
-    if (queue.empty()) {
-        ++unanswered;
-        return answer;
+    if (!queue.empty()) {
+        answer = std::move(queue.front());
+        queue.pop_front();
     }
-    answer = std::move(queue.front());
-    queue.pop_front();
     return answer;
 }
 
@@ -29,7 +27,7 @@ std::optional<QString> ScriptedPrompts::openFile(QWidget *owner, const QString &
                                                  const QString &startFolder)
 {
     record({Kind::Open, title, {}, owner, filters, startFolder});
-    return next(m_opens, {}, unanswered);
+    return next(m_opens, {});
 }
 
 std::optional<QString> ScriptedPrompts::saveFile(QWidget *owner, const QString &title,
@@ -37,31 +35,27 @@ std::optional<QString> ScriptedPrompts::saveFile(QWidget *owner, const QString &
                                                  const QString &startFolder)
 {
     record({Kind::Save, title, {}, owner, filters, startFolder});
-    return next(m_saves, {}, unanswered);
+    return next(m_saves, {});
 }
 
 Answer ScriptedPrompts::message(QWidget *owner, const Message &m)
 {
-    record({Kind::Message,
-            m.title,
-            m.text,
-            owner,
-            {},
-            {},
-            {},
-            m.icon,
-            m.buttons,
-            m.defaultAnswer,
-            m.helpTopic});
-    return m.buttons == MessageButtons::Ok ? Answer::Ok
-                                           : next(m_answers, m.defaultAnswer, unanswered);
+    record({.kind = Kind::Message,
+            .title = m.title,
+            .text = m.text,
+            .owner = owner,
+            .icon = m.icon,
+            .buttons = m.buttons,
+            .defaultAnswer = m.defaultAnswer,
+            .helpTopic = m.helpTopic});
+    return m.buttons == MessageButtons::Ok ? Answer::Ok : next(m_answers, m.defaultAnswer);
 }
 
 std::optional<QString> ScriptedPrompts::input(QWidget *owner, const QString &prompt,
                                               const QString &title, const QString &defaultText)
 {
     record({Kind::Input, title, prompt, owner, {}, {}, defaultText});
-    return next(m_inputs, {}, unanswered);
+    return next(m_inputs, {});
 }
 
 QStringList ScriptedPrompts::messageTexts() const

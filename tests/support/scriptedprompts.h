@@ -13,7 +13,7 @@
 
 // Prompts for tests: records every dialog and message exactly and answers from queues. An
 // empty queue answers a file dialog or an input box with "cancelled" and a message box with
-// its default button, and counts the question as unanswered.
+// its default button.
 class ScriptedPrompts : public Prompts
 {
 public:
@@ -61,7 +61,6 @@ public:
     void clear() { shown.clear(); }
 
     std::vector<Shown> shown;
-    int unanswered = 0;
     // Runs when anything is shown, before it is answered (lets a test act inside a modal loop).
     std::function<void(const Shown &)> onShow;
 

@@ -1,18 +1,9 @@
 #include "../mainwindow/mainwindowfixture.h"
-#include "bytes.h"
 #include "handbitmap.h"
 #include "handgob.h"
 
-#include "services/apppath.h"
 #include "services/imaging.h"
-#include "services/pictureview.h"
 #include "tools/frmconfirm.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 

@@ -1,27 +1,11 @@
-#include "bytes.h"
+#include "../mainwindow/mainwindowfixture.h"
 #include "handbitmap.h"
 #include "paintbitmaps.h"
-#include "recordingopener.h"
-#include "scriptedprompts.h"
-#include "testhome.h"
 
-#include "mainwindow/frmmain.h"
-#include "services/apppath.h"
-#include "services/entrylist.h"
 #include "services/openfiles.h"
-#include "services/pictureview.h"
-#include "services/settings.h"
 #include "tools/frmtransparent.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -34,10 +18,8 @@ QByteArray paletteBitmap()
     QList<QRgb> colours;
     for (int i = 0; i < 256; ++i)
         colours << qRgba((3 * i) & 0xFF, (2 * i) & 0xFF, i, 100);
-    QByteArray pixels;
-    for (int i = 0; i < 10; ++i)
-        pixels.append(char(10 + i));
-    return HandBitmap::bitmap8(5, 2, HandBitmap::colourTable(colours), pixels);
+    return HandBitmap::bitmap8(5, 2, HandBitmap::colourTable(colours),
+                               Bytes::of({10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
 }
 
 // The alpha byte of colour-table entry k of a bitmap whose table starts at byte 54.
@@ -103,9 +85,7 @@ TEST_F(PaletteEditorTest, LoadShowsThePictureAndTheChosenEntry)
     editor.cboPaletteIndex->setCurrentIndex(7);
     EXPECT_EQ(boxes(editor), u"21,14,7,100"_s);
     EXPECT_EQ(editor.lblPaletteColor->palette().color(QPalette::Window), QColor(21, 14, 7));
-    // The pointer over the top-left pixel picks the byte at 1078; rows are 5 bytes long.
-    editor.picImage_MouseMove(QPoint(0, 0));
-    EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), 10);
+    // The pointer over a pixel picks its byte from 1078 on; rows are 5 bytes long.
     editor.picImage_MouseMove(QPoint(2, 1));
     EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), 17);
     EXPECT_EQ(editor.txtBlue->text(), u"17"_s);
@@ -114,7 +94,7 @@ TEST_F(PaletteEditorTest, LoadShowsThePictureAndTheChosenEntry)
 }
 
 // Save writes only the alpha byte of the entry, after the number checks; Make All writes every
-// alpha, and a cancel or a value out of range changes nothing.
+// alpha, and a cancel, a value out of range or a 24-bit file changes nothing.
 TEST_F(PaletteEditorTest, SaveAndMakeAllWriteOnlyAlphaBytes)
 {
     load(bmp);
@@ -131,9 +111,13 @@ TEST_F(PaletteEditorTest, SaveAndMakeAllWriteOnlyAlphaBytes)
               std::pair(u"Done"_s, MessageIcon::Information));
     expected[alphaAt(9)] = char(254);
     EXPECT_EQ(Bytes::readFile(bmp), expected);
-    save(9, u"255"_s);
-    expected[alphaAt(9)] = char(255);
-    EXPECT_EQ(Bytes::readFile(bmp), expected);
+    // A 24-bit file is refused and never edited: the file loaded before takes what follows.
+    const QByteArray rgb = HandBitmap::bitmap24(4, 2, QList<QRgb>(8, qRgb(1, 2, 3)));
+    const QString wide = home.write(u"wide.bmp"_s, rgb);
+    prompts.clear();
+    load(wide);
+    EXPECT_EQ(prompts.messageTexts(), QStringList {wide + u"\r\nIs not a 256 color bitmap"_s});
+    EXPECT_EQ(editor.loadedPath(), bmp);
 
     prompts.clear();
     makeAll(std::nullopt);
@@ -148,6 +132,7 @@ TEST_F(PaletteEditorTest, SaveAndMakeAllWriteOnlyAlphaBytes)
     for (int k = 0; k < 256; ++k)
         expected[alphaAt(k)] = char(255);
     EXPECT_EQ(Bytes::readFile(bmp), expected);
+    EXPECT_EQ(Bytes::readFile(wide), rgb);
     EXPECT_EQ(prompts.last().text, u"Done"_s);
     editor.cboPaletteIndex->setCurrentIndex(200);
     EXPECT_EQ(editor.txtTransperency->text(), u"255"_s);
@@ -159,21 +144,6 @@ TEST_F(PaletteEditorTest, SaveAndMakeAllWriteOnlyAlphaBytes)
     ASSERT_EQ(view.size(), QSize(5, 2));
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(view.pixel(i % 5, i / 5), view.background().rgba()) << i;
-}
-
-TEST_F(PaletteEditorTest, A24BitFileIsRefusedAndNeverEdited)
-{
-    load(bmp);
-    const QByteArray rgb = HandBitmap::bitmap24(4, 2, QList<QRgb>(8, qRgb(1, 2, 3)));
-    const QString wide = home.write(u"wide.bmp"_s, rgb);
-    load(wide);
-    EXPECT_EQ(prompts.messageTexts(), QStringList {wide + u"\r\nIs not a 256 color bitmap"_s});
-    EXPECT_EQ(prompts.last().icon, MessageIcon::Critical);
-    EXPECT_EQ(editor.loadedPath(), bmp);
-    save(3, u"7"_s);
-    makeAll(u"9"_s);
-    EXPECT_EQ(Bytes::readFile(wide), rgb);
-    EXPECT_EQ(Bytes::readFile(bmp).at(alphaAt(3)), char(9)); // the loaded file took both
 }
 
 TEST_F(PaletteEditorTest, PaintProgramBitmapsShowTheirPixelsAndOnlyTheirTablesAlphasChange)
@@ -224,14 +194,12 @@ TEST_F(PaletteEditorTest, PreviewOfTempBmpBeforeAnyLoadThenUntickingEditsIt)
     EXPECT_EQ(Bytes::readFile(temp).at(alphaAt(1)), char(0));
 }
 
-TEST_F(PaletteEditorTest, ControlsSurviveEveryFileBeingClosedByTheMainWindow)
+TEST_F(MainWindowTest, PaletteEditorControlsSurviveEveryFileBeingClosedByTheMainWindow)
 {
-    Settings::save(Settings::GobKey, home.writeSampleGame());
-    RecordingOpener opener;
-    frmMain window(prompts, opener);
-    ASSERT_TRUE(window.Form_Load());
-    window.mnuFp->trigger();
-    frmTransparent *palette = window.paletteEditor();
+    startOnSample();
+    const QString bmp = home.write(u"kit.bmp"_s, paletteBitmap());
+    window->mnuFp->trigger();
+    frmTransparent *palette = window->paletteEditor();
     ASSERT_NE(palette, nullptr);
     EXPECT_EQ(palette->parentWidget(), nullptr);
     EXPECT_TRUE(palette->isVisible());
@@ -239,7 +207,7 @@ TEST_F(PaletteEditorTest, ControlsSurviveEveryFileBeingClosedByTheMainWindow)
     QTest::mouseClick(palette->cmdLoad, Qt::LeftButton);
     ASSERT_TRUE(palette->hasOpenBitmap());
 
-    window.lstItem->setCurrentRow(1); // a record operation closes every open file
+    window->lstItem->setCurrentRow(1); // a record operation closes every open file
     EXPECT_FALSE(palette->hasOpenBitmap());
     EXPECT_EQ(MainModule::openFileCount(), 0);
     palette->cboPaletteIndex->setCurrentIndex(4);
@@ -253,7 +221,7 @@ TEST_F(PaletteEditorTest, ControlsSurviveEveryFileBeingClosedByTheMainWindow)
     EXPECT_EQ(prompts.last().text, u"Done"_s);
 
     // Closing the main window closes the palette editor too.
-    window.close();
+    window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window.paletteEditor(), nullptr);
+    EXPECT_EQ(window->paletteEditor(), nullptr);
 }
