@@ -96,12 +96,13 @@ void readManifest(const QByteArray &input)
     const QString folder = FuzzSupport::home() + QStringLiteral("/export");
     FuzzSupport::writeFile(folder + QStringLiteral("/kestrix-export.tsv"), input);
     // The header line, without a carriage return, decides whether the file is a manifest.
-    QByteArray first = input.left(input.indexOf('\n'));
+    const QList<QByteArray> lines = input.split('\n');
+    QByteArray first = lines.first();
     if (first.endsWith('\r'))
         first.chop(1);
     const bool ours = first == "file\tentry\tsub\toffset\tkind\tsha256";
     qsizetype used = 0;
-    for (const QByteArray &line : input.split('\n').mid(1))
+    for (const QByteArray &line : lines.mid(1))
         if (!line.isEmpty() && line != "\r")
             ++used;
 
