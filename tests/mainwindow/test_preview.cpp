@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndEveryOneOf5000SubFilesIs
     home.writeSampleGame();
     QString line = u"Many,5000"_s;
     for (int i = 1; i <= 5000; ++i)
-        line += u",4134,Part %1"_s.arg(i) + (i == 1 ? QString(60, u'x') : QString());
+        line += u",4134,Piece %1"_s.arg(i) + (i == 1 ? QString(60, u'x') : QString());
     home.write(u"BmpList.txt"_s,
                Bytes::readFile(home.file(u"BmpList.txt"_s)) + line.toUtf8() + "\r\n");
     gob = home.file(u"Torvane/data/torvane_pc.gob"_s);
@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndEveryOneOf5000SubFilesIs
     EXPECT_EQ(window->picContainer->height(), Twips::toPixels(1500300));
     EXPECT_EQ(window->VScroll1->maximum(), 1500300 - h + 100);
     EXPECT_TRUE(window->VScroll1->isVisible());
-    EXPECT_EQ(window->opnSubFile[5000]->text(), u"Part 5000"_s);
+    EXPECT_EQ(window->opnSubFile[5000]->text(), u"Piece 5000"_s);
     EXPECT_EQ(window->opnSubFile[5000]->y(), Twips::toPixels(1500000));
     EXPECT_TRUE(window->opnSubFile[1]->text().endsWith(QString(60, u'x')));
     EXPECT_TRUE(window->opnSubFile[1]->isElided());
