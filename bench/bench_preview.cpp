@@ -6,10 +6,10 @@
 #include "records/recordextraction.h"
 #include "records/samplegame.h"
 #include "services/apppath.h"
-#include "services/entrylist.h"
+#include "widgets/entrylist.h"
 #include "services/imaging.h"
 #include "services/opener.h"
-#include "services/pictureview.h"
+#include "widgets/pictureview.h"
 #include "services/settings.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "mainwindow/frmmain.h"
 #include "services/helppages.h"
 #include "services/opener.h"
-#include "services/qtprompts.h"
+#include "widgets/qtprompts.h"
 #include "services/settings.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "mainwindow/frmmain.h"
 #include "services/helppages.h"
 #include "services/opener.h"
-#include "services/qtprompts.h"
+#include "widgets/qtprompts.h"
 
 #include <QApplication>
 #include <QIcon>

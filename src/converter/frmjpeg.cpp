@@ -2,8 +2,8 @@
 
 #include "jpegconversion.h"
 
-#include "services/busycursor.h"
-#include "services/contexthelp.h"
+#include "widgets/busycursor.h"
+#include "widgets/contexthelp.h"
 #include "services/errorreport.h"
 #include "services/filedialogs.h"
 #include "services/fileidentity.h"

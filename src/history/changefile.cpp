@@ -2,7 +2,7 @@
 
 #include "journalrecord.h"
 
-#include "records/gobwriter.h"
+#include "history/gobwriter.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"

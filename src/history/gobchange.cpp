@@ -4,7 +4,7 @@
 #include "gobhistory.h"
 #include "overlay.h"
 
-#include "records/gobwriter.h"
+#include "history/gobwriter.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"

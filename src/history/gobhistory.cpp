@@ -2,7 +2,7 @@
 
 #include "overlay.h"
 
-#include "records/gobwriter.h"
+#include "history/gobwriter.h"
 #include "services/apppath.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"

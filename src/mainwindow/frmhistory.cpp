@@ -1,7 +1,7 @@
 #include "frmhistory.h"
 
 #include "history/gobhistory.h"
-#include "services/contexthelp.h"
+#include "widgets/contexthelp.h"
 #include "services/errorreport.h"
 #include "services/failure.h"
 #include "services/messages.h"

@@ -2,12 +2,12 @@
 
 #include "pathlabel.h"
 #include "subfilebutton.h"
-#include "twips.h"
+#include "widgets/twips.h"
 
-#include "services/contexthelp.h"
-#include "services/entrylist.h"
+#include "widgets/contexthelp.h"
+#include "widgets/entrylist.h"
 #include "services/errorreport.h"
-#include "services/pictureview.h"
+#include "widgets/pictureview.h"
 #include "tools/frmtransparent.h"
 
 #include <QAction>

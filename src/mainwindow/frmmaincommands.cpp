@@ -2,7 +2,7 @@
 #include "frmmain.h"
 
 #include "services/apppath.h"
-#include "services/contexthelp.h"
+#include "widgets/contexthelp.h"
 #include "services/failure.h"
 #include "services/fansite.h"
 #include "services/fileaccess.h"

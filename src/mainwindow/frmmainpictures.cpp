@@ -5,7 +5,7 @@
 #include "pictures/folderimport.h"
 #include "pictures/pictureimport.h"
 #include "services/apppath.h"
-#include "services/busycursor.h"
+#include "widgets/busycursor.h"
 #include "services/errorreport.h"
 #include "services/filedialogs.h"
 #include "services/openfiles.h"

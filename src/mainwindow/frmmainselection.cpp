@@ -3,16 +3,16 @@
 #include "frmmain.h"
 
 #include "subfilebutton.h"
-#include "twips.h"
+#include "widgets/twips.h"
 
 #include "records/catalogue.h"
 #include "records/recordextraction.h"
 #include "services/apppath.h"
-#include "services/busycursor.h"
-#include "services/contexthelp.h"
-#include "services/entrylist.h"
+#include "widgets/busycursor.h"
+#include "widgets/contexthelp.h"
+#include "widgets/entrylist.h"
 #include "services/errorreport.h"
-#include "services/pictureview.h"
+#include "widgets/pictureview.h"
 
 #include <QAction>
 #include <QLabel>

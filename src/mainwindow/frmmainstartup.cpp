@@ -2,7 +2,7 @@
 #include "frmmain.h"
 
 #include "services/apppath.h"
-#include "services/entrylist.h"
+#include "widgets/entrylist.h"
 #include "services/errorreport.h"
 #include "services/fileaccess.h"
 #include "services/filedialogs.h"

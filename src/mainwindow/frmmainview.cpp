@@ -3,7 +3,7 @@
 #include "frmmain.h"
 
 #include "services/errorreport.h"
-#include "services/pictureview.h"
+#include "widgets/pictureview.h"
 #include "services/recordpreview.h"
 
 #include <QAction>

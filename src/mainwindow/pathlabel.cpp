@@ -1,6 +1,6 @@
 #include "pathlabel.h"
 
-#include "services/wholetexttip.h"
+#include "widgets/wholetexttip.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,6 +1,6 @@
 #include "subfilebutton.h"
 
-#include "services/wholetexttip.h"
+#include "widgets/wholetexttip.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -6,8 +6,8 @@
 #include "unzipservice.h"
 #include "zipservice.h"
 
-#include "history/packagestatus.h"
-#include "records/gobwriter.h"
+#include "packages/packagestatus.h"
+#include "history/gobwriter.h"
 #include "services/apppath.h"
 #include "services/blockcopy.h"
 #include "services/failure.h"

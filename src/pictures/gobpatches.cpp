@@ -1,6 +1,6 @@
 #include "gobpatches.h"
 
-#include "records/gobwriter.h"
+#include "history/gobwriter.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"

@@ -1,6 +1,6 @@
 #include "bitmapimport.h"
 
-#include "gobwriter.h"
+#include "history/gobwriter.h"
 
 #include "services/blockcopy.h"
 #include "services/failure.h"

@@ -1,6 +1,6 @@
 #include "pngimport.h"
 
-#include "gobwriter.h"
+#include "history/gobwriter.h"
 #include "imagerecord.h"
 
 #include "services/blockcopy.h"

@@ -1,13 +1,13 @@
 #include "frmconfirm.h"
 
 #include "mainwindow/frmmain.h"
-#include "mainwindow/twips.h"
+#include "widgets/twips.h"
 
-#include "services/busycursor.h"
+#include "widgets/busycursor.h"
 #include "services/errorreport.h"
 #include "services/imaging.h"
 #include "services/messages.h"
-#include "services/pictureview.h"
+#include "widgets/pictureview.h"
 
 #include <QCheckBox>
 #include <QLabel>

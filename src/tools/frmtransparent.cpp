@@ -1,12 +1,12 @@
 #include "frmtransparent.h"
 
-#include "mainwindow/twips.h"
+#include "widgets/twips.h"
 #include "records/palettebitmap.h"
 #include "services/errorreport.h"
 #include "services/filedialogs.h"
 #include "services/imaging.h"
 #include "services/numberconversion.h"
-#include "services/pictureview.h"
+#include "widgets/pictureview.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

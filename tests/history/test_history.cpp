@@ -10,7 +10,7 @@
 
 #include "history/changefile.h"
 #include "history/gobhistory.h"
-#include "history/packagestatus.h"
+#include "packages/packagestatus.h"
 #include "packages/packageimport.h"
 #include "records/bitmapimport.h"
 #include "records/pngimport.h"

@@ -8,8 +8,8 @@
 #include "mainwindow/frmmain.h"
 #include "mainwindow/subfilebutton.h"
 #include "services/apppath.h"
-#include "services/entrylist.h"
-#include "services/pictureview.h"
+#include "widgets/entrylist.h"
+#include "widgets/pictureview.h"
 #include "services/settings.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "mainwindowfixture.h"
 
-#include "services/contexthelp.h"
+#include "widgets/contexthelp.h"
 #include "services/helppages.h"
-#include "services/qtprompts.h"
+#include "widgets/qtprompts.h"
 
 #include <QFileInfo>
 #include <QMessageBox>

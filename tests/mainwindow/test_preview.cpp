@@ -1,7 +1,7 @@
 #include "handgob.h"
 #include "mainwindowfixture.h"
 
-#include "mainwindow/twips.h"
+#include "widgets/twips.h"
 #include "services/imaging.h"
 
 #include <QScrollBar>

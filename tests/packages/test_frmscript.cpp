@@ -9,7 +9,7 @@
 #include "packages/ddeserver.h"
 #include "packages/frmscript.h"
 #include "packages/progressdisplay.h"
-#include "services/entrylist.h"
+#include "widgets/entrylist.h"
 
 #include <QAction>
 #include <QCheckBox>

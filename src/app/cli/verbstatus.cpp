@@ -1,7 +1,7 @@
 #include "cli/consoledisplay.h"
 #include "cli/verb.h"
 
-#include "history/packagestatus.h"
+#include "packages/packagestatus.h"
 #include "packages/packagefiles.h"
 #include "packages/packageimport.h"
 #include "services/messages.h"

@@ -1,7 +1,7 @@
 #include "contexthelp.h"
 
-#include "helppages.h"
-#include "opener.h"
+#include "services/helppages.h"
+#include "services/opener.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "pictureview.h"
 
-#include "imaging.h"
+#include "services/imaging.h"
 
 #include <QMouseEvent>
 #include <QPainter>

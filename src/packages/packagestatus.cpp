@@ -1,10 +1,10 @@
 #include "packagestatus.h"
 
-#include "gobhistory.h"
-#include "overlay.h"
+#include "history/gobhistory.h"
+#include "history/overlay.h"
 
-#include "packages/packagefiles.h"
-#include "packages/packageimport.h"
+#include "packagefiles.h"
+#include "packageimport.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"

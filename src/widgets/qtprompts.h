@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prompts.h"
+#include "services/prompts.h"
 
 #include <functional>
 

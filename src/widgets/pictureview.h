@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas.h"
+#include "services/canvas.h"
 
 #include <QWidget>
 

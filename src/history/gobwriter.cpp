@@ -1,7 +1,5 @@
 #include "gobwriter.h"
 
-#include "imagerecord.h"
-
 #include "services/blockcopy.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
@@ -19,7 +17,12 @@ GobWriter::~GobWriter() = default;
 
 void GobWriter::requireRegion(qint64 start, qint64 length) const
 {
-    ImageRecord::requireInsideFile(*m_file, start + 1, start, length);
+    // The size taken at opening: the GOB file never grows, and asking the file again would
+    // flush whatever a failed write left in its buffer.
+    if (start < 0 || length < 0 || start + length > m_size)
+        throw Failure(FailureNumber::BadRecord,
+                      Messages::recordOutsideFile(FileAccess::displayPath(m_file->fileName()),
+                                                  start + 1, start + length, m_size));
     if (!m_allowed || length == 0)
         return;
     const auto region =
