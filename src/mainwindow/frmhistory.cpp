@@ -1,11 +1,12 @@
 #include "frmhistory.h"
 
 #include "history/gobhistory.h"
-#include "widgets/contexthelp.h"
 #include "services/errorreport.h"
 #include "services/failure.h"
 #include "services/messages.h"
 #include "services/prompts.h"
+#include "session/gobsession.h"
+#include "widgets/contexthelp.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -22,10 +23,10 @@ enum Column { Number, Time, Kind, State, Bytes, Description };
 
 } // namespace
 
-frmHistory::frmHistory(Prompts &prompts, const QString &gobPath, QWidget *owner)
+frmHistory::frmHistory(Prompts &prompts, GobSession &session, QWidget *owner)
     : QDialog(owner)
     , m_prompts(prompts)
-    , m_gobPath(gobPath)
+    , m_session(session)
 {
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(QStringLiteral("History"));
@@ -70,14 +71,14 @@ frmHistory::frmHistory(Prompts &prompts, const QString &gobPath, QWidget *owner)
     connect(spnLimit, &QSpinBox::valueChanged, this, [this](int v) { spnLimit_Change(v); });
     connect(cmdUndoTo, &QPushButton::clicked, this, [this] { cmdUndoTo_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(&m_session, &GobSession::historyChanged, this, [this] { Form_Load(); });
 }
 
 void frmHistory::Form_Load()
 {
-    const GobHistory history(m_gobPath);
-    lblSummary->setText(history.summary());
+    lblSummary->setText(m_session.historySummary());
     lstChanges->clear();
-    const QList<ChangeFile> changes = history.changes();
+    const QList<ChangeFile> changes = m_session.changes();
     for (qsizetype i = changes.size() - 1; i >= 0; --i) {
         const ChangeHeader &h = changes[i].header();
         auto *item = new QTreeWidgetItem(lstChanges,
@@ -110,16 +111,14 @@ void frmHistory::cmdUndoTo_Click()
         != Answer::Yes)
         return;
     try {
-        GobHistory(m_gobPath).undo(number - 1);
+        m_session.undoTo(number); // the list follows the history
     } catch (const Failure &failure) {
         MainModule::ReportError(m_prompts, this, failure);
     }
-    Form_Load();
-    emit gobChanged();
 }
 
 void frmHistory::spnLimit_Change(int mebibytes)
 {
     GobHistory::setLimit(mebibytes * MiB);
-    lblSummary->setText(GobHistory(m_gobPath).summary());
+    lblSummary->setText(m_session.historySummary());
 }

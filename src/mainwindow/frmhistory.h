@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
 
+class GobSession;
 class Prompts;
 class QLabel;
 class QPushButton;
@@ -11,13 +11,14 @@ class QTreeWidget;
 
 // The History window: every change the history keeps of the GOB file, newest first (time, kind,
 // description, bytes, state), the limit and how far back undo reaches, and undo back to a chosen
-// change. Its controls are public, as the tests drive them.
+// change. A view of the session's history: it lists the changes again whenever they change.
+// Its controls are public, as the tests drive them.
 class frmHistory : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmHistory(Prompts &prompts, const QString &gobPath, QWidget *owner);
+    frmHistory(Prompts &prompts, GobSession &session, QWidget *owner);
 
     // Lists the changes again.
     void Form_Load();
@@ -31,13 +32,9 @@ public:
     QPushButton *cmdUndoTo = nullptr;
     QPushButton *cmdClose = nullptr;
 
-signals:
-    // Something was undone: the GOB file changed.
-    void gobChanged();
-
 private:
     void updateCommands();
 
     Prompts &m_prompts;
-    QString m_gobPath;
+    GobSession &m_session;
 };

@@ -4,11 +4,11 @@
 #include "subfilebutton.h"
 #include "widgets/twips.h"
 
+#include "services/errorreport.h"
+#include "tools/frmtransparent.h"
 #include "widgets/contexthelp.h"
 #include "widgets/entrylist.h"
-#include "services/errorreport.h"
 #include "widgets/pictureview.h"
-#include "tools/frmtransparent.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -51,14 +51,11 @@ frmMain::frmMain(Prompts &prompts, Opener &opener, QWidget *parent)
     };
     for (const auto &[widget, topic] : topics)
         ContextHelp::setTopic(widget, topic);
-    // Only package imports keep a backup; the bitmap and picture imports overwrite in place.
-    const QString backupTip =
-        QStringLiteral("Keep a backup package of what a package import (Import as Zip) "
-                       "overwrites. Importing a bitmap or a picture keeps no backup.");
-    chkBackup->setToolTip(backupTip);
-    chkBackup->setWhatsThis(backupTip);
+    chkBackup->setToolTip(Messages::backupTip());
+    chkBackup->setWhatsThis(Messages::backupTip());
     setAcceptDrops(true);
-    updateRecordCommands(); // nothing is shown yet
+    followSession();
+    showRecord(); // nothing is shown yet
     // Room for every pane and button; longer captions and paths are cut, never the window.
     setMinimumSize(MinimumWidth, MinimumHeight);
     resize(1000, 700);
@@ -223,7 +220,6 @@ void frmMain::createMenus()
     mnuUndo->setEnabled(false); // until a GOB file with a change to undo is taken
     mnuHistory =
         item(mnuEdit, "mnuHistory", QStringLiteral("&History\u2026"), QKeySequence(tr("Ctrl+H")));
-    connect(mnuEdit, &QMenu::aboutToShow, this, [this] { updateUndoCommand(); });
     connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
     connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
 
@@ -280,6 +276,20 @@ void frmMain::createMenus()
     connect(mnuPC, &QAction::triggered, this, [this] { mnuPC_Click(); });
 }
 
+void frmMain::followSession()
+{
+    connect(&m_session, &GobSession::gobPathChanged, this, [this] {
+        txtGOBFile->setText(m_session.gobPath());
+        setGobControlsEnabled(m_session.hasGobFile());
+    });
+    connect(&m_session, &GobSession::selectionChanged, this, [this] {
+        if (selection().subFile == 0)
+            removeSubFileButtons(); // another entry, or none
+    });
+    connect(&m_session, &GobSession::shownChanged, this, [this] { showRecord(); });
+    connect(&m_session, &GobSession::historyChanged, this, [this] { updateUndoCommand(); });
+}
+
 void frmMain::setGobControlsEnabled(bool enabled)
 {
     // The order in which the controls change is part of the design.
@@ -292,16 +302,24 @@ void frmMain::setGobControlsEnabled(bool enabled)
         cmdScript->setEnabled(false);
         lstItem->setEnabled(false);
     }
+    for (QAction *command : {mnuImportZip, mnuExportAll, mnuImportFolder, mnuHistory})
+        command->setEnabled(enabled);
     updateRecordCommands();
 }
 
 void frmMain::updateRecordCommands()
 {
-    const bool shown = lstItem->isEnabled() && selection.hasEntry && m_extracted;
+    const bool shown = lstItem->isEnabled() && m_session.isShown();
     for (QWidget *command : {static_cast<QWidget *>(cmdImport), static_cast<QWidget *>(cmdSaveAs)})
         command->setEnabled(shown);
     for (QAction *command : {mnuImport, mnuSaveAs})
         command->setEnabled(shown);
+    mnuTransparent->setEnabled(shown && !selection().wholeFile);
+    // A record shown enables the turns as its first drawing chooses one.
+    if (!shown) {
+        for (QAction *rotation : mnuRotate)
+            rotation->setEnabled(false);
+    }
 }
 
 void frmMain::report(const Failure &failure)

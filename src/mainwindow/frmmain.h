@@ -1,8 +1,7 @@
 #pragma once
 
-#include "selectionstate.h"
-
 #include "services/prompts.h"
+#include "session/gobsession.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -30,14 +29,11 @@ class QPushButton;
 class QScrollArea;
 class QScrollBar;
 class QToolButton;
-namespace PictureImport {
-struct Plan;
-}
 class SubFileButton;
 
 // The main window: start-up and shut-down, the choice of the GOB file, browsing the catalogue
-// and previewing records, and the commands of its menus and buttons. Its controls are public,
-// as the other windows and the tests read them.
+// and previewing records, and the commands of its menus and buttons. It is a view of its GOB
+// session, which the other windows receive. Its controls are public, as the tests read them.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
@@ -50,6 +46,8 @@ public:
     // The palette editor, while it is open.
     frmTransparent *paletteEditor() const;
     Opener &opener() { return m_opener; }
+    GobSession &session() { return m_session; }
+    const SelectionState &selection() const { return m_session.selection(); }
 
     // Start-up. False when it failed: the failure has been reported and the program must end
     // without showing the window.
@@ -57,11 +55,10 @@ public:
     // Shut-down: saves the settings, closes every file, deletes temp.bmp, unloads every window.
     void Form_Unload();
 
-    // Replacing the selected record.
+    // Replacing the selected record, as the confirmation answered it.
+    void Import(const ReplacePlan &plan);
     void ImportBMP(const QString &path, bool keepAlpha);
     void ImportPNG(const QString &path);
-    // Any other picture into an image record, as the confirmation worked it out.
-    void ImportPicture(PictureImport::Plan plan);
 
     // Handlers.
     void cmdGOBFile_Click();
@@ -163,8 +160,6 @@ public:
     QAction *mnuWebsite = nullptr;
     QAction *mnuPC = nullptr;
 
-    SelectionState selection;
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -176,27 +171,22 @@ private:
     void createControls();
     void createMenus();
     void createPictureMenus(); // Export All and Import Folder, before Exit
-    // After an import into an image record: the record shown again unrotated, and the message.
-    void showImportedPicture();
+    void followSession();
     void setTabOrderOfSubFiles();
     void setGobControlsEnabled(bool enabled);
-    // Import and Save As act on a record shown: disabled while there is none.
+    // Import, Save As and the View menu act on a record shown: disabled while there is none.
     void updateRecordCommands();
+    // The record shown drawn with its details, or the preview's text when there is none.
+    void showRecord();
     void discoverPrograms();
     void layoutSubFiles();
     void removeSubFileButtons();
-    // Forgets the entry shown: no sub files, no preview, no details.
-    void clearShownEntry();
     // The sub-file panel's keys: the arrows, Page Up and Down, Home and End.
     bool subFileKeyPressed(const SubFileButton *button, int key);
     void scrollToSubFile(int index);
-    // Extracts the selected record into temp.bmp; a failure is reported.
-    void extractSelectedRecord();
     // Finishes what a crash cut off in the history of the GOB file just taken, and says so.
     void recoverGobFile();
     void updateUndoCommand();
-    // Shows the selected record again after something else wrote into the GOB file.
-    void refreshSelectedRecord();
     QList<FileFilter> importFilters() const;
     // The import command from its confirmation on, for a file already chosen.
     void importFile(const QString &path);
@@ -212,10 +202,10 @@ private:
 
     Prompts &m_prompts;
     Opener &m_opener;
+    GobSession m_session;
     QUrl m_helpFile;
     ContextHelp *m_contextHelp = nullptr;
     QPointer<frmTransparent> m_palette; // the palette editor while it is open
     QStringList m_recent;
-    bool m_extracted = false; // temp.bmp holds the selected record
     bool m_unloaded = false;
 };

@@ -2,18 +2,17 @@
 #include "frmmain.h"
 
 #include "services/apppath.h"
-#include "widgets/contexthelp.h"
 #include "services/failure.h"
 #include "services/fansite.h"
 #include "services/fileaccess.h"
 #include "services/gamefolder.h"
 #include "services/opener.h"
 #include "services/prompts.h"
+#include "widgets/contexthelp.h"
 
 #include "records/catalogue.h"
 
 #include <QAction>
-#include <QLineEdit>
 
 namespace {
 
@@ -49,7 +48,7 @@ void frmMain::mnuEXE_Click(int index)
 {
     if (index < 0 || index >= int(mnuEXE.size()))
         return;
-    const QString folder = GameFolder::gameFolderOf(txtGOBFile->text());
+    const QString folder = GameFolder::gameFolderOf(m_session.gobPath());
     const QString program =
         folder + (index == 0 ? QStringLiteral("Torvane.exe") : mnuEXE[index]->text());
     m_opener.openProgram(program, folder); // the result is not examined

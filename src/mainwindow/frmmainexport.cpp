@@ -11,21 +11,22 @@
 #include "services/outputfile.h"
 
 #include <QLabel>
-#include <QLineEdit>
 
 void frmMain::cmdSaveAs_Click()
 {
     // A cancelled dialog ends the command silently; a refusal or a failure is reported, and
     // leaves the file that was there as it was.
+    if (!m_session.isShown())
+        return;
     try {
         const QString scratch = MainModule::scratchBitmapPath();
         QString path, target;
         bool png = false;
-        if (selection.wholeFile) {
-            const QString t = selection.entry.typeName().toLower();
+        if (selection().wholeFile) {
+            const QString t = selection().entry.typeName().toLower();
             path = MainModule::ShowSaveDialog(
                 m_prompts, this, {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}});
-            target = RecordExtraction::wholeFileTarget(path, selection.entry.typeName());
+            target = RecordExtraction::wholeFileTarget(path, selection().entry.typeName());
         } else {
             path = MainModule::ShowSaveDialog(
                 m_prompts, this,
@@ -36,13 +37,13 @@ void frmMain::cmdSaveAs_Click()
             target = png ? path : RecordExtraction::bitmapTarget(path);
         }
         lblFileName->setText(path);
-        FileIdentity::refuseInputs(target, {txtGOBFile->text(), MainModule::cataloguePath()});
+        FileIdentity::refuseInputs(target, {m_session.gobPath(), m_session.cataloguePath()});
         MainModule::askBeforeReplacing(m_prompts, this, target, path);
-        if (selection.wholeFile)
+        if (selection().wholeFile)
             RecordExtraction::saveWholeFileCopy(scratch, target);
         else if (png)
             OutputFile::write(target,
-                              RecordPicture::read(txtGOBFile->text(), selection.offset).png());
+                              RecordPicture::read(m_session.gobPath(), selection().offset).png());
         else
             RecordExtraction::saveBitmapCopy(scratch, target);
     } catch (const Failure &failure) {

@@ -1,68 +1,46 @@
 // The history of the GOB file in the main window: recovery when a GOB file is taken, the Edit
-// menu's Undo and the History window.
+// menu's Undo and the History window, all following the session.
 #include "frmhistory.h"
 #include "frmmain.h"
 
-#include "history/gobhistory.h"
 #include "services/errorreport.h"
 #include "services/prompts.h"
 
 #include <QAction>
-#include <QLineEdit>
 
 void frmMain::recoverGobFile()
 {
-    const QString gob = txtGOBFile->text().trimmed();
-    if (!gob.isEmpty()) {
-        try {
-            for (const QString &said : GobHistory(gob).recover())
-                m_prompts.inform(this, said);
-        } catch (const Failure &failure) {
-            report(failure);
-        }
+    try {
+        for (const QString &said : m_session.recover())
+            m_prompts.inform(this, said);
+    } catch (const Failure &failure) {
+        report(failure);
     }
-    updateUndoCommand();
 }
 
 void frmMain::updateUndoCommand()
 {
-    const QString gob = txtGOBFile->text().trimmed();
-    const QList<ChangeFile> changes =
-        gob.isEmpty() ? QList<ChangeFile>() : GobHistory(gob).changes();
-    for (qsizetype i = changes.size() - 1; i >= 0; --i) {
-        if (changes[i].state() == ChangeState::Done) {
-            mnuUndo->setText(
-                Messages::undoCaption(changes[i].header().kind, changes[i].header().description));
-            mnuUndo->setEnabled(true);
-            return;
-        }
-    }
-    mnuUndo->setText(Messages::undoCaption());
-    mnuUndo->setEnabled(false);
+    const std::optional<ChangeFile> newest = m_session.newestDone();
+    mnuUndo->setText(
+        newest ? Messages::undoCaption(newest->header().kind, newest->header().description)
+               : Messages::undoCaption());
+    mnuUndo->setEnabled(newest.has_value());
 }
 
 void frmMain::mnuUndo_Click()
 {
-    const QString gob = txtGOBFile->text().trimmed();
-    if (gob.isEmpty())
-        return;
     try {
-        GobHistory(gob).undo();
-        refreshSelectedRecord();
+        m_session.undo();
     } catch (const Failure &failure) {
         report(failure);
     }
-    updateUndoCommand();
 }
 
 void frmMain::mnuHistory_Click()
 {
-    const QString gob = txtGOBFile->text().trimmed();
-    if (gob.isEmpty())
+    if (!m_session.hasGobFile())
         return;
-    frmHistory window(m_prompts, gob, this);
-    connect(&window, &frmHistory::gobChanged, this, [this] { refreshSelectedRecord(); });
+    frmHistory window(m_prompts, m_session, this);
     window.Form_Load();
     window.exec();
-    updateUndoCommand();
 }

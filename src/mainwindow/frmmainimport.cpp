@@ -1,17 +1,12 @@
-// Replacing the selected record: the import command, ImportBMP and ImportPNG.
+// Replacing the selected record: the import command and its confirmation.
 #include "frmmain.h"
 
-#include "records/bitmapimport.h"
-#include "records/pngimport.h"
 #include "services/errorreport.h"
 #include "services/filedialogs.h"
-#include "services/openfiles.h"
 #include "tools/frmconfirm.h"
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QScopeGuard>
 
 namespace {
 
@@ -25,8 +20,8 @@ void processPendingEvents()
 
 QList<FileFilter> frmMain::importFilters() const
 {
-    if (selection.wholeFile) {
-        const QString t = selection.entry.typeName();
+    if (selection().wholeFile) {
+        const QString t = selection().entry.typeName();
         return {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}};
     }
     return {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
@@ -38,7 +33,7 @@ QList<FileFilter> frmMain::importFilters() const
 void frmMain::cmdImport_Click()
 {
     // Any failure, and a cancelled dialog, end the command silently.
-    if (!selection.hasEntry)
+    if (!m_session.isShown())
         return;
     try {
         importFile(
@@ -51,58 +46,35 @@ void frmMain::cmdImport_Click()
 void frmMain::importFile(const QString &path)
 {
     lblFileName->setText(path);
-    if (!path.isEmpty()) {
-        frmConfirm confirm(*this);
-        confirm.ConfirmWrite(lblFileName->text());
-    }
+    if (path.isEmpty() || !m_session.isShown())
+        return;
+    frmConfirm confirm(m_prompts, m_session.replacePlan(path), this);
+    if (confirm.ConfirmWrite())
+        Import(confirm.plan());
 }
 
-void frmMain::ImportBMP(const QString &path, bool keepAlpha)
+void frmMain::Import(const ReplacePlan &plan)
 {
     try {
-        // The record's width and height are read into the selection state before the checks.
-        ImageRecord::Size stored {selection.width, selection.height};
-        const auto keepSize = qScopeGuard([&] {
-            selection.width = stored.width;
-            selection.height = stored.height;
-        });
-        BitmapImport::Plan plan =
-            BitmapImport::check(txtGOBFile->text(), selection.offset, path, &stored);
-        plan.description = selection.entry.recordName(selection.subFile);
-        plan.withoutUndo = GobChange::asking(m_prompts, this);
-        BitmapImport::write(plan, keepAlpha, processPendingEvents);
-        MainModule::CloseAllFiles();
+        m_session.replace(plan, GobChange::asking(m_prompts, this), processPendingEvents);
     } catch (const Failure &failure) {
         report(failure);
         return;
     }
-    showImportedPicture();
-}
-
-void frmMain::showImportedPicture()
-{
-    updateUndoCommand();
-    extractSelectedRecord();
-    updateRecordCommands();
+    if (plan.wholeFile)
+        return; // the preview, read again, says it all
     mnuRotate_Click(0); // unrotated, also while Auto preview transparent is checked
     m_prompts.inform(this, Messages::importedSuccessfully());
 }
 
+void frmMain::ImportBMP(const QString &path, bool keepAlpha)
+{
+    ReplacePlan plan = m_session.replacePlan(path);
+    plan.keepAlpha = keepAlpha;
+    Import(plan);
+}
+
 void frmMain::ImportPNG(const QString &path)
 {
-    try {
-        PngImport::Plan plan =
-            PngImport::check(txtGOBFile->text(), selection.offset, selection.areaSize, path);
-        plan.description = selection.entry.recordName(selection.subFile);
-        plan.withoutUndo = GobChange::asking(m_prompts, this);
-        PngImport::write(plan, processPendingEvents);
-        MainModule::CloseAllFiles();
-    } catch (const Failure &failure) {
-        report(failure);
-        return;
-    }
-    updateUndoCommand();
-    extractSelectedRecord();
-    updateRecordCommands();
-    mnuRotate_Click(0); // also refreshes the width and height from the new picture
+    Import(m_session.replacePlan(path));
 }

@@ -1,17 +1,16 @@
 // The package commands of the main window: the package window and importing a package.
 #include "frmmain.h"
 
-#include "packages/frmscript.h"
 #include "services/errorreport.h"
+#include "tools/frmscript.h"
+
+#include <QCheckBox>
 
 void frmMain::cmdScript_Click()
 {
-    frmScript window(m_prompts, m_opener, txtGOBFile, chkBackup, this);
+    frmScript window(m_prompts, m_opener, m_session, chkBackup->isChecked(), this);
     window.Form_Load();
     window.exec();
-    if (window.importRan())
-        refreshSelectedRecord();
-    updateUndoCommand();
 }
 
 void frmMain::cmdImportZip_Click()
@@ -22,13 +21,10 @@ void frmMain::cmdImportZip_Click()
 void frmMain::importPackage(const QString &package)
 {
     // The package window shows the import's progress and keeps this window blocked meanwhile.
-    frmScript window(m_prompts, m_opener, txtGOBFile, chkBackup, this);
+    frmScript window(m_prompts, m_opener, m_session, chkBackup->isChecked(), this);
     window.setWindowModality(Qt::ApplicationModal);
     window.show();
     window.StartImport(package);
     window.close();
     MainModule::restoreNormalPointer();
-    if (window.importRan())
-        refreshSelectedRecord();
-    updateUndoCommand();
 }

@@ -1,20 +1,16 @@
-// Pictures: any picture into an image record, and whole folders out and back in.
+// Pictures: whole folders out and back in.
 #include "frmmain.h"
 
 #include "pictures/folderexport.h"
 #include "pictures/folderimport.h"
-#include "pictures/pictureimport.h"
-#include "services/apppath.h"
-#include "widgets/busycursor.h"
 #include "services/errorreport.h"
 #include "services/filedialogs.h"
-#include "services/openfiles.h"
 #include "tools/frmimportfolder.h"
+#include "widgets/busycursor.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMenu>
 #include <QProgressDialog>
 
@@ -50,20 +46,6 @@ void frmMain::createPictureMenus()
     connect(mnuImportFolder, &QAction::triggered, this, [this] { mnuImportFolder_Click(); });
 }
 
-void frmMain::ImportPicture(PictureImport::Plan plan)
-{
-    try {
-        plan.name = selection.entry.recordName(selection.subFile);
-        plan.withoutUndo = GobChange::asking(m_prompts, this);
-        PictureImport::write(plan, [] { QCoreApplication::processEvents(); });
-        MainModule::CloseAllFiles();
-    } catch (const Failure &failure) {
-        report(failure);
-        return;
-    }
-    showImportedPicture();
-}
-
 void frmMain::mnuExportAll_Click()
 {
     // A cancelled dialog ends the command silently; a failure is reported.
@@ -75,7 +57,7 @@ void frmMain::mnuExportAll_Click()
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(0);
         const FolderExport::Result result = FolderExport::run(
-            MainModule::cataloguePath(), txtGOBFile->text(), {}, folder, [&](int done, int total) {
+            m_session.cataloguePath(), m_session.gobPath(), {}, folder, [&](int done, int total) {
                 progress.setMaximum(total);
                 progress.setValue(done);
                 QCoreApplication::processEvents();
@@ -104,8 +86,7 @@ void frmMain::mnuImportFolder_Click()
         FolderImport::Plan plan;
         {
             BusyCursor busy;
-            plan = FolderImport::check(MainModule::cataloguePath(), txtGOBFile->text(),
-                                       QFileInfo(manifest).absolutePath(), FolderThumbnailSide);
+            plan = m_session.checkFolder(QFileInfo(manifest).absolutePath(), FolderThumbnailSide);
         }
         if (plan.changes.isEmpty()) {
             QString text = Messages::nothingToImport();
@@ -118,14 +99,11 @@ void frmMain::mnuImportFolder_Click()
         frmImportFolder question(plan, this);
         if (question.exec() != QDialog::Accepted)
             return;
-        plan.withoutUndo = GobChange::asking(m_prompts, this);
-        FolderImport::write(plan, [] { QCoreApplication::processEvents(); });
-        MainModule::CloseAllFiles();
+        m_session.importFolder(plan, GobChange::asking(m_prompts, this),
+                               [] { QCoreApplication::processEvents(); });
     } catch (const Failure &failure) {
         report(failure);
         return;
     }
-    updateUndoCommand();
-    refreshSelectedRecord();
     m_prompts.inform(this, Messages::importedSuccessfully());
 }

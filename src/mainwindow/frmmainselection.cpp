@@ -5,20 +5,15 @@
 #include "subfilebutton.h"
 #include "widgets/twips.h"
 
-#include "records/catalogue.h"
-#include "records/recordextraction.h"
-#include "services/apppath.h"
+#include "services/errorreport.h"
 #include "widgets/busycursor.h"
 #include "widgets/contexthelp.h"
 #include "widgets/entrylist.h"
-#include "services/errorreport.h"
 #include "widgets/pictureview.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -33,7 +28,7 @@ constexpr int ButtonPitch = 300;
 
 void frmMain::lstItem_Click()
 {
-    if (txtGOBFile->text().trimmed().isEmpty()) {
+    if (!m_session.hasGobFile()) {
         m_prompts.critical(this, Messages::selectGobFile());
         return;
     }
@@ -48,24 +43,18 @@ void frmMain::lstItem_Click()
     } catch (const Failure &failure) {
         // The line stays chosen, so that the arrow keys go on from it, but nothing of the
         // previous entry stays on show for the commands to act on.
-        clearShownEntry();
+        m_session.clearSelection();
         report(failure);
         return;
     }
 
-    removeSubFileButtons();
-    selection.entry = entry;
-    selection.hasEntry = true;
-    selection.wholeFile = entry.isWholeFile();
-    selection.count = entry.count();
-    selection.subFile = 0;
-    cmdImport->setText(selection.wholeFile ? QStringLiteral("&Import as ") + entry.typeName()
-                                           : QStringLiteral("&Import as Bitmap"));
-    mnuTransparent->setEnabled(!selection.wholeFile);
-
+    m_session.selectEntry(entry);
+    const SelectionState &chosen = selection();
+    cmdImport->setText(chosen.wholeFile ? QStringLiteral("&Import as ") + entry.typeName()
+                                        : QStringLiteral("&Import as Bitmap"));
     picContainer->resize(picContainer->width(),
-                         Twips::toPixels(ButtonPitch * selection.count + ButtonPitch));
-    for (int i = 1; i <= selection.count; ++i) {
+                         Twips::toPixels(ButtonPitch * chosen.count + ButtonPitch));
+    for (int i = 1; i <= chosen.count; ++i) {
         auto *button = new SubFileButton(i, entry.subFile(i).caption, picContainer);
         // Placed with a size of its own: showing it then measures no caption.
         button->setGeometry(Twips::toPixels(ButtonLeft), Twips::toPixels(ButtonPitch * i),
@@ -98,55 +87,47 @@ void frmMain::setTabOrderOfSubFiles()
 
 void frmMain::removeSubFileButtons()
 {
+    if (opnSubFile.size() == 1)
+        return;
     for (size_t i = opnSubFile.size() - 1; i >= 1; --i)
         delete opnSubFile[i];
     opnSubFile.resize(1);
-}
-
-void frmMain::clearShownEntry()
-{
-    removeSubFileButtons();
-    selection.clearEntry();
-    selection.count = 0;
-    selection.subFile = 0;
-    m_extracted = false;
     picContainer->resize(picContainer->width(), Twips::toPixels(ButtonPitch));
     layoutSubFiles();
-    picPreview->canvas().clear();
-    picPreview->canvas().refresh();
-    lblWidth->setText(QStringLiteral("Width : "));
-    lblHeight->setText(QStringLiteral("Height : "));
-    lblOffset->setText(QStringLiteral("Offset : "));
-    updateRecordCommands();
 }
 
 void frmMain::opnSubFile_Click(int index)
 {
-    if (!selection.hasEntry || index < 1 || index > selection.count)
-        return;
     BusyCursor busy;
-    const SubFile &sub = selection.entry.subFile(index);
-    selection.subFile = index;
-    selection.offset = sub.offset;
-    if (selection.wholeFile)
-        selection.areaSize = sub.areaSize;
-    extractSelectedRecord();
-    if (selection.wholeFile || !mnuAutoTrans->isChecked())
-        mnuRotate_Click(0);
-    else
-        mnuTransparent_Click();
-
-    lblWidth->setText(QStringLiteral("Width : ") + QString::number(selection.width));
-    lblHeight->setText(QStringLiteral("Height : ") + QString::number(selection.height));
-    lblOffset->setText(QStringLiteral("Offset : ") + QString::number(selection.offset));
-    updateRecordCommands();
+    try {
+        m_session.selectSubFile(index); // drawn as the session says it is shown
+    } catch (const Failure &failure) {
+        report(failure);
+    }
     scrollToSubFile(index);
 }
 
-void frmMain::refreshSelectedRecord()
+void frmMain::showRecord()
 {
-    if (selection.hasEntry && selection.subFile >= 1)
-        opnSubFile_Click(selection.subFile);
+    updateRecordCommands();
+    const SelectionState &shown = selection();
+    if (!m_session.isShown()) {
+        picPreview->canvas().clear();
+        picPreview->canvas().refresh();
+        picPreview->setPlaceholderText(Messages::nothingShown());
+        lblWidth->setText(QStringLiteral("Width : "));
+        lblHeight->setText(QStringLiteral("Height : "));
+        lblOffset->setText(QStringLiteral("Offset : "));
+        return;
+    }
+    picPreview->setPlaceholderText(QString());
+    if (shown.wholeFile || !mnuAutoTrans->isChecked())
+        mnuRotate_Click(0);
+    else
+        mnuTransparent_Click();
+    lblWidth->setText(QStringLiteral("Width : ") + QString::number(shown.width));
+    lblHeight->setText(QStringLiteral("Height : ") + QString::number(shown.height));
+    lblOffset->setText(QStringLiteral("Offset : ") + QString::number(shown.offset));
 }
 
 bool frmMain::subFileKeyPressed(const SubFileButton *button, int key)
@@ -172,12 +153,12 @@ bool frmMain::subFileKeyPressed(const SubFileButton *button, int key)
         target = 1;
         break;
     case Qt::Key_End:
-        target = selection.count;
+        target = selection().count;
         break;
     default:
         return false;
     }
-    target = qBound(1, target, selection.count);
+    target = qBound(1, target, selection().count);
     if (target < int(opnSubFile.size())) {
         opnSubFile[target]->setChecked(true);
         opnSubFile[target]->setFocus(Qt::OtherFocusReason);
@@ -199,30 +180,6 @@ void frmMain::scrollToSubFile(int index)
         VScroll1->setValue(v - (ContainerTopMargin - top));
     else if (bottom > h - ContainerTopMargin)
         VScroll1->setValue(v + bottom - (h - ContainerTopMargin));
-}
-
-void frmMain::extractSelectedRecord()
-{
-    const QString gob = txtGOBFile->text();
-    const QString scratch = MainModule::scratchBitmapPath();
-    m_extracted = false;
-    try {
-        if (selection.wholeFile) {
-            RecordExtraction::extractWholeFileRecord(gob, selection.offset, selection.areaSize,
-                                                     scratch);
-        } else {
-            // The width and height as read, also when the record is refused.
-            ImageRecord::Size stored {selection.width, selection.height};
-            const auto keepSize = qScopeGuard([&] {
-                selection.width = stored.width;
-                selection.height = stored.height;
-            });
-            RecordExtraction::extractImageRecord(gob, selection.offset, scratch, &stored);
-        }
-        m_extracted = true;
-    } catch (const Failure &failure) {
-        report(failure);
-    }
 }
 
 int frmMain::subFileAreaTwips() const

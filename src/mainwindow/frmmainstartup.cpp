@@ -2,7 +2,6 @@
 #include "frmmain.h"
 
 #include "services/apppath.h"
-#include "widgets/entrylist.h"
 #include "services/errorreport.h"
 #include "services/fileaccess.h"
 #include "services/filedialogs.h"
@@ -11,12 +10,12 @@
 #include "services/numberconversion.h"
 #include "services/openfiles.h"
 #include "services/settings.h"
+#include "widgets/entrylist.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 
@@ -34,7 +33,7 @@ bool frmMain::Form_Load()
                            .arg(KESTRIX_VERSION_MINOR)
                            .arg(KESTRIX_VERSION_PATCH));
 
-        txtGOBFile->setText(Settings::read(Settings::GobKey));
+        m_session.setGobPath(Settings::read(Settings::GobKey));
 
         const QString transparent =
             Settings::read(Settings::TransparentKey, Convert::booleanText(true));
@@ -48,12 +47,12 @@ bool frmMain::Form_Load()
 
         restoreGeometry(QByteArray::fromBase64(Settings::read(Settings::GeometryKey).toLatin1()));
         m_recent = Settings::readList(Settings::RecentKey);
-        rememberGobFile(txtGOBFile->text().trimmed());
+        rememberGobFile(m_session.gobPath());
 
         // Only the lines are cut here; each row's text is taken when the list shows it.
         lstItem->load(MainModule::cataloguePath());
 
-        if (!txtGOBFile->text().trimmed().isEmpty()) {
+        if (m_session.hasGobFile()) {
             recoverGobFile();
             if (lstItem->count() == 0)
                 throw Failure(FailureNumber::BadCatalogue,
@@ -61,7 +60,6 @@ bool frmMain::Form_Load()
                                   FileAccess::displayPath(MainModule::cataloguePath())));
             lstItem->setCurrentRow(0); // selects the first entry at once
         } else {
-            setGobControlsEnabled(false);
             cmdGOBFile_Click();
         }
 
@@ -79,7 +77,7 @@ bool frmMain::Form_Load()
 
 void frmMain::discoverPrograms()
 {
-    const QString folder = GameFolder::gameFolderOf(txtGOBFile->text());
+    const QString folder = GameFolder::gameFolderOf(m_session.gobPath());
     const QDir dir(folder.isEmpty() ? QDir::rootPath() : folder);
     // ".exe" in any letter case: game folders copied from Windows often hold ".EXE".
     const QStringList programs =
@@ -107,10 +105,12 @@ void frmMain::cmdGOBFile_Click()
 
 void frmMain::useGobFile(const QString &path)
 {
-    txtGOBFile->setText(path);
-    setGobControlsEnabled(true);
-    rememberGobFile(path);
+    m_session.setGobPath(path);
+    rememberGobFile(m_session.gobPath());
     recoverGobFile();
+    // The entry chosen is read again from the file just taken.
+    if (lstItem->currentRow() >= 0)
+        lstItem_Click();
 }
 
 void frmMain::mnuExit_Click()
@@ -123,13 +123,13 @@ void frmMain::Form_Unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    Settings::save(Settings::GobKey, txtGOBFile->text().trimmed());
+    Settings::save(Settings::GobKey, m_session.gobPath());
     Settings::save(Settings::TransparentKey, Convert::booleanText(mnuAutoTrans->isChecked()));
     Settings::save(Settings::GeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
     Settings::saveList(Settings::RecentKey, m_recent);
     MainModule::CloseAllFiles();
     FileAccess::removeIfExists(MainModule::scratchBitmapPath());
-    selection.clearEntry();
+    m_session.clearSelection();
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
         if (window != this && window->isVisible())

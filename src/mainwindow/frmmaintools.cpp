@@ -5,8 +5,6 @@
 #include "services/apppath.h"
 #include "tools/frmtransparent.h"
 
-#include <QLineEdit>
-
 frmTransparent *frmMain::paletteEditor() const
 {
     return m_palette;
@@ -27,6 +25,6 @@ void frmMain::mnuFp_Click()
 void frmMain::mnuJPG_Click()
 {
     frmJPEG converter(m_prompts, m_opener, this);
-    converter.keep = {txtGOBFile->text(), MainModule::cataloguePath()};
+    converter.keep = {m_session.gobPath(), m_session.cataloguePath()};
     converter.exec();
 }

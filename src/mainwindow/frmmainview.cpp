@@ -3,8 +3,8 @@
 #include "frmmain.h"
 
 #include "services/errorreport.h"
-#include "widgets/pictureview.h"
 #include "services/recordpreview.h"
+#include "widgets/pictureview.h"
 
 #include <QAction>
 #include <QCursor>
@@ -12,7 +12,7 @@
 
 void frmMain::mnuRotate_Click(int index)
 {
-    if (index < 0 || index > 3)
+    if (index < 0 || index > 3 || !m_session.isShown())
         return;
     for (QAction *rotation : mnuRotate) {
         rotation->setChecked(false);
@@ -23,10 +23,12 @@ void frmMain::mnuRotate_Click(int index)
     mnuRotate[index]->setEnabled(false);
 
     QString fileName; // empty: temp.bmp
+    const SelectionState &shown = selection();
+    qint32 width = shown.width, height = shown.height; // measured by the session already
     try {
-        RecordPreview::drawTurned(picPreview->canvas(), selection.wholeFile, index,
-                                  selection.width, selection.height, fileName);
-        if (selection.wholeFile)
+        RecordPreview::drawTurned(picPreview->canvas(), shown.wholeFile, index, width, height,
+                                  fileName);
+        if (shown.wholeFile)
             mnuAutoTrans->setEnabled(false);
     } catch (const Failure &failure) {
         report(failure);
@@ -35,6 +37,8 @@ void frmMain::mnuRotate_Click(int index)
 
 void frmMain::mnuTransparent_Click()
 {
+    if (!m_session.isShown() || selection().wholeFile)
+        return;
     QString fileName;
     try {
         RecordPreview::drawTransparent(picPreview->canvas(), fileName);
@@ -58,5 +62,6 @@ void frmMain::mnuAutoTrans_Click()
 
 void frmMain::picPreview_MouseUp(Qt::MouseButton, QPoint)
 {
-    mnuPopup->popup(QCursor::pos());
+    if (m_session.isShown())
+        mnuPopup->popup(QCursor::pos());
 }

@@ -149,6 +149,18 @@ QString selectGobFile()
     return QStringLiteral("Please select torvane_pc.gob file");
 }
 
+QString nothingShown()
+{
+    return QStringLiteral("No record shown");
+}
+
+QString backupTip()
+{
+    // Only package imports keep a backup; the bitmap and picture imports overwrite in place.
+    return QStringLiteral("Keep a backup package of what a package import (Import as Zip) "
+                          "overwrites. Importing a bitmap or a picture keeps no backup.");
+}
+
 QString gobFileGone(const QString &path)
 {
     return QStringLiteral("The GOB file %1 is no longer there.").arg(path);

@@ -38,6 +38,9 @@ QString recordBadSize(qint64 offset, qint32 width, qint32 height);
 QString recordOutsideFile(const QString &gobPath, qint64 offset, qint64 end, qint64 fileSize);
 QString selectGobFile(); // "Please select torvane_pc.gob file"
 QString gobFileGone(const QString &path); // a GOB file of the recent list that is no longer there
+QString nothingShown(); // the preview's text while no record is shown
+// The backup option of the main window and of the package window.
+QString backupTip();
 
 // --- importing into a record ---
 QString widthNotSame(const QString &path);

@@ -1,13 +1,11 @@
 #include "frmconfirm.h"
 
-#include "mainwindow/frmmain.h"
-#include "widgets/twips.h"
-
-#include "widgets/busycursor.h"
 #include "services/errorreport.h"
 #include "services/imaging.h"
 #include "services/messages.h"
+#include "widgets/busycursor.h"
 #include "widgets/pictureview.h"
+#include "widgets/twips.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -41,9 +39,11 @@ QString sizeAndFormat(qint32 width, qint32 height, qint32 pixelFormat)
 
 } // namespace
 
-frmConfirm::frmConfirm(frmMain &main)
-    : QDialog(&main)
-    , m_main(main)
+frmConfirm::frmConfirm(Prompts &prompts, const ReplacePlan &plan, QWidget *owner)
+    : QDialog(owner)
+    , strFile(plan.file)
+    , m_prompts(prompts)
+    , m_plan(plan)
 {
     setObjectName(QStringLiteral("frmConfirm"));
     setWindowTitle(Messages::confirmTitle());
@@ -96,19 +96,18 @@ frmConfirm::frmConfirm(frmMain &main)
 
 frmConfirm::~frmConfirm() = default;
 
-void frmConfirm::ConfirmWrite(const QString &path)
+bool frmConfirm::ConfirmWrite()
 {
-    strFile = path;
     Form_Load();
-    exec();
+    return exec() == QDialog::Accepted;
 }
 
 void frmConfirm::Form_Load()
 {
-    const bool wholeFile = m_main.selection.wholeFile;
+    const bool wholeFile = m_plan.wholeFile;
     const bool anyPicture = !wholeFile && !PictureImport::isBitmap8(strFile);
     chkTransparent->setEnabled(!wholeFile && !anyPicture);
-    m_picture.reset();
+    m_plan.picture.reset();
     lblConversion->clear();
 
     qint32 width[2] = {0, 0}, height[2] = {0, 0}, pixelFormat[2] = {0, 0};
@@ -122,7 +121,7 @@ void frmConfirm::Form_Load()
     if ((pixelFormat[0] != pixelFormat[1] && !anyPicture) || width[0] != width[1]
         || height[0] != height[1]) {
         // Shown while loading, before this window is on the screen: over the main window.
-        m_main.prompts().critical(&m_main, Messages::imageTypeNotSame());
+        m_prompts.critical(parentWidget(), Messages::imageTypeNotSame());
         cmdYes->setEnabled(false); // for the life of this window
     } else if (anyPicture && !planPicture()) {
         cmdYes->setEnabled(false);
@@ -142,12 +141,11 @@ bool frmConfirm::planPicture()
 {
     try {
         BusyCursor busy; // a large picture takes a moment to reduce to 256 colours
-        m_picture =
-            PictureImport::check(m_main.txtGOBFile->text(), m_main.selection.offset, strFile);
-        lblConversion->setText(m_picture->description());
+        m_plan.picture = PictureImport::check(m_plan.gobPath, m_plan.offset, strFile);
+        lblConversion->setText(m_plan.picture->description());
         return true;
     } catch (const Failure &failure) {
-        MainModule::ReportError(m_main.prompts(), &m_main, failure);
+        MainModule::ReportError(m_prompts, parentWidget(), failure);
         return false;
     }
 }
@@ -156,10 +154,10 @@ void frmConfirm::drawNew()
 {
     QString file = strFile;
     qint32 w = ViewSide, h = ViewSide;
-    if (m_picture)
-        MainModule::DrawImage(picNew->canvas(), m_picture->after.image(),
+    if (m_plan.picture)
+        MainModule::DrawImage(picNew->canvas(), m_plan.picture->after.image(),
                               MainModule::Rotate180FlipX, ViewSide, ViewSide);
-    else if (m_main.selection.wholeFile)
+    else if (m_plan.wholeFile)
         MainModule::DrawImageFile(picNew->canvas(), true, MainModule::RotateNoneFlipNone, w, h,
                                   file);
     else if (chkTransparent->checkState() != Qt::Unchecked)
@@ -173,18 +171,14 @@ void frmConfirm::chkTransparent_Click()
     try {
         drawNew();
     } catch (const Failure &failure) {
-        MainModule::ReportError(m_main.prompts(), this, failure);
+        MainModule::ReportError(m_prompts, this, failure);
     }
 }
 
 void frmConfirm::cmdYes_Click()
 {
-    if (m_picture)
-        m_main.ImportPicture(*m_picture);
-    else if (m_main.selection.wholeFile)
-        m_main.ImportPNG(strFile);
-    else
-        m_main.ImportBMP(strFile, chkTransparent->checkState() != Qt::Unchecked);
+    m_plan.keepAlpha =
+        !m_plan.picture && !m_plan.wholeFile && chkTransparent->checkState() != Qt::Unchecked;
     accept();
 }
 

@@ -1,20 +1,18 @@
 #pragma once
 
-#include "pictures/pictureimport.h"
+#include "session/replaceplan.h"
 
 #include <QDialog>
 
-#include <optional>
-
-class frmMain;
 class PictureView;
+class Prompts;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 
 // The replace confirmation: the selected record as it is now beside the chosen file, both
 // stretched into 200 x 200 views with their sizes and pixel formats underneath. A mismatch is
-// refused; "Yes" hands the file to the main window's import, "No" and closing write nothing.
+// refused; "Yes" accepts the plan, "No" and closing write nothing.
 // An image record takes any picture of its size: one that is no 8-bit bitmap is shown as it will
 // be stored, with what its import does to it (lblConversion), and its alpha is always kept.
 class frmConfirm : public QDialog
@@ -22,12 +20,14 @@ class frmConfirm : public QDialog
     Q_OBJECT
 
 public:
-    explicit frmConfirm(frmMain &main);
+    frmConfirm(Prompts &prompts, const ReplacePlan &plan, QWidget *owner);
     ~frmConfirm() override;
 
-    // Loads the window for the new image at strFile and shows it modally over the main window;
-    // returns when it has been closed.
-    void ConfirmWrite(const QString &strFile);
+    // Loads the window for the plan's file and shows it modally over its owner; true when it
+    // was answered "Yes".
+    bool ConfirmWrite();
+    // The plan as answered: the Transparent box, and the picture as it will be stored.
+    const ReplacePlan &plan() const { return m_plan; }
 
     // Loading: the comparison, the two labels and the two pictures. ConfirmWrite runs it; tests
     // run it and show the window without a modal loop.
@@ -59,6 +59,6 @@ private:
     // Works out what the picture becomes in the record; false when it is refused.
     bool planPicture();
 
-    frmMain &m_main;
-    std::optional<PictureImport::Plan> m_picture; // a picture that is no 8-bit bitmap
+    Prompts &m_prompts;
+    ReplacePlan m_plan;
 };

@@ -26,10 +26,22 @@ void PictureView::canvasChanged()
     update();
 }
 
+void PictureView::setPlaceholderText(const QString &text)
+{
+    if (text == m_placeholder)
+        return;
+    m_placeholder = text;
+    update();
+}
+
 void PictureView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_canvas.image());
+    if (!m_placeholder.isEmpty()) {
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_placeholder);
+    }
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent *event)

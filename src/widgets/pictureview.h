@@ -18,6 +18,10 @@ public:
 
     QSize sizeHint() const override;
 
+    // A short text drawn in the middle while there is no picture to show; empty for none.
+    void setPlaceholderText(const QString &text);
+    const QString &placeholderText() const { return m_placeholder; }
+
 Q_SIGNALS:
     void mouseReleased(Qt::MouseButton button, QPoint position);
     void mouseMoved(QPoint position);
@@ -31,4 +35,5 @@ private:
     void canvasChanged();
 
     Canvas m_canvas;
+    QString m_placeholder;
 };

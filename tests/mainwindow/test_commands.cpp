@@ -1,7 +1,7 @@
 #include "mainwindowfixture.h"
 
-#include "widgets/contexthelp.h"
 #include "services/helppages.h"
+#include "widgets/contexthelp.h"
 #include "widgets/qtprompts.h"
 
 #include <QFileInfo>
@@ -48,24 +48,25 @@ QString menuBarText(const frmMain &window)
 
 TEST_F(MainWindowTest, MenuTreeStandsAsDesignedWithAndWithoutAGobFile)
 {
-    // Captions with their mnemonics and shortcuts; without a GOB file the commands that need a
-    // record or a file chosen before are disabled, and Undo has nothing to undo.
+    // Captions with their mnemonics and shortcuts; without a GOB file the commands that need
+    // one, a record or a file chosen before are disabled, and Undo has nothing to undo.
     const QString menus =
         u"&File | &Open=Ctrl+O | %1Open &Recent [%2 ] | %1&Save As=Ctrl+S | %1&Import "
-        "File=Ctrl+I | Import &Zip=Ctrl+Z | Export &All… | Import &Folder… | - | "
-        "E&xit=Ctrl+Q\n&Edit | !&Undo=Ctrl+U | &History…=Ctrl+H\n&View | %3Rotate &None%4 | "
-        "Rotate 90 Degree | Rotate &180 Degree | Rotate &270 Degree | Transparent | Auto preview "
-        "transparent*\n&Tools | Torvane [ | Run Torvane=Ctrl+R%5 ] | &More Options=Ctrl+M | "
+        "File=Ctrl+I | %1Import &Zip=Ctrl+Z | %1Export &All… | %1Import &Folder… | - | "
+        "E&xit=Ctrl+Q\n&Edit | !&Undo=Ctrl+U | %1&History…=Ctrl+H\n&View | !Rotate &None%3 | "
+        "%1Rotate 90 Degree | %1Rotate &180 Degree | %1Rotate &270 Degree | %1Transparent | Auto "
+        "preview transparent*\n&Tools | Torvane [ | Run Torvane=Ctrl+R%4 ] | &More Options=Ctrl+M "
+        "| "
         "&Format Palette=Ctrl+F | BMP -> JPG=Ctrl+J\n&Help | &Help Topic=F1 | &Context "
         "Help=Shift+F1 | &About | - | My Website | Torvane &Fan Site\n"_s;
     home.writeSampleGame();
     prompts.cancelOpen();
     ASSERT_TRUE(start());
-    EXPECT_EQ(menuBarText(*window), menus.arg(u"!"_s, u""_s, u""_s, u""_s, u""_s));
+    EXPECT_EQ(menuBarText(*window), menus.arg(u"!"_s, u""_s, u""_s, u""_s));
     // After the first preview "Rotate None" is checked and disabled.
     startOnSample();
     EXPECT_EQ(menuBarText(*window),
-              menus.arg(u""_s, u" | &1 "_s + gob, u"!"_s, u"*"_s, u" | Torvane.exe"_s));
+              menus.arg(u""_s, u" | &1 "_s + gob, u"*"_s, u" | Torvane.exe"_s));
     // The View menu of the menu bar is also the preview's context menu.
     EXPECT_TRUE(window->menuBar()->actions().contains(window->mnuPopup->menuAction()));
 }
@@ -111,7 +112,7 @@ TEST_F(MainWindowTest, RunTorvaneHandsTheGameFolderProgramToTheOpener)
     EXPECT_EQ(window->mnuTorvane->actions().size(), 3);
     window->mnuEXE[0]->trigger();
     window->mnuEXE[1]->trigger();
-    window->txtGOBFile->setText(u"/elsewhere/torvane_pc.gob"_s);
+    window->session().setGobPath(u"/elsewhere/torvane_pc.gob"_s);
     window->mnuEXE_Click(0);
     QStringList opened;
     for (const RecordingOpener::Program &p : opener.programs)

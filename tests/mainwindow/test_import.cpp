@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, PngImportFillsTheAreaRefreshesThePreviewAndSaysNothing)
     const QByteArray png = HandBitmap::png(picture);
     ASSERT_LT(png.size(), 12288);
     const QString path = home.write(u"logo.png"_s, png);
-    const qsizetype areaStart = window->selection.offset - 1;
+    const qsizetype areaStart = window->selection().offset - 1;
     QByteArray expected = Bytes::readFile(gob);
     expected.replace(areaStart, 12288, png + QByteArray(12288 - png.size(), '\0'));
 

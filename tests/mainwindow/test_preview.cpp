@@ -1,8 +1,8 @@
 #include "handgob.h"
 #include "mainwindowfixture.h"
 
-#include "widgets/twips.h"
 #include "services/imaging.h"
+#include "widgets/twips.h"
 
 #include <QScrollBar>
 
@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, OddWidthRecordIsShownInStoredRowOrderAndTurnedByTheViewMe
             window->mnuRotate[i]->trigger();
         EXPECT_EQ(rotationStates(*window), u"e-e-e-e"_s.replace(2 * i, 1, u'c'));
         EXPECT_EQ(shownEntries(*window), entriesOf(turned[i])) << i;
-        EXPECT_EQ(window->selection.width, 5); // not changed by a turn of an image record
+        EXPECT_EQ(window->selection().width, 5); // not changed by a turn of an image record
         EXPECT_TRUE(window->mnuAutoTrans->isEnabled());
     }
     window->mnuTransparent->trigger();
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, WholeFileTurnsStoreTheUnturnedSizeAndKeepAutoTransparentD
     window->lstItem->setCurrentRow(8); // $png Menu background, 96 x 64
     EXPECT_FALSE(window->mnuAutoTrans->isEnabled());
     window->mnuRotate[1]->trigger(); // code 1
-    EXPECT_EQ(QSize(window->selection.width, window->selection.height), QSize(96, 64));
+    EXPECT_EQ(QSize(window->selection().width, window->selection().height), QSize(96, 64));
     EXPECT_EQ(preview(*window).drawnSize(), QSize(64, 96));
     EXPECT_FALSE(window->mnuAutoTrans->isEnabled());
     EXPECT_EQ(rotationStates(*window), u"e-c-e-e"_s);
@@ -164,13 +164,13 @@ TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndEveryOneOf5000SubFilesIs
     window->opnSubFile[3999]->setChecked(true);
     window->VScroll1->setValue(0);
     QTest::keyClick(window->opnSubFile[3999], Qt::Key_Down);
-    EXPECT_EQ(window->selection.subFile, 4000);
+    EXPECT_EQ(window->selection().subFile, 4000);
     EXPECT_EQ(QApplication::focusWidget(), window->opnSubFile[4000]);
     const int top = window->opnSubFile[4000]->mapTo(window->picContainerHost, QPoint()).y();
     EXPECT_GE(top, 0);
     EXPECT_LE(top + window->opnSubFile[4000]->height(), window->picContainerHost->height());
     QTest::keyClick(window->opnSubFile[4000], Qt::Key_End);
-    EXPECT_EQ(window->selection.subFile, 5000);
+    EXPECT_EQ(window->selection().subFile, 5000);
     EXPECT_EQ(window->VScroll1->value(), window->VScroll1->maximum());
     EXPECT_NEAR(window->picContainer->y() + window->picContainer->height(), Twips::toPixels(h - 50),
                 1);

@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, StartsOnTheSampleGameAndShutDownSavesTheSettingsAndTheRec
     EXPECT_EQ(Settings::read(Settings::GobKey), other);
     EXPECT_EQ(Settings::read(Settings::TransparentKey), u"False"_s);
     EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
-    EXPECT_FALSE(window->selection.hasEntry);
+    EXPECT_FALSE(window->selection().hasEntry);
 
     ASSERT_TRUE(start());
     EXPECT_EQ(window->size(), QSize(780, 520));

@@ -7,8 +7,9 @@
 #include "testhome.h"
 
 #include "packages/ddeserver.h"
-#include "packages/frmscript.h"
-#include "packages/progressdisplay.h"
+#include "session/gobsession.h"
+#include "tools/frmscript.h"
+#include "tools/progressdisplay.h"
 #include "widgets/entrylist.h"
 
 #include <QAction>
@@ -19,7 +20,6 @@
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QLocalSocket>
 #include <QMenu>
@@ -76,10 +76,8 @@ protected:
                    "$png,Logo,2,4888,Small,2,20000,Large,1\r\n"
                    "Broken,1,30000,Junk\r\n");
         home.write(u"KX_Temp/Import/old.data"_s, "old");
-        gobPath.setText(gob);
-        backup.setText(u"Backup"_s);
-        backup.setChecked(true);
-        window = std::make_unique<frmScript>(prompts, opener, &gobPath, &backup, nullptr);
+        session.setGobPath(gob);
+        window = std::make_unique<frmScript>(prompts, opener, session, true, nullptr);
         window->Form_Load();
     }
 
@@ -122,8 +120,7 @@ protected:
     TestHome home;
     ScriptedPrompts prompts;
     RecordingOpener opener;
-    QLineEdit gobPath;
-    QCheckBox backup;
+    GobSession session;
     QByteArray gobBytes;
     QString gob;
     std::unique_ptr<frmScript> window;
@@ -414,7 +411,7 @@ TEST(ProgressDisplay, ABlueBarWithTheTextRedUntilHalfThenWhite)
 TEST_F(PackageWindowTest, KestrixCliSendReachesThePackageWindowOfWhicheverCopyIsOpen)
 {
     // A second copy of Kestrix opens its package window too: it stands by.
-    frmScript other(prompts, opener, &gobPath, &backup, nullptr);
+    frmScript other(prompts, opener, session, true, nullptr);
     other.Form_Load();
     EXPECT_FALSE(other.isListening());
     // kestrix-cli send: its exit status, a blank and what it said.

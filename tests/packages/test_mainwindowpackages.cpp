@@ -3,8 +3,8 @@
 #include "handzip.h"
 #include "packagebytes.h"
 
-#include "packages/frmscript.h"
 #include "services/apppath.h"
+#include "tools/frmscript.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -30,8 +30,8 @@ protected:
     // The confirmation loaded for the file and shown without a modal loop.
     std::unique_ptr<frmConfirm> load(const QString &file)
     {
-        auto confirm = std::make_unique<frmConfirm>(*window);
-        confirm->strFile = file;
+        auto confirm = std::make_unique<frmConfirm>(prompts, window->session().replacePlan(file),
+                                                    window.get());
         confirm->Form_Load();
         confirm->show();
         return confirm;
@@ -71,7 +71,7 @@ TEST_F(ConfirmTest, TheRecordsOwnExportMatchesATrueColourPictureIsQuantizedOther
     QTest::mouseClick(c->cmdNo, Qt::LeftButton);
 
     // A true-colour picture is shown as it will be stored; other sizes are refused.
-    const qsizetype pixels = window->selection.offset - 1 + 112;
+    const qsizetype pixels = window->selection().offset - 1 + 112;
     c = load(
         home.write(u"rgb.bmp"_s, HandBitmap::bitmap24(256, 128, QList<QRgb>(32768, 0xFF336699))));
     EXPECT_EQ(c->lblNew->text(), u"256 x 128\r\n137224"_s);
@@ -86,6 +86,8 @@ TEST_F(ConfirmTest, TheRecordsOwnExportMatchesATrueColourPictureIsQuantizedOther
     for (int k = 1; k < 256; ++k)
         expected.replace(pixels + 32768 + 4 * k, 4, Bytes::of({0, 0, 0, 255}));
     QTest::mouseClick(c->cmdYes, Qt::LeftButton);
+    ASSERT_EQ(c->result(), QDialog::Accepted);
+    window->Import(c->plan());
     EXPECT_EQ(Bytes::readFile(gob), expected);
     EXPECT_EQ(prompts.messageTexts(), QStringList {u"Imported Successfully"_s});
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "packagedisplay.h"
-#include "packageitem.h"
-
+#include "packages/packagedisplay.h"
+#include "packages/packageitem.h"
 #include "records/catalogueentry.h"
 
 #include <QDialog>
@@ -13,6 +12,7 @@
 class DdeServer;
 class EntryList;
 class Failure;
+class GobSession;
 class Opener;
 class ProgressDisplay;
 class Prompts;
@@ -29,15 +29,15 @@ class QPushButton;
 
 // The package window: assembles the package selection from the catalogue, the catalogue's other
 // items, typed items and commands of other programs, makes a package from it and imports
-// packages. It reads the GOB path and the backup check box of the main window. Its controls
-// are public, as the main window and the tests read them.
+// packages into the GOB file of the session it is given. Its controls are public, as the tests
+// read them.
 class frmScript : public QDialog, public PackageDisplay
 {
     Q_OBJECT
 
 public:
-    frmScript(Prompts &prompts, Opener &opener, QLineEdit *gobPath, QCheckBox *mainBackup,
-              QWidget *owner);
+    // backup: the main window's choice, which the window's own Backup box starts from.
+    frmScript(Prompts &prompts, Opener &opener, GobSession &session, bool backup, QWidget *owner);
     ~frmScript() override;
 
     // Loading: cleans up and creates the temporary folder, lists the catalogue, copies the
@@ -64,8 +64,6 @@ public:
 
     // Loads the window if needed and imports a package (the main window's import command).
     void StartImport(const QString &package = QString());
-    // True once an import has gone as far as writing, so the GOB file may have changed.
-    bool importRan() const { return m_importRan; }
 
     // A command of another program, "description|position|size". Returns the empty text when
     // it is taken (appended at once, or after a running make or import), else the reason.
@@ -132,20 +130,18 @@ private:
     void beginOperation();
     void endOperation();
     void takePendingCommands();
-    QString gobPath() const;
     QString otherItemsLine() const;
 
     Prompts &m_prompts;
     Opener &m_opener;
-    QLineEdit *m_gobPath;
-    QCheckBox *m_mainBackup;
+    GobSession &m_session;
+    bool m_backup = false;
     DdeServer *m_dde = nullptr;
     CatalogueEntry m_entry;
     bool m_hasEntry = false;
     qint32 m_currentOffset = 0;
     bool m_loaded = false;
     bool m_busy = false;
-    bool m_importRan = false;
     QList<PackageItem> m_pendingCommands; // commands that arrived during a make or an import
     QString m_log;
 };

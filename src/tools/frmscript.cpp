@@ -1,25 +1,26 @@
 #include "frmscript.h"
 
-#include "ddeserver.h"
-#include "packageimport.h"
-#include "packagemake.h"
 #include "progressdisplay.h"
-#include "tempfolder.h"
-#include "zipservice.h"
+
+#include "packages/ddeserver.h"
+#include "packages/packageimport.h"
+#include "packages/packagemake.h"
+#include "packages/tempfolder.h"
+#include "packages/zipservice.h"
 
 #include "records/catalogue.h"
 #include "records/otheritems.h"
 #include "services/apppath.h"
-#include "widgets/busycursor.h"
-#include "widgets/entrylist.h"
 #include "services/errorreport.h"
 #include "services/failure.h"
 #include "services/fansite.h"
 #include "services/filedialogs.h"
-#include "services/gamefolder.h"
 #include "services/opener.h"
 #include "services/openfiles.h"
 #include "services/prompts.h"
+#include "session/gobsession.h"
+#include "widgets/busycursor.h"
+#include "widgets/entrylist.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,7 +30,6 @@
 #include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -73,13 +73,13 @@ private:
     frmScript &m_window;
 };
 
-frmScript::frmScript(Prompts &prompts, Opener &opener, QLineEdit *gobPath, QCheckBox *mainBackup,
+frmScript::frmScript(Prompts &prompts, Opener &opener, GobSession &session, bool backup,
                      QWidget *owner)
     : QDialog(owner)
     , m_prompts(prompts)
     , m_opener(opener)
-    , m_gobPath(gobPath)
-    , m_mainBackup(mainBackup)
+    , m_session(session)
+    , m_backup(backup)
 {
     setObjectName(QStringLiteral("frmScript"));
     setWindowTitle(Messages::defaultTitle());
@@ -254,11 +254,8 @@ void frmScript::Form_Load()
     Frame2->setTitle(Messages::selectedItems());
     lstItem->setToolTip(QString::number(lstItem->count()));
     updateSelectionState();
-    if (m_mainBackup) {
-        chkBackup->setChecked(m_mainBackup->isChecked());
-        chkBackup->setText(m_mainBackup->text());
-        chkBackup->setToolTip(m_mainBackup->toolTip());
-    }
+    chkBackup->setChecked(m_backup);
+    chkBackup->setToolTip(Messages::backupTip());
     txtZipLog->resize(width(), txtZipLog->height());
     m_dde->listen();
 }
@@ -372,7 +369,7 @@ bool frmScript::addSubFile(int row)
 {
     PackageItem item;
     try {
-        item = PackageItem::fromSubFile(m_entry, row + 1, gobPath());
+        item = PackageItem::fromSubFile(m_entry, row + 1, m_session.gobPath());
     } catch (const Failure &failure) {
         report(failure);
         return false;
@@ -567,11 +564,6 @@ void frmScript::takePendingCommands()
     updateSelectionState();
 }
 
-QString frmScript::gobPath() const
-{
-    return m_gobPath ? m_gobPath->text() : QString();
-}
-
 void frmScript::report(const Failure &failure)
 {
     MainModule::ReportError(m_prompts, this, failure);
@@ -588,7 +580,7 @@ void frmScript::cmdMake_Click()
         // The make works on the selection as it stands now; commands that arrive meanwhile
         // are appended when it ends.
         const QList<PackageItem> items = selectedItems();
-        const QString gob = gobPath();
+        const QString gob = m_session.gobPath();
         PackageMake::checkItems(gob, items);
         showProgressDisplay(true);
         const QStringList files = PackageMake::writeFiles(gob, items, TempFolder::path(), *this);
@@ -641,15 +633,13 @@ void frmScript::cmdImportZip_Click(const QString &chosen)
             : MainModule::ShowOpenDialog(m_prompts, this, zipFilter(),
                                          Messages::selectZipToImportTitle());
         showProgressDisplay(false);
-        const QString gob = gobPath();
-        const ImportRequest request {package,
-                                     gob,
-                                     temp,
-                                     chkBackup->isChecked(),
-                                     GameFolder::batsFolderOf(gob),
-                                     GobChange::asking(m_prompts, this)};
-        m_importRan = true;
-        const ImportOutcome outcome = PackageImport::run(request, context);
+        // The session names the GOB file and its bats folder.
+        ImportRequest request;
+        request.packagePath = package;
+        request.tempFolder = temp;
+        request.backup = chkBackup->isChecked();
+        request.withoutUndo = GobChange::asking(m_prompts, this);
+        const ImportOutcome outcome = m_session.importPackage(request, context);
         MainModule::restoreNormalPointer();
         if (outcome.imported) {
             showProgressDisplay(false);

@@ -2,8 +2,8 @@
 
 #include "records/catalogueentry.h"
 
-// The main window's record of the chosen catalogue entry and sub file. Together with the GOB
-// path it names exactly one record of the GOB file.
+// The chosen catalogue entry and sub file. Together with the GOB path it names exactly one
+// record of the GOB file.
 struct SelectionState
 {
     CatalogueEntry entry; // fields of the selected catalogue line
@@ -15,10 +15,4 @@ struct SelectionState
     qint32 areaSize = 0; // bytes of a whole-file area; kept while bitmap entries are chosen
     qint32 width = 0; // picture size as stored, before any turn of the preview
     qint32 height = 0;
-
-    void clearEntry()
-    {
-        entry = CatalogueEntry();
-        hasEntry = false;
-    }
 };

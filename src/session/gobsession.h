@@ -1,0 +1,100 @@
+#pragma once
+
+#include "replaceplan.h"
+#include "selectionstate.h"
+
+#include "history/changefile.h"
+#include "history/gobchange.h"
+#include "packages/packageimport.h"
+#include "pictures/folderimport.h"
+
+#include <QFileSystemWatcher>
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+struct PackageContext;
+
+// The open GOB file as one document: its path, the catalogue, the chosen record and the history
+// of changes. Every command that changes the GOB file runs through here, so that the windows
+// and what they show follow one state through the signals. No widgets: the windows are views.
+//
+// Commands throw a Failure; a record that cannot be read leaves nothing shown before the
+// failure is thrown.
+class GobSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit GobSession(QObject *parent = nullptr);
+    ~GobSession() override;
+
+    // The one form of a GOB path: absolute and clean, never trimmed (a name may end in a
+    // space); blank means none.
+    static QString canonicalPath(const QString &path);
+
+    const QString &gobPath() const { return m_gobPath; }
+    bool hasGobFile() const { return !m_gobPath.isEmpty(); }
+    // Takes another GOB file: nothing is shown until a record is chosen.
+    void setGobPath(const QString &path);
+    QString cataloguePath() const;
+
+    // Finishes what a crash cut off in the history of the GOB file; one message each.
+    QStringList recover();
+
+    // The selection. An entry is chosen first, then one of its sub files, which is read into
+    // temp.bmp and so shown.
+    const SelectionState &selection() const { return m_selection; }
+    void selectEntry(const CatalogueEntry &entry);
+    void selectSubFile(int index);
+    // Nothing chosen and nothing shown (a refused catalogue line).
+    void clearSelection();
+    // A record is shown: temp.bmp holds the chosen sub file.
+    bool isShown() const { return m_shown; }
+
+    // The history, oldest first, and the newest change that can be undone.
+    QList<ChangeFile> changes() const;
+    std::optional<ChangeFile> newestDone() const;
+    QString historySummary() const;
+
+    // The commands that change the GOB file. After each the history is announced and the
+    // record shown is read again.
+    ReplacePlan replacePlan(const QString &file) const;
+    void replace(ReplacePlan plan, const WithoutUndo &withoutUndo,
+                 const std::function<void()> &pendingEvents = {});
+    FolderImport::Plan checkFolder(const QString &folder, int thumbnailSide) const;
+    void importFolder(FolderImport::Plan plan, const WithoutUndo &withoutUndo,
+                      const std::function<void()> &pendingEvents = {});
+    ImportOutcome importPackage(ImportRequest request, PackageContext &context);
+    // Undoes the newest done change.
+    void undo();
+    // Undoes change number and every later one that is done (below 1: the newest done one).
+    void undoTo(int number);
+
+signals:
+    void gobPathChanged();
+    void selectionChanged();
+    // A record came to be shown, was read again, or nothing is shown any more.
+    void shownChanged();
+    // The history changed: through this session or through another program.
+    void historyChanged();
+
+private:
+    // After a write: the history announced and the record shown read again.
+    void afterWrite();
+    void afterFailedWrite();
+    void reloadShown();
+    void watchHistory();
+    // The history folder changed: announced when the changes differ from those last seen.
+    void historyTouched();
+    QStringList historyState() const;
+    void setShown(bool shown);
+
+    QString m_gobPath;
+    SelectionState m_selection;
+    bool m_shown = false;
+    QStringList m_seen; // the changes last announced, with their states
+    bool m_writing = false; // a command of this session is writing
+    QFileSystemWatcher m_watcher;
+};
