@@ -8,9 +8,9 @@
 #include "mainwindow/frmmain.h"
 #include "mainwindow/subfilebutton.h"
 #include "services/apppath.h"
+#include "services/settings.h"
 #include "widgets/entrylist.h"
 #include "widgets/pictureview.h"
-#include "services/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,11 +45,12 @@ protected:
 
     // Writes a catalogue of the given entry lines and a GOB file of the given bytes, stores the
     // GOB path with the automatic transparent preview off, and loads the window.
-    void startOnHand(const QString &entryLines, const QByteArray &gobBytes)
+    void startOnHand(const QString &entryLines, const QByteArray &gobBytes,
+                     const QString &gobName = QStringLiteral("g_pc.gob"))
     {
         home.write(QStringLiteral("BmpList.txt"),
                    (QStringLiteral("//Test catalogue\r\n\r\n") + entryLines).toUtf8());
-        gob = home.write(QStringLiteral("g_pc.gob"), gobBytes);
+        gob = home.write(gobName, gobBytes);
         Settings::save(Settings::GobKey, gob);
         Settings::save(Settings::TransparentKey, QStringLiteral("False"));
         ASSERT_TRUE(start());
@@ -88,6 +89,16 @@ protected:
         for (bool on : {window->cmdImport->isEnabled(), window->cmdSaveAs->isEnabled(),
                         window->mnuImport->isEnabled(), window->mnuSaveAs->isEnabled()})
             s += on ? u'1' : u'0';
+        return s;
+    }
+
+    // Whether the four turns and Transparent of the View menu are enabled: "01111".
+    QString viewCommands() const
+    {
+        QString s;
+        for (const QAction *a : {window->mnuRotate[0], window->mnuRotate[1], window->mnuRotate[2],
+                                 window->mnuRotate[3], window->mnuTransparent})
+            s += a->isEnabled() ? u'1' : u'0';
         return s;
     }
 

@@ -7,6 +7,7 @@
 #include "tools/frmconfirm.h"
 #include "tools/frmimportfolder.h"
 
+#include <QProcess>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -119,6 +120,47 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
     QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(Bytes::sha256(gob), original);
     EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), exported);
+}
+
+// A GOB file whose name ends in a space keeps its undo; Ctrl+U follows a change that another
+// program made while the window is open, without the Edit menu having been opened.
+TEST_F(MainWindowTest, ANameEndingInASpaceKeepsItsUndoAndCtrlUFollowsAnotherProgram)
+{
+    const QByteArray original = HandGob::withAt(
+        8000, 1000, HandGob::imageRecord(8, 4, Bytes::pattern(32, 3), HandGob::palette()));
+    startOnHand(u"Kits,1,1001,Shirt"_s, original, u"g_pc.gob "_s);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_FALSE(window->mnuUndo->isEnabled());
+    const QString bmp =
+        home.write(u"new.bmp"_s,
+                   HandBitmap::bitmap8(8, 4, HandBitmap::colourTable({0}), Bytes::pattern(32, 50)));
+    QByteArray changed = original;
+    changed.replace(1112, 32, Bytes::pattern(32, 50));
+    for (int k = 0; k < 256; ++k) // a black table; no alpha kept
+        changed.replace(1144 + 4 * k, 4, Bytes::of({0, 0, 0, 255}));
+
+    QProcess cli;
+    cli.setEnvironment(home.environment());
+    cli.start(QStringLiteral(KESTRIX_CLI),
+              {u"import"_s, u"--catalogue"_s, MainModule::cataloguePath(), u"--gob"_s, gob,
+               u"--entry"_s, u"0"_s, u"--sub"_s, u"1"_s, u"--file"_s, bmp});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    ASSERT_EQ(Bytes::readFile(gob), changed);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->mnuUndo->isEnabled(); }, 10000));
+    QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(Bytes::readFile(gob), original);
+
+    prompts.answerOpen(bmp);
+    whenConfirmShows(*window, [](frmConfirm &c) { QTest::mouseClick(c.cmdYes, Qt::LeftButton); });
+    QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(Bytes::readFile(gob), changed);
+    EXPECT_EQ(window->mnuUndo->text(), u"&Undo bitmap Kits/Shirt"_s);
+    window->activateWindow(); // the closed confirmation had the keyboard
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(Bytes::readFile(gob), original);
+    EXPECT_FALSE(window->mnuUndo->isEnabled());
 }
 
 TEST_F(MainWindowTest, RefusedBitmapsAreReportedAndNoOrClosingWritesNothing)

@@ -1,3 +1,4 @@
+#include "handgob.h"
 #include "mainwindowfixture.h"
 
 using namespace Qt::StringLiterals;
@@ -51,7 +52,7 @@ TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabelsAndARefusedLineShow
     EXPECT_EQ(window->opnSubFile.size(), 1u);
     EXPECT_EQ(window->picPreview->canvas().drawnSize(), QSize(0, 0));
     EXPECT_EQ(window->lblOffset->text(), u"Offset : "_s);
-    EXPECT_EQ(recordCommands(), u"0000"_s);
+    EXPECT_EQ(recordCommands() + u' ' + viewCommands(), u"0000 00000"_s);
 
     QTest::keyClick(window->lstItem, Qt::Key_Down);
     EXPECT_EQ(window->lstItem->currentRow(), 3);
@@ -60,29 +61,47 @@ TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabelsAndARefusedLineShow
     EXPECT_EQ(recordCommands(), u"1111"_s);
 }
 
-// A bitmap entry that points into the middle of nowhere (its header gives no sane size), a
-// whole-file area past the end of the file, and one that holds no picture.
-TEST_F(MainWindowTest, RefusedRecordIsReportedAndLeavesNoTempBmp)
+// After a good record: a bitmap entry that points into the middle of nowhere (its header gives
+// no sane size), a whole-file area past the end of the file, and one that holds no picture.
+TEST_F(MainWindowTest, RefusedRecordIsReportedShowsNothingAndLeavesNoTempBmp)
 {
-    startOnHand(u"Bad,1,1,Only\r\n$png,Far,1,9999,Far,4\r\n$png,Blank,1,2001,Empty,1"_s,
-                QByteArray(4000, char(0xFF)));
+    QByteArray bytes(6000, char(0xFF));
+    bytes.replace(4500, 1168, HandGob::imageRecord(8, 4, Bytes::pattern(32), HandGob::palette()));
+    startOnHand(u"Good,1,4501,One\r\nBad,1,1,Only\r\n$png,Far,1,9999,Far,4\r\n"
+                "$png,Blank,1,2001,Empty,1"_s,
+                bytes);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(labels(), u"Width : 8|Height : 4|Offset : 4501"_s);
+    EXPECT_EQ(viewCommands(), u"01111"_s);
+    QTest::keyClick(window->lstItem, Qt::Key_Down);
     ASSERT_EQ(prompts.messageTexts().size(), 1);
     EXPECT_TRUE(prompts.messageTexts()[0].contains(u"-1 x -1"_s));
     EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
-    EXPECT_EQ(Bytes::readFile(gob), QByteArray(4000, char(0xFF)));
-    EXPECT_EQ(labels(), u"Width : |Height : |Offset : "_s); // nothing of a size read as -1
-    EXPECT_FALSE(window->cmdSaveAs->isEnabled()); // nothing to save
+    EXPECT_EQ(Bytes::readFile(gob), bytes);
+    // Nothing of the good record stays: no size, no picture, no command that needs one.
+    EXPECT_EQ(labels(), u"Width : |Height : |Offset : "_s);
+    EXPECT_EQ(window->picPreview->canvas().drawnSize(), QSize(0, 0));
+    EXPECT_EQ(window->picPreview->placeholderText(), u"No record shown"_s);
+    EXPECT_EQ(recordCommands() + u' ' + viewCommands(), u"0000 00000"_s);
+    QTest::mouseClick(window->picPreview, Qt::RightButton);
+    EXPECT_FALSE(window->mnuPopup->isVisible());
+    EXPECT_FALSE(drop(home.write(u"b.bmp"_s, "BM"), window->previewArea));
 
     // Save As has nothing to save after a refused whole-file record: the file chosen stays.
-    window->lstItem->setCurrentRow(1);
+    QTest::keyClick(window->lstItem, Qt::Key_Down);
+    EXPECT_EQ(prompts.messageTexts().size(), 2);
+    EXPECT_EQ(labels(), u"Width : |Height : |Offset : "_s);
     const QString kept = home.write(u"kept.png"_s, "mine");
     prompts.answerSave(kept);
-    window->cmdSaveAs->click();
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(Bytes::readFile(kept), QByteArray("mine"));
+    EXPECT_TRUE(prompts.of(ScriptedPrompts::Kind::Save).empty());
 
-    window->lstItem->setCurrentRow(2);
-    EXPECT_TRUE(labels().startsWith(u"Width : 0|Height : 0|"_s));
+    QTest::keyClick(window->lstItem, Qt::Key_Down);
+    EXPECT_EQ(labels(), u"Width : 0|Height : 0|Offset : 2001"_s);
     EXPECT_TRUE(window->cmdSaveAs->isEnabled()); // the area's bytes can be saved
+    EXPECT_EQ(window->picPreview->placeholderText(), QString());
 }
 
 TEST_F(MainWindowTest, SaveAsAppliesTheNamingRulesAndNeverReplacesAnUnchosenFile)

@@ -64,14 +64,32 @@ TEST_F(MainWindowTest, FirstRunWithoutGobPathDisablesTheCommandsAndAsksForTheFil
     ASSERT_TRUE(start());
     EXPECT_EQ(window->txtGOBFile->text().trimmed(), QString());
     EXPECT_TRUE(window->mnuAutoTrans->isChecked());
+    // The buttons and list, then the menu commands that need a GOB file, then the record's.
     const auto enabled = [&] {
         QString s;
         for (QWidget *w :
              QList<QWidget *> {window->cmdImportZip, window->cmdScript, window->lstItem})
             s += w->isEnabled() ? u'1' : u'0';
+        s += u' ';
+        for (const QAction *a : {window->mnuImportZip, window->mnuExportAll,
+                                 window->mnuImportFolder, window->mnuHistory})
+            s += a->isEnabled() ? u'1' : u'0';
         return s + u' ' + recordCommands();
     };
-    EXPECT_EQ(enabled(), u"000 0000"_s);
+    EXPECT_EQ(enabled(), u"000 0000 0000"_s);
+    // Ctrl+H opens no History window without a GOB file.
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    bool opened = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            opened = true;
+            modal->close();
+        }
+    });
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+    QTest::qWait(10);
+    EXPECT_FALSE(opened);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(std::tuple(prompts.shown[0].title, prompts.shown[0].filters.value(0).description,
                          prompts.shown[0].filters.value(0).pattern),
@@ -85,12 +103,12 @@ TEST_F(MainWindowTest, FirstRunWithoutGobPathDisablesTheCommandsAndAsksForTheFil
     prompts.answerOpen(chosen);
     window->mnuOpen->trigger();
     EXPECT_EQ(window->txtGOBFile->text(), chosen);
-    EXPECT_EQ(enabled(), u"111 0000"_s);
+    EXPECT_EQ(enabled(), u"111 1111 0000"_s);
     EXPECT_EQ(window->lstItem->currentRow(), -1);
     EXPECT_FALSE(Bytes::exists(MainModule::scratchBitmapPath()));
     QTest::keyClick(window->lstItem, Qt::Key_Down);
     EXPECT_EQ(window->lstItem->currentRow(), 0);
-    EXPECT_EQ(enabled(), u"111 1111"_s);
+    EXPECT_EQ(enabled(), u"111 1111 1111"_s);
 }
 
 TEST_F(MainWindowTest, SettingsAndCataloguesThatEndStartUp)
