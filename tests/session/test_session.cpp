@@ -139,15 +139,6 @@ TEST_F(SessionTest, EveryCommandWritesTheGobAnnouncesTheHistoryAndShowsTheRecord
         EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), shownBefore);
         EXPECT_FALSE(session.newestDone().has_value());
     }
-    // Undo back to a change takes every later one with it.
-    show(0);
-    session.replace(session.replacePlan(newBitmap()), {});
-    show(1);
-    session.replace(session.replacePlan(home.write(u"new.png"_s, png)), {});
-    session.undoTo(1);
-    EXPECT_EQ(Bytes::readFile(gob), original);
-    EXPECT_EQ(session.changes().size(), 2);
-    EXPECT_FALSE(session.newestDone().has_value());
 }
 
 TEST_F(SessionTest, SelectionAndTheNothingShownState)
@@ -203,11 +194,4 @@ TEST_F(SessionTest, AChangeMadeByAnotherProgramIsSeen)
         return Bytes::readFile(MainModule::scratchBitmapPath()).mid(1078, 32)
             == Bytes::pattern(32, 50);
     }));
-
-    // And an undo by the other program too.
-    cli.start(QStringLiteral(KESTRIX_CLI), {u"undo"_s, u"--gob"_s, gob});
-    ASSERT_TRUE(cli.waitForFinished(30000));
-    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    EXPECT_TRUE(waitFor([&] { return !session.newestDone().has_value(); }));
-    EXPECT_TRUE(waitFor([&] { return history.count() >= 2; }));
 }
