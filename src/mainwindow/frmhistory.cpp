@@ -1,11 +1,11 @@
 #include "frmhistory.h"
 
 #include "history/gobhistory.h"
-#include "widgets/contexthelp.h"
 #include "services/errorreport.h"
 #include "services/failure.h"
 #include "services/messages.h"
 #include "services/prompts.h"
+#include "widgets/contexthelp.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -80,10 +80,10 @@ void frmHistory::Form_Load()
     const QList<ChangeFile> changes = history.changes();
     for (qsizetype i = changes.size() - 1; i >= 0; --i) {
         const ChangeHeader &h = changes[i].header();
-        auto *item = new QTreeWidgetItem(lstChanges,
-                                         {QString::number(i + 1), Messages::isoTime(h.time), h.kind,
-                                          nameOf(changes[i].state()), QString::number(h.bytes()),
-                                          h.description});
+        auto *item = new QTreeWidgetItem(
+            lstChanges,
+            {QString::number(changes[i].sequence()), Messages::isoTime(h.time), h.kind,
+             nameOf(changes[i].state()), QString::number(h.bytes()), h.description});
         item->setData(Number, Qt::UserRole, changes[i].state() == ChangeState::Done);
     }
     lstChanges->setCurrentItem(lstChanges->topLevelItem(0));

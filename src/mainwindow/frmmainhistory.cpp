@@ -29,7 +29,9 @@ void frmMain::updateUndoCommand()
     const QString gob = txtGOBFile->text().trimmed();
     const QList<ChangeFile> changes =
         gob.isEmpty() ? QList<ChangeFile>() : GobHistory(gob).changes();
-    for (qsizetype i = changes.size() - 1; i >= 0; --i) {
+    // Nothing to undo past a change made without undo.
+    for (qsizetype i = changes.size() - 1; i >= 0 && changes[i].state() != ChangeState::Unrecorded;
+         --i) {
         if (changes[i].state() == ChangeState::Done) {
             mnuUndo->setText(
                 Messages::undoCaption(changes[i].header().kind, changes[i].header().description));

@@ -140,6 +140,15 @@ QString changeInterrupted(const QString &gobPath, const QString &change);
 QString undoInterrupted(const QString &gobPath, const QString &change);
 QString historyFileDamaged(const QString &path, const QString &what);
 QString historyHeadUnreadable();
+// A change file whose HEAD is readable: its number and what it is.
+QString historyChangeDamaged(const QString &path, const QString &change, const QString &what);
+QString historyRecordDamaged();
+QString historyOutOfOrder();
+QString historyNotPutBack();
+QString gobReplaced(const QString &gobPath, const QString &change);
+QString undoBarrier(const QString &change);
+QString undoPastDamaged(const QString &aside);
+QString gobNotPutBack(const QString &gobPath);
 QString historyOldBytesDamaged(qint64 position);
 QString historySetAside(const QString &damage, const QString &aside);
 QString historyOutsideGob(const QString &path);
