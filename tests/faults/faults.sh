@@ -244,5 +244,26 @@ if [ $mode = tmpfs ] || [ "$(id -u)" != 0 ]; then
     expect_outputs_refused "read-only" 'Read-only file system|Permission denied'
 fi
 
+# Failures planted in the process (action:path end:writes let through:errno:times): a write of
+# the GOB file that fails once, a full disk, a failing sync. The command gives the system's
+# reason, and the GOB file is as it was when the command ends, its change listed rolled back.
+for planted in "write:.gob:1:5:1|Input/output error" "write:.gob:3:28:1|No space left on device" \
+    "sync:.gob:0:5:1|Input/output error" "write:.change:0:5:1|Nothing was written"; do
+    cp "$gob" "$work/p.gob"
+    rm -rf "$KESTRIX_HOME/history"
+    before=$(hash "$work/p.gob")
+    KESTRIX_TEST_FAULT=${planted%%|*} "$cli" import --catalogue "$cat" --gob "$work/p.gob" --entry 5 \
+        --sub 1 --file "$work/pitch.bmp" >/dev/null 2>"$work/err"
+    rc=$?
+    after=$(hash "$work/p.gob")
+    [ -n "${FAULTS_VERBOSE:-}" ] && echo "${planted%%|*}: exit $rc: $(cat "$work/err") GOB $before -> $after"
+    [ $rc = 1 ] || fail "planted ${planted%%|*}: exit code $rc"
+    grep -q "${planted#*|}" "$work/err" || fail "planted ${planted%%|*}: message \"$(cat "$work/err")\""
+    [ "$before" = "$after" ] || fail "planted ${planted%%|*}: the GOB file changed"
+    "$cli" history --gob "$work/p.gob" >"$work/out" 2>/dev/null
+    grep -Eq $'\trolled back\t|^$' "$work/out" || [ ! -s "$work/out" ] ||
+        fail "planted ${planted%%|*}: history says $(cat "$work/out")"
+done
+
 [ $failures = 0 ] && echo "all fault cases refused cleanly"
 exit $((failures > 0))
