@@ -514,6 +514,19 @@ QString packageNotUnpacked(const QString &package, int result, const QString &re
         + crlf + QStringLiteral("Nothing was imported; the GOB file was not changed.");
 }
 
+QString packageExpandsTooFar(qint64 bytes, qint64 bound)
+{
+    return QStringLiteral("The zip file's entries expand to %1, more than the %2 a package for "
+                          "this GOB file can hold; nothing was unpacked.")
+        .arg(byteSize(bytes), byteSize(bound));
+}
+
+QString entryLongerThanSaid()
+{
+    return QStringLiteral("the entry expands past the size its header gives; the zip file is "
+                          "damaged.");
+}
+
 QString unsafeEntryName(const QString &name)
 {
     return QStringLiteral("The zip file holds the entry \"%1\", whose name points outside the "

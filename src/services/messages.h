@@ -111,6 +111,8 @@ QString gobNotWritable(const QString &gobPath);
 QString backupNotWritten(const QString &backupPath, const QString &reason);
 QString packageNotUnpacked(const QString &package, int result, const QString &reason);
 QString unsafeEntryName(const QString &name);
+QString packageExpandsTooFar(qint64 bytes, qint64 bound);
+QString entryLongerThanSaid();
 QString entryNameRepeated(const QString &name);
 QString zipAdding(const QString &name, int percent, bool deflated);
 QString zipFileMissing(const QString &path);
