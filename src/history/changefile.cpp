@@ -170,12 +170,16 @@ qint64 ChangeFile::sizeFor(const ChangeHeader &header)
     return seal + JournalRecord::FrameBytes * 2 + HashBytes * header.regions.size();
 }
 
+ChangeFile::ChangeFile(const QString &path, const ChangeHeader &header)
+    : m_path(path)
+    , m_sequence(sequenceOf(path))
+    , m_header(header)
+{
+}
+
 ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, QFile &gob)
 {
-    ChangeFile change;
-    change.m_path = path;
-    change.m_sequence = sequenceOf(path);
-    change.m_header = header;
+    ChangeFile change(path, header);
     auto file = FileAccess::createNew(path);
     const QByteArray head = JournalRecord::make("HEAD", headPayload(header));
     FileAccess::writeAt(*file, 0, head);
@@ -209,10 +213,7 @@ ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, Q
 
 ChangeFile ChangeFile::createUnrecorded(const QString &path, const ChangeHeader &header)
 {
-    ChangeFile change;
-    change.m_path = path;
-    change.m_sequence = sequenceOf(path);
-    change.m_header = header;
+    ChangeFile change(path, header);
     auto file = FileAccess::createNew(path);
     const QByteArray head = JournalRecord::make("HEAD", headPayload(header));
     const QByteArray stat = JournalRecord::make("STAT", "N");

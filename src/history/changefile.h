@@ -120,7 +120,10 @@ public:
     // Undone or rolled back: the old bytes are dropped and the STAT record follows HEAD.
     void settle(ChangeState state);
 
+    ChangeFile() = default;
+
 private:
+    ChangeFile(const QString &path, const ChangeHeader &header);
     void append(const QByteArray &record);
     qint64 dataEnd() const; // where SEAL lies; -1 past the end of the file
 

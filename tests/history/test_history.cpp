@@ -336,6 +336,7 @@ TEST_F(HistoryTest, ADamagedChangeFileIsSetAsideAndNothingOfItIsWritten)
 // file is back as it was, byte for byte, before the command ends.
 TEST_F(HistoryTest, AFailingGobWriteIsReportedAndPutBackByTheCommandItself)
 {
+    const auto package = [this] { apply(u"k.zip"_s, {TwoPieces, AtTheEnd}); };
     const struct
     {
         const char *what;
@@ -355,16 +356,12 @@ TEST_F(HistoryTest, AFailingGobWriteIsReportedAndPutBackByTheCommandItself)
          "No space left on device"},
         {"the third block of a package",
          {u"write"_s, u".gob"_s, 2, EIO, 1},
-         [this] {
-             apply(u"k.zip"_s, {TwoPieces, AtTheEnd});
-         },
+         package,
          "package",
          "Input/output error"},
         {"the sync of a package",
          {u"sync"_s, u".gob"_s, 0, EIO, 1},
-         [this] {
-             apply(u"k.zip"_s, {TwoPieces, AtTheEnd});
-         },
+         package,
          "package",
          "Input/output error"},
     };
