@@ -288,8 +288,7 @@ QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
             if (!sameGob(change, gob))
                 throw Failure(
                     FailureNumber::FileAccess,
-                    Messages::gobReplaced(FileAccess::displayPath(m_gobPath), change.shown()) + u' '
-                        + Messages::nothingUndone());
+                    Messages::gobReplaced(FileAccess::displayPath(m_gobPath), change.shown()));
             const QList<GobRegion> &regions = change.header().regions;
             for (qsizetype r = 0; r < regions.size(); ++r) {
                 if (regions[r].end() > reading->size()

@@ -64,7 +64,8 @@ void syncFolder(const QString &path);
 
 // Failures planted by tests, so that a failing disk can be tried in-process: the operation
 // ("write", "sync" or "reserve") on a file whose path ends in pathEnd passes skip times, then
-// fails times times (-1: for good) with the system error error. The variable
+// fails times times (-1: for good) with the system error error (a reserve answered so goes on
+// as the system's answer would). The variable
 // KESTRIX_TEST_FAULT plants one in a child process: "write:.gob:3:28:-1" (action, path end,
 // skip, errno, times).
 struct Fault

@@ -60,6 +60,16 @@ if [ "${1:-}" = --inside ]; then
         full "$cli" apply --gob "$disk/g.gob" --package "$work/pitch.zip" --yes
         hash "$disk/g.gob" >"$out/after"
         ;;
+    no-reserve)
+        # A file system that cannot set space aside (EOPNOTSUPP): the writes meet the full disk
+        # part of the way, and the command puts back only the pages it reached.
+        sparse_gob
+        export KESTRIX_TEST_FAULT=reserve:g.gob:0:95:-1
+        full "$cli" import --catalogue "$cat" --gob "$disk/g.gob" --entry 5 --sub 1 --file "$work/pitch.bmp"
+        unset KESTRIX_TEST_FAULT
+        hash "$disk/g.gob" >"$out/after"
+        "$cli" history --gob "$disk/g.gob" >"$out/history" 2>/dev/null
+        ;;
     history)
         # The GOB file has room, the history beside the application folder has none.
         cp "$gob" "$work/h.gob"
@@ -211,8 +221,13 @@ expect_refused "package import with its backup on a full disk" "$space"
 run_case apply
 expect_refused "package import into a GOB file on a full disk" "$space"
 
-# A file size limit would stop the scratch files first: only a full disk shows this one.
+# A file size limit would stop the scratch files first: only a full disk shows these.
 if [ $mode = tmpfs ]; then
+    run_case no-reserve
+    expect_refused "record import on a full disk without reserved space" 'No space left on device'
+    grep -q $'\tbitmap\trolled back\t' "$work/result/history" ||
+        fail "no reserve: history says $(cat "$work/result/history")"
+
     run_case history
     expect_refused "record import with the history on a full disk" 'give --no-undo'
 fi
