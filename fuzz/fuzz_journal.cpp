@@ -1,9 +1,10 @@
 // Fuzzes the reader of the history's change files, through recovery, the listing and undo. The
 // input is an options byte (1: set every record's checksum right, walking the frames as the
-// format gives them; 2: then flip a byte of the first old bytes) and a change file, put into the
-// history of a small GOB file. Whatever the file holds, the GOB file keeps its length and a byte
-// changes only to a byte of a DATA record for that place; old bytes that fail their checksum are
-// never written.
+// format gives them; 2: then flip a byte of the first old bytes; 4: put a newer, rolled back
+// change after it, so that it is an older change) and a change file, put into the history of a
+// small GOB file. Whatever the file holds, the GOB file keeps its length and a byte changes only
+// to a byte of a DATA record for that place; old bytes that fail their checksum are never
+// written, and recovery never writes an older change back.
 #include "fuzzsupport.h"
 
 #include "history/gobhistory.h"
@@ -51,6 +52,40 @@ QList<Piece> walk(QByteArray &file, bool fix, qsizetype *firstData)
     return pieces;
 }
 
+QByteArray frame(const char *tag, const QByteArray &payload)
+{
+    QByteArray record(tag, 4);
+    char number[4];
+    qToLittleEndian(quint32(payload.size()), number);
+    record.append(number, 4).append(payload);
+    qToLittleEndian(quint32(crc32(0, reinterpret_cast<const Bytef *>(record.constData()),
+                                  uInt(record.size()))),
+                    number);
+    return record.append(number, 4);
+}
+
+// A change file, rolled back, of no regions: HEAD (version 2, time 0, the texts "package",
+// "k.zip" and the GOB path, block 65536, no regions, identity zeros), then STAT 'R'.
+QByteArray rolledBack(const QString &gobPath)
+{
+    QByteArray head;
+    const auto put32 = [&head](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        head.append(b, 4);
+    };
+    put32(2);
+    head.append(8, '\0');
+    for (const QByteArray &text : {QByteArray("package"), QByteArray("k.zip"), gobPath.toUtf8()}) {
+        put32(quint32(text.size()));
+        head.append(text);
+    }
+    put32(65536);
+    put32(0);
+    head.append(24, '\0');
+    return frame("HEAD", head) + frame("STAT", "R");
+}
+
 // Every byte that differs lies in a piece that holds it.
 bool onlyOldBytes(const QByteArray &before, const QByteArray &after, const QList<Piece> &pieces)
 {
@@ -89,6 +124,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     GobHistory history(gobPath);
     QDir(history.folder()).removeRecursively();
     FuzzSupport::writeFile(history.folder() + QStringLiteral("/00000001.change"), file);
+    const bool older = options & 4;
+    if (older)
+        FuzzSupport::writeFile(history.folder() + QStringLiteral("/00000002.change"),
+                               rolledBack(gobPath));
 
     try {
         for (const QString &said : history.recover())
@@ -99,7 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray after = FuzzSupport::readFile(gobPath);
     REQUIRE(after.size() == before.size());
     REQUIRE(onlyOldBytes(before, after, pieces));
-    if (damaged)
+    if (damaged || older)
         REQUIRE(after == before);
 
     for (const ChangeFile &change : history.changes())

@@ -19,7 +19,9 @@ namespace {
 // Tests set this to stop after each piece of old bytes, so that a child process can be killed
 // while it journals.
 constexpr char JournalPauseVariable[] = "KESTRIX_TEST_JOURNAL_PAUSE_MS";
-constexpr quint32 Version = 1;
+constexpr quint32 Version = 2;
+constexpr quint32 FirstVersion = 1; // without the GOB file's identity
+constexpr qint64 StatBytes = 13; // a STAT record, whole
 constexpr qint64 HashBytes = 32;
 constexpr qint64 DataHead = 8; // the GOB position before a piece's bytes
 // Bounds of what a readable HEAD may say, so that a damaged one cannot make the sums overflow.
@@ -29,10 +31,16 @@ constexpr qint64 MaxRegionStart = qint64(1) << 50;
 constexpr qint64 MinBlock = 4096;
 constexpr qint64 MaxBlock = qint64(16) << 20;
 
-[[noreturn]] void damaged(const QString &path, const QString &what)
+[[noreturn]] void damagedFile(const QString &path, const QString &what)
 {
     throw Failure(FailureNumber::DamagedHistory,
                   Messages::historyFileDamaged(FileAccess::displayPath(path), what));
+}
+
+// Bytes of the GOB file at [start, start + length) read into a buffer.
+QByteArray gobBytes(QFile &gob, qint64 start, qint64 length)
+{
+    return FileAccess::readAt(gob, start, length);
 }
 
 void writeText(QDataStream &out, const QString &text)
@@ -66,6 +74,7 @@ QByteArray headPayload(const ChangeHeader &header)
     out << quint32(ChangeFile::BlockSize) << quint32(header.regions.size());
     for (const GobRegion &region : header.regions)
         out << qint64(region.start) << qint64(region.length);
+    out << quint64(header.gob.device) << quint64(header.gob.inode) << qint64(header.gob.size);
     return payload;
 }
 
@@ -77,8 +86,9 @@ bool parseHead(const QByteArray &payload, ChangeHeader &header, qint64 &blockSiz
     quint32 version = 0, block = 0, count = 0;
     qint64 ms = 0;
     in >> version >> ms;
-    if (in.status() != QDataStream::Ok || version != Version || !readText(in, header.kind)
-        || !readText(in, header.description) || !readText(in, header.gobPath))
+    if (in.status() != QDataStream::Ok || (version != Version && version != FirstVersion)
+        || !readText(in, header.kind) || !readText(in, header.description)
+        || !readText(in, header.gobPath))
         return false;
     in >> block >> count;
     if (in.status() != QDataStream::Ok || block < MinBlock || block > MaxBlock
@@ -94,6 +104,8 @@ bool parseHead(const QByteArray &payload, ChangeHeader &header, qint64 &blockSiz
         previousEnd = region.end();
         header.regions.append(region);
     }
+    if (version != FirstVersion)
+        in >> header.gob.device >> header.gob.inode >> header.gob.size;
     header.time = QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
     blockSize = block;
     return in.status() == QDataStream::Ok && in.atEnd();
@@ -135,6 +147,8 @@ QString nameOf(ChangeState state)
         return QStringLiteral("undone");
     case ChangeState::RolledBack:
         return QStringLiteral("rolled back");
+    case ChangeState::Unrecorded:
+        return QStringLiteral("unrecorded");
     default:
         return QStringLiteral("unfinished");
     }
@@ -156,12 +170,16 @@ qint64 ChangeFile::sizeFor(const ChangeHeader &header)
     return seal + JournalRecord::FrameBytes * 2 + HashBytes * header.regions.size();
 }
 
+ChangeFile::ChangeFile(const QString &path, const ChangeHeader &header)
+    : m_path(path)
+    , m_sequence(sequenceOf(path))
+    , m_header(header)
+{
+}
+
 ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, QFile &gob)
 {
-    ChangeFile change;
-    change.m_path = path;
-    change.m_sequence = sequenceOf(path);
-    change.m_header = header;
+    ChangeFile change(path, header);
     auto file = FileAccess::createNew(path);
     const QByteArray head = JournalRecord::make("HEAD", headPayload(header));
     FileAccess::writeAt(*file, 0, head);
@@ -193,6 +211,21 @@ ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, Q
     return change;
 }
 
+ChangeFile ChangeFile::createUnrecorded(const QString &path, const ChangeHeader &header)
+{
+    ChangeFile change(path, header);
+    auto file = FileAccess::createNew(path);
+    const QByteArray head = JournalRecord::make("HEAD", headPayload(header));
+    const QByteArray stat = JournalRecord::make("STAT", "N");
+    FileAccess::writeAt(*file, 0, head + stat);
+    FileAccess::syncToDisk(*file);
+    FileAccess::syncFolder(QFileInfo(path).absolutePath());
+    change.m_dataStart = head.size();
+    change.m_end = change.m_fileSize = head.size() + stat.size();
+    change.m_state = ChangeState::Unrecorded;
+    return change;
+}
+
 ChangeFile ChangeFile::read(const QString &path)
 {
     ChangeFile change;
@@ -203,20 +236,29 @@ ChangeFile ChangeFile::read(const QString &path)
     const auto head = JournalRecord::readAt(*file, 0, MaxHeadPayload);
     if (!head || head->tag != "HEAD"
         || !parseHead(head->payload, change.m_header, change.m_blockSize))
-        damaged(path, Messages::historyHeadUnreadable());
+        damagedFile(path, Messages::historyHeadUnreadable());
     change.m_dataStart = change.m_end = head->end;
 
     const auto settled = JournalRecord::readAt(*file, head->end, 1);
-    if (settled && settled->tag == "STAT" && settled->payload.size() == 1
-        && (settled->payload[0] == 'U' || settled->payload[0] == 'R')) {
-        change.m_state = settled->payload[0] == 'U' ? ChangeState::Undone : ChangeState::RolledBack;
-        change.m_end = settled->end;
-        return change;
+    if (settled && settled->tag == "STAT" && settled->payload.size() == 1) {
+        const char how = settled->payload[0];
+        if (how == 'U' || how == 'R' || how == 'N') {
+            change.m_state = how == 'U' ? ChangeState::Undone
+                : how == 'R'            ? ChangeState::RolledBack
+                                        : ChangeState::Unrecorded;
+            change.m_end = settled->end;
+            return change;
+        }
     }
+    // A settled file is HEAD and STAT alone; no piece of old bytes is as short as a STAT.
+    if (change.m_fileSize == head->end + StatBytes)
+        change.damaged(Messages::historyRecordDamaged());
     const qint64 sealAt = change.dataEnd();
     const auto seal = JournalRecord::readAt(*file, sealAt, 0);
-    if (sealAt < 0 || !seal || seal->tag != "SEAL")
-        return change; // unsealed
+    if (sealAt < 0)
+        return change; // unsealed: the program stopped while it kept the old bytes
+    if (!seal || seal->tag != "SEAL")
+        change.damaged(Messages::historyRecordDamaged()); // whole, yet no SEAL
     change.m_state = ChangeState::Writing;
     change.m_end = seal->end;
     const qint64 hashesBytes = HashBytes * change.m_header.regions.size();
@@ -234,6 +276,13 @@ ChangeFile ChangeFile::read(const QString &path)
         }
         change.m_end = record->end;
     }
+    // The next record whole in the file but not read: not a record cut short by a kill.
+    const qint64 next = change.m_state == ChangeState::Writing
+        ? JournalRecord::FrameBytes + hashesBytes
+        : change.m_state == ChangeState::Done ? StatBytes
+                                              : 1;
+    if (change.m_fileSize - change.m_end >= next)
+        change.damaged(Messages::historyRecordDamaged());
     return change;
 }
 
@@ -261,20 +310,58 @@ void ChangeFile::verify() const
         const auto record = JournalRecord::readAt(*file, at, DataHead + m_blockSize);
         if (!record || record->tag != "DATA" || record->payload.size() != DataHead + piece.length
             || qFromLittleEndian<qint64>(record->payload.constData()) != piece.start)
-            damaged(m_path, Messages::historyOldBytesDamaged(at));
+            damaged(Messages::historyOldBytesDamaged(at));
     }
 }
 
 void ChangeFile::writeBack(GobWriter &gob) const
 {
+    constexpr qint64 Page = 4096;
     auto file = FileAccess::openForReading(m_path);
     for (const OldBytes &piece : oldBytes()) {
         const auto record =
             JournalRecord::readAt(*file, piece.fileOffset - 8 - DataHead, DataHead + m_blockSize);
         if (!record || record->payload.size() != DataHead + piece.length)
-            damaged(m_path, Messages::historyOldBytesDamaged(piece.fileOffset));
-        gob.write(piece.start, record->payload.mid(DataHead));
+            damaged(Messages::historyOldBytesDamaged(piece.fileOffset));
+        const QByteArray old = record->payload.mid(DataHead);
+        const QByteArray now = gobBytes(gob.file(), piece.start, piece.length);
+        // Page by page of the GOB file: a page the change never reached keeps its blocks as
+        // they are (holes of a sparse file need no room on a full disk).
+        for (qint64 at = 0; at < piece.length;) {
+            const qint64 n = qMin(piece.length - at, Page - (piece.start + at) % Page);
+            if (QByteArrayView(old).sliced(at, n) != QByteArrayView(now).sliced(at, n))
+                gob.write(piece.start + at, old.sliced(at, n));
+            at += n;
+        }
     }
+}
+
+bool ChangeFile::isPutBack(QFile &gob) const
+{
+    auto file = FileAccess::openForReading(m_path);
+    for (const OldBytes &piece : oldBytes()) {
+        const auto record =
+            JournalRecord::readAt(*file, piece.fileOffset - 8 - DataHead, DataHead + m_blockSize);
+        if (!record || record->tag != "DATA" || record->payload.size() != DataHead + piece.length)
+            continue; // cut short by a kill: the GOB file was never written
+        if (piece.start + piece.length > gob.size()
+            || QByteArrayView(record->payload).sliced(DataHead)
+                != gobBytes(gob, piece.start, piece.length))
+            return false;
+    }
+    return true;
+}
+
+QString ChangeFile::shown() const
+{
+    return Messages::changeNumbered(int(m_sequence), m_header.kind, m_header.description,
+                                    m_header.time);
+}
+
+void ChangeFile::damaged(const QString &what) const
+{
+    throw Failure(FailureNumber::DamagedHistory,
+                  Messages::historyChangeDamaged(FileAccess::displayPath(m_path), shown(), what));
 }
 
 void ChangeFile::append(const QByteArray &record)

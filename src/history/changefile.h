@@ -2,6 +2,8 @@
 
 #include "gobregion.h"
 
+#include "services/fileidentity.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -18,6 +20,7 @@ struct ChangeHeader
     QString description; // the record ("Kits/Home/File 1") or the package's file name
     QString gobPath;
     QList<GobRegion> regions; // as GobRegion::joined gives them
+    FileIdentity::Stamp gob; // the GOB file the change was made to (zeros: not known)
 
     qint64 bytes() const; // the bytes the change writes
 };
@@ -30,9 +33,11 @@ enum class ChangeState {
     Undoing, // an undo began and did not finish
     Undone,
     RolledBack,
+    Unrecorded, // made without undo: no old bytes kept, so no undo reaches past it
 };
 
-// "done", "undone", "rolled back"; "unfinished" for a change recovery has not put back yet.
+// "done", "undone", "rolled back", "unrecorded"; "unfinished" for a change recovery has not put
+// back yet.
 QString nameOf(ChangeState state);
 
 // A piece of a change's old bytes: GOB bytes [start, start + length) lie in the change file at
@@ -48,9 +53,11 @@ struct OldBytes
 // (00000042.change) in the GOB file's history folder (gobhistory.h). Records are framed as
 // journalrecord.h says; numbers are little-endian, a text is its UTF-8 length (32 bits) and bytes.
 //
-//   HEAD  version 1 (32 bits), time (64 bits, milliseconds since 1970 UTC), kind, description,
+//   HEAD  version 2 (32 bits), time (64 bits, milliseconds since 1970 UTC), kind, description,
 //         GOB path (texts), block size B (32 bits), region count R (32 bits), then R regions of
-//         start and length (64 bits each), sorted and apart
+//         start and length (64 bits each), sorted and apart, then the GOB file's device, inode
+//         and size (64 bits each) when the change began. Version 1 ends after the regions; its
+//         GOB file is taken to be the one at the GOB path.
 //   DATA  the old bytes of every region in turn, in pieces of B bytes (the last of a region
 //         shorter): the piece's GOB position (64 bits), then its bytes. Where each DATA record
 //         and the SEAL after them lie follows from HEAD alone.
@@ -58,11 +65,13 @@ struct OldBytes
 //   DONE  R BLAKE2b-256 hashes of the regions as the change left them, on the disk after the GOB
 //         file was: the change is done
 //   STAT  one byte: 'B' an undo began (after DONE); 'U' undone, 'R' rolled back (these two
-//         right after HEAD, in place of the old bytes, which are no longer needed)
+//         right after HEAD, in place of the old bytes, which are no longer needed); 'N' made
+//         without undo (right after HEAD, with no old bytes ever)
 //
-// Without a valid SEAL the GOB file was never touched. A record that fails its checksum ends the
-// file where it stands (the last record written when the program was killed); old bytes that
-// fail theirs are never written into the GOB file.
+// Without a valid SEAL the GOB file was never touched. The file may end in a record cut short
+// (the last one written when the program was killed); a record that is whole in the file but
+// fails its checksum is damage, and so are old bytes that fail theirs: nothing of a damaged
+// change file is written into the GOB file.
 class ChangeFile
 {
 public:
@@ -72,11 +81,14 @@ public:
     // read from gob, then SEAL, each part put on the disk before the next. A failure leaves a
     // file without SEAL, which the caller removes.
     static ChangeFile create(const QString &path, const ChangeHeader &header, QFile &gob);
+    // Writes the change file of a change made without undo: HEAD and STAT 'N'.
+    static ChangeFile createUnrecorded(const QString &path, const ChangeHeader &header);
     // The bytes of the change file of header, up to its DONE record.
     static qint64 sizeFor(const ChangeHeader &header);
 
     // Reads HEAD and the records that say where the change stands (never the old bytes). Throws
-    // a Failure when the file cannot be read or its HEAD is damaged.
+    // a Failure when the file cannot be read, or (FailureNumber::DamagedHistory) its HEAD or a
+    // record after the old bytes is damaged.
     static ChangeFile read(const QString &path);
 
     const QString &path() const { return m_path; }
@@ -92,8 +104,15 @@ public:
     // Throws a Failure naming the file unless every DATA record is where HEAD puts it and
     // passes its checksum.
     void verify() const;
-    // Writes the old bytes back through gob (verify() first).
+    // Writes the old bytes back through gob (verify() first), only the blocks that differ from
+    // what the GOB file holds, so that a full disk still lets a sparse GOB file be put back.
     void writeBack(GobWriter &gob) const;
+    // Whether gob holds the old bytes of every piece whose record the file holds whole.
+    bool isPutBack(QFile &gob) const;
+    // "3 (bitmap, Kits/Home/File 1, 2026-12-07 18:00:00)"
+    QString shown() const;
+    // Throws the DamagedHistory Failure that names this change and says what is wrong.
+    [[noreturn]] void damaged(const QString &what) const;
 
     // Appends DONE with the hashes of the regions as written.
     void markDone(const QList<QByteArray> &hashes);
@@ -101,7 +120,10 @@ public:
     // Undone or rolled back: the old bytes are dropped and the STAT record follows HEAD.
     void settle(ChangeState state);
 
+    ChangeFile() = default;
+
 private:
+    ChangeFile(const QString &path, const ChangeHeader &header);
     void append(const QByteArray &record);
     qint64 dataEnd() const; // where SEAL lies; -1 past the end of the file
 

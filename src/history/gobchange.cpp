@@ -24,10 +24,17 @@ GobChange::~GobChange()
     if (!m_journal || m_committed)
         return;
     try {
+        if (m_journal->state() == ChangeState::Unrecorded) {
+            if (!m_writer->hasWritten())
+                QFile::remove(m_journal->path());
+            return;
+        }
         if (m_writer->hasWritten()) {
             m_journal->verify();
             m_journal->writeBack(*m_writer);
             m_writer->commit();
+            if (!m_journal->isPutBack(m_writer->file()))
+                return; // the next start tries again
         }
         m_journal->settle(ChangeState::RolledBack);
     } catch (const Failure &) {
@@ -55,12 +62,16 @@ GobWriter &GobChange::begin(const WithoutUndo &withoutUndo)
     for (const GobRegion &region : std::as_const(m_regions))
         m_writer->reserve(region.start, region.length);
 
-    const ChangeHeader header {QDateTime::currentDateTimeUtc(), m_kind, m_description, m_gobPath,
-                               m_regions};
+    const ChangeHeader header {QDateTime::currentDateTimeUtc(),
+                               m_kind,
+                               m_description,
+                               m_gobPath,
+                               m_regions,
+                               m_writer->stamp()};
     if (header.bytes() > 0) {
+        // Older changes are dropped only once this one is done (commit()): a refusal keeps them.
         QString problem = m_history->roomProblem(header);
         if (problem.isEmpty()) {
-            m_history->makeRoom(ChangeFile::sizeFor(header));
             const QString path = m_history->nextChangePath();
             try {
                 m_journal = std::make_unique<ChangeFile>(
@@ -74,7 +85,13 @@ GobWriter &GobChange::begin(const WithoutUndo &withoutUndo)
             if (!withoutUndo)
                 throw Failure(FailureNumber::FileAccess, problem);
             withoutUndo(problem);
-            m_history->makeRoom(0);
+            try {
+                // A line in the history that no undo can pass.
+                m_journal = std::make_unique<ChangeFile>(
+                    ChangeFile::createUnrecorded(m_history->nextChangePath(), header));
+            } catch (const Failure &) {
+                // No room even for that: the change goes on without a trace, as asked.
+            }
         }
     }
     m_writer->setAllowedRegions(m_regions);
@@ -84,7 +101,7 @@ GobWriter &GobChange::begin(const WithoutUndo &withoutUndo)
 void GobChange::commit()
 {
     m_writer->commit();
-    if (m_journal) {
+    if (m_journal && m_journal->state() != ChangeState::Unrecorded) {
         QList<QByteArray> hashes;
         const Overlay written(m_writer->file());
         for (const GobRegion &region : std::as_const(m_regions))
@@ -92,6 +109,13 @@ void GobChange::commit()
         m_journal->markDone(hashes);
     }
     m_committed = true;
+    if (m_history) {
+        try {
+            m_history->makeRoom(m_journal ? m_journal->sequence() : 0);
+        } catch (const Failure &) {
+            // The change is done; old ones are dropped next time.
+        }
+    }
 }
 
 WithoutUndo GobChange::asking(Prompts &prompts, QWidget *owner)

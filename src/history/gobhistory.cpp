@@ -14,6 +14,13 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStorageInfo>
+#include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -39,6 +46,17 @@ QString shown(const ChangeFile &change)
     return Messages::changeNamed(h.kind, h.description, h.time);
 }
 
+// Whether the GOB file open in gob is the one the change was made to (a change file of the
+// first version does not say). A length that changed since is left to the checks of the
+// regions, which name the bytes.
+bool sameGob(const ChangeFile &change, const FileIdentity::Stamp &gob)
+{
+    const FileIdentity::Stamp &made = change.header().gob;
+    return made.inode == 0 || (made.device == gob.device && made.inode == gob.inode);
+}
+
+constexpr int LockWaitMs = 2000;
+
 } // namespace
 
 GobHistory::GobHistory(const QString &gobPath)
@@ -47,7 +65,13 @@ GobHistory::GobHistory(const QString &gobPath)
 {
 }
 
-GobHistory::~GobHistory() = default;
+GobHistory::~GobHistory()
+{
+#ifdef Q_OS_UNIX
+    if (m_lock >= 0)
+        ::close(m_lock);
+#endif
+}
 
 qint64 GobHistory::limit()
 {
@@ -62,25 +86,36 @@ void GobHistory::setLimit(qint64 bytes)
 
 void GobHistory::lock()
 {
-    if (m_lock)
+#ifdef Q_OS_UNIX
+    if (m_lock >= 0)
         return;
-    // In the temporary folder, so that a full disk under the history still lets it be taken.
-    auto lock = std::make_unique<QLockFile>(QDir::tempPath() + QStringLiteral("/kestrix-")
-                                            + hashOf(m_folder) + QStringLiteral(".lock"));
-    lock->setStaleLockTime(0); // a long import holds it for as long as it takes
-    if (!lock->tryLock(2000)) {
-        if (lock->error() != QLockFile::LockFailedError)
-            throw Failure(FailureNumber::FileAccess,
-                          Messages::fileFailure(QStringLiteral("create"),
-                                                FileAccess::displayPath(lock->fileName()),
-                                                QStringLiteral("the lock file could not be made")));
-        qint64 pid = 0;
-        QString host, application;
-        lock->getLockInfo(&pid, &host, &application);
-        throw Failure(FailureNumber::FileAccess,
-                      Messages::historyBusy(FileAccess::displayPath(m_gobPath), pid));
+    // The GOB file itself: every process that writes it finds the lock there, whatever its
+    // temporary or application folder, and a process that dies lets go of it.
+    const int handle = ::open(QFile::encodeName(m_gobPath).constData(), O_RDONLY | O_CLOEXEC);
+    if (handle < 0) {
+        const QFile gob(m_gobPath);
+        throw FileAccess::failureOf(gob, QStringLiteral("open"), errno);
     }
-    m_lock = std::move(lock);
+    for (int waited = 0; ::flock(handle, LOCK_EX | LOCK_NB) != 0; waited += 50) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= LockWaitMs) {
+            ::close(handle);
+            throw Failure(FailureNumber::FileAccess,
+                          Messages::historyBusy(FileAccess::displayPath(m_gobPath), 0));
+        }
+        QThread::msleep(50);
+    }
+    m_lock = handle;
+#else
+    if (m_lockFile)
+        return;
+    QDir().mkpath(m_folder);
+    auto lock = std::make_unique<QLockFile>(m_folder + QStringLiteral("/lock"));
+    lock->setStaleLockTime(0); // a long import holds it for as long as it takes
+    if (!lock->tryLock(LockWaitMs))
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::historyBusy(FileAccess::displayPath(m_gobPath), 0));
+    m_lockFile = std::move(lock);
+#endif
 }
 
 QList<ChangeFile> GobHistory::changes() const
@@ -133,46 +168,83 @@ QStringList GobHistory::recover()
         return {};
     lock();
     QStringList said;
-    std::unique_ptr<GobWriter> gob;
     const QStringList names =
         QDir(m_folder).entryList({QStringLiteral("*.change")}, QDir::Files, QDir::Name);
+    // All of them first: whether a change may be unfinished depends on the newer ones.
+    QList<ChangeFile> read;
     for (const QString &name : names) {
         const QString path = m_folder + u'/' + name;
         try {
-            ChangeFile change = ChangeFile::read(path);
-            const ChangeState state = change.state();
-            if (state != ChangeState::Unsealed && state != ChangeState::Writing
-                && state != ChangeState::Undoing)
-                continue;
-            if (state != ChangeState::Unsealed) {
-                change.verify();
-                if (!gob)
-                    gob = std::unique_ptr<GobWriter>(new GobWriter(m_gobPath));
-                // A GOB file too short for the change's regions is another file now.
-                if (!change.header().regions.isEmpty()
-                    && change.header().regions.last().end() > gob->size())
-                    throw Failure(FailureNumber::DamagedHistory,
-                                  Messages::historyOutsideGob(FileAccess::displayPath(path)));
-                change.writeBack(*gob);
-                gob->commit();
-            }
-            change.settle(state == ChangeState::Undoing ? ChangeState::Undone
-                                                        : ChangeState::RolledBack);
-            const QString gobShown = FileAccess::displayPath(m_gobPath);
-            said << (state == ChangeState::Undoing
-                         ? Messages::undoInterrupted(gobShown, shown(change))
-                         : Messages::changeInterrupted(gobShown, shown(change)));
+            read.append(ChangeFile::read(path));
+        } catch (const Failure &failure) {
+            if (failure.number() != FailureNumber::DamagedHistory)
+                throw;
+            said << setAside(path, failure.description());
+        }
+    }
+    std::unique_ptr<GobWriter> gob;
+    for (qsizetype i = 0; i < read.size(); ++i) {
+        ChangeFile &change = read[i];
+        const ChangeState state = change.state();
+        if (state != ChangeState::Unsealed && state != ChangeState::Writing
+            && state != ChangeState::Undoing)
+            continue;
+        try {
+            // Only the newest change can have been cut off while it wrote; an undo is cut off
+            // with only undone changes after it.
+            const bool newest = change.path() == m_folder + u'/' + names.last();
+            const bool undoneAfter = std::all_of(read.begin() + i + 1, read.end(), [](auto &c) {
+                return c.state() == ChangeState::Undone;
+            });
+            if (state == ChangeState::Undoing ? !undoneAfter : !newest)
+                change.damaged(Messages::historyOutOfOrder());
+            said << finish(change, gob);
         } catch (const Failure &failure) {
             // Only a damaged journal is set aside; a GOB file that cannot be written stops here.
             if (failure.number() != FailureNumber::DamagedHistory)
                 throw;
-            const QString aside = path + QStringLiteral(".damaged");
-            QFile::rename(path, aside);
-            said << Messages::historySetAside(failure.description(),
-                                              FileAccess::displayPath(aside));
+            said << setAside(change.path(), failure.description());
         }
     }
     return said;
+}
+
+QString GobHistory::finish(ChangeFile &change, std::unique_ptr<GobWriter> &gob)
+{
+    const ChangeState state = change.state();
+    const QString gobShown = FileAccess::displayPath(m_gobPath);
+    if (state == ChangeState::Unsealed) {
+        // The GOB file was never written: it must hold every old byte kept so far.
+        auto reading = FileAccess::openForReading(m_gobPath);
+        if (!change.isPutBack(*reading))
+            change.damaged(Messages::historyNotPutBack());
+    } else {
+        change.verify();
+        if (!gob)
+            gob = std::unique_ptr<GobWriter>(new GobWriter(m_gobPath));
+        if (!sameGob(change, gob->stamp()))
+            change.damaged(Messages::gobReplaced(gobShown, change.shown()));
+        // A GOB file too short for the change's regions is another file now.
+        if (!change.header().regions.isEmpty()
+            && change.header().regions.last().end() > gob->size())
+            throw Failure(FailureNumber::DamagedHistory,
+                          Messages::historyOutsideGob(FileAccess::displayPath(change.path())));
+        change.writeBack(*gob);
+        gob->commit();
+        if (!change.isPutBack(gob->file()))
+            throw Failure(FailureNumber::FileAccess, Messages::gobNotPutBack(gobShown));
+    }
+    change.settle(state == ChangeState::Undoing ? ChangeState::Undone : ChangeState::RolledBack);
+    return state == ChangeState::Undoing ? Messages::undoInterrupted(gobShown, shown(change))
+                                         : Messages::changeInterrupted(gobShown, shown(change));
+}
+
+QString GobHistory::setAside(const QString &path, const QString &damage)
+{
+    const QString aside = path + QStringLiteral(".damaged");
+    QFile::remove(aside);
+    QFile::rename(path, aside);
+    return Messages::historySetAside(damage, FileAccess::displayPath(aside));
 }
 
 QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
@@ -184,23 +256,39 @@ QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
                       recovered.join(u' ') + u' ' + Messages::nothingUndone());
     const QList<ChangeFile> all = changes();
     QList<ChangeFile> targets; // newest first
-    for (qsizetype i = all.size() - 1; i >= (keep ? *keep : 0); --i) {
+    for (qsizetype i = all.size() - 1; i >= 0 && all[i].sequence() > keep.value_or(0); --i) {
         if (all[i].state() == ChangeState::Done) {
             targets.append(all[i]);
             if (!keep)
                 break;
         }
     }
+    // Nothing undoes past a change whose old bytes are not kept or not trusted.
+    const qint64 bound = keep
+        ? *keep
+        : (targets.isEmpty() ? all.value(all.size() - 1).sequence() : targets.last().sequence());
+    for (const ChangeFile &change : all)
+        if (change.state() == ChangeState::Unrecorded && change.sequence() > bound)
+            throw Failure(FailureNumber::FileAccess, Messages::undoBarrier(change.shown()));
+    for (const QString &name : QDir(m_folder).entryList({QStringLiteral("*.damaged")}, QDir::Files))
+        if (QFileInfo(name).baseName().toLongLong() > bound)
+            throw Failure(
+                FailureNumber::FileAccess,
+                Messages::undoPastDamaged(FileAccess::displayPath(m_folder + u'/' + name)));
     if (targets.isEmpty())
         throw Failure(FailureNumber::FileAccess,
                       Messages::nothingToUndo(FileAccess::displayPath(m_gobPath)));
-
     // Every check before the first write.
     {
         auto reading = FileAccess::openForReading(m_gobPath);
         Overlay after(*reading);
+        const FileIdentity::Stamp gob = FileIdentity::stampOf(*reading);
         for (const ChangeFile &change : targets) {
             change.verify();
+            if (!sameGob(change, gob))
+                throw Failure(
+                    FailureNumber::FileAccess,
+                    Messages::gobReplaced(FileAccess::displayPath(m_gobPath), change.shown()));
             const QList<GobRegion> &regions = change.header().regions;
             for (qsizetype r = 0; r < regions.size(); ++r) {
                 if (regions[r].end() > reading->size()
@@ -222,25 +310,30 @@ QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
         change.markUndoing();
         change.writeBack(gob);
         gob.commit();
+        if (!change.isPutBack(gob.file()))
+            throw Failure(FailureNumber::FileAccess,
+                          Messages::gobNotPutBack(FileAccess::displayPath(m_gobPath)));
         change.settle(ChangeState::Undone);
     }
     return targets;
 }
 
-QList<ChangeFile> GobHistory::dropsFor(qint64 size) const
+QList<ChangeFile> GobHistory::dropsFor(qint64 size, qint64 keep) const
 {
     QList<ChangeFile> kept;
     QList<ChangeFile> drops;
-    qint64 bytes = 0;
+    qint64 bytes = size;
     for (const ChangeFile &change : changes()) {
-        if (change.state() == ChangeState::Undone) {
+        if (change.sequence() == keep) {
+            bytes += change.fileSize();
+        } else if (change.state() == ChangeState::Undone) {
             drops.append(change);
         } else {
             kept.append(change);
             bytes += change.fileSize();
         }
     }
-    for (qsizetype i = 0; i < kept.size() && size > 0 && bytes + size > limit(); ++i) {
+    for (qsizetype i = 0; i < kept.size() && bytes > limit(); ++i) {
         drops.append(kept[i]);
         bytes -= kept[i].fileSize();
     }
@@ -256,18 +349,16 @@ QString GobHistory::roomProblem(const ChangeHeader &header)
         return Messages::historyNotWritten(
             Messages::fileFailure(QStringLiteral("create"), FileAccess::displayPath(m_folder),
                                   QStringLiteral("the folder could not be made")));
-    qint64 freed = 0;
-    for (const ChangeFile &drop : dropsFor(size))
-        freed += drop.fileSize();
+    // Nothing is dropped before the change is done, so the disk must hold it beside them all.
     const QStorageInfo disk(m_folder);
-    if (disk.isValid() && disk.bytesAvailable() + freed < size + SpareRoom)
+    if (disk.isValid() && disk.bytesAvailable() < size + SpareRoom)
         return Messages::noRoomForHistory(FileAccess::displayPath(m_folder), size,
                                           disk.bytesAvailable());
     return QString();
 }
 
-void GobHistory::makeRoom(qint64 size)
+void GobHistory::makeRoom(qint64 keep)
 {
-    for (const ChangeFile &drop : dropsFor(size))
+    for (const ChangeFile &drop : dropsFor(0, keep))
         QFile::remove(drop.path());
 }

@@ -8,8 +8,9 @@
 #include <algorithm>
 
 GobWriter::GobWriter(const QString &gobPath)
-    : m_file(FileAccess::openForUpdate(gobPath))
+    : m_file(FileAccess::openForUpdate(gobPath, true))
     , m_size(m_file->size())
+    , m_stamp(FileIdentity::stampOf(*m_file))
 {
 }
 

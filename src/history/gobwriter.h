@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/gobregion.h"
+#include "services/fileidentity.h"
 #include "services/openfiles.h"
 
 #include <QByteArray>
@@ -14,13 +15,17 @@
 // out after it has journaled the bytes it will overwrite. Callers check everything they can
 // before, because a GobWriter opens the file for writing at once. Every write must lie inside
 // the file as it is (the GOB file never grows) and inside the allowed regions, or it throws
-// before touching a byte; commit() puts the written bytes on the disk.
+// before touching a byte; commit() puts the written bytes on the disk. The file is unbuffered:
+// every write goes to the system at its own position, so that a failed one leaves no bytes
+// behind to land somewhere later, and its failure gives the system's reason.
 class GobWriter
 {
 public:
     ~GobWriter();
 
     qint64 size() const { return m_size; }
+    // The GOB file's device, inode and size when it was opened.
+    const FileIdentity::Stamp &stamp() const { return m_stamp; }
     TrackedFile &file() { return *m_file; }
 
     // Throws a Failure unless [start, start + length) lies inside the file and inside one of
@@ -52,6 +57,7 @@ private:
 
     std::unique_ptr<TrackedFile> m_file;
     qint64 m_size = 0;
+    FileIdentity::Stamp m_stamp;
     std::optional<QList<GobRegion>> m_allowed;
     bool m_written = false;
 };

@@ -81,10 +81,10 @@ void frmHistory::Form_Load()
     const QList<ChangeFile> changes = m_session.changes();
     for (qsizetype i = changes.size() - 1; i >= 0; --i) {
         const ChangeHeader &h = changes[i].header();
-        auto *item = new QTreeWidgetItem(lstChanges,
-                                         {QString::number(i + 1), Messages::isoTime(h.time), h.kind,
-                                          nameOf(changes[i].state()), QString::number(h.bytes()),
-                                          h.description});
+        auto *item = new QTreeWidgetItem(
+            lstChanges,
+            {QString::number(changes[i].sequence()), Messages::isoTime(h.time), h.kind,
+             nameOf(changes[i].state()), QString::number(h.bytes()), h.description});
         item->setData(Number, Qt::UserRole, changes[i].state() == ChangeState::Done);
     }
     lstChanges->setCurrentItem(lstChanges->topLevelItem(0));

@@ -6,8 +6,8 @@
 #include "unzipservice.h"
 #include "zipservice.h"
 
-#include "packages/packagestatus.h"
 #include "history/gobwriter.h"
+#include "packages/packagestatus.h"
 #include "services/apppath.h"
 #include "services/blockcopy.h"
 #include "services/failure.h"
@@ -153,11 +153,12 @@ void writeRecords(const PackageContents &contents, const ImportRequest &request,
 }
 
 std::optional<PackageContents> unpack(const QString &packagePath, const QString &extraction,
-                                      PackageContext &context)
+                                      PackageContext &context, const QString &gobPath)
 {
     // Files left by an earlier package must not stand in for missing ones of this one.
     QDir(extraction).removeRecursively();
-    const VBUnzBas::Extraction unpacked = VBUnzBas::unzip(packagePath, extraction, context);
+    const qint64 bound = gobPath.isEmpty() ? -1 : QFileInfo(gobPath).size() + TextBound;
+    const VBUnzBas::Extraction unpacked = VBUnzBas::unzip(packagePath, extraction, context, bound);
     if (unpacked.result != VBUnzBas::UnzipResult::Ok)
         throw Failure(FailureNumber::FileAccess,
                       Messages::packageNotUnpacked(FileAccess::displayPath(packagePath),
@@ -175,7 +176,7 @@ ImportOutcome run(const ImportRequest &request, PackageContext &context)
 {
     const QString extraction = TempFolder::extractionFolderOf(request.tempFolder);
     const std::optional<PackageContents> contents =
-        unpack(request.packagePath, extraction, context);
+        unpack(request.packagePath, extraction, context, request.gobPath);
     if (!contents)
         return {};
 

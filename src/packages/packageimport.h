@@ -47,9 +47,12 @@ QString backupPathOf(const QString &packagePath);
 
 // Unpacks the package into the extraction folder (emptied first) and finds its three files;
 // for a zip file without them shows "Its not a KX Zip file", removes the folder and returns
-// nothing. A package that cannot be unpacked throws a Failure.
+// nothing. A package that cannot be unpacked throws a Failure. With a GOB file, a package whose
+// entries expand past what its regions can hold (no more than the GOB file) and TextBound more,
+// for its text and .tga files, is refused before anything is unpacked.
 std::optional<PackageContents> unpack(const QString &packagePath, const QString &extraction,
-                                      PackageContext &context);
+                                      PackageContext &context, const QString &gobPath = {});
+constexpr qint64 TextBound = qint64(256) << 20;
 
 // The whole-package check, before anything is written: every complete install record has a
 // package offset and a size of at least 0 and a data region inside the GOB file, file.data

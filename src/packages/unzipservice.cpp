@@ -13,6 +13,7 @@
 
 #include <zip.h>
 
+#include <limits>
 #include <memory>
 
 namespace VBUnzBas {
@@ -154,7 +155,8 @@ void forgetDeclinedPassword()
     passwordDeclined = false;
 }
 
-Extraction unzip(const QString &archivePath, const QString &folder, PackageContext &context)
+Extraction unzip(const QString &archivePath, const QString &folder, PackageContext &context,
+                 qint64 maxBytes)
 {
     PackageDisplay &display = context.display;
     const QString shown = FileAccess::displayPath(archivePath);
@@ -179,6 +181,24 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
         const QString name = entryName(archive.get(), zip_uint64_t(i));
         if (!isSafeEntryName(name) || isLink(archive.get(), zip_uint64_t(i)))
             return failed(UnzipResult::UnsafeName, Messages::unsafeEntryName(name), display);
+    }
+    // So is what they expand to, as their headers say (an entry that expands further is
+    // stopped as it is unpacked).
+    if (maxBytes >= 0) {
+        quint64 total = 0;
+        for (zip_int64_t i = 0; i < count; ++i) {
+            zip_stat_t st;
+            if (zip_stat_index(archive.get(), zip_uint64_t(i), 0, &st) == 0
+                && (st.valid & ZIP_STAT_SIZE))
+                total += st.size;
+        }
+        if (total > quint64(maxBytes))
+            return failed(
+                UnzipResult::TooLarge,
+                Messages::packageExpandsTooFar(
+                    qint64(qMin<quint64>(total, quint64(std::numeric_limits<qint64>::max()))),
+                    maxBytes),
+                display);
     }
 
     if (!QDir().mkpath(folder))
@@ -237,6 +257,11 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
                                   display);
                 if (got == 0)
                     break;
+                if ((st.valid & ZIP_STAT_SIZE) && quint64(written + got) > st.size)
+                    return failed(
+                        UnzipResult::BadArchive,
+                        QStringLiteral("%1: %2").arg(name, Messages::entryLongerThanSaid()),
+                        display);
                 FileAccess::writeAt(out.device(), written, buffer.constData(), got);
                 written += got;
                 display.processPendingEvents();
@@ -245,6 +270,7 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
         } catch (const Failure &failure) {
             return failed(UnzipResult::WriteFailed, failure.description(), display);
         }
+        display.setProgress(int((i + 1) * 100 / count));
         display.processPendingEvents();
     }
     return {};

@@ -14,6 +14,7 @@ constexpr int BadArchive = 3; // not a zip file, or a damaged one
 constexpr int ArchiveNotFound = 9;
 constexpr int UnsafeName = 35; // an entry that would land outside the extraction folder
 constexpr int WriteFailed = 50;
+constexpr int TooLarge = 51; // the entries expand past the bound the caller gives
 constexpr int Unsupported = 81; // a compression or encryption method libzip cannot read
 constexpr int NoPassword = 82; // an encrypted entry without the right password
 } // namespace UnzipResult
@@ -31,8 +32,11 @@ struct Extraction
 // name, one with a drive or root prefix, one with a ".." part, or a link refuses the whole archive,
 // and nothing is extracted. Problems go to the log box (each replacing its text); the password of
 // an encrypted entry is asked with the prompt "Please Enter The Password!". Pending events run
-// between blocks.
-Extraction unzip(const QString &archivePath, const QString &folder, PackageContext &context);
+// between blocks, and the progress goes by entries. With maxBytes from 0 up, an archive whose
+// entries say they expand past it is refused before anything is written, and an entry that
+// expands past what it says is refused as damaged.
+Extraction unzip(const QString &archivePath, const QString &folder, PackageContext &context,
+                 qint64 maxBytes = -1);
 
 // Whether an entry name is safe to extract below a folder (see unzip).
 bool isSafeEntryName(const QString &name);

@@ -17,6 +17,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
+#include <vector>
 
 namespace FileAccess {
 
@@ -31,6 +33,80 @@ QString reasonOf(const QFileDevice &file, int systemError)
     if (systemError != 0 && qtHasNone)
         return QString::fromLocal8Bit(std::strerror(systemError));
     return file.errorString();
+}
+
+struct Planted
+{
+    std::mutex lock;
+    std::vector<Fault> faults;
+    bool read = false; // the environment's fault taken
+};
+
+Planted &planted()
+{
+    static Planted p;
+    return p;
+}
+
+// The errno a planted fault gives this operation, or 0.
+int plantedError(const QString &action, const QString &path)
+{
+    Planted &p = planted();
+    const std::lock_guard guard(p.lock);
+    if (!p.read) {
+        p.read = true;
+        const QStringList parts = qEnvironmentVariable("KESTRIX_TEST_FAULT").split(u':');
+        if (parts.size() == 5)
+            p.faults.push_back(
+                {parts[0], parts[1], parts[2].toInt(), parts[3].toInt(), parts[4].toInt()});
+    }
+    for (Fault &fault : p.faults) {
+        if (fault.action != action || fault.times == 0 || !path.endsWith(fault.pathEnd))
+            continue;
+        if (fault.skip > 0) {
+            --fault.skip;
+            continue;
+        }
+        if (fault.times > 0)
+            --fault.times;
+        return fault.error;
+    }
+    return 0;
+}
+
+// Writes every byte at position through the system's positioned write, without Qt's buffer.
+bool writePositioned(QFileDevice &file, qint64 position, const char *data, qint64 length)
+{
+    if (const int error = plantedError(QStringLiteral("write"), file.fileName())) {
+        errno = error;
+        return false;
+    }
+#ifdef Q_OS_WIN
+    return file.seek(position) && file.write(data, length) == length;
+#else
+    while (length > 0) {
+        const ssize_t n = ::pwrite(file.handle(), data, size_t(length), off_t(position));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        data += n;
+        position += n;
+        length -= n;
+    }
+    return true;
+#endif
+}
+
+// A failure the system reported itself (Qt took no part in it): its own reason.
+Failure systemFailure(const QFileDevice &file, const QString &action, int systemError)
+{
+    return Failure(FailureNumber::FileAccess,
+                   Messages::fileFailure(action, displayPath(file.fileName()),
+                                         QString::fromLocal8Bit(std::strerror(systemError))));
 }
 
 std::unique_ptr<TrackedFile> open(const QString &path, QIODevice::OpenMode mode,
@@ -70,10 +146,12 @@ std::unique_ptr<TrackedFile> openForReading(const QString &path)
     return open(path, QIODevice::ReadOnly, QStringLiteral("open"));
 }
 
-std::unique_ptr<TrackedFile> openForUpdate(const QString &path)
+std::unique_ptr<TrackedFile> openForUpdate(const QString &path, bool unbuffered)
 {
-    return open(path, QIODevice::ReadWrite | QIODevice::ExistingOnly,
-                QStringLiteral("open for writing"));
+    QIODevice::OpenMode mode = QIODevice::ReadWrite | QIODevice::ExistingOnly;
+    if (unbuffered)
+        mode |= QIODevice::Unbuffered;
+    return open(path, mode, QStringLiteral("open for writing"));
 }
 
 qint64 readUpTo(QFileDevice &file, qint64 position, char *data, qint64 length)
@@ -109,7 +187,16 @@ QByteArray readAt(QFileDevice &file, qint64 position, qint64 length)
 void writeAt(QFileDevice &file, qint64 position, const char *data, qint64 length)
 {
     errno = 0;
-    if (!file.isOpen() || !moveTo(file, position) || file.write(data, length) != length)
+    if (!file.isOpen())
+        throw failureOf(file, QStringLiteral("write"), errno);
+    if (file.openMode().testFlag(QIODevice::Unbuffered)) {
+        if (!writePositioned(file, position, data, length))
+            throw systemFailure(file, QStringLiteral("write"), errno);
+        return;
+    }
+    if (const int error = plantedError(QStringLiteral("write"), file.fileName()))
+        throw systemFailure(file, QStringLiteral("write"), error);
+    if (!moveTo(file, position) || file.write(data, length) != length)
         throw failureOf(file, QStringLiteral("write"), errno);
 }
 
@@ -123,11 +210,16 @@ void reserve(QFileDevice &file, qint64 position, qint64 length)
 #ifdef Q_OS_LINUX
     if (length <= 0 || !file.isOpen())
         return;
-    if (::fallocate(file.handle(), FALLOC_FL_KEEP_SIZE, position, length) == 0)
-        return;
-    const int error = errno;
+    // A planted failure stands in for the system's answer (EOPNOTSUPP: a file system that
+    // cannot set space aside, whose writes then meet the full disk themselves).
+    int error = plantedError(QStringLiteral("reserve"), file.fileName());
+    if (error == 0) {
+        if (::fallocate(file.handle(), FALLOC_FL_KEEP_SIZE, position, length) == 0)
+            return;
+        error = errno;
+    }
     if (error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO)
-        throw failureOf(file, QStringLiteral("write"), error);
+        throw systemFailure(file, QStringLiteral("write"), error);
 #else
     Q_UNUSED(file);
     Q_UNUSED(position);
@@ -145,13 +237,15 @@ void flush(QFileDevice &file)
 void syncToDisk(QFileDevice &file)
 {
     flush(file);
+    if (const int error = plantedError(QStringLiteral("sync"), file.fileName()))
+        throw systemFailure(file, QStringLiteral("write"), error);
 #ifdef Q_OS_WIN
     const int rc = _commit(file.handle());
 #else
     const int rc = ::fsync(file.handle());
 #endif
     if (rc != 0)
-        throw failureOf(file, QStringLiteral("write"), errno);
+        throw systemFailure(file, QStringLiteral("write"), errno);
 }
 
 bool removeIfExists(const QString &path)
@@ -183,6 +277,22 @@ void syncFolder(const QString &path)
         ::close(folder);
     }
 #endif
+}
+
+void plantFault(const Fault &fault)
+{
+    plantedError(QString(), QString()); // the environment's first
+    Planted &p = planted();
+    const std::lock_guard guard(p.lock);
+    p.faults.push_back(fault);
+}
+
+void clearFaults()
+{
+    plantedError(QString(), QString());
+    Planted &p = planted();
+    const std::lock_guard guard(p.lock);
+    p.faults.clear();
 }
 
 } // namespace FileAccess

@@ -14,8 +14,10 @@ namespace FileAccess {
 
 std::unique_ptr<TrackedFile> openForReading(const QString &path);
 
-// Opens an existing file for reading and writing; never creates one.
-std::unique_ptr<TrackedFile> openForUpdate(const QString &path);
+// Opens an existing file for reading and writing; never creates one. An unbuffered file keeps
+// no bytes in Qt's buffers: every write goes to the system at once, at its own position, so that
+// a failed write leaves nothing behind to be flushed later somewhere else.
+std::unique_ptr<TrackedFile> openForUpdate(const QString &path, bool unbuffered = false);
 
 // Exactly length bytes at position; a short read is a failure.
 void readAt(QFileDevice &file, qint64 position, char *data, qint64 length);
@@ -24,7 +26,8 @@ QByteArray readAt(QFileDevice &file, qint64 position, qint64 length);
 // Reads up to length bytes; returns how many were read (fewer at the end of the file).
 qint64 readUpTo(QFileDevice &file, qint64 position, char *data, qint64 length);
 
-// Exactly length bytes at position; a short write (a full disk) is a failure.
+// Exactly length bytes at position; a short write (a full disk) is a failure. On an unbuffered
+// file each write names its position to the system (the file's own position stays as it was).
 void writeAt(QFileDevice &file, qint64 position, const char *data, qint64 length);
 void writeAt(QFileDevice &file, qint64 position, const QByteArray &data);
 
@@ -58,5 +61,22 @@ void truncate(QFileDevice &file, qint64 length);
 // Puts a folder's list of files on the disk, so that a file just made in it survives a power
 // cut (where the system allows no such thing, nothing happens).
 void syncFolder(const QString &path);
+
+// Failures planted by tests, so that a failing disk can be tried in-process: the operation
+// ("write", "sync" or "reserve") on a file whose path ends in pathEnd passes skip times, then
+// fails times times (-1: for good) with the system error error (a reserve answered so goes on
+// as the system's answer would). The variable
+// KESTRIX_TEST_FAULT plants one in a child process: "write:.gob:3:28:-1" (action, path end,
+// skip, errno, times).
+struct Fault
+{
+    QString action;
+    QString pathEnd;
+    int skip = 0;
+    int error = 0;
+    int times = 1;
+};
+void plantFault(const Fault &fault);
+void clearFaults();
 
 } // namespace FileAccess

@@ -37,4 +37,19 @@ void refuseInputs(const QString &output, const QStringList &inputs)
                                                   FileAccess::displayPath(input)));
 }
 
+Stamp stampOf(const QFileDevice &file)
+{
+    Stamp stamp;
+    stamp.size = file.size();
+#ifdef Q_OS_UNIX
+    struct stat info;
+    if (::fstat(file.handle(), &info) == 0) {
+        stamp.device = quint64(info.st_dev);
+        stamp.inode = quint64(info.st_ino);
+        stamp.size = qint64(info.st_size);
+    }
+#endif
+    return stamp;
+}
+
 } // namespace FileIdentity

@@ -526,6 +526,19 @@ QString packageNotUnpacked(const QString &package, int result, const QString &re
         + crlf + QStringLiteral("Nothing was imported; the GOB file was not changed.");
 }
 
+QString packageExpandsTooFar(qint64 bytes, qint64 bound)
+{
+    return QStringLiteral("The zip file's entries expand to %1, more than the %2 a package for "
+                          "this GOB file can hold; nothing was unpacked.")
+        .arg(byteSize(bytes), byteSize(bound));
+}
+
+QString entryLongerThanSaid()
+{
+    return QStringLiteral("the entry expands past the size its header gives; the zip file is "
+                          "damaged.");
+}
+
 QString unsafeEntryName(const QString &name)
 {
     return QStringLiteral("The zip file holds the entry \"%1\", whose name points outside the "
@@ -649,6 +662,55 @@ QString historyHeadUnreadable()
     return QStringLiteral("its first record cannot be read.");
 }
 
+QString historyChangeDamaged(const QString &path, const QString &change, const QString &what)
+{
+    return QStringLiteral("Change %1 of the history is damaged (%2): %3").arg(change, path, what);
+}
+
+QString historyRecordDamaged()
+{
+    return QStringLiteral("a record after its old bytes fails its checksum.");
+}
+
+QString historyOutOfOrder()
+{
+    return QStringLiteral("it is not finished, yet newer changes follow it.");
+}
+
+QString historyNotPutBack()
+{
+    return QStringLiteral("it was not finished, yet the GOB file no longer holds the bytes it "
+                          "kept, so its end was lost.");
+}
+
+QString gobReplaced(const QString &gobPath, const QString &change)
+{
+    return QStringLiteral("%1 was replaced by another file since change %2 was made; nothing was "
+                          "written into it.")
+        .arg(gobPath, change);
+}
+
+QString undoBarrier(const QString &change)
+{
+    return QStringLiteral("Undo cannot pass change %1: its old bytes were not kept. Nothing was "
+                          "undone; the GOB file was not changed.")
+        .arg(change);
+}
+
+QString undoPastDamaged(const QString &aside)
+{
+    return QStringLiteral("Undo cannot pass the damaged change kept as %1. Nothing was undone; the "
+                          "GOB file was not changed.")
+        .arg(aside);
+}
+
+QString gobNotPutBack(const QString &gobPath)
+{
+    return QStringLiteral("The old bytes written back into %1 do not read back as they were kept; "
+                          "the history keeps them to put back at the next start.")
+        .arg(gobPath);
+}
+
 QString historyOldBytesDamaged(qint64 position)
 {
     return QStringLiteral("the old bytes at byte %1 of it fail their checksum.").arg(position);
@@ -670,6 +732,9 @@ QString historyOutsideGob(const QString &path)
 
 QString historyBusy(const QString &gobPath, qint64 pid)
 {
+    if (pid <= 0)
+        return QStringLiteral("Another Kestrix is changing %1 now; try again when it has finished.")
+            .arg(gobPath);
     return QStringLiteral("Another Kestrix (process %1) is changing %2 now; try again when it has "
                           "finished.")
         .arg(pid)

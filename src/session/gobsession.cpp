@@ -119,7 +119,8 @@ QList<ChangeFile> GobSession::changes() const
 std::optional<ChangeFile> GobSession::newestDone() const
 {
     const QList<ChangeFile> all = changes();
-    for (qsizetype i = all.size() - 1; i >= 0; --i) {
+    // Nothing to undo past a change made without undo.
+    for (qsizetype i = all.size() - 1; i >= 0 && all[i].state() != ChangeState::Unrecorded; --i) {
         if (all[i].state() == ChangeState::Done)
             return all[i];
     }

@@ -28,10 +28,29 @@ cp "$work/orig_pc.gob" "$work/t_pc.gob"
 whole=$(hash "$work/t_pc.gob")
 before=$(hash "$work/orig_pc.gob")
 
-for round in 1 2 3 4 5 6; do
+# Two runs with different temporary folders on one GOB file: the second is refused while the
+# first is writing, recovers nothing of it, and the first finishes whole.
+rm -rf "$KESTRIX_HOME/history"
+cp "$work/orig_pc.gob" "$work/t_pc.gob"
+mkdir -p "$work/tmp1" "$work/tmp2"
+env TMPDIR="$work/tmp1" KESTRIX_TEST_RECORD_PAUSE_MS=400 \
+    "$cli" apply --gob "$work/t_pc.gob" --package "$work/k.zip" --yes >/dev/null 2>&1 &
+pid=$!
+sleep 0.6
+TMPDIR="$work/tmp2" "$cli" history --gob "$work/t_pc.gob" >"$work/out" 2>"$work/err"
+[ $? = 1 ] && grep -q "^Another Kestrix is changing .*t_pc.gob now" "$work/err" ||
+    fail "a second run with another TMPDIR was not kept out: $(cat "$work/err")"
+wait $pid || fail "the first run failed beside the second"
+[ "$(hash "$work/t_pc.gob")" = "$whole" ] || fail "the first run did not write the package whole"
+"$cli" history --gob "$work/t_pc.gob" 2>/dev/null | grep -q $'\tdone\t524288\tk.zip$' ||
+    fail "the first run's change is not done"
+
+# CRASH_ROUNDS and CRASH_WINDOW_MS (the latest kill after 30 ms) make a longer run.
+rounds=${CRASH_ROUNDS:-6}
+for round in $(seq "$rounds"); do
     hook=KESTRIX_TEST_JOURNAL_PAUSE_MS
     [ $((round % 2)) = 0 ] && hook=KESTRIX_TEST_RECORD_PAUSE_MS
-    at=$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.03 + r % 260 / 1000 }')
+    at=$(awk -v r="$RANDOM" -v w="${CRASH_WINDOW_MS:-260}" 'BEGIN { printf "%.3f", 0.03 + r % w / 1000 }')
     rm -rf "$KESTRIX_HOME/history"
     cp "$work/orig_pc.gob" "$work/t_pc.gob"
     env "$hook=25" "$cli" apply --gob "$work/t_pc.gob" --package "$work/k.zip" --yes >/dev/null 2>&1 &

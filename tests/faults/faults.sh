@@ -60,6 +60,16 @@ if [ "${1:-}" = --inside ]; then
         full "$cli" apply --gob "$disk/g.gob" --package "$work/pitch.zip" --yes
         hash "$disk/g.gob" >"$out/after"
         ;;
+    no-reserve)
+        # A file system that cannot set space aside (EOPNOTSUPP): the writes meet the full disk
+        # part of the way, and the command puts back only the pages it reached.
+        sparse_gob
+        export KESTRIX_TEST_FAULT=reserve:g.gob:0:95:-1
+        full "$cli" import --catalogue "$cat" --gob "$disk/g.gob" --entry 5 --sub 1 --file "$work/pitch.bmp"
+        unset KESTRIX_TEST_FAULT
+        hash "$disk/g.gob" >"$out/after"
+        "$cli" history --gob "$disk/g.gob" >"$out/history" 2>/dev/null
+        ;;
     history)
         # The GOB file has room, the history beside the application folder has none.
         cp "$gob" "$work/h.gob"
@@ -211,8 +221,13 @@ expect_refused "package import with its backup on a full disk" "$space"
 run_case apply
 expect_refused "package import into a GOB file on a full disk" "$space"
 
-# A file size limit would stop the scratch files first: only a full disk shows this one.
+# A file size limit would stop the scratch files first: only a full disk shows these.
 if [ $mode = tmpfs ]; then
+    run_case no-reserve
+    expect_refused "record import on a full disk without reserved space" 'No space left on device'
+    grep -q $'\tbitmap\trolled back\t' "$work/result/history" ||
+        fail "no reserve: history says $(cat "$work/result/history")"
+
     run_case history
     expect_refused "record import with the history on a full disk" 'give --no-undo'
 fi
@@ -243,6 +258,27 @@ if [ $mode = tmpfs ] || [ "$(id -u)" != 0 ]; then
     run_case readonly-outputs
     expect_outputs_refused "read-only" 'Read-only file system|Permission denied'
 fi
+
+# Failures planted in the process (action:path end:writes let through:errno:times): a write of
+# the GOB file that fails once, a full disk, a failing sync. The command gives the system's
+# reason, and the GOB file is as it was when the command ends, its change listed rolled back.
+for planted in "write:.gob:1:5:1|Input/output error" "write:.gob:3:28:1|No space left on device" \
+    "sync:.gob:0:5:1|Input/output error" "write:.change:0:5:1|Nothing was written"; do
+    cp "$gob" "$work/p.gob"
+    rm -rf "$KESTRIX_HOME/history"
+    before=$(hash "$work/p.gob")
+    KESTRIX_TEST_FAULT=${planted%%|*} "$cli" import --catalogue "$cat" --gob "$work/p.gob" --entry 5 \
+        --sub 1 --file "$work/pitch.bmp" >/dev/null 2>"$work/err"
+    rc=$?
+    after=$(hash "$work/p.gob")
+    [ -n "${FAULTS_VERBOSE:-}" ] && echo "${planted%%|*}: exit $rc: $(cat "$work/err") GOB $before -> $after"
+    [ $rc = 1 ] || fail "planted ${planted%%|*}: exit code $rc"
+    grep -q "${planted#*|}" "$work/err" || fail "planted ${planted%%|*}: message \"$(cat "$work/err")\""
+    [ "$before" = "$after" ] || fail "planted ${planted%%|*}: the GOB file changed"
+    "$cli" history --gob "$work/p.gob" >"$work/out" 2>/dev/null
+    grep -Eq $'\trolled back\t|^$' "$work/out" || [ ! -s "$work/out" ] ||
+        fail "planted ${planted%%|*}: history says $(cat "$work/out")"
+done
 
 [ $failures = 0 ] && echo "all fault cases refused cleanly"
 exit $((failures > 0))

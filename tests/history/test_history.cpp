@@ -10,10 +10,11 @@
 
 #include "history/changefile.h"
 #include "history/gobhistory.h"
-#include "packages/packagestatus.h"
 #include "packages/packageimport.h"
+#include "packages/packagestatus.h"
 #include "records/bitmapimport.h"
 #include "records/pngimport.h"
+#include "services/fileaccess.h"
 
 #include <QDir>
 
@@ -40,6 +41,7 @@ protected:
             GobSize, 1000, HandGob::imageRecord(8, 4, Bytes::pattern(32, 3), HandGob::palette()));
         gob = home.write(u"g_pc.gob"_s, original);
     }
+    ~HistoryTest() override { FileAccess::clearFaults(); }
 
     QByteArray hash() const { return Bytes::sha256(gob); }
 
@@ -173,15 +175,29 @@ TEST_F(HistoryTest, UndoRefusesARegionWrittenSinceOrCutOffAndLeavesTheGobAsItIs)
     }
 }
 
-TEST_F(HistoryTest, TheLimitDropsTheOldestAndRefusesAChangeLargerThanItself)
+TEST_F(HistoryTest, TheLimitDropsTheOldestOnlyOnceANewChangeIsDoneAndNumbersStay)
 {
-    ChangeHeader one {QDateTime(), u"package"_s, u"a.zip"_s, gob, {{20111, 4000}}};
+    ChangeHeader one {QDateTime(), u"package"_s, u"a.zip"_s, gob, {{20111, 4000}}, {}};
     GobHistory::setLimit(ChangeFile::sizeFor(one) * 5 / 2);
     apply(u"a.zip"_s, {{20000, 4000}}, 1);
     const QByteArray afterFirst = hash();
     apply(u"a.zip"_s, {{20000, 4000}}, 2);
+    const auto numbers = [this] {
+        QList<qint64> n;
+        for (const ChangeFile &change : GobHistory(gob).changes())
+            n << change.sequence();
+        return n;
+    };
+    // A change whose journal cannot be written is refused and drops nothing.
+    FileAccess::plantFault({u"write"_s, u".change"_s, 0, EIO, 1});
+    EXPECT_TRUE(refusal([this] {
+                    apply(u"a.zip"_s, {{20000, 4000}}, 3);
+                }).contains(u"(Cannot write "_s));
+    EXPECT_EQ(numbers(), (QList<qint64> {1, 2}));
     apply(u"a.zip"_s, {{20000, 4000}}, 3);
-    EXPECT_EQ(states().size(), 2);
+    EXPECT_EQ(numbers(), (QList<qint64> {2, 3})); // numbers stay what they were
+    GobHistory(gob).undo(2);
+    EXPECT_EQ(states(), (QStringList {u"package done"_s, u"package undone"_s}));
     GobHistory(gob).undo(0);
     EXPECT_EQ(hash(), afterFirst); // undo reaches back only to the oldest change kept
 
@@ -196,7 +212,16 @@ TEST_F(HistoryTest, TheLimitDropsTheOldestAndRefusesAChangeLargerThanItself)
     apply(u"a.zip"_s, {{20000, 4000}}, 4, [&](const QString &r) { asked = r; });
     EXPECT_FALSE(asked.isEmpty());
     EXPECT_NE(hash(), before);
-    EXPECT_TRUE(states().isEmpty()); // not kept, and the undone ones dropped
+    // Kept as a line no undo passes; the undone ones dropped.
+    EXPECT_EQ(states(), QStringList {u"package unrecorded"_s});
+    GobHistory::setLimit(1 << 20);
+    apply(u"a.zip"_s, {{20000, 4000}}, 5);
+    const QByteArray last = hash();
+    EXPECT_EQ(refusal([this] { GobHistory(gob).undo(0); }),
+              u"Undo cannot pass change 4 (package, a.zip, %1): its old bytes were not kept. "
+              "Nothing was undone; the GOB file was not changed."_s.arg(
+                  Messages::isoTime(GobHistory(gob).changes().value(0).header().time)));
+    EXPECT_EQ(hash(), last);
 }
 
 // A journal cut off where a kill may leave it: before its DONE record the GOB file is put back,
@@ -209,14 +234,16 @@ TEST_F(HistoryTest, RecoveryPutsBackACutOffChangeAndNeverWritesADamagedOne)
     {
         const char *what;
         qint64 chop; // bytes cut off the journal's end
-        bool damage, cutGob, putBack;
+        bool damage, cutGob, putBack, aside;
         const char *said;
     } cases[] = {
-        {"no DONE", Done, false, false, true, ") was interrupted; the GOB file was put back"},
-        {"DONE a byte short", 1, false, false, true, ") was interrupted;"},
-        {"no SEAL", Done + Seal, false, false, false, ") was interrupted;"},
-        {"old bytes damaged", Done, true, false, false, "fail their checksum"},
-        {"GOB file shorter", Done, false, true, false, "past the end of the GOB file"},
+        {"no DONE", Done, false, false, true, false,
+         ") was interrupted; the GOB file was put back"},
+        // Before SEAL the GOB file was never written: holding the change, the journal lost its end.
+        {"no SEAL, GOB untouched", Done + Seal, false, false, true, false, ") was interrupted;"},
+        {"no SEAL, GOB written", Done + Seal, false, false, false, true, "so its end was lost"},
+        {"old bytes damaged", Done, true, false, false, true, "fail their checksum"},
+        {"GOB file shorter", Done, false, true, false, true, "past the end of the GOB file"},
     };
     for (const auto &c : cases) {
         const QByteArray before = hash();
@@ -230,16 +257,150 @@ TEST_F(HistoryTest, RecoveryPutsBackACutOffChangeAndNeverWritesADamagedOne)
         home.write(QDir(home.path()).relativeFilePath(path), journal);
         if (c.cutGob)
             home.write(u"g_pc.gob"_s, Bytes::readFile(gob).chopped(1));
+        if (c.putBack && !c.aside && c.chop > Done)
+            home.write(u"g_pc.gob"_s, original);
         const QByteArray left = hash();
         const QStringList said = GobHistory(gob).recover();
         EXPECT_EQ(said.size(), 1) << c.what;
         EXPECT_TRUE(said.value(0).contains(QString::fromLatin1(c.said)))
             << said.value(0).toStdString();
         EXPECT_EQ(hash(), c.putBack ? before : left) << c.what;
-        EXPECT_EQ(Bytes::exists(path + u".damaged"_s), c.damage || c.cutGob) << c.what;
+        EXPECT_EQ(Bytes::exists(path + u".damaged"_s), c.aside) << c.what;
         EXPECT_TRUE(GobHistory(gob).recover().isEmpty()) << c.what;
         home.write(u"g_pc.gob"_s, original);
     }
+}
+
+// Two overlapping packages, then one record of the older or the newer change file damaged (a bit
+// flipped, or its last byte cut off): only the newest change can be unfinished, damage is set
+// aside and named, a roll-back is claimed only when the GOB file is put back, and undo never
+// passes what was set aside.
+TEST_F(HistoryTest, ADamagedChangeFileIsSetAsideAndNothingOfItIsWritten)
+{
+    enum Where { Head, Data, Seal, Done, Cut };
+    const struct
+    {
+        int change; // 0 the older, 1 the newer
+        Where where;
+        const char *said; // "" nothing
+        bool backToFirst; // else the GOB file holds both changes
+        const char *undo; // what undo --to 0 refuses with; "" it reaches the original
+    } cases[] = {
+        {0, Head, "00000001.change is damaged: its first record", false, "Undo cannot pass"},
+        {0, Data, "", false, "00000001.change): the old bytes at byte"},
+        {0, Seal, "Change 1 (package, ab.zip, ", false, "Undo cannot pass"},
+        {0, Done, "Change 1 (package, ab.zip, ", false, "Undo cannot pass"},
+        {0, Cut, "yet newer changes follow it", false, "Undo cannot pass"},
+        {1, Head, "00000002.change is damaged: its first record", false, "Undo cannot pass"},
+        {1, Data, "", false, "00000002.change): the old bytes at byte"},
+        {1, Seal, "Change 2 (package, bc.zip, ", false, "Undo cannot pass"},
+        {1, Done, "Change 2 (package, bc.zip, ", false, "Undo cannot pass"},
+        {1, Cut, ") was interrupted; the GOB file was put back", true, ""},
+    };
+    for (const auto &c : cases) {
+        const std::string what = std::to_string(c.change) + " " + std::to_string(c.where);
+        QDir(GobHistory(gob).folder()).removeRecursively();
+        home.write(u"g_pc.gob"_s, original);
+        apply(u"ab.zip"_s, {{20000, 3000}, {30000, 3000}}, 1);
+        const QByteArray afterFirst = hash();
+        apply(u"bc.zip"_s, {{31000, 3000}, {40000, 3000}}, 2);
+        const QByteArray afterBoth = hash();
+        const QString path = GobHistory(gob).changes().value(c.change).path();
+        QByteArray journal = Bytes::readFile(path);
+        // HEAD, then DATA from after it; the file ends in SEAL (12 bytes) and DONE (12 + 2 x 32).
+        const qint64 dataAt = 12 + qint64(quint8(journal[4])) + 256 * quint8(journal[5]);
+        const qint64 at[] = {20, dataAt + 30, journal.size() - 76 - 3, journal.size() - 10};
+        if (c.where == Cut)
+            journal.chop(1);
+        else
+            journal[at[c.where]] = char(journal[at[c.where]] ^ 0x10);
+        home.write(QDir(home.path()).relativeFilePath(path), journal);
+
+        const QStringList said = GobHistory(gob).recover();
+        EXPECT_EQ(said.join(u' ').contains(QString::fromLatin1(c.said)), true)
+            << what << ": " << said.join(u' ').toStdString();
+        EXPECT_EQ(said.isEmpty(), *c.said == 0) << what;
+        EXPECT_EQ(hash(), c.backToFirst ? afterFirst : afterBoth) << what;
+        EXPECT_EQ(Bytes::exists(path + u".damaged"_s), !c.backToFirst && *c.said != 0) << what;
+        const QByteArray beforeUndo = hash();
+        const QString undo = refusal([this] { GobHistory(gob).undo(0); });
+        EXPECT_TRUE(undo.contains(QString::fromLatin1(c.undo)))
+            << what << ": " << undo.toStdString();
+        EXPECT_EQ(hash(), *c.undo ? beforeUndo : Bytes::sha256(home.write(u"o"_s, original)))
+            << what;
+    }
+}
+
+// A write or a sync of the GOB file fails: the command gives the system's reason, and the GOB
+// file is back as it was, byte for byte, before the command ends.
+TEST_F(HistoryTest, AFailingGobWriteIsReportedAndPutBackByTheCommandItself)
+{
+    const auto package = [this] { apply(u"k.zip"_s, {TwoPieces, AtTheEnd}); };
+    const struct
+    {
+        const char *what;
+        FileAccess::Fault fault;
+        std::function<void()> import;
+        const char *kind, *reason;
+    } cases[] = {
+        {"one block of a bitmap",
+         {u"write"_s, u".gob"_s, 1, EIO, 1},
+         [this] { importBitmap(); },
+         "bitmap",
+         "Input/output error"},
+        {"a full disk under a PNG",
+         {u"write"_s, u".gob"_s, 0, ENOSPC, 1},
+         [this] { importPng(); },
+         "png",
+         "No space left on device"},
+        {"the third block of a package",
+         {u"write"_s, u".gob"_s, 2, EIO, 1},
+         package,
+         "package",
+         "Input/output error"},
+        {"the sync of a package",
+         {u"sync"_s, u".gob"_s, 0, EIO, 1},
+         package,
+         "package",
+         "Input/output error"},
+    };
+    for (const auto &c : cases) {
+        const QByteArray before = hash();
+        FileAccess::plantFault(c.fault);
+        EXPECT_EQ(refusal(c.import),
+                  u"Cannot write %1: %2"_s.arg(gob, QString::fromLatin1(c.reason)))
+            << c.what;
+        EXPECT_EQ(hash(), before) << c.what;
+        EXPECT_EQ(newest().header().kind + u' ' + nameOf(newest().state()),
+                  QString::fromLatin1(c.kind) + u" rolled back"_s)
+            << c.what;
+        FileAccess::clearFaults();
+    }
+}
+
+// The GOB file was replaced by another of its size since a change: nothing is written into it.
+TEST_F(HistoryTest, NothingIsWrittenIntoAReplacedGob)
+{
+    apply(u"k.zip"_s, {TwoPieces});
+    const QString path = newest().path();
+    const QString time = Messages::isoTime(newest().header().time);
+    // A copy of the same size put in its place (renamed over it, as a restore does).
+    const QByteArray copy = Bytes::pattern(GobSize, 77);
+    const QString made = home.write(u"copy.gob"_s, copy);
+    QFile::remove(gob);
+    QFile::rename(made, gob);
+    const QString replaced =
+        u"%1 was replaced by another file since change 1 (package, k.zip, %2) was made; nothing "
+        "was written into it."_s.arg(gob, time);
+    EXPECT_EQ(refusal([this] { GobHistory(gob).undo(); }), replaced);
+    // Killed before the change was marked done: recovery leaves the new file alone too.
+    home.write(QDir(home.path()).relativeFilePath(path), Bytes::readFile(path).chopped(12 + 32));
+    const QStringList said = GobHistory(gob).recover();
+    EXPECT_TRUE(said.value(0).endsWith(replaced
+                                       + u" Nothing of it was written into the GOB file; it "
+                                         "was kept as %1.damaged."_s.arg(path)))
+        << said.value(0).toStdString();
+    EXPECT_EQ(Bytes::readFile(gob), copy);
 }
 
 TEST_F(HistoryTest, PackageStatusAndTheReplaceQuestionKnowWhatTheGobHolds)

@@ -122,6 +122,16 @@ TEST_F(ZipServices, UnzipMakesStoredFoldersAndIgnoresLetterCase)
         VBUnzBas::unzip(home.write(u"text.zip"_s, "not a zip"), folder, context);
     EXPECT_EQ(bad.result, UnzipResult::BadArchive);
     EXPECT_EQ(display.log, QStringList {bad.reason}); // each message replaces the log
+
+    // 860 bytes that say they expand to 300 MiB: refused by their headers, nothing unpacked.
+    QDir(folder).removeRecursively();
+    const VBUnzBas::Extraction bomb = VBUnzBas::unzip(
+        QStringLiteral(KESTRIX_TEST_DATA "/expands-300m.zip"), folder, context, 300 << 20);
+    EXPECT_EQ(bomb.result, UnzipResult::TooLarge);
+    EXPECT_EQ(bomb.reason,
+              u"The zip file's entries expand to 300.0 MiB, more than the 300.0 MiB a "
+              "package for this GOB file can hold; nothing was unpacked."_s);
+    EXPECT_FALSE(QFileInfo::exists(folder));
 }
 
 TEST_F(ZipServices, EntriesThatLeaveTheFolderRefuseTheWholeArchive)

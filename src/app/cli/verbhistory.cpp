@@ -13,9 +13,9 @@ int runHistory(const Arguments &args)
     const QList<ChangeFile> changes = history.changes();
     for (qsizetype i = changes.size() - 1; i >= 0; --i) {
         const ChangeHeader &h = changes[i].header();
-        ConsolePrompts::printRecord({QString::number(i + 1), Messages::isoTime(h.time), h.kind,
-                                     nameOf(changes[i].state()), QString::number(h.bytes()),
-                                     h.description});
+        ConsolePrompts::printRecord({QString::number(changes[i].sequence()),
+                                     Messages::isoTime(h.time), h.kind, nameOf(changes[i].state()),
+                                     QString::number(h.bytes()), h.description});
     }
     ConsolePrompts::printError(history.summary());
     return 0;

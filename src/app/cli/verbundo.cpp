@@ -15,16 +15,8 @@ int runUndo(const Arguments &args)
             throw UsageError(QStringLiteral("The option --to takes a change number from 0 up."));
     }
     GobHistory history(args.required(QStringLiteral("gob")));
-    const QList<ChangeFile> undone = history.undo(keep);
-    const QList<ChangeFile> all = history.changes();
-    for (const ChangeFile &change : undone) {
-        const auto at = std::find_if(all.begin(), all.end(), [&](const ChangeFile &c) {
-            return c.sequence() == change.sequence();
-        });
-        const ChangeHeader &h = change.header();
-        ConsolePrompts::printError(Messages::undone(
-            Messages::changeNumbered(int(at - all.begin()) + 1, h.kind, h.description, h.time)));
-    }
+    for (const ChangeFile &change : history.undo(keep))
+        ConsolePrompts::printError(Messages::undone(change.shown()));
     return 0;
 }
 
