@@ -140,8 +140,6 @@ TEST_F(CliPreview, DrawsTheRecordAsThePreviewDoesAndRefusesViewsTheWindowHasNot)
 
     QFile::remove(paths[u"O"_s]);
     const std::pair<const char *, QString> refused[] = {
-        {"0 --rotate 4", u"0, 1, 2 or 3"_s},
-        {"0 --rotate 1 --transparent", u"never turned"_s},
         {"1 --transparent", u"bitmap entries only"_s},
         {"1", u"Sub file 1 of entry 1 in %1 cannot be loaded as an image.\n"_s.arg(paths[u"G"_s])},
     };

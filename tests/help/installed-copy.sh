@@ -31,9 +31,8 @@ app=$(env -u KESTRIX_HOME XDG_DATA_HOME="$work/data" "$prefix/bin/kestrix-cli" p
 app=$(env -u KESTRIX_HOME "$build/kestrix-cli" paths | awk -F'\t' '$1 == "application folder" {print $2}')
 [ "$app" = "$build/" ] || { echo "build application folder is '$app'"; exit 1; }
 
-# The GUI starts on the sample game and stays up until it is stopped.
-mkdir -p "$XDG_CONFIG_HOME/Kestrix"
-printf '[Optora]\nGOB=%s\n' "$KESTRIX_HOME/Torvane/data/torvane_pc.gob" > "$XDG_CONFIG_HOME/Kestrix/Torvane.ini"
+# The GUI starts on the sample game (remembered in the application folder) and stays up.
+printf '[Optora]\nGOB=%s\n' "$KESTRIX_HOME/Torvane/data/torvane_pc.gob" > "$KESTRIX_HOME/Torvane.ini"
 "$prefix/bin/kestrix" &
 gui=$!
 sleep 3

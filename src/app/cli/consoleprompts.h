@@ -18,9 +18,16 @@ public:
     std::optional<QString> input(QWidget *owner, const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
 
+    // Opens /dev/null on any of the three standard descriptors that is closed, remembering
+    // that standard output was; called first thing.
+    static void guardStandardStreams();
+    // Flushes standard output: status when everything printed reached it, else 1 after the
+    // system's reason on standard error.
+    static int finishOutput(int status);
+
     // Writes a line to standard error.
     static void printError(const QString &text);
-    // Writes a line to standard output.
+    // Writes a line to standard output (buffered; see finishOutput).
     static void print(const QString &text);
     // Writes one record to standard output: the fields separated by tabs, each with its control
     // characters written as \n, \r, \t or \xHH and a backslash as \\, so that a record is one

@@ -1,4 +1,5 @@
 #include "cli/consoleprompts.h"
+#include "cli/inputfile.h"
 #include "cli/noundo.h"
 #include "cli/recordchoice.h"
 #include "cli/verb.h"
@@ -20,6 +21,7 @@ int runImport(const Arguments &args)
 {
     const RecordChoice choice = RecordChoice::from(args);
     const QString file = args.required(QStringLiteral("file"));
+    requireInputFile(file, true);
 
     QTemporaryDir dir = workFolder();
     QString scratch = dir.filePath(QStringLiteral("temp.bmp"));

@@ -12,17 +12,22 @@ int runJpg(const Arguments &args)
 {
     const QString in = args.required(QStringLiteral("in"));
     const QString target = JpegConversion::withJpgExtension(args.required(QStringLiteral("out")));
-    FileIdentity::refuseInputs(target, {in});
-    QImage picture = JpegConversion::loadPicture(in);
+    QSize size;
     if (args.has(QStringLiteral("size"))) {
         const QStringList sides = args.value(QStringLiteral("size")).split(u'x');
         if (sides.size() != 2)
             throw UsageError(QStringLiteral("--size takes WIDTHxHEIGHT, for example 640x480."));
-        const qint32 width = Arguments::wholeNumber(sides[0], QStringLiteral("The width"));
-        const qint32 height = Arguments::wholeNumber(sides[1], QStringLiteral("The height"));
-        JpegConversion::checkSize(width, height);
-        picture = JpegConversion::resized(picture, width, height, 0xFFFFFFFF);
+        // The converter window's limits, as a usage error naming the option.
+        const QString what = QStringLiteral("The %1 of --size");
+        size.setWidth(
+            Arguments::wholeNumber(sides[0], what.arg(u"width"), 1, JpegConversion::MaxSide));
+        size.setHeight(
+            Arguments::wholeNumber(sides[1], what.arg(u"height"), 1, JpegConversion::MaxSide));
     }
+    FileIdentity::refuseInputs(target, {in});
+    QImage picture = JpegConversion::loadPicture(in);
+    if (size.isValid())
+        picture = JpegConversion::resized(picture, size.width(), size.height(), 0xFFFFFFFF);
     const int status = JpegConversion::saveJpeg(picture, target);
     ConsolePrompts::printError(target);
     if (status != 0) {

@@ -19,9 +19,10 @@ PackageItem itemOf(const QString &word, const Arguments &args)
     const QRegularExpressionMatch match = subFile.match(word);
     if (!match.hasMatch())
         return PackageItem::fromCommand(word);
-    const CatalogueEntry entry =
-        catalogueEntry(args.required(QStringLiteral("catalogue")), match.captured(1).toInt());
-    const int sub = match.captured(2).toInt();
+    const QString what = QStringLiteral("The item \"%1\"").arg(word);
+    const qint32 k = Arguments::wholeNumber(match.captured(1), what);
+    const qint32 sub = Arguments::wholeNumber(match.captured(2), what);
+    const CatalogueEntry entry = catalogueEntry(args.required(QStringLiteral("catalogue")), k);
     requireSubFile(entry, match.captured(1), sub);
     return PackageItem::fromSubFile(entry, sub, args.required(QStringLiteral("gob")));
 }

@@ -18,19 +18,19 @@ namespace {
 // same kind of canvas, and saves the drawn part as a PNG file.
 int runPreview(const Arguments &args)
 {
-    const RecordChoice choice = RecordChoice::from(args);
-    const QString out = args.required(QStringLiteral("out"));
-    choice.refuseOutput(out);
     const bool transparent = args.has(QStringLiteral("transparent"));
     int rotation = 0;
     if (args.has(QStringLiteral("rotate"))) {
         const QString value = args.value(QStringLiteral("rotate"));
         if (value.size() != 1 || value[0] < u'0' || value[0] > u'3')
-            throw Failure(FailureNumber::TypeMismatch, Messages::rotateValue(value));
-        rotation = value.toInt();
+            throw UsageError(Messages::rotateValue(value));
+        rotation = value[0].digitValue();
         if (transparent)
-            throw Failure(FailureNumber::TypeMismatch, Messages::transparentNotTurned());
+            throw UsageError(Messages::transparentNotTurned());
     }
+    const RecordChoice choice = RecordChoice::from(args);
+    const QString out = args.required(QStringLiteral("out"));
+    choice.refuseOutput(out);
     if (transparent && choice.entry.isWholeFile())
         throw Failure(FailureNumber::TypeMismatch,
                       Messages::transparentForBitmapsOnly(args.number(QStringLiteral("entry"))));

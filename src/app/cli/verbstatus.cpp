@@ -1,9 +1,9 @@
 #include "cli/consoledisplay.h"
 #include "cli/verb.h"
 
-#include "packages/packagestatus.h"
 #include "packages/packagefiles.h"
 #include "packages/packageimport.h"
+#include "packages/packagestatus.h"
 #include "services/messages.h"
 
 namespace {
