@@ -81,7 +81,7 @@ TEST_F(CliImport, EveryRefusalExitsOneAndLeavesTheGobFileUntouched)
         {"0 --file R", u"Image type are not same\nrecord: 8 x 4, 198659; file: 7 x 4, 137224"_s},
         {"1 --file P", u"Image type are not same"_s},
         {"1 --file L", u"File size is too long"_s}, // the same picture, longer than the area
-        {"0 --file N", u"Cannot open %1: No such file or directory"_s.arg(paths[u"N"_s])},
+        {"0 --file N", u"Cannot open %1: the file does not exist"_s.arg(paths[u"N"_s])},
         {"0 --file E", u"Cannot open %1: the file is empty"_s.arg(paths[u"E"_s])},
         {"0 --file F", u"it is a folder"_s},
     };

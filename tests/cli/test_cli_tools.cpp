@@ -64,8 +64,11 @@ TEST_F(CliTools, JpgConvertsAndResizesWithTheWindowsNamingAndChecks)
              {u"J"_s, home.file(u"kit"_s)}};
     const CliResult r = cli(u"jpg --in B --out J --size 640x480"_s);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.err, home.file(u"kit.jpg"_s) + u'\n');
+    EXPECT_EQ(r.out + r.err, home.file(u"kit.jpg"_s) + u'\n');
     QImageReader reader(home.file(u"kit.jpg"_s));
     EXPECT_EQ(reader.format(), "jpeg");
     EXPECT_EQ(reader.size(), QSize(640, 480));
+    const CliResult quiet = cli(u"jpg --in B --out J --quiet"_s);
+    EXPECT_EQ(quiet.exitCode, 0);
+    EXPECT_EQ(quiet.out + quiet.err, QString());
 }

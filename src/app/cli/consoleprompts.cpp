@@ -40,6 +40,7 @@ QString escaped(const QString &field)
 
 // Standard output is written through stdio's buffer (a long listing is not flushed line by
 // line) and checked once at the end; the first failure's reason is kept for that report.
+bool quietRun = false;
 bool outputClosed = false;
 bool outputWritten = false;
 int outputError = 0;
@@ -78,6 +79,23 @@ int ConsolePrompts::finishOutput(int status)
     printError(QStringLiteral("kestrix-cli: write error: ")
                + QString::fromLocal8Bit(std::strerror(outputError)));
     return 1;
+}
+
+void ConsolePrompts::setQuiet(bool quiet)
+{
+    quietRun = quiet;
+}
+
+void ConsolePrompts::report(const QString &text)
+{
+    if (!quietRun)
+        print(text);
+}
+
+void ConsolePrompts::note(const QString &text)
+{
+    if (!quietRun)
+        printError(text);
 }
 
 ConsolePrompts::ConsolePrompts(bool assumeYes)

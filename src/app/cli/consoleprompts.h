@@ -25,6 +25,13 @@ public:
     // system's reason on standard error.
     static int finishOutput(int status);
 
+    // Silences report and note for the rest of the run (--quiet).
+    static void setQuiet(bool quiet);
+    // A line naming what a verb wrote, on standard output, unless quiet.
+    static void report(const QString &text);
+    // A note of success on standard error ("Done"), unless quiet.
+    static void note(const QString &text);
+
     // Writes a line to standard error.
     static void printError(const QString &text);
     // Writes a line to standard output (buffered; see finishOutput).

@@ -11,7 +11,7 @@ void requireInputFile(const QString &path, bool nonEmpty)
     const QFileInfo info(path);
     QString reason;
     if (path.isEmpty() || !info.exists())
-        reason = QStringLiteral("No such file or directory");
+        reason = QStringLiteral("the file does not exist");
     else if (info.isDir())
         reason = QStringLiteral("it is a folder");
     else if (nonEmpty && info.size() == 0)

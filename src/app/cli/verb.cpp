@@ -94,6 +94,7 @@ int Verb::run(const QStringList &words) const
             ConsolePrompts::print(help());
             return 0;
         }
+        ConsolePrompts::setQuiet(args.has(QStringLiteral("quiet")));
         if (takesGob() && args.has(QStringLiteral("gob"))) {
             requireInputFile(args.value(QStringLiteral("gob")));
             for (const QString &said : GobHistory(args.value(QStringLiteral("gob"))).recover())

@@ -16,6 +16,13 @@ struct Option
     bool required = false;
 };
 
+// --quiet of a verb that writes: no line naming what it wrote, no note of success.
+inline Option quietOption()
+{
+    return {QStringLiteral("quiet"), QString(),
+            QStringLiteral("Prints nothing on success (a refusal is still reported).")};
+}
+
 // The plain words a verb takes besides its options, such as one DIR or any number of ITEMs.
 struct PlainWords
 {

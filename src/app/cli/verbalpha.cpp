@@ -29,7 +29,7 @@ int runAlpha(const Arguments &args)
                                                            bitmap.entries()));
         bitmap.setAlpha(index, value);
     }
-    ConsolePrompts::printError(Messages::done());
+    ConsolePrompts::note(Messages::done());
     return 0;
 }
 
@@ -40,7 +40,8 @@ const Verb alphaVerb("alpha",
                       {"index", "I",
                        "The palette colour, from 0 to one less than the colours the table holds."},
                       {"value", "V", "Its alpha, 0 to 255."},
-                      {"all", "V", "The alpha of every colour, 0 to 255."}},
+                      {"all", "V", "The alpha of every colour, 0 to 255."},
+                      quietOption()},
                      runAlpha);
 
 } // namespace

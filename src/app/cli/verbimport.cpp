@@ -53,15 +53,15 @@ int runImport(const Arguments &args)
         plan.name = choice.name;
         plan.withoutUndo = NoUndo::from(args);
         PictureImport::write(plan);
-        ConsolePrompts::print(plan.description());
+        ConsolePrompts::report(plan.description());
     } else {
         BitmapImport::Plan plan = BitmapImport::check(choice.gobPath, choice.subFile.offset, file);
         plan.description = choice.name;
         plan.withoutUndo = NoUndo::from(args);
         BitmapImport::write(plan, args.has(QStringLiteral("keep-alpha")));
-        ConsolePrompts::print(Messages::importedExact());
+        ConsolePrompts::report(Messages::importedExact());
     }
-    ConsolePrompts::printError(Messages::importedSuccessfully());
+    ConsolePrompts::note(Messages::importedSuccessfully());
     return 0;
 }
 
@@ -73,7 +73,7 @@ const Verb
                RecordChoice::options()
                    << Option {"file", "FILE", "The bitmap or image file to write.", Required}
                    << Option {"keep-alpha", "", "Keeps the bitmap's alpha bytes (else opaque)."}
-                   << NoUndo::option(),
+                   << NoUndo::option() << quietOption(),
                runImport);
 
 } // namespace

@@ -29,11 +29,12 @@ int runJpg(const Arguments &args)
     if (size.isValid())
         picture = JpegConversion::resized(picture, size.width(), size.height(), 0xFFFFFFFF);
     const int status = JpegConversion::saveJpeg(picture, target);
-    ConsolePrompts::printError(target);
     if (status != 0) {
+        ConsolePrompts::printError(target);
         ConsolePrompts::printError(Messages::cannotSaveImage(status));
         return 1;
     }
+    ConsolePrompts::report(target);
     return 0;
 }
 
@@ -41,7 +42,8 @@ const Verb
     jpgVerb("jpg", "Converts a bitmap to a JPEG file of quality 100, optionally resized.",
             {{"in", "FILE.bmp", "The bitmap to convert.", Required},
              {"out", "FILE.jpg", "The JPEG file to write (.jpg is added when missing).", Required},
-             {"size", "WxH", "Scales the picture to exactly W x H pixels first."}},
+             {"size", "WxH", "Scales the picture to exactly W x H pixels first."},
+             quietOption()},
             runJpg);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "cli/verb.h"
 
 #include "packages/packagemake.h"
+#include "packages/zipservice.h"
 #include "services/failure.h"
 #include "services/messages.h"
 
@@ -41,14 +42,15 @@ int runPack(const Arguments &args)
     ConsolePrompts prompts;
     PackageContext context {prompts, nullptr, display};
     const QStringList files = PackageMake::writeFiles(gob, items, folder->path(), display);
+    QString reason;
     const int result =
         PackageMake::writeArchive(out, files, args.value(QStringLiteral("readme")), gob, context,
-                                  args.value(QStringLiteral("catalogue")));
+                                  args.value(QStringLiteral("catalogue")), &reason);
     if (result != 0) {
-        ConsolePrompts::printError(Messages::zipError(result));
+        ConsolePrompts::printError(Messages::zipError(result, reason));
         return 1;
     }
-    ConsolePrompts::printError(Messages::successfullyDone());
+    ConsolePrompts::report(VBZipBas::archivePathFor(out));
     return 0;
 }
 
@@ -57,7 +59,8 @@ const Verb packVerb(
     {{"gob", "FILE", "The GOB file to read.", Required},
      {"out", "FILE.zip", "The package to write (.zip is added when missing).", Required},
      {"catalogue", "FILE", "The item catalogue, for items named K:I."},
-     {"readme", "FILE", "A readme to add to the package."}},
+     {"readme", "FILE", "A readme to add to the package."},
+     quietOption()},
     runPack,
     {"ITEM...", "\"description|position|size\", or K:I for sub file I of entry K.", 1, -1});
 

@@ -69,6 +69,7 @@ int runPreview(const Arguments &args)
                       Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(out),
                                             QStringLiteral("the PNG encoder failed")));
     OutputFile::write(out, png);
+    ConsolePrompts::report(out);
     return 0;
 }
 
@@ -94,7 +95,8 @@ const Verb previewVerb("preview",
                                       "Turns it by that many quarter turns, as the View menu does."}
                            << Option {"transparent", "",
                                       "Shows its palette transparency (bitmap entries only)."}
-                           << Option {"out", "FILE.png", "The PNG file to write.", Required},
+                           << Option {"out", "FILE.png", "The PNG file to write.", Required}
+                           << quietOption(),
                        runPreview);
 const Verb infoVerb("info", "Prints the width, height and pixel-format value of an image file.", {},
                     runInfo, {"FILE", "The image file.", 1, 1});

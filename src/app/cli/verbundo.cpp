@@ -22,7 +22,7 @@ int runUndo(const Arguments &args)
             return c.sequence() == change.sequence();
         });
         const ChangeHeader &h = change.header();
-        ConsolePrompts::printError(Messages::undone(
+        ConsolePrompts::note(Messages::undone(
             Messages::changeNumbered(int(at - all.begin()) + 1, h.kind, h.description, h.time)));
     }
     return 0;
@@ -32,7 +32,8 @@ const Verb undoVerb("undo",
                     "Undoes the newest change of the GOB file that is done, or with --to every "
                     "change after number N.",
                     {{"gob", "FILE", "The GOB file, changed in place.", Required},
-                     {"to", "N", "Keeps changes 1 to N (0: undoes every change kept)."}},
+                     {"to", "N", "Keeps changes 1 to N (0: undoes every change kept)."},
+                     quietOption()},
                     runUndo);
 
 } // namespace
