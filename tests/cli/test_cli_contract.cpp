@@ -3,6 +3,9 @@
 #include "handbitmap.h"
 
 #include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMap>
 #include <QRegularExpression>
 
@@ -36,10 +39,10 @@ protected:
                         HandBitmap::bitmap8(2, 2, HandBitmap::colourTable({}), QByteArray(8, 1)))},
             {u"W"_s, home.write(u"wide.bmp"_s, HandBitmap::bitmap24(2, 2, {1, 2, 3, 4}))},
             {u"N"_s, home.file(u"none"_s)},
-            {u"X"_s, home.file(u"out/ball.bmp"_s)},
-            {u"P"_s, home.file(u"out/kits.zip"_s)},
-            {u"O"_s, home.file(u"out/o"_s)},
-            {u"D"_s, home.file(u"out/d"_s)}};
+            {u"X"_s, home.file(u"ball.bmp"_s)},
+            {u"P"_s, home.file(u"kits.zip"_s)},
+            {u"O"_s, home.file(u"o"_s)},
+            {u"D"_s, home.file(u"d"_s)}};
     }
 
     // The verbs kestrix-cli --help lists.
@@ -103,6 +106,7 @@ const Contract contracts[] = {
     {"apply", "apply --gob G --package P --gob G", "apply --gob G --package N --yes",
      "apply --gob G --package P --yes"},
     {"send", "send", "send A|1|2", nullptr},
+    {"completion", "completion fish", nullptr, "completion zsh"},
     {"history", "history", "history --gob N", "history --gob G"},
     {"undo", "undo --gob G --to -1", "undo --gob N", "undo --gob G"},
 };
@@ -209,4 +213,40 @@ TEST_F(CliContract, AFailedWriteToStandardOutputExitsOneWithTheReason)
     const CliResult closed = viaShell(uR"("$0" list --catalogue "$1" >&-)"_s, {paths[u"C"_s]});
     EXPECT_EQ(closed.exitCode, 1);
     EXPECT_EQ(closed.err, u"kestrix-cli: write error: Bad file descriptor\n"_s);
+}
+
+TEST_F(CliContract, JsonHoldsTheFieldsOfTheTabSeparatedLinesUnderTheirNames)
+{
+    ASSERT_EQ(cli(u"extract --catalogue C --gob G --entry 3 --sub 1 --out X"_s).exitCode, 0);
+    ASSERT_EQ(cli(u"import --catalogue C --gob G --entry 3 --sub 1 --file X"_s).exitCode, 0);
+    ASSERT_EQ(cli(u"pack --gob G --catalogue C --out P 0:1 3:1"_s).exitCode, 0);
+    const std::pair<const char *, QStringList> cases[] = {
+        {"list --catalogue C", {u"index"_s, u"kind"_s, u"count"_s, u"description"_s}},
+        {"list --catalogue C --entry 0", {u"number"_s, u"offset"_s, u"size"_s, u"caption"_s}},
+        {"info X", {u"width"_s, u"height"_s, u"format"_s}},
+        {"history --gob G",
+         {u"number"_s, u"time"_s, u"kind"_s, u"state"_s, u"bytes"_s, u"description"_s}},
+        {"status --gob G --package P", {u"number"_s, u"state"_s, u"description"_s}},
+    };
+    for (const auto &[line, names] : cases) {
+        const QString tsv = cli(QString::fromLatin1(line)).out;
+        const CliResult json = cli(QString::fromLatin1(line) + u" --format json"_s);
+        ASSERT_EQ(json.exitCode, 0) << line;
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(json.out.toUtf8(), &error);
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << line;
+        QString rebuilt;
+        for (const QJsonValue &record : document.array()) {
+            QStringList fields;
+            for (const QString &name : names) {
+                const QJsonValue value = record.toObject().value(name);
+                fields << (value.isDouble() ? QString::number(value.toInteger())
+                                            : value.toString());
+            }
+            rebuilt += fields.join(u'\t') + u'\n';
+        }
+        EXPECT_FALSE(tsv.isEmpty()) << line;
+        EXPECT_EQ(rebuilt, tsv) << line;
+    }
+    expectUsageError(u"list --catalogue C --format xml"_s, u"--format takes tsv or json"_s);
 }

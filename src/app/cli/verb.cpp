@@ -42,6 +42,22 @@ const Verb *Verb::find(const QString &name)
     return found == registry().end() ? nullptr : found->second;
 }
 
+QList<const Verb *> Verb::all()
+{
+    QList<const Verb *> verbs;
+    for (const auto &[name, verb] : registry())
+        verbs << verb;
+    return verbs;
+}
+
+QStringList Verb::optionWords() const
+{
+    QStringList words {QStringLiteral("--help")};
+    for (const Option &option : m_options)
+        words << QStringLiteral("--") + option.name;
+    return words;
+}
+
 QString Verb::overview()
 {
     QString text = QStringLiteral("usage: kestrix-cli VERB [options]\n");

@@ -61,6 +61,12 @@ public:
     // The text of kestrix-cli --help: the usage line of every verb.
     static QString overview();
 
+    // Every registered verb, in name order.
+    static QList<const Verb *> all();
+    const QString &name() const { return m_name; }
+    // "--help" and the verb's options, as the shell completes them.
+    QStringList optionWords() const;
+
     // "kestrix-cli NAME --option VALUE [--optional VALUE] WORDS"
     QString usage() const;
     // The text of kestrix-cli NAME --help.

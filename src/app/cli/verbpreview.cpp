@@ -1,5 +1,6 @@
 #include "cli/consoleprompts.h"
 #include "cli/recordchoice.h"
+#include "cli/recordoutput.h"
 #include "cli/verb.h"
 
 #include "services/canvas.h"
@@ -73,18 +74,18 @@ int runPreview(const Arguments &args)
     return 0;
 }
 
-// Width, height and pixel-format value of an image file, separated by tabs.
+// Width, height and pixel-format value of an image file.
 int runInfo(const Arguments &args)
 {
+    RecordOutput out(args, {"width", "height", "format"}, {"width", "height", "format"});
     QString path = args.plain().first();
     qint32 width = 0, height = 0, pixelFormat = 0;
     MainModule::GetImageInfo(width, height, pixelFormat, path);
     if (width == 0)
         throw Failure(FailureNumber::BadRecord,
                       Messages::notAnImage(FileAccess::displayPath(path)));
-    const QChar tab = u'\t';
-    ConsolePrompts::print(QString::number(width) + tab + QString::number(height) + tab
-                          + QString::number(pixelFormat));
+    out.add({QString::number(width), QString::number(height), QString::number(pixelFormat)});
+    out.finish();
     return 0;
 }
 
@@ -98,7 +99,7 @@ const Verb previewVerb("preview",
                            << Option {"out", "FILE.png", "The PNG file to write.", Required}
                            << quietOption(),
                        runPreview);
-const Verb infoVerb("info", "Prints the width, height and pixel-format value of an image file.", {},
-                    runInfo, {"FILE", "The image file.", 1, 1});
+const Verb infoVerb("info", "Prints the width, height and pixel-format value of an image file.",
+                    {RecordOutput::option()}, runInfo, {"FILE", "The image file.", 1, 1});
 
 } // namespace

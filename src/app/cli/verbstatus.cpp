@@ -1,5 +1,6 @@
 #include "cli/consoledisplay.h"
 #include "cli/inputfile.h"
+#include "cli/recordoutput.h"
 #include "cli/verb.h"
 
 #include "packages/packagefiles.h"
@@ -21,6 +22,7 @@ QString unquoted(const QString &description)
 // counts.
 int runStatus(const Arguments &args)
 {
+    RecordOutput out(args, {"number", "state", "description"}, {"number"});
     const QString gob = args.required(QStringLiteral("gob"));
     const QString package = args.required(QStringLiteral("package"));
     requireInputFile(package);
@@ -37,10 +39,10 @@ int runStatus(const Arguments &args)
     int count[3] = {0, 0, 0};
     for (const PackageStatus::Item &item : items) {
         ++count[int(item.state)];
-        ConsolePrompts::printRecord({QString::number(item.number),
-                                     PackageStatus::nameOf(item.state),
-                                     unquoted(item.description)});
+        out.add({QString::number(item.number), PackageStatus::nameOf(item.state),
+                 unquoted(item.description)});
     }
+    out.finish();
     ConsolePrompts::printError(Messages::packageStatusSummary(count[0], count[1], count[2]));
     return 0;
 }
@@ -50,7 +52,8 @@ const Verb statusVerb("status",
                       "(applied), the bytes from before every change of the history (original) "
                       "or something else (other).",
                       {{"gob", "FILE", "The GOB file.", Required},
-                       {"package", "FILE.zip", "The package.", Required}},
+                       {"package", "FILE.zip", "The package.", Required},
+                       RecordOutput::option()},
                       runStatus);
 
 } // namespace
