@@ -10,7 +10,8 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 for f in bin/kestrix bin/kestrix-cli share/kestrix/help/index.htm share/kestrix/help/106.htm \
          share/applications/io.github.kestrix.Kestrix.desktop \
          share/icons/hicolor/48x48/apps/kestrix.png share/icons/hicolor/scalable/apps/kestrix.svg \
-         share/man/man1/kestrix-cli.1 share/metainfo/io.github.kestrix.Kestrix.metainfo.xml \
+         share/man/man1/kestrix.1 share/man/man1/kestrix-cli.1 share/metainfo/io.github.kestrix.Kestrix.metainfo.xml \
+         share/bash-completion/completions/kestrix-cli share/zsh/vendor-completions/_kestrix-cli \
          share/doc/kestrix/LICENSE; do
     [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
