@@ -76,6 +76,13 @@ QString catalogueTooShort(const QString &path)
     return QStringLiteral("The item catalogue %1 ends before its two header lines.").arg(path);
 }
 
+QString catalogueLineFeedsOnly(const QString &path)
+{
+    return QStringLiteral("The lines of the item catalogue %1 end in LF alone; the catalogue needs "
+                          "CR LF line ends, as the game's own BmpList.txt has.")
+        .arg(path);
+}
+
 QString catalogueLineMissing(const QString &path, int lineNumber)
 {
     return QStringLiteral("%1 has no line %2; the catalogue changed since Kestrix started.")
