@@ -5,60 +5,58 @@ namespace {
 
 // Both scripts are written from the verbs as registered, so that a new verb or option is
 // completed without anyone editing them; the words after an option are completed as files.
-QString bashScript()
+// caseLine is the shell's case arm for one verb: %1 its name, %2 its option words.
+QString script(QString text, const QString &caseLine)
 {
     QStringList names {QStringLiteral("help")};
     QString cases;
     for (const Verb *verb : Verb::all()) {
         names << verb->name();
-        cases += QStringLiteral("        %1) options=\"%2\" ;;\n")
-                     .arg(verb->name(), verb->optionWords().join(u' '));
+        cases += caseLine.arg(verb->name(), verb->optionWords().join(u' '));
     }
-    return QStringLiteral("# bash completion for kestrix-cli\n"
-                          "_kestrix_cli()\n"
-                          "{\n"
-                          "    local cur=${COMP_WORDS[COMP_CWORD]} options=\n"
-                          "    if [ \"$COMP_CWORD\" -eq 1 ]; then\n"
-                          "        COMPREPLY=($(compgen -W \"%1\" -- \"$cur\"))\n"
-                          "        return\n"
-                          "    fi\n"
-                          "    case ${COMP_WORDS[1]} in\n"
-                          "%2"
-                          "    esac\n"
-                          "    if [[ $cur == -* ]]; then\n"
-                          "        COMPREPLY=($(compgen -W \"$options\" -- \"$cur\"))\n"
-                          "    else\n"
-                          "        COMPREPLY=()\n"
-                          "    fi\n"
-                          "}\n"
-                          "complete -o default -F _kestrix_cli kestrix-cli")
-        .arg(names.join(u' '), cases);
+    return text.arg(names.join(u' '), cases);
+}
+
+QString bashScript()
+{
+    return script(QStringLiteral("# bash completion for kestrix-cli\n"
+                                 "_kestrix_cli()\n"
+                                 "{\n"
+                                 "    local cur=${COMP_WORDS[COMP_CWORD]} options=\n"
+                                 "    if [ \"$COMP_CWORD\" -eq 1 ]; then\n"
+                                 "        COMPREPLY=($(compgen -W \"%1\" -- \"$cur\"))\n"
+                                 "        return\n"
+                                 "    fi\n"
+                                 "    case ${COMP_WORDS[1]} in\n"
+                                 "%2"
+                                 "    esac\n"
+                                 "    if [[ $cur == -* ]]; then\n"
+                                 "        COMPREPLY=($(compgen -W \"$options\" -- \"$cur\"))\n"
+                                 "    else\n"
+                                 "        COMPREPLY=()\n"
+                                 "    fi\n"
+                                 "}\n"
+                                 "complete -o default -F _kestrix_cli kestrix-cli"),
+                  QStringLiteral("        %1) options=\"%2\" ;;\n"));
 }
 
 QString zshScript()
 {
-    QStringList names {QStringLiteral("help")};
-    QString cases;
-    for (const Verb *verb : Verb::all()) {
-        names << verb->name();
-        cases += QStringLiteral("            %1) compadd -- %2 ;;\n")
-                     .arg(verb->name(), verb->optionWords().join(u' '));
-    }
-    return QStringLiteral("#compdef kestrix-cli\n"
-                          "_kestrix_cli()\n"
-                          "{\n"
-                          "    if (( CURRENT == 2 )); then\n"
-                          "        compadd -- %1\n"
-                          "    elif [[ $PREFIX == -* ]]; then\n"
-                          "        case $words[2] in\n"
-                          "%2"
-                          "        esac\n"
-                          "    else\n"
-                          "        _files\n"
-                          "    fi\n"
-                          "}\n"
-                          "_kestrix_cli \"$@\"")
-        .arg(names.join(u' '), cases);
+    return script(QStringLiteral("#compdef kestrix-cli\n"
+                                 "_kestrix_cli()\n"
+                                 "{\n"
+                                 "    if (( CURRENT == 2 )); then\n"
+                                 "        compadd -- %1\n"
+                                 "    elif [[ $PREFIX == -* ]]; then\n"
+                                 "        case $words[2] in\n"
+                                 "%2"
+                                 "        esac\n"
+                                 "    else\n"
+                                 "        _files\n"
+                                 "    fi\n"
+                                 "}\n"
+                                 "_kestrix_cli \"$@\""),
+                  QStringLiteral("            %1) compadd -- %2 ;;\n"));
 }
 
 int runCompletion(const Arguments &args)
