@@ -515,10 +515,9 @@ QString backupNotWritten(const QString &backupPath, const QString &reason)
 QString packageNotUnpacked(const QString &package, int result, const QString &reason)
 {
     return QStringLiteral("%1 could not be unpacked (error %2): %3")
-               .arg(package)
-               .arg(result)
-               .arg(reason)
-        + crlf + QStringLiteral("Nothing was imported; the GOB file was not changed.");
+        .arg(package)
+        .arg(result)
+        .arg(reason);
 }
 
 QString unsafeEntryName(const QString &name)
