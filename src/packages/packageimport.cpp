@@ -175,8 +175,14 @@ std::optional<PackageContents> unpack(const QString &packagePath, const QString 
 ImportOutcome run(const ImportRequest &request, PackageContext &context)
 {
     const QString extraction = TempFolder::extractionFolderOf(request.tempFolder);
-    const std::optional<PackageContents> contents =
-        unpack(request.packagePath, extraction, context, request.gobPath);
+    std::optional<PackageContents> contents;
+    try {
+        contents = unpack(request.packagePath, extraction, context, request.gobPath);
+    } catch (const Failure &failure) {
+        // Reading the package is also how status begins; only an import says what it left.
+        throw Failure(failure.number(),
+                      failure.description() + QStringLiteral("\r\n") + Messages::nothingImported());
+    }
     if (!contents)
         return {};
 

@@ -128,9 +128,7 @@ QString replaceNote(const PackageContents &contents, const QStringList &descript
     for (qsizetype i = changes.size() - 1; i >= 0; --i) {
         const ChangeFile &change = changes[i];
         if (change.state() == ChangeState::Done && touches(change, records))
-            overwritten << Messages::changeNumbered(int(i + 1), change.header().kind,
-                                                    change.header().description,
-                                                    change.header().time);
+            overwritten << change.shown();
     }
     return Messages::packageHistoryNote(all, overwritten);
 }

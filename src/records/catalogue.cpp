@@ -39,6 +39,16 @@ void forEachLine(const Text &text, Take take)
     }
 }
 
+// A catalogue of fewer than two lines; one whose lines end in LF alone (saved by an editor that
+// dropped the CRs) is told so, since to the user it has many lines.
+Failure tooShort(const QString &text, const QString &path)
+{
+    const QString shown = FileAccess::displayPath(path);
+    return Failure(FailureNumber::BadCatalogue,
+                   text.contains(u'\n') ? Messages::catalogueLineFeedsOnly(shown)
+                                        : Messages::catalogueTooShort(shown));
+}
+
 bool startsWithUtf16Mark(const QByteArray &bytes)
 {
     return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
@@ -92,8 +102,7 @@ QString Catalogue::readEntryLine(const QString &path, int k)
         return ++count <= qMax<qsizetype>(wanted, 1);
     });
     if (count < 2)
-        throw Failure(FailureNumber::BadCatalogue,
-                      Messages::catalogueTooShort(FileAccess::displayPath(path)));
+        throw tooShort(text, path);
     if (k < 0 || count <= wanted)
         throw Failure(
             FailureNumber::BadCatalogue,
@@ -111,8 +120,7 @@ Catalogue Catalogue::fromBytes(const QByteArray &bytes, const QString &path)
         return true;
     });
     if (catalogue.m_lines.size() < 2)
-        throw Failure(FailureNumber::BadCatalogue,
-                      Messages::catalogueTooShort(FileAccess::displayPath(path)));
+        throw tooShort(catalogue.m_text, path);
     return catalogue;
 }
 

@@ -76,6 +76,13 @@ QString catalogueTooShort(const QString &path)
     return QStringLiteral("The item catalogue %1 ends before its two header lines.").arg(path);
 }
 
+QString catalogueLineFeedsOnly(const QString &path)
+{
+    return QStringLiteral("The lines of the item catalogue %1 end in LF alone; the catalogue needs "
+                          "CR LF line ends, as the game's own BmpList.txt has.")
+        .arg(path);
+}
+
 QString catalogueLineMissing(const QString &path, int lineNumber)
 {
     return QStringLiteral("%1 has no line %2; the catalogue changed since Kestrix started.")
@@ -520,10 +527,9 @@ QString backupNotWritten(const QString &backupPath, const QString &reason)
 QString packageNotUnpacked(const QString &package, int result, const QString &reason)
 {
     return QStringLiteral("%1 could not be unpacked (error %2): %3")
-               .arg(package)
-               .arg(result)
-               .arg(reason)
-        + crlf + QStringLiteral("Nothing was imported; the GOB file was not changed.");
+        .arg(package)
+        .arg(result)
+        .arg(reason);
 }
 
 QString packageExpandsTooFar(qint64 bytes, qint64 bound)

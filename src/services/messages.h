@@ -23,6 +23,7 @@ QString catalogueMissing(const QString &folder);
 QString badBooleanSetting(const QString &key, const QString &value);
 QString catalogueNoEntries(const QString &path);
 QString catalogueTooShort(const QString &path);
+QString catalogueLineFeedsOnly(const QString &path); // lines that end in LF without CR
 QString catalogueLineMissing(const QString &path, int lineNumber);
 // "PATH line N", the line that the messages below are about.
 QString catalogueLine(const QString &path, int lineNumber);

@@ -110,6 +110,21 @@ quint8 toByte(const QString &text)
     return roundToRange<quint8>(toNumber(text));
 }
 
+std::optional<qint64> wholeNumber(const QString &text, qint64 least, qint64 most)
+{
+    const qsizetype digitsFrom = text.startsWith(u'+') || text.startsWith(u'-') ? 1 : 0;
+    if (text.size() == digitsFrom)
+        return std::nullopt;
+    for (qsizetype i = digitsFrom; i < text.size(); ++i)
+        if (!isDigit(text[i]))
+            return std::nullopt;
+    bool ok = false; // false also for a number beyond 64 bits
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value < least || value > most)
+        return std::nullopt;
+    return value;
+}
+
 qint32 roundToInt32(double value)
 {
     return roundToRange<qint32>(value);

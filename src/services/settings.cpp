@@ -1,14 +1,29 @@
 #include "settings.h"
 
+#include "apppath.h"
+
 #include <QSettings>
+
+#include <memory>
 
 namespace Settings {
 
 namespace {
 
-// An ini file in the user's configuration folder (on Linux ~/.config/Kestrix/Torvane.ini),
-// so that tests can move it with QSettings::setPath or XDG_CONFIG_HOME.
+// An ini file: Torvane.ini in the folder KESTRIX_HOME names, so that each application folder
+// remembers its own GOB file (a GOB file remembered for another folder's catalogue would be
+// written at that catalogue's offsets); without it, in the user's configuration folder (on
+// Linux ~/.config/Kestrix/Torvane.ini, moved by QSettings::setPath or XDG_CONFIG_HOME).
 constexpr QSettings::Format StoreFormat = QSettings::IniFormat;
+
+std::unique_ptr<QSettings> openStore()
+{
+    if (!qEnvironmentVariableIsEmpty("KESTRIX_HOME"))
+        return std::make_unique<QSettings>(MainModule::AppPath() + QStringLiteral("Torvane.ini"),
+                                           StoreFormat);
+    return std::make_unique<QSettings>(StoreFormat, QSettings::UserScope, QStringLiteral("Kestrix"),
+                                       QStringLiteral("Torvane"));
+}
 
 QString fullKey(const char *key)
 {
@@ -17,20 +32,22 @@ QString fullKey(const char *key)
 
 QVariant storedValue(const char *key, const QVariant &defaultValue)
 {
-    const QSettings store(StoreFormat, QSettings::UserScope, QStringLiteral("Kestrix"),
-                          QStringLiteral("Torvane"));
-    return store.value(fullKey(key), defaultValue);
+    return openStore()->value(fullKey(key), defaultValue);
 }
 
 void storeValue(const char *key, const QVariant &value)
 {
-    QSettings store(StoreFormat, QSettings::UserScope, QStringLiteral("Kestrix"),
-                    QStringLiteral("Torvane"));
-    store.setValue(fullKey(key), value);
-    store.sync();
+    const std::unique_ptr<QSettings> store = openStore();
+    store->setValue(fullKey(key), value);
+    store->sync();
 }
 
 } // namespace
+
+QString location()
+{
+    return openStore()->fileName();
+}
 
 QString read(const char *key, const QString &defaultValue)
 {

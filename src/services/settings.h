@@ -16,6 +16,9 @@ inline constexpr char GeometryKey[] = "Geometry"; // the main window's size and 
 inline constexpr char RecentKey[] = "Recent"; // the GOB files chosen before, the latest first
 inline constexpr char HistoryLimitKey[] = "HistoryLimit"; // bytes the history of a GOB file keeps
 
+// The file the values are kept in.
+QString location();
+
 QString read(const char *key, const QString &defaultValue = QString());
 void save(const char *key, const QString &value);
 QStringList readList(const char *key);

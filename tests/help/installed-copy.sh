@@ -10,7 +10,8 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 for f in bin/kestrix bin/kestrix-cli share/kestrix/help/index.htm share/kestrix/help/106.htm \
          share/applications/io.github.kestrix.Kestrix.desktop \
          share/icons/hicolor/48x48/apps/kestrix.png share/icons/hicolor/scalable/apps/kestrix.svg \
-         share/man/man1/kestrix-cli.1 share/metainfo/io.github.kestrix.Kestrix.metainfo.xml \
+         share/man/man1/kestrix.1 share/man/man1/kestrix-cli.1 share/metainfo/io.github.kestrix.Kestrix.metainfo.xml \
+         share/bash-completion/completions/kestrix-cli share/zsh/vendor-completions/_kestrix-cli \
          share/doc/kestrix/LICENSE; do
     [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
@@ -31,9 +32,8 @@ app=$(env -u KESTRIX_HOME XDG_DATA_HOME="$work/data" "$prefix/bin/kestrix-cli" p
 app=$(env -u KESTRIX_HOME "$build/kestrix-cli" paths | awk -F'\t' '$1 == "application folder" {print $2}')
 [ "$app" = "$build/" ] || { echo "build application folder is '$app'"; exit 1; }
 
-# The GUI starts on the sample game and stays up until it is stopped.
-mkdir -p "$XDG_CONFIG_HOME/Kestrix"
-printf '[Optora]\nGOB=%s\n' "$KESTRIX_HOME/Torvane/data/torvane_pc.gob" > "$XDG_CONFIG_HOME/Kestrix/Torvane.ini"
+# The GUI starts on the sample game (remembered in the application folder) and stays up.
+printf '[Optora]\nGOB=%s\n' "$KESTRIX_HOME/Torvane/data/torvane_pc.gob" > "$KESTRIX_HOME/Torvane.ini"
 "$prefix/bin/kestrix" &
 gui=$!
 sleep 3

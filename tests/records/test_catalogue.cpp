@@ -96,6 +96,8 @@ TEST(Catalogue, EntryLinesAfterTheTwoHeaderLines)
     const QString one = home.write(u"One.txt"_s, "only one header line");
     EXPECT_FALSE(refusal([&] { Catalogue::read(one); }).isEmpty());
     EXPECT_FALSE(refusal([&] { Catalogue::readEntryLine(one, 0); }).isEmpty());
+    const QString lf = home.write(u"Lf.txt"_s, "h1\nh2\nKit,1,5,a\n");
+    EXPECT_TRUE(refusal([&] { Catalogue::read(lf); }).contains(u"end in LF alone"_s));
 }
 
 // Blanks stay in texts but not in numbers; a "$" later in the first field makes no whole-file

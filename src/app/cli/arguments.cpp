@@ -1,9 +1,6 @@
 #include "arguments.h"
 
-#include "services/failure.h"
 #include "services/numberconversion.h"
-
-#include <cmath>
 
 Arguments::Arguments(QHash<QString, QString> values, QSet<QString> switches, QStringList plain)
     : m_values(std::move(values))
@@ -29,18 +26,18 @@ QString Arguments::required(const QString &name) const
     return m_values.value(name);
 }
 
-qint32 Arguments::number(const QString &name) const
+qint32 Arguments::number(const QString &name, qint32 least, qint32 most) const
 {
-    return wholeNumber(required(name), QStringLiteral("The option --") + name);
+    return wholeNumber(required(name), QStringLiteral("The option --") + name, least, most);
 }
 
-qint32 Arguments::wholeNumber(const QString &text, const QString &what)
+qint32 Arguments::wholeNumber(const QString &text, const QString &what, qint32 least, qint32 most)
 {
-    try {
-        const double value = Convert::toNumber(text);
-        if (value == std::floor(value))
-            return Convert::roundToInt32(value);
-    } catch (const Failure &) {
-    }
-    throw UsageError(QStringLiteral("%1 needs a whole number, not \"%2\".").arg(what, text));
+    if (const std::optional<qint64> value = Convert::wholeNumber(text, least, most))
+        return qint32(*value);
+    throw UsageError(QStringLiteral("%1 takes a whole number from %2 to %3, not \"%4\".")
+                         .arg(what)
+                         .arg(least)
+                         .arg(most)
+                         .arg(text));
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <exception>
+#include <limits>
 
 // A command line that kestrix-cli does not understand: an unknown option, a stray word, a
 // missing value or option, a number where none fits. The tool shows the verb's usage line
@@ -35,13 +36,16 @@ public:
     QString value(const QString &name, const QString &fallback = QString()) const;
     // The option's value; throws a UsageError when the option is missing.
     QString required(const QString &name) const;
-    // The required option as a whole number; throws a UsageError for a fraction or no number.
-    qint32 number(const QString &name) const;
+    // The required option as a whole number from least to most; throws a UsageError naming the
+    // option and the range for anything else.
+    qint32 number(const QString &name, qint32 least = 0,
+                  qint32 most = std::numeric_limits<qint32>::max()) const;
     const QStringList &plain() const { return m_plain; }
 
-    // A whole number typed on the command line, through the program's number conversion but
-    // without its rounding; what names the value in the UsageError for anything else.
-    static qint32 wholeNumber(const QString &text, const QString &what);
+    // A whole number from least to most typed on the command line; what names the value in the
+    // UsageError for anything else ("The option --entry", "The width").
+    static qint32 wholeNumber(const QString &text, const QString &what, qint32 least = 0,
+                              qint32 most = std::numeric_limits<qint32>::max());
 
 private:
     QHash<QString, QString> m_values;

@@ -8,14 +8,11 @@
 
 #include <memory>
 
-// The package engines' display on the terminal: the messages of the zip services go to
-// standard error; there is no progress display.
+// The package engines' display on the terminal: nothing. The zip services' progress lines are
+// not for scripts, and a problem they log comes back to the verb as the reason it reports.
 class ConsoleDisplay : public PackageDisplay
 {
 public:
-    void appendLog(const QString &text) override { ConsolePrompts::printError(text); }
-    void replaceLog(const QString &text) override { ConsolePrompts::printError(text); }
-
     // A temporary folder of the run, standing in for the package window's KX_Temp; throws a
     // Failure when it cannot be made.
     static std::unique_ptr<QTemporaryDir> workFolder();

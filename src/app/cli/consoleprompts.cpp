@@ -2,7 +2,12 @@
 
 #include <QTextStream>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,7 +38,65 @@ QString escaped(const QString &field)
     return text;
 }
 
+// Standard output is written through stdio's buffer (a long listing is not flushed line by
+// line) and checked once at the end; the first failure's reason is kept for that report.
+bool quietRun = false;
+bool outputClosed = false;
+bool outputWritten = false;
+int outputError = 0;
+
+// Writes every byte, a NUL included, so that no message is cut short.
+bool writeLine(const QString &text, FILE *stream)
+{
+    const QByteArray bytes = text.toLocal8Bit() + '\n';
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
+}
+
 } // namespace
+
+void ConsolePrompts::guardStandardStreams()
+{
+    // A closed descriptor would be handed to the next file opened, and the listing written
+    // into it; /dev/null holds the place, and the end says that standard output was closed.
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        if (fd == 1)
+            outputClosed = true;
+        if (::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) != fd)
+            return;
+    }
+}
+
+int ConsolePrompts::finishOutput(int status)
+{
+    if (outputClosed && outputWritten && outputError == 0)
+        outputError = EBADF;
+    if (std::fflush(stdout) != 0 && outputError == 0)
+        outputError = errno;
+    if (outputError == 0)
+        return status;
+    printError(QStringLiteral("kestrix-cli: write error: ")
+               + QString::fromLocal8Bit(std::strerror(outputError)));
+    return 1;
+}
+
+void ConsolePrompts::setQuiet(bool quiet)
+{
+    quietRun = quiet;
+}
+
+void ConsolePrompts::report(const QString &text)
+{
+    if (!quietRun)
+        print(text);
+}
+
+void ConsolePrompts::note(const QString &text)
+{
+    if (!quietRun)
+        printError(text);
+}
 
 ConsolePrompts::ConsolePrompts(bool assumeYes)
     : m_assumeYes(assumeYes)
@@ -44,16 +107,15 @@ void ConsolePrompts::printError(const QString &text)
 {
     QString line = text;
     line.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    std::fputs(line.toLocal8Bit().constData(), stderr);
-    std::fputc('\n', stderr);
+    writeLine(line, stderr);
     std::fflush(stderr);
 }
 
 void ConsolePrompts::print(const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+    outputWritten = true;
+    if (!writeLine(text, stdout) && outputError == 0)
+        outputError = errno;
 }
 
 void ConsolePrompts::printRecord(const QStringList &fields)

@@ -18,9 +18,23 @@ public:
     std::optional<QString> input(QWidget *owner, const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
 
+    // Opens /dev/null on any of the three standard descriptors that is closed, remembering
+    // that standard output was; called first thing.
+    static void guardStandardStreams();
+    // Flushes standard output: status when everything printed reached it, else 1 after the
+    // system's reason on standard error.
+    static int finishOutput(int status);
+
+    // Silences report and note for the rest of the run (--quiet).
+    static void setQuiet(bool quiet);
+    // A line naming what a verb wrote, on standard output, unless quiet.
+    static void report(const QString &text);
+    // A note of success on standard error ("Done"), unless quiet.
+    static void note(const QString &text);
+
     // Writes a line to standard error.
     static void printError(const QString &text);
-    // Writes a line to standard output.
+    // Writes a line to standard output (buffered; see finishOutput).
     static void print(const QString &text);
     // Writes one record to standard output: the fields separated by tabs, each with its control
     // characters written as \n, \r, \t or \xHH and a backslash as \\, so that a record is one

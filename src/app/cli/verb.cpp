@@ -1,6 +1,7 @@
 #include "verb.h"
 
 #include "cli/consoleprompts.h"
+#include "cli/inputfile.h"
 #include "history/gobhistory.h"
 #include "services/failure.h"
 
@@ -41,6 +42,22 @@ const Verb *Verb::find(const QString &name)
     return found == registry().end() ? nullptr : found->second;
 }
 
+QList<const Verb *> Verb::all()
+{
+    QList<const Verb *> verbs;
+    for (const auto &[name, verb] : registry())
+        verbs << verb;
+    return verbs;
+}
+
+QStringList Verb::optionWords() const
+{
+    QStringList words {QStringLiteral("--help")};
+    for (const Option &option : m_options)
+        words << QStringLiteral("--") + option.name;
+    return words;
+}
+
 QString Verb::overview()
 {
     QString text = QStringLiteral("usage: kestrix-cli VERB [options]\n");
@@ -74,7 +91,7 @@ QString Verb::help() const
         rows.append({m_words.name, m_words.description});
     for (const Option &option : m_options)
         rows.append({optionText(option), option.description});
-    rows.append({QStringLiteral("--help"), QStringLiteral("Shows this text.")});
+    rows.append({QStringLiteral("-h, --help"), QStringLiteral("Shows this text.")});
     qsizetype width = 0;
     for (const auto &row : rows)
         width = std::max(width, row.first.size());
@@ -93,9 +110,12 @@ int Verb::run(const QStringList &words) const
             ConsolePrompts::print(help());
             return 0;
         }
-        if (takesGob() && args.has(QStringLiteral("gob")))
+        ConsolePrompts::setQuiet(args.has(QStringLiteral("quiet")));
+        if (takesGob() && args.has(QStringLiteral("gob"))) {
+            requireInputFile(args.value(QStringLiteral("gob")));
             for (const QString &said : GobHistory(args.value(QStringLiteral("gob"))).recover())
                 ConsolePrompts::printError(said);
+        }
         return m_run(args);
     } catch (const UsageError &error) {
         ConsolePrompts::printError(QStringLiteral("kestrix-cli ") + m_name + QStringLiteral(": ")
@@ -114,10 +134,33 @@ bool Verb::takesGob() const
                        [](const Option &option) { return option.name == QStringLiteral("gob"); });
 }
 
+namespace {
+
+// A word with one dash that is the name of a long option, such as -catalogue: the parser would
+// read it as the short options -c -a -t ..., so the user is pointed at what was meant.
+void refuseOneDashWord(const QStringList &words, const QList<Option> &options)
+{
+    for (const QString &word : words) {
+        if (word == QStringLiteral("--"))
+            return;
+        if (word.size() < 3 || word[0] != u'-' || word[1] == u'-')
+            continue;
+        const QString name = word.mid(1).section(u'=', 0, 0);
+        if (name == QStringLiteral("help")
+            || std::any_of(options.begin(), options.end(),
+                           [&](const Option &option) { return option.name == name; }))
+            throw UsageError(
+                QStringLiteral("Unknown option \"%1\"; did you mean --%2?").arg(word, name));
+    }
+}
+
+} // namespace
+
 Arguments Verb::parse(const QStringList &words, bool &helpAsked) const
 {
+    refuseOneDashWord(words, m_options);
     QCommandLineParser parser;
-    const QCommandLineOption helpOption(QStringLiteral("help"));
+    const QCommandLineOption helpOption(QStringList {QStringLiteral("h"), QStringLiteral("help")});
     parser.addOption(helpOption);
     for (const Option &option : m_options)
         parser.addOption(QCommandLineOption(option.name, option.description, option.valueName));
@@ -132,6 +175,11 @@ Arguments Verb::parse(const QStringList &words, bool &helpAsked) const
     for (const Option &option : m_options) {
         if (!parser.isSet(option.name))
             continue;
+        // A second value would silently replace the first: on a verb that writes, the wrong
+        // file could be changed.
+        if (parser.values(option.name).size() > 1 || parser.optionNames().count(option.name) > 1)
+            throw UsageError(
+                QStringLiteral("The option --%1 is given more than once.").arg(option.name));
         if (option.valueName.isEmpty())
             switches.insert(option.name);
         else

@@ -16,6 +16,13 @@ struct Option
     bool required = false;
 };
 
+// --quiet of a verb that writes: no line naming what it wrote, no note of success.
+inline Option quietOption()
+{
+    return {QStringLiteral("quiet"), QString(),
+            QStringLiteral("Prints nothing on success (a refusal is still reported).")};
+}
+
 // The plain words a verb takes besides its options, such as one DIR or any number of ITEMs.
 struct PlainWords
 {
@@ -53,6 +60,12 @@ public:
     static const Verb *find(const QString &name);
     // The text of kestrix-cli --help: the usage line of every verb.
     static QString overview();
+
+    // Every registered verb, in name order.
+    static QList<const Verb *> all();
+    const QString &name() const { return m_name; }
+    // "--help" and the verb's options, as the shell completes them.
+    QStringList optionWords() const;
 
     // "kestrix-cli NAME --option VALUE [--optional VALUE] WORDS"
     QString usage() const;

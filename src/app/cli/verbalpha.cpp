@@ -4,18 +4,8 @@
 #include "records/palettebitmap.h"
 #include "services/failure.h"
 #include "services/messages.h"
-#include "services/numberconversion.h"
 
 namespace {
-
-// An alpha typed as the palette editor takes it: a number from 0 to 255, rounded.
-quint8 alphaValue(const QString &text)
-{
-    const double value = Convert::toNumber(text);
-    if (value > 255 || value < 0)
-        throw Failure(FailureNumber::TypeMismatch, Messages::numberNotBetween());
-    return Convert::toByte(text);
-}
 
 int runAlpha(const Arguments &args)
 {
@@ -26,7 +16,7 @@ int runAlpha(const Arguments &args)
 
     const qint32 index = all ? -1 : args.number(QStringLiteral("index"));
     const quint8 value =
-        alphaValue(args.required(all ? QStringLiteral("all") : QStringLiteral("value")));
+        quint8(args.number(all ? QStringLiteral("all") : QStringLiteral("value"), 0, 255));
 
     PaletteBitmap bitmap(args.required(QStringLiteral("file")));
     if (all) {
@@ -39,7 +29,7 @@ int runAlpha(const Arguments &args)
                                                            bitmap.entries()));
         bitmap.setAlpha(index, value);
     }
-    ConsolePrompts::printError(Messages::done());
+    ConsolePrompts::note(Messages::done());
     return 0;
 }
 
@@ -50,7 +40,8 @@ const Verb alphaVerb("alpha",
                       {"index", "I",
                        "The palette colour, from 0 to one less than the colours the table holds."},
                       {"value", "V", "Its alpha, 0 to 255."},
-                      {"all", "V", "The alpha of every colour, 0 to 255."}},
+                      {"all", "V", "The alpha of every colour, 0 to 255."},
+                      quietOption()},
                      runAlpha);
 
 } // namespace

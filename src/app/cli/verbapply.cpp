@@ -1,4 +1,5 @@
 #include "cli/consoledisplay.h"
+#include "cli/inputfile.h"
 #include "cli/noundo.h"
 #include "cli/verb.h"
 
@@ -16,6 +17,7 @@ int runApply(const Arguments &args)
     const std::unique_ptr<QTemporaryDir> folder = ConsoleDisplay::workFolder();
     ImportRequest request;
     request.packagePath = args.required(QStringLiteral("package"));
+    requireInputFile(request.packagePath);
     request.gobPath = args.required(QStringLiteral("gob"));
     request.tempFolder = folder->path();
     request.backup = args.has(QStringLiteral("backup"));
@@ -31,7 +33,7 @@ int runApply(const Arguments &args)
         if (!outcome.imported)
             return 1;
         if (!outcome.backupPath.isEmpty())
-            ConsolePrompts::print(outcome.backupPath);
+            ConsolePrompts::report(outcome.backupPath);
         return 0;
     } catch (const Failure &failure) {
         if (!failure.isCancel())
@@ -48,7 +50,8 @@ const Verb applyVerb(
      {"backup", "", "First writes what the package replaces to FILE_backup.zip."},
      {"bats", "DIR", "Where .tga files go (default: the bats folder beside the GOB file's data)."},
      {"yes", "", "Imports without asking."},
-     NoUndo::option()},
+     NoUndo::option(),
+     quietOption()},
     runApply);
 
 } // namespace

@@ -28,6 +28,7 @@ int runExport(const Arguments &args)
         OutputFile::write(
             out,
             RecordExport::exportOf(*gob, choice.entry, args.number(QStringLiteral("sub"))).bytes);
+        ConsolePrompts::report(out);
         return 0;
     }
     if (all == args.has(QStringLiteral("entry")) || args.has(QStringLiteral("sub")))
@@ -44,7 +45,7 @@ int runExport(const Arguments &args)
         FolderExport::run(catalogue, args.required(QStringLiteral("gob")), entries, folder);
     for (const FolderExport::Refused &refused : result.refused)
         ConsolePrompts::printError(refused.what + QStringLiteral(": ") + refused.reason);
-    ConsolePrompts::printError(
+    ConsolePrompts::note(
         Messages::exportDone(int(result.written.size()), FileAccess::displayPath(folder)));
     return result.refused.isEmpty() ? 0 : 1;
 }
@@ -59,7 +60,8 @@ const Verb exportVerb(
                           {"sub", "I", "The sub file of the entry, counting from 1 (with --out)."},
                           {"out", "FILE", "The file to write for one sub file."},
                           {"all", "", "Every entry of the catalogue (with --dir)."},
-                          {"dir", "DIR", "The folder to export into, made when missing."}},
+                          {"dir", "DIR", "The folder to export into, made when missing."},
+                          quietOption()},
     runExport);
 
 } // namespace

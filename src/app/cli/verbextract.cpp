@@ -1,3 +1,4 @@
+#include "cli/consoleprompts.h"
 #include "cli/recordchoice.h"
 #include "cli/verb.h"
 
@@ -14,6 +15,7 @@ int runExtract(const Arguments &args)
     const QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
     choice.extractTo(scratch);
     RecordExtraction::saveBitmapCopy(scratch, out);
+    ConsolePrompts::report(out);
     return 0;
 }
 
@@ -29,16 +31,19 @@ int runSave(const Arguments &args)
         RecordExtraction::saveWholeFileCopy(scratch, out);
     else
         RecordExtraction::saveBitmapCopy(scratch, out);
+    ConsolePrompts::report(out);
     return 0;
 }
 
-const Verb
-    extractVerb("extract", "Writes the bytes the window's scratch bitmap temp.bmp would hold.",
-                RecordChoice::options() << Option {"out", "FILE", "The file to write.", Required},
-                runExtract);
+const Verb extractVerb("extract",
+                       "Writes the bytes the window's scratch bitmap temp.bmp would hold.",
+                       RecordChoice::options()
+                           << Option {"out", "FILE", "The file to write.", Required}
+                           << quietOption(),
+                       runExtract);
 const Verb saveVerb("save", "Writes what Save As writes, without its naming rules.",
                     RecordChoice::options()
-                        << Option {"out", "FILE", "The file to write.", Required},
+                        << Option {"out", "FILE", "The file to write.", Required} << quietOption(),
                     runSave);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "cli/consoleprompts.h"
+#include "cli/recordoutput.h"
 #include "cli/verb.h"
 
 #include "history/gobhistory.h"
@@ -9,14 +10,16 @@ namespace {
 // One change a line, newest first; the limit and how far back undo reaches on standard error.
 int runHistory(const Arguments &args)
 {
+    RecordOutput out(args, {"number", "time", "kind", "state", "bytes", "description"},
+                     {"number", "bytes"});
     const GobHistory history(args.required(QStringLiteral("gob")));
     const QList<ChangeFile> changes = history.changes();
     for (qsizetype i = changes.size() - 1; i >= 0; --i) {
         const ChangeHeader &h = changes[i].header();
-        ConsolePrompts::printRecord({QString::number(changes[i].sequence()),
-                                     Messages::isoTime(h.time), h.kind, nameOf(changes[i].state()),
-                                     QString::number(h.bytes()), h.description});
+        out.add({QString::number(changes[i].sequence()), Messages::isoTime(h.time), h.kind,
+                 nameOf(changes[i].state()), QString::number(h.bytes()), h.description});
     }
+    out.finish();
     ConsolePrompts::printError(history.summary());
     return 0;
 }
@@ -24,6 +27,7 @@ int runHistory(const Arguments &args)
 const Verb historyVerb("history",
                        "Lists the changes the history keeps of the GOB file, newest first: "
                        "number, time, kind, state, bytes written, description.",
-                       {{"gob", "FILE", "The GOB file.", Required}}, runHistory);
+                       {{"gob", "FILE", "The GOB file.", Required}, RecordOutput::option()},
+                       runHistory);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "cli/consoleprompts.h"
+#include "cli/inputfile.h"
 #include "cli/noundo.h"
 #include "cli/recordchoice.h"
 #include "cli/verb.h"
@@ -20,6 +21,7 @@ int runImport(const Arguments &args)
 {
     const RecordChoice choice = RecordChoice::from(args);
     const QString file = args.required(QStringLiteral("file"));
+    requireInputFile(file, true);
 
     QTemporaryDir dir = workFolder();
     QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
@@ -51,15 +53,15 @@ int runImport(const Arguments &args)
         plan.name = choice.name;
         plan.withoutUndo = NoUndo::from(args);
         PictureImport::write(plan);
-        ConsolePrompts::print(plan.description());
+        ConsolePrompts::report(plan.description());
     } else {
         BitmapImport::Plan plan = BitmapImport::check(choice.gobPath, choice.subFile.offset, file);
         plan.description = choice.name;
         plan.withoutUndo = NoUndo::from(args);
         BitmapImport::write(plan, args.has(QStringLiteral("keep-alpha")));
-        ConsolePrompts::print(Messages::importedExact());
+        ConsolePrompts::report(Messages::importedExact());
     }
-    ConsolePrompts::printError(Messages::importedSuccessfully());
+    ConsolePrompts::note(Messages::importedSuccessfully());
     return 0;
 }
 
@@ -71,7 +73,7 @@ const Verb
                RecordChoice::options()
                    << Option {"file", "FILE", "The bitmap or image file to write.", Required}
                    << Option {"keep-alpha", "", "Keeps the bitmap's alpha bytes (else opaque)."}
-                   << NoUndo::option(),
+                   << NoUndo::option() << quietOption(),
                runImport);
 
 } // namespace

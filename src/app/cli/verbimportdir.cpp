@@ -33,7 +33,7 @@ int runImportDir(const Arguments &args)
     }
     plan.withoutUndo = NoUndo::from(args);
     FolderImport::write(plan);
-    ConsolePrompts::printError(Messages::importedSuccessfully());
+    ConsolePrompts::note(Messages::importedSuccessfully());
     return status;
 }
 
@@ -47,7 +47,8 @@ const Verb importDirVerb(
      {"gob", "FILE", "The GOB file, changed in place.", Required},
      {"dir", "DIR", "The folder an export wrote, with its kestrix-export.tsv.", Required},
      {"yes", "", "Writes without asking."},
-     NoUndo::option()},
+     NoUndo::option(),
+     quietOption()},
     runImportDir);
 
 } // namespace

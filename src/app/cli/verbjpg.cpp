@@ -12,23 +12,29 @@ int runJpg(const Arguments &args)
 {
     const QString in = args.required(QStringLiteral("in"));
     const QString target = JpegConversion::withJpgExtension(args.required(QStringLiteral("out")));
-    FileIdentity::refuseInputs(target, {in});
-    QImage picture = JpegConversion::loadPicture(in);
+    QSize size;
     if (args.has(QStringLiteral("size"))) {
         const QStringList sides = args.value(QStringLiteral("size")).split(u'x');
         if (sides.size() != 2)
             throw UsageError(QStringLiteral("--size takes WIDTHxHEIGHT, for example 640x480."));
-        const qint32 width = Arguments::wholeNumber(sides[0], QStringLiteral("The width"));
-        const qint32 height = Arguments::wholeNumber(sides[1], QStringLiteral("The height"));
-        JpegConversion::checkSize(width, height);
-        picture = JpegConversion::resized(picture, width, height, 0xFFFFFFFF);
+        // The converter window's limits, as a usage error naming the option.
+        const QString what = QStringLiteral("The %1 of --size");
+        size.setWidth(
+            Arguments::wholeNumber(sides[0], what.arg(u"width"), 1, JpegConversion::MaxSide));
+        size.setHeight(
+            Arguments::wholeNumber(sides[1], what.arg(u"height"), 1, JpegConversion::MaxSide));
     }
+    FileIdentity::refuseInputs(target, {in});
+    QImage picture = JpegConversion::loadPicture(in);
+    if (size.isValid())
+        picture = JpegConversion::resized(picture, size.width(), size.height(), 0xFFFFFFFF);
     const int status = JpegConversion::saveJpeg(picture, target);
-    ConsolePrompts::printError(target);
     if (status != 0) {
+        ConsolePrompts::printError(target);
         ConsolePrompts::printError(Messages::cannotSaveImage(status));
         return 1;
     }
+    ConsolePrompts::report(target);
     return 0;
 }
 
@@ -36,7 +42,8 @@ const Verb
     jpgVerb("jpg", "Converts a bitmap to a JPEG file of quality 100, optionally resized.",
             {{"in", "FILE.bmp", "The bitmap to convert.", Required},
              {"out", "FILE.jpg", "The JPEG file to write (.jpg is added when missing).", Required},
-             {"size", "WxH", "Scales the picture to exactly W x H pixels first."}},
+             {"size", "WxH", "Scales the picture to exactly W x H pixels first."},
+             quietOption()},
             runJpg);
 
 } // namespace

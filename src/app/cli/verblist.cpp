@@ -1,5 +1,6 @@
 #include "cli/consoleprompts.h"
 #include "cli/recordchoice.h"
+#include "cli/recordoutput.h"
 #include "cli/verb.h"
 
 #include "pictures/recordexport.h"
@@ -13,28 +14,36 @@ int runList(const Arguments &args)
     const QString path = args.required(QStringLiteral("catalogue"));
 
     if (args.has(QStringLiteral("entry"))) {
+        RecordOutput out(args, {"number", "offset", "size", "caption"},
+                         {"number", "offset", "size"});
         const CatalogueEntry entry = catalogueEntry(path, args.number(QStringLiteral("entry")));
         for (int i = 1; i <= entry.count(); ++i) {
             const SubFile &sub = entry.subFile(i);
-            ConsolePrompts::printRecord({QString::number(i), QString::number(sub.offset),
-                                         QString::number(sub.areaSize), sub.caption});
+            out.add({QString::number(i), QString::number(sub.offset), QString::number(sub.areaSize),
+                     sub.caption});
         }
+        out.finish();
         return 0;
     }
 
     // As the window lists every line, a malformed line is reported and the entries after it
-    // are still listed, under their own numbers.
+    // are still listed, under their own numbers; a file of which no line could be read (not a
+    // catalogue at all) is a failure.
+    RecordOutput out(args, {"index", "kind", "count", "description"}, {"index", "count"});
     const Catalogue catalogue = Catalogue::read(path);
+    int listed = 0;
     for (int k = 0; k < catalogue.entryCount(); ++k) {
         try {
             const CatalogueEntry entry = catalogue.entry(k);
-            ConsolePrompts::printRecord({QString::number(k), RecordExport::kindOf(entry),
-                                         QString::number(entry.count()), entry.description()});
+            out.add({QString::number(k), RecordExport::kindOf(entry),
+                     QString::number(entry.count()), entry.description()});
+            ++listed;
         } catch (const Failure &failure) {
             ConsolePrompts::printError(failure.description());
         }
     }
-    return 0;
+    out.finish();
+    return listed > 0 ? 0 : 1;
 }
 
 const Verb listVerb("list",
@@ -43,7 +52,8 @@ const Verb listVerb("list",
                     "bytes, caption). Control characters in a field are written \\n, \\r, \\t, "
                     "\\xHH and a backslash \\\\.",
                     {{"catalogue", "FILE", "The item catalogue (BmpList.txt).", Required},
-                     {"entry", "K", "The entry, counting from 0 in list order."}},
+                     {"entry", "K", "The entry, counting from 0 in list order."},
+                     RecordOutput::option()},
                     runList);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "cli/verb.h"
 
 #include "packages/packagemake.h"
+#include "packages/zipservice.h"
 #include "services/failure.h"
 #include "services/messages.h"
 
@@ -19,9 +20,10 @@ PackageItem itemOf(const QString &word, const Arguments &args)
     const QRegularExpressionMatch match = subFile.match(word);
     if (!match.hasMatch())
         return PackageItem::fromCommand(word);
-    const CatalogueEntry entry =
-        catalogueEntry(args.required(QStringLiteral("catalogue")), match.captured(1).toInt());
-    const int sub = match.captured(2).toInt();
+    const QString what = QStringLiteral("The item \"%1\"").arg(word);
+    const qint32 k = Arguments::wholeNumber(match.captured(1), what);
+    const qint32 sub = Arguments::wholeNumber(match.captured(2), what);
+    const CatalogueEntry entry = catalogueEntry(args.required(QStringLiteral("catalogue")), k);
     requireSubFile(entry, match.captured(1), sub);
     return PackageItem::fromSubFile(entry, sub, args.required(QStringLiteral("gob")));
 }
@@ -40,14 +42,15 @@ int runPack(const Arguments &args)
     ConsolePrompts prompts;
     PackageContext context {prompts, nullptr, display};
     const QStringList files = PackageMake::writeFiles(gob, items, folder->path(), display);
+    QString reason;
     const int result =
         PackageMake::writeArchive(out, files, args.value(QStringLiteral("readme")), gob, context,
-                                  args.value(QStringLiteral("catalogue")));
+                                  args.value(QStringLiteral("catalogue")), &reason);
     if (result != 0) {
-        ConsolePrompts::printError(Messages::zipError(result));
+        ConsolePrompts::printError(Messages::zipError(result, reason));
         return 1;
     }
-    ConsolePrompts::printError(Messages::successfullyDone());
+    ConsolePrompts::report(VBZipBas::archivePathFor(out));
     return 0;
 }
 
@@ -56,7 +59,8 @@ const Verb packVerb(
     {{"gob", "FILE", "The GOB file to read.", Required},
      {"out", "FILE.zip", "The package to write (.zip is added when missing).", Required},
      {"catalogue", "FILE", "The item catalogue, for items named K:I."},
-     {"readme", "FILE", "A readme to add to the package."}},
+     {"readme", "FILE", "A readme to add to the package."},
+     quietOption()},
     runPack,
     {"ITEM...", "\"description|position|size\", or K:I for sub file I of entry K.", 1, -1});
 

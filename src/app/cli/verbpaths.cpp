@@ -3,19 +3,21 @@
 
 #include "services/apppath.h"
 #include "services/helppages.h"
+#include "services/settings.h"
 
 namespace {
 
-// Where this copy keeps its files: the application folder and the help pages.
+// Where this copy keeps its files: the application folder, the help pages and the settings.
 int runPaths(const Arguments &)
 {
     ConsolePrompts::printRecord({QStringLiteral("application folder"), MainModule::AppPath()});
     ConsolePrompts::printRecord({QStringLiteral("help folder"), MainModule::helpFolder()});
+    ConsolePrompts::printRecord({QStringLiteral("settings file"), Settings::location()});
     return 0;
 }
 
-const Verb pathsVerb("paths",
-                     "Prints where this copy keeps BmpList.txt, temp.bmp and its help pages.", {},
-                     runPaths);
+const Verb pathsVerb(
+    "paths", "Prints where this copy keeps BmpList.txt, temp.bmp, its help pages and its settings.",
+    {}, runPaths);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "cli/consoleprompts.h"
 #include "cli/recordchoice.h"
+#include "cli/recordoutput.h"
 #include "cli/verb.h"
 
 #include "services/canvas.h"
@@ -18,19 +19,19 @@ namespace {
 // same kind of canvas, and saves the drawn part as a PNG file.
 int runPreview(const Arguments &args)
 {
-    const RecordChoice choice = RecordChoice::from(args);
-    const QString out = args.required(QStringLiteral("out"));
-    choice.refuseOutput(out);
     const bool transparent = args.has(QStringLiteral("transparent"));
     int rotation = 0;
     if (args.has(QStringLiteral("rotate"))) {
         const QString value = args.value(QStringLiteral("rotate"));
         if (value.size() != 1 || value[0] < u'0' || value[0] > u'3')
-            throw Failure(FailureNumber::TypeMismatch, Messages::rotateValue(value));
-        rotation = value.toInt();
+            throw UsageError(Messages::rotateValue(value));
+        rotation = value[0].digitValue();
         if (transparent)
-            throw Failure(FailureNumber::TypeMismatch, Messages::transparentNotTurned());
+            throw UsageError(Messages::transparentNotTurned());
     }
+    const RecordChoice choice = RecordChoice::from(args);
+    const QString out = args.required(QStringLiteral("out"));
+    choice.refuseOutput(out);
     if (transparent && choice.entry.isWholeFile())
         throw Failure(FailureNumber::TypeMismatch,
                       Messages::transparentForBitmapsOnly(args.number(QStringLiteral("entry"))));
@@ -69,21 +70,22 @@ int runPreview(const Arguments &args)
                       Messages::fileFailure(QStringLiteral("write"), FileAccess::displayPath(out),
                                             QStringLiteral("the PNG encoder failed")));
     OutputFile::write(out, png);
+    ConsolePrompts::report(out);
     return 0;
 }
 
-// Width, height and pixel-format value of an image file, separated by tabs.
+// Width, height and pixel-format value of an image file.
 int runInfo(const Arguments &args)
 {
+    RecordOutput out(args, {"width", "height", "format"}, {"width", "height", "format"});
     QString path = args.plain().first();
     qint32 width = 0, height = 0, pixelFormat = 0;
     MainModule::GetImageInfo(width, height, pixelFormat, path);
     if (width == 0)
         throw Failure(FailureNumber::BadRecord,
                       Messages::notAnImage(FileAccess::displayPath(path)));
-    const QChar tab = u'\t';
-    ConsolePrompts::print(QString::number(width) + tab + QString::number(height) + tab
-                          + QString::number(pixelFormat));
+    out.add({QString::number(width), QString::number(height), QString::number(pixelFormat)});
+    out.finish();
     return 0;
 }
 
@@ -94,9 +96,10 @@ const Verb previewVerb("preview",
                                       "Turns it by that many quarter turns, as the View menu does."}
                            << Option {"transparent", "",
                                       "Shows its palette transparency (bitmap entries only)."}
-                           << Option {"out", "FILE.png", "The PNG file to write.", Required},
+                           << Option {"out", "FILE.png", "The PNG file to write.", Required}
+                           << quietOption(),
                        runPreview);
-const Verb infoVerb("info", "Prints the width, height and pixel-format value of an image file.", {},
-                    runInfo, {"FILE", "The image file.", 1, 1});
+const Verb infoVerb("info", "Prints the width, height and pixel-format value of an image file.",
+                    {RecordOutput::option()}, runInfo, {"FILE", "The image file.", 1, 1});
 
 } // namespace

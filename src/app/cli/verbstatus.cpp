@@ -1,24 +1,37 @@
 #include "cli/consoledisplay.h"
+#include "cli/inputfile.h"
+#include "cli/recordoutput.h"
 #include "cli/verb.h"
 
-#include "packages/packagestatus.h"
 #include "packages/packagefiles.h"
 #include "packages/packageimport.h"
+#include "packages/packagestatus.h"
 #include "services/messages.h"
 
 namespace {
+
+// The package keeps each description in double quotes; the history lists its own without.
+QString unquoted(const QString &description)
+{
+    if (description.size() >= 2 && description.startsWith(u'"') && description.endsWith(u'"'))
+        return description.mid(1, description.size() - 2);
+    return description;
+}
 
 // One line per item of the package: number, applied / original / other, description; then the
 // counts.
 int runStatus(const Arguments &args)
 {
+    RecordOutput out(args, {"number", "state", "description"}, {"number"});
     const QString gob = args.required(QStringLiteral("gob"));
+    const QString package = args.required(QStringLiteral("package"));
+    requireInputFile(package);
     const std::unique_ptr<QTemporaryDir> folder = ConsoleDisplay::workFolder();
     ConsoleDisplay display;
     ConsolePrompts prompts;
     PackageContext context {prompts, nullptr, display};
     const std::optional<PackageContents> contents =
-        PackageImport::unpack(args.required(QStringLiteral("package")), folder->path(), context);
+        PackageImport::unpack(package, folder->path(), context);
     if (!contents)
         return 1;
     const QList<PackageStatus::Item> items =
@@ -26,10 +39,11 @@ int runStatus(const Arguments &args)
     int count[3] = {0, 0, 0};
     for (const PackageStatus::Item &item : items) {
         ++count[int(item.state)];
-        ConsolePrompts::printRecord(
-            {QString::number(item.number), PackageStatus::nameOf(item.state), item.description});
+        out.add({QString::number(item.number), PackageStatus::nameOf(item.state),
+                 unquoted(item.description)});
     }
-    ConsolePrompts::print(Messages::packageStatusSummary(count[0], count[1], count[2]));
+    out.finish();
+    ConsolePrompts::printError(Messages::packageStatusSummary(count[0], count[1], count[2]));
     return 0;
 }
 
@@ -38,7 +52,8 @@ const Verb statusVerb("status",
                       "(applied), the bytes from before every change of the history (original) "
                       "or something else (other).",
                       {{"gob", "FILE", "The GOB file.", Required},
-                       {"package", "FILE.zip", "The package.", Required}},
+                       {"package", "FILE.zip", "The package.", Required},
+                       RecordOutput::option()},
                       runStatus);
 
 } // namespace

@@ -16,7 +16,7 @@ int runUndo(const Arguments &args)
     }
     GobHistory history(args.required(QStringLiteral("gob")));
     for (const ChangeFile &change : history.undo(keep))
-        ConsolePrompts::printError(Messages::undone(change.shown()));
+        ConsolePrompts::note(Messages::undone(change.shown()));
     return 0;
 }
 
@@ -24,7 +24,8 @@ const Verb undoVerb("undo",
                     "Undoes the newest change of the GOB file that is done, or with --to every "
                     "change after number N.",
                     {{"gob", "FILE", "The GOB file, changed in place.", Required},
-                     {"to", "N", "Keeps changes 1 to N (0: undoes every change kept)."}},
+                     {"to", "N", "Keeps changes 1 to N (0: undoes every change kept)."},
+                     quietOption()},
                     runUndo);
 
 } // namespace

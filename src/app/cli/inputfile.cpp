@@ -1,0 +1,24 @@
+#include "inputfile.h"
+
+#include "services/failure.h"
+#include "services/fileaccess.h"
+#include "services/messages.h"
+
+#include <QFileInfo>
+
+void requireInputFile(const QString &path, bool nonEmpty)
+{
+    const QFileInfo info(path);
+    QString reason;
+    if (path.isEmpty() || !info.exists())
+        reason = QStringLiteral("the file does not exist");
+    else if (info.isDir())
+        reason = QStringLiteral("it is a folder");
+    else if (nonEmpty && info.size() == 0)
+        reason = QStringLiteral("the file is empty");
+    else
+        return;
+    throw Failure(
+        FailureNumber::FileNotFound,
+        Messages::fileFailure(QStringLiteral("open"), FileAccess::displayPath(path), reason));
+}
