@@ -257,6 +257,78 @@ QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint3
               .arg(pixelOffset);
 }
 
+QString bitmapIndexPastTable(const QString &path, int index, int entries, int x, int y)
+{
+    return path + crlf
+        + QStringLiteral("The pixel at %1, %2 uses color %3, but the bitmap's color table holds "
+                         "%4 colors.")
+              .arg(x)
+              .arg(y)
+              .arg(index)
+              .arg(entries);
+}
+
+QString bitmapBadMasks(const QString &path)
+{
+    return path + crlf
+        + QStringLiteral("The bitmap's bit fields overlap, have gaps or pass the pixel's bits.");
+}
+
+QString bitmapRunPastRow(const QString &path, qint64 offset, qint64 row)
+{
+    return path + crlf
+        + QStringLiteral("The run at byte %1 passes the end of stored row %2.")
+              .arg(offset)
+              .arg(row);
+}
+
+QString bitmapRunPastPicture(const QString &path, qint64 offset)
+{
+    return path + crlf
+        + QStringLiteral("The run at byte %1 passes the end of the picture.").arg(offset);
+}
+
+QString bitmapRunsEndEarly(const QString &path, qint64 length)
+{
+    return path + crlf
+        + QStringLiteral("The file ends at byte %1, before its runs fill the picture.").arg(length);
+}
+
+QString pngNotRead(const QString &path, const QString &reason)
+{
+    return path + crlf + QStringLiteral("The PNG file is damaged: %1.").arg(reason);
+}
+
+QString pngIndexPastPalette(const QString &path, int index, int entries, int x, int y)
+{
+    return path + crlf
+        + QStringLiteral("The pixel at %1, %2 uses color %3, but the PNG file's palette holds %4 "
+                         "colors.")
+              .arg(x)
+              .arg(y)
+              .arg(index)
+              .arg(entries);
+}
+
+QString pictureTooLarge(const QString &path, qint64 width, qint64 height)
+{
+    return path + crlf
+        + QStringLiteral("The picture is %1 x %2 pixels; Kestrix reads pictures of up to 16384 x "
+                         "16384 pixels.")
+              .arg(width)
+              .arg(height);
+}
+
+QString pictureNotOpened(const QString &path, const QString &reason)
+{
+    return QStringLiteral("%1 cannot be opened: %2.").arg(path, reason);
+}
+
+QString pictureEmpty(const QString &path)
+{
+    return QStringLiteral("%1 is empty: it holds no picture.").arg(path);
+}
+
 QString confirmTitle()
 {
     return QStringLiteral("Torvane Kestrix      Preview");
@@ -852,6 +924,11 @@ QString manifestBadName(const QString &name)
 QString manifestBadNumbers(const QString &name)
 {
     return QStringLiteral("the entry, sub file or offset of %1 is not a number").arg(name);
+}
+
+QString manifestBadRows(const QString &value)
+{
+    return QStringLiteral("the rows field is \"%1\", not \"top\" or \"bottom\"").arg(value);
 }
 
 QString manifestBadHash(const QString &name)

@@ -3,10 +3,10 @@
 #include "mainwindow/frmmain.h"
 #include "widgets/twips.h"
 
-#include "widgets/busycursor.h"
 #include "services/errorreport.h"
 #include "services/imaging.h"
 #include "services/messages.h"
+#include "widgets/busycursor.h"
 #include "widgets/pictureview.h"
 
 #include <QCheckBox>
@@ -115,12 +115,17 @@ void frmConfirm::Form_Load()
     QString previous; // empty: temp.bmp
     MainModule::GetImageInfo(width[0], height[0], pixelFormat[0], previous);
     QString chosen = strFile;
-    MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen);
+    QString refusal;
+    MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen, &refusal);
     lblPrevious->setText(sizeAndFormat(width[0], height[0], pixelFormat[0]));
     lblNew->setText(sizeAndFormat(width[1], height[1], pixelFormat[1]));
 
-    if ((pixelFormat[0] != pixelFormat[1] && !anyPicture) || width[0] != width[1]
-        || height[0] != height[1]) {
+    if (!refusal.isEmpty()) {
+        // Why the file cannot be read comes before any comparison with the record.
+        m_main.prompts().critical(&m_main, refusal);
+        cmdYes->setEnabled(false);
+    } else if ((pixelFormat[0] != pixelFormat[1] && !anyPicture) || width[0] != width[1]
+               || height[0] != height[1]) {
         // Shown while loading, before this window is on the screen: over the main window.
         m_main.prompts().critical(&m_main, Messages::imageTypeNotSame());
         cmdYes->setEnabled(false); // for the life of this window

@@ -79,7 +79,7 @@ TEST_F(CliImport, EveryRefusalExitsOneAndLeavesTheGobFileUntouched)
         {"0 --file R", u"Image type are not same\nrecord: 8 x 4, 198659; file: 7 x 4, 137224"_s},
         {"1 --file P", u"Image type are not same"_s},
         {"1 --file L", u"File size is too long"_s}, // the same picture, longer than the area
-        {"0 --file N", u"Image type are not same"_s},
+        {"0 --file N", u"%1 cannot be opened: No such file or directory."_s.arg(paths[u"N"_s])},
     };
     for (const auto &[words, text] : cases)
         expectRefused(
@@ -94,16 +94,17 @@ TEST_F(CliImport, AFolderImportsWhatChangedAsOneChangeAfterTheQuestion)
     const QString board = home.file(u"out/Board - One.png"_s);
     const QString logo = home.file(u"out/Logo - Small.png"_s);
     EXPECT_EQ(Bytes::readFile(home.file(u"out/kestrix-export.tsv"_s)),
-              "file\tentry\tsub\toffset\tkind\tsha256\nBoard - One.png\t0\t1\t201\tbitmap\t"
-                  + Bytes::sha256(board) + "\nLogo - Small.png\t1\t1\t3001\tfile:png\t"
-                  + Bytes::sha256(logo) + "\n");
+              "file\tentry\tsub\toffset\tkind\tsha256\trows\nBoard - One.png\t0\t1\t201\tbitmap\t"
+                  + Bytes::sha256(board) + "\ttop\nLogo - Small.png\t1\t1\t3001\tfile:png\t"
+                  + Bytes::sha256(logo) + "\ttop\n");
     EXPECT_EQ(Bytes::readFile(logo), pngOf(6, 5, qRgba(1, 2, 3, 255))); // what the area holds
     const QString importDir = u"import-dir --catalogue C --gob G --dir D"_s;
     CliResult r = cli(importDir);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, u"Nothing to import\n"_s);
 
-    // Pixel (2, 1) of the 8 x 4 picture is byte 112 + (4 - 1 - 1) x 8 + 2 of the record.
+    // Pixel (2, 1) of the 8 x 4 picture is byte 112 + 1 x 8 + 2 of the record: the PNG's top
+    // row is the record's first, as the preview shows it.
     QImage picture(board);
     ASSERT_EQ(picture.format(), QImage::Format_Indexed8);
     picture.setPixel(2, 1, (picture.pixelIndex(2, 1) + 1) % 256);
@@ -112,7 +113,7 @@ TEST_F(CliImport, AFolderImportsWhatChangedAsOneChangeAfterTheQuestion)
     home.write(u"out/Logo - Small.png"_s, newLogo);
     home.write(u"out/notes.txt"_s, "mine");
     QByteArray expected = withLogo(bytes, newLogo);
-    expected[200 + 112 + 2 * 8 + 2] = char(quint8(expected[200 + 112 + 2 * 8 + 2]) + 1);
+    expected[200 + 112 + 8 + 2] = char(quint8(expected[200 + 112 + 8 + 2]) + 1);
     r = cli(importDir, "n\n");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(u"Write the 2 changed files into the GOB file?"_s));

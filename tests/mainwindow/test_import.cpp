@@ -205,12 +205,12 @@ TEST_F(MainWindowTest, SaveAsPngExportAllAndImportFolderWithOneQuestion)
     const QByteArray pixels = Bytes::pattern(32, 5); // an 8 x 4 record at 0-based 100
     startOnHand(u"Board,1,101,One"_s,
                 HandGob::withAt(2000, 100, HandGob::imageRecord(8, 4, pixels, HandGob::palette())));
-    // The picture's row 1 is the record's row 2: a bitmap export shows it so.
+    // The PNG shows what the preview shows: its row 1 is the record's row 1.
     prompts.answerSave(home.file(u"saved.PNG"_s));
     QTest::mouseClick(window->cmdSaveAs, Qt::LeftButton);
     const QImage saved(home.file(u"saved.PNG"_s));
     ASSERT_EQ(saved.format(), QImage::Format_Indexed8);
-    EXPECT_EQ(saved.pixelIndex(2, 1), quint8(pixels[2 * 8 + 2]));
+    EXPECT_EQ(saved.pixelIndex(2, 1), quint8(pixels[8 + 2]));
 
     const QString folder = home.file(u"out"_s);
     prompts.answerSave(folder + u"/kestrix-export.tsv"_s);
@@ -221,7 +221,7 @@ TEST_F(MainWindowTest, SaveAsPngExportAllAndImportFolderWithOneQuestion)
     picture.setPixel(2, 1, (picture.pixelIndex(2, 1) + 1) % 256);
     ASSERT_TRUE(picture.save(board));
     QByteArray expected = Bytes::readFile(gob);
-    expected[100 + 112 + 2 * 8 + 2] = char(pixels[2 * 8 + 2] + 1);
+    expected[100 + 112 + 8 + 2] = char(pixels[8 + 2] + 1);
 
     prompts.answerOpen(folder + u"/kestrix-export.tsv"_s);
     QTimer::singleShot(0, window.get(), [this] {

@@ -27,7 +27,10 @@ int runImport(const Arguments &args)
     qint32 width[2] = {0, 0}, height[2] = {0, 0}, pixelFormat[2] = {0, 0};
     MainModule::GetImageInfo(width[0], height[0], pixelFormat[0], scratch);
     QString chosen = file;
-    MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen);
+    QString refusal;
+    MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen, &refusal);
+    if (!refusal.isEmpty())
+        throw Failure(FailureNumber::BitmapMismatch, refusal);
     // An image record takes any picture of its size; an 8-bit bitmap as it is, with its alpha
     // bytes only when asked.
     const bool anyPicture = !choice.entry.isWholeFile() && !PictureImport::isBitmap8(file);

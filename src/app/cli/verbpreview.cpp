@@ -77,10 +77,10 @@ int runInfo(const Arguments &args)
 {
     QString path = args.plain().first();
     qint32 width = 0, height = 0, pixelFormat = 0;
-    MainModule::GetImageInfo(width, height, pixelFormat, path);
-    if (width == 0)
-        throw Failure(FailureNumber::BadRecord,
-                      Messages::notAnImage(FileAccess::displayPath(path)));
+    QString refusal;
+    MainModule::GetImageInfo(width, height, pixelFormat, path, &refusal);
+    if (!refusal.isEmpty())
+        throw Failure(FailureNumber::BadRecord, refusal);
     const QChar tab = u'\t';
     ConsolePrompts::print(QString::number(width) + tab + QString::number(height) + tab
                           + QString::number(pixelFormat));
