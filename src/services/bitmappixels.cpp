@@ -133,12 +133,12 @@ void readRuns(QFile &file, const BitmapLayout &l, QImage &image, const QString &
     const auto *d = reinterpret_cast<const uchar *>(data.constData());
     const qint64 size = data.size();
     const bool four = l.bits == 4;
-    qint64 x = 0, y = 0, at = 0;
+    qint64 x = 0, y = 0, at = 0, start = 0; // start: where the pair being read begins
     auto place = [&](qint64 count) {
         if (y >= l.height)
-            refuse(Messages::bitmapRunPastPicture(path, l.pixelOffset + at));
+            refuse(Messages::bitmapRunPastPicture(path, l.pixelOffset + start));
         if (x + count > l.width)
-            refuse(Messages::bitmapRunPastRow(path, l.pixelOffset + at, y));
+            refuse(Messages::bitmapRunPastRow(path, l.pixelOffset + start, y));
         return lineOf(image, l, y) + x;
     };
     while (true) {
@@ -147,7 +147,7 @@ void readRuns(QFile &file, const BitmapLayout &l, QImage &image, const QString &
                 return;
             refuse(Messages::bitmapRunsEndEarly(path, l.fileSize));
         }
-        const qint64 start = at;
+        start = at;
         const uchar count = d[at], value = d[at + 1];
         at += 2;
         if (count > 0) {
@@ -172,9 +172,7 @@ void readRuns(QFile &file, const BitmapLayout &l, QImage &image, const QString &
             const qint64 bytes = four ? (value + 1) / 2 : value;
             if (at + bytes > size)
                 refuse(Messages::bitmapRunsEndEarly(path, l.fileSize));
-            at = start;
             uchar *to = place(value);
-            at = start + 2;
             for (int i = 0; i < value; ++i)
                 to[i] = four ? (i % 2 ? d[at + i / 2] & 15 : d[at + i / 2] >> 4) : d[at + i];
             x += value;

@@ -74,7 +74,13 @@ TEST_F(CliImport, EveryRefusalExitsOneAndLeavesTheGobFileUntouched)
     paths[u"P"_s] = home.write(u"big.png"_s, pngOf(7, 5, 0xFF000000));
     paths[u"L"_s] = home.write(u"long.png"_s, pngOf(6, 5, 0xFF000000) + QByteArray(2048, 'x'));
     paths[u"N"_s] = home.file(u"none.bmp"_s);
+    QByteArray twoBits =
+        HandBitmap::bitmap8(8, 4, HandBitmap::colourTable({}, 4), QByteArray(8, 0));
+    Bytes::put16(twoBits, 28, 2);
+    paths[u"B"_s] = home.write(u"2bit.bmp"_s, twoBits);
     const std::pair<const char *, QString> cases[] = {
+        // Why the file cannot be read, before any comparison.
+        {"0 --file B", u"The bitmap has 2 bits per pixel; Kestrix reads 1, 4, 8, 16, 24 and 32."_s},
         // The confirmation's comparison: another size (any picture), another pixel format.
         {"0 --file R", u"Image type are not same\nrecord: 8 x 4, 198659; file: 7 x 4, 137224"_s},
         {"1 --file P", u"Image type are not same"_s},
