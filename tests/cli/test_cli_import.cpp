@@ -153,3 +153,31 @@ TEST_F(CliImport, AFolderImportsWhatChangedAsOneChangeAfterTheQuestion)
     EXPECT_EQ(cli(u"export --catalogue C --gob G --entry 1 --sub 1 --out O"_s).exitCode, 0);
     EXPECT_EQ(Bytes::readFile(paths[u"O"_s]), newLogo);
 }
+
+TEST_F(CliImport, AnUprightPictureStaysUprightAndAnOldExportFolderIsReadItsOwnWay)
+{
+    // Rows of one colour each, red 10 at the top to red 40 at the bottom.
+    QImage upright(8, 4, QImage::Format_RGB32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x)
+            upright.setPixel(x, y, qRgb(10 * (y + 1), 0, 0));
+    paths[u"P"_s] = home.write(u"upright.png"_s, HandBitmap::png(upright));
+    ASSERT_EQ(cli(u"import --catalogue C --gob G --entry 0 --sub 1 --file P"_s).exitCode, 0);
+    paths[u"O"_s] = home.file(u"preview.png"_s);
+    ASSERT_EQ(cli(u"preview --catalogue C --gob G --entry 0 --sub 1 --out O"_s).exitCode, 0);
+    const QImage shown(paths[u"O"_s]);
+    ASSERT_EQ(shown.size(), upright.size());
+    for (int y = 0; y < 4; ++y)
+        EXPECT_EQ(shown.pixel(3, y), upright.pixel(3, y)) << y;
+    const QByteArray imported = Bytes::readFile(paths[u"G"_s]);
+
+    // An export made before the manifest said where the first row is put it at the bottom: the
+    // same picture, edited (its hash differs), goes back in as the same record.
+    home.write(u"out/Board - One.png"_s, HandBitmap::png(upright.mirrored()));
+    home.write(u"out/kestrix-export.tsv"_s,
+               "file\tentry\tsub\toffset\tkind\tsha256\nBoard - One.png\t0\t1\t201\tbitmap\t"
+                   + QByteArray(64, '0') + "\n");
+    const CliResult r = cli(u"import-dir --catalogue C --gob G --dir D --yes"_s);
+    EXPECT_EQ(r.out, u"import\tBoard - One.png\trecord palette kept\n"_s) << r.err.toStdString();
+    EXPECT_EQ(Bytes::readFile(paths[u"G"_s]), imported);
+}
