@@ -5,11 +5,11 @@
 #include "pictures/folderimport.h"
 #include "pictures/pictureimport.h"
 #include "services/apppath.h"
-#include "widgets/busycursor.h"
 #include "services/errorreport.h"
 #include "services/filedialogs.h"
 #include "services/openfiles.h"
 #include "tools/frmimportfolder.h"
+#include "widgets/busycursor.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -70,17 +70,31 @@ void frmMain::mnuExportAll_Click()
     try {
         const QString folder =
             QFileInfo(MainModule::ShowSaveDialog(m_prompts, this, manifestFilter())).absolutePath();
+        // Files the user changed since they were exported are replaced only when asked.
+        QStringList keep = FolderExport::editedFiles(folder);
+        if (!keep.isEmpty()) {
+            const Answer answer = m_prompts.message(
+                this,
+                {Messages::editedFilesQuestion(keep), MessageIcon::Exclamation,
+                 MessageButtons::YesNoCancel, Answer::No, Messages::exportAllTitle()});
+            if (answer == Answer::Cancel)
+                return;
+            if (answer == Answer::Yes)
+                keep.clear();
+        }
         QProgressDialog progress(Messages::exportAllTitle(), QStringLiteral("&Cancel"), 0, 1, this);
         progress.setObjectName(QStringLiteral("progress"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(0);
         const FolderExport::Result result = FolderExport::run(
-            MainModule::cataloguePath(), txtGOBFile->text(), {}, folder, [&](int done, int total) {
+            MainModule::cataloguePath(), txtGOBFile->text(), {}, folder,
+            [&](int done, int total) {
                 progress.setMaximum(total);
                 progress.setValue(done);
                 QCoreApplication::processEvents();
                 return !progress.wasCanceled();
-            });
+            },
+            keep);
         progress.reset();
         const int written = int(result.written.size());
         const QString text = (result.cancelled ? Messages::exportStopped(written, folder)

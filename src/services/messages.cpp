@@ -980,6 +980,21 @@ QString importFolderQuestion(int count)
                       : QStringLiteral("Write the %1 changed files into the GOB file?").arg(count);
 }
 
+QString editedFilesQuestion(const QStringList &names)
+{
+    return QStringLiteral("These files were changed since they were exported:\r\n%1\r\nReplace "
+                          "them with the records as the GOB file holds them? No keeps them and "
+                          "exports the rest.")
+        .arg(names.join(QStringLiteral("\r\n")));
+}
+
+QString editedFilesNotReplaced(const QStringList &names)
+{
+    return QStringLiteral("These files were changed since they were exported:\r\n%1\r\nNothing "
+                          "was exported; give --overwrite to replace them.")
+        .arg(names.join(QStringLiteral("\r\n")));
+}
+
 QString exportDone(int written, const QString &folder)
 {
     return QStringLiteral("%1 exported to %2").arg(countOf(written, "file"), folder);

@@ -198,6 +198,9 @@ QString recordNamedTwice(const QString &name);
 QString notInManifest(); // a file of the folder that the manifest does not name
 QString nothingToImport(); // "Nothing to import"
 QString importFolderQuestion(int count);
+// Files of an export folder that were changed since they were exported, one a line.
+QString editedFilesQuestion(const QStringList &names);
+QString editedFilesNotReplaced(const QStringList &names); // without --overwrite
 QString exportDone(int written, const QString &folder);
 QString exportStopped(int written, const QString &folder);
 QString importFolderTitle();

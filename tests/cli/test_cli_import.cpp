@@ -181,3 +181,37 @@ TEST_F(CliImport, AnUprightPictureStaysUprightAndAnOldExportFolderIsReadItsOwnWa
     EXPECT_EQ(r.out, u"import\tBoard - One.png\trecord palette kept\n"_s) << r.err.toStdString();
     EXPECT_EQ(Bytes::readFile(paths[u"G"_s]), imported);
 }
+
+TEST_F(CliImport, AnExportReplacesNoEditedFileUnaskedAndNamesDifferingInCaseStayApart)
+{
+    ASSERT_EQ(cli(u"export --catalogue C --gob G --all --dir D"_s).exitCode, 0);
+    const QString board = home.file(u"out/Board - One.png"_s);
+    const QByteArray exported = Bytes::readFile(board);
+    const QString manifest = home.file(u"out/kestrix-export.tsv"_s);
+    const QByteArray listed = Bytes::readFile(manifest);
+    home.write(u"out/Board - One.png"_s, "edited");
+    const QString exportAll = u"export --catalogue C --gob G --all --dir D"_s;
+    CliResult r = cli(exportAll);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err,
+              u"These files were changed since they were exported:\nBoard - One.png\n"
+              "Nothing was exported; give --overwrite to replace them.\n"_s);
+    EXPECT_EQ(Bytes::readFile(board), "edited");
+    EXPECT_EQ(Bytes::readFile(manifest), listed);
+    EXPECT_EQ(cli(exportAll + u" --overwrite"_s).exitCode, 0);
+    EXPECT_EQ(Bytes::readFile(board), exported);
+
+    // Every changed file refused: nothing written, exit status 1.
+    home.write(u"out/Board - One.png"_s, "broken");
+    r = cli(u"import-dir --catalogue C --gob G --dir D --yes"_s);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, u"Nothing to import\n"_s);
+    EXPECT_EQ(Bytes::readFile(paths[u"G"_s]), bytes);
+
+    // Names that differ only in letter case are two files on every file system.
+    paths[u"K"_s] = home.write(u"case.txt"_s, "//x\r\n\r\nBoard,1,201,One\r\nboard,1,201,one\r\n");
+    paths[u"E"_s] = home.file(u"cased"_s);
+    ASSERT_EQ(cli(u"export --catalogue K --gob G --all --dir E"_s).exitCode, 0);
+    EXPECT_EQ(Bytes::readFile(home.file(u"cased/Board - One.png"_s)), exported);
+    EXPECT_EQ(Bytes::readFile(home.file(u"cased/board - one (2).png"_s)), exported);
+}

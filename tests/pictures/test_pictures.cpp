@@ -3,6 +3,7 @@
 #include "paintbitmaps.h"
 #include "testhome.h"
 
+#include "pictures/folderexport.h"
 #include "pictures/pictureimport.h"
 #include "pictures/recordpicture.h"
 
@@ -187,4 +188,25 @@ TEST(PictureImport, APhotoLikePictureIsQuantizedWithinTheBound)
     EXPECT_EQ(plan.description(),
               u"quantized to %1 colours, mean error %2"_s.arg(plan.colours).arg(sum, 0, 'f', 2));
     EXPECT_LT(sum, grid / 2);
+}
+
+TEST(FolderExport, AStoppedExportLeavesAManifestOfEveryFileInTheFolder)
+{
+    TestHome home;
+    const QString gob = gobWith(home, 5, 3, Bytes::pattern(15, 3), HandGob::palette());
+    const QString catalogue =
+        home.write(u"BmpList.txt"_s, "//x\r\n\r\nA,1,101,One\r\nB,1,101,Two\r\n");
+    const QString folder = home.file(u"out"_s);
+    FolderExport::run(catalogue, gob, {}, folder);
+    const QString manifest = folder + u"/kestrix-export.tsv"_s;
+    const QByteArray full = Bytes::readFile(manifest);
+    ASSERT_EQ(full.count('\n'), 3);
+    // Stopped at once, and after the first file: the manifest still names both files.
+    for (int stopAt : {0, 1}) {
+        const FolderExport::Result r = FolderExport::run(
+            catalogue, gob, {}, folder, [&](int done, int) { return done < stopAt; });
+        EXPECT_TRUE(r.cancelled);
+        EXPECT_EQ(r.written.size(), stopAt);
+        EXPECT_EQ(Bytes::readFile(manifest), full) << stopAt;
+    }
 }
