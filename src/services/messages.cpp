@@ -191,6 +191,13 @@ QString notABitmap(const QString &path)
 
 QString bitmapHeaderSize(const QString &path, qint32 headerSize)
 {
+    // 16 and 64 bytes are the two sizes of the OS/2 2.x header, which has no alpha byte.
+    if (headerSize == 16 || headerSize == 64)
+        return path + crlf
+            + QStringLiteral("The bitmap has an OS/2 2.x header of %1 bytes, with no alpha byte; "
+                             "Kestrix reads headers of 12, 40, 52, 56, 108 and 124 bytes. Save it "
+                             "as a Windows bitmap and load it again.")
+                  .arg(headerSize);
     return path + crlf
         + QStringLiteral("The bitmap's info header is %1 bytes long; Kestrix reads headers of 12, "
                          "40, 52, 56, 108 and 124 bytes.")
@@ -993,6 +1000,13 @@ QString editedFilesNotReplaced(const QStringList &names)
     return QStringLiteral("These files were changed since they were exported:\r\n%1\r\nNothing "
                           "was exported; give --overwrite to replace them.")
         .arg(names.join(QStringLiteral("\r\n")));
+}
+
+QString noAlphaToKeep(const QString &path)
+{
+    return path + crlf
+        + QStringLiteral("The picture has no alpha bytes, so there is no alpha to keep; import it "
+                         "without --keep-alpha.");
 }
 
 QString exportDone(int written, const QString &folder)

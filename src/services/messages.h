@@ -201,6 +201,7 @@ QString importFolderQuestion(int count);
 // Files of an export folder that were changed since they were exported, one a line.
 QString editedFilesQuestion(const QStringList &names);
 QString editedFilesNotReplaced(const QStringList &names); // without --overwrite
+QString noAlphaToKeep(const QString &path); // --keep-alpha on a picture without alpha
 QString exportDone(int written, const QString &folder);
 QString exportStopped(int written, const QString &folder);
 QString importFolderTitle();

@@ -215,3 +215,30 @@ TEST_F(CliImport, AnExportReplacesNoEditedFileUnaskedAndNamesDifferingInCaseStay
     EXPECT_EQ(Bytes::readFile(home.file(u"cased/Board - One.png"_s)), exported);
     EXPECT_EQ(Bytes::readFile(home.file(u"cased/board - one (2).png"_s)), exported);
 }
+
+TEST_F(CliImport, WhatAPictureLacksIsNamedAsItIs)
+{
+    QByteArray os2v2 = HandBitmap::header(8, 4, 8, 54 + 1024, 54 + 1024 + 32);
+    Bytes::put32(os2v2, 14, 16);
+    paths[u"V"_s] = home.write(u"os2v2.bmp"_s, os2v2 + QByteArray(1024 + 32, '\0'));
+    paths[u"S"_s] = home.write(
+        u"os2.bmp"_s, HandBitmap::indexed(8, 4, QByteArray(32, '\0'), {}, {.headerSize = 12}));
+    // 16 bits with an alpha mask: masks 5-5-5 and the top bit after a 40-byte header.
+    QByteArray argb16 =
+        HandBitmap::header(1, 1, 16, 70, 74) + QByteArray(16, '\0') + Bytes::of({0, 0x80, 0, 0});
+    Bytes::put32(argb16, 30, 6);
+    for (int i = 0; i < 4; ++i)
+        Bytes::put32(argb16, 54 + 4 * i, QList<qint32> {0x7C00, 0x3E0, 0x1F, 0x8000}[i]);
+    paths[u"A"_s] = home.write(u"argb16.bmp"_s, argb16);
+    const std::pair<QString, QString> cases[] = {
+        {u"alpha --file V --all 3"_s,
+         u"The bitmap has an OS/2 2.x header of 16 bytes, with no "
+         "alpha byte;"_s},
+        {u"import --catalogue C --gob G --entry 0 --sub 1 --file S --keep-alpha"_s,
+         u"The picture has no alpha bytes, so there is no alpha to keep;"_s},
+    };
+    for (const auto &[words, text] : cases)
+        expectRefused(words, text);
+    EXPECT_EQ(Bytes::readFile(paths[u"G"_s]), bytes);
+    EXPECT_EQ(cli(u"info A"_s).out, u"1\t1\t397319\n"_s);
+}

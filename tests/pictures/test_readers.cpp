@@ -155,7 +155,9 @@ TEST(PictureReaders, DamagedAndUnusualFilesAreRefusedWithTheirReason)
         {u"64bit.bmp"_s, HandBitmap::header(1, 1, 64, 54, 62) + rows4.left(8),
          u"The bitmap has 64 bits per pixel; Kestrix reads 1, 4, 8, 16, 24 and 32."_s},
         {u"os2v2.bmp"_s, os2v2 + rows4,
-         u"The bitmap's info header is 16 bytes long; Kestrix reads headers of 12, 40, 52, 56, 108 and 124 bytes."_s},
+         u"The bitmap has an OS/2 2.x header of 16 bytes, with no alpha byte; Kestrix reads "
+         "headers of 12, 40, 52, 56, 108 and 124 bytes. Save it as a Windows bitmap and load it "
+         "again."_s},
         {u"jpeg.bmp"_s, compressed(2, 2, 24, 4, {}, "\xFF\xD8\xFF\xE0"),
          u"The bitmap is compressed (JPEG); save it uncompressed and try again."_s},
         {u"png.bmp"_s, compressed(2, 2, 24, 5, {}, "\x89PNG"),

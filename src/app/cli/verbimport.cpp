@@ -6,7 +6,10 @@
 #include "pictures/pictureimport.h"
 #include "records/bitmapimport.h"
 #include "records/pngimport.h"
+#include "services/bitmaplayout.h"
 #include "services/failure.h"
+#include "services/fileaccess.h"
+#include "services/imagefile.h"
 #include "services/imaging.h"
 #include "services/messages.h"
 
@@ -34,6 +37,13 @@ int runImport(const Arguments &args)
     // An image record takes any picture of its size; an 8-bit bitmap as it is, with its alpha
     // bytes only when asked.
     const bool anyPicture = !choice.entry.isWholeFile() && !PictureImport::isBitmap8(file);
+    if (args.has(QStringLiteral("keep-alpha"))) {
+        const bool alpha = anyPicture ? ImageFile::read(file).image.hasAlphaChannel()
+                                      : BitmapLayout::read(file).hasAlphaBytes();
+        if (!alpha)
+            throw Failure(FailureNumber::BitmapMismatch,
+                          Messages::noAlphaToKeep(FileAccess::displayPath(file)));
+    }
     if ((pixelFormat[0] != pixelFormat[1] && !anyPicture) || width[0] != width[1]
         || height[0] != height[1])
         throw Failure(FailureNumber::BitmapMismatch,
