@@ -150,11 +150,24 @@ bool frmConfirm::planPicture()
         m_picture =
             PictureImport::check(m_main.txtGOBFile->text(), m_main.selection.offset, strFile);
         lblConversion->setText(m_picture->description());
+        fitConversionNote();
         return true;
     } catch (const Failure &failure) {
         MainModule::ReportError(m_main.prompts(), &m_main, failure);
         return false;
     }
+}
+
+void frmConfirm::fitConversionNote()
+{
+    // The note wraps in its designed width and gets every line it needs; the footnote and the
+    // window move down to make room.
+    lblConversion->resize(
+        lblConversion->width(),
+        qMax(lblConversion->height(), lblConversion->heightForWidth(lblConversion->width())));
+    const int gap = Twips::toPixels(60);
+    Label4->move(Label4->x(), qMax(Label4->y(), lblConversion->geometry().bottom() + gap));
+    setFixedSize(width(), qMax(height(), Label4->geometry().bottom() + gap));
 }
 
 void frmConfirm::drawNew()

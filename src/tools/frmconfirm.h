@@ -58,6 +58,7 @@ private:
     void drawNew();
     // Works out what the picture becomes in the record; false when it is refused.
     bool planPicture();
+    void fitConversionNote();
 
     frmMain &m_main;
     std::optional<PictureImport::Plan> m_picture; // a picture that is no 8-bit bitmap

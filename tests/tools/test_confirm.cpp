@@ -78,6 +78,11 @@ TEST_F(ConfirmTest, TheRecordsOwnExportMatchesATrueColourPictureIsQuantizedOther
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
     EXPECT_FALSE(c->chkTransparent->isEnabled()); // the picture's alpha is kept
     EXPECT_EQ(c->lblConversion->text(), u"quantized to 1 colour, mean error 0.00"_s);
+    // The note has every line it needs, clear of the footnote and inside the window.
+    const QRect note = c->lblConversion->geometry();
+    EXPECT_GE(note.height(), c->lblConversion->heightForWidth(note.width()));
+    EXPECT_LT(note.bottom(), c->Label4->geometry().top());
+    EXPECT_LE(c->Label4->geometry().bottom(), c->height());
     EXPECT_EQ(c->picNew->canvas().pixel(100, 100), qRgb(0x33, 0x66, 0x99));
     // One colour: every pixel index 0, entry 0 the colour, the others opaque black.
     QByteArray expected = Bytes::readFile(gob);
