@@ -145,10 +145,11 @@ BitmapLayout BitmapLayout::read(QFile &file)
         && l.fileSize - l.pixelOffset == qint64(l.width) * l.height)
         l.stride = l.width;
 
-    if (!compressionTaken(l.bits, l.compression))
-        l.problem = Problem::Compressed;
-    else if (!indexed && l.bits != 16 && l.bits != 24 && l.bits != 32)
+    // A bit count the reader does not take is named before a compression that does not suit it.
+    if (!indexed && l.bits != 16 && l.bits != 24 && l.bits != 32)
         l.problem = Problem::BitCount;
+    else if (!compressionTaken(l.bits, l.compression))
+        l.problem = Problem::Compressed;
     else if (l.width < 1 || l.height < 1 || qint64(l.width) * l.height > MaxPixels)
         l.problem = Problem::Size;
     else if (!countTaken)
