@@ -69,7 +69,7 @@ void frmMain::mnuExportAll_Click()
     // A cancelled dialog ends the command silently; a failure is reported.
     try {
         const QString folder =
-            QFileInfo(MainModule::ShowSaveDialog(m_prompts, this, manifestFilter())).absolutePath();
+            MainModule::ShowFolderDialog(m_prompts, this, Messages::exportFolderTitle());
         // Files the user changed since they were exported are replaced only when asked.
         QStringList keep = FolderExport::editedFiles(folder);
         if (!keep.isEmpty()) {

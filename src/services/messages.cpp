@@ -1025,6 +1025,11 @@ QString importFolderTitle()
     return QStringLiteral("Import Folder");
 }
 
+QString exportFolderTitle()
+{
+    return QStringLiteral("Select the folder to export into");
+}
+
 QString exportAllTitle()
 {
     return QStringLiteral("Export All");

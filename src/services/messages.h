@@ -206,5 +206,6 @@ QString exportDone(int written, const QString &folder);
 QString exportStopped(int written, const QString &folder);
 QString importFolderTitle();
 QString exportAllTitle();
+QString exportFolderTitle(); // the folder chooser of Export All
 
 } // namespace Messages

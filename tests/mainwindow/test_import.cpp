@@ -213,7 +213,7 @@ TEST_F(MainWindowTest, SaveAsPngExportAllAndImportFolderWithOneQuestion)
     EXPECT_EQ(saved.pixelIndex(2, 1), quint8(pixels[8 + 2]));
 
     const QString folder = home.file(u"out"_s);
-    prompts.answerSave(folder + u"/kestrix-export.tsv"_s);
+    prompts.answerFolder(folder);
     window->mnuExportAll->trigger();
     EXPECT_EQ(prompts.messageTexts(), QStringList {u"1 file exported to "_s + folder});
     const QString board = folder + u"/Board - One.png"_s;
@@ -234,4 +234,16 @@ TEST_F(MainWindowTest, SaveAsPngExportAllAndImportFolderWithOneQuestion)
     window->mnuImportFolder->trigger();
     EXPECT_EQ(Bytes::readFile(gob), expected);
     EXPECT_EQ(prompts.messageTexts().value(1), u"Imported Successfully"_s);
+
+    // Exporting again asks before the edited picture is replaced; No keeps it.
+    const QByteArray edited = Bytes::readFile(board);
+    prompts.clear();
+    prompts.answerFolder(folder);
+    prompts.answerMessage(Answer::No);
+    window->mnuExportAll->trigger();
+    EXPECT_EQ(prompts.messageTexts().value(0),
+              u"These files were changed since they were exported:\r\nBoard - One.png\r\nReplace "
+              "them with the records as the GOB file holds them? No keeps them and exports the "
+              "rest."_s);
+    EXPECT_EQ(Bytes::readFile(board), edited);
 }
