@@ -264,15 +264,22 @@ QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint3
               .arg(pixelOffset);
 }
 
-QString bitmapIndexPastTable(const QString &path, int index, int entries, int x, int y)
+// A pixel naming an entry past the colours its file holds ("the bitmap's color table").
+static QString pixelPastColours(const QString &path, const QString &table, int index, int entries,
+                                int x, int y)
 {
     return path + crlf
-        + QStringLiteral("The pixel at %1, %2 uses color %3, but the bitmap's color table holds "
-                         "%4 colors.")
+        + QStringLiteral("The pixel at %1, %2 uses color %3, but %4 holds %5 colors.")
               .arg(x)
               .arg(y)
               .arg(index)
+              .arg(table)
               .arg(entries);
+}
+
+QString bitmapIndexPastTable(const QString &path, int index, int entries, int x, int y)
+{
+    return pixelPastColours(path, QStringLiteral("the bitmap's color table"), index, entries, x, y);
 }
 
 QString bitmapBadMasks(const QString &path)
@@ -308,13 +315,7 @@ QString pngNotRead(const QString &path, const QString &reason)
 
 QString pngIndexPastPalette(const QString &path, int index, int entries, int x, int y)
 {
-    return path + crlf
-        + QStringLiteral("The pixel at %1, %2 uses color %3, but the PNG file's palette holds %4 "
-                         "colors.")
-              .arg(x)
-              .arg(y)
-              .arg(index)
-              .arg(entries);
+    return pixelPastColours(path, QStringLiteral("the PNG file's palette"), index, entries, x, y);
 }
 
 QString pictureTooLarge(const QString &path, qint64 width, qint64 height)
