@@ -186,9 +186,11 @@ TEST(PictureReaders, DamagedAndUnusualFilesAreRefusedWithTheirReason)
         {"cut-idat.png", u"the file ends before its last chunk"_s},
         {"bad-ihdr.png", u"Invalid IHDR data"_s},
     };
-    for (const auto &[file, reason] : damagedPng)
-        EXPECT_EQ(refusal([&] { ImageFile::read(dataFile(file)); }),
-                  dataFile(file) + u"\r\nThe PNG file is damaged: %1."_s.arg(reason));
+    for (const auto &c : damagedPng) {
+        const QString path = dataFile(c.first);
+        EXPECT_EQ(refusal([&] { ImageFile::read(path); }),
+                  path + u"\r\nThe PNG file is damaged: %1."_s.arg(c.second));
+    }
 
     QDir().mkpath(home.file(u"folder"_s));
     const std::pair<QString, QString> paths[] = {
@@ -196,6 +198,6 @@ TEST(PictureReaders, DamagedAndUnusualFilesAreRefusedWithTheirReason)
         {home.write(u"empty.png"_s, {}), u" is empty: it holds no picture."_s},
         {home.file(u"folder"_s), u" cannot be opened: it is a folder."_s},
     };
-    for (const auto &[path, reason] : paths)
-        EXPECT_EQ(refusal([&] { ImageFile::read(path); }), path + reason);
+    for (const auto &c : paths)
+        EXPECT_EQ(refusal([&] { ImageFile::read(c.first); }), c.first + c.second);
 }
