@@ -64,16 +64,19 @@ void importIntoRecord(const QByteArray &input)
                 || (changed.first >= Start + 112 && changed.end <= Start + 112 + storedBytes));
         REQUIRE(after.mid(Start + 112, storedBytes) == plan.after.storedBytes());
 
-        // Qt's own reading of a picture with a palette: the record holds its indexes (rows
-        // bottom row first) and its colours with their alpha. Qt takes a bitmap's rows as
-        // padded to 4 bytes, which our reader does not require.
+        // Qt's own reading of a picture with a palette: the record holds its indexes (a
+        // bitmap's rows in stored order, so its top row last; any other picture's top row
+        // first) and its colours with their alpha. Qt takes a bitmap's rows as padded to 4
+        // bytes, which our reader does not require.
         const BitmapLayout layout = BitmapLayout::read(picturePath);
+        const bool bitmap = layout.problem != BitmapLayout::Problem::NotABitmap;
         if (plan.outcome == PictureImport::Outcome::Exact && qt.format() == QImage::Format_Indexed8
             && qt.size() == size && (!layout.isReadable() || layout.stride % 4 == 0)) {
             for (qint32 y = 0; y < h; ++y)
                 for (qint32 x = 0; x < w; ++x)
                     REQUIRE(qt.pixelIndex(x, y)
-                            == quint8(after[qsizetype(Start + 112 + qint64(h - 1 - y) * w + x)]));
+                            == quint8(after[qsizetype(Start + 112
+                                                      + qint64(bitmap ? h - 1 - y : y) * w + x)]));
             const qsizetype palette = Start + 112 + qsizetype(qint64(w) * h);
             for (int k = 0; k < qt.colorCount() && k < 256; ++k) {
                 const QRgb c = qt.color(k);
@@ -100,7 +103,8 @@ void readManifest(const QByteArray &input)
     QByteArray first = lines.first();
     if (first.endsWith('\r'))
         first.chop(1);
-    const bool ours = first == "file\tentry\tsub\toffset\tkind\tsha256";
+    const QByteArray oldHeader = "file\tentry\tsub\toffset\tkind\tsha256";
+    const bool ours = first == oldHeader || first == oldHeader + "\trows";
     qsizetype used = 0;
     for (const QByteArray &line : lines.mid(1))
         if (!line.isEmpty() && line != "\r")

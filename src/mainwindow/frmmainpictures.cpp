@@ -3,6 +3,8 @@
 
 #include "pictures/folderexport.h"
 #include "pictures/folderimport.h"
+#include "pictures/pictureimport.h"
+#include "services/apppath.h"
 #include "services/errorreport.h"
 #include "services/filedialogs.h"
 #include "tools/frmimportfolder.h"
@@ -51,7 +53,19 @@ void frmMain::mnuExportAll_Click()
     // A cancelled dialog ends the command silently; a failure is reported.
     try {
         const QString folder =
-            QFileInfo(MainModule::ShowSaveDialog(m_prompts, this, manifestFilter())).absolutePath();
+            MainModule::ShowFolderDialog(m_prompts, this, Messages::exportFolderTitle());
+        // Files the user changed since they were exported are replaced only when asked.
+        QStringList keep = FolderExport::editedFiles(folder);
+        if (!keep.isEmpty()) {
+            const Answer answer = m_prompts.message(
+                this,
+                {Messages::editedFilesQuestion(keep), MessageIcon::Exclamation,
+                 MessageButtons::YesNoCancel, Answer::No, Messages::exportAllTitle()});
+            if (answer == Answer::Cancel)
+                return;
+            if (answer == Answer::Yes)
+                keep.clear();
+        }
         QProgressDialog progress(Messages::exportAllTitle(), QStringLiteral("&Cancel"), 0, 1, this);
         progress.setObjectName(QStringLiteral("progress"));
         progress.setWindowModality(Qt::WindowModal);
@@ -62,7 +76,8 @@ void frmMain::mnuExportAll_Click()
                 progress.setValue(done);
                 QCoreApplication::processEvents();
                 return !progress.wasCanceled();
-            });
+            },
+            keep);
         progress.reset();
         const int written = int(result.written.size());
         const QString text = (result.cancelled ? Messages::exportStopped(written, folder)

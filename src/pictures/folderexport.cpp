@@ -11,11 +11,57 @@
 #include "services/outputfile.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QSet>
 
 namespace FolderExport {
 
+namespace {
+
+// The lines of the folder's manifest, or none when it has no manifest of ours.
+QList<ManifestLine> earlierLines(const QString &folder)
+{
+    try {
+        return Manifest::read(folder).lines;
+    } catch (const Failure &) {
+        return {};
+    }
+}
+
+// The lines of the files written now, then the earlier lines of the files still there that
+// were not written over.
+QList<ManifestLine> describedFiles(const QDir &dir, const QList<ManifestLine> &earlier,
+                                   const QList<ManifestLine> &written)
+{
+    QList<ManifestLine> lines = written;
+    QSet<QString> named;
+    for (const ManifestLine &line : written)
+        named.insert(line.name);
+    for (const ManifestLine &line : earlier)
+        if (!named.contains(line.name) && QFileInfo::exists(dir.filePath(line.name))) {
+            lines << line;
+            named.insert(line.name);
+        }
+    return lines;
+}
+
+} // namespace
+
+QStringList editedFiles(const QString &folder)
+{
+    const QDir dir(folder);
+    QStringList edited;
+    for (const ManifestLine &line : earlierLines(folder)) {
+        const QString path = dir.filePath(line.name);
+        if (QFileInfo::exists(path) && Manifest::sha256Of(path) != line.sha256)
+            edited << line.name;
+    }
+    return edited;
+}
+
 Result run(const QString &cataloguePath, const QString &gobPath, const QList<int> &entries,
-           const QString &folder, const std::function<bool(int, int)> &progress)
+           const QString &folder, const std::function<bool(int, int)> &progress,
+           const QStringList &keep)
 {
     const Catalogue catalogue = Catalogue::read(cataloguePath);
     QList<int> chosen = entries;
@@ -43,36 +89,52 @@ Result run(const QString &cataloguePath, const QString &gobPath, const QList<int
                                             QStringLiteral("the folder cannot be made")));
     const QDir dir(folder);
     const QStringList inputs {gobPath, cataloguePath}; // never written over
-    ExportNames names({Manifest::fileName()});
-    int done = 0;
-    for (const auto &[k, entry] : parsed) {
-        for (int i = 1; i <= entry.count(); ++i, ++done) {
-            if (progress && !progress(done, total)) {
-                result.cancelled = true;
-                break;
-            }
-            const SubFile &sub = entry.subFile(i);
-            try {
-                const RecordExport::Exported exported = RecordExport::exportOf(*gob, entry, i);
-                const QString name = names.take(entry.description(), sub.caption, exported.suffix);
-                const QString target = dir.filePath(name);
-                FileIdentity::refuseInputs(target, inputs);
-                OutputFile::write(target, exported.bytes);
-                result.written.append(
-                    {name, k, i, sub.offset, exported.kind, Manifest::sha256(exported.bytes)});
-            } catch (const Failure &failure) {
-                // A file that cannot be written, or would land on an input, stops the export.
-                if (failure.number() != FailureNumber::BadRecord)
-                    throw;
-                result.refused.append({Messages::exportedSubFile(k, i), failure.description()});
-            }
-        }
-        if (result.cancelled)
-            break;
-    }
     const QString manifest = dir.filePath(Manifest::fileName());
     FileIdentity::refuseInputs(manifest, inputs);
-    OutputFile::write(manifest, Manifest::text(result.written));
+    const QList<ManifestLine> earlier = earlierLines(folder);
+    // Whatever stops the export, the manifest describes what the folder then holds.
+    const auto writeManifest = [&] {
+        OutputFile::write(manifest, Manifest::text(describedFiles(dir, earlier, result.written)));
+    };
+    const QSet<QString> kept(keep.begin(), keep.end());
+    ExportNames names({Manifest::fileName()});
+    int done = 0;
+    try {
+        for (const auto &[k, entry] : parsed) {
+            for (int i = 1; i <= entry.count() && !result.cancelled; ++i, ++done) {
+                if (progress && !progress(done, total)) {
+                    result.cancelled = true;
+                    break;
+                }
+                const SubFile &sub = entry.subFile(i);
+                try {
+                    const RecordExport::Exported exported = RecordExport::exportOf(*gob, entry, i);
+                    const QString name =
+                        names.take(entry.description(), sub.caption, exported.suffix);
+                    if (kept.contains(name)) {
+                        result.kept << name;
+                        continue;
+                    }
+                    const QString target = dir.filePath(name);
+                    FileIdentity::refuseInputs(target, inputs);
+                    OutputFile::write(target, exported.bytes);
+                    result.written.append(
+                        {name, k, i, sub.offset, exported.kind, Manifest::sha256(exported.bytes)});
+                } catch (const Failure &failure) {
+                    // A file that cannot be written, or would land on an input, stops the export.
+                    if (failure.number() != FailureNumber::BadRecord)
+                        throw;
+                    result.refused.append({Messages::exportedSubFile(k, i), failure.description()});
+                }
+            }
+            if (result.cancelled)
+                break;
+        }
+    } catch (const Failure &) {
+        writeManifest();
+        throw;
+    }
+    writeManifest();
     if (progress && !result.cancelled)
         progress(done, total);
     return result;

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -22,14 +23,22 @@ struct Result
 {
     QList<ManifestLine> written;
     QList<Refused> refused;
+    QStringList kept; // edited files left as they are
     bool cancelled = false;
 };
 
+// The files of the folder's manifest whose bytes are no longer what it recorded: the user's
+// edits since the export. None when the folder has no manifest of ours.
+QStringList editedFiles(const QString &folder);
+
 // Exports the sub files of the entries (counting from 0; every entry when empty) into folder,
-// which is made when missing. progress(done, total) runs before each sub file and once at the
-// end; when it returns false the export stops and the manifest lists what was written so far.
+// which is made when missing, writing no file named in keep. progress(done, total) runs before
+// each sub file and once at the end; when it returns false the export stops. The manifest then
+// written describes every file of the folder: the lines of the files written now, and the
+// earlier manifest's lines of the others still there, also when the export stops or fails.
 // Throws when the catalogue or the GOB file cannot be read or a file cannot be written.
 Result run(const QString &cataloguePath, const QString &gobPath, const QList<int> &entries,
-           const QString &folder, const std::function<bool(int, int)> &progress = {});
+           const QString &folder, const std::function<bool(int, int)> &progress = {},
+           const QStringList &keep = {});
 
 } // namespace FolderExport

@@ -35,7 +35,9 @@ Change changeOf(const QString &gobPath, const CatalogueEntry &entry, const Manif
     Change change {line, path, Messages::importedExact(), {}, {}, {}};
     const SubFile &sub = entry.subFile(line.subFile);
     if (!entry.isWholeFile()) {
-        const PictureImport::Plan plan = PictureImport::check(gobPath, sub.offset, path);
+        const PictureImport::Plan plan = PictureImport::check(
+            gobPath, sub.offset, path,
+            line.firstRowOnTop ? PictureImport::Rows::AsItLooks : PictureImport::Rows::TopRowLast);
         change.outcome = plan.description();
         change.patch = plan.patch();
         if (side > 0) {

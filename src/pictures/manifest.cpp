@@ -12,14 +12,19 @@ namespace Manifest {
 
 namespace {
 
-const QByteArray Header = "file\tentry\tsub\toffset\tkind\tsha256";
+// Exports before the rows field wrote the record's last row as the PNG's top row.
+const QByteArray OldHeader = "file\tentry\tsub\toffset\tkind\tsha256";
+const QByteArray Header = OldHeader + "\trows";
 
 // The line's fields as a manifest line, or the reason it cannot be one.
-QString parseLine(const QByteArray &text, ManifestLine &line)
+QString parseLine(const QByteArray &text, bool withRows, ManifestLine &line)
 {
     const QList<QByteArray> fields = text.split('\t');
-    if (fields.size() != 6)
+    if (fields.size() != (withRows ? 7 : 6))
         return Messages::manifestFieldCount(int(fields.size()));
+    line.firstRowOnTop = withRows && fields[6] == "top";
+    if (withRows && !line.firstRowOnTop && fields[6] != "bottom")
+        return Messages::manifestBadRows(QString::fromUtf8(fields[6]));
     line.name = QString::fromUtf8(fields[0]);
     if (line.name.isEmpty() || line.name == u'.' || line.name == QStringLiteral("..")
         || line.name.contains(u'/') || line.name.contains(u'\\'))
@@ -50,7 +55,8 @@ QByteArray text(const QList<ManifestLine> &lines)
     for (const ManifestLine &l : lines)
         text += l.name.toUtf8() + '\t' + QByteArray::number(l.entry) + '\t'
             + QByteArray::number(l.subFile) + '\t' + QByteArray::number(l.offset) + '\t'
-            + l.kind.toUtf8() + '\t' + l.sha256 + '\n';
+            + l.kind.toUtf8() + '\t' + l.sha256 + '\t' + (l.firstRowOnTop ? "top" : "bottom")
+            + '\n';
     return text;
 }
 
@@ -65,7 +71,8 @@ Contents read(const QString &folder)
     for (QByteArray &line : lines)
         if (line.endsWith('\r'))
             line.chop(1);
-    if (lines.first() != Header)
+    const bool withRows = lines.first() == Header;
+    if (!withRows && lines.first() != OldHeader)
         throw Failure(FailureNumber::BadCatalogue,
                       Messages::manifestNotOurs(FileAccess::displayPath(path)));
     Contents contents;
@@ -73,7 +80,7 @@ Contents read(const QString &folder)
         if (lines[i].isEmpty())
             continue;
         ManifestLine line;
-        const QString problem = parseLine(lines[i], line);
+        const QString problem = parseLine(lines[i], withRows, line);
         if (problem.isEmpty())
             contents.lines << line;
         else

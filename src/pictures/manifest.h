@@ -14,10 +14,14 @@ struct ManifestLine
     qint32 offset = 0; // catalogue offset
     QString kind; // "bitmap" or "file:TYPE"
     QByteArray sha256; // of the file as exported, 64 lower-case hex digits
+    // A PNG of an image record has the record's first row on top, as the preview shows it;
+    // exports made before the manifest said so have it at the bottom.
+    bool firstRowOnTop = true;
 };
 
 // kestrix-export.tsv, the list of what an export wrote: a header line, then one line a file with
-// its fields separated by tabs, in UTF-8 with LF line ends.
+// its fields separated by tabs, in UTF-8 with LF line ends. The last field, "rows", is "top"
+// when the record's first row is the PNG's top row; manifests without it are read as "bottom".
 namespace Manifest {
 
 QString fileName();

@@ -32,13 +32,19 @@ QByteArray paletteOf(const QList<QRgb> &colours)
     return palette;
 }
 
+// The record's row for line y of a picture of h lines.
+qsizetype recordRow(int y, int h, Rows rows)
+{
+    return rows == Rows::TopRowLast ? h - 1 - y : y;
+}
+
 // The indexes of a picture with a palette in the record's row order.
-QByteArray indexesOf(const QImage &indexed)
+QByteArray indexesOf(const QImage &indexed, Rows rows)
 {
     const int w = indexed.width(), h = indexed.height();
     QByteArray pixels(qsizetype(w) * h, Qt::Uninitialized);
     for (int y = 0; y < h; ++y)
-        std::memcpy(pixels.data() + qsizetype(h - 1 - y) * w, indexed.constScanLine(y), w);
+        std::memcpy(pixels.data() + recordRow(y, h, rows) * w, indexed.constScanLine(y), w);
     return pixels;
 }
 
@@ -52,7 +58,8 @@ quint32 colourKey(const char *bytes)
 }
 
 // The record's indexes for a picture made only of its palette's colours, or nothing.
-std::optional<QByteArray> indexesInPalette(const QImage &rgba, const RecordPicture &record)
+std::optional<QByteArray> indexesInPalette(const QImage &rgba, const RecordPicture &record,
+                                           Rows rows)
 {
     QHash<quint32, int> first;
     int firstClear = -1;
@@ -65,7 +72,7 @@ std::optional<QByteArray> indexesInPalette(const QImage &rgba, const RecordPictu
     QByteArray pixels(qsizetype(w) * h, Qt::Uninitialized);
     for (int y = 0; y < h; ++y) {
         const char *line = reinterpret_cast<const char *>(rgba.constScanLine(y));
-        const qsizetype row = qsizetype(h - 1 - y) * w;
+        const qsizetype row = recordRow(y, h, rows) * w;
         for (int x = 0; x < w; ++x) {
             const quint32 key = colourKey(line + 4 * x);
             const auto now = quint8(record.pixels[row + x]);
@@ -103,21 +110,19 @@ QString Plan::description() const
 bool isBitmap8(const QString &path)
 {
     const BitmapLayout layout = BitmapLayout::read(path);
-    return layout.hasHeader() && layout.bits == 8;
+    return layout.hasHeader() && layout.bits == 8 && !layout.isRunLength();
 }
 
-Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &picturePath)
+Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &picturePath, Rows rows)
 {
     RecordPicture before = RecordPicture::read(gobPath, catalogueOffset);
-    const std::optional<ImageFile::Loaded> loaded = ImageFile::load(picturePath);
-    if (!loaded)
-        throw Failure(FailureNumber::BitmapMismatch,
-                      Messages::notAnImage(FileAccess::displayPath(picturePath)));
-    return plan(gobPath, std::move(before), loaded->image, picturePath);
+    const ImageFile::Loaded loaded = ImageFile::read(picturePath);
+    return plan(gobPath, std::move(before), loaded.image, picturePath,
+                loaded.bitmap ? Rows::TopRowLast : rows);
 }
 
 Plan plan(const QString &gobPath, RecordPicture before, const QImage &picture,
-          const QString &picturePath)
+          const QString &picturePath, Rows rows)
 {
     if (picture.width() != before.size.width)
         throw Failure(FailureNumber::BitmapMismatch, Messages::widthNotSame(picturePath));
@@ -133,25 +138,27 @@ Plan plan(const QString &gobPath, RecordPicture before, const QImage &picture,
     if (format == QImage::Format_Indexed8 || format == QImage::Format_Mono
         || format == QImage::Format_MonoLSB) {
         const QImage indexed = picture.convertToFormat(QImage::Format_Indexed8);
-        plan.after.pixels = indexesOf(indexed);
+        plan.after.pixels = indexesOf(indexed, rows);
         plan.after.palette = paletteOf(indexed.colorTable());
         return plan;
     }
 
     const QImage rgba = picture.convertToFormat(QImage::Format_RGBA8888);
-    if (std::optional<QByteArray> kept = indexesInPalette(rgba, plan.before)) {
+    if (std::optional<QByteArray> kept = indexesInPalette(rgba, plan.before, rows)) {
         plan.outcome = Outcome::PaletteKept;
         plan.after.pixels = *kept;
         plan.after.palette = plan.before.palette;
         return plan;
     }
-    Quantizer::Result reduced = Quantizer::quantize(rgba);
+    // The quantizer and the error measure take the picture's top row as the record's last.
+    const QImage topRowLast = rows == Rows::TopRowLast ? rgba : rgba.mirrored();
+    Quantizer::Result reduced = Quantizer::quantize(topRowLast);
     plan.outcome = Outcome::Quantized;
     plan.colours = int(reduced.palette.size() / 4);
     plan.after.pixels = reduced.indexes;
     plan.after.palette = reduced.palette
         + paletteOf({}).mid(reduced.palette.size()); // opaque black after the colours found
-    plan.meanError = meanError(rgba, plan.after);
+    plan.meanError = meanError(topRowLast, plan.after);
     return plan;
 }
 

@@ -36,17 +36,26 @@ struct Plan
     QString description() const;
 };
 
-// Whether the file is an 8-bit bitmap, which the bitmap import writes as it is (with its alpha
-// bytes only when asked); every other picture for an image record comes through here.
+// Whether the file is an 8-bit bitmap stored plainly, which the bitmap import writes as it is
+// (with its alpha bytes only when asked); every other picture for an image record comes through
+// here.
 bool isBitmap8(const QString &path);
 
+// How the picture's rows map to the record's. A bitmap's stored rows are the record's rows, so
+// the top row a viewer shows is the record's last; every other picture goes in as it looks, its
+// top row the record's first (the top of the preview). PNG files exported before the record's
+// first row was their top row are read the bitmap's way.
+enum class Rows { AsItLooks, TopRowLast };
+
 // Reads the record and the picture; throws the record's failures, and failure 481 naming the
-// picture when it cannot be read as one or its width or height differs from the record's.
-Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &picturePath);
+// picture when it cannot be read as one (with the reader's reason) or its width or height
+// differs from the record's. A picture that is not a bitmap takes rows.
+Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &picturePath,
+           Rows rows = Rows::AsItLooks);
 
 // The same for a picture already loaded.
 Plan plan(const QString &gobPath, RecordPicture before, const QImage &picture,
-          const QString &picturePath);
+          const QString &picturePath, Rows rows);
 
 // Writes the pixels and the palette as one change of kind "picture".
 void write(const Plan &plan, const std::function<void()> &pendingEvents = {});

@@ -39,5 +39,5 @@ QImage RecordPicture::image() const
 
 QByteArray RecordPicture::png() const
 {
-    return IndexedPng::encode(size.width, size.height, pixels, true, palette);
+    return IndexedPng::encode(size.width, size.height, pixels, false, palette);
 }

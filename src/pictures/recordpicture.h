@@ -22,7 +22,8 @@ struct RecordPicture
     // The picture as a bitmap export shows it in any viewer, top row first (the record's last
     // row; the main preview shows it mirrored top to bottom), each colour with its alpha.
     QImage image() const;
-    // The same picture as an indexed PNG with the palette's colours and alpha.
+    // The picture as the main preview shows it, the record's first row on top, as an indexed PNG
+    // with the palette's colours and alpha.
     QByteArray png() const;
     // Where the pixels and the palette lie in the GOB file, and their bytes.
     qint64 pixelsStart() const { return start + ImageRecord::PixelsOffset; }

@@ -2,6 +2,7 @@
 
 #include "history/gobwriter.h"
 
+#include "services/bitmappixels.h"
 #include "services/blockcopy.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
@@ -66,6 +67,9 @@ Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &bitmap
     if (layout.bits != 8)
         refuse(Messages::not256Colours(bitmapPath));
     layout.require(bitmapPath);
+    // Decoded only to refuse pixels that name colours past the table, which the record's
+    // palette would otherwise fill with whatever it held.
+    BitmapPixels::decode(*bitmap, layout, bitmapPath);
     return plan;
 }
 

@@ -17,6 +17,11 @@ void PaletteBitmap::readLayout()
 {
     m_layout = BitmapLayout::read(*m_file);
     const QString shown = FileAccess::displayPath(m_path);
+    // A header the reader does not know is named as it is, not as another bit count.
+    if (m_layout.problem == BitmapLayout::Problem::HeaderSize) {
+        m_file->close();
+        m_layout.require(shown);
+    }
     if (!m_layout.hasHeader() || m_layout.bits != 8) {
         m_file->close();
         throw Failure(FailureNumber::BitmapMismatch, Messages::notA256ColourBitmap(shown));

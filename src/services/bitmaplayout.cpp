@@ -14,6 +14,8 @@ namespace {
 constexpr qint64 HeadBytes = BitmapLayout::FileHeaderBytes + 124;
 
 constexpr qint32 NoCompression = 0;
+constexpr qint32 RunLength8 = 1;
+constexpr qint32 RunLength4 = 2;
 constexpr qint32 BitFields = 3;
 constexpr qint32 AlphaBitFields = 6;
 
@@ -25,13 +27,15 @@ bool knownHeaderSize(qint32 size)
     return false;
 }
 
-// Bit fields belong to 16 and 32 bits per pixel; everything else must be stored plainly.
+// Bit fields belong to 16 and 32 bits per pixel, run-length 8 and 4 to 8 and 4 bits; everything
+// else must be stored plainly.
 bool compressionTaken(quint16 bits, qint32 compression)
 {
     if (bits == 16 || bits == 32)
         return compression == NoCompression || compression == BitFields
             || compression == AlphaBitFields;
-    return compression == NoCompression;
+    return compression == NoCompression || (bits == 8 && compression == RunLength8)
+        || (bits == 4 && compression == RunLength4);
 }
 
 QString compressionName(qint32 compression)
@@ -141,21 +145,29 @@ BitmapLayout BitmapLayout::read(QFile &file)
         && l.fileSize - l.pixelOffset == qint64(l.width) * l.height)
         l.stride = l.width;
 
-    if (!compressionTaken(l.bits, l.compression))
-        l.problem = Problem::Compressed;
-    else if (!indexed && l.bits != 16 && l.bits != 24 && l.bits != 32)
+    // A bit count the reader does not take is named before a compression that does not suit it.
+    if (!indexed && l.bits != 16 && l.bits != 24 && l.bits != 32)
         l.problem = Problem::BitCount;
+    else if (!compressionTaken(l.bits, l.compression))
+        l.problem = Problem::Compressed;
     else if (l.width < 1 || l.height < 1 || qint64(l.width) * l.height > MaxPixels)
         l.problem = Problem::Size;
     else if (!countTaken)
         l.problem = Problem::ColourCount;
     else if (l.pixelOffset < l.tableEnd())
         l.problem = Problem::PixelOffset;
+    else if (l.isRunLength())
+        l.problem = l.fileSize < l.pixelOffset + 2 ? Problem::Rows : Problem::RunLength;
     else if (l.fileSize < l.pixelOffset + l.stride * (l.height - 1) + l.rowBytes())
         l.problem = Problem::Rows;
     else
         l.problem = Problem::None;
     return l;
+}
+
+bool BitmapLayout::isRunLength() const
+{
+    return (bits == 8 && compression == RunLength8) || (bits == 4 && compression == RunLength4);
 }
 
 bool BitmapLayout::hasHeader() const
@@ -199,6 +211,7 @@ QString BitmapLayout::problemText(const QString &path) const
     case Problem::HeaderCut:
         return Messages::bitmapHeaderTooShort(path, fileSize, tableOffset);
     case Problem::Compressed:
+    case Problem::RunLength:
         return Messages::bitmapCompressed(path, compressionName(compression));
     case Problem::BitCount:
         return Messages::bitmapBitCount(path, bits);

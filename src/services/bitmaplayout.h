@@ -23,6 +23,7 @@ public:
         ColourCount, // more colours used than the bits per pixel can name
         PixelOffset, // the pixels said to start inside the headers or the colour table
         Rows, // the file is too short for its rows
+        RunLength, // sound, but run-length encoded: no stored rows to read in place
     };
 
     static constexpr qint64 FileHeaderBytes = 14;
@@ -35,7 +36,10 @@ public:
     // Bytes from one row of a file to the next: the row's bits rounded up to 4 bytes.
     static qint64 paddedStride(qint64 width, int bits);
 
+    // Whether the rows lie in the file as they are, each where recordRowOffset says.
     bool isReadable() const { return problem == Problem::None; }
+    // Run-length 8 in an 8-bit file or run-length 4 in a 4-bit one.
+    bool isRunLength() const;
     // Whether the headers were read, so that width, height and bits per pixel are known.
     bool hasHeader() const;
     // Whether the colour table lies whole inside the file, before the pixels.

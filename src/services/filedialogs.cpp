@@ -43,6 +43,16 @@ QString ShowSaveDialog(Prompts &prompts, QWidget *owner, const QList<FileFilter>
     return acceptedPath(prompts, owner, prompts.saveFile(owner, saveDialogTitle(), filters, start));
 }
 
+QString ShowFolderDialog(Prompts &prompts, QWidget *owner, const QString &title)
+{
+    const QString start = Settings::read(Settings::InitDirKey);
+    // Remembered with a separator after it: the folder itself, not the one above.
+    std::optional<QString> answer = prompts.chooseFolder(owner, title, start);
+    if (answer)
+        *answer += u'/';
+    return acceptedPath(prompts, owner, answer).chopped(1);
+}
+
 void askBeforeReplacing(Prompts &prompts, QWidget *owner, const QString &target,
                         const QString &answer)
 {

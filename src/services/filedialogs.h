@@ -15,6 +15,9 @@ QString ShowOpenDialog(Prompts &prompts, QWidget *owner, const QList<FileFilter>
 // The save-file dialog, titled "Select where you want to save"; it asks before an existing file
 // is replaced. No extension is added.
 QString ShowSaveDialog(Prompts &prompts, QWidget *owner, const QList<FileFilter> &filters);
+// Shows the folder chooser starting in the remembered folder. Returns the chosen folder and
+// remembers it; a cancelled dialog throws the cancel failure (2004).
+QString ShowFolderDialog(Prompts &prompts, QWidget *owner, const QString &title);
 
 // Asks before an existing target is replaced, unless target is the save dialog's answer, which
 // the dialog asked about already: a caller that adds an extension to the answer, or names the

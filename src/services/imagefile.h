@@ -11,15 +11,19 @@ namespace ImageFile {
 
 struct Loaded
 {
-    QImage image;
+    QImage image; // top row first, as a viewer shows the file
     qint32 pixelFormat = 0;
+    bool bitmap = false; // read from a bitmap, whose stored rows are the record's rows
 };
 
-// Loads the file, or nothing when it is missing or no image. A bitmap is read by our own
-// reader wherever its layout puts the colour table and rows (any header size, padded or not,
-// top-down or bottom-up); only the compressed ones and headers it does not know go to Qt's
-// reader, and a bitmap it refuses for another reason is no image. A picture with a palette
-// always has an entry for every pixel value: entries its file does not store are black.
-std::optional<Loaded> load(const QString &path);
+// Reads the file with the strict readers: a bitmap (anything starting with "BM") by our own
+// decoder, a PNG by libpng, every other kind by Qt's image plugins. A picture with a palette
+// always has an entry for every pixel value: entries its file does not store are black. Throws
+// failure 481 with the reason, naming the file, when the file is missing, empty, a folder, or a
+// picture the readers refuse.
+Loaded read(const QString &path);
+
+// The same, or nothing; reason (when given) receives why.
+std::optional<Loaded> load(const QString &path, QString *reason = nullptr);
 
 } // namespace ImageFile

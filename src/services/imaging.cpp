@@ -145,12 +145,13 @@ void DrawTransparentBitmap(Canvas &view, bool fixedSize, qint32 width, qint32 he
     EndImaging(session);
 }
 
-void GetImageInfo(qint32 &width, qint32 &height, qint32 &pixelFormat, QString &fileName)
+void GetImageInfo(qint32 &width, qint32 &height, qint32 &pixelFormat, QString &fileName,
+                  QString *refusal)
 {
     ImagingSession session;
     StartImaging(session);
     applyEmptyNameRule(fileName);
-    if (std::optional<ImageFile::Loaded> loaded = ImageFile::load(fileName)) {
+    if (std::optional<ImageFile::Loaded> loaded = ImageFile::load(fileName, refusal)) {
         width = loaded->image.width();
         height = loaded->image.height();
         pixelFormat = loaded->pixelFormat;

@@ -210,6 +210,13 @@ QString notABitmap(const QString &path)
 
 QString bitmapHeaderSize(const QString &path, qint32 headerSize)
 {
+    // 16 and 64 bytes are the two sizes of the OS/2 2.x header, which has no alpha byte.
+    if (headerSize == 16 || headerSize == 64)
+        return path + crlf
+            + QStringLiteral("The bitmap has an OS/2 2.x header of %1 bytes, with no alpha byte; "
+                             "Kestrix reads headers of 12, 40, 52, 56, 108 and 124 bytes. Save it "
+                             "as a Windows bitmap and load it again.")
+                  .arg(headerSize);
     return path + crlf
         + QStringLiteral("The bitmap's info header is %1 bytes long; Kestrix reads headers of 12, "
                          "40, 52, 56, 108 and 124 bytes.")
@@ -274,6 +281,79 @@ QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint3
               .arg(w)
               .arg(h)
               .arg(pixelOffset);
+}
+
+// A pixel naming an entry past the colours its file holds ("the bitmap's color table").
+static QString pixelPastColours(const QString &path, const QString &table, int index, int entries,
+                                int x, int y)
+{
+    return path + crlf
+        + QStringLiteral("The pixel at %1, %2 uses color %3, but %4 holds %5 colors.")
+              .arg(x)
+              .arg(y)
+              .arg(index)
+              .arg(table)
+              .arg(entries);
+}
+
+QString bitmapIndexPastTable(const QString &path, int index, int entries, int x, int y)
+{
+    return pixelPastColours(path, QStringLiteral("the bitmap's color table"), index, entries, x, y);
+}
+
+QString bitmapBadMasks(const QString &path)
+{
+    return path + crlf
+        + QStringLiteral("The bitmap's bit fields overlap, have gaps or pass the pixel's bits.");
+}
+
+QString bitmapRunPastRow(const QString &path, qint64 offset, qint64 row)
+{
+    return path + crlf
+        + QStringLiteral("The run at byte %1 passes the end of stored row %2.")
+              .arg(offset)
+              .arg(row);
+}
+
+QString bitmapRunPastPicture(const QString &path, qint64 offset)
+{
+    return path + crlf
+        + QStringLiteral("The run at byte %1 passes the end of the picture.").arg(offset);
+}
+
+QString bitmapRunsEndEarly(const QString &path, qint64 length)
+{
+    return path + crlf
+        + QStringLiteral("The file ends at byte %1, before its runs fill the picture.").arg(length);
+}
+
+QString pngNotRead(const QString &path, const QString &reason)
+{
+    return path + crlf + QStringLiteral("The PNG file is damaged: %1.").arg(reason);
+}
+
+QString pngIndexPastPalette(const QString &path, int index, int entries, int x, int y)
+{
+    return pixelPastColours(path, QStringLiteral("the PNG file's palette"), index, entries, x, y);
+}
+
+QString pictureTooLarge(const QString &path, qint64 width, qint64 height)
+{
+    return path + crlf
+        + QStringLiteral("The picture is %1 x %2 pixels; Kestrix reads pictures of up to 16384 x "
+                         "16384 pixels.")
+              .arg(width)
+              .arg(height);
+}
+
+QString pictureNotOpened(const QString &path, const QString &reason)
+{
+    return QStringLiteral("%1 cannot be opened: %2.").arg(path, reason);
+}
+
+QString pictureEmpty(const QString &path)
+{
+    return QStringLiteral("%1 is empty: it holds no picture.").arg(path);
 }
 
 QString confirmTitle()
@@ -937,6 +1017,11 @@ QString manifestBadNumbers(const QString &name)
     return QStringLiteral("the entry, sub file or offset of %1 is not a number").arg(name);
 }
 
+QString manifestBadRows(const QString &value)
+{
+    return QStringLiteral("the rows field is \"%1\", not \"top\" or \"bottom\"").arg(value);
+}
+
 QString manifestBadHash(const QString &name)
 {
     return QStringLiteral("the sha256 of %1 is not 64 hexadecimal digits").arg(name);
@@ -986,6 +1071,28 @@ QString importFolderQuestion(int count)
                       : QStringLiteral("Write the %1 changed files into the GOB file?").arg(count);
 }
 
+QString editedFilesQuestion(const QStringList &names)
+{
+    return QStringLiteral("These files were changed since they were exported:\r\n%1\r\nReplace "
+                          "them with the records as the GOB file holds them? No keeps them and "
+                          "exports the rest.")
+        .arg(names.join(QStringLiteral("\r\n")));
+}
+
+QString editedFilesNotReplaced(const QStringList &names)
+{
+    return QStringLiteral("These files were changed since they were exported:\r\n%1\r\nNothing "
+                          "was exported; give --overwrite to replace them.")
+        .arg(names.join(QStringLiteral("\r\n")));
+}
+
+QString noAlphaToKeep(const QString &path)
+{
+    return path + crlf
+        + QStringLiteral("The picture has no alpha bytes, so there is no alpha to keep; import it "
+                         "without --keep-alpha.");
+}
+
 QString exportDone(int written, const QString &folder)
 {
     return QStringLiteral("%1 exported to %2").arg(countOf(written, "file"), folder);
@@ -1000,6 +1107,11 @@ QString exportStopped(int written, const QString &folder)
 QString importFolderTitle()
 {
     return QStringLiteral("Import Folder");
+}
+
+QString exportFolderTitle()
+{
+    return QStringLiteral("Select the folder to export into");
 }
 
 QString exportAllTitle()

@@ -61,6 +61,17 @@ QString bitmapColourCount(const QString &path, qint32 coloursUsed, int bits);
 QString bitmapPixelOffsetInHeader(const QString &path, qint64 pixelOffset, qint64 tableEnd);
 QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint32 h,
                              qint64 pixelOffset);
+// What the strict picture readers refuse, each naming the file; x and y count from the top left.
+QString bitmapIndexPastTable(const QString &path, int index, int entries, int x, int y);
+QString bitmapBadMasks(const QString &path);
+QString bitmapRunPastRow(const QString &path, qint64 offset, qint64 row);
+QString bitmapRunPastPicture(const QString &path, qint64 offset);
+QString bitmapRunsEndEarly(const QString &path, qint64 length);
+QString pngNotRead(const QString &path, const QString &reason);
+QString pngIndexPastPalette(const QString &path, int index, int entries, int x, int y);
+QString pictureTooLarge(const QString &path, qint64 width, qint64 height);
+QString pictureNotOpened(const QString &path, const QString &reason);
+QString pictureEmpty(const QString &path);
 QString confirmTitle(); // "Torvane Kestrix      Preview"
 
 // --- palette editor ---
@@ -193,6 +204,7 @@ QString manifestFieldCount(int count);
 QString manifestBadName(const QString &name);
 QString manifestBadNumbers(const QString &name);
 QString manifestBadHash(const QString &name);
+QString manifestBadRows(const QString &value);
 QString exportedEntry(int entry); // "Entry 3"
 QString exportedSubFile(int entry, int subFile); // "Entry 3, sub file 2"
 QString exportedFileMissing();
@@ -201,9 +213,14 @@ QString recordNamedTwice(const QString &name);
 QString notInManifest(); // a file of the folder that the manifest does not name
 QString nothingToImport(); // "Nothing to import"
 QString importFolderQuestion(int count);
+// Files of an export folder that were changed since they were exported, one a line.
+QString editedFilesQuestion(const QStringList &names);
+QString editedFilesNotReplaced(const QStringList &names); // without --overwrite
+QString noAlphaToKeep(const QString &path); // --keep-alpha on a picture without alpha
 QString exportDone(int written, const QString &folder);
 QString exportStopped(int written, const QString &folder);
 QString importFolderTitle();
 QString exportAllTitle();
+QString exportFolderTitle(); // the folder chooser of Export All
 
 } // namespace Messages

@@ -29,6 +29,8 @@ std::optional<qint32> fromBitmap(const BitmapLayout &layout)
         return Indexed8;
     case 16:
         // 5-6-5 when the red bits are the top five, every other 16-bit bitmap 5-5-5.
+        if (layout.alphaMask != 0)
+            return Argb1555;
         return layout.redMask == 0xF800 ? Rgb565 : Rgb555;
     case 24:
         return Rgb24;

@@ -17,6 +17,7 @@ constexpr qint32 Indexed4 = 0x00030402; // 197634
 constexpr qint32 Indexed8 = 0x00030803; // 198659
 constexpr qint32 Rgb555 = 0x00021005; // 135173
 constexpr qint32 Rgb565 = 0x00021006; // 135174
+constexpr qint32 Argb1555 = 0x00061007; // 397319, any 16-bit bitmap with an alpha mask
 constexpr qint32 Rgb24 = 0x00021808; // 137224
 constexpr qint32 Rgb32 = 0x00022009; // 139273
 constexpr qint32 Argb32 = 0x0026200A; // 2498570

@@ -48,6 +48,10 @@ public:
                                             const QList<FileFilter> &filters,
                                             const QString &startFolder) = 0;
 
+    // An existing folder the user chose, or nothing when the dialog was cancelled.
+    virtual std::optional<QString> chooseFolder(QWidget *owner, const QString &title,
+                                                const QString &startFolder) = 0;
+
     virtual Answer message(QWidget *owner, const Message &message) = 0;
 
     // A one-line answer, or nothing when the user cancelled.

@@ -115,12 +115,17 @@ void frmConfirm::Form_Load()
     QString previous; // empty: temp.bmp
     MainModule::GetImageInfo(width[0], height[0], pixelFormat[0], previous);
     QString chosen = strFile;
-    MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen);
+    QString refusal;
+    MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen, &refusal);
     lblPrevious->setText(sizeAndFormat(width[0], height[0], pixelFormat[0]));
     lblNew->setText(sizeAndFormat(width[1], height[1], pixelFormat[1]));
 
-    if ((pixelFormat[0] != pixelFormat[1] && !anyPicture) || width[0] != width[1]
-        || height[0] != height[1]) {
+    if (!refusal.isEmpty()) {
+        // Why the file cannot be read comes before any comparison with the record.
+        m_prompts.critical(parentWidget(), refusal);
+        cmdYes->setEnabled(false);
+    } else if ((pixelFormat[0] != pixelFormat[1] && !anyPicture) || width[0] != width[1]
+               || height[0] != height[1]) {
         // Shown while loading, before this window is on the screen: over the main window.
         m_prompts.critical(parentWidget(), Messages::imageTypeNotSame());
         cmdYes->setEnabled(false); // for the life of this window
@@ -144,11 +149,24 @@ bool frmConfirm::planPicture()
         BusyCursor busy; // a large picture takes a moment to reduce to 256 colours
         m_plan.picture = PictureImport::check(m_plan.gobPath, m_plan.offset, strFile);
         lblConversion->setText(m_plan.picture->description());
+        fitConversionNote();
         return true;
     } catch (const Failure &failure) {
         MainModule::ReportError(m_prompts, parentWidget(), failure);
         return false;
     }
+}
+
+void frmConfirm::fitConversionNote()
+{
+    // The note wraps in its designed width and gets every line it needs; the footnote and the
+    // window move down to make room.
+    lblConversion->resize(
+        lblConversion->width(),
+        qMax(lblConversion->height(), lblConversion->heightForWidth(lblConversion->width())));
+    const int gap = Twips::toPixels(60);
+    Label4->move(Label4->x(), qMax(Label4->y(), lblConversion->geometry().bottom() + gap));
+    setFixedSize(width(), qMax(height(), Label4->geometry().bottom() + gap));
 }
 
 void frmConfirm::drawNew()

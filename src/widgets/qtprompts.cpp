@@ -120,6 +120,15 @@ std::optional<QString> QtPrompts::saveFile(QWidget *owner, const QString &title,
     return path;
 }
 
+std::optional<QString> QtPrompts::chooseFolder(QWidget *owner, const QString &title,
+                                               const QString &startFolder)
+{
+    const QString path = QFileDialog::getExistingDirectory(owner, title, startFolder);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 Answer QtPrompts::message(QWidget *owner, const Message &message)
 {
     QMessageBox box(boxIcon(message.icon), message.title, message.text, QMessageBox::NoButton,

@@ -14,6 +14,8 @@ public:
     std::optional<QString> openFile(QWidget *owner, const QString &title,
                                     const QList<FileFilter> &filters,
                                     const QString &startFolder) override;
+    std::optional<QString> chooseFolder(QWidget *owner, const QString &title,
+                                        const QString &startFolder) override;
     std::optional<QString> saveFile(QWidget *owner, const QString &title,
                                     const QList<FileFilter> &filters,
                                     const QString &startFolder) override;

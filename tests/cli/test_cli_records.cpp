@@ -162,6 +162,6 @@ TEST_F(CliPreview, InfoPrintsWidthHeightAndPixelFormat)
     EXPECT_EQ(cli(u"info 8"_s).out, u"3\t2\t198659\n"_s);
     const CliResult r = cli(u"info N"_s);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, paths[u"N"_s] + u" cannot be loaded as an image.\n"_s);
+    EXPECT_EQ(r.err, paths[u"N"_s] + u" cannot be opened: No such file or directory.\n"_s);
     EXPECT_TRUE(r.out.isEmpty());
 }

@@ -161,6 +161,20 @@ TEST_F(ConverterTest, ResizeStretchesToExactlyTheTypedSize)
     EXPECT_FALSE(converter.Image1->pixmap().isNull()); // the unscaled bitmap stays in view
 }
 
+// Shrinking averages: a one-pixel checkerboard halved is an even grey, not one of its colours.
+TEST(JpegConversion, ShrinkingAveragesThePixelsItFolds)
+{
+    QImage board(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            board.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    const QImage half = JpegConversion::resized(board, 32, 32, qRgb(255, 0, 0));
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            for (int shift : {16, 8, 0})
+                ASSERT_NEAR(int(half.pixel(x, y) >> shift & 255), 128, 2) << x << ", " << y;
+}
+
 // Ticking Resize enables the size frame; a bad size is refused before the file dialogs and is
 // stored all the same.
 TEST_F(ConverterTest, BadSizesAreRefusedBeforeTheFileDialogsAndStillStored)

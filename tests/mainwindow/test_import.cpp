@@ -232,15 +232,15 @@ TEST_F(MainWindowTest, SaveAsPngExportAllAndImportFolderWithOneQuestion)
     const QByteArray pixels = Bytes::pattern(32, 5); // an 8 x 4 record at 0-based 100
     startOnHand(u"Board,1,101,One"_s,
                 HandGob::withAt(2000, 100, HandGob::imageRecord(8, 4, pixels, HandGob::palette())));
-    // The picture's row 1 is the record's row 2: a bitmap export shows it so.
+    // The PNG shows what the preview shows: its row 1 is the record's row 1.
     prompts.answerSave(home.file(u"saved.PNG"_s));
     QTest::mouseClick(window->cmdSaveAs, Qt::LeftButton);
     const QImage saved(home.file(u"saved.PNG"_s));
     ASSERT_EQ(saved.format(), QImage::Format_Indexed8);
-    EXPECT_EQ(saved.pixelIndex(2, 1), quint8(pixels[2 * 8 + 2]));
+    EXPECT_EQ(saved.pixelIndex(2, 1), quint8(pixels[8 + 2]));
 
     const QString folder = home.file(u"out"_s);
-    prompts.answerSave(folder + u"/kestrix-export.tsv"_s);
+    prompts.answerFolder(folder);
     window->mnuExportAll->trigger();
     EXPECT_EQ(prompts.messageTexts(), QStringList {u"1 file exported to "_s + folder});
     const QString board = folder + u"/Board - One.png"_s;
@@ -248,7 +248,7 @@ TEST_F(MainWindowTest, SaveAsPngExportAllAndImportFolderWithOneQuestion)
     picture.setPixel(2, 1, (picture.pixelIndex(2, 1) + 1) % 256);
     ASSERT_TRUE(picture.save(board));
     QByteArray expected = Bytes::readFile(gob);
-    expected[100 + 112 + 2 * 8 + 2] = char(pixels[2 * 8 + 2] + 1);
+    expected[100 + 112 + 8 + 2] = char(pixels[8 + 2] + 1);
 
     prompts.answerOpen(folder + u"/kestrix-export.tsv"_s);
     QTimer::singleShot(0, window.get(), [this] {
@@ -261,4 +261,16 @@ TEST_F(MainWindowTest, SaveAsPngExportAllAndImportFolderWithOneQuestion)
     window->mnuImportFolder->trigger();
     EXPECT_EQ(Bytes::readFile(gob), expected);
     EXPECT_EQ(prompts.messageTexts().value(1), u"Imported Successfully"_s);
+
+    // Exporting again asks before the edited picture is replaced; No keeps it.
+    const QByteArray edited = Bytes::readFile(board);
+    prompts.clear();
+    prompts.answerFolder(folder);
+    prompts.answerMessage(Answer::No);
+    window->mnuExportAll->trigger();
+    EXPECT_EQ(prompts.messageTexts().value(0),
+              u"These files were changed since they were exported:\r\nBoard - One.png\r\nReplace "
+              "them with the records as the GOB file holds them? No keeps them and exports the "
+              "rest."_s);
+    EXPECT_EQ(Bytes::readFile(board), edited);
 }

@@ -3,6 +3,7 @@
 #include "paintbitmaps.h"
 #include "testhome.h"
 
+#include "pictures/folderexport.h"
 #include "pictures/pictureimport.h"
 #include "pictures/recordpicture.h"
 
@@ -103,11 +104,8 @@ TEST(PngExport, LibpngReadsTheRecordsIndexesColoursAndAlphaTopRowFirst)
         ASSERT_TRUE(readWithLibpng(png, read));
         EXPECT_EQ(read.colourType, PNG_COLOR_TYPE_PALETTE);
         EXPECT_EQ(read.palette, c.palette);
-        // The picture's top row is the record's last, as a bitmap export shows it.
-        QByteArray stored;
-        for (int y = c.h - 1; y >= 0; --y)
-            stored += read.indexes.mid(y * c.w, c.w);
-        EXPECT_EQ(stored, pixels);
+        // The picture's top row is the record's first, as the preview shows it.
+        EXPECT_EQ(read.indexes, pixels);
     }
 }
 
@@ -117,7 +115,7 @@ TEST(PictureImport, IndexedPicturesStayExactAndPicturesOfTheRecordsColoursKeepIt
     QByteArray palette = HandGob::palette([](int k) { return k == 30 || k == 40 ? 0 : 255; });
     palette.replace(800, 4, palette.mid(20, 4));
     QByteArray pixels = Bytes::pattern(15, 3);
-    pixels[4] = char(200); // the picture's pixel (4, 2): the record's first row
+    pixels[14] = char(200); // the picture's pixel (4, 2): the record's last row
     QByteArray pilPalette;
     for (int i = 0; i < 256; ++i)
         pilPalette += i < 20 ? Bytes::of({i * 12 + 7, 200 - i * 9, i * 11, i * 13 + 5})
@@ -142,12 +140,10 @@ TEST(PictureImport, IndexedPicturesStayExactAndPicturesOfTheRecordsColoursKeepIt
             gob, RecordAt + 1, QStringLiteral(KESTRIX_TEST_DATA "/") + QString::fromLatin1(c.file));
         EXPECT_EQ(plan.description(), QString::fromLatin1(c.outcome));
         PictureImport::write(plan);
-        QByteArray stored;
-        for (int y = 2; y >= 0; --y)
-            stored += c.indexes.mid(y * 5, 5);
+        // A PNG goes in as it looks: its top row is the record's first.
         EXPECT_EQ(Bytes::readFile(gob),
                   HandGob::withAt(RecordAt + 112 + 15 + 1024 + 50, RecordAt,
-                                  HandGob::imageRecord(5, 3, stored, c.palette)))
+                                  HandGob::imageRecord(5, 3, c.indexes, c.palette)))
             << c.file;
     }
 }
@@ -174,7 +170,7 @@ TEST(PictureImport, APhotoLikePictureIsQuantizedWithinTheBound)
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x) {
             const QRgb a = original.pixel(x, y);
-            const QRgb b = entryOf(record.mid(4096), quint8(record[(63 - y) * 64 + x]));
+            const QRgb b = entryOf(record.mid(4096), quint8(record[y * 64 + x]));
             const QRgb g =
                 qRgba(level(qRed(a)), level(qGreen(a)), level(qBlue(a)), level(qAlpha(a)));
             for (const auto &[to, total] : {std::pair(b, &sum), std::pair(g, &grid)}) {
@@ -192,4 +188,25 @@ TEST(PictureImport, APhotoLikePictureIsQuantizedWithinTheBound)
     EXPECT_EQ(plan.description(),
               u"quantized to %1 colours, mean error %2"_s.arg(plan.colours).arg(sum, 0, 'f', 2));
     EXPECT_LT(sum, grid / 2);
+}
+
+TEST(FolderExport, AStoppedExportLeavesAManifestOfEveryFileInTheFolder)
+{
+    TestHome home;
+    const QString gob = gobWith(home, 5, 3, Bytes::pattern(15, 3), HandGob::palette());
+    const QString catalogue =
+        home.write(u"BmpList.txt"_s, "//x\r\n\r\nA,1,101,One\r\nB,1,101,Two\r\n");
+    const QString folder = home.file(u"out"_s);
+    FolderExport::run(catalogue, gob, {}, folder);
+    const QString manifest = folder + u"/kestrix-export.tsv"_s;
+    const QByteArray full = Bytes::readFile(manifest);
+    ASSERT_EQ(full.count('\n'), 3);
+    // Stopped at once, and after the first file: the manifest still names both files.
+    for (int stopAt : {0, 1}) {
+        const FolderExport::Result r = FolderExport::run(
+            catalogue, gob, {}, folder, [&](int done, int) { return done < stopAt; });
+        EXPECT_TRUE(r.cancelled);
+        EXPECT_EQ(r.written.size(), stopAt);
+        EXPECT_EQ(Bytes::readFile(manifest), full) << stopAt;
+    }
 }

@@ -132,7 +132,7 @@ TEST(BitmapImport, BitmapsThatDoNotFitTheRecordAreRefusedBeforeAnythingIsWritten
         {"rle.bmp", PaintBitmaps::data(u"im-rle8.bmp"_s),
          "is compressed (RLE); save it uncompressed"},
         {"jpeg.bmp", withField(30, 4), "compressed (JPEG)"},
-        {"os2v2.bmp", withField(14, 64), "info header is 64 bytes long"},
+        {"os2v2.bmp", withField(14, 64), "OS/2 2.x header of 64 bytes, with no alpha byte"},
         {"inside.bmp", withField(10, 1000),
          "start at byte 1000, inside its headers and color table, which end at byte 1078"},
         {"short.bmp", HandBitmap::bitmap8(7, 4, table, pixels).left(1078 + 27),

@@ -165,13 +165,13 @@ TEST(Imaging, TransparentDrawBlendsEachColourTableAlphaOverTheBackground)
     EXPECT_EQ(shown(plain, 4, 3), u"DEF./ABC./...."_s);
 
     // 16 entries after a 108-byte header and a gap, rows top-down: entry 1 has alpha 0, entry
-    // 5 is opaque, entries 16 and 17 are not in the table and stay opaque black.
+    // 5 is opaque, entry 0 opaque black.
     QList<QRgb> blues;
     for (int k = 0; k < 16; ++k)
         blues << qRgba(0, 0, 10 * k, 255);
     blues[1] = qRgba(90, 90, 90, 0);
     const QByteArray indexes =
-        QByteArray(4, 1) + QByteArray(4, 17) + QByteArray(4, 16) + QByteArray(4, 5);
+        QByteArray(4, 1) + QByteArray(4, 0) + QByteArray(4, 0) + QByteArray(4, 5);
     file = home.write(
         u"sixteen.bmp"_s,
         HandBitmap::indexed(

@@ -30,6 +30,13 @@ std::optional<QString> ScriptedPrompts::openFile(QWidget *owner, const QString &
     return next(m_opens, {});
 }
 
+std::optional<QString> ScriptedPrompts::chooseFolder(QWidget *owner, const QString &title,
+                                                     const QString &startFolder)
+{
+    record({Kind::Folder, title, {}, owner, {}, startFolder});
+    return next(m_folders, {});
+}
+
 std::optional<QString> ScriptedPrompts::saveFile(QWidget *owner, const QString &title,
                                                  const QList<FileFilter> &filters,
                                                  const QString &startFolder)

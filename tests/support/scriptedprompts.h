@@ -17,7 +17,7 @@
 class ScriptedPrompts : public Prompts
 {
 public:
-    enum class Kind { Open, Save, Message, Input };
+    enum class Kind { Open, Save, Message, Input, Folder };
 
     struct Shown
     {
@@ -36,6 +36,7 @@ public:
 
     void answerOpen(const QString &path) { m_opens.push_back(path); }
     void answerSave(const QString &path) { m_saves.push_back(path); }
+    void answerFolder(const QString &path) { m_folders.push_back(path); }
     void cancelOpen() { m_opens.push_back(std::nullopt); }
     void cancelSave() { m_saves.push_back(std::nullopt); }
     void answerMessage(Answer answer) { m_answers.push_back(answer); }
@@ -44,6 +45,8 @@ public:
     std::optional<QString> openFile(QWidget *owner, const QString &title,
                                     const QList<FileFilter> &filters,
                                     const QString &startFolder) override;
+    std::optional<QString> chooseFolder(QWidget *owner, const QString &title,
+                                        const QString &startFolder) override;
     std::optional<QString> saveFile(QWidget *owner, const QString &title,
                                     const QList<FileFilter> &filters,
                                     const QString &startFolder) override;
@@ -69,6 +72,7 @@ private:
 
     std::deque<std::optional<QString>> m_opens;
     std::deque<std::optional<QString>> m_saves;
+    std::deque<std::optional<QString>> m_folders;
     std::deque<Answer> m_answers;
     std::deque<std::optional<QString>> m_inputs;
 };

@@ -78,6 +78,11 @@ TEST_F(ConfirmTest, TheRecordsOwnExportMatchesATrueColourPictureIsQuantizedOther
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
     EXPECT_FALSE(c->chkTransparent->isEnabled()); // the picture's alpha is kept
     EXPECT_EQ(c->lblConversion->text(), u"quantized to 1 colour, mean error 0.00"_s);
+    // The note has every line it needs, clear of the footnote and inside the window.
+    const QRect note = c->lblConversion->geometry();
+    EXPECT_GE(note.height(), c->lblConversion->heightForWidth(note.width()));
+    EXPECT_LT(note.bottom(), c->Label4->geometry().top());
+    EXPECT_LE(c->Label4->geometry().bottom(), c->height());
     EXPECT_EQ(c->picNew->canvas().pixel(100, 100), qRgb(0x33, 0x66, 0x99));
     // One colour: every pixel index 0, entry 0 the colour, the others opaque black.
     QByteArray expected = Bytes::readFile(gob);
@@ -91,12 +96,18 @@ TEST_F(ConfirmTest, TheRecordsOwnExportMatchesATrueColourPictureIsQuantizedOther
     EXPECT_EQ(Bytes::readFile(gob), expected);
     EXPECT_EQ(prompts.messageTexts(), QStringList {u"Imported Successfully"_s});
 
-    // Another size, and a file that is no image (0 x 0), are refused for good.
-    for (const QByteArray &bytes :
-         {HandBitmap::bitmap24(255, 128, QList<QRgb>(255 * 128, 0xFF336699)), QByteArray("no")}) {
+    // Another size, and a file that is no image (with why, before any comparison), are refused
+    // for good.
+    const QString path = home.file(u"refused.bmp"_s);
+    const std::pair<QByteArray, QString> refusals[] = {
+        {HandBitmap::bitmap24(255, 128, QList<QRgb>(255 * 128, 0xFF336699)),
+         u"Image type are not same"_s},
+        {"no", path + u" cannot be loaded as an image."_s},
+    };
+    for (const auto &[bytes, text] : refusals) {
         prompts.clear();
         auto refused = load(home.write(u"refused.bmp"_s, bytes));
-        ASSERT_EQ(prompts.messageTexts(), QStringList {u"Image type are not same"_s});
+        ASSERT_EQ(prompts.messageTexts(), QStringList {text});
         EXPECT_EQ(prompts.lastMessage()->icon, MessageIcon::Critical);
         EXPECT_FALSE(refused->cmdYes->isEnabled());
         refused->chkTransparent->setChecked(true);

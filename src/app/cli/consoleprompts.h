@@ -12,6 +12,10 @@ public:
 
     std::optional<QString> openFile(QWidget *, const QString &, const QList<FileFilter> &,
                                     const QString &) override;
+    std::optional<QString> chooseFolder(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     std::optional<QString> saveFile(QWidget *, const QString &, const QList<FileFilter> &,
                                     const QString &) override;
     Answer message(QWidget *owner, const Message &message) override;

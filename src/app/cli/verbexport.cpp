@@ -4,6 +4,7 @@
 
 #include "pictures/folderexport.h"
 #include "pictures/recordexport.h"
+#include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
 #include "services/outputfile.h"
@@ -41,6 +42,9 @@ int runExport(const Arguments &args)
         catalogueEntry(catalogue, entries.first()); // refuses an entry the catalogue lacks
     }
     const QString folder = args.value(QStringLiteral("dir"));
+    const QStringList edited = FolderExport::editedFiles(folder);
+    if (!edited.isEmpty() && !args.has(QStringLiteral("overwrite")))
+        throw Failure(FailureNumber::FileAccess, Messages::editedFilesNotReplaced(edited));
     const FolderExport::Result result =
         FolderExport::run(catalogue, args.required(QStringLiteral("gob")), entries, folder);
     for (const FolderExport::Refused &refused : result.refused)
@@ -61,6 +65,8 @@ const Verb exportVerb(
                           {"out", "FILE", "The file to write for one sub file."},
                           {"all", "", "Every entry of the catalogue (with --dir)."},
                           {"dir", "DIR", "The folder to export into, made when missing."},
+                          {"overwrite", "",
+                           "Replaces files changed since the folder's last export (with --dir)."},
                           quietOption()},
     runExport);
 

@@ -7,7 +7,10 @@
 #include "pictures/pictureimport.h"
 #include "records/bitmapimport.h"
 #include "records/pngimport.h"
+#include "services/bitmaplayout.h"
 #include "services/failure.h"
+#include "services/fileaccess.h"
+#include "services/imagefile.h"
 #include "services/imaging.h"
 #include "services/messages.h"
 
@@ -29,10 +32,20 @@ int runImport(const Arguments &args)
     qint32 width[2] = {0, 0}, height[2] = {0, 0}, pixelFormat[2] = {0, 0};
     MainModule::GetImageInfo(width[0], height[0], pixelFormat[0], scratch);
     QString chosen = file;
-    MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen);
+    QString refusal;
+    MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen, &refusal);
+    if (!refusal.isEmpty())
+        throw Failure(FailureNumber::BitmapMismatch, refusal);
     // An image record takes any picture of its size; an 8-bit bitmap as it is, with its alpha
     // bytes only when asked.
     const bool anyPicture = !choice.entry.isWholeFile() && !PictureImport::isBitmap8(file);
+    if (args.has(QStringLiteral("keep-alpha"))) {
+        const bool alpha = anyPicture ? ImageFile::read(file).image.hasAlphaChannel()
+                                      : BitmapLayout::read(file).hasAlphaBytes();
+        if (!alpha)
+            throw Failure(FailureNumber::BitmapMismatch,
+                          Messages::noAlphaToKeep(FileAccess::displayPath(file)));
+    }
     if ((pixelFormat[0] != pixelFormat[1] && !anyPicture) || width[0] != width[1]
         || height[0] != height[1])
         throw Failure(FailureNumber::BitmapMismatch,

@@ -80,10 +80,10 @@ int runInfo(const Arguments &args)
     RecordOutput out(args, {"width", "height", "format"}, {"width", "height", "format"});
     QString path = args.plain().first();
     qint32 width = 0, height = 0, pixelFormat = 0;
-    MainModule::GetImageInfo(width, height, pixelFormat, path);
-    if (width == 0)
-        throw Failure(FailureNumber::BadRecord,
-                      Messages::notAnImage(FileAccess::displayPath(path)));
+    QString refusal;
+    MainModule::GetImageInfo(width, height, pixelFormat, path, &refusal);
+    if (!refusal.isEmpty())
+        throw Failure(FailureNumber::BadRecord, refusal);
     out.add({QString::number(width), QString::number(height), QString::number(pixelFormat)});
     out.finish();
     return 0;
