@@ -46,7 +46,9 @@ TEST_F(CliPackages, PackThenApplyWithBackupAndRestoreThenUndo)
     EXPECT_EQ(imported.mid(4999, 2048), original.mid(4999, 2048));
     EXPECT_EQ(imported.left(4000), otherBytes.left(4000));
     EXPECT_EQ(imported.right(1000), otherBytes.right(1000));
-    ASSERT_EQ(cli(u"apply --gob O --package B --yes"_s).exitCode, 0);
+    const CliResult quiet = cli(u"apply --gob O --package B --yes --quiet"_s);
+    ASSERT_EQ(quiet.exitCode, 0);
+    EXPECT_EQ(quiet.out + quiet.err, QString()); // not even the note of success
     EXPECT_EQ(Bytes::readFile(paths[u"O"_s]), otherBytes);
 
     // Both imports are in the history, newest first, with the bytes they wrote: the shirt's

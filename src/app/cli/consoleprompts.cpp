@@ -141,7 +141,9 @@ std::optional<QString> ConsolePrompts::saveFile(QWidget *, const QString &,
 Answer ConsolePrompts::message(QWidget *, const Message &message)
 {
     if (message.buttons == MessageButtons::Ok) {
-        printError(message.text);
+        // A note of success ("Imported Sucessfully") is one more line a quiet run leaves out.
+        if (!quietRun || message.icon != MessageIcon::Information)
+            printError(message.text);
         return Answer::Ok;
     }
     if (m_assumeYes)
