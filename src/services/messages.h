@@ -61,6 +61,12 @@ QString bitmapPixelOffsetInHeader(const QString &path, qint64 pixelOffset, qint6
 QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint32 h,
                              qint64 pixelOffset);
 QString confirmTitle(); // "Torvane Kestrix      Preview"
+// The main window's title, led by the GOB file's name when one is chosen.
+QString mainTitle(const QString &gobName);
+// What the last command did, for the main window's status bar.
+QString statusImported(const QString &record, const QString &gobName);
+QString statusSaved(const QString &path);
+QString statusUndone(const QString &kind, const QString &description);
 
 // --- palette editor ---
 QString notA256ColourBitmap(const QString &path);

@@ -21,6 +21,10 @@ public:
 
     static void enterMode();
 
+    // F1 and Shift+F1 inside a window, which the main window's menu keys do not reach: F1 opens
+    // the page of the control with the focus, or windowTopic's page for controls without one.
+    static void addHelpKeys(QWidget *window, Opener &opener, int windowTopic);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
