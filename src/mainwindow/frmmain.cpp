@@ -172,7 +172,16 @@ void frmMain::createControls()
     chkBackup->setObjectName(QStringLiteral("chkBackup"));
     side->addWidget(chkBackup);
     side->addStretch(1);
-    cmdAbout = button("cmdAbout", QStringLiteral("&About\u2026"));
+    cmdAbout = button("cmdAbout", QStringLiteral("&About"));
+    const std::pair<QPushButton *, const char *> tips[] = {
+        {cmdImport, "Replace the record shown with a file"},
+        {cmdSaveAs, "Save the record shown as a file"},
+        {cmdImportZip, "Import a zip package into the GOB file"},
+        {cmdScript, "Open the package window: make and import zip packages"},
+        {cmdAbout, "Version, licence and web site"},
+    };
+    for (const auto &[b, tip] : tips)
+        b->setToolTip(QString::fromUtf8(tip));
     // As wide as its widest button or the longest offset label.
     sidePanel->setFixedWidth(
         std::max(sidePanel->sizeHint().width(),
@@ -261,7 +270,7 @@ void frmMain::createMenus()
     connect(mnuEXE[0], &QAction::triggered, this, [this] { mnuEXE_Click(0); });
     mnuMP =
         item(mnuTools, "mnuMP", QStringLiteral("&More Options\u2026"), QKeySequence(tr("Ctrl+M")));
-    mnuMP->setToolTip(QStringLiteral("Open the package window: make and import zip packages"));
+    mnuMP->setToolTip(cmdScript->toolTip());
     mnuTools->setToolTipsVisible(true);
     mnuFp = item(mnuTools, "mnuFp", QStringLiteral("&Format Palette\u2026"),
                  QKeySequence(tr("Ctrl+F")));

@@ -103,6 +103,10 @@ frmTransparent::frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdOpaque = new QPushButton(QStringLiteral("&Make all Opaque"), Picture1);
     cmdOpaque->setObjectName(QStringLiteral("cmdOpaque"));
+    cmdLoad->setToolTip(QStringLiteral("Open a 256-colour bitmap"));
+    cmdSave->setToolTip(
+        QStringLiteral("Write the transparency of the chosen colour into the file"));
+    cmdOpaque->setToolTip(QStringLiteral("Write one transparency for every colour into the file"));
     palette->addWidget(cmdSave);
     palette->addWidget(cmdOpaque);
     column->addWidget(Picture1);
