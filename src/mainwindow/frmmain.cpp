@@ -173,15 +173,13 @@ void frmMain::createControls()
     side->addWidget(chkBackup);
     side->addStretch(1);
     cmdAbout = button("cmdAbout", QStringLiteral("&About"));
-    const std::pair<QPushButton *, const char *> tips[] = {
+    ContextHelp::setToolTips({
         {cmdImport, "Replace the record shown with a file"},
         {cmdSaveAs, "Save the record shown as a file"},
         {cmdImportZip, "Import a zip package into the GOB file"},
         {cmdScript, "Open the package window: make and import zip packages"},
         {cmdAbout, "Version, licence and web site"},
-    };
-    for (const auto &[b, tip] : tips)
-        b->setToolTip(QString::fromUtf8(tip));
+    });
     // As wide as its widest button or the longest offset label.
     sidePanel->setFixedWidth(
         std::max(sidePanel->sizeHint().width(),

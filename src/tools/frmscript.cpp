@@ -161,7 +161,7 @@ void frmScript::createControls()
     templateItem->setObjectName(QStringLiteral("mnuAddMenu0"));
     mnuAddMenu.push_back(templateItem);
 
-    const std::pair<QPushButton *, const char *> tips[] = {
+    ContextHelp::setToolTips({
         {cmdAddAll, "Add every sub file of the chosen entry to the package"},
         {cmdAdd, "Add the chosen sub file to the package"},
         {cmdRemove, "Take the chosen rows out of the package"},
@@ -171,9 +171,7 @@ void frmScript::createControls()
         {cmdMake, "Make a zip package of the listed files"},
         {cmdImportZip, "Import a zip package into the GOB file"},
         {cmdNewBmpList, "Open the page of the latest catalogue"},
-    };
-    for (const auto &[b, tip] : tips)
-        b->setToolTip(QString::fromUtf8(tip));
+    });
     for (QWidget *w : {static_cast<QWidget *>(cmdImportZip), static_cast<QWidget *>(chkBackup)})
         ContextHelp::setTopic(w, w == chkBackup ? BackupTopic : ImportZipTopic);
     ContextHelp::addHelpKeys(this, m_opener, PackageTopic);

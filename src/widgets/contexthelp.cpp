@@ -37,6 +37,12 @@ void ContextHelp::enterMode()
     QWhatsThis::enterWhatsThisMode();
 }
 
+void ContextHelp::setToolTips(std::initializer_list<std::pair<QWidget *, const char *>> tips)
+{
+    for (const auto &[widget, tip] : tips)
+        widget->setToolTip(QString::fromUtf8(tip));
+}
+
 void ContextHelp::addHelpKeys(QWidget *window, Opener &opener, int windowTopic)
 {
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, window,
