@@ -2,8 +2,6 @@
 
 #include "jpegconversion.h"
 
-#include "widgets/busycursor.h"
-#include "widgets/contexthelp.h"
 #include "services/errorreport.h"
 #include "services/filedialogs.h"
 #include "services/fileidentity.h"
@@ -11,6 +9,8 @@
 #include "services/numberconversion.h"
 #include "services/opener.h"
 #include "services/settings.h"
+#include "widgets/busycursor.h"
+#include "widgets/contexthelp.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -99,20 +98,8 @@ frmJPEG::frmJPEG(Prompts &prompts, Opener &opener, QWidget *owner)
 
     connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
     connect(chkresize, &QCheckBox::toggled, this, [this] { chkresize_Click(); });
-    // The main window's help keys do not reach past this modal window.
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            [this] { showHelp(); });
-    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this), &QShortcut::activated, this,
-            [] { ContextHelp::enterMode(); });
+    ContextHelp::addHelpKeys(this, m_opener, ConverterTopic);
     Form_Load();
-}
-
-void frmJPEG::showHelp()
-{
-    int topic = 0;
-    for (QWidget *w = focusWidget(); w && w != this && topic == 0; w = w->parentWidget())
-        topic = ContextHelp::topicOf(w);
-    m_opener.openUrl(MainModule::helpPage(topic ? topic : ConverterTopic));
 }
 
 frmJPEG::~frmJPEG() = default;

@@ -26,8 +26,6 @@ public:
     void Form_Unload();
     void cmdOpen_Click();
     void chkresize_Click();
-    // F1: the help page of the control with the focus (the converter's page for the others).
-    void showHelp();
 
     // The picture being converted (scaled after a scaled conversion).
     const QImage &picJPG() const { return m_picture; }

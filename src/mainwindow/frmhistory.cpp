@@ -19,11 +19,12 @@
 namespace {
 
 constexpr qint64 MiB = 1 << 20;
+constexpr int HistoryTopic = 12;
 enum Column { Number, Time, Kind, State, Bytes, Description };
 
 } // namespace
 
-frmHistory::frmHistory(Prompts &prompts, GobSession &session, QWidget *owner)
+frmHistory::frmHistory(Prompts &prompts, Opener &opener, GobSession &session, QWidget *owner)
     : QDialog(owner)
     , m_prompts(prompts)
     , m_session(session)
@@ -65,7 +66,8 @@ frmHistory::frmHistory(Prompts &prompts, GobSession &session, QWidget *owner)
     resize(720, 400);
     for (QWidget *control : {static_cast<QWidget *>(lstChanges), static_cast<QWidget *>(spnLimit),
                              static_cast<QWidget *>(cmdUndoTo)})
-        ContextHelp::setTopic(control, 12);
+        ContextHelp::setTopic(control, HistoryTopic);
+    ContextHelp::addHelpKeys(this, opener, HistoryTopic);
 
     connect(lstChanges, &QTreeWidget::currentItemChanged, this, [this] { updateCommands(); });
     connect(spnLimit, &QSpinBox::valueChanged, this, [this](int v) { spnLimit_Change(v); });

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class GobSession;
+class Opener;
 class Prompts;
 class QLabel;
 class QPushButton;
@@ -18,7 +19,7 @@ class frmHistory : public QDialog
     Q_OBJECT
 
 public:
-    frmHistory(Prompts &prompts, GobSession &session, QWidget *owner);
+    frmHistory(Prompts &prompts, Opener &opener, GobSession &session, QWidget *owner);
 
     // Lists the changes again.
     void Form_Load();

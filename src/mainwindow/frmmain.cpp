@@ -9,11 +9,14 @@
 #include "widgets/contexthelp.h"
 #include "widgets/entrylist.h"
 #include "widgets/pictureview.h"
+#include "widgets/screenfit.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -23,15 +26,16 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
-// Pixels of the smallest window in which the panes and the buttons still fit side by side.
-constexpr int MinimumWidth = 760;
-constexpr int MinimumHeight = 480;
+// The size of the first start, where the screen has room for it.
+constexpr QSize StartSize(1000, 700);
 
 } // namespace
 
@@ -56,9 +60,11 @@ frmMain::frmMain(Prompts &prompts, Opener &opener, QWidget *parent)
     setAcceptDrops(true);
     followSession();
     showRecord(); // nothing is shown yet
-    // Room for every pane and button; longer captions and paths are cut, never the window.
-    setMinimumSize(MinimumWidth, MinimumHeight);
-    resize(1000, 700);
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    // The layouts give the smallest size, in which every pane and button fits in the current
+    // font; longer captions and paths are cut, never the window.
+    resize(StartSize);
+    ScreenFit::fit(this);
 }
 
 frmMain::~frmMain()
@@ -96,13 +102,13 @@ void frmMain::createControls()
 
     lstItem = new EntryList(central);
     lstItem->setObjectName(QStringLiteral("lstItem"));
-    lstItem->setMinimumWidth(160);
+    lstItem->setMinimumWidth(fontMetrics().averageCharWidth() * 20);
     body->addWidget(lstItem, 2);
 
     // Sub-file panel: picContainer moves inside its host as VScroll1 scrolls.
     picContainerHost = new QWidget(central);
     picContainerHost->setObjectName(QStringLiteral("picContainerHost"));
-    picContainerHost->setFixedWidth(170);
+    picContainerHost->setFixedWidth(fontMetrics().averageCharWidth() * 21);
     picContainerHost->installEventFilter(this);
     picContainer = new QWidget(picContainerHost);
     picContainer->setObjectName(QStringLiteral("picContainer"));
@@ -136,7 +142,6 @@ void frmMain::createControls()
     // Details and commands, in a column of fixed width so that the preview does not jump when
     // a caption or a label grows.
     auto *sidePanel = new QWidget(central);
-    sidePanel->setFixedWidth(160);
     auto *side = new QVBoxLayout(sidePanel);
     side->setContentsMargins(0, 0, 0, 0);
     Frame1 = new QGroupBox(QStringLiteral("Image Details"), central);
@@ -168,6 +173,18 @@ void frmMain::createControls()
     side->addWidget(chkBackup);
     side->addStretch(1);
     cmdAbout = button("cmdAbout", QStringLiteral("&About"));
+    ContextHelp::setToolTips({
+        {cmdImport, "Replace the record shown with a file"},
+        {cmdSaveAs, "Save the record shown as a file"},
+        {cmdImportZip, "Import a zip package into the GOB file"},
+        {cmdScript, "Open the package window: make and import zip packages"},
+        {cmdAbout, "Version, licence and web site"},
+    });
+    // As wide as its widest button or the longest offset label.
+    sidePanel->setFixedWidth(
+        std::max(sidePanel->sizeHint().width(),
+                 fontMetrics().horizontalAdvance(QStringLiteral("Offset : 4294967295"))
+                     + 4 * details->spacing()));
     body->addWidget(sidePanel);
 
     lblFileName = new PathLabel(central);
@@ -201,15 +218,16 @@ void frmMain::createMenus()
 
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpen = item(mnuFile, "mnuOpen", QStringLiteral("&Open"), QKeySequence(tr("Ctrl+O")));
+    mnuOpen = item(mnuFile, "mnuOpen", QStringLiteral("&Open\u2026"), QKeySequence(tr("Ctrl+O")));
     mnuRecent = mnuFile->addMenu(QStringLiteral("Open &Recent"));
     mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
     mnuRecent->setEnabled(false);
-    mnuSaveAs = item(mnuFile, "mnuSaveAs", QStringLiteral("&Save As"), QKeySequence(tr("Ctrl+S")));
-    mnuImport =
-        item(mnuFile, "mnuImport", QStringLiteral("&Import File"), QKeySequence(tr("Ctrl+I")));
-    mnuImportZip =
-        item(mnuFile, "mnuImportZip", QStringLiteral("Import &Zip"), QKeySequence(tr("Ctrl+Z")));
+    mnuSaveAs =
+        item(mnuFile, "mnuSaveAs", QStringLiteral("&Save As\u2026"), QKeySequence(tr("Ctrl+S")));
+    mnuImport = item(mnuFile, "mnuImport", QStringLiteral("&Import File\u2026"),
+                     QKeySequence(tr("Ctrl+I")));
+    mnuImportZip = item(mnuFile, "mnuImportZip", QStringLiteral("Import &Zip\u2026"),
+                        QKeySequence(tr("Ctrl+Z")));
     mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"), QKeySequence(tr("Ctrl+Q")));
     createPictureMenus();
 
@@ -226,38 +244,46 @@ void frmMain::createMenus()
     mnuPopup = menuBar()->addMenu(QStringLiteral("&View"));
     mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
     const QString rotations[4] = {
-        QStringLiteral("Rotate &None"), QStringLiteral("Rotate 90 Degree"),
+        QStringLiteral("Rotate &None"), QStringLiteral("Rotate &90 Degree"),
         QStringLiteral("Rotate &180 Degree"), QStringLiteral("Rotate &270 Degree")};
+    // One choice of four: a group of radio items.
+    auto *rotationGroup = new QActionGroup(this);
     for (int r = 0; r < 4; ++r) {
         mnuRotate[r] = item(mnuPopup, "mnuRotate", rotations[r]);
+        rotationGroup->addAction(mnuRotate[r]);
         mnuRotate[r]->setObjectName(QStringLiteral("mnuRotate%1").arg(r));
         mnuRotate[r]->setCheckable(true);
         connect(mnuRotate[r], &QAction::triggered, this, [this, r] { mnuRotate_Click(r); });
     }
-    mnuTransparent = item(mnuPopup, "mnuTransparent", QStringLiteral("Transparent"));
-    mnuAutoTrans = item(mnuPopup, "mnuAutoTrans", QStringLiteral("Auto preview transparent"));
+    mnuTransparent = item(mnuPopup, "mnuTransparent", QStringLiteral("&Transparent"));
+    mnuAutoTrans = item(mnuPopup, "mnuAutoTrans", QStringLiteral("&Auto preview transparent"));
     mnuAutoTrans->setCheckable(true); // Qt inverts the check mark when it is chosen
 
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuTorvane = mnuTools->addMenu(QStringLiteral("Torvane"));
+    mnuTorvane = mnuTools->addMenu(QStringLiteral("&Torvane"));
     mnuTorvane->setObjectName(QStringLiteral("mnuTorvane"));
     mnuEXE.push_back(
-        item(mnuTorvane, "mnuEXE0", QStringLiteral("Run Torvane"), QKeySequence(tr("Ctrl+R"))));
+        item(mnuTorvane, "mnuEXE0", QStringLiteral("&Run Torvane"), QKeySequence(tr("Ctrl+R"))));
     connect(mnuEXE[0], &QAction::triggered, this, [this] { mnuEXE_Click(0); });
-    mnuMP = item(mnuTools, "mnuMP", QStringLiteral("&More Options"), QKeySequence(tr("Ctrl+M")));
-    mnuFp = item(mnuTools, "mnuFp", QStringLiteral("&Format Palette"), QKeySequence(tr("Ctrl+F")));
-    mnuJPG = item(mnuTools, "mnuJPG", QStringLiteral("BMP -> JPG"), QKeySequence(tr("Ctrl+J")));
+    mnuMP =
+        item(mnuTools, "mnuMP", QStringLiteral("&More Options\u2026"), QKeySequence(tr("Ctrl+M")));
+    mnuMP->setToolTip(cmdScript->toolTip());
+    mnuTools->setToolTipsVisible(true);
+    mnuFp = item(mnuTools, "mnuFp", QStringLiteral("&Format Palette\u2026"),
+                 QKeySequence(tr("Ctrl+F")));
+    mnuJPG =
+        item(mnuTools, "mnuJPG", QStringLiteral("&BMP -> JPG\u2026"), QKeySequence(tr("Ctrl+J")));
 
     mnuH = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuH->setObjectName(QStringLiteral("mnuH"));
     mnuHelp = item(mnuH, "mnuHelp", QStringLiteral("&Help Topic"), QKeySequence(Qt::Key_F1));
     mnuContextHelp = item(mnuH, "mnuContextHelp", QStringLiteral("&Context Help"),
                           QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    mnuAbout = item(mnuH, "mnuAbout", QStringLiteral("&About"));
+    mnuAbout = item(mnuH, "mnuAbout", QStringLiteral("&About\u2026"));
     mnusep = mnuH->addSeparator();
     mnusep->setObjectName(QStringLiteral("mnusep"));
-    mnuWebsite = item(mnuH, "mnuWebsite", QStringLiteral("My Website"));
+    mnuWebsite = item(mnuH, "mnuWebsite", QStringLiteral("&My Website"));
     mnuPC = item(mnuH, "mnuPC", QStringLiteral("Torvane &Fan Site"));
 
     connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
@@ -280,6 +306,7 @@ void frmMain::followSession()
 {
     connect(&m_session, &GobSession::gobPathChanged, this, [this] {
         txtGOBFile->setText(m_session.gobPath());
+        setWindowTitle(Messages::mainTitle(QFileInfo(m_session.gobPath()).fileName()));
         setGobControlsEnabled(m_session.hasGobFile());
     });
     connect(&m_session, &GobSession::selectionChanged, this, [this] {

@@ -6,11 +6,13 @@
 #include "services/apppath.h"
 #include "services/errorreport.h"
 #include "services/failure.h"
+#include "services/fileaccess.h"
 #include "services/filedialogs.h"
 #include "services/fileidentity.h"
 #include "services/outputfile.h"
 
 #include <QLabel>
+#include <QStatusBar>
 
 void frmMain::cmdSaveAs_Click()
 {
@@ -46,6 +48,7 @@ void frmMain::cmdSaveAs_Click()
                               RecordPicture::read(m_session.gobPath(), selection().offset).png());
         else
             RecordExtraction::saveBitmapCopy(scratch, target);
+        statusBar()->showMessage(Messages::statusSaved(FileAccess::displayPath(target)));
     } catch (const Failure &failure) {
         MainModule::ReportError(m_prompts, this, failure);
     }

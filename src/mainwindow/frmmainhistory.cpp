@@ -7,6 +7,7 @@
 #include "services/prompts.h"
 
 #include <QAction>
+#include <QStatusBar>
 
 void frmMain::recoverGobFile()
 {
@@ -30,7 +31,11 @@ void frmMain::updateUndoCommand()
 void frmMain::mnuUndo_Click()
 {
     try {
+        const std::optional<ChangeFile> newest = m_session.newestDone();
         m_session.undo();
+        if (newest)
+            statusBar()->showMessage(
+                Messages::statusUndone(newest->header().kind, newest->header().description));
     } catch (const Failure &failure) {
         report(failure);
     }
@@ -40,7 +45,8 @@ void frmMain::mnuHistory_Click()
 {
     if (!m_session.hasGobFile())
         return;
-    frmHistory window(m_prompts, m_session, this);
+    frmHistory window(m_prompts, m_opener, m_session, this);
     window.Form_Load();
     window.exec();
+    activateWindow();
 }

@@ -6,7 +6,9 @@
 #include "tools/frmconfirm.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
+#include <QStatusBar>
 
 namespace {
 
@@ -49,7 +51,9 @@ void frmMain::importFile(const QString &path)
     if (path.isEmpty() || !m_session.isShown())
         return;
     frmConfirm confirm(m_prompts, m_session.replacePlan(path), this);
-    if (confirm.ConfirmWrite())
+    const bool yes = confirm.ConfirmWrite();
+    activateWindow(); // the keyboard comes back here, not to the window under the closed one
+    if (yes)
         Import(confirm.plan());
 }
 
@@ -61,6 +65,9 @@ void frmMain::Import(const ReplacePlan &plan)
         report(failure);
         return;
     }
+    statusBar()->showMessage(
+        Messages::statusImported(selection().entry.recordName(selection().subFile),
+                                 QFileInfo(m_session.gobPath()).fileName()));
     if (plan.wholeFile)
         return; // the preview, read again, says it all
     mnuRotate_Click(0); // unrotated, also while Auto preview transparent is checked

@@ -11,6 +11,7 @@ void frmMain::cmdScript_Click()
     frmScript window(m_prompts, m_opener, m_session, chkBackup->isChecked(), this);
     window.Form_Load();
     window.exec();
+    activateWindow();
 }
 
 void frmMain::cmdImportZip_Click()

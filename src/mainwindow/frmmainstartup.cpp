@@ -11,6 +11,7 @@
 #include "services/openfiles.h"
 #include "services/settings.h"
 #include "widgets/entrylist.h"
+#include "widgets/screenfit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,10 +29,7 @@ bool frmMain::Form_Load()
                 FailureNumber::CatalogueMissing,
                 Messages::catalogueMissing(FileAccess::displayPath(MainModule::AppPath())));
 
-        setWindowTitle(QStringLiteral("Torvane Kestrix  V%1.%2.%3")
-                           .arg(KESTRIX_VERSION_MAJOR)
-                           .arg(KESTRIX_VERSION_MINOR)
-                           .arg(KESTRIX_VERSION_PATCH));
+        setWindowTitle(Messages::mainTitle(QString()));
 
         m_session.setGobPath(Settings::read(Settings::GobKey));
 
@@ -46,6 +44,7 @@ bool frmMain::Form_Load()
         }
 
         restoreGeometry(QByteArray::fromBase64(Settings::read(Settings::GeometryKey).toLatin1()));
+        ScreenFit::fit(this); // remembered on a larger screen, or one no longer there
         m_recent = Settings::readList(Settings::RecentKey);
         rememberGobFile(m_session.gobPath());
 

@@ -361,6 +361,30 @@ QString confirmTitle()
     return QStringLiteral("Torvane Kestrix      Preview");
 }
 
+QString mainTitle(const QString &gobName)
+{
+    const QString title = QStringLiteral("Torvane Kestrix  V%1.%2.%3")
+                              .arg(KESTRIX_VERSION_MAJOR)
+                              .arg(KESTRIX_VERSION_MINOR)
+                              .arg(KESTRIX_VERSION_PATCH);
+    return gobName.isEmpty() ? title : gobName + QStringLiteral(" \u2014 ") + title;
+}
+
+QString statusImported(const QString &record, const QString &gobName)
+{
+    return QStringLiteral("Imported %1 into %2").arg(record, gobName);
+}
+
+QString statusSaved(const QString &path)
+{
+    return QStringLiteral("Saved %1").arg(path);
+}
+
+QString statusUndone(const QString &kind, const QString &description)
+{
+    return QStringLiteral("Undone %1 %2").arg(kind, description);
+}
+
 QString notA256ColourBitmap(const QString &path)
 {
     return path + crlf + QStringLiteral("Is not a 256 color bitmap");

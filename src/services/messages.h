@@ -73,6 +73,12 @@ QString pictureTooLarge(const QString &path, qint64 width, qint64 height);
 QString pictureNotOpened(const QString &path, const QString &reason);
 QString pictureEmpty(const QString &path);
 QString confirmTitle(); // "Torvane Kestrix      Preview"
+// The main window's title, led by the GOB file's name when one is chosen.
+QString mainTitle(const QString &gobName);
+// What the last command did, for the main window's status bar.
+QString statusImported(const QString &record, const QString &gobName);
+QString statusSaved(const QString &path);
+QString statusUndone(const QString &kind, const QString &description);
 
 // --- palette editor ---
 QString notA256ColourBitmap(const QString &path);

@@ -5,9 +5,10 @@
 #include "services/messages.h"
 #include "widgets/busycursor.h"
 #include "widgets/pictureview.h"
-#include "widgets/twips.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,22 +16,6 @@
 namespace {
 
 constexpr int ViewSide = 200; // pixels
-
-// Places a control at a designed position given in twips.
-template<typename Widget>
-Widget *placed(Widget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
-                        Twips::toPixels(height));
-    return widget;
-}
-
-// Widens a caption that the designed width cuts off in the current font.
-void fitCaption(QWidget *widget)
-{
-    if (widget->sizeHint().width() > widget->width())
-        widget->resize(widget->sizeHint().width(), widget->height());
-}
 
 QString sizeAndFormat(qint32 width, qint32 height, qint32 pixelFormat)
 {
@@ -48,44 +33,65 @@ frmConfirm::frmConfirm(Prompts &prompts, const ReplacePlan &plan, QWidget *owner
 {
     setObjectName(QStringLiteral("frmConfirm"));
     setWindowTitle(Messages::confirmTitle());
-    setFixedSize(Twips::toPixels(6495), Twips::toPixels(5145));
 
     const auto label = [this](const char *name, const QString &caption) {
         auto *l = new QLabel(caption, this);
         l->setObjectName(QString::fromLatin1(name));
         return l;
     };
-    Label1 = placed(label("Label1", QStringLiteral("Are you sure to replace the file ?")), 1470,
-                    105, 3975, 375);
-    Label2 = placed(label("Label2", QStringLiteral("Previous Image")), 840, 525, 1335, 375);
-    chkTransparent =
-        placed(new QCheckBox(QStringLiteral("&Transparent *"), this), 2625, 525, 1335, 255);
+    // Two columns, the record as it is on the left and the chosen file on the right; the window
+    // takes the size its texts need in the current font.
+    auto *grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    Label1 = label("Label1", QStringLiteral("Are you sure to replace the file ?"));
+    grid->addWidget(Label1, 0, 0, 1, 2, Qt::AlignHCenter);
+
+    auto *captions = new QHBoxLayout;
+    Label2 = label("Label2", QStringLiteral("Previous Image"));
+    chkTransparent = new QCheckBox(QStringLiteral("&Transparent *"), this);
     chkTransparent->setObjectName(QStringLiteral("chkTransparent"));
-    Label3 = placed(label("Label3", QStringLiteral("New Image")), 4440, 525, 1215, 255);
-    picPrevious = placed(new PictureView(QSize(ViewSide, ViewSide), this), 120, 840, 3000, 3000);
+    Label3 = label("Label3", QStringLiteral("New Image"));
+    captions->addStretch(1);
+    captions->addWidget(Label2);
+    captions->addStretch(1);
+    captions->addWidget(chkTransparent);
+    captions->addStretch(1);
+    captions->addWidget(Label3);
+    captions->addStretch(1);
+    grid->addLayout(captions, 1, 0, 1, 2);
+
+    picPrevious = new PictureView(QSize(ViewSide, ViewSide), this);
     picPrevious->setObjectName(QStringLiteral("picPrevious"));
-    picNew = placed(new PictureView(QSize(ViewSide, ViewSide), this), 3360, 840, 3000, 3000);
+    picNew = new PictureView(QSize(ViewSide, ViewSide), this);
     picNew->setObjectName(QStringLiteral("picNew"));
-    lblPrevious = placed(label("lblPrevious", QString()), 945, 3885, 1485, 435);
-    lblNew = placed(label("lblNew", QString()), 4095, 3885, 1485, 435);
-    lblConversion = placed(label("lblConversion", QString()), 4440, 4380, 1995, 435);
-    lblConversion->setWordWrap(true);
-    cmdYes = placed(new QPushButton(QStringLiteral("&Yes"), this), 1995, 4410, 1095, 375);
+    grid->addWidget(picPrevious, 2, 0, Qt::AlignHCenter);
+    grid->addWidget(picNew, 2, 1, Qt::AlignHCenter);
+    lblPrevious = label("lblPrevious", QString());
+    lblNew = label("lblNew", QString());
+    grid->addWidget(lblPrevious, 3, 0, Qt::AlignHCenter);
+    grid->addWidget(lblNew, 3, 1, Qt::AlignHCenter);
+
+    // Yes ends at the middle, No starts it; the conversion note takes the rest of the right
+    // column, on as many lines as it needs.
+    cmdYes = new QPushButton(QStringLiteral("&Yes"), this);
     cmdYes->setObjectName(QStringLiteral("cmdYes"));
-    cmdNo = placed(new QPushButton(QStringLiteral("&No"), this), 3360, 4410, 975, 375);
+    cmdNo = new QPushButton(QStringLiteral("&No"), this);
     cmdNo->setObjectName(QStringLiteral("cmdNo"));
-    Label4 = placed(label("Label4",
-                          QStringLiteral("* Image palette must be formated correctly in oder to "
-                                         "get transparent image in-game")),
-                    240, 4830, 5895, 255);
-    for (QWidget *caption :
-         {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
-          static_cast<QWidget *>(chkTransparent), static_cast<QWidget *>(Label3)})
-        fitCaption(caption);
-    // The footnote wraps where the font is too wide for one line; the window grows to hold it.
+    lblConversion = label("lblConversion", QString());
+    lblConversion->setWordWrap(true);
+    lblConversion->setFixedWidth(ViewSide - cmdNo->sizeHint().width());
+    grid->addWidget(cmdYes, 4, 0, Qt::AlignRight | Qt::AlignTop);
+    auto *right = new QHBoxLayout;
+    right->addWidget(cmdNo, 0, Qt::AlignTop);
+    right->addWidget(lblConversion, 1);
+    grid->addLayout(right, 4, 1);
+
+    Label4 = label("Label4",
+                   QStringLiteral("* Image palette must be formated correctly in oder to "
+                                  "get transparent image in-game"));
+    // The footnote wraps where the font is too wide for one line.
     Label4->setWordWrap(true);
-    Label4->resize(Label4->width(), Label4->heightForWidth(Label4->width()));
-    setFixedSize(width(), qMax(height(), Label4->geometry().bottom() + Twips::toPixels(60)));
+    grid->addWidget(Label4, 5, 0, 1, 2);
     cmdYes->setDefault(false);
     cmdYes->setAutoDefault(false);
     cmdNo->setAutoDefault(false);

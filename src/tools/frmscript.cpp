@@ -20,6 +20,7 @@
 #include "services/prompts.h"
 #include "session/gobsession.h"
 #include "widgets/busycursor.h"
+#include "widgets/contexthelp.h"
 #include "widgets/entrylist.h"
 
 #include <QAction>
@@ -44,6 +45,10 @@ namespace {
 // The window's design in twips (1/1440 inch); at 96 dots per inch a pixel is 15 twips. The
 // design is scaled with the font and controls grow to fit their captions.
 constexpr double TwipsPerPixel = 15.0;
+// Help pages: the window's own, the backup box's and the package import's.
+constexpr int PackageTopic = 8;
+constexpr int BackupTopic = 6;
+constexpr int ImportZipTopic = 7;
 constexpr double DesignFontHeight = 13.0; // pixels of a line of the design's 8-point font
 constexpr int ClientWidth = 9705;
 constexpr int CaptionGap = 120; // twips kept between controls of the bottom row
@@ -155,6 +160,21 @@ void frmScript::createControls()
     QAction *templateItem = mnuMenu->addAction(QStringLiteral(" -"));
     templateItem->setObjectName(QStringLiteral("mnuAddMenu0"));
     mnuAddMenu.push_back(templateItem);
+
+    ContextHelp::setToolTips({
+        {cmdAddAll, "Add every sub file of the chosen entry to the package"},
+        {cmdAdd, "Add the chosen sub file to the package"},
+        {cmdRemove, "Take the chosen rows out of the package"},
+        {cmdRemoveAll, "Empty the package"},
+        {cmdAddOther, "Add a file that is no catalogue entry to the package"},
+        {cmdAddMenu, "Choose one of the other files to add"},
+        {cmdMake, "Make a zip package of the listed files"},
+        {cmdImportZip, "Import a zip package into the GOB file"},
+        {cmdNewBmpList, "Open the page of the latest catalogue"},
+    });
+    for (QWidget *w : {static_cast<QWidget *>(cmdImportZip), static_cast<QWidget *>(chkBackup)})
+        ContextHelp::setTopic(w, w == chkBackup ? BackupTopic : ImportZipTopic);
+    ContextHelp::addHelpKeys(this, m_opener, PackageTopic);
 
     connect(lstItem, &EntryList::currentRowChanged, this, [this] { lstItem_Click(); });
     connect(lstSubItem, &QListWidget::currentRowChanged, this, [this] { lstSubItem_Click(); });

@@ -1,11 +1,11 @@
 #include "frmtransparent.h"
 
-#include "widgets/twips.h"
 #include "records/palettebitmap.h"
 #include "services/errorreport.h"
 #include "services/filedialogs.h"
 #include "services/imaging.h"
 #include "services/numberconversion.h"
+#include "widgets/contexthelp.h"
 #include "widgets/pictureview.h"
 
 #include <QCheckBox>
@@ -13,40 +13,39 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QVBoxLayout>
 
-#include <algorithm>
+#include <tuple>
 
 namespace {
-
-// Places a control by its designed twips, widened where its caption needs more room.
-template<typename W>
-W *place(W *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(Twips::toPixels(left), Twips::toPixels(top),
-                        qMax(Twips::toPixels(width), widget->sizeHint().width()),
-                        Twips::toPixels(height));
-    return widget;
-}
 
 QLabel *label(const QString &caption, QWidget *parent)
 {
     return new QLabel(caption, parent);
 }
 
+// The size the window opens at, when the screen has room for it.
+constexpr QSize StartSize(613, 522);
+constexpr int PaletteTopic = 109;
+
 } // namespace
 
-frmTransparent::frmTransparent(Prompts &prompts, QWidget *parent)
+frmTransparent::frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_prompts(prompts)
 {
     setObjectName(QStringLiteral("frmTransparent"));
     setWindowTitle(QStringLiteral("Format"));
 
-    imageArea = place(new QScrollArea(this), 45, 45, 7680, 7680);
+    // The picture takes the room the window is given; the palette controls keep a column.
+    auto *outer = new QHBoxLayout(this);
+    imageArea = new QScrollArea(this);
     imageArea->setFrameShape(QFrame::NoFrame);
     picImage = new PictureView(QSize(1, 1));
     picImage->setObjectName(QStringLiteral("picImage"));
@@ -54,53 +53,72 @@ frmTransparent::frmTransparent(Prompts &prompts, QWidget *parent)
     imageArea->setWidget(picImage);
     connect(picImage, &PictureView::mouseMoved, this,
             [this](QPoint position) { picImage_MouseMove(position); });
+    outer->addWidget(imageArea, 1);
 
-    cmdLoad = place(new QPushButton(QStringLiteral("&Load Image"), this), 7980, 315, 1005, 375);
+    auto *column = new QVBoxLayout;
+    outer->addLayout(column);
+    cmdLoad = new QPushButton(QStringLiteral("&Load Image"), this);
     cmdLoad->setObjectName(QStringLiteral("cmdLoad"));
+    column->addWidget(cmdLoad, 0, Qt::AlignHCenter);
 
     Picture1 = new QWidget(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Label6 = place(label(QStringLiteral("Palette"), Picture1), 240, 315, 735, 255);
-    Label5 = place(label(QStringLiteral("Palette Index"), Picture1), 120, 675, 975, 255);
-    cboPaletteIndex = place(new QComboBox(Picture1), 120, 915, 975, 315);
+    auto *palette = new QVBoxLayout(Picture1);
+    Label6 = label(QStringLiteral("Palette"), Picture1);
+    palette->addWidget(Label6, 0, Qt::AlignHCenter);
+    Label5 = label(QStringLiteral("Palette Index"), Picture1);
+    palette->addWidget(Label5);
+    cboPaletteIndex = new QComboBox(Picture1);
     cboPaletteIndex->setObjectName(QStringLiteral("cboPaletteIndex"));
-    lblPaletteColor = place(new QLabel(Picture1), 120, 1395, 975, 375);
+    palette->addWidget(cboPaletteIndex);
+    lblPaletteColor = new QLabel(Picture1);
     lblPaletteColor->setObjectName(QStringLiteral("lblPaletteColor"));
     lblPaletteColor->setAutoFillBackground(true);
     lblPaletteColor->setFrameShape(QFrame::Box);
-    Label1 = place(label(QStringLiteral("Red"), Picture1), 120, 1875, 495, 255);
-    txtRed = place(new QLineEdit(Picture1), 600, 1875, 495, 285);
-    Label2 = place(label(QStringLiteral("Green"), Picture1), 120, 2355, 495, 255);
-    txtGreen = place(new QLineEdit(Picture1), 600, 2355, 495, 285);
-    Label3 = place(label(QStringLiteral("Blue"), Picture1), 120, 2835, 495, 255);
-    txtBlue = place(new QLineEdit(Picture1), 600, 2835, 495, 285);
-    for (QLineEdit *shown : {txtRed, txtGreen, txtBlue})
-        shown->setReadOnly(true);
+    lblPaletteColor->setMinimumHeight(fontMetrics().height() * 3 / 2);
+    palette->addWidget(lblPaletteColor);
     // The value fields sit right of the widest of their labels.
-    const int fieldsLeft = std::max({Label1->geometry().right(), Label2->geometry().right(),
-                                     Label3->geometry().right(), txtRed->x() - 1})
-        + 1;
-    for (QLineEdit *field : {txtRed, txtGreen, txtBlue})
-        field->move(fieldsLeft, field->y());
-    Label4 = place(label(QStringLiteral("Transparency"), Picture1), 120, 3195, 1095, 255);
-    txtTransperency = place(new QLineEdit(Picture1), 240, 3555, 615, 285);
+    auto *values = new QGridLayout;
+    const auto valueRow = [&](int row, const QString &caption) {
+        QLabel *l = label(caption, Picture1);
+        auto *field = new QLineEdit(Picture1);
+        field->setReadOnly(true);
+        field->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 2);
+        values->addWidget(l, row, 0);
+        values->addWidget(field, row, 1);
+        return std::pair {l, field};
+    };
+    std::tie(Label1, txtRed) = valueRow(0, QStringLiteral("Red"));
+    std::tie(Label2, txtGreen) = valueRow(1, QStringLiteral("Green"));
+    std::tie(Label3, txtBlue) = valueRow(2, QStringLiteral("Blue"));
+    palette->addLayout(values);
+    Label4 = label(QStringLiteral("Transparency"), Picture1);
+    palette->addWidget(Label4);
+    txtTransperency = new QLineEdit(Picture1);
     txtTransperency->setObjectName(QStringLiteral("txtTransperency"));
     txtTransperency->setMaxLength(3);
-    cmdSave = place(new QPushButton(QStringLiteral("&Save"), Picture1), 240, 4035, 855, 375);
+    txtTransperency->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 2);
+    palette->addWidget(txtTransperency, 0, Qt::AlignHCenter);
+    cmdSave = new QPushButton(QStringLiteral("&Save"), Picture1);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdOpaque =
-        place(new QPushButton(QStringLiteral("&Make all Opaque"), Picture1), 240, 4635, 855, 495);
+    cmdOpaque = new QPushButton(QStringLiteral("&Make all Opaque"), Picture1);
     cmdOpaque->setObjectName(QStringLiteral("cmdOpaque"));
-    place(Picture1, 7800, 945, 1335, 5265);
-    Picture1->resize(Picture1->childrenRect().right() + 9, Picture1->height());
+    cmdLoad->setToolTip(QStringLiteral("Open a 256-colour bitmap"));
+    cmdSave->setToolTip(
+        QStringLiteral("Write the transparency of the chosen colour into the file"));
+    cmdOpaque->setToolTip(QStringLiteral("Write one transparency for every colour into the file"));
+    palette->addWidget(cmdSave);
+    palette->addWidget(cmdOpaque);
+    column->addWidget(Picture1);
     Picture1->setEnabled(false);
+    column->addStretch(1);
 
-    chkPreview =
-        place(new QCheckBox(QStringLiteral("Preview as transparent"), this), 7875, 6510, 1275, 435);
+    chkPreview = new QCheckBox(QStringLiteral("Preview as transparent"), this);
     chkPreview->setObjectName(QStringLiteral("chkPreview"));
-    cmdLoad->move(Picture1->x() + (Picture1->width() - cmdLoad->width()) / 2, cmdLoad->y());
+    column->addWidget(chkPreview);
 
-    setFixedSize(qMax(Twips::toPixels(9195), childrenRect().right() + 6), Twips::toPixels(7830));
+    resize(StartSize);
+    ContextHelp::addHelpKeys(this, opener, PaletteTopic);
 
     connect(cmdLoad, &QPushButton::clicked, this, [this] { cmdLoad_Click(); });
     connect(cboPaletteIndex, &QComboBox::currentIndexChanged, this,

@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class Opener;
 class QScrollArea;
 
 // The palette transparency editor: shows a 256-colour bitmap one view pixel per image pixel,
@@ -22,7 +23,7 @@ class frmTransparent : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmTransparent(Prompts &prompts, QWidget *parent = nullptr);
+    frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent = nullptr);
     ~frmTransparent() override;
 
     void Form_Load();

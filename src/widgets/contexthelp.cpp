@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QShortcut>
 #include <QVariant>
 #include <QWhatsThis>
 #include <QWidget>
@@ -34,6 +35,26 @@ int ContextHelp::topicOf(const QWidget *widget)
 void ContextHelp::enterMode()
 {
     QWhatsThis::enterWhatsThisMode();
+}
+
+void ContextHelp::setToolTips(std::initializer_list<std::pair<QWidget *, const char *>> tips)
+{
+    for (const auto &[widget, tip] : tips)
+        widget->setToolTip(QString::fromUtf8(tip));
+}
+
+void ContextHelp::addHelpKeys(QWidget *window, Opener &opener, int windowTopic)
+{
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, window,
+                     [window, &opener, windowTopic] {
+                         int topic = 0;
+                         for (QWidget *w = window->focusWidget(); w && w != window && topic == 0;
+                              w = w->parentWidget())
+                             topic = topicOf(w);
+                         opener.openUrl(MainModule::helpPage(topic ? topic : windowTopic));
+                     });
+    QObject::connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), window),
+                     &QShortcut::activated, window, [] { enterMode(); });
 }
 
 bool ContextHelp::eventFilter(QObject *watched, QEvent *event)

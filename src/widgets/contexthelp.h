@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+#include <initializer_list>
+#include <utility>
+
 class Opener;
 class QWidget;
 
@@ -20,6 +23,13 @@ public:
     static int topicOf(const QWidget *widget);
 
     static void enterMode();
+
+    // Gives each control its tooltip.
+    static void setToolTips(std::initializer_list<std::pair<QWidget *, const char *>> tips);
+
+    // F1 and Shift+F1 inside a window, which the main window's menu keys do not reach: F1 opens
+    // the page of the control with the focus, or windowTopic's page for controls without one.
+    static void addHelpKeys(QWidget *window, Opener &opener, int windowTopic);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 

@@ -51,14 +51,13 @@ TEST_F(MainWindowTest, MenuTreeStandsAsDesignedWithAndWithoutAGobFile)
     // Captions with their mnemonics and shortcuts; without a GOB file the commands that need
     // one, a record or a file chosen before are disabled, and Undo has nothing to undo.
     const QString menus =
-        u"&File | &Open=Ctrl+O | %1Open &Recent [%2 ] | %1&Save As=Ctrl+S | %1&Import "
-        "File=Ctrl+I | %1Import &Zip=Ctrl+Z | %1Export &All… | %1Import &Folder… | - | "
+        u"&File | &Open…=Ctrl+O | %1Open &Recent [%2 ] | %1&Save As…=Ctrl+S | %1&Import "
+        "File…=Ctrl+I | %1Import &Zip…=Ctrl+Z | %1Export &All… | %1Import &Folder… | - | "
         "E&xit=Ctrl+Q\n&Edit | !&Undo=Ctrl+U | %1&History…=Ctrl+H\n&View | !Rotate &None%3 | "
-        "%1Rotate 90 Degree | %1Rotate &180 Degree | %1Rotate &270 Degree | %1Transparent | Auto "
-        "preview transparent*\n&Tools | Torvane [ | Run Torvane=Ctrl+R%4 ] | &More Options=Ctrl+M "
-        "| "
-        "&Format Palette=Ctrl+F | BMP -> JPG=Ctrl+J\n&Help | &Help Topic=F1 | &Context "
-        "Help=Shift+F1 | &About | - | My Website | Torvane &Fan Site\n"_s;
+        "%1Rotate &90 Degree | %1Rotate &180 Degree | %1Rotate &270 Degree | %1&Transparent | "
+        "&Auto preview transparent*\n&Tools | &Torvane [ | &Run Torvane=Ctrl+R%4 ] | &More "
+        "Options…=Ctrl+M | &Format Palette…=Ctrl+F | &BMP -> JPG…=Ctrl+J\n&Help | &Help Topic=F1 | "
+        "&Context Help=Shift+F1 | &About… | - | &My Website | Torvane &Fan Site\n"_s;
     home.writeSampleGame();
     prompts.cancelOpen();
     ASSERT_TRUE(start());
@@ -108,7 +107,7 @@ TEST_F(MainWindowTest, RunTorvaneHandsTheGameFolderProgramToTheOpener)
     QStringList items;
     for (QAction *a : window->mnuEXE)
         items << a->text();
-    ASSERT_EQ(items, (QStringList {u"Run Torvane"_s, u"Setup.EXE"_s, u"Torvane.exe"_s}));
+    ASSERT_EQ(items, (QStringList {u"&Run Torvane"_s, u"Setup.EXE"_s, u"Torvane.exe"_s}));
     EXPECT_EQ(window->mnuTorvane->actions().size(), 3);
     window->mnuEXE[0]->trigger();
     window->mnuEXE[1]->trigger();

@@ -146,11 +146,17 @@ TEST_F(MainWindowTest, ANameEndingInASpaceKeepsItsUndoAndCtrlUFollowsAnotherProg
     QTest::keyClick(window.get(), Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(Bytes::readFile(gob), changed);
     EXPECT_EQ(window->mnuUndo->text(), u"&Undo bitmap Kits/Shirt"_s);
-    window->activateWindow(); // the closed confirmation had the keyboard
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // The title names the GOB file; the status bar says what each command did.
+    EXPECT_EQ(window->windowTitle(), u"g_pc.gob  \u2014 Torvane Kestrix  V3.0.0"_s);
+    EXPECT_EQ(window->statusBar()->currentMessage(), u"Imported Kits/Shirt into g_pc.gob "_s);
+    const QString saved = home.file(u"saved.bmp"_s);
+    prompts.answerSave(saved);
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(window->statusBar()->currentMessage(), u"Saved "_s + saved);
     QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_EQ(Bytes::readFile(gob), original);
     EXPECT_FALSE(window->mnuUndo->isEnabled());
+    EXPECT_EQ(window->statusBar()->currentMessage(), u"Undone bitmap Kits/Shirt"_s);
 }
 
 TEST_F(MainWindowTest, RefusedBitmapsAreReportedAndNoOrClosingWritesNothing)

@@ -55,9 +55,14 @@ TEST_F(ConfirmTest, TheRecordsOwnExportMatchesATrueColourPictureIsQuantizedOther
               u"Torvane Kestrix      Preview|Are you sure to replace the file ?|Previous Image|New "
               "Image|&Transparent *|* Image palette must be formated correctly in oder to get "
               "transparent image in-game|&Yes|&No"_s);
-    EXPECT_EQ(c->picPrevious->geometry(), QRect(8, 56, 200, 200));
-    EXPECT_EQ(c->picNew->geometry(), QRect(224, 56, 200, 200));
-    EXPECT_EQ(c->cmdYes->geometry().topLeft(), QPoint(133, 294));
+    // The two views side by side, Yes ending left of the new one, No under it.
+    const QRect before = c->picPrevious->geometry(), after = c->picNew->geometry();
+    EXPECT_EQ(std::tuple(before.size(), after.size(), after.y()),
+              std::tuple(QSize(200, 200), QSize(200, 200), before.y()));
+    EXPECT_LT(before.right(), after.left());
+    EXPECT_LT(c->cmdYes->geometry().right(), after.left());
+    EXPECT_GT(c->cmdNo->x(), c->cmdYes->geometry().right());
+    EXPECT_GT(c->cmdYes->y(), before.bottom());
 
     EXPECT_EQ(c->lblPrevious->text(), u"256 x 128\r\n198659"_s);
     EXPECT_EQ(c->lblNew->text(), u"256 x 128\r\n198659"_s);

@@ -60,7 +60,8 @@ protected:
     TestHome home;
     ScriptedPrompts prompts;
     QString bmp = home.write(u"kit.bmp"_s, paletteBitmap());
-    frmTransparent editor {prompts};
+    RecordingOpener opener;
+    frmTransparent editor {prompts, opener};
 };
 
 } // namespace
