@@ -44,7 +44,7 @@ void selectSubFile(benchmark::State &state, bool autoTransparent)
     Fixture f(autoTransparent);
     for (auto _ : state)
         f.window->opnSubFile_Click(1);
-    if (f.prompts.shown || f.window->selection.width != 1024
+    if (f.prompts.shown || f.window->selection().width != 1024
         || f.window->picPreview->canvas().drawnSize() != QSize(1024, 1024))
         state.SkipWithError("the selection failed");
 }
@@ -65,7 +65,7 @@ BENCHMARK(BM_SelectLargeSubFileTransparent)->Unit(benchmark::kMillisecond)->UseR
 void BM_ExtractLargeRecord(benchmark::State &state)
 {
     Fixture f(false);
-    const qint32 offset = f.window->selection.offset;
+    const qint32 offset = f.window->selection().offset;
     for (auto _ : state)
         RecordExtraction::extractImageRecord(f.paths.gob, offset, MainModule::scratchBitmapPath());
 }

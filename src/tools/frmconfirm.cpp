@@ -155,24 +155,11 @@ bool frmConfirm::planPicture()
         BusyCursor busy; // a large picture takes a moment to reduce to 256 colours
         m_plan.picture = PictureImport::check(m_plan.gobPath, m_plan.offset, strFile);
         lblConversion->setText(m_plan.picture->description());
-        fitConversionNote();
         return true;
     } catch (const Failure &failure) {
         MainModule::ReportError(m_prompts, parentWidget(), failure);
         return false;
     }
-}
-
-void frmConfirm::fitConversionNote()
-{
-    // The note wraps in its designed width and gets every line it needs; the footnote and the
-    // window move down to make room.
-    lblConversion->resize(
-        lblConversion->width(),
-        qMax(lblConversion->height(), lblConversion->heightForWidth(lblConversion->width())));
-    const int gap = Twips::toPixels(60);
-    Label4->move(Label4->x(), qMax(Label4->y(), lblConversion->geometry().bottom() + gap));
-    setFixedSize(width(), qMax(height(), Label4->geometry().bottom() + gap));
 }
 
 void frmConfirm::drawNew()

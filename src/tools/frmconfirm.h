@@ -58,7 +58,6 @@ private:
     void drawNew();
     // Works out what the picture becomes in the record; false when it is refused.
     bool planPicture();
-    void fitConversionNote();
 
     Prompts &m_prompts;
     ReplacePlan m_plan;
