@@ -126,8 +126,6 @@ TEST_F(HistoryTest, EveryImportIsUndoneToTheOriginal)
     }
     // Bitmap: pixels and the whole palette; PNG: the area; package: its regions.
     EXPECT_EQ(bytes, (QList<qint64> {32 + 1024, 4096, 65537 + 5000}));
-    EXPECT_EQ(refusal([this] { GobHistory(gob).undo(3); }),
-              u"There is no change of %1 to undo."_s.arg(gob));
 }
 
 TEST_F(HistoryTest, OverlappingPackagesUndoInOrderAndANewChangeDropsTheUndoneOnes)
