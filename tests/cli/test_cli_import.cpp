@@ -220,7 +220,7 @@ TEST_F(CliImport, AnExportReplacesNoEditedFileUnaskedAndNamesDifferingInCaseStay
     EXPECT_EQ(Bytes::readFile(home.file(u"cased/board - one (2).png"_s)), exported);
 }
 
-TEST_F(CliImport, WhatAPictureLacksIsNamedAsItIs)
+TEST_F(CliImport, WhatAPictureLacksIsNamedAsItIsAndInfoPrintsWhatItHolds)
 {
     QByteArray os2v2 = HandBitmap::header(8, 4, 8, 54 + 1024, 54 + 1024 + 32);
     Bytes::put32(os2v2, 14, 16);
@@ -245,4 +245,12 @@ TEST_F(CliImport, WhatAPictureLacksIsNamedAsItIs)
         expectRefused(words, text);
     EXPECT_EQ(Bytes::readFile(paths[u"G"_s]), bytes);
     EXPECT_EQ(cli(u"info A"_s).out, u"1\t1\t397319\n"_s);
+    paths[u"8"_s] = home.write(
+        u"a.bmp"_s, HandBitmap::bitmap8(3, 2, HandBitmap::colourTable({}), QByteArray(6, '\0')));
+    EXPECT_EQ(cli(u"info 8"_s).out, u"3\t2\t198659\n"_s);
+    paths[u"N"_s] = home.file(u"none.png"_s);
+    const CliResult r = cli(u"info N"_s);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, paths[u"N"_s] + u" cannot be opened: No such file or directory.\n"_s);
+    EXPECT_TRUE(r.out.isEmpty());
 }

@@ -151,17 +151,3 @@ TEST_F(CliPreview, DrawsTheRecordAsThePreviewDoesAndRefusesViewsTheWindowHasNot)
         expectRefused(preview + QString::fromLatin1(words), text);
     EXPECT_FALSE(Bytes::exists(paths[u"O"_s]));
 }
-
-TEST_F(CliPreview, InfoPrintsWidthHeightAndPixelFormat)
-{
-    paths = {
-        {u"8"_s,
-         home.write(u"a.bmp"_s,
-                    HandBitmap::bitmap8(3, 2, HandBitmap::colourTable({}), QByteArray(6, '\0')))},
-        {u"N"_s, home.file(u"none.png"_s)}};
-    EXPECT_EQ(cli(u"info 8"_s).out, u"3\t2\t198659\n"_s);
-    const CliResult r = cli(u"info N"_s);
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, paths[u"N"_s] + u" cannot be opened: No such file or directory.\n"_s);
-    EXPECT_TRUE(r.out.isEmpty());
-}
