@@ -6,11 +6,11 @@
 #include "records/recordextraction.h"
 #include "records/samplegame.h"
 #include "services/apppath.h"
-#include "widgets/entrylist.h"
 #include "services/imaging.h"
 #include "services/opener.h"
-#include "widgets/pictureview.h"
 #include "services/settings.h"
+#include "widgets/entrylist.h"
+#include "widgets/pictureview.h"
 
 #include <QAction>
 

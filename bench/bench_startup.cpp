@@ -6,8 +6,8 @@
 #include "mainwindow/frmmain.h"
 #include "services/helppages.h"
 #include "services/opener.h"
-#include "widgets/qtprompts.h"
 #include "services/settings.h"
+#include "widgets/qtprompts.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -58,9 +58,9 @@ QByteArray frame(const char *tag, const QByteArray &payload)
     char number[4];
     qToLittleEndian(quint32(payload.size()), number);
     record.append(number, 4).append(payload);
-    qToLittleEndian(quint32(crc32(0, reinterpret_cast<const Bytef *>(record.constData()),
-                                  uInt(record.size()))),
-                    number);
+    qToLittleEndian(
+        quint32(crc32(0, reinterpret_cast<const Bytef *>(record.constData()), uInt(record.size()))),
+        number);
     return record.append(number, 4);
 }
 

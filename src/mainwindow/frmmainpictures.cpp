@@ -71,7 +71,8 @@ void frmMain::mnuExportAll_Click()
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(0);
         const FolderExport::Result result = FolderExport::run(
-            m_session.cataloguePath(), m_session.gobPath(), {}, folder, [&](int done, int total) {
+            m_session.cataloguePath(), m_session.gobPath(), {}, folder,
+            [&](int done, int total) {
                 progress.setMaximum(total);
                 progress.setValue(done);
                 QCoreApplication::processEvents();

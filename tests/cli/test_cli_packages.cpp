@@ -69,8 +69,9 @@ TEST_F(CliPackages, PackThenApplyWithBackupAndRestoreThenUndo)
     EXPECT_EQ(before.err, u"0 applied, 3 original, 0 other\n"_s);
     ASSERT_EQ(cli(u"undo --gob O"_s).exitCode, 0);
     EXPECT_EQ(Bytes::readFile(paths[u"O"_s]), imported);
-    EXPECT_EQ(cli(status).out, u"1\tapplied\tKits/Home/Shirt\n2\tapplied\tMenu background/Background\n"
-                               "3\tapplied\tLogo\n"_s);
+    EXPECT_EQ(cli(status).out,
+              u"1\tapplied\tKits/Home/Shirt\n2\tapplied\tMenu background/Background\n"
+              "3\tapplied\tLogo\n"_s);
     ASSERT_EQ(cli(u"undo --gob O --to 0"_s).exitCode, 0);
     EXPECT_EQ(Bytes::readFile(paths[u"O"_s]), otherBytes);
     const CliResult none = cli(u"undo --gob O"_s);

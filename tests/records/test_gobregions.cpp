@@ -7,10 +7,10 @@
 #include "testhome.h"
 
 #include "history/gobchange.h"
+#include "history/gobwriter.h"
 #include "packages/packageimport.h"
 #include "packages/packagemake.h"
 #include "records/bitmapimport.h"
-#include "history/gobwriter.h"
 #include "records/pngimport.h"
 #include "records/recordextraction.h"
 #include "services/fileaccess.h"
