@@ -2,9 +2,9 @@
 
 #include "pathlabel.h"
 #include "subfilebutton.h"
-#include "widgets/twips.h"
 
 #include "services/errorreport.h"
+#include "services/settings.h"
 #include "tools/frmtransparent.h"
 #include "widgets/contexthelp.h"
 #include "widgets/entrylist.h"
@@ -61,6 +61,15 @@ frmMain::frmMain(Prompts &prompts, Opener &opener, QWidget *parent)
     followSession();
     showRecord(); // nothing is shown yet
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    lblPointer = new QLabel(statusBar());
+    lblPointer->setObjectName(QStringLiteral("lblPointer"));
+    lblZoom = new QLabel(Messages::zoomPercent(picPreview->scale()), statusBar());
+    lblZoom->setObjectName(QStringLiteral("lblZoom"));
+    statusBar()->addPermanentWidget(lblPointer);
+    statusBar()->addPermanentWidget(lblZoom);
+    connect(picPreview, &PictureView::pixelPointed, lblPointer, &QLabel::setText);
+    connect(picPreview, &PictureView::zoomChanged, lblZoom,
+            [this] { lblZoom->setText(Messages::zoomPercent(picPreview->scale())); });
     // The layouts give the smallest size, in which every pane and button fits in the current
     // font; longer captions and paths are cut, never the window.
     resize(StartSize);
@@ -105,24 +114,31 @@ void frmMain::createControls()
     lstItem->setMinimumWidth(fontMetrics().averageCharWidth() * 20);
     body->addWidget(lstItem, 2);
 
-    // Sub-file panel: picContainer moves inside its host as VScroll1 scrolls.
-    picContainerHost = new QWidget(central);
+    // Sub-file panel: the caption and a column of option buttons in a scrolling area of fixed
+    // width; the buttons follow one another in a layout, so they keep the font's spacing.
+    picContainerHost = new QScrollArea(central);
     picContainerHost->setObjectName(QStringLiteral("picContainerHost"));
     picContainerHost->setFixedWidth(fontMetrics().averageCharWidth() * 21);
-    picContainerHost->installEventFilter(this);
-    picContainer = new QWidget(picContainerHost);
+    picContainerHost->setWidgetResizable(true);
+    picContainerHost->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    picContainerHost->setFrameShape(QFrame::NoFrame);
+    picContainerHost->setFocusPolicy(Qt::NoFocus); // the buttons take the focus, not the area
+    picContainer = new QWidget;
     picContainer->setObjectName(QStringLiteral("picContainer"));
+    auto *panel = new QVBoxLayout(picContainer);
+    panel->setSpacing(0);
     Label1 = new QLabel(QStringLiteral("Sub Files"), picContainer);
-    Label1->move(Twips::toPixels(30), 0);
+    panel->addWidget(Label1);
+    m_subFileColumn = new QVBoxLayout;
+    m_subFileColumn->setSpacing(0);
+    panel->addLayout(m_subFileColumn);
+    panel->addStretch(1);
     auto *templateButton = new SubFileButton(0, QStringLiteral("File 1"), picContainer);
     templateButton->hide();
     opnSubFile.push_back(templateButton);
-    VScroll1 = new QScrollBar(Qt::Vertical, picContainerHost);
+    picContainerHost->setWidget(picContainer);
+    VScroll1 = picContainerHost->verticalScrollBar();
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->setRange(0, 0);
-    VScroll1->hide();
-    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
-    picContainer->resize(picContainerHost->width(), Twips::toPixels(300));
     body->addWidget(picContainerHost);
 
     // Preview: a growing canvas in a scroll area, so large records show whole.
@@ -133,6 +149,7 @@ void frmMain::createControls()
     picPreview = new PictureView(QSize(256, 256));
     picPreview->setObjectName(QStringLiteral("picPreview"));
     picPreview->canvas().setGrowing(true);
+    picPreview->setZoomable(Settings::PreviewZoomKey);
     previewArea->setWidget(picPreview);
     previewArea->viewport()->installEventFilter(this);
     connect(picPreview, &PictureView::mouseReleased, this,
@@ -258,6 +275,7 @@ void frmMain::createMenus()
     mnuTransparent = item(mnuPopup, "mnuTransparent", QStringLiteral("&Transparent"));
     mnuAutoTrans = item(mnuPopup, "mnuAutoTrans", QStringLiteral("&Auto preview transparent"));
     mnuAutoTrans->setCheckable(true); // Qt inverts the check mark when it is chosen
+    createZoomCommands();
 
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
@@ -300,6 +318,28 @@ void frmMain::createMenus()
     connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
     connect(mnuWebsite, &QAction::triggered, this, [this] { mnuWebsite_Click(); });
     connect(mnuPC, &QAction::triggered, this, [this] { mnuPC_Click(); });
+}
+
+void frmMain::createZoomCommands()
+{
+    mnuPopup->addSeparator();
+    const auto add = [this](const char *name, const QString &caption, const QKeySequence &shortcut,
+                            void (PictureView::*command)()) {
+        QAction *action = mnuPopup->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, picPreview, command);
+        return action;
+    };
+    mnuZoomIn =
+        add("mnuZoomIn", QStringLiteral("Zoom &In"), QKeySequence::ZoomIn, &PictureView::zoomIn);
+    mnuZoomOut = add("mnuZoomOut", QStringLiteral("Zoom &Out"), QKeySequence::ZoomOut,
+                     &PictureView::zoomOut);
+    mnuFit = add("mnuFit", QStringLiteral("&Fit"), QKeySequence(), &PictureView::fitToView);
+    mnuActualSize = add("mnuActualSize", QStringLiteral("Actual &Size"), QKeySequence(tr("Ctrl+0")),
+                        &PictureView::showActualSize);
+    // Ctrl+= as well, where the plus needs Shift.
+    mnuZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(tr("Ctrl+="))});
 }
 
 void frmMain::followSession()
@@ -369,14 +409,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::FocusIn)
             scrollToSubFile(button->index());
     }
-    // The wheel over the sub-file panel moves its scroll bar.
-    if (event->type() == QEvent::Wheel && watched == picContainerHost && VScroll1->isVisible())
-        return QCoreApplication::sendEvent(VScroll1, event);
-    if (event->type() == QEvent::Resize) {
-        if (watched == picContainerHost)
-            layoutSubFiles();
-        else if (watched == previewArea->viewport())
-            picPreview->canvas().setBaseSize(previewArea->viewport()->size());
-    }
+    if (event->type() == QEvent::Resize && watched == previewArea->viewport())
+        picPreview->canvas().setBaseSize(previewArea->viewport()->size());
     return QMainWindow::eventFilter(watched, event);
 }

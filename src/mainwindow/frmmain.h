@@ -30,6 +30,7 @@ class QScrollArea;
 class QScrollBar;
 class QToolButton;
 class SubFileButton;
+class QVBoxLayout;
 
 // The main window: start-up and shut-down, the choice of the GOB file, browsing the catalogue
 // and previewing records, and the commands of its menus and buttons. It is a view of its GOB
@@ -69,7 +70,6 @@ public:
     void mnuHistory_Click();
     void lstItem_Click();
     void opnSubFile_Click(int index);
-    void VScroll1_Change();
     void cmdSaveAs_Click();
     void mnuSaveAs_Click() { cmdSaveAs_Click(); }
     void cmdImport_Click();
@@ -100,9 +100,6 @@ public:
     // The help file set at start-up: the contents page of the help pages.
     QUrl helpFile() const { return m_helpFile; }
 
-    // Inner height of the sub-file panel in twips (H of the scroll rule).
-    int subFileAreaTwips() const;
-
     // The GOB files chosen before, the latest first.
     const QStringList &recentGobFiles() const { return m_recent; }
 
@@ -117,11 +114,11 @@ public:
     QPushButton *cmdScript = nullptr;
     QPushButton *cmdSaveAs = nullptr;
     QPushButton *cmdAbout = nullptr;
-    QWidget *picContainerHost = nullptr; // the area in which picContainer moves
+    QScrollArea *picContainerHost = nullptr; // the area in which picContainer scrolls
     QWidget *picContainer = nullptr;
     QLabel *Label1 = nullptr;
     std::vector<SubFileButton *> opnSubFile; // element 0 is the hidden template
-    QScrollBar *VScroll1 = nullptr;
+    QScrollBar *VScroll1 = nullptr; // the sub-file panel's own scroll bar
     QGroupBox *Frame1 = nullptr;
     QLabel *lblWidth = nullptr;
     QLabel *lblHeight = nullptr;
@@ -146,6 +143,12 @@ public:
     std::array<QAction *, 4> mnuRotate {};
     QAction *mnuTransparent = nullptr;
     QAction *mnuAutoTrans = nullptr;
+    QAction *mnuZoomIn = nullptr;
+    QAction *mnuZoomOut = nullptr;
+    QAction *mnuFit = nullptr;
+    QAction *mnuActualSize = nullptr;
+    QLabel *lblPointer = nullptr; // the status bar's colour and index under the pointer
+    QLabel *lblZoom = nullptr;
     QMenu *mnuTools = nullptr;
     QMenu *mnuTorvane = nullptr;
     std::vector<QAction *> mnuEXE; // element 0 "Run Torvane"; 1, 2, ... the programs found
@@ -171,6 +174,7 @@ private:
     void createControls();
     void createMenus();
     void createPictureMenus(); // Export All and Import Folder, before Exit
+    void createZoomCommands();
     void followSession();
     void setTabOrderOfSubFiles();
     void setGobControlsEnabled(bool enabled);
@@ -179,11 +183,11 @@ private:
     // The record shown drawn with its details, or the preview's text when there is none.
     void showRecord();
     void discoverPrograms();
-    void layoutSubFiles();
     void removeSubFileButtons();
     // The sub-file panel's keys: the arrows, Page Up and Down, Home and End.
     bool subFileKeyPressed(const SubFileButton *button, int key);
     void scrollToSubFile(int index);
+    void settleSubFilePanel();
     // Finishes what a crash cut off in the history of the GOB file just taken, and says so.
     void recoverGobFile();
     void updateUndoCommand();
@@ -207,5 +211,6 @@ private:
     ContextHelp *m_contextHelp = nullptr;
     QPointer<frmTransparent> m_palette; // the palette editor while it is open
     QStringList m_recent;
+    QVBoxLayout *m_subFileColumn = nullptr; // the sub-file buttons, 1 to N
     bool m_unloaded = false;
 };

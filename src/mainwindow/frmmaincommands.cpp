@@ -1,6 +1,8 @@
 // The remaining commands: About, running the game's programs, help and the web pages.
 #include "frmmain.h"
 
+#include "aboutbox.h"
+
 #include "services/apppath.h"
 #include "services/failure.h"
 #include "services/fansite.h"
@@ -41,7 +43,10 @@ QString frmMain::aboutText()
 
 void frmMain::cmdAbout_Click()
 {
-    m_prompts.inform(this, aboutText());
+    // Shown without blocking; it goes when it is closed.
+    auto *box = new AboutBox(m_opener, aboutText(), this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void frmMain::mnuEXE_Click(int index)

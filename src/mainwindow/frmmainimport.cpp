@@ -26,10 +26,11 @@ QList<FileFilter> frmMain::importFilters() const
         const QString t = selection().entry.typeName();
         return {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}};
     }
-    return {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
-            {QStringLiteral("Png File"), QStringLiteral("*.png")},
-            {QStringLiteral("Any Picture"),
-             QStringLiteral("*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp")}};
+    // Any picture is converted on import, so the dialog opens on all of them.
+    return {{QStringLiteral("Any Picture"),
+             QStringLiteral("*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp")},
+            {QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
+            {QStringLiteral("Png File"), QStringLiteral("*.png")}};
 }
 
 void frmMain::cmdImport_Click()

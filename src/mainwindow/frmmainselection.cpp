@@ -3,7 +3,6 @@
 #include "frmmain.h"
 
 #include "subfilebutton.h"
-#include "widgets/twips.h"
 
 #include "services/errorreport.h"
 #include "widgets/busycursor.h"
@@ -16,15 +15,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-
-namespace {
-
-// Twips of the sub-file panel.
-constexpr int ContainerTopMargin = 50;
-constexpr int ButtonLeft = 30;
-constexpr int ButtonPitch = 300;
-
-} // namespace
+#include <QVBoxLayout>
 
 void frmMain::lstItem_Click()
 {
@@ -52,25 +43,22 @@ void frmMain::lstItem_Click()
     const SelectionState &chosen = selection();
     cmdImport->setText(chosen.wholeFile ? QStringLiteral("&Import as ") + entry.typeName()
                                         : QStringLiteral("&Import as Bitmap"));
-    picContainer->resize(picContainer->width(),
-                         Twips::toPixels(ButtonPitch * chosen.count + ButtonPitch));
+    // Built hidden: a button shown in a shown panel lays out the whole panel again.
+    picContainer->hide();
     for (int i = 1; i <= chosen.count; ++i) {
         auto *button = new SubFileButton(i, entry.subFile(i).caption, picContainer);
-        // Placed with a size of its own: showing it then measures no caption.
-        button->setGeometry(Twips::toPixels(ButtonLeft), Twips::toPixels(ButtonPitch * i),
-                            picContainer->width() - Twips::toPixels(ButtonLeft),
-                            opnSubFile[0]->sizeHint().height());
         ContextHelp::setTopic(button, 2);
         button->installEventFilter(this);
-        button->show();
+        m_subFileColumn->addWidget(button);
         connect(button, &QRadioButton::toggled, this, [this, i](bool checked) {
             if (checked)
                 opnSubFile_Click(i);
         });
         opnSubFile.push_back(button);
     }
+    picContainer->show();
     setTabOrderOfSubFiles();
-    layoutSubFiles();
+    settleSubFilePanel();
     opnSubFile[1]->setChecked(true); // runs the sub-file selection of button 1
 }
 
@@ -89,11 +77,15 @@ void frmMain::removeSubFileButtons()
 {
     if (opnSubFile.size() == 1)
         return;
+    // The column goes first, so that the buttons do not leave the layout one by one.
+    delete m_subFileColumn;
     for (size_t i = opnSubFile.size() - 1; i >= 1; --i)
         delete opnSubFile[i];
     opnSubFile.resize(1);
-    picContainer->resize(picContainer->width(), Twips::toPixels(ButtonPitch));
-    layoutSubFiles();
+    m_subFileColumn = new QVBoxLayout;
+    m_subFileColumn->setSpacing(0);
+    static_cast<QVBoxLayout *>(picContainer->layout())->insertLayout(1, m_subFileColumn);
+    settleSubFilePanel();
 }
 
 void frmMain::opnSubFile_Click(int index)
@@ -132,7 +124,8 @@ void frmMain::showRecord()
 
 bool frmMain::subFileKeyPressed(const SubFileButton *button, int key)
 {
-    const int page = qMax(1, subFileAreaTwips() / ButtonPitch - 1);
+    const int pitch = qMax(1, opnSubFile[0]->sizeHint().height());
+    const int page = qMax(1, picContainerHost->viewport()->height() / pitch - 1);
     int target = button->index();
     switch (key) {
     case Qt::Key_Up:
@@ -166,51 +159,23 @@ bool frmMain::subFileKeyPressed(const SubFileButton *button, int key)
     return true;
 }
 
+void frmMain::settleSubFilePanel()
+{
+    // The panel lays out its buttons and the scroll range follows now, not at the next pass of
+    // the event loop (nor only once the window shows), so that a key press at once can bring a
+    // button into view.
+    picContainer->layout()->invalidate();
+    picContainerHost->setWidgetResizable(true); // takes the panel's new size and scroll range
+    picContainer->layout()->setGeometry(picContainer->rect());
+}
+
 void frmMain::scrollToSubFile(int index)
 {
-    if (VScroll1->isHidden())
-        return;
-    // The panel moves just far enough for the button to show with the panel's margin, and the
-    // caption "Sub Files" with the first.
-    const int v = VScroll1->value();
-    const int top = ContainerTopMargin + ButtonPitch * (index - 1) - v;
-    const int bottom = ContainerTopMargin + ButtonPitch * (index + 1) - v;
-    const int h = subFileAreaTwips();
-    if (top < ContainerTopMargin)
-        VScroll1->setValue(v - (ContainerTopMargin - top));
-    else if (bottom > h - ContainerTopMargin)
-        VScroll1->setValue(v + bottom - (h - ContainerTopMargin));
-}
-
-int frmMain::subFileAreaTwips() const
-{
-    return Twips::fromPixels(picContainerHost->height());
-}
-
-void frmMain::layoutSubFiles()
-{
-    const int containerTwips = Twips::fromPixels(picContainer->height());
-    const int h = subFileAreaTwips();
-    // The whole range, however many sub files: a 16-bit maximum would leave all but the first
-    // hundred or so out of reach.
-    const int maximum = qMax(0, containerTwips - h + 100);
-    VScroll1->setRange(0, maximum);
-    VScroll1->setPageStep(qMax(1, h / 2));
-    VScroll1->setSingleStep(ButtonPitch);
-    VScroll1->setVisible(containerTwips > h);
-    const int barWidth = VScroll1->sizeHint().width();
-    VScroll1->setGeometry(picContainerHost->width() - barWidth, 0, barWidth,
-                          picContainerHost->height());
-    picContainer->resize(picContainerHost->width() - barWidth, picContainer->height());
-    // Each button as wide as the panel leaves it, so that a long caption is cut with an ellipsis.
-    const QSize buttonSize(picContainer->width() - Twips::toPixels(ButtonLeft),
-                           opnSubFile[0]->sizeHint().height());
-    for (size_t i = 1; i < opnSubFile.size(); ++i)
-        opnSubFile[i]->resize(buttonSize);
-    VScroll1_Change();
-}
-
-void frmMain::VScroll1_Change()
-{
-    picContainer->move(0, Twips::toPixels(ContainerTopMargin - VScroll1->value()));
+    // Just far enough for the button to show whole, and the caption "Sub Files" with the first.
+    if (index == 1)
+        VScroll1->setValue(0);
+    else if (index == selection().count)
+        VScroll1->setValue(VScroll1->maximum());
+    else if (index < int(opnSubFile.size()))
+        picContainerHost->ensureWidgetVisible(opnSubFile[index], 0, 0);
 }

@@ -25,6 +25,7 @@ void frmMain::mnuRotate_Click(int index)
     QString fileName; // empty: temp.bmp
     const SelectionState &shown = selection();
     qint32 width = shown.width, height = shown.height; // measured by the session already
+    picPreview->canvas().setSeeThrough(false);
     try {
         RecordPreview::drawTurned(picPreview->canvas(), shown.wholeFile, index, width, height,
                                   fileName);
@@ -40,6 +41,7 @@ void frmMain::mnuTransparent_Click()
     if (!m_session.isShown() || selection().wholeFile)
         return;
     QString fileName;
+    picPreview->canvas().setSeeThrough(true); // a checkerboard behind the transparent colours
     try {
         RecordPreview::drawTransparent(picPreview->canvas(), fileName);
     } catch (const Failure &failure) {

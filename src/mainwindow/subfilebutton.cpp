@@ -24,6 +24,19 @@ bool SubFileButton::isElided() const
     return fontMetrics().horizontalAdvance(text()) > captionRect().width();
 }
 
+QSize SubFileButton::sizeHint() const
+{
+    return minimumSizeHint();
+}
+
+QSize SubFileButton::minimumSizeHint() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
+    return {indicator + fontMetrics().averageCharWidth() * 4, QRadioButton::sizeHint().height()};
+}
+
 bool SubFileButton::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip)

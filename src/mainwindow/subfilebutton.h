@@ -14,6 +14,9 @@ public:
     // Its place in the panel: 0 for the template, then 1, 2, ...
     int index() const { return m_index; }
     bool isElided() const;
+    // A long caption does not widen the panel: it is cut instead.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     bool event(QEvent *event) override;

@@ -20,7 +20,7 @@ void Canvas::resizeTo(QSize size)
     if (size == m_image.size())
         return;
     QImage resized(size, QImage::Format_ARGB32_Premultiplied);
-    resized.fill(m_background);
+    resized.fill(m_seeThrough ? QColor(Qt::transparent) : m_background);
     QPainter p(&resized);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, m_image);
@@ -43,12 +43,38 @@ void Canvas::setBaseSize(QSize size)
     }
 }
 
+QRgb Canvas::pixel(int x, int y) const
+{
+    const QRgb p = m_image.pixel(x, y);
+    if (!m_seeThrough || qAlpha(p) == 255)
+        return p;
+    QImage one(1, 1, QImage::Format_ARGB32_Premultiplied);
+    one.fill(m_background);
+    QPainter painter(&one);
+    painter.drawImage(0, 0, m_image.copy(x, y, 1, 1));
+    painter.end();
+    return one.pixel(0, 0);
+}
+
+int Canvas::indexAt(int x, int y) const
+{
+    const QPoint p = QPoint(x, y) - m_indexOrigin;
+    return m_indexes.valid(p) ? m_indexes.pixelIndex(p) : -1;
+}
+
+void Canvas::keepIndexes(const QImage &indexed, QPoint origin)
+{
+    m_indexes = indexed;
+    m_indexOrigin = origin;
+}
+
 void Canvas::clear()
 {
     m_drawn = QSize(0, 0);
+    m_indexes = QImage();
     if (m_image.size() != m_baseSize)
         m_image = QImage(m_baseSize, QImage::Format_ARGB32_Premultiplied);
-    m_image.fill(m_background);
+    m_image.fill(m_seeThrough ? QColor(Qt::transparent) : m_background);
     if (changed)
         changed();
 }

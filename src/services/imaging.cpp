@@ -45,6 +45,8 @@ void drawScaled(Canvas &view, const QImage &image, const QRect &target)
     view.reserve(target);
     QPainter painter(&view.surface());
     painter.drawImage(target, image);
+    if (image.format() == QImage::Format_Indexed8 && target.size() == image.size())
+        view.keepIndexes(image, target.topLeft());
 }
 
 // The picture turned by the code, scaled into width x height (height x width for the odd codes).

@@ -361,6 +361,38 @@ QString confirmTitle()
     return QStringLiteral("Torvane Kestrix      Preview");
 }
 
+QString pixelUnderPointer(int x, int y, QRgb colour, int index)
+{
+    QString text = QStringLiteral("x %1, y %2: red %3, green %4, blue %5, alpha %6")
+                       .arg(x)
+                       .arg(y)
+                       .arg(qRed(colour))
+                       .arg(qGreen(colour))
+                       .arg(qBlue(colour))
+                       .arg(qAlpha(colour));
+    if (index >= 0)
+        text += QStringLiteral(", index %1").arg(index);
+    return text;
+}
+
+QString zoomPercent(double scale)
+{
+    return QStringLiteral("Zoom %1 %").arg(qRound(scale * 100));
+}
+
+QString aboutTitle()
+{
+    return QStringLiteral("About Kestrix");
+}
+
+QString licenceHtml()
+{
+    return QStringLiteral(
+        "Kestrix is free software: you can redistribute it and/or modify it under the terms of "
+        "the <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">GNU General Public License"
+        "</a>, version 3 or (at your option) any later version. It comes with no warranty.");
+}
+
 QString mainTitle(const QString &gobName)
 {
     const QString title = QStringLiteral("Torvane Kestrix  V%1.%2.%3")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,9 @@ namespace Messages {
 
 // Title of every message box unless a caller gives its own.
 QString defaultTitle();
+// The About dialog's title and its licence paragraph (HTML, the licence a link).
+QString aboutTitle();
+QString licenceHtml();
 
 // --- files ---
 QString fileFailure(const QString &action, const QString &path, const QString &reason);
@@ -40,6 +44,10 @@ QString recordOutsideFile(const QString &gobPath, qint64 offset, qint64 end, qin
 QString selectGobFile(); // "Please select torvane_pc.gob file"
 QString gobFileGone(const QString &path); // a GOB file of the recent list that is no longer there
 QString nothingShown(); // the preview's text while no record is shown
+// The status bar's words on the pixel under the pointer; index -1 when it has none.
+QString pixelUnderPointer(int x, int y, QRgb colour, int index);
+// The status bar's words on the preview's zoom, in percent.
+QString zoomPercent(double scale);
 // The backup option of the main window and of the package window.
 QString backupTip();
 

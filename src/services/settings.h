@@ -14,6 +14,8 @@ inline constexpr char WidthKey[] = "W";
 inline constexpr char HeightKey[] = "H";
 inline constexpr char GeometryKey[] = "Geometry"; // the main window's size and place
 inline constexpr char RecentKey[] = "Recent"; // the GOB files chosen before, the latest first
+inline constexpr char PreviewZoomKey[] = "PreviewZoom"; // a zoom factor, or "fit"
+inline constexpr char PaletteZoomKey[] = "PaletteZoom"; // the palette editor's picture
 inline constexpr char HistoryLimitKey[] = "HistoryLimit"; // bytes the history of a GOB file keeps
 
 // The file the values are kept in.

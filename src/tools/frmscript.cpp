@@ -22,6 +22,7 @@
 #include "widgets/busycursor.h"
 #include "widgets/contexthelp.h"
 #include "widgets/entrylist.h"
+#include "widgets/screenfit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,28 +31,25 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStackedLayout>
+#include <QStyle>
+#include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-// The window's design in twips (1/1440 inch); at 96 dots per inch a pixel is 15 twips. The
-// design is scaled with the font and controls grow to fit their captions.
-constexpr double TwipsPerPixel = 15.0;
 // Help pages: the window's own, the backup box's and the package import's.
 constexpr int PackageTopic = 8;
 constexpr int BackupTopic = 6;
 constexpr int ImportZipTopic = 7;
-constexpr double DesignFontHeight = 13.0; // pixels of a line of the design's 8-point font
-constexpr int ClientWidth = 9705;
-constexpr int CaptionGap = 120; // twips kept between controls of the bottom row
 
 const QList<FileFilter> &zipFilter()
 {
@@ -192,64 +190,63 @@ void frmScript::createControls()
 
 void frmScript::layoutControls()
 {
-    const double scale =
-        std::max(1.0, QFontMetrics(font()).height() / DesignFontHeight) / TwipsPerPixel;
-    const auto px = [scale](int twips) { return int(std::lround(twips * scale)); };
-    const auto place = [&](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(px(left), px(top), std::max(px(width), w->sizeHint().width()),
-                       std::max(px(height), w->sizeHint().height()));
-    };
+    // Two lists of the catalogue on the left, the package on the right, the column of transfer
+    // buttons between them; the command row, the zip notice and the log below. The lists take
+    // what the window grows by.
+    auto *browse = new QHBoxLayout(Frame1);
+    browse->addWidget(lstItem, 5);
+    browse->addWidget(lstSubItem, 4);
+    (new QVBoxLayout(Frame2))->addWidget(lstSelected);
 
-    // The column of buttons between the frames grows to its widest caption; the right frame
-    // moves along.
-    const QList<QPushButton *> column = {cmdAddAll, cmdAdd, cmdRemove, cmdRemoveAll, cmdAddOther};
-    int columnWidth = px(540);
-    for (QPushButton *b : column)
-        columnWidth = std::max(columnWidth, b->sizeHint().width());
-    const int shift = columnWidth - px(540);
-
-    Frame1->setGeometry(px(120), px(0), px(4935), px(5055));
-    lstItem->setGeometry(px(120), px(240), px(2535), px(4740));
-    lstSubItem->setGeometry(px(2760), px(240), px(2055), px(4740));
-    const int columnTops[] = {660, 1440, 2280, 3060, 3885};
-    for (qsizetype i = 0; i < column.size(); ++i) {
-        place(column.at(i), 5145, columnTops[i], 540, i == 4 ? 435 : 375);
-        column.at(i)->resize(columnWidth, column.at(i)->height());
+    auto *column = new QVBoxLayout;
+    column->addWidget(lblDDE);
+    for (QPushButton *b : {cmdAddAll, cmdAdd, cmdRemove, cmdRemoveAll, cmdAddOther}) {
+        column->addStretch(1);
+        column->addWidget(b);
     }
-    Frame2->setGeometry(px(5760) + shift, px(0), px(3855), px(5055));
-    lstSelected->setGeometry(px(120), px(240), px(3615), px(4740));
+    column->addStretch(1);
 
-    // The bottom row keeps its order; a control that grows pushes the next one along.
-    struct Slot
-    {
-        QWidget *widget;
-        int left, top, width, height;
-    };
-    const Slot row[] = {{cmdMake, 735, 5145, 1215, 495},
-                        {chkBackup, 2310, 5250, 855, 330},
-                        {cmdImportZip, 3360, 5160, 1215, 495},
-                        {cmdAddMenu, 5040, 5145, 1455, 495},
-                        {cmdNewBmpList, 6930, 5160, 1335, 495}};
-    int right = 0;
-    for (const Slot &slot : row) {
-        place(slot.widget, slot.left, slot.top, slot.width, slot.height);
-        if (right > 0 && slot.widget->x() < right + px(CaptionGap))
-            slot.widget->move(right + px(CaptionGap), slot.widget->y());
-        right = slot.widget->geometry().right();
-    }
-    cboOffset->setGeometry(px(8295), px(5250), px(1215), px(315));
-    cboSize->setGeometry(px(8295), px(5670), px(1215), px(315));
-    lblDDE->setGeometry(px(5040), px(105), px(615), px(255));
+    auto *lists = new QHBoxLayout;
+    lists->addWidget(Frame1, 5);
+    lists->addLayout(column);
+    lists->addWidget(Frame2, 4);
 
-    const int width = std::max(
-        {px(ClientWidth) + shift, right + px(CaptionGap), Frame2->geometry().right() + px(90)});
-    const int labelWidth = width - 2 * px(360);
-    Label1->setGeometry(px(360), px(5775), labelWidth,
-                        std::max(px(495), Label1->heightForWidth(labelWidth)));
-    const int bottomTop = std::max(px(6300), Label1->geometry().bottom() + px(30));
-    txtZipLog->setGeometry(0, bottomTop, width, px(645));
-    picProgress->setGeometry(0, bottomTop + px(15), width, px(585));
-    setFixedSize(width, txtZipLog->geometry().bottom() + 1);
+    auto *commands = new QHBoxLayout;
+    commands->addStretch(1);
+    for (QWidget *w : std::initializer_list<QWidget *> {
+             cmdMake, chkBackup, cmdImportZip, cmdAddMenu, cmdNewBmpList, cboOffset, cboSize})
+        commands->addWidget(w);
+    commands->addStretch(1);
+
+    auto *upper = new QVBoxLayout;
+    upper->addLayout(lists, 1);
+    upper->addLayout(commands);
+    upper->addWidget(Label1);
+
+    // The log and the progress display share the bottom edge, one shown at a time.
+    auto *bottom = new QStackedLayout;
+    bottom->setStackingMode(QStackedLayout::StackAll);
+    bottom->addWidget(txtZipLog);
+    bottom->addWidget(picProgress);
+    picProgress->hide();
+    txtZipLog->setFixedHeight(fontMetrics().lineSpacing() * 3 + 2 * txtZipLog->frameWidth());
+    picProgress->setFixedHeight(txtZipLog->height());
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addLayout(upper, 1);
+    outer->addLayout(bottom);
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    upper->setContentsMargins(margin, margin, margin, margin);
+
+    // Wide enough for the lists to show their entries; the notice wraps.
+    Frame1->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
+    Frame2->setMinimumWidth(fontMetrics().averageCharWidth() * 30);
+    lstItem->setMinimumHeight(fontMetrics().lineSpacing() * 12);
+    resize(sizeHint());
+    ScreenFit::fit(this);
+    layout()->activate(); // placed now, before the window first shows
 }
 
 // --- loading and unloading ---
@@ -276,7 +273,6 @@ void frmScript::Form_Load()
     updateSelectionState();
     chkBackup->setChecked(m_backup);
     chkBackup->setToolTip(Messages::backupTip());
-    txtZipLog->resize(width(), txtZipLog->height());
     m_dde->listen();
 }
 

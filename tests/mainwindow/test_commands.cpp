@@ -1,5 +1,7 @@
 #include "mainwindowfixture.h"
 
+#include "mainwindow/aboutbox.h"
+
 #include "services/helppages.h"
 #include "widgets/contexthelp.h"
 #include "widgets/qtprompts.h"
@@ -55,7 +57,8 @@ TEST_F(MainWindowTest, MenuTreeStandsAsDesignedWithAndWithoutAGobFile)
         "File…=Ctrl+I | %1Import &Zip…=Ctrl+Z | %1Export &All… | %1Import &Folder… | - | "
         "E&xit=Ctrl+Q\n&Edit | !&Undo=Ctrl+U | %1&History…=Ctrl+H\n&View | !Rotate &None%3 | "
         "%1Rotate &90 Degree | %1Rotate &180 Degree | %1Rotate &270 Degree | %1&Transparent | "
-        "&Auto preview transparent*\n&Tools | &Torvane [ | &Run Torvane=Ctrl+R%4 ] | &More "
+        "&Auto preview transparent* | - | Zoom &In=Ctrl++ | Zoom &Out=Ctrl+- | &Fit | Actual "
+        "&Size=Ctrl+0\n&Tools | &Torvane [ | &Run Torvane=Ctrl+R%4 ] | &More "
         "Options…=Ctrl+M | &Format Palette…=Ctrl+F | &BMP -> JPG…=Ctrl+J\n&Help | &Help Topic=F1 | "
         "&Context Help=Shift+F1 | &About… | - | &My Website | Torvane &Fan Site\n"_s;
     home.writeSampleGame();
@@ -74,24 +77,36 @@ TEST_F(MainWindowTest, AboutBoxShowsTheCataloguesFirstLineFromItsThirdCharacter)
 {
     startOnSample();
     const std::pair<const char *, QString> catalogues[] = {
-        {"//Version 7\r\nx\r\n", u"Version 7"_s}, {"//\r\nx\r\n", QString()}, {nullptr, QString()}};
+        {"//Version <7>\r\nx\r\n", u"Version &lt;7&gt;"_s},
+        {"//\r\nx\r\n", QString()},
+        {nullptr, QString()}};
     for (const auto &[catalogue, line] : catalogues) {
         if (catalogue)
             home.write(u"BmpList.txt"_s, catalogue);
         else
             QFile::remove(home.file(u"BmpList.txt"_s));
-        prompts.clear();
         if (catalogue)
             QTest::mouseClick(window->cmdAbout, Qt::LeftButton);
         else
             window->mnuAbout->trigger();
-        ASSERT_EQ(prompts.shown.size(), 1u);
-        EXPECT_EQ(prompts.shown[0].text,
-                  u"Torvane Kestrix Version 3.0 by the Kestrix developers\r\n"_s + line
-                      + u"\r\n\r\nVisit the Torvane fan site for the latest Torvane news and "
-                        "downloads.  torvane.example"_s);
-        EXPECT_EQ(prompts.shown[0].icon, MessageIcon::Information);
-        EXPECT_EQ(prompts.shown[0].title, u"Kestrix"_s);
+        auto *box = window->findChild<AboutBox *>();
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(prompts.shown.empty());
+        EXPECT_EQ(box->windowTitle(), u"About Kestrix"_s);
+        EXPECT_EQ(box->lblText->text(),
+                  u"<b>Torvane Kestrix Version 3.0 by the Kestrix developers</b><br>"_s + line
+                      + u"<br><br>Visit the Torvane fan site for the latest Torvane news and "
+                        "downloads.  <a href=\"https://torvane.example/\">torvane.example</a>"_s);
+        EXPECT_TRUE(box->lblLicence->text().contains(
+            u"<a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">GNU General Public License"
+            "</a>, version 3 or (at your option) any later version"_s));
+        // The site opens through the opener, the licence too; Escape closes the box.
+        Q_EMIT box->lblText->linkActivated(u"https://torvane.example/"_s);
+        EXPECT_EQ(opener.urls.value(0), QUrl(u"https://torvane.example/"_s));
+        opener.urls.clear();
+        QTest::keyClick(box, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(window->findChild<AboutBox *>(), nullptr);
     }
 }
 

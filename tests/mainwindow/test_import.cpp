@@ -76,8 +76,8 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
     ASSERT_EQ(opens.size(), 1u);
     EXPECT_EQ(opens[0].title, u"Select the file you want to import"_s);
     EXPECT_EQ(filtersOf(opens[0]),
-              u"Bitmap File|*.bmp;;Png File|*.png;;Any Picture|*.png;*.bmp;"
-              "*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp"_s);
+              u"Any Picture|*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp;;"
+              "Bitmap File|*.bmp;;Png File|*.png"_s);
     EXPECT_EQ(window->lblFileName->text(), path);
 
     ASSERT_EQ(prompts.messageTexts(), QStringList {u"Imported Successfully"_s});

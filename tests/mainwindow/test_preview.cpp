@@ -2,7 +2,6 @@
 #include "mainwindowfixture.h"
 
 #include "services/imaging.h"
-#include "widgets/twips.h"
 
 #include <QScrollBar>
 
@@ -121,8 +120,7 @@ TEST_F(MainWindowTest, WholeFileTurnsStoreTheUnturnedSizeAndKeepAutoTransparentD
 
 TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndEveryOneOf5000SubFilesIsReachable)
 {
-    // An entry of 5000 sub files, 1500300 twips of buttons, the first with a caption too long
-    // for the panel.
+    // An entry of 5000 sub files, the first with a caption too long for the panel.
     home.writeSampleGame();
     QString line = u"Many,5000"_s;
     for (int i = 1; i <= 5000; ++i)
@@ -149,16 +147,19 @@ TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndEveryOneOf5000SubFilesIs
 
     window->lstItem->setCurrentRow(9);
     ASSERT_EQ(window->opnSubFile.size(), 5001u);
-    const int h = window->subFileAreaTwips();
-    EXPECT_EQ(window->picContainer->height(), Twips::toPixels(1500300));
-    EXPECT_EQ(window->VScroll1->maximum(), 1500300 - h + 100);
+    QCoreApplication::processEvents(); // the scroll bar shows
+    const auto &buttons = window->opnSubFile;
     EXPECT_TRUE(window->VScroll1->isVisible());
-    EXPECT_EQ(window->opnSubFile[5000]->text(), u"Piece 5000"_s);
-    EXPECT_EQ(window->opnSubFile[5000]->y(), Twips::toPixels(1500000));
-    EXPECT_TRUE(window->opnSubFile[1]->text().endsWith(QString(60, u'x')));
-    EXPECT_TRUE(window->opnSubFile[1]->isElided());
-    EXPECT_LE(window->opnSubFile[1]->geometry().right(), window->picContainer->width());
-    EXPECT_EQ(window->picContainer->y(), Twips::toPixels(50));
+    EXPECT_EQ(buttons[5000]->text(), u"Piece 5000"_s);
+    EXPECT_EQ(buttons[5000]->y() - buttons[1]->y(), 4999 * (buttons[2]->y() - buttons[1]->y()));
+    EXPECT_TRUE(buttons[1]->text().endsWith(QString(60, u'x')));
+    EXPECT_TRUE(buttons[1]->isElided());
+    EXPECT_LE(buttons[1]->geometry().right(), window->picContainerHost->viewport()->width());
+    const auto inView = [&](int i) {
+        const int top = buttons[i]->mapTo(window->picContainerHost->viewport(), QPoint()).y();
+        return top >= 0
+            && top + buttons[i]->height() <= window->picContainerHost->viewport()->height();
+    };
 
     // A key press moves to the next sub file and brings it into view.
     window->opnSubFile[3999]->setChecked(true);
@@ -166,16 +167,98 @@ TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndEveryOneOf5000SubFilesIs
     QTest::keyClick(window->opnSubFile[3999], Qt::Key_Down);
     EXPECT_EQ(window->selection().subFile, 4000);
     EXPECT_EQ(QApplication::focusWidget(), window->opnSubFile[4000]);
-    const int top = window->opnSubFile[4000]->mapTo(window->picContainerHost, QPoint()).y();
-    EXPECT_GE(top, 0);
-    EXPECT_LE(top + window->opnSubFile[4000]->height(), window->picContainerHost->height());
+    EXPECT_TRUE(inView(4000));
     QTest::keyClick(window->opnSubFile[4000], Qt::Key_End);
     EXPECT_EQ(window->selection().subFile, 5000);
     EXPECT_EQ(window->VScroll1->value(), window->VScroll1->maximum());
-    EXPECT_NEAR(window->picContainer->y() + window->picContainer->height(), Twips::toPixels(h - 50),
-                1);
+    EXPECT_TRUE(inView(5000));
+    QTest::keyClick(window->opnSubFile[5000], Qt::Key_Home);
+    EXPECT_EQ(std::pair(window->selection().subFile, window->VScroll1->value()), std::pair(1, 0));
 
     window->lstItem->setCurrentRow(0); // six sub files fit: no scroll bar
+    QCoreApplication::processEvents();
     EXPECT_FALSE(window->VScroll1->isVisible());
-    EXPECT_EQ(window->picContainer->y(), Twips::toPixels(50));
+}
+
+// The preview zooms by keys, the wheel and the View menu, centred with sharp pixels, keeps its
+// zoom for the next start, draws a checkerboard behind transparent colours and names the pixel
+// under the pointer.
+TEST_F(MainWindowTest, PreviewZoomsCentredWithSharpPixelsOverACheckerboardAndNamesThePixel)
+{
+    const QByteArray pixels = Bytes::pattern(15, 40);
+    const auto gobBytes =
+        HandGob::withAt(4000, 300, HandGob::imageRecord(5, 3, pixels, HandGob::palette([](int k) {
+                                                            return k % 2 ? 255 : 0;
+                                                        })));
+    startOnHand(u"Odd,1,301,Only"_s, gobBytes);
+    window->resize(1000, 700);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    PictureView *view = window->picPreview;
+    const auto entry = [&](int x, int y) { return int(quint8(pixels[y * 5 + x])); };
+    const auto colour = [](int k) { return qRgb(k, 255 - k, k / 2); }; // HandGob's palette
+    // Checks each picture pixel as a z x z square centred in the view; see-through entries (odd
+    // alpha) show the checkerboard of 8-pixel squares, white first, from the picture's corner.
+    const auto checkShown = [&](int z, bool seeThrough) {
+        QCoreApplication::processEvents();
+        const QImage shot = view->grab().toImage();
+        const QPoint origin((view->width() - 5 * z) / 2, (view->height() - 3 * z) / 2);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x)
+                for (const QPoint corner : {QPoint(0, 0), QPoint(z - 1, z - 1)}) {
+                    const QPoint at = origin + QPoint(x * z, y * z) + corner;
+                    const QPoint fromCorner = at - origin;
+                    const QRgb checker = (fromCorner.x() / 8 + fromCorner.y() / 8) % 2
+                        ? qRgb(0xCC, 0xCC, 0xCC)
+                        : qRgb(0xFF, 0xFF, 0xFF);
+                    const QRgb wanted =
+                        seeThrough && entry(x, y) % 2 == 0 ? checker : colour(entry(x, y));
+                    ASSERT_EQ(shot.pixel(at) | 0xFF000000, wanted) << z << " " << x << "," << y;
+                }
+        EXPECT_EQ(window->lblZoom->text(), u"Zoom %1 %"_s.arg(z * 100));
+    };
+    window->mnuActualSize->trigger();
+    checkShown(1, false);
+    QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+    checkShown(2, false);
+    QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
+    checkShown(4, false);
+    QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
+    checkShown(3, false);
+    const auto wheel = [&](int delta) {
+        const QPointF at(view->width() / 2.0, view->height() / 2.0);
+        QWheelEvent event(at, view->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &event);
+    };
+    wheel(120);
+    wheel(120);
+    checkShown(6, false);
+    wheel(-120);
+    window->mnuTransparent->trigger();
+    checkShown(4, true);
+
+    // The pixel under the pointer: the picture's (3, 2) at zoom 4.
+    const QPoint origin((view->width() - 20) / 2, (view->height() - 12) / 2);
+    QTest::mouseMove(view, origin + QPoint(3 * 4 + 1, 2 * 4 + 2));
+    const int k = entry(3, 2);
+    EXPECT_EQ(window->lblPointer->text(),
+              u"x 3, y 2: red %1, green %2, blue %3, alpha %4, index %5"_s.arg(k)
+                  .arg(255 - k)
+                  .arg(k / 2)
+                  .arg(k % 2 ? 255 : 0)
+                  .arg(k));
+    QTest::mouseMove(view, origin - QPoint(3, 3));
+    EXPECT_EQ(window->lblPointer->text(), QString());
+
+    // Fit: the largest whole scale of 5 x 3 into the view is the smaller of its two ratios.
+    window->mnuFit->trigger();
+    const double fit = std::min(view->width() / 5.0, view->height() / 3.0);
+    EXPECT_DOUBLE_EQ(view->scale(), fit);
+    EXPECT_EQ(window->previewArea->horizontalScrollBar()->isVisible(), false);
+    window->close();
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(window->picPreview->isFitted());
+    EXPECT_EQ(Settings::read(Settings::PreviewZoomKey), u"fit"_s);
 }

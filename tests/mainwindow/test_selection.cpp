@@ -29,8 +29,11 @@ TEST_F(MainWindowTest, SelectionFillsTheStateButtonsAndLabelsAndARefusedLineShow
     EXPECT_FALSE(window->opnSubFile[0]->isVisible());
     EXPECT_EQ(window->opnSubFile[0]->text() + u'|' + window->opnSubFile[3]->text(),
               u"File 1|Socks"_s);
-    EXPECT_EQ(window->opnSubFile[3]->y(), 60); // 900 twips
-    EXPECT_EQ(window->picContainer->height(), 140); // 300 x 6 + 300 twips
+    // Under the caption, one below the other at an even pitch.
+    const int pitch = window->opnSubFile[2]->y() - window->opnSubFile[1]->y();
+    EXPECT_GE(pitch, window->opnSubFile[1]->height());
+    EXPECT_EQ(window->opnSubFile[6]->y() - window->opnSubFile[1]->y(), 5 * pitch);
+    EXPECT_GT(window->opnSubFile[1]->y(), window->Label1->geometry().bottom());
     EXPECT_TRUE(window->opnSubFile[1]->isChecked());
 
     window->lstItem->setCurrentRow(1); // one sub file: no stale buttons
