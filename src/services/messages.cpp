@@ -380,6 +380,11 @@ QString zoomPercent(double scale)
     return QStringLiteral("Zoom %1 %").arg(qRound(scale * 100));
 }
 
+QString paletteEditorTitle(const QString &fileName)
+{
+    return fileName + QStringLiteral(" \u2014 Format");
+}
+
 QString aboutTitle()
 {
     return QStringLiteral("About Kestrix");

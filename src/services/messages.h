@@ -13,6 +13,8 @@ namespace Messages {
 QString defaultTitle();
 // The About dialog's title and its licence paragraph (HTML, the licence a link).
 QString aboutTitle();
+// The palette editor's title with the bitmap it edits.
+QString paletteEditorTitle(const QString &fileName);
 QString licenceHtml();
 
 // --- files ---

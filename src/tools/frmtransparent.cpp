@@ -5,6 +5,7 @@
 #include "services/filedialogs.h"
 #include "services/imaging.h"
 #include "services/numberconversion.h"
+#include "services/settings.h"
 #include "widgets/contexthelp.h"
 #include "widgets/pictureview.h"
 
@@ -51,8 +52,10 @@ frmTransparent::frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent
     picImage->setObjectName(QStringLiteral("picImage"));
     picImage->canvas().setGrowing(true); // takes the size of each picture drawn
     imageArea->setWidget(picImage);
+    picImage->setZoomable(Settings::PaletteZoomKey);
+    picImage->addZoomKeys(this);
     connect(picImage, &PictureView::mouseMoved, this,
-            [this](QPoint position) { picImage_MouseMove(position); });
+            [this](QPoint position) { picImage_MouseMove(picImage->picturePixelAt(position)); });
     outer->addWidget(imageArea, 1);
 
     auto *column = new QVBoxLayout;
@@ -204,6 +207,7 @@ void frmTransparent::cmdLoad_Click()
         m_bitmap->close();
     if (!openBitmap(path))
         return;
+    setWindowTitle(Messages::paletteEditorTitle(QFileInfo(path).fileName()));
     showPlainPicture();
     setEditing(true);
 }

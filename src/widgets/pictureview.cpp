@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -120,6 +121,19 @@ void PictureView::fitToView()
 void PictureView::showActualSize()
 {
     setZoom(1, false);
+}
+
+void PictureView::addZoomKeys(QWidget *window)
+{
+    const auto key = [this, window](const QKeySequence &keys, void (PictureView::*command)()) {
+        auto *shortcut = new QShortcut(keys, window);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, command);
+    };
+    key(QKeySequence::ZoomIn, &PictureView::zoomIn);
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), &PictureView::zoomIn);
+    key(QKeySequence::ZoomOut, &PictureView::zoomOut);
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), &PictureView::showActualSize);
 }
 
 void PictureView::canvasChanged()

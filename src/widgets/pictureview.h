@@ -33,6 +33,8 @@ public:
     void zoomOut();
     void fitToView();
     void showActualSize();
+    // Ctrl++ (or Ctrl+=), Ctrl+- and Ctrl+0 in the window, for windows without a View menu.
+    void addZoomKeys(QWidget *window);
 
     // The picture pixel under a place of the view, or (-1, -1) where the picture is not.
     QPoint picturePixelAt(QPoint position) const;
