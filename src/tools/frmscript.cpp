@@ -223,20 +223,23 @@ void frmScript::layoutControls()
     upper->addLayout(commands);
     upper->addWidget(Label1);
 
-    // The log and the progress display share the bottom edge, one shown at a time.
-    auto *bottom = new QStackedLayout;
+    // The log and the progress display share the bottom edge, one shown at a time, in a strip
+    // three lines high.
+    auto *logStrip = new QWidget(this);
+    logStrip->setFixedHeight(fontMetrics().lineSpacing() * 3 + 2 * txtZipLog->frameWidth());
+    txtZipLog->setParent(logStrip);
+    picProgress->setParent(logStrip);
+    auto *bottom = new QStackedLayout(logStrip);
     bottom->setStackingMode(QStackedLayout::StackAll);
     bottom->addWidget(txtZipLog);
     bottom->addWidget(picProgress);
     picProgress->hide();
-    txtZipLog->setFixedHeight(fontMetrics().lineSpacing() * 3 + 2 * txtZipLog->frameWidth());
-    picProgress->setFixedHeight(txtZipLog->height());
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     outer->addLayout(upper, 1);
-    outer->addLayout(bottom);
+    outer->addWidget(logStrip);
     const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
     upper->setContentsMargins(margin, margin, margin, margin);
 
@@ -246,7 +249,9 @@ void frmScript::layoutControls()
     lstItem->setMinimumHeight(fontMetrics().lineSpacing() * 12);
     resize(sizeHint());
     ScreenFit::fit(this);
-    layout()->activate(); // placed now, before the window first shows
+    // Placed now, before the window first shows.
+    layout()->activate();
+    bottom->setGeometry(logStrip->rect());
 }
 
 // --- loading and unloading ---

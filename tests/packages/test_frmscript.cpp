@@ -153,7 +153,8 @@ TEST_F(PackageWindowTest, LoadingPreparesTheWindowWithRoomForEveryCaptionAndUnlo
     EXPECT_GT(window->cmdAdd->x(), window->Frame1->geometry().right());
     EXPECT_EQ(window->txtZipLog->width(), window->width());
     EXPECT_EQ(window->picProgress->width(), window->width());
-    EXPECT_GE(window->txtZipLog->y(), window->Label1->geometry().bottom());
+    EXPECT_GE(window->txtZipLog->mapTo(window.get(), QPoint()).y(),
+              window->Label1->geometry().bottom());
     const auto visible = [&](QWidget *w) { return w->isVisibleTo(window.get()); };
     EXPECT_EQ(QList({visible(window->txtZipLog), visible(window->picProgress),
                      visible(window->cboOffset), visible(window->lblDDE)}),
