@@ -24,6 +24,7 @@ void frmMain::importPackage(const QString &package)
     // The package window shows the import's progress and keeps this window blocked meanwhile.
     frmScript window(m_prompts, m_opener, m_session, chkBackup->isChecked(), this);
     window.setWindowModality(Qt::ApplicationModal);
+    window.showImportOnly();
     window.show();
     window.StartImport(package);
     window.close();

@@ -679,6 +679,16 @@ void frmScript::StartImport(const QString &package)
     cmdImportZip_Click(package);
 }
 
+void frmScript::showImportOnly()
+{
+    for (QWidget *w : std::initializer_list<QWidget *> {
+             Frame1, Frame2, cmdAddAll, cmdAdd, cmdRemove, cmdRemoveAll, cmdAddOther, cmdMake,
+             chkBackup, cmdImportZip, cmdAddMenu, cmdNewBmpList})
+        w->hide();
+    layout()->activate();
+    resize(minimumSizeHint().expandedTo(QSize(Label1->fontMetrics().averageCharWidth() * 60, 0)));
+}
+
 // --- the progress display and the log box ---
 
 void frmScript::setProgress(int percent)

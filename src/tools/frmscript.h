@@ -64,6 +64,9 @@ public:
 
     // Loads the window if needed and imports a package (the main window's import command).
     void StartImport(const QString &package = QString());
+    // Shows only the notice, the log and the progress display: the window of an import started
+    // elsewhere, whose lists and commands would only stand greyed out.
+    void showImportOnly();
 
     // A command of another program, "description|position|size". Returns the empty text when
     // it is taken (appended at once, or after a running make or import), else the reason.

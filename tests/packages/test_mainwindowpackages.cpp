@@ -50,8 +50,11 @@ TEST_F(MainWindowTest, ImportZipImportsThroughThePackageWindow)
     prompts.answerMessage(Answer::Yes);
     bool blocked = false;
     prompts.onShow = [&](const ScriptedPrompts::Shown &shown) {
+        // Only the log and the notice show: no lists or commands greyed out behind the import.
+        const auto *packages = qobject_cast<frmScript *>(QApplication::activeModalWidget());
         if (shown.kind == ScriptedPrompts::Kind::Open)
-            blocked = qobject_cast<frmScript *>(QApplication::activeModalWidget()) != nullptr;
+            blocked = packages && packages->txtZipLog->isVisible() && !packages->Frame1->isVisible()
+                && !packages->cmdMake->isVisible();
     };
     window->mnuImportZip->trigger(); // Ctrl+Z
     prompts.onShow = nullptr;
