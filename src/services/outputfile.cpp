@@ -51,3 +51,27 @@ void OutputFile::write(const QString &target, const QByteArray &bytes)
     FileAccess::writeAt(file.device(), 0, bytes);
     file.commit();
 }
+
+ScratchFile::ScratchFile(const QString &path)
+    : m_file(path)
+{
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::fileFailure(QStringLiteral("create"), FileAccess::displayPath(path),
+                                            m_file.errorString()));
+}
+
+ScratchFile::~ScratchFile()
+{
+    if (m_committed)
+        return;
+    m_file.close();
+    m_file.remove();
+}
+
+void ScratchFile::commit()
+{
+    FileAccess::flush(m_file);
+    m_file.close();
+    m_committed = true;
+}

@@ -29,3 +29,24 @@ public:
 private:
     QSaveFile m_file;
 };
+
+// A scratch file only the program reads back (the extracted temp.bmp), written in place: a
+// reader opens it only after commit(), so it needs no sync and no name of its own on the way.
+// One destroyed without commit() (after a failure) is removed.
+class ScratchFile
+{
+public:
+    explicit ScratchFile(const QString &path);
+    ~ScratchFile();
+
+    ScratchFile(const ScratchFile &) = delete;
+    ScratchFile &operator=(const ScratchFile &) = delete;
+
+    QFileDevice &device() { return m_file; }
+    // Hands the written bytes to the system and closes the file; a failure throws.
+    void commit();
+
+private:
+    QFile m_file;
+    bool m_committed = false;
+};
