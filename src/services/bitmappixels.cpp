@@ -77,9 +77,12 @@ uchar *lineOf(QImage &image, const BitmapLayout &l, qint64 y)
 void checkIndexes(const QImage &image, const BitmapLayout &l, const QString &path)
 {
     const int entries = l.tableEntries;
-    for (int y = 0; y < image.height(); ++y) {
+    if (entries >= 1 << l.bits)
+        return; // a full table names every value the bits can hold
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
         const uchar *line = image.constScanLine(y);
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if (line[x] >= entries)
                 refuse(Messages::bitmapIndexPastTable(path, line[x], entries, x, y));
     }
