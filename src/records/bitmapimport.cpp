@@ -76,8 +76,9 @@ Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &bitmap
         refuse(Messages::not256Colours(bitmapPath));
     layout.require(bitmapPath);
     // Decoded only to refuse pixels that name colours past the table, which the record's
-    // palette would otherwise fill with whatever it held.
-    BitmapPixels::decode(*bitmap, layout, bitmapPath);
+    // palette would otherwise fill with whatever it held; a full table names every value.
+    if (layout.tableEntries < 256)
+        BitmapPixels::decode(*bitmap, layout, bitmapPath);
     return plan;
 }
 
