@@ -35,6 +35,10 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QString> chooseFolder(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     Answer message(QWidget *, const Message &message) override
     {
         ++shown;

@@ -1,4 +1,5 @@
-// kestrix-cli: the engines of Kestrix without windows, for scripting and batch work.
+// kestrix-cli: the engines of Kestrix without windows, for scripting and batch work. Its start
+// (kestrixclistart.cpp) loads this module and calls kestrixCliRun with the command line.
 #include "cli/consoleprompts.h"
 #include "cli/verb.h"
 
@@ -76,7 +77,7 @@ void dropQtMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
 
 } // namespace
 
-int main(int argc, char *argv[])
+extern "C" Q_DECL_EXPORT int kestrixCliRun(int argc, char *argv[])
 {
     ConsolePrompts::guardStandardStreams();
     qInstallMessageHandler(dropQtMessage);

@@ -93,6 +93,7 @@ Result run(const QString &cataloguePath, const QString &gobPath, const QList<int
     FileIdentity::refuseInputs(manifest, inputs);
     const QList<ManifestLine> earlier = earlierLines(folder);
     // Whatever stops the export, the manifest describes what the folder then holds.
+    OutputFolder out(folder);
     const auto writeManifest = [&] {
         OutputFile::write(manifest, Manifest::text(describedFiles(dir, earlier, result.written)));
     };
@@ -117,7 +118,7 @@ Result run(const QString &cataloguePath, const QString &gobPath, const QList<int
                     }
                     const QString target = dir.filePath(name);
                     FileIdentity::refuseInputs(target, inputs);
-                    OutputFile::write(target, exported.bytes);
+                    out.write(target, exported.bytes);
                     result.written.append(
                         {name, k, i, sub.offset, exported.kind, Manifest::sha256(exported.bytes)});
                 } catch (const Failure &failure) {
@@ -132,9 +133,15 @@ Result run(const QString &cataloguePath, const QString &gobPath, const QList<int
         }
     } catch (const Failure &) {
         writeManifest();
+        try {
+            out.finish();
+        } catch (const Failure &) {
+            // The first failure is the one to report.
+        }
         throw;
     }
     writeManifest();
+    out.finish();
     if (progress && !result.cancelled)
         progress(done, total);
     return result;

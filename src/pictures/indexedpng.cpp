@@ -6,6 +6,10 @@
 #include <png.h>
 
 #include <csetjmp>
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace IndexedPng {
 
@@ -18,6 +22,77 @@ void appendToArray(png_structp png, png_bytep data, png_size_t length)
 }
 
 void noFlush(png_structp) { }
+
+// libpng's and zlib's buffers (some 300 KiB for each picture) kept for the next picture of the
+// thread: an export of a thousand records would otherwise give them back to the system and have
+// their pages faulted in anew each time. Each block carries its size in front of it.
+class BufferPool
+{
+public:
+    BufferPool() = default;
+    BufferPool(const BufferPool &) = delete;
+    BufferPool &operator=(const BufferPool &) = delete;
+    ~BufferPool()
+    {
+        for (const Block &block : m_free)
+            std::free(block.base);
+    }
+
+    void *take(std::size_t size)
+    {
+        for (auto block = m_free.begin(); block != m_free.end(); ++block) {
+            if (block->size == size) {
+                void *base = block->base;
+                m_free.erase(block);
+                return static_cast<char *>(base) + Front;
+            }
+        }
+        void *base = std::malloc(Front + size);
+        if (!base)
+            return nullptr;
+        std::memcpy(base, &size, sizeof size);
+        return static_cast<char *>(base) + Front;
+    }
+
+    void give(void *data)
+    {
+        if (!data)
+            return;
+        void *base = static_cast<char *>(data) - Front;
+        std::size_t size = 0;
+        std::memcpy(&size, base, sizeof size);
+        if (m_free.size() < Kept)
+            m_free.push_back({size, base});
+        else
+            std::free(base);
+    }
+
+private:
+    struct Block
+    {
+        std::size_t size;
+        void *base;
+    };
+    static constexpr std::size_t Front = alignof(std::max_align_t);
+    static constexpr std::size_t Kept = 32;
+    std::vector<Block> m_free;
+};
+
+BufferPool &bufferPool()
+{
+    thread_local BufferPool pool;
+    return pool;
+}
+
+png_voidp takeBuffer(png_structp, png_alloc_size_t size)
+{
+    return bufferPool().take(size);
+}
+
+void giveBuffer(png_structp, png_voidp data)
+{
+    bufferPool().give(data);
+}
 
 // Runs libpng; false when it gave up (it jumps back here on any error). Kept free of C++
 // objects with destructors, as a long jump skips them.
@@ -59,7 +134,8 @@ QByteArray encode(int width, int height, const QByteArray &rows, bool bottomFirs
 
     QByteArray out;
     out.reserve(rows.size() / 2 + 2048);
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_structp png = png_create_write_struct_2(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr,
+                                                nullptr, takeBuffer, giveBuffer);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     const bool done = info
         && write(png, info, width, height, reinterpret_cast<const png_byte *>(rows.constData()),

@@ -3,11 +3,13 @@
 #include "history/gobwriter.h"
 
 #include "services/bitmappixels.h"
+#include "services/bitmaprows.h"
 #include "services/blockcopy.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
 
+#include <cstring>
 #include <utility>
 
 namespace BitmapImport {
@@ -23,16 +25,22 @@ namespace {
 void copyPixels(QFile &bitmap, const BitmapLayout &layout, GobWriter &gob, qint64 to)
 {
     const qint64 w = layout.width;
+    BitmapRows rows(bitmap, layout);
     QByteArray block(BlockCopy::RecordBlock, Qt::Uninitialized);
     qint64 filled = 0;
     for (qint64 y = 0; y < layout.height; ++y) {
+        const char *row = rows.recordRow(y);
+        if (!row)
+            throw Failure(FailureNumber::FileAccess,
+                          Messages::unexpectedEnd(FileAccess::displayPath(bitmap.fileName()),
+                                                  layout.recordRowOffset(y), w));
         for (qint64 x = 0; x < w;) {
             const qint64 n = qMin(w - x, BlockCopy::RecordBlock - filled);
-            FileAccess::readAt(bitmap, layout.recordRowOffset(y) + x, block.data() + filled, n);
+            std::memcpy(block.data() + filled, row + x, size_t(n));
             x += n;
             filled += n;
             if (filled == BlockCopy::RecordBlock || (x == w && y == layout.height - 1)) {
-                gob.write(to, block.left(filled));
+                gob.write(to, filled == block.size() ? block : block.left(filled));
                 to += filled;
                 filled = 0;
             }
@@ -68,8 +76,9 @@ Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &bitmap
         refuse(Messages::not256Colours(bitmapPath));
     layout.require(bitmapPath);
     // Decoded only to refuse pixels that name colours past the table, which the record's
-    // palette would otherwise fill with whatever it held.
-    BitmapPixels::decode(*bitmap, layout, bitmapPath);
+    // palette would otherwise fill with whatever it held; a full table names every value.
+    if (layout.tableEntries < 256)
+        BitmapPixels::decode(*bitmap, layout, bitmapPath);
     return plan;
 }
 

@@ -52,13 +52,13 @@ ImageRecord::Size extractImageRecord(const QString &gobPath, qint32 catalogueOff
     const QByteArray palette = FileAccess::readAt(
         *gob, start + ImageRecord::PixelsOffset + size.pixels(), ImageRecord::PaletteBytes);
 
-    OutputFile scratch(scratchPath);
+    ScratchFile scratch(scratchPath);
     FileAccess::writeAt(scratch.device(), 0, ImageRecord::bitmapHeader(size));
     FileAccess::writeAt(scratch.device(), ImageRecord::BitmapHeaderBytes, colourTable(palette));
     const qint64 from = start + ImageRecord::PixelsOffset;
     if (size.bitmapStride() == size.width) {
-        BlockCopy::copy(*gob, from, scratch.device(), ImageRecord::BitmapPixelOffset,
-                        size.pixels(), BlockCopy::RecordBlock);
+        BlockCopy::copy(*gob, from, scratch.device(), ImageRecord::BitmapPixelOffset, size.pixels(),
+                        BlockCopy::RecordBlock);
     } else {
         // Each row followed by the zero bytes that pad it to its stride.
         const qint64 stride = size.bitmapStride();
@@ -82,7 +82,7 @@ void extractWholeFileRecord(const QString &gobPath, qint32 catalogueOffset, qint
     auto gob = FileAccess::openForReading(gobPath);
     const qint64 start = ImageRecord::recordStart(catalogueOffset);
     ImageRecord::requireInsideFile(*gob, catalogueOffset, start, areaSize);
-    OutputFile scratch(scratchPath);
+    ScratchFile scratch(scratchPath);
     BlockCopy::copy(*gob, start, scratch.device(), 0, areaSize, BlockCopy::RecordBlock);
     scratch.commit();
     MainModule::CloseAllFiles();

@@ -1,12 +1,14 @@
 #include "bitmappixels.h"
 
 #include "bitmaplayout.h"
+#include "bitmaprows.h"
 #include "failure.h"
 #include "messages.h"
 
 #include <QFile>
 
 #include <bit>
+#include <cstring>
 
 namespace BitmapPixels {
 
@@ -75,9 +77,12 @@ uchar *lineOf(QImage &image, const BitmapLayout &l, qint64 y)
 void checkIndexes(const QImage &image, const BitmapLayout &l, const QString &path)
 {
     const int entries = l.tableEntries;
-    for (int y = 0; y < image.height(); ++y) {
+    if (entries >= 1 << l.bits)
+        return; // a full table names every value the bits can hold
+    const int width = image.width(), height = image.height();
+    for (int y = 0; y < height; ++y) {
         const uchar *line = image.constScanLine(y);
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if (line[x] >= entries)
                 refuse(Messages::bitmapIndexPastTable(path, line[x], entries, x, y));
     }
@@ -87,16 +92,17 @@ void readRows(QFile &file, const BitmapLayout &l, QImage &image, const QString &
 {
     if (!masksSound(l))
         refuse(Messages::bitmapBadMasks(path));
-    QByteArray row(l.rowBytes(), Qt::Uninitialized);
-    const auto *b = reinterpret_cast<const uchar *>(row.constData());
+    BitmapRows rows(file, l);
     for (qint64 y = 0; y < l.height; ++y) {
         uchar *line = lineOf(image, l, y);
-        // 8-bit rows are the picture's bytes as they are; the others are unpacked from row.
-        char *to = l.bits == 8 ? reinterpret_cast<char *>(line) : row.data();
-        if (!file.seek(l.pixelOffset + l.stride * y) || file.read(to, row.size()) != row.size())
+        const auto *b = reinterpret_cast<const uchar *>(rows.stored(y));
+        if (!b)
             refuse(l.problemText(path));
-        if (l.bits == 8)
+        // 8-bit rows are the picture's bytes as they are; the others are unpacked.
+        if (l.bits == 8) {
+            std::memcpy(line, b, size_t(l.rowBytes()));
             continue;
+        }
         auto *rgb = reinterpret_cast<QRgb *>(line);
         for (int x = 0; x < l.width; ++x) {
             switch (l.bits) {

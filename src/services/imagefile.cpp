@@ -85,4 +85,18 @@ std::optional<Loaded> load(const QString &path, QString *reason)
     }
 }
 
+std::optional<Info> info(const QString &path, QString *reason)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isDir() && file.open(QIODevice::ReadOnly)) {
+        const BitmapLayout layout = BitmapLayout::read(file);
+        if (layout.isReadable())
+            return Info {layout.width, layout.height, *PixelFormat::fromBitmap(layout)};
+    }
+    const std::optional<Loaded> loaded = load(path, reason);
+    if (!loaded)
+        return std::nullopt;
+    return Info {loaded->image.width(), loaded->image.height(), loaded->pixelFormat};
+}
+
 } // namespace ImageFile

@@ -26,4 +26,17 @@ Loaded read(const QString &path);
 // The same, or nothing; reason (when given) receives why.
 std::optional<Loaded> load(const QString &path, QString *reason = nullptr);
 
+struct Info
+{
+    qint32 width = 0;
+    qint32 height = 0;
+    qint32 pixelFormat = 0;
+};
+
+// Width, height and pixel format as read() finds them. A bitmap whose rows lie readable in the
+// file is not decoded (its headers say all three; its pixels are checked where they are
+// used), so that a comparison of sizes costs no more than the headers; every other file is
+// loaded. Nothing where load() gives nothing; reason (when given) receives why.
+std::optional<Info> info(const QString &path, QString *reason = nullptr);
+
 } // namespace ImageFile

@@ -81,10 +81,27 @@ T roundToRange(double value)
     return static_cast<T>(rounded);
 }
 
+// Digits alone, as nearly every number in a catalogue is, read without the general parser; up
+// to 15 digits the value is exact either way.
+std::optional<double> plainDigits(const QString &s)
+{
+    if (s.isEmpty() || s.size() > 15)
+        return std::nullopt;
+    qint64 value = 0;
+    for (const QChar c : s) {
+        if (!isDigit(c))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return double(value);
+}
+
 } // namespace
 
 double toNumber(const QString &text)
 {
+    if (const std::optional<double> plain = plainDigits(text))
+        return *plain;
     const QString trimmed = text.trimmed();
     if (!isNumberText(trimmed))
         throw typeMismatch();

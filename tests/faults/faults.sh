@@ -262,7 +262,7 @@ fi
 # Failures planted in the process (action:path end:writes let through:errno:times): a write of
 # the GOB file that fails once, a full disk, a failing sync. The command gives the system's
 # reason, and the GOB file is as it was when the command ends, its change listed rolled back.
-for planted in "write:.gob:1:5:1|Input/output error" "write:.gob:3:28:1|No space left on device" \
+for planted in "write:.gob:1:5:1|Input/output error" "write:.gob:0:28:1|No space left on device" \
     "sync:.gob:0:5:1|Input/output error" "write:.change:0:5:1|Nothing was written"; do
     cp "$gob" "$work/p.gob"
     rm -rf "$KESTRIX_HOME/history"

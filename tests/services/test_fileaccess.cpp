@@ -3,7 +3,9 @@
 #include "testhome.h"
 
 #include "services/fileaccess.h"
+#include "services/outputfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -49,4 +51,30 @@ TEST(FileAccess, FailuresNameTheFileAndGiveTheSystemsReason)
                   FileAccess::flush(*full);
               }),
               u"Cannot write /dev/full: No space left on device"_s);
+}
+
+// Files of a folder written one after another: each lands whole under its name, an old file
+// keeps its permissions, and a target that cannot be written is named with the system's reason
+// and left as it was, with nothing beside it.
+TEST(FileAccess, FolderOutputsLandWholeOrNotAtAll)
+{
+    TestHome home;
+    const QString old = home.write(u"out/old.png"_s, "old bytes");
+    const QDir dir(home.file(u"out"_s));
+    const auto kept = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QFile(old).setPermissions(kept);
+    QDir().mkdir(dir.filePath(u"taken.png"_s));
+    const QByteArray bytes = Bytes::pattern(70000, 3);
+    OutputFolder out(dir.path());
+    out.write(dir.filePath(u"new.png"_s), bytes);
+    out.write(old, bytes.left(5));
+    EXPECT_EQ(refusal([&] { out.write(dir.filePath(u"taken.png"_s), bytes); }),
+              u"Cannot write %1: Is a directory"_s.arg(dir.filePath(u"taken.png"_s)));
+    out.finish();
+    EXPECT_EQ(Bytes::readFile(dir.filePath(u"new.png"_s)), bytes);
+    EXPECT_EQ(Bytes::readFile(old), bytes.left(5));
+    const auto modeBits = QFileDevice::Permissions(0x7077); // owner, group, others: not "user"
+    EXPECT_EQ(QFile(old).permissions() & modeBits, kept);
+    EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList {u"new.png"_s, u"old.png"_s, u"taken.png"_s}));
 }

@@ -9,8 +9,8 @@ using namespace Qt::StringLiterals;
 TEST(NumberConversion, WholeNumbersIgnoreBlanksAndRoundHalvesToEven)
 {
     const std::pair<const char *, int> cases[] = {
-        {"  5000 ", 5000}, {"-12", -12}, {"+7", 7},   {"2.5", 2},
-        {"3.5", 4},        {"-2.5", -2}, {"2.51", 3}, {"1e3", 1000},
+        {"  5000 ", 5000}, {"-12", -12}, {"+7", 7},     {"2.5", 2},   {"3.5", 4},
+        {"-2.5", -2},      {"2.51", 3},  {"1e3", 1000}, {"0042", 42},
     };
     for (const auto &[text, value] : cases)
         EXPECT_EQ(Convert::toInt32(QString::fromLatin1(text)), value) << text;

@@ -11,7 +11,6 @@
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/imagefile.h"
-#include "services/imaging.h"
 #include "services/messages.h"
 
 namespace {
@@ -29,12 +28,11 @@ int runImport(const Arguments &args)
     QTemporaryDir dir = workFolder();
     QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
     choice.extractTo(scratch);
-    qint32 width[2] = {0, 0}, height[2] = {0, 0}, pixelFormat[2] = {0, 0};
-    MainModule::GetImageInfo(width[0], height[0], pixelFormat[0], scratch);
-    QString chosen = file;
+    // Headers only: the import reads the pixels itself and refuses what it cannot take.
+    const ImageFile::Info record = ImageFile::info(scratch).value_or(ImageFile::Info {});
     QString refusal;
-    MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen, &refusal);
-    if (!refusal.isEmpty())
+    const std::optional<ImageFile::Info> chosen = ImageFile::info(file, &refusal);
+    if (!chosen)
         throw Failure(FailureNumber::BitmapMismatch, refusal);
     // An image record takes any picture of its size; an 8-bit bitmap as it is, with its alpha
     // bytes only when asked.
@@ -46,11 +44,12 @@ int runImport(const Arguments &args)
             throw Failure(FailureNumber::BitmapMismatch,
                           Messages::noAlphaToKeep(FileAccess::displayPath(file)));
     }
-    if ((pixelFormat[0] != pixelFormat[1] && !anyPicture) || width[0] != width[1]
-        || height[0] != height[1])
+    if ((record.pixelFormat != chosen->pixelFormat && !anyPicture) || record.width != chosen->width
+        || record.height != chosen->height)
         throw Failure(FailureNumber::BitmapMismatch,
-                      Messages::imageTypeNotSameAs(width[0], height[0], pixelFormat[0], width[1],
-                                                   height[1], pixelFormat[1]));
+                      Messages::imageTypeNotSameAs(record.width, record.height, record.pixelFormat,
+                                                   chosen->width, chosen->height,
+                                                   chosen->pixelFormat));
 
     if (choice.entry.isWholeFile()) {
         PngImport::Plan plan =
