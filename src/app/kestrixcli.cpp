@@ -1,5 +1,4 @@
-// kestrix-cli: the engines of Kestrix without windows, for scripting and batch work. Its start
-// (kestrixclistart.cpp) loads this module and calls kestrixCliRun with the command line.
+// kestrix-cli: the engines of Kestrix without windows, for scripting and batch work.
 #include "cli/consoleprompts.h"
 #include "cli/verb.h"
 
@@ -77,7 +76,7 @@ void dropQtMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT int kestrixCliRun(int argc, char *argv[])
+int main(int argc, char *argv[])
 {
     ConsolePrompts::guardStandardStreams();
     qInstallMessageHandler(dropQtMessage);
