@@ -3,6 +3,7 @@
 #include "journalrecord.h"
 
 #include "history/gobwriter.h"
+#include "history/overlay.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
@@ -68,7 +69,7 @@ QByteArray headPayload(const ChangeHeader &header)
     QDataStream out(&payload, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out << Version << qint64(header.time.toMSecsSinceEpoch());
-    writeText(out, header.kind);
+    writeText(out, nameOf(header.kind));
     writeText(out, header.description);
     writeText(out, header.gobPath);
     out << quint32(ChangeFile::BlockSize) << quint32(header.regions.size());
@@ -85,11 +86,13 @@ bool parseHead(const QByteArray &payload, ChangeHeader &header, qint64 &blockSiz
     in.setByteOrder(QDataStream::LittleEndian);
     quint32 version = 0, block = 0, count = 0;
     qint64 ms = 0;
+    QString kind;
     in >> version >> ms;
     if (in.status() != QDataStream::Ok || (version != Version && version != FirstVersion)
-        || !readText(in, header.kind) || !readText(in, header.description)
+        || !readText(in, kind) || !readText(in, header.description)
         || !readText(in, header.gobPath))
         return false;
+    header.kind = changeKindNamed(kind);
     in >> block >> count;
     if (in.status() != QDataStream::Ok || block < MinBlock || block > MaxBlock
         || count > quint32(in.device()->bytesAvailable() / 16))
@@ -129,6 +132,20 @@ qint64 forEachPiece(const QList<GobRegion> &regions, qint64 blockSize, qint64 da
         }
     }
     return at;
+}
+
+// A DATA or REDO record: the GOB position, then the n bytes that fill() puts in place.
+template<typename Fill>
+QByteArray pieceRecord(const char *tag, qint64 position, qint64 n, Fill fill)
+{
+    QByteArray record = JournalRecord::start(tag);
+    char at[DataHead];
+    qToLittleEndian<qint64>(position, at);
+    record.append(at, DataHead);
+    record.resize(record.size() + n);
+    fill(record.data() + 8 + DataHead);
+    JournalRecord::finish(record);
+    return record;
 }
 
 qint64 sequenceOf(const QString &path)
@@ -188,14 +205,10 @@ ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, Q
     const qint64 sealAt = forEachPiece(
         header.regions, BlockSize, change.m_dataStart, std::numeric_limits<qint64>::max(),
         [&](const GobRegion &region, qint64 offset, qint64 n, qint64 at) {
-            QByteArray record = JournalRecord::start("DATA");
-            char position[DataHead];
-            qToLittleEndian<qint64>(region.start + offset, position);
-            record.append(position, DataHead);
-            record.resize(record.size() + n);
-            FileAccess::readAt(gob, region.start + offset, record.data() + 8 + DataHead, n);
-            JournalRecord::finish(record);
-            FileAccess::writeAt(*file, at, record);
+            const qint64 start = region.start + offset;
+            FileAccess::writeAt(*file, at, pieceRecord("DATA", start, n, [&](char *data) {
+                FileAccess::readAt(gob, start, data, n);
+            }));
             if (pause > 0) {
                 FileAccess::flush(*file);
                 QThread::msleep(ulong(pause));
@@ -262,26 +275,46 @@ ChangeFile ChangeFile::read(const QString &path)
     change.m_state = ChangeState::Writing;
     change.m_end = seal->end;
     const qint64 hashesBytes = HashBytes * change.m_header.regions.size();
-    while (const auto record = JournalRecord::readAt(*file, change.m_end, hashesBytes + 1)) {
-        if (change.m_state == ChangeState::Writing && record->tag == "DONE"
-            && record->payload.size() == hashesBytes) {
-            change.m_state = ChangeState::Done;
-            for (qint64 i = 0; i < hashesBytes; i += HashBytes)
-                change.m_hashes.append(record->payload.mid(i, HashBytes));
-        } else if (change.m_state == ChangeState::Done && record->tag == "STAT"
-                   && record->payload == "B") {
-            change.m_state = ChangeState::Undoing;
-        } else {
-            break;
+    const auto done = JournalRecord::readAt(*file, change.m_end, hashesBytes);
+    bool redoCut = false; // REDO records that a kill cut off before the undo began
+    if (done && done->tag == "DONE" && done->payload.size() == hashesBytes) {
+        change.m_state = ChangeState::Done;
+        for (qint64 i = 0; i < hashesBytes; i += HashBytes)
+            change.m_hashes.append(done->payload.mid(i, HashBytes));
+        change.m_end = change.m_doneEnd = done->end;
+        const auto next = JournalRecord::readAt(*file, change.m_end, DataHead + change.m_blockSize);
+        qint64 stateAt = change.m_end; // where the STAT records lie
+        if (next && next->tag == "REDO") {
+            stateAt = forEachPiece(change.m_header.regions, change.m_blockSize, change.m_doneEnd,
+                                   change.m_fileSize, [](auto...) {});
+            redoCut = true;
         }
-        change.m_end = record->end;
+        // Each STAT record moves the change one step: done, undoing, undone, redoing, done.
+        while (stateAt >= 0) {
+            const auto stat = JournalRecord::readAt(*file, stateAt, 1);
+            const char step = change.m_state == ChangeState::Done ? 'B'
+                : change.m_state == ChangeState::Undoing          ? 'U'
+                : change.m_state == ChangeState::Undone           ? 'A'
+                                                                  : 'D';
+            if (!stat || stat->tag != "STAT" || stat->payload != QByteArray(1, step)
+                || (step != 'B' && !redoCut))
+                break;
+            change.m_state = step == 'B' ? ChangeState::Undoing
+                : step == 'U'            ? ChangeState::Undone
+                : step == 'A'            ? ChangeState::Redoing
+                                         : ChangeState::Done;
+            change.m_end = stateAt = stat->end;
+            change.m_redoKept = redoCut;
+        }
+        // REDO whole and a record after it, yet no undo began: damage, not a kill.
+        redoCut = redoCut && !change.m_redoKept
+            && (stateAt < 0 || change.m_fileSize - stateAt < StatBytes);
     }
     // The next record whole in the file but not read: not a record cut short by a kill.
     const qint64 next = change.m_state == ChangeState::Writing
         ? JournalRecord::FrameBytes + hashesBytes
-        : change.m_state == ChangeState::Done ? StatBytes
-                                              : 1;
-    if (change.m_fileSize - change.m_end >= next)
+        : StatBytes;
+    if (!redoCut && change.m_fileSize - change.m_end >= next)
         change.damaged(Messages::historyRecordDamaged());
     return change;
 }
@@ -294,8 +327,13 @@ qint64 ChangeFile::dataEnd() const
 
 QList<OldBytes> ChangeFile::oldBytes() const
 {
+    return piecesFrom(m_dataStart);
+}
+
+QList<OldBytes> ChangeFile::piecesFrom(qint64 first) const
+{
     QList<OldBytes> pieces;
-    forEachPiece(m_header.regions, m_blockSize, m_dataStart, m_fileSize,
+    forEachPiece(m_header.regions, m_blockSize, first, m_fileSize,
                  [&](const GobRegion &region, qint64 offset, qint64 n, qint64 at) {
                      pieces.append({region.start + offset, n, at + 8 + DataHead});
                  });
@@ -304,11 +342,18 @@ QList<OldBytes> ChangeFile::oldBytes() const
 
 void ChangeFile::verify() const
 {
+    verifyPieces("DATA", m_dataStart);
+    if (m_redoKept)
+        verifyPieces("REDO", m_doneEnd);
+}
+
+void ChangeFile::verifyPieces(const char *tag, qint64 first) const
+{
     auto file = FileAccess::openForReading(m_path);
-    for (const OldBytes &piece : oldBytes()) {
+    for (const OldBytes &piece : piecesFrom(first)) {
         const qint64 at = piece.fileOffset - 8 - DataHead;
         const auto record = JournalRecord::readAt(*file, at, DataHead + m_blockSize);
-        if (!record || record->tag != "DATA" || record->payload.size() != DataHead + piece.length
+        if (!record || record->tag != tag || record->payload.size() != DataHead + piece.length
             || qFromLittleEndian<qint64>(record->payload.constData()) != piece.start)
             damaged(Messages::historyOldBytesDamaged(at));
     }
@@ -316,9 +361,19 @@ void ChangeFile::verify() const
 
 void ChangeFile::writeBack(GobWriter &gob) const
 {
+    writePieces(gob, m_dataStart);
+}
+
+void ChangeFile::writeForward(GobWriter &gob) const
+{
+    writePieces(gob, m_doneEnd);
+}
+
+void ChangeFile::writePieces(GobWriter &gob, qint64 first) const
+{
     constexpr qint64 Page = 4096;
     auto file = FileAccess::openForReading(m_path);
-    for (const OldBytes &piece : oldBytes()) {
+    for (const OldBytes &piece : piecesFrom(first)) {
         const auto record =
             JournalRecord::readAt(*file, piece.fileOffset - 8 - DataHead, DataHead + m_blockSize);
         if (!record || record->payload.size() != DataHead + piece.length)
@@ -354,7 +409,7 @@ bool ChangeFile::isPutBack(QFile &gob) const
 
 QString ChangeFile::shown() const
 {
-    return Messages::changeNumbered(int(m_sequence), m_header.kind, m_header.description,
+    return Messages::changeNumbered(int(m_sequence), nameOf(m_header.kind), m_header.description,
                                     m_header.time);
 }
 
@@ -377,20 +432,66 @@ void ChangeFile::append(const QByteArray &record)
 void ChangeFile::markDone(const QList<QByteArray> &hashes)
 {
     append(JournalRecord::make("DONE", hashes.join()));
+    m_doneEnd = m_end;
     m_hashes = hashes;
     m_state = ChangeState::Done;
 }
 
+bool ChangeFile::keepRedo(const Overlay &gob)
+{
+    try {
+        auto file = FileAccess::openForUpdate(m_path);
+        FileAccess::truncate(*file, m_doneEnd); // REDO records a kill cut off go first
+        const qint64 end = forEachPiece(
+            m_header.regions, m_blockSize, m_doneEnd, std::numeric_limits<qint64>::max(),
+            [&](const GobRegion &region, qint64 offset, qint64 n, qint64 at) {
+                const qint64 start = region.start + offset;
+                FileAccess::writeAt(*file, at, pieceRecord("REDO", start, n, [&](char *data) {
+                    gob.read(start, data, n);
+                }));
+            });
+        FileAccess::syncToDisk(*file);
+        m_end = m_fileSize = end;
+        m_redoKept = true;
+    } catch (const Failure &) {
+        // Without room for them the undo still goes on; only the redo is lost.
+        auto file = FileAccess::openForUpdate(m_path);
+        FileAccess::truncate(*file, m_doneEnd);
+        m_end = m_fileSize = m_doneEnd;
+        m_redoKept = false;
+    }
+    return m_redoKept;
+}
+
+void ChangeFile::appendState(char how, ChangeState state)
+{
+    append(JournalRecord::make("STAT", QByteArray(1, how)));
+    m_state = state;
+}
+
 void ChangeFile::markUndoing()
 {
-    append(JournalRecord::make("STAT", "B"));
-    m_state = ChangeState::Undoing;
+    appendState('B', ChangeState::Undoing);
 }
 
 void ChangeFile::settle(ChangeState state)
 {
+    if (state == ChangeState::Undone && m_redoKept) {
+        appendState('U', state);
+        return;
+    }
     m_end = m_dataStart;
-    append(JournalRecord::make("STAT", state == ChangeState::Undone ? "U" : "R"));
-    m_state = state;
+    m_redoKept = false;
     m_hashes.clear();
+    appendState(state == ChangeState::Undone ? 'U' : 'R', state);
+}
+
+void ChangeFile::markRedoing()
+{
+    appendState('A', ChangeState::Redoing);
+}
+
+void ChangeFile::markRedone()
+{
+    appendState('D', ChangeState::Done);
 }

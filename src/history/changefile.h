@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changekind.h"
 #include "gobregion.h"
 
 #include "services/fileidentity.h"
@@ -10,13 +11,14 @@
 #include <QString>
 
 class GobWriter;
+class Overlay;
 class QFile;
 
 // What a change to a GOB file is, told before its first write.
 struct ChangeHeader
 {
     QDateTime time;
-    QString kind; // "bitmap", "png", "package", ...
+    ChangeKind kind = ChangeKind::Other;
     QString description; // the record ("Kits/Home/File 1") or the package's file name
     QString gobPath;
     QList<GobRegion> regions; // as GobRegion::joined gives them
@@ -32,6 +34,7 @@ enum class ChangeState {
     Done,
     Undoing, // an undo began and did not finish
     Undone,
+    Redoing, // a redo began and did not finish
     RolledBack,
     Unrecorded, // made without undo: no old bytes kept, so no undo reaches past it
 };
@@ -64,9 +67,13 @@ struct OldBytes
 //   SEAL  empty: every old byte is on the disk. Only now is the GOB file written.
 //   DONE  R BLAKE2b-256 hashes of the regions as the change left them, on the disk after the GOB
 //         file was: the change is done
-//   STAT  one byte: 'B' an undo began (after DONE); 'U' undone, 'R' rolled back (these two
-//         right after HEAD, in place of the old bytes, which are no longer needed); 'N' made
-//         without undo (right after HEAD, with no old bytes ever)
+//   REDO  after DONE, laid out as DATA: the bytes the change wrote, kept by an undo before it
+//         writes, so that a redo can write them again
+//   STAT  one byte: 'B' an undo began (after DONE, or after REDO); 'U' undone (after 'B' when
+//         REDO is kept, else right after HEAD in place of the old bytes); 'A' a redo began
+//         (after 'U'); 'D' redone (after 'A'), so that 'B' 'U' 'A' 'D' repeat after REDO;
+//         'R' rolled back (right after HEAD); 'N' made without undo (right after HEAD, with no
+//         old bytes ever)
 //
 // Without a valid SEAL the GOB file was never touched. The file may end in a record cut short
 // (the last one written when the program was killed); a record that is whole in the file but
@@ -109,6 +116,11 @@ public:
     void writeBack(GobWriter &gob) const;
     // Whether gob holds the old bytes of every piece whose record the file holds whole.
     bool isPutBack(QFile &gob) const;
+    // The bytes the change wrote, kept by its undo (after REDO records that pass
+    // verify()), written again through gob.
+    void writeForward(GobWriter &gob) const;
+    // Whether an undo kept the bytes the change wrote, so that it can be redone.
+    bool canRedo() const { return m_redoKept; }
     // "3 (bitmap, Kits/Home/File 1, 2026-12-07 18:00:00)"
     QString shown() const;
     // Throws the DamagedHistory Failure that names this change and says what is wrong.
@@ -116,9 +128,15 @@ public:
 
     // Appends DONE with the hashes of the regions as written.
     void markDone(const QList<QByteArray> &hashes);
+    // Keeps the bytes the change wrote, read from gob, before an undo writes: false when they
+    // cannot be kept (a full disk), and the undo goes on without them.
+    bool keepRedo(const Overlay &gob);
     void markUndoing();
-    // Undone or rolled back: the old bytes are dropped and the STAT record follows HEAD.
+    // Undone or rolled back: the old bytes are dropped and the STAT record follows HEAD; an
+    // undone change whose written bytes were kept keeps everything, to be redone.
     void settle(ChangeState state);
+    void markRedoing();
+    void markRedone();
 
     ChangeFile() = default;
 
@@ -126,6 +144,11 @@ private:
     ChangeFile(const QString &path, const ChangeHeader &header);
     void append(const QByteArray &record);
     qint64 dataEnd() const; // where SEAL lies; -1 past the end of the file
+    // The pieces of the records of tag (DATA or REDO) from their first one.
+    QList<OldBytes> piecesFrom(qint64 first) const;
+    void verifyPieces(const char *tag, qint64 first) const;
+    void writePieces(GobWriter &gob, qint64 first) const;
+    void appendState(char how, ChangeState state);
 
     QString m_path;
     qint64 m_sequence = 0;
@@ -133,7 +156,9 @@ private:
     qint64 m_blockSize = BlockSize;
     qint64 m_dataStart = 0; // the byte after HEAD
     qint64 m_end = 0; // the byte after the last valid record
+    qint64 m_doneEnd = 0; // the byte after DONE: where REDO begins
     qint64 m_fileSize = 0;
     ChangeState m_state = ChangeState::Unsealed;
     QList<QByteArray> m_hashes;
+    bool m_redoKept = false;
 };

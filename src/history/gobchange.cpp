@@ -12,7 +12,7 @@
 
 #include <QDateTime>
 
-GobChange::GobChange(const QString &gobPath, const QString &kind, const QString &description)
+GobChange::GobChange(const QString &gobPath, ChangeKind kind, const QString &description)
     : m_gobPath(gobPath)
     , m_kind(kind)
     , m_description(description)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changekind.h"
 #include "gobregion.h"
 
 #include <QList>
@@ -23,7 +24,7 @@ using WithoutUndo = std::function<void(const QString &reason)>;
 // or none: every write into a GOB file goes through one. A change of many regions (a package,
 // a folder of pictures) is one change, undone as one.
 //
-//     GobChange change(gobPath, QStringLiteral("bitmap"), QStringLiteral("Kits/Home/File 1"));
+//     GobChange change(gobPath, ChangeKind::Bitmap, QStringLiteral("Kits/Home/File 1"));
 //     change.addRegion(start, length);            // every region it writes, before begin()
 //     GobWriter &gob = change.begin(withoutUndo); // the old bytes are on the disk now
 //     gob.write(start, bytes);                    // only inside the regions, in any order
@@ -38,7 +39,7 @@ using WithoutUndo = std::function<void(const QString &reason)>;
 class GobChange
 {
 public:
-    GobChange(const QString &gobPath, const QString &kind, const QString &description);
+    GobChange(const QString &gobPath, ChangeKind kind, const QString &description);
     ~GobChange();
 
     GobChange(const GobChange &) = delete;
@@ -54,7 +55,7 @@ public:
 
 private:
     QString m_gobPath;
-    QString m_kind;
+    ChangeKind m_kind;
     QString m_description;
     QList<GobRegion> m_regions;
     std::unique_ptr<GobHistory> m_history;

@@ -132,7 +132,7 @@ void writeRecords(const PackageContents &contents, const ImportRequest &request,
     auto data = FileAccess::openForReading(contents.fileData);
     const int count = PackageFiles::progressCount(install->size());
     const int pause = qEnvironmentVariableIntValue(RecordPauseVariable);
-    GobChange change(request.gobPath, QStringLiteral("package"),
+    GobChange change(request.gobPath, ChangeKind::Package,
                      QFileInfo(request.packagePath).fileName());
     PackageFiles::forEachRecord(*install, [&](qint64, const PackageFiles::InstallRecord &record) {
         change.addRegion(record.regionStart(), record.size);
