@@ -7,6 +7,7 @@
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
+#include "services/outputfile.h"
 
 #include <QDataStream>
 #include <QFileInfo>
@@ -20,8 +21,9 @@ namespace {
 // Tests set this to stop after each piece of old bytes, so that a child process can be killed
 // while it journals.
 constexpr char JournalPauseVariable[] = "KESTRIX_TEST_JOURNAL_PAUSE_MS";
-constexpr quint32 Version = 2;
-constexpr quint32 FirstVersion = 1; // without the GOB file's identity
+constexpr quint32 Version = 3;
+constexpr quint32 SecondVersion = 2; // without the files replaced
+constexpr quint32 FirstVersion = 1; // without the GOB file's identity either
 constexpr qint64 StatBytes = 13; // a STAT record, whole
 constexpr qint64 HashBytes = 32;
 constexpr qint64 DataHead = 8; // the GOB position before a piece's bytes
@@ -31,6 +33,8 @@ constexpr qint64 MaxRegionLength = qint64(1) << 40;
 constexpr qint64 MaxRegionStart = qint64(1) << 50;
 constexpr qint64 MinBlock = 4096;
 constexpr qint64 MaxBlock = qint64(16) << 20;
+constexpr quint32 MaxFiles = 4096;
+constexpr qint64 MaxFileSize = qint64(1) << 30;
 
 [[noreturn]] void damagedFile(const QString &path, const QString &what)
 {
@@ -76,6 +80,11 @@ QByteArray headPayload(const ChangeHeader &header)
     for (const GobRegion &region : header.regions)
         out << qint64(region.start) << qint64(region.length);
     out << quint64(header.gob.device) << quint64(header.gob.inode) << qint64(header.gob.size);
+    out << quint32(header.files.size());
+    for (const ReplacedFile &file : header.files) {
+        writeText(out, file.path);
+        out << qint64(file.oldSize) << qint64(file.newSize);
+    }
     return payload;
 }
 
@@ -88,7 +97,7 @@ bool parseHead(const QByteArray &payload, ChangeHeader &header, qint64 &blockSiz
     qint64 ms = 0;
     QString kind;
     in >> version >> ms;
-    if (in.status() != QDataStream::Ok || (version != Version && version != FirstVersion)
+    if (in.status() != QDataStream::Ok || version < FirstVersion || version > Version
         || !readText(in, kind) || !readText(in, header.description)
         || !readText(in, header.gobPath))
         return false;
@@ -109,6 +118,22 @@ bool parseHead(const QByteArray &payload, ChangeHeader &header, qint64 &blockSiz
     }
     if (version != FirstVersion)
         in >> header.gob.device >> header.gob.inode >> header.gob.size;
+    quint32 files = 0;
+    if (version > SecondVersion)
+        in >> files;
+    if (in.status() != QDataStream::Ok || files > MaxFiles)
+        return false;
+    for (quint32 i = 0; i < files; ++i) {
+        ReplacedFile file;
+        if (!readText(in, file.path))
+            return false;
+        in >> file.oldSize >> file.newSize;
+        // Nothing but a .tga file is ever written from a change file.
+        if (file.oldSize < -1 || file.oldSize > MaxFileSize || file.newSize < 0
+            || file.newSize > MaxFileSize || !ChangeFile::replaceable(file.path))
+            return false;
+        header.files.append(file);
+    }
     header.time = QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
     blockSize = block;
     return in.status() == QDataStream::Ok && in.atEnd();
@@ -148,6 +173,27 @@ QByteArray pieceRecord(const char *tag, qint64 position, qint64 n, Fill fill)
     return record;
 }
 
+// The bytes of the FILE records of a header.
+qint64 filesBytes(const ChangeHeader &header)
+{
+    qint64 total = 0;
+    for (const ReplacedFile &file : header.files)
+        total += (file.oldSize >= 0 ? JournalRecord::FrameBytes + file.oldSize : 0)
+            + JournalRecord::FrameBytes + file.newSize;
+    return total;
+}
+
+// The whole file at path, which must hold size bytes.
+QByteArray wholeFile(const QString &path, qint64 size)
+{
+    auto file = FileAccess::openForReading(path);
+    if (file->size() != size)
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::fileFailure(QStringLiteral("read"), FileAccess::displayPath(path),
+                                            QStringLiteral("it changed while it was read")));
+    return FileAccess::readAt(*file, 0, size);
+}
+
 qint64 sequenceOf(const QString &path)
 {
     return QFileInfo(path).completeBaseName().toLongLong();
@@ -184,7 +230,23 @@ qint64 ChangeFile::sizeFor(const ChangeHeader &header)
     const qint64 head = JournalRecord::FrameBytes + headPayload(header).size();
     const qint64 seal = forEachPiece(header.regions, BlockSize, head,
                                      std::numeric_limits<qint64>::max(), [](auto...) {});
-    return seal + JournalRecord::FrameBytes * 2 + HashBytes * header.regions.size();
+    return seal + filesBytes(header) + JournalRecord::FrameBytes * 2
+        + HashBytes * header.regions.size();
+}
+
+bool ChangeFile::replaceable(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.isAbsolute()
+        && file.fileName().endsWith(QStringLiteral(".tga"), Qt::CaseInsensitive);
+}
+
+std::optional<QByteArray> ChangeFile::bytesOf(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    auto file = FileAccess::openForReading(path);
+    return FileAccess::readAt(*file, 0, file->size());
 }
 
 ChangeFile::ChangeFile(const QString &path, const ChangeHeader &header)
@@ -194,7 +256,8 @@ ChangeFile::ChangeFile(const QString &path, const ChangeHeader &header)
 {
 }
 
-ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, QFile &gob)
+ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, QFile &gob,
+                              const QStringList &replacements)
 {
     ChangeFile change(path, header);
     auto file = FileAccess::createNew(path);
@@ -202,7 +265,7 @@ ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, Q
     FileAccess::writeAt(*file, 0, head);
     const int pause = qEnvironmentVariableIntValue(JournalPauseVariable);
     change.m_dataStart = head.size();
-    const qint64 sealAt = forEachPiece(
+    qint64 sealAt = forEachPiece(
         header.regions, BlockSize, change.m_dataStart, std::numeric_limits<qint64>::max(),
         [&](const GobRegion &region, qint64 offset, qint64 n, qint64 at) {
             const qint64 start = region.start + offset;
@@ -214,6 +277,15 @@ ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, Q
                 QThread::msleep(ulong(pause));
             }
         });
+    for (qsizetype i = 0; i < header.files.size(); ++i) {
+        const ReplacedFile &replaced = header.files[i];
+        QByteArray records;
+        if (replaced.oldSize >= 0)
+            records = JournalRecord::make("FILE", wholeFile(replaced.path, replaced.oldSize));
+        records += JournalRecord::make("FILE", wholeFile(replacements.value(i), replaced.newSize));
+        FileAccess::writeAt(*file, sealAt, records);
+        sealAt += records.size();
+    }
     FileAccess::syncToDisk(*file);
     FileAccess::syncFolder(QFileInfo(path).absolutePath());
     const QByteArray seal = JournalRecord::make("SEAL", {});
@@ -321,8 +393,59 @@ ChangeFile ChangeFile::read(const QString &path)
 
 qint64 ChangeFile::dataEnd() const
 {
-    return forEachPiece(m_header.regions, m_blockSize, m_dataStart,
-                        m_fileSize - JournalRecord::FrameBytes, [](auto...) {});
+    const qint64 limit = m_fileSize - JournalRecord::FrameBytes;
+    const qint64 pieces =
+        forEachPiece(m_header.regions, m_blockSize, m_dataStart, limit, [](auto...) {});
+    const qint64 seal = pieces + filesBytes(m_header);
+    return pieces < 0 || seal > limit ? -1 : seal;
+}
+
+qint64 ChangeFile::fileRecordAt(qsizetype i, bool written) const
+{
+    qint64 at = forEachPiece(m_header.regions, m_blockSize, m_dataStart,
+                             std::numeric_limits<qint64>::max(), [](auto...) {});
+    for (qsizetype j = 0; j <= i; ++j) {
+        const ReplacedFile &file = m_header.files[j];
+        const qint64 old = file.oldSize >= 0 ? JournalRecord::FrameBytes + file.oldSize : 0;
+        if (j == i)
+            return written ? at + old : at;
+        at += old + JournalRecord::FrameBytes + file.newSize;
+    }
+    return at;
+}
+
+std::optional<QByteArray> ChangeFile::fileBytes(qsizetype i, bool written) const
+{
+    const ReplacedFile &file = m_header.files[i];
+    const qint64 size = written ? file.newSize : file.oldSize;
+    if (size < 0)
+        return std::nullopt;
+    auto journal = FileAccess::openForReading(m_path);
+    const qint64 at = fileRecordAt(i, written);
+    const auto record = JournalRecord::readAt(*journal, at, size);
+    if (!record || record->tag != "FILE" || record->payload.size() != size)
+        damaged(Messages::historyOldBytesDamaged(at));
+    return record->payload;
+}
+
+void ChangeFile::restoreFiles(bool written) const
+{
+    for (qsizetype i = 0; i < m_header.files.size(); ++i) {
+        const QString &path = m_header.files[i].path;
+        const std::optional<QByteArray> wanted = fileBytes(i, written);
+        if (bytesOf(path) == wanted)
+            continue;
+        if (wanted) {
+            OutputFile::write(path, *wanted);
+        } else {
+            if (!FileAccess::removeIfExists(path))
+                throw Failure(
+                    FailureNumber::FileAccess,
+                    Messages::fileFailure(QStringLiteral("remove"), FileAccess::displayPath(path),
+                                          QStringLiteral("the file could not be removed")));
+            FileAccess::syncFolder(QFileInfo(path).absolutePath());
+        }
+    }
 }
 
 QList<OldBytes> ChangeFile::oldBytes() const
@@ -343,6 +466,10 @@ QList<OldBytes> ChangeFile::piecesFrom(qint64 first) const
 void ChangeFile::verify() const
 {
     verifyPieces("DATA", m_dataStart);
+    for (qsizetype i = 0; i < m_header.files.size(); ++i) {
+        fileBytes(i, false);
+        fileBytes(i, true);
+    }
     if (m_redoKept)
         verifyPieces("REDO", m_doneEnd);
 }
@@ -362,11 +489,13 @@ void ChangeFile::verifyPieces(const char *tag, qint64 first) const
 void ChangeFile::writeBack(GobWriter &gob) const
 {
     writePieces(gob, m_dataStart);
+    restoreFiles(false);
 }
 
 void ChangeFile::writeForward(GobWriter &gob) const
 {
     writePieces(gob, m_doneEnd);
+    restoreFiles(true);
 }
 
 void ChangeFile::writePieces(GobWriter &gob, qint64 first) const
@@ -402,6 +531,20 @@ bool ChangeFile::isPutBack(QFile &gob) const
         if (piece.start + piece.length > gob.size()
             || QByteArrayView(record->payload).sliced(DataHead)
                 != gobBytes(gob, piece.start, piece.length))
+            return false;
+    }
+    // A file's old bytes cut short: the change never reached the files.
+    for (qsizetype i = 0; i < m_header.files.size(); ++i) {
+        const ReplacedFile &replaced = m_header.files[i];
+        std::optional<QByteArray> old;
+        if (replaced.oldSize >= 0) {
+            const auto record =
+                JournalRecord::readAt(*file, fileRecordAt(i, false), replaced.oldSize);
+            if (!record || record->tag != "FILE" || record->payload.size() != replaced.oldSize)
+                continue;
+            old = record->payload;
+        }
+        if (bytesOf(replaced.path) != old)
             return false;
     }
     return true;

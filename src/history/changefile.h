@@ -9,10 +9,22 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 class GobWriter;
 class Overlay;
 class QFile;
+
+// A file that a change replaces whole (a package's .tga in the game's bats folder); the change
+// file keeps its old bytes, or that there was none, and its new bytes.
+struct ReplacedFile
+{
+    QString path;
+    qint64 oldSize = -1; // -1: there was no such file
+    qint64 newSize = 0;
+};
 
 // What a change to a GOB file is, told before its first write.
 struct ChangeHeader
@@ -23,6 +35,7 @@ struct ChangeHeader
     QString gobPath;
     QList<GobRegion> regions; // as GobRegion::joined gives them
     FileIdentity::Stamp gob; // the GOB file the change was made to (zeros: not known)
+    QList<ReplacedFile> files; // each a .tga (replaceable())
 
     qint64 bytes() const; // the bytes the change writes
 };
@@ -56,14 +69,18 @@ struct OldBytes
 // (00000042.change) in the GOB file's history folder (gobhistory.h). Records are framed as
 // journalrecord.h says; numbers are little-endian, a text is its UTF-8 length (32 bits) and bytes.
 //
-//   HEAD  version 2 (32 bits), time (64 bits, milliseconds since 1970 UTC), kind, description,
+//   HEAD  version 3 (32 bits), time (64 bits, milliseconds since 1970 UTC), kind, description,
 //         GOB path (texts), block size B (32 bits), region count R (32 bits), then R regions of
 //         start and length (64 bits each), sorted and apart, then the GOB file's device, inode
-//         and size (64 bits each) when the change began. Version 1 ends after the regions; its
-//         GOB file is taken to be the one at the GOB path.
+//         and size (64 bits each) when the change began, then the count F of files replaced
+//         (32 bits) and F times the file's path (text), old size (64 bits, -1: none) and new
+//         size (64 bits). Version 2 ends before F, version 1 after the regions (its GOB file is
+//         taken to be the one at the GOB path).
 //   DATA  the old bytes of every region in turn, in pieces of B bytes (the last of a region
-//         shorter): the piece's GOB position (64 bits), then its bytes. Where each DATA record
-//         and the SEAL after them lie follows from HEAD alone.
+//         shorter): the piece's GOB position (64 bits), then its bytes.
+//   FILE  for each file replaced in turn: its old bytes (none when there was no file), then its
+//         new bytes, one record each. Where each DATA and FILE record and the SEAL after them
+//         lie follows from HEAD alone.
 //   SEAL  empty: every old byte is on the disk. Only now is the GOB file written.
 //   DONE  R BLAKE2b-256 hashes of the regions as the change left them, on the disk after the GOB
 //         file was: the change is done
@@ -87,11 +104,17 @@ public:
     // Writes the change file at path, which must not exist: HEAD, the old bytes of every region
     // read from gob, then SEAL, each part put on the disk before the next. A failure leaves a
     // file without SEAL, which the caller removes.
-    static ChangeFile create(const QString &path, const ChangeHeader &header, QFile &gob);
+    // The new bytes of each file of the header are read from its replacement.
+    static ChangeFile create(const QString &path, const ChangeHeader &header, QFile &gob,
+                             const QStringList &replacements = {});
     // Writes the change file of a change made without undo: HEAD and STAT 'N'.
     static ChangeFile createUnrecorded(const QString &path, const ChangeHeader &header);
     // The bytes of the change file of header, up to its DONE record.
     static qint64 sizeFor(const ChangeHeader &header);
+    // Whether a change may replace the file at path: a .tga, named by its absolute path.
+    static bool replaceable(const QString &path);
+    // The whole file at path; nothing when there is none.
+    static std::optional<QByteArray> bytesOf(const QString &path);
 
     // Reads HEAD and the records that say where the change stands (never the old bytes). Throws
     // a Failure when the file cannot be read, or (FailureNumber::DamagedHistory) its HEAD or a
@@ -119,6 +142,9 @@ public:
     // The bytes the change wrote, kept by its undo (after REDO records that pass
     // verify()), written again through gob.
     void writeForward(GobWriter &gob) const;
+    // The bytes of file i of the header that the change wrote (written) or found there
+    // before; nothing when there was no such file.
+    std::optional<QByteArray> fileBytes(qsizetype i, bool written) const;
     // Whether an undo kept the bytes the change wrote, so that it can be redone.
     bool canRedo() const { return m_redoKept; }
     // "3 (bitmap, Kits/Home/File 1, 2026-12-07 18:00:00)"
@@ -149,6 +175,10 @@ private:
     void verifyPieces(const char *tag, qint64 first) const;
     void writePieces(GobWriter &gob, qint64 first) const;
     void appendState(char how, ChangeState state);
+    // Where the FILE record of file i lies (written: its new bytes), from HEAD alone.
+    qint64 fileRecordAt(qsizetype i, bool written) const;
+    // Puts every file replaced as the change found it or left it (written).
+    void restoreFiles(bool written) const;
 
     QString m_path;
     qint64 m_sequence = 0;

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -28,7 +29,7 @@ using WithoutUndo = std::function<void(const QString &reason)>;
 //     change.addRegion(start, length);            // every region it writes, before begin()
 //     GobWriter &gob = change.begin(withoutUndo); // the old bytes are on the disk now
 //     gob.write(start, bytes);                    // only inside the regions, in any order
-//     change.commit();                            // on the disk; the change is done
+//     change.commit();                            // on the disk, files replaced; done
 //
 // begin() takes the GOB file's history (a Failure when another program is changing it), puts
 // back a change that a crash cut off (then throws a Failure saying so, and writes nothing),
@@ -46,6 +47,9 @@ public:
     GobChange &operator=(const GobChange &) = delete;
 
     void addRegion(qint64 start, qint64 length);
+    // A file the change replaces whole with the bytes of replacement, once the GOB file is
+    // written: a .tga (ChangeFile::replaceable), before begin().
+    void addFile(const QString &target, const QString &replacement);
     GobWriter &begin(const WithoutUndo &withoutUndo = {});
     // Puts the GOB file on the disk, then records the hashes of what the regions now hold.
     void commit();
@@ -58,6 +62,9 @@ private:
     ChangeKind m_kind;
     QString m_description;
     QList<GobRegion> m_regions;
+    QStringList m_targets;
+    QStringList m_replacements;
+    bool m_filesTouched = false; // commit() began to replace the files
     std::unique_ptr<GobHistory> m_history;
     std::unique_ptr<GobWriter> m_writer;
     std::unique_ptr<ChangeFile> m_journal; // none for a change made without undo

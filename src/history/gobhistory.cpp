@@ -12,6 +12,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QStorageInfo>
 #include <QThread>
@@ -261,13 +262,17 @@ QString GobHistory::setAside(const QString &path, const QString &damage)
     return Messages::historySetAside(damage, FileAccess::displayPath(aside));
 }
 
-QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
+void GobHistory::lockRecovered(const QString &nothingDone)
 {
     lock();
     const QStringList recovered = recover();
     if (!recovered.isEmpty())
-        throw Failure(FailureNumber::FileAccess,
-                      recovered.join(u' ') + u' ' + Messages::nothingUndone());
+        throw Failure(FailureNumber::FileAccess, recovered.join(u' ') + u' ' + nothingDone);
+}
+
+QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
+{
+    lockRecovered(Messages::nothingUndone());
     const QList<ChangeFile> all = changes();
     QList<ChangeFile> targets; // newest first
     for (qsizetype i = all.size() - 1; i >= 0 && all[i].sequence() > keep.value_or(0); --i) {
@@ -296,6 +301,8 @@ QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
     {
         auto reading = FileAccess::openForReading(m_gobPath);
         Overlay after(*reading);
+        // The files replaced, as the undos before would leave them.
+        QHash<QString, std::optional<QByteArray>> files;
         const FileIdentity::Stamp gob = FileIdentity::stampOf(*reading);
         for (ChangeFile &change : targets) {
             change.verify();
@@ -311,6 +318,16 @@ QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
                                   Messages::undoRefused(FileAccess::displayPath(m_gobPath),
                                                         regions[r].start, regions[r].end(),
                                                         shown(change)));
+            }
+            for (qsizetype i = 0; i < change.header().files.size(); ++i) {
+                const QString &path = change.header().files[i].path;
+                if (!files.contains(path))
+                    files.insert(path, ChangeFile::bytesOf(path));
+                if (files.value(path) != change.fileBytes(i, true))
+                    throw Failure(
+                        FailureNumber::FileAccess,
+                        Messages::undoFileRefused(FileAccess::displayPath(path), shown(change)));
+                files.insert(path, change.fileBytes(i, false));
             }
             // What the change wrote, before its undo writes over it, for a redo.
             if (!change.canRedo())
@@ -348,11 +365,7 @@ qsizetype GobHistory::redoIndex(const QList<ChangeFile> &changes)
 
 ChangeFile GobHistory::redo()
 {
-    lock();
-    const QStringList recovered = recover();
-    if (!recovered.isEmpty())
-        throw Failure(FailureNumber::FileAccess,
-                      recovered.join(u' ') + u' ' + Messages::nothingRedone());
+    lockRecovered(Messages::nothingRedone());
     const QList<ChangeFile> all = changes();
     const qsizetype index = redoIndex(all);
     const QString gobShown = FileAccess::displayPath(m_gobPath);
@@ -376,6 +389,13 @@ ChangeFile GobHistory::redo()
                 throw Failure(
                     FailureNumber::FileAccess,
                     Messages::redoRefused(gobShown, region.start, region.end(), shown(change)));
+        for (qsizetype i = 0; i < change.header().files.size(); ++i) {
+            const QString &path = change.header().files[i].path;
+            if (ChangeFile::bytesOf(path) != change.fileBytes(i, false))
+                throw Failure(
+                    FailureNumber::FileAccess,
+                    Messages::redoFileRefused(FileAccess::displayPath(path), shown(change)));
+        }
     }
     GobWriter gob(m_gobPath);
     change.markRedoing();

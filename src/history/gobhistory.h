@@ -58,6 +58,9 @@ public:
     // was done, one message each. Throws a Failure when the GOB file cannot be written or the lock
     // is held.
     QStringList recover();
+    // Takes the lock and recovers; throws a Failure with what recovery did and nothingDone when
+    // it had anything to do.
+    void lockRecovered(const QString &nothingDone);
 
     // Undoes, newest first, every done change numbered after keep (0: all of them), or without
     // keep the newest done change. First every change's old bytes must pass their checksums,

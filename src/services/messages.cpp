@@ -967,6 +967,20 @@ QString redoRefused(const QString &gobPath, qint64 start, qint64 end, const QStr
         .arg(gobPath, change);
 }
 
+QString undoFileRefused(const QString &path, const QString &change)
+{
+    return QStringLiteral("%1 no longer holds what change %2 put there: something else has "
+                          "written it since. Nothing was undone; the GOB file was not changed.")
+        .arg(path, change);
+}
+
+QString redoFileRefused(const QString &path, const QString &change)
+{
+    return QStringLiteral("%1 is no longer as the undo of change %2 left it: something else has "
+                          "written it since. Nothing was redone; the GOB file was not changed.")
+        .arg(path, change);
+}
+
 QString redone(const QString &change)
 {
     return QStringLiteral("Redone: %1").arg(change);

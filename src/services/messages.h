@@ -194,6 +194,8 @@ QString nothingToRedo(const QString &gobPath);
 QString nothingRedone();
 QString redoNotKept(const QString &change);
 QString redoRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change);
+QString undoFileRefused(const QString &path, const QString &change);
+QString redoFileRefused(const QString &path, const QString &change);
 QString redone(const QString &change);
 QString undoCaption(const QString &change); // "&Undo bitmap ..."
 QString undoCaption(); // "&Undo", nothing to undo

@@ -309,7 +309,7 @@ TEST_F(HistoryTest, UndoRefusesARegionWrittenSinceOrCutOffAndLeavesTheGobAsItIs)
 
 TEST_F(HistoryTest, TheLimitDropsTheOldestOnlyOnceANewChangeIsDoneAndNumbersStay)
 {
-    ChangeHeader one {QDateTime(), ChangeKind::Package, u"a.zip"_s, gob, {{20111, 4000}}, {}};
+    ChangeHeader one {QDateTime(), ChangeKind::Package, u"a.zip"_s, gob, {{20111, 4000}}, {}, {}};
     GobHistory::setLimit(ChangeFile::sizeFor(one) * 5 / 2);
     apply(u"a.zip"_s, {{20000, 4000}}, 1);
     const QByteArray afterFirst = hash();
