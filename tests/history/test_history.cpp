@@ -278,6 +278,31 @@ TEST_F(HistoryTest, AKilledUndoOrRedoIsFinishedByRecovery)
     }
 }
 
+// A change file written before changes kept their files (version 2: HEAD without the count of
+// files) is still read and undone. Its HEAD is made here from a new one, by hand.
+TEST_F(HistoryTest, AChangeFileOfTheSecondVersionIsStillUndone)
+{
+    const QByteArray before = hash();
+    apply(u"a.zip"_s, {TwoPieces});
+    const QString path = newest().path();
+    const QByteArray journal = Bytes::readFile(path);
+    const qint32 length = Bytes::get32(journal, 4);
+    QByteArray head = journal.left(8 + length).chopped(4); // the count of files (0) dropped
+    Bytes::put32(head, 4, length - 4);
+    Bytes::put32(head, 8, 2);
+    quint32 crc = 0xFFFFFFFF; // CRC-32 as zip has it, bit by bit
+    for (const char byte : std::as_const(head)) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320 : 0);
+    }
+    Bytes::put32(head, head.size(), qint32(~crc));
+    home.write(QDir(home.path()).relativeFilePath(path), head + journal.mid(12 + length));
+    EXPECT_EQ(states(), QStringList {u"package done"_s});
+    GobHistory(gob).undo();
+    EXPECT_EQ(hash(), before);
+}
+
 TEST_F(HistoryTest, UndoRefusesARegionWrittenSinceOrCutOffAndLeavesTheGobAsItIs)
 {
     const struct
