@@ -424,7 +424,8 @@ std::optional<QByteArray> ChangeFile::fileBytes(qsizetype i, bool written) const
     const qint64 at = fileRecordAt(i, written);
     const auto record = JournalRecord::readAt(*journal, at, size);
     if (!record || record->tag != "FILE" || record->payload.size() != size)
-        damaged(Messages::historyOldBytesDamaged(at));
+        damaged(written ? Messages::historyNewBytesDamaged(at)
+                        : Messages::historyOldBytesDamaged(at));
     return record->payload;
 }
 
@@ -482,7 +483,8 @@ void ChangeFile::verifyPieces(const char *tag, qint64 first) const
         const auto record = JournalRecord::readAt(*file, at, DataHead + m_blockSize);
         if (!record || record->tag != tag || record->payload.size() != DataHead + piece.length
             || qFromLittleEndian<qint64>(record->payload.constData()) != piece.start)
-            damaged(Messages::historyOldBytesDamaged(at));
+            damaged(qstrcmp(tag, "REDO") == 0 ? Messages::historyNewBytesDamaged(at)
+                                              : Messages::historyOldBytesDamaged(at));
     }
 }
 

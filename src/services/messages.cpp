@@ -845,6 +845,11 @@ QString historyOldBytesDamaged(qint64 position)
     return QStringLiteral("the old bytes at byte %1 of it fail their checksum.").arg(position);
 }
 
+QString historyNewBytesDamaged(qint64 position)
+{
+    return QStringLiteral("the new bytes at byte %1 of it fail their checksum.").arg(position);
+}
+
 QString historySetAside(const QString &damage, const QString &aside)
 {
     return damage

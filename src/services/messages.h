@@ -176,6 +176,7 @@ QString undoPastDamaged(const QString &aside);
 QString gobNotPutBack(const QString &gobPath);
 QString gobNotRedone(const QString &gobPath);
 QString historyOldBytesDamaged(qint64 position);
+QString historyNewBytesDamaged(qint64 position); // the bytes a change wrote, kept
 QString historySetAside(const QString &damage, const QString &aside);
 QString historyOutsideGob(const QString &path);
 QString historyBusy(const QString &gobPath, qint64 pid);
