@@ -3,7 +3,7 @@
 // format gives them; 2: then flip a byte of the first old bytes; 4: put a newer, rolled back
 // change after it, so that it is an older change) and a change file, put into the history of a
 // small GOB file. Whatever the file holds, the GOB file keeps its length and a byte changes only
-// to a byte of a DATA record for that place; old bytes that fail their checksum are never
+// to a byte of a DATA or REDO record for that place; old bytes that fail their checksum are never
 // written, and recovery never writes an older change back.
 #include "fuzzsupport.h"
 
@@ -19,7 +19,7 @@ namespace {
 
 constexpr qsizetype GobSize = 8192;
 
-// A DATA record's bytes, as the frames of the (fixed) input give them.
+// A DATA or REDO record's bytes, as the frames of the (fixed) input give them.
 struct Piece
 {
     qint64 start = 0;
@@ -27,7 +27,7 @@ struct Piece
 };
 
 // Walks the frames from the start: tag, length, payload, checksum. With fix, each checksum is
-// set to the CRC-32 of the rest of its record. Returns the DATA records.
+// set to the CRC-32 of the rest of its record. Returns the DATA and REDO records.
 QList<Piece> walk(QByteArray &file, bool fix, qsizetype *firstData)
 {
     QList<Piece> pieces;
@@ -41,7 +41,7 @@ QList<Piece> walk(QByteArray &file, bool fix, qsizetype *firstData)
                 crc32(0, reinterpret_cast<const Bytef *>(file.constData() + at), uInt(8 + length)));
             qToLittleEndian(crc, file.data() + at + 8 + length);
         }
-        if (file.mid(at, 4) == "DATA" && length >= 8) {
+        if ((file.mid(at, 4) == "DATA" || file.mid(at, 4) == "REDO") && length >= 8) {
             if (firstData && *firstData < 0 && length > 8)
                 *firstData = at + 16;
             pieces.append({qFromLittleEndian<qint64>(file.constData() + at + 8),

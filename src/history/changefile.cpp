@@ -3,9 +3,11 @@
 #include "journalrecord.h"
 
 #include "history/gobwriter.h"
+#include "history/overlay.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
+#include "services/outputfile.h"
 
 #include <QDataStream>
 #include <QFileInfo>
@@ -19,8 +21,9 @@ namespace {
 // Tests set this to stop after each piece of old bytes, so that a child process can be killed
 // while it journals.
 constexpr char JournalPauseVariable[] = "KESTRIX_TEST_JOURNAL_PAUSE_MS";
-constexpr quint32 Version = 2;
-constexpr quint32 FirstVersion = 1; // without the GOB file's identity
+constexpr quint32 Version = 3;
+constexpr quint32 SecondVersion = 2; // without the files replaced
+constexpr quint32 FirstVersion = 1; // without the GOB file's identity either
 constexpr qint64 StatBytes = 13; // a STAT record, whole
 constexpr qint64 HashBytes = 32;
 constexpr qint64 DataHead = 8; // the GOB position before a piece's bytes
@@ -30,6 +33,8 @@ constexpr qint64 MaxRegionLength = qint64(1) << 40;
 constexpr qint64 MaxRegionStart = qint64(1) << 50;
 constexpr qint64 MinBlock = 4096;
 constexpr qint64 MaxBlock = qint64(16) << 20;
+constexpr quint32 MaxFiles = 4096;
+constexpr qint64 MaxFileSize = qint64(1) << 30;
 
 [[noreturn]] void damagedFile(const QString &path, const QString &what)
 {
@@ -68,13 +73,18 @@ QByteArray headPayload(const ChangeHeader &header)
     QDataStream out(&payload, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out << Version << qint64(header.time.toMSecsSinceEpoch());
-    writeText(out, header.kind);
+    writeText(out, nameOf(header.kind));
     writeText(out, header.description);
     writeText(out, header.gobPath);
     out << quint32(ChangeFile::BlockSize) << quint32(header.regions.size());
     for (const GobRegion &region : header.regions)
         out << qint64(region.start) << qint64(region.length);
     out << quint64(header.gob.device) << quint64(header.gob.inode) << qint64(header.gob.size);
+    out << quint32(header.files.size());
+    for (const ReplacedFile &file : header.files) {
+        writeText(out, file.path);
+        out << qint64(file.oldSize) << qint64(file.newSize);
+    }
     return payload;
 }
 
@@ -85,11 +95,13 @@ bool parseHead(const QByteArray &payload, ChangeHeader &header, qint64 &blockSiz
     in.setByteOrder(QDataStream::LittleEndian);
     quint32 version = 0, block = 0, count = 0;
     qint64 ms = 0;
+    QString kind;
     in >> version >> ms;
-    if (in.status() != QDataStream::Ok || (version != Version && version != FirstVersion)
-        || !readText(in, header.kind) || !readText(in, header.description)
+    if (in.status() != QDataStream::Ok || version < FirstVersion || version > Version
+        || !readText(in, kind) || !readText(in, header.description)
         || !readText(in, header.gobPath))
         return false;
+    header.kind = changeKindNamed(kind);
     in >> block >> count;
     if (in.status() != QDataStream::Ok || block < MinBlock || block > MaxBlock
         || count > quint32(in.device()->bytesAvailable() / 16))
@@ -106,6 +118,22 @@ bool parseHead(const QByteArray &payload, ChangeHeader &header, qint64 &blockSiz
     }
     if (version != FirstVersion)
         in >> header.gob.device >> header.gob.inode >> header.gob.size;
+    quint32 files = 0;
+    if (version > SecondVersion)
+        in >> files;
+    if (in.status() != QDataStream::Ok || files > MaxFiles)
+        return false;
+    for (quint32 i = 0; i < files; ++i) {
+        ReplacedFile file;
+        if (!readText(in, file.path))
+            return false;
+        in >> file.oldSize >> file.newSize;
+        // Nothing but a .tga file is ever written from a change file.
+        if (file.oldSize < -1 || file.oldSize > MaxFileSize || file.newSize < 0
+            || file.newSize > MaxFileSize || !ChangeFile::replaceable(file.path))
+            return false;
+        header.files.append(file);
+    }
     header.time = QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
     blockSize = block;
     return in.status() == QDataStream::Ok && in.atEnd();
@@ -129,6 +157,41 @@ qint64 forEachPiece(const QList<GobRegion> &regions, qint64 blockSize, qint64 da
         }
     }
     return at;
+}
+
+// A DATA or REDO record: the GOB position, then the n bytes that fill() puts in place.
+template<typename Fill>
+QByteArray pieceRecord(const char *tag, qint64 position, qint64 n, Fill fill)
+{
+    QByteArray record = JournalRecord::start(tag);
+    char at[DataHead];
+    qToLittleEndian<qint64>(position, at);
+    record.append(at, DataHead);
+    record.resize(record.size() + n);
+    fill(record.data() + 8 + DataHead);
+    JournalRecord::finish(record);
+    return record;
+}
+
+// The bytes of the FILE records of a header.
+qint64 filesBytes(const ChangeHeader &header)
+{
+    qint64 total = 0;
+    for (const ReplacedFile &file : header.files)
+        total += (file.oldSize >= 0 ? JournalRecord::FrameBytes + file.oldSize : 0)
+            + JournalRecord::FrameBytes + file.newSize;
+    return total;
+}
+
+// The whole file at path, which must hold size bytes.
+QByteArray wholeFile(const QString &path, qint64 size)
+{
+    auto file = FileAccess::openForReading(path);
+    if (file->size() != size)
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::fileFailure(QStringLiteral("read"), FileAccess::displayPath(path),
+                                            QStringLiteral("it changed while it was read")));
+    return FileAccess::readAt(*file, 0, size);
 }
 
 qint64 sequenceOf(const QString &path)
@@ -167,7 +230,23 @@ qint64 ChangeFile::sizeFor(const ChangeHeader &header)
     const qint64 head = JournalRecord::FrameBytes + headPayload(header).size();
     const qint64 seal = forEachPiece(header.regions, BlockSize, head,
                                      std::numeric_limits<qint64>::max(), [](auto...) {});
-    return seal + JournalRecord::FrameBytes * 2 + HashBytes * header.regions.size();
+    return seal + filesBytes(header) + JournalRecord::FrameBytes * 2
+        + HashBytes * header.regions.size();
+}
+
+bool ChangeFile::replaceable(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.isAbsolute()
+        && file.fileName().endsWith(QStringLiteral(".tga"), Qt::CaseInsensitive);
+}
+
+std::optional<QByteArray> ChangeFile::bytesOf(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    auto file = FileAccess::openForReading(path);
+    return FileAccess::readAt(*file, 0, file->size());
 }
 
 ChangeFile::ChangeFile(const QString &path, const ChangeHeader &header)
@@ -177,7 +256,8 @@ ChangeFile::ChangeFile(const QString &path, const ChangeHeader &header)
 {
 }
 
-ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, QFile &gob)
+ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, QFile &gob,
+                              const QStringList &replacements)
 {
     ChangeFile change(path, header);
     auto file = FileAccess::createNew(path);
@@ -185,22 +265,27 @@ ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, Q
     FileAccess::writeAt(*file, 0, head);
     const int pause = qEnvironmentVariableIntValue(JournalPauseVariable);
     change.m_dataStart = head.size();
-    const qint64 sealAt = forEachPiece(
+    qint64 sealAt = forEachPiece(
         header.regions, BlockSize, change.m_dataStart, std::numeric_limits<qint64>::max(),
         [&](const GobRegion &region, qint64 offset, qint64 n, qint64 at) {
-            QByteArray record = JournalRecord::start("DATA");
-            char position[DataHead];
-            qToLittleEndian<qint64>(region.start + offset, position);
-            record.append(position, DataHead);
-            record.resize(record.size() + n);
-            FileAccess::readAt(gob, region.start + offset, record.data() + 8 + DataHead, n);
-            JournalRecord::finish(record);
-            FileAccess::writeAt(*file, at, record);
+            const qint64 start = region.start + offset;
+            FileAccess::writeAt(*file, at, pieceRecord("DATA", start, n, [&](char *data) {
+                FileAccess::readAt(gob, start, data, n);
+            }));
             if (pause > 0) {
                 FileAccess::flush(*file);
                 QThread::msleep(ulong(pause));
             }
         });
+    for (qsizetype i = 0; i < header.files.size(); ++i) {
+        const ReplacedFile &replaced = header.files[i];
+        QByteArray records;
+        if (replaced.oldSize >= 0)
+            records = JournalRecord::make("FILE", wholeFile(replaced.path, replaced.oldSize));
+        records += JournalRecord::make("FILE", wholeFile(replacements.value(i), replaced.newSize));
+        FileAccess::writeAt(*file, sealAt, records);
+        sealAt += records.size();
+    }
     FileAccess::syncToDisk(*file);
     FileAccess::syncFolder(QFileInfo(path).absolutePath());
     const QByteArray seal = JournalRecord::make("SEAL", {});
@@ -262,40 +347,117 @@ ChangeFile ChangeFile::read(const QString &path)
     change.m_state = ChangeState::Writing;
     change.m_end = seal->end;
     const qint64 hashesBytes = HashBytes * change.m_header.regions.size();
-    while (const auto record = JournalRecord::readAt(*file, change.m_end, hashesBytes + 1)) {
-        if (change.m_state == ChangeState::Writing && record->tag == "DONE"
-            && record->payload.size() == hashesBytes) {
-            change.m_state = ChangeState::Done;
-            for (qint64 i = 0; i < hashesBytes; i += HashBytes)
-                change.m_hashes.append(record->payload.mid(i, HashBytes));
-        } else if (change.m_state == ChangeState::Done && record->tag == "STAT"
-                   && record->payload == "B") {
-            change.m_state = ChangeState::Undoing;
-        } else {
-            break;
+    const auto done = JournalRecord::readAt(*file, change.m_end, hashesBytes);
+    bool redoCut = false; // REDO records that a kill cut off before the undo began
+    if (done && done->tag == "DONE" && done->payload.size() == hashesBytes) {
+        change.m_state = ChangeState::Done;
+        for (qint64 i = 0; i < hashesBytes; i += HashBytes)
+            change.m_hashes.append(done->payload.mid(i, HashBytes));
+        change.m_end = change.m_doneEnd = done->end;
+        const auto next = JournalRecord::readAt(*file, change.m_end, DataHead + change.m_blockSize);
+        qint64 stateAt = change.m_end; // where the STAT records lie
+        if (next && next->tag == "REDO") {
+            stateAt = forEachPiece(change.m_header.regions, change.m_blockSize, change.m_doneEnd,
+                                   change.m_fileSize, [](auto...) {});
+            redoCut = true;
         }
-        change.m_end = record->end;
+        // Each STAT record moves the change one step: done, undoing, undone, redoing, done.
+        while (stateAt >= 0) {
+            const auto stat = JournalRecord::readAt(*file, stateAt, 1);
+            const char step = change.m_state == ChangeState::Done ? 'B'
+                : change.m_state == ChangeState::Undoing          ? 'U'
+                : change.m_state == ChangeState::Undone           ? 'A'
+                                                                  : 'D';
+            if (!stat || stat->tag != "STAT" || stat->payload != QByteArray(1, step)
+                || (step != 'B' && !redoCut))
+                break;
+            change.m_state = step == 'B' ? ChangeState::Undoing
+                : step == 'U'            ? ChangeState::Undone
+                : step == 'A'            ? ChangeState::Redoing
+                                         : ChangeState::Done;
+            change.m_end = stateAt = stat->end;
+            change.m_redoKept = redoCut;
+        }
+        // REDO whole and a record after it, yet no undo began: damage, not a kill.
+        redoCut = redoCut && !change.m_redoKept
+            && (stateAt < 0 || change.m_fileSize - stateAt < StatBytes);
     }
     // The next record whole in the file but not read: not a record cut short by a kill.
     const qint64 next = change.m_state == ChangeState::Writing
         ? JournalRecord::FrameBytes + hashesBytes
-        : change.m_state == ChangeState::Done ? StatBytes
-                                              : 1;
-    if (change.m_fileSize - change.m_end >= next)
+        : StatBytes;
+    if (!redoCut && change.m_fileSize - change.m_end >= next)
         change.damaged(Messages::historyRecordDamaged());
     return change;
 }
 
 qint64 ChangeFile::dataEnd() const
 {
-    return forEachPiece(m_header.regions, m_blockSize, m_dataStart,
-                        m_fileSize - JournalRecord::FrameBytes, [](auto...) {});
+    const qint64 limit = m_fileSize - JournalRecord::FrameBytes;
+    const qint64 pieces =
+        forEachPiece(m_header.regions, m_blockSize, m_dataStart, limit, [](auto...) {});
+    const qint64 seal = pieces + filesBytes(m_header);
+    return pieces < 0 || seal > limit ? -1 : seal;
+}
+
+qint64 ChangeFile::fileRecordAt(qsizetype i, bool written) const
+{
+    qint64 at = forEachPiece(m_header.regions, m_blockSize, m_dataStart,
+                             std::numeric_limits<qint64>::max(), [](auto...) {});
+    for (qsizetype j = 0; j <= i; ++j) {
+        const ReplacedFile &file = m_header.files[j];
+        const qint64 old = file.oldSize >= 0 ? JournalRecord::FrameBytes + file.oldSize : 0;
+        if (j == i)
+            return written ? at + old : at;
+        at += old + JournalRecord::FrameBytes + file.newSize;
+    }
+    return at;
+}
+
+std::optional<QByteArray> ChangeFile::fileBytes(qsizetype i, bool written) const
+{
+    const ReplacedFile &file = m_header.files[i];
+    const qint64 size = written ? file.newSize : file.oldSize;
+    if (size < 0)
+        return std::nullopt;
+    auto journal = FileAccess::openForReading(m_path);
+    const qint64 at = fileRecordAt(i, written);
+    const auto record = JournalRecord::readAt(*journal, at, size);
+    if (!record || record->tag != "FILE" || record->payload.size() != size)
+        damaged(written ? Messages::historyNewBytesDamaged(at)
+                        : Messages::historyOldBytesDamaged(at));
+    return record->payload;
+}
+
+void ChangeFile::restoreFiles(bool written) const
+{
+    for (qsizetype i = 0; i < m_header.files.size(); ++i) {
+        const QString &path = m_header.files[i].path;
+        const std::optional<QByteArray> wanted = fileBytes(i, written);
+        if (bytesOf(path) == wanted)
+            continue;
+        if (wanted) {
+            OutputFile::write(path, *wanted);
+        } else {
+            if (!FileAccess::removeIfExists(path))
+                throw Failure(
+                    FailureNumber::FileAccess,
+                    Messages::fileFailure(QStringLiteral("remove"), FileAccess::displayPath(path),
+                                          QStringLiteral("the file could not be removed")));
+            FileAccess::syncFolder(QFileInfo(path).absolutePath());
+        }
+    }
 }
 
 QList<OldBytes> ChangeFile::oldBytes() const
 {
+    return piecesFrom(m_dataStart);
+}
+
+QList<OldBytes> ChangeFile::piecesFrom(qint64 first) const
+{
     QList<OldBytes> pieces;
-    forEachPiece(m_header.regions, m_blockSize, m_dataStart, m_fileSize,
+    forEachPiece(m_header.regions, m_blockSize, first, m_fileSize,
                  [&](const GobRegion &region, qint64 offset, qint64 n, qint64 at) {
                      pieces.append({region.start + offset, n, at + 8 + DataHead});
                  });
@@ -304,21 +466,45 @@ QList<OldBytes> ChangeFile::oldBytes() const
 
 void ChangeFile::verify() const
 {
+    verifyPieces("DATA", m_dataStart);
+    for (qsizetype i = 0; i < m_header.files.size(); ++i) {
+        fileBytes(i, false);
+        fileBytes(i, true);
+    }
+    if (m_redoKept)
+        verifyPieces("REDO", m_doneEnd);
+}
+
+void ChangeFile::verifyPieces(const char *tag, qint64 first) const
+{
     auto file = FileAccess::openForReading(m_path);
-    for (const OldBytes &piece : oldBytes()) {
+    for (const OldBytes &piece : piecesFrom(first)) {
         const qint64 at = piece.fileOffset - 8 - DataHead;
         const auto record = JournalRecord::readAt(*file, at, DataHead + m_blockSize);
-        if (!record || record->tag != "DATA" || record->payload.size() != DataHead + piece.length
+        if (!record || record->tag != tag || record->payload.size() != DataHead + piece.length
             || qFromLittleEndian<qint64>(record->payload.constData()) != piece.start)
-            damaged(Messages::historyOldBytesDamaged(at));
+            damaged(qstrcmp(tag, "REDO") == 0 ? Messages::historyNewBytesDamaged(at)
+                                              : Messages::historyOldBytesDamaged(at));
     }
 }
 
 void ChangeFile::writeBack(GobWriter &gob) const
 {
+    writePieces(gob, m_dataStart);
+    restoreFiles(false);
+}
+
+void ChangeFile::writeForward(GobWriter &gob) const
+{
+    writePieces(gob, m_doneEnd);
+    restoreFiles(true);
+}
+
+void ChangeFile::writePieces(GobWriter &gob, qint64 first) const
+{
     constexpr qint64 Page = 4096;
     auto file = FileAccess::openForReading(m_path);
-    for (const OldBytes &piece : oldBytes()) {
+    for (const OldBytes &piece : piecesFrom(first)) {
         const auto record =
             JournalRecord::readAt(*file, piece.fileOffset - 8 - DataHead, DataHead + m_blockSize);
         if (!record || record->payload.size() != DataHead + piece.length)
@@ -349,12 +535,26 @@ bool ChangeFile::isPutBack(QFile &gob) const
                 != gobBytes(gob, piece.start, piece.length))
             return false;
     }
+    // A file's old bytes cut short: the change never reached the files.
+    for (qsizetype i = 0; i < m_header.files.size(); ++i) {
+        const ReplacedFile &replaced = m_header.files[i];
+        std::optional<QByteArray> old;
+        if (replaced.oldSize >= 0) {
+            const auto record =
+                JournalRecord::readAt(*file, fileRecordAt(i, false), replaced.oldSize);
+            if (!record || record->tag != "FILE" || record->payload.size() != replaced.oldSize)
+                continue;
+            old = record->payload;
+        }
+        if (bytesOf(replaced.path) != old)
+            return false;
+    }
     return true;
 }
 
 QString ChangeFile::shown() const
 {
-    return Messages::changeNumbered(int(m_sequence), m_header.kind, m_header.description,
+    return Messages::changeNumbered(int(m_sequence), nameOf(m_header.kind), m_header.description,
                                     m_header.time);
 }
 
@@ -377,20 +577,66 @@ void ChangeFile::append(const QByteArray &record)
 void ChangeFile::markDone(const QList<QByteArray> &hashes)
 {
     append(JournalRecord::make("DONE", hashes.join()));
+    m_doneEnd = m_end;
     m_hashes = hashes;
     m_state = ChangeState::Done;
 }
 
+bool ChangeFile::keepRedo(const Overlay &gob)
+{
+    try {
+        auto file = FileAccess::openForUpdate(m_path);
+        FileAccess::truncate(*file, m_doneEnd); // REDO records a kill cut off go first
+        const qint64 end = forEachPiece(
+            m_header.regions, m_blockSize, m_doneEnd, std::numeric_limits<qint64>::max(),
+            [&](const GobRegion &region, qint64 offset, qint64 n, qint64 at) {
+                const qint64 start = region.start + offset;
+                FileAccess::writeAt(*file, at, pieceRecord("REDO", start, n, [&](char *data) {
+                    gob.read(start, data, n);
+                }));
+            });
+        FileAccess::syncToDisk(*file);
+        m_end = m_fileSize = end;
+        m_redoKept = true;
+    } catch (const Failure &) {
+        // Without room for them the undo still goes on; only the redo is lost.
+        auto file = FileAccess::openForUpdate(m_path);
+        FileAccess::truncate(*file, m_doneEnd);
+        m_end = m_fileSize = m_doneEnd;
+        m_redoKept = false;
+    }
+    return m_redoKept;
+}
+
+void ChangeFile::appendState(char how, ChangeState state)
+{
+    append(JournalRecord::make("STAT", QByteArray(1, how)));
+    m_state = state;
+}
+
 void ChangeFile::markUndoing()
 {
-    append(JournalRecord::make("STAT", "B"));
-    m_state = ChangeState::Undoing;
+    appendState('B', ChangeState::Undoing);
 }
 
 void ChangeFile::settle(ChangeState state)
 {
+    if (state == ChangeState::Undone && m_redoKept) {
+        appendState('U', state);
+        return;
+    }
     m_end = m_dataStart;
-    append(JournalRecord::make("STAT", state == ChangeState::Undone ? "U" : "R"));
-    m_state = state;
+    m_redoKept = false;
     m_hashes.clear();
+    appendState(state == ChangeState::Undone ? 'U' : 'R', state);
+}
+
+void ChangeFile::markRedoing()
+{
+    appendState('A', ChangeState::Redoing);
+}
+
+void ChangeFile::markRedone()
+{
+    appendState('D', ChangeState::Done);
 }

@@ -8,11 +8,13 @@
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
+#include "services/outputfile.h"
 #include "services/prompts.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 
-GobChange::GobChange(const QString &gobPath, const QString &kind, const QString &description)
+GobChange::GobChange(const QString &gobPath, ChangeKind kind, const QString &description)
     : m_gobPath(gobPath)
     , m_kind(kind)
     , m_description(description)
@@ -25,11 +27,11 @@ GobChange::~GobChange()
         return;
     try {
         if (m_journal->state() == ChangeState::Unrecorded) {
-            if (!m_writer->hasWritten())
+            if (!m_writer->hasWritten() && !m_filesTouched)
                 QFile::remove(m_journal->path());
             return;
         }
-        if (m_writer->hasWritten()) {
+        if (m_writer->hasWritten() || m_filesTouched) {
             m_journal->verify();
             m_journal->writeBack(*m_writer);
             m_writer->commit();
@@ -47,35 +49,49 @@ void GobChange::addRegion(qint64 start, qint64 length)
     m_regions.append({start, length});
 }
 
+void GobChange::addFile(const QString &given, const QString &replacement)
+{
+    const QString target = QFileInfo(given).absoluteFilePath();
+    if (!ChangeFile::replaceable(target))
+        throw Failure(
+            FailureNumber::FileAccess,
+            Messages::fileFailure(QStringLiteral("replace"), FileAccess::displayPath(target),
+                                  QStringLiteral("only .tga files are replaced with a change")));
+    m_targets << target;
+    m_replacements << replacement;
+}
+
 GobWriter &GobChange::begin(const WithoutUndo &withoutUndo)
 {
     m_regions = GobRegion::joined(m_regions);
     m_history = std::make_unique<GobHistory>(m_gobPath);
-    m_history->lock();
-    const QStringList recovered = m_history->recover();
-    if (!recovered.isEmpty())
-        throw Failure(FailureNumber::FileAccess,
-                      recovered.join(u' ') + u' ' + Messages::nothingWrittenThisTime());
+    m_history->lockRecovered(Messages::nothingWrittenThisTime());
 
     m_writer = std::unique_ptr<GobWriter>(new GobWriter(m_gobPath));
     // A disk that cannot hold every region refuses before the first byte changes.
     for (const GobRegion &region : std::as_const(m_regions))
         m_writer->reserve(region.start, region.length);
 
-    const ChangeHeader header {QDateTime::currentDateTimeUtc(),
-                               m_kind,
-                               m_description,
-                               m_gobPath,
-                               m_regions,
-                               m_writer->stamp()};
-    if (header.bytes() > 0) {
+    ChangeHeader header {QDateTime::currentDateTimeUtc(),
+                         m_kind,
+                         m_description,
+                         m_gobPath,
+                         m_regions,
+                         m_writer->stamp(),
+                         {}};
+    for (qsizetype i = 0; i < m_targets.size(); ++i) {
+        const QFileInfo target(m_targets[i]);
+        header.files.append({m_targets[i], target.exists() ? target.size() : -1,
+                             QFileInfo(m_replacements[i]).size()});
+    }
+    if (header.bytes() > 0 || !header.files.isEmpty()) {
         // Older changes are dropped only once this one is done (commit()): a refusal keeps them.
         QString problem = m_history->roomProblem(header);
         if (problem.isEmpty()) {
             const QString path = m_history->nextChangePath();
             try {
                 m_journal = std::make_unique<ChangeFile>(
-                    ChangeFile::create(path, header, m_writer->file()));
+                    ChangeFile::create(path, header, m_writer->file(), m_replacements));
             } catch (const Failure &failure) {
                 QFile::remove(path); // unsealed: the GOB file was not touched
                 problem = Messages::historyNotWritten(failure.description());
@@ -101,6 +117,11 @@ GobWriter &GobChange::begin(const WithoutUndo &withoutUndo)
 void GobChange::commit()
 {
     m_writer->commit();
+    m_filesTouched = !m_targets.isEmpty();
+    for (qsizetype i = 0; i < m_targets.size(); ++i) {
+        auto replacement = FileAccess::openForReading(m_replacements[i]);
+        OutputFile::write(m_targets[i], FileAccess::readAt(*replacement, 0, replacement->size()));
+    }
     if (m_journal && m_journal->state() != ChangeState::Unrecorded) {
         QList<QByteArray> hashes;
         const Overlay written(m_writer->file());

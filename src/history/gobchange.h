@@ -1,9 +1,11 @@
 #pragma once
 
+#include "changekind.h"
 #include "gobregion.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -23,11 +25,11 @@ using WithoutUndo = std::function<void(const QString &reason)>;
 // or none: every write into a GOB file goes through one. A change of many regions (a package,
 // a folder of pictures) is one change, undone as one.
 //
-//     GobChange change(gobPath, QStringLiteral("bitmap"), QStringLiteral("Kits/Home/File 1"));
+//     GobChange change(gobPath, ChangeKind::Bitmap, QStringLiteral("Kits/Home/File 1"));
 //     change.addRegion(start, length);            // every region it writes, before begin()
 //     GobWriter &gob = change.begin(withoutUndo); // the old bytes are on the disk now
 //     gob.write(start, bytes);                    // only inside the regions, in any order
-//     change.commit();                            // on the disk; the change is done
+//     change.commit();                            // on the disk, files replaced; done
 //
 // begin() takes the GOB file's history (a Failure when another program is changing it), puts
 // back a change that a crash cut off (then throws a Failure saying so, and writes nothing),
@@ -38,13 +40,16 @@ using WithoutUndo = std::function<void(const QString &reason)>;
 class GobChange
 {
 public:
-    GobChange(const QString &gobPath, const QString &kind, const QString &description);
+    GobChange(const QString &gobPath, ChangeKind kind, const QString &description);
     ~GobChange();
 
     GobChange(const GobChange &) = delete;
     GobChange &operator=(const GobChange &) = delete;
 
     void addRegion(qint64 start, qint64 length);
+    // A file the change replaces whole with the bytes of replacement, once the GOB file is
+    // written: a .tga (ChangeFile::replaceable), before begin().
+    void addFile(const QString &target, const QString &replacement);
     GobWriter &begin(const WithoutUndo &withoutUndo = {});
     // Puts the GOB file on the disk, then records the hashes of what the regions now hold.
     void commit();
@@ -54,9 +59,12 @@ public:
 
 private:
     QString m_gobPath;
-    QString m_kind;
+    ChangeKind m_kind;
     QString m_description;
     QList<GobRegion> m_regions;
+    QStringList m_targets;
+    QStringList m_replacements;
+    bool m_filesTouched = false; // commit() began to replace the files
     std::unique_ptr<GobHistory> m_history;
     std::unique_ptr<GobWriter> m_writer;
     std::unique_ptr<ChangeFile> m_journal; // none for a change made without undo

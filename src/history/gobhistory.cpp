@@ -12,6 +12,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QStorageInfo>
 #include <QThread>
@@ -43,7 +44,7 @@ QString identityOf(const QString &gobPath)
 QString shown(const ChangeFile &change)
 {
     const ChangeHeader &h = change.header();
-    return Messages::changeNamed(h.kind, h.description, h.time);
+    return Messages::changeNamed(nameOf(h.kind), h.description, h.time);
 }
 
 // Whether the GOB file open in gob is the one the change was made to (a change file of the
@@ -56,6 +57,15 @@ bool sameGob(const ChangeFile &change, const FileIdentity::Stamp &gob)
 }
 
 constexpr int LockWaitMs = 2000;
+
+// The old bytes of a change, as a layer that shows the GOB file as its undo leaves it.
+QList<Overlay::Piece> layerOf(const ChangeFile &change)
+{
+    QList<Overlay::Piece> pieces;
+    for (const OldBytes &old : change.oldBytes())
+        pieces.append({old.start, old.length, old.fileOffset});
+    return pieces;
+}
 
 } // namespace
 
@@ -187,16 +197,17 @@ QStringList GobHistory::recover()
         ChangeFile &change = read[i];
         const ChangeState state = change.state();
         if (state != ChangeState::Unsealed && state != ChangeState::Writing
-            && state != ChangeState::Undoing)
+            && state != ChangeState::Undoing && state != ChangeState::Redoing)
             continue;
         try {
-            // Only the newest change can have been cut off while it wrote; an undo is cut off
-            // with only undone changes after it.
+            // Only the newest change can have been cut off while it wrote; an undo or a redo is
+            // cut off with only undone (or rolled back) changes after it.
             const bool newest = change.path() == m_folder + u'/' + names.last();
             const bool undoneAfter = std::all_of(read.begin() + i + 1, read.end(), [](auto &c) {
-                return c.state() == ChangeState::Undone;
+                return c.state() == ChangeState::Undone || c.state() == ChangeState::RolledBack;
             });
-            if (state == ChangeState::Undoing ? !undoneAfter : !newest)
+            const bool stepping = state == ChangeState::Undoing || state == ChangeState::Redoing;
+            if (stepping ? !undoneAfter : !newest)
                 change.damaged(Messages::historyOutOfOrder());
             said << finish(change, gob);
         } catch (const Failure &failure) {
@@ -229,6 +240,10 @@ QString GobHistory::finish(ChangeFile &change, std::unique_ptr<GobWriter> &gob)
             && change.header().regions.last().end() > gob->size())
             throw Failure(FailureNumber::DamagedHistory,
                           Messages::historyOutsideGob(FileAccess::displayPath(change.path())));
+        if (state == ChangeState::Redoing) {
+            writeForward(change, *gob);
+            return Messages::redoInterrupted(gobShown, shown(change));
+        }
         change.writeBack(*gob);
         gob->commit();
         if (!change.isPutBack(gob->file()))
@@ -247,13 +262,17 @@ QString GobHistory::setAside(const QString &path, const QString &damage)
     return Messages::historySetAside(damage, FileAccess::displayPath(aside));
 }
 
-QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
+void GobHistory::lockRecovered(const QString &nothingDone)
 {
     lock();
     const QStringList recovered = recover();
     if (!recovered.isEmpty())
-        throw Failure(FailureNumber::FileAccess,
-                      recovered.join(u' ') + u' ' + Messages::nothingUndone());
+        throw Failure(FailureNumber::FileAccess, recovered.join(u' ') + u' ' + nothingDone);
+}
+
+QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
+{
+    lockRecovered(Messages::nothingUndone());
     const QList<ChangeFile> all = changes();
     QList<ChangeFile> targets; // newest first
     for (qsizetype i = all.size() - 1; i >= 0 && all[i].sequence() > keep.value_or(0); --i) {
@@ -282,8 +301,10 @@ QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
     {
         auto reading = FileAccess::openForReading(m_gobPath);
         Overlay after(*reading);
+        // The files replaced, as the undos before would leave them.
+        QHash<QString, std::optional<QByteArray>> files;
         const FileIdentity::Stamp gob = FileIdentity::stampOf(*reading);
-        for (const ChangeFile &change : targets) {
+        for (ChangeFile &change : targets) {
             change.verify();
             if (!sameGob(change, gob))
                 throw Failure(
@@ -298,10 +319,20 @@ QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
                                                         regions[r].start, regions[r].end(),
                                                         shown(change)));
             }
-            QList<Overlay::Piece> pieces;
-            for (const OldBytes &old : change.oldBytes())
-                pieces.append({old.start, old.length, old.fileOffset});
-            after.addLayer(change.path(), pieces);
+            for (qsizetype i = 0; i < change.header().files.size(); ++i) {
+                const QString &path = change.header().files[i].path;
+                if (!files.contains(path))
+                    files.insert(path, ChangeFile::bytesOf(path));
+                if (files.value(path) != change.fileBytes(i, true))
+                    throw Failure(
+                        FailureNumber::FileAccess,
+                        Messages::undoFileRefused(FileAccess::displayPath(path), shown(change)));
+                files.insert(path, change.fileBytes(i, false));
+            }
+            // What the change wrote, before its undo writes over it, for a redo.
+            if (!change.canRedo())
+                change.keepRedo(after);
+            after.addLayer(change.path(), layerOf(change));
         }
     }
 
@@ -316,6 +347,73 @@ QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
         change.settle(ChangeState::Undone);
     }
     return targets;
+}
+
+qsizetype GobHistory::redoIndex(const QList<ChangeFile> &changes)
+{
+    // The oldest of the undone changes at the end; a rolled back one never wrote, so a redo
+    // passes it.
+    qsizetype found = -1;
+    for (qsizetype i = changes.size() - 1; i >= 0; --i) {
+        if (changes[i].state() == ChangeState::Undone)
+            found = i;
+        else if (changes[i].state() != ChangeState::RolledBack)
+            break;
+    }
+    return found;
+}
+
+ChangeFile GobHistory::redo()
+{
+    lockRecovered(Messages::nothingRedone());
+    const QList<ChangeFile> all = changes();
+    const qsizetype index = redoIndex(all);
+    const QString gobShown = FileAccess::displayPath(m_gobPath);
+    if (index < 0)
+        throw Failure(FailureNumber::FileAccess, Messages::nothingToRedo(gobShown));
+    ChangeFile change = all[index];
+    if (!change.canRedo())
+        throw Failure(FailureNumber::FileAccess, Messages::redoNotKept(change.shown()));
+    // Every check before the first write: the GOB file must hold what the undo left.
+    change.verify();
+    {
+        auto reading = FileAccess::openForReading(m_gobPath);
+        if (!sameGob(change, FileIdentity::stampOf(*reading)))
+            throw Failure(FailureNumber::FileAccess,
+                          Messages::gobReplaced(gobShown, change.shown()));
+        const Overlay now(*reading);
+        Overlay undone(*reading);
+        undone.addLayer(change.path(), layerOf(change));
+        for (const GobRegion &region : change.header().regions)
+            if (region.end() > reading->size() || !Overlay::same(now, undone, region))
+                throw Failure(
+                    FailureNumber::FileAccess,
+                    Messages::redoRefused(gobShown, region.start, region.end(), shown(change)));
+        for (qsizetype i = 0; i < change.header().files.size(); ++i) {
+            const QString &path = change.header().files[i].path;
+            if (ChangeFile::bytesOf(path) != change.fileBytes(i, false))
+                throw Failure(
+                    FailureNumber::FileAccess,
+                    Messages::redoFileRefused(FileAccess::displayPath(path), shown(change)));
+        }
+    }
+    GobWriter gob(m_gobPath);
+    change.markRedoing();
+    writeForward(change, gob);
+    return change;
+}
+
+void GobHistory::writeForward(ChangeFile &change, GobWriter &gob)
+{
+    change.writeForward(gob);
+    gob.commit();
+    const Overlay written(gob.file());
+    const QList<GobRegion> &regions = change.header().regions;
+    for (qsizetype r = 0; r < regions.size(); ++r)
+        if (written.hash(regions[r]) != change.hashes().value(r))
+            throw Failure(FailureNumber::FileAccess,
+                          Messages::gobNotRedone(FileAccess::displayPath(m_gobPath)));
+    change.markRedone();
 }
 
 QList<ChangeFile> GobHistory::dropsFor(qint64 size, qint64 keep) const

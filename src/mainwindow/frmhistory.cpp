@@ -85,7 +85,7 @@ void frmHistory::Form_Load()
         const ChangeHeader &h = changes[i].header();
         auto *item = new QTreeWidgetItem(
             lstChanges,
-            {QString::number(changes[i].sequence()), Messages::isoTime(h.time), h.kind,
+            {QString::number(changes[i].sequence()), Messages::isoTime(h.time), nameOf(h.kind),
              nameOf(changes[i].state()), QString::number(h.bytes()), h.description});
         item->setData(Number, Qt::UserRole, changes[i].state() == ChangeState::Done);
     }

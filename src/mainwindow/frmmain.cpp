@@ -253,9 +253,13 @@ void frmMain::createMenus()
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     mnuUndo = item(mnuEdit, "mnuUndo", Messages::undoCaption(), QKeySequence(tr("Ctrl+U")));
     mnuUndo->setEnabled(false); // until a GOB file with a change to undo is taken
+    mnuRedo = item(mnuEdit, "mnuRedo", Messages::redoCaption());
+    mnuRedo->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
+    mnuRedo->setEnabled(false);
     mnuHistory =
         item(mnuEdit, "mnuHistory", QStringLiteral("&History\u2026"), QKeySequence(tr("Ctrl+H")));
     connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
+    connect(mnuRedo, &QAction::triggered, this, [this] { mnuRedo_Click(); });
     connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
 
     mnuPopup = menuBar()->addMenu(QStringLiteral("&View"));

@@ -67,6 +67,7 @@ public:
     void mnuRecent_Click(int index);
     void mnuExit_Click();
     void mnuUndo_Click();
+    void mnuRedo_Click();
     void mnuHistory_Click();
     void lstItem_Click();
     void opnSubFile_Click(int index);
@@ -138,6 +139,7 @@ public:
     QAction *mnuExit = nullptr;
     QMenu *mnuEdit = nullptr;
     QAction *mnuUndo = nullptr; // "Undo <kind> <description>" of the newest done change
+    QAction *mnuRedo = nullptr; // "Redo <kind> <description>" of the undone change next
     QAction *mnuHistory = nullptr;
     QMenu *mnuPopup = nullptr;
     std::array<QAction *, 4> mnuRotate {};

@@ -1,5 +1,5 @@
 // The history of the GOB file in the main window: recovery when a GOB file is taken, the Edit
-// menu's Undo and the History window, all following the session.
+// menu's Undo and Redo and the History window, all following the session.
 #include "frmhistory.h"
 #include "frmmain.h"
 
@@ -8,6 +8,15 @@
 
 #include <QAction>
 #include <QStatusBar>
+
+namespace {
+
+QString described(const ChangeFile &change)
+{
+    return describe(change.header().kind, change.header().description);
+}
+
+} // namespace
 
 void frmMain::recoverGobFile()
 {
@@ -22,10 +31,11 @@ void frmMain::recoverGobFile()
 void frmMain::updateUndoCommand()
 {
     const std::optional<ChangeFile> newest = m_session.newestDone();
-    mnuUndo->setText(
-        newest ? Messages::undoCaption(newest->header().kind, newest->header().description)
-               : Messages::undoCaption());
+    mnuUndo->setText(newest ? Messages::undoCaption(described(*newest)) : Messages::undoCaption());
     mnuUndo->setEnabled(newest.has_value());
+    const std::optional<ChangeFile> next = m_session.nextRedo();
+    mnuRedo->setText(next ? Messages::redoCaption(described(*next)) : Messages::redoCaption());
+    mnuRedo->setEnabled(next.has_value());
 }
 
 void frmMain::mnuUndo_Click()
@@ -34,8 +44,20 @@ void frmMain::mnuUndo_Click()
         const std::optional<ChangeFile> newest = m_session.newestDone();
         m_session.undo();
         if (newest)
-            statusBar()->showMessage(
-                Messages::statusUndone(newest->header().kind, newest->header().description));
+            statusBar()->showMessage(Messages::statusUndone(described(*newest)));
+    } catch (const Failure &failure) {
+        report(failure);
+    }
+}
+
+void frmMain::mnuRedo_Click()
+{
+    try {
+        const std::optional<ChangeFile> next = m_session.nextRedo();
+        if (!next)
+            return;
+        m_session.redo();
+        statusBar()->showMessage(Messages::statusRedone(described(*next)));
     } catch (const Failure &failure) {
         report(failure);
     }

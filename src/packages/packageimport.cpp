@@ -126,17 +126,19 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
 }
 
 void writeRecords(const PackageContents &contents, const ImportRequest &request,
-                  PackageDisplay &display)
+                  PackageDisplay &display, const QList<std::pair<QString, QString>> &tgaMoves)
 {
     auto install = FileAccess::openForReading(contents.installData);
     auto data = FileAccess::openForReading(contents.fileData);
     const int count = PackageFiles::progressCount(install->size());
     const int pause = qEnvironmentVariableIntValue(RecordPauseVariable);
-    GobChange change(request.gobPath, QStringLiteral("package"),
+    GobChange change(request.gobPath, ChangeKind::Package,
                      QFileInfo(request.packagePath).fileName());
     PackageFiles::forEachRecord(*install, [&](qint64, const PackageFiles::InstallRecord &record) {
         change.addRegion(record.regionStart(), record.size);
     });
+    for (const auto &[target, source] : tgaMoves)
+        change.addFile(target, source);
     GobWriter &writer = change.begin(request.withoutUndo);
     qint64 position = 0;
     PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &record) {
@@ -188,8 +190,8 @@ ImportOutcome run(const ImportRequest &request, PackageContext &context)
 
     const QStringList descriptions = PackageFiles::readReplacedFiles(contents->replacedFiles);
     check(*contents, descriptions, request.gobPath);
-    // The .tga files are refused with the package when one would land on an input, and are on
-    // the disk beside their names before the GOB file changes.
+    // The .tga files are refused with the package when one would land on an input; they are
+    // replaced as part of the GOB file's change.
     const auto refused = [](const Failure &failure) {
         return Failure(failure.number(), Messages::packageRefused(failure.description()));
     };
@@ -225,7 +227,7 @@ ImportOutcome run(const ImportRequest &request, PackageContext &context)
         writeBackup(*contents, request.gobPath, TempFolder::backupDataPathOf(request.tempFolder),
                     outcome.backupPath, tga->replaced(), context);
     }
-    writeRecords(*contents, request, context.display);
+    writeRecords(*contents, request, context.display, tga->moves());
     outcome.moveResult = tga->commit();
     context.prompts.inform(context.owner,
                            Messages::importedSucessfully(

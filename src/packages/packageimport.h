@@ -4,10 +4,12 @@
 
 #include "history/gobchange.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
 // The three package files of an unpacked package, found without regard to letter case.
 struct PackageContents
@@ -71,16 +73,17 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
 
 // Writes every complete record's bytes from file.data into the GOB file in 4096-byte blocks,
 // one record after the other, as one GobChange of kind "package" named after the package's file,
-// and puts the GOB file on the disk. Before each record pending events run and the progress
-// display shows k / C x 100.
+// and puts the GOB file on the disk, then replaces each file of tgaMoves (target, source) as
+// part of the change. Before each record pending events run and the progress display shows
+// k / C x 100.
 void writeRecords(const PackageContents &contents, const ImportRequest &request,
-                  PackageDisplay &display);
+                  PackageDisplay &display, const QList<std::pair<QString, QString>> &tgaMoves = {});
 
 // The import from unpacking to the final message: unpack, "Its not a KX Zip file" for a zip
 // without the three files, the whole-package check, the replace question listing the records
 // and the bats folder's files that the .tga files replace, with what the history knows of the
-// package's regions (No throws the cancel failure), the .tga copies, the backup package, the GOB
-// writes, the .tga files put in place and "Imported Sucessfully" with the backup package's name.
+// package's regions (No throws the cancel failure), the backup package, the GOB writes with the
+// .tga files put in place, and "Imported Sucessfully" with the backup package's name.
 // Failures are thrown; the GOB file is untouched
 // by every refusal.
 ImportOutcome run(const ImportRequest &request, PackageContext &context);

@@ -1,7 +1,6 @@
 #include "tgamove.h"
 
 #include "services/apppath.h"
-#include "services/blockcopy.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/fileidentity.h"
@@ -31,7 +30,14 @@ TgaMove::TgaMove(const QString &folder, const QString &batsFolder, const QString
     }
 }
 
-TgaMove::~TgaMove() = default;
+QList<std::pair<QString, QString>> TgaMove::moves() const
+{
+    QList<std::pair<QString, QString>> list;
+    if (!m_bats.isEmpty())
+        for (const QString &name : m_names)
+            list.append({m_bats + name, m_folder + name});
+    return list;
+}
 
 void TgaMove::prepare()
 {
@@ -43,13 +49,6 @@ void TgaMove::prepare()
                       Messages::fileFailure(QStringLiteral("create the folder"),
                                             FileAccess::displayPath(m_bats),
                                             QString::fromLocal8Bit(std::strerror(errno))));
-    for (const QString &name : std::as_const(m_names)) {
-        auto source = FileAccess::openForReading(m_folder + name);
-        auto copy = std::make_unique<OutputFile>(m_bats + name);
-        BlockCopy::copy(*source, 0, copy->device(), 0, source->size(), BlockCopy::PackageBlock);
-        FileAccess::syncToDisk(copy->device());
-        m_copies.push_back(std::move(copy));
-    }
 }
 
 int TgaMove::commit()
@@ -58,16 +57,7 @@ int TgaMove::commit()
         return NoFiles;
     if (m_bats.isEmpty())
         return NoFolder;
-    for (qsizetype i = 0; i < m_names.size(); ++i) {
-        m_copies.at(size_t(i))->commit();
-        const QString source = m_folder + m_names.at(i), target = m_bats + m_names.at(i);
-        if (QFileInfo(target).size() != QFileInfo(source).size())
-            throw Failure(FailureNumber::FileAccess,
-                          Messages::fileFailure(QStringLiteral("write"),
-                                                FileAccess::displayPath(target),
-                                                QStringLiteral("the copy differs in length")));
-        QFile::remove(source);
-    }
-    m_copies.clear();
+    for (const QString &name : std::as_const(m_names))
+        QFile::remove(m_folder + name);
     return Moved;
 }

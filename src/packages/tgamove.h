@@ -1,17 +1,16 @@
 #pragma once
 
-#include "services/outputfile.h"
-
 #include <QString>
 #include <QStringList>
 
-#include <memory>
-#include <vector>
+#include <QList>
 
-// The move of a package's .tga files into the game's data/bats folder. Every file is first
-// copied beside its target and put on the disk (prepare); the copies take their names only when
-// all of them are complete and the GOB file is written (commit), so that a failure on the way
-// leaves the bats folder's files as they were.
+#include <utility>
+
+// The move of a package's .tga files into the game's data/bats folder. The files are replaced
+// as part of the package's change of the GOB file (GobChange::addFile), so that its journal
+// keeps the old ones and undo, redo and recovery put them back; this finds them, refuses a
+// target that is an input, makes the folder and removes the unpacked sources afterwards.
 class TgaMove
 {
 public:
@@ -23,16 +22,17 @@ public:
     // The files matching *.tga (any letter case) directly in folder, bound for batsFolder (for
     // nowhere when it is empty). Throws a Failure when a target is one of inputs.
     TgaMove(const QString &folder, const QString &batsFolder, const QStringList &inputs);
-    ~TgaMove();
 
     // The files of the bats folder that the move replaces.
     const QStringList &replaced() const { return m_replaced; }
+    // Each file's target in the bats folder and its source; none without a bats folder.
+    QList<std::pair<QString, QString>> moves() const;
 
-    // Creates the bats folder when it is missing and copies every file beside its target.
+    // Creates the bats folder when it is missing.
     void prepare();
 
-    // Gives every copy its name, checks it against its source and removes the source. Returns
-    // Moved, NoFiles or NoFolder.
+    // Once the change has put every file in place: removes the sources. Returns Moved, NoFiles
+    // or NoFolder.
     int commit();
 
 private:
@@ -40,5 +40,4 @@ private:
     QString m_bats;
     QStringList m_names;
     QStringList m_replaced;
-    std::vector<std::unique_ptr<OutputFile>> m_copies;
 };

@@ -4,7 +4,6 @@
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
-#include "services/outputfile.h"
 #include "services/prompts.h"
 
 #include <QDir>
@@ -245,7 +244,10 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
                                        : QString::fromUtf8(zip_strerror(archive.get()))),
                           display);
         try {
-            OutputFile out(path);
+            // Scratch files, never synced: a crash leaves a folder the next unpack removes, and
+            // a sync each would cost minutes on a package of many entries.
+            FileAccess::removeIfExists(path); // an entry named twice: the later one stands
+            const auto out = FileAccess::createNew(path);
             qint64 written = 0;
             for (;;) {
                 const zip_int64_t got =
@@ -262,11 +264,11 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
                         UnzipResult::BadArchive,
                         QStringLiteral("%1: %2").arg(name, Messages::entryLongerThanSaid()),
                         display);
-                FileAccess::writeAt(out.device(), written, buffer.constData(), got);
+                FileAccess::writeAt(*out, written, buffer.constData(), got);
                 written += got;
                 display.processPendingEvents();
             }
-            out.commit();
+            FileAccess::flush(*out); // a write the system refuses shows here, not later
         } catch (const Failure &failure) {
             return failed(UnzipResult::WriteFailed, failure.description(), display);
         }

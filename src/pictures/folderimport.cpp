@@ -125,7 +125,7 @@ void write(const Plan &plan, const std::function<void()> &pendingEvents)
 {
     GobPatches::write(
         plan.gobPath,
-        {QStringLiteral("folder"), QDir::toNativeSeparators(plan.folder), plan.withoutUndo},
+        {ChangeKind::Folder, QDir::toNativeSeparators(plan.folder), plan.withoutUndo},
         plan.patches(), pendingEvents);
 }
 

@@ -22,7 +22,7 @@ namespace GobPatches {
 // What the history calls the change and what to do when it cannot keep it.
 struct Change
 {
-    QString kind; // "picture", "folder"
+    ChangeKind kind = ChangeKind::Picture;
     QString description; // "Kits/Home/Shirt", the folder
     WithoutUndo withoutUndo;
 };

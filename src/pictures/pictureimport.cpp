@@ -164,7 +164,7 @@ Plan plan(const QString &gobPath, RecordPicture before, const QImage &picture,
 
 void write(const Plan &plan, const std::function<void()> &pendingEvents)
 {
-    GobPatches::write(plan.gobPath, {QStringLiteral("picture"), plan.name, plan.withoutUndo},
+    GobPatches::write(plan.gobPath, {ChangeKind::Picture, plan.name, plan.withoutUndo},
                       {plan.patch()}, pendingEvents);
 }
 

@@ -99,7 +99,7 @@ void write(const Plan &plan, bool keepAlpha, const std::function<void()> &pendin
     }
 
     const qint64 pixels = plan.recordStart + ImageRecord::PixelsOffset;
-    GobChange change(plan.gobPath, QStringLiteral("bitmap"), plan.description);
+    GobChange change(plan.gobPath, ChangeKind::Bitmap, plan.description);
     change.addRegion(pixels, plan.size.pixels() + palette.size());
     GobWriter &gob = change.begin(plan.withoutUndo);
     if (pendingEvents)

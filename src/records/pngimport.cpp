@@ -25,7 +25,7 @@ Plan check(const QString &gobPath, qint32 catalogueOffset, qint32 areaSize, cons
 void write(const Plan &plan, const std::function<void()> &pendingEvents)
 {
     auto file = FileAccess::openForReading(plan.filePath);
-    GobChange change(plan.gobPath, QStringLiteral("png"), plan.description);
+    GobChange change(plan.gobPath, ChangeKind::Png, plan.description);
     change.addRegion(plan.areaStart, plan.areaSize);
     GobWriter &gob = change.begin(plan.withoutUndo);
     if (pendingEvents)

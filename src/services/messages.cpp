@@ -417,9 +417,14 @@ QString statusSaved(const QString &path)
     return QStringLiteral("Saved %1").arg(path);
 }
 
-QString statusUndone(const QString &kind, const QString &description)
+QString statusUndone(const QString &change)
 {
-    return QStringLiteral("Undone %1 %2").arg(kind, description);
+    return QStringLiteral("Undone %1").arg(change);
+}
+
+QString statusRedone(const QString &change)
+{
+    return QStringLiteral("Redone %1").arg(change);
 }
 
 QString notA256ColourBitmap(const QString &path)
@@ -851,6 +856,20 @@ QString undoPastDamaged(const QString &aside)
         .arg(aside);
 }
 
+QString redoInterrupted(const QString &gobPath, const QString &change)
+{
+    return QStringLiteral("The redo of a change to %1 (%2) was interrupted; it was finished, so "
+                          "the GOB file holds that change again.")
+        .arg(gobPath, change);
+}
+
+QString gobNotRedone(const QString &gobPath)
+{
+    return QStringLiteral("The bytes written again into %1 do not read back as the change left "
+                          "them; the history keeps them to write at the next start.")
+        .arg(gobPath);
+}
+
 QString gobNotPutBack(const QString &gobPath)
 {
     return QStringLiteral("The old bytes written back into %1 do not read back as they were kept; "
@@ -861,6 +880,11 @@ QString gobNotPutBack(const QString &gobPath)
 QString historyOldBytesDamaged(qint64 position)
 {
     return QStringLiteral("the old bytes at byte %1 of it fail their checksum.").arg(position);
+}
+
+QString historyNewBytesDamaged(qint64 position)
+{
+    return QStringLiteral("the new bytes at byte %1 of it fail their checksum.").arg(position);
 }
 
 QString historySetAside(const QString &damage, const QString &aside)
@@ -958,15 +982,80 @@ QString undone(const QString &change)
     return QStringLiteral("Undone: %1").arg(change);
 }
 
-QString undoCaption(const QString &kind, const QString &description)
+QString nothingToRedo(const QString &gobPath)
 {
-    QString caption = QStringLiteral("Undo %1 %2").arg(kind, description);
-    return u'&' + caption.replace(u'&', QStringLiteral("&&")); // an & of the text is no mnemonic
+    return QStringLiteral("There is no undone change of %1 to redo.").arg(gobPath);
+}
+
+QString nothingRedone()
+{
+    return QStringLiteral("Nothing was redone; try again.");
+}
+
+QString redoNotKept(const QString &change)
+{
+    return QStringLiteral("Change %1 cannot be redone: the bytes it wrote were not kept when it "
+                          "was undone. Nothing was redone; the GOB file was not changed.")
+        .arg(change);
+}
+
+QString redoRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change)
+{
+    return QStringLiteral("Bytes %1 to %2 of %3 no longer hold what the undo of change %4 left "
+                          "there: something else has written there since. Nothing was redone; "
+                          "the GOB file was not changed.")
+        .arg(start)
+        .arg(end - 1)
+        .arg(gobPath, change);
+}
+
+QString undoFileRefused(const QString &path, const QString &change)
+{
+    return QStringLiteral("%1 no longer holds what change %2 put there: something else has "
+                          "written it since. Nothing was undone; the GOB file was not changed.")
+        .arg(path, change);
+}
+
+QString redoFileRefused(const QString &path, const QString &change)
+{
+    return QStringLiteral("%1 is no longer as the undo of change %2 left it: something else has "
+                          "written it since. Nothing was redone; the GOB file was not changed.")
+        .arg(path, change);
+}
+
+QString redone(const QString &change)
+{
+    return QStringLiteral("Redone: %1").arg(change);
+}
+
+namespace {
+
+QString commandCaption(const QString &command, QString change)
+{
+    // An & of the change is no mnemonic.
+    return u'&' + command + u' ' + change.replace(u'&', QStringLiteral("&&"));
+}
+
+} // namespace
+
+QString undoCaption(const QString &change)
+{
+    return commandCaption(QStringLiteral("Undo"), change);
 }
 
 QString undoCaption()
 {
     return QStringLiteral("&Undo");
+}
+
+QString redoCaption(const QString &change)
+{
+    return commandCaption(QStringLiteral("Redo"), change);
+}
+
+QString redoCaption()
+{
+    return QStringLiteral("&Redo");
 }
 
 QString askUndoBackTo(int number)

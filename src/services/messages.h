@@ -88,7 +88,8 @@ QString mainTitle(const QString &gobName);
 // What the last command did, for the main window's status bar.
 QString statusImported(const QString &record, const QString &gobName);
 QString statusSaved(const QString &path);
-QString statusUndone(const QString &kind, const QString &description);
+QString statusUndone(const QString &change); // "Undone bitmap Kits/Home/File 1"
+QString statusRedone(const QString &change);
 
 // --- palette editor ---
 QString notA256ColourBitmap(const QString &path);
@@ -171,6 +172,7 @@ QString changeNumbered(int number, const QString &kind, const QString &descripti
                        const QDateTime &time);
 QString changeInterrupted(const QString &gobPath, const QString &change);
 QString undoInterrupted(const QString &gobPath, const QString &change);
+QString redoInterrupted(const QString &gobPath, const QString &change);
 QString historyFileDamaged(const QString &path, const QString &what);
 QString historyHeadUnreadable();
 // A change file whose HEAD is readable: its number and what it is.
@@ -182,7 +184,9 @@ QString gobReplaced(const QString &gobPath, const QString &change);
 QString undoBarrier(const QString &change);
 QString undoPastDamaged(const QString &aside);
 QString gobNotPutBack(const QString &gobPath);
+QString gobNotRedone(const QString &gobPath);
 QString historyOldBytesDamaged(qint64 position);
+QString historyNewBytesDamaged(qint64 position); // the bytes a change wrote, kept
 QString historySetAside(const QString &damage, const QString &aside);
 QString historyOutsideGob(const QString &path);
 QString historyBusy(const QString &gobPath, qint64 pid);
@@ -197,8 +201,17 @@ QString nothingToUndo(const QString &gobPath);
 QString nothingUndone();
 QString undoRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change);
 QString undone(const QString &change);
-QString undoCaption(const QString &kind, const QString &description); // "&Undo bitmap ..."
+QString nothingToRedo(const QString &gobPath);
+QString nothingRedone();
+QString redoNotKept(const QString &change);
+QString redoRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change);
+QString undoFileRefused(const QString &path, const QString &change);
+QString redoFileRefused(const QString &path, const QString &change);
+QString redone(const QString &change);
+QString undoCaption(const QString &change); // "&Undo bitmap ..."
 QString undoCaption(); // "&Undo", nothing to undo
+QString redoCaption(const QString &change); // "&Redo bitmap ..."
+QString redoCaption(); // "&Redo", nothing to redo
 QString askUndoBackTo(int number);
 // The limit, the bytes kept and how far back undo reaches.
 QString historySummary(int changes, qint64 size, qint64 limit, const QDateTime &reach);

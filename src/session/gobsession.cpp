@@ -127,6 +127,15 @@ std::optional<ChangeFile> GobSession::newestDone() const
     return std::nullopt;
 }
 
+std::optional<ChangeFile> GobSession::nextRedo() const
+{
+    const QList<ChangeFile> all = changes();
+    const qsizetype index = GobHistory::redoIndex(all);
+    if (index < 0 || !all[index].canRedo())
+        return std::nullopt;
+    return all[index];
+}
+
 QString GobSession::historySummary() const
 {
     return hasGobFile() ? GobHistory(m_gobPath).summary() : QString();

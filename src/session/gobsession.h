@@ -53,9 +53,11 @@ public:
     // A record is shown: temp.bmp holds the chosen sub file.
     bool isShown() const { return m_shown; }
 
-    // The history, oldest first, and the newest change that can be undone.
+    // The history, oldest first, the newest change that can be undone and the undone change
+    // that a redo writes again.
     QList<ChangeFile> changes() const;
     std::optional<ChangeFile> newestDone() const;
+    std::optional<ChangeFile> nextRedo() const;
     QString historySummary() const;
 
     // The commands that change the GOB file. After each the history is announced and the
@@ -71,6 +73,8 @@ public:
     void undo();
     // Undoes change number and every later one that is done (below 1: the newest done one).
     void undoTo(int number);
+    // Writes the oldest undone change again (nextRedo()).
+    void redo();
 
 signals:
     void gobPathChanged();
@@ -83,7 +87,8 @@ signals:
 private:
     // After a write: the history announced and the record shown read again.
     void afterWrite();
-    void afterFailedWrite();
+    // Runs a command that may have written before it failed: afterWrite() either way.
+    void writeThrough(const std::function<void()> &command);
     void reloadShown();
     void watchHistory();
     // The history folder changed: announced when the changes differ from those last seen.

@@ -1,5 +1,5 @@
 // The GOB session's commands that write into the GOB file: a record replaced by a file, a
-// folder of pictures, a package, and undo.
+// folder of pictures, a package, undo and redo.
 #include "gobsession.h"
 
 #include "history/gobhistory.h"
@@ -80,15 +80,8 @@ ImportOutcome GobSession::importPackage(ImportRequest request, PackageContext &c
     request.gobPath = m_gobPath;
     request.batsFolder = GameFolder::batsFolderOf(m_gobPath);
     ImportOutcome outcome;
-    m_writing = true;
-    try {
-        outcome = PackageImport::run(request, context);
-    } catch (const Failure &) {
-        // Some of the package may be in before the failure.
-        afterFailedWrite();
-        throw;
-    }
-    afterWrite();
+    // Some of the package may be in before a failure.
+    writeThrough([&] { outcome = PackageImport::run(request, context); });
     return outcome;
 }
 
@@ -101,24 +94,33 @@ void GobSession::undoTo(int number)
 {
     if (!hasGobFile())
         return;
-    m_writing = true;
-    try {
+    writeThrough([this, number] {
         if (number < 1)
             GobHistory(m_gobPath).undo();
         else
             GobHistory(m_gobPath).undo(number - 1);
+    });
+}
+
+void GobSession::redo()
+{
+    if (!hasGobFile())
+        return;
+    writeThrough([this] { GobHistory(m_gobPath).redo(); });
+}
+
+void GobSession::writeThrough(const std::function<void()> &command)
+{
+    m_writing = true;
+    try {
+        command();
     } catch (const Failure &) {
-        afterFailedWrite();
+        // The failure of the command is the one to tell.
+        try {
+            afterWrite();
+        } catch (const Failure &) {
+        }
         throw;
     }
     afterWrite();
-}
-
-void GobSession::afterFailedWrite()
-{
-    // The failure of the command is the one to tell.
-    try {
-        afterWrite();
-    } catch (const Failure &) {
-    }
 }

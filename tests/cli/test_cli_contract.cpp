@@ -109,6 +109,7 @@ const Contract contracts[] = {
     {"completion", "completion fish", nullptr, "completion zsh"},
     {"history", "history", "history --gob N", "history --gob G"},
     {"undo", "undo --gob G --to -1", "undo --gob N", "undo --gob G"},
+    {"redo", "redo --gob G --to 1", "redo --gob N", "redo --gob G"}, // redoes the undo above
 };
 
 } // namespace

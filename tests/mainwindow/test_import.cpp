@@ -154,6 +154,18 @@ TEST_F(MainWindowTest, ANameEndingInASpaceKeepsItsUndoAndCtrlUFollowsAnotherProg
     EXPECT_EQ(Bytes::readFile(gob), original);
     EXPECT_FALSE(window->mnuUndo->isEnabled());
     EXPECT_EQ(window->statusBar()->currentMessage(), u"Undone bitmap Kits/Shirt"_s);
+    EXPECT_EQ(window->mnuRedo->text(), u"&Redo bitmap Kits/Shirt"_s);
+
+    // Both keys of Redo write the change again; Undo takes it back between them.
+    for (const QKeyCombination key :
+         {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z, Qt::ControlModifier | Qt::Key_Y}) {
+        QTest::keyClick(window.get(), key.key(), key.keyboardModifiers());
+        EXPECT_EQ(Bytes::readFile(gob), changed);
+        EXPECT_EQ(window->statusBar()->currentMessage(), u"Redone bitmap Kits/Shirt"_s);
+        EXPECT_FALSE(window->mnuRedo->isEnabled());
+        QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
+        EXPECT_EQ(Bytes::readFile(gob), original);
+    }
 }
 
 TEST_F(MainWindowTest, RefusedBitmapsAreReportedAndNoOrClosingWritesNothing)

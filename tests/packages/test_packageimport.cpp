@@ -6,6 +6,7 @@
 #include "scriptedprompts.h"
 #include "testhome.h"
 
+#include "history/gobhistory.h"
 #include "packages/packageimport.h"
 #include "packages/packagemake.h"
 #include "packages/tgamove.h"
@@ -179,6 +180,27 @@ TEST_F(PackageImportTest, TgaFilesMoveIntoTheBatsFolderAndTheBackupKeepsTheOnesR
     EXPECT_FALSE(Bytes::exists(bats + u"readme.txt"_s));
     EXPECT_EQ(prompts.last().text,
               u"Imported Sucessfully\r\n0\r\nThe backup package is "_s + outcome.backupPath);
+
+    // The change keeps the files it replaced: undo and redo put them back and forth, and after
+    // a kill before the change was done, recovery puts them back with the GOB bytes.
+    const QString journal = GobHistory(gob).changes().value(0).path();
+    const QByteArray done = Bytes::readFile(journal);
+    const QByteArray changed = Bytes::readFile(gob);
+    const std::function<void()> steps[] = {
+        [&] { GobHistory(gob).undo(); }, [&] { GobHistory(gob).redo(); },
+        [&] {
+            home.write(QDir(home.path()).relativeFilePath(journal), done.chopped(12 + 32));
+            EXPECT_TRUE(GobHistory(gob).recover().value(0).contains(u"was interrupted"_s));
+        }};
+    for (int i = 0; i < 3; ++i) {
+        steps[i]();
+        const bool back = i != 1;
+        EXPECT_EQ(Bytes::readFile(shirt), back ? "mine" : "TGA!") << i;
+        EXPECT_EQ(Bytes::exists(bats + u"sock.tga"_s), !back) << i;
+        EXPECT_EQ(Bytes::readFile(gob), back ? Bytes::pattern(500) : changed) << i;
+    }
+    prompts.answerMessage(Answer::Yes);
+    import(package, gob, false, bats);
     prompts.answerMessage(Answer::Yes);
     import(outcome.backupPath, gob, false, bats);
     EXPECT_EQ(Bytes::readFile(shirt), "mine");

@@ -6,6 +6,7 @@
 
 #include "packages/unzipservice.h"
 #include "packages/zipservice.h"
+#include "services/fileaccess.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -108,7 +109,10 @@ TEST_F(ZipServices, UnzipMakesStoredFoldersAndIgnoresLetterCase)
                                 {u"top.bin"_s, Bytes::pattern(200000)}}));
     const QString folder = home.file(u"KX_Temp/Import"_s);
     home.write(u"KX_Temp/Import/top.bin"_s, "old"); // replaced without asking
+    // Scratch files are never synced: a disk whose every sync fails still unpacks them.
+    FileAccess::plantFault({u"sync"_s, u".bin"_s, 0, EIO, 99});
     const VBUnzBas::Extraction x = VBUnzBas::unzip(archive, folder, context);
+    FileAccess::clearFaults();
     ASSERT_EQ(x.result, UnzipResult::Ok) << x.reason.toStdString();
     EXPECT_EQ(filesBelow(folder), (QStringList {u"Sub/Deep/A.txt"_s, u"top.bin"_s}));
     EXPECT_EQ(Bytes::readFile(folder + u"/Sub/Deep/A.txt"_s), QByteArray("second"));

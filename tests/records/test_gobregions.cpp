@@ -94,7 +94,7 @@ TEST(GobRegions, ARegionEndingAtTheLastByteIsTakenAndOneBytePastIsRefused)
          png + QByteArray(1024 - png.size(), '\0')},
         {"gob writer", Bytes::pattern(300, 4),
          [&](const QString &g) {
-             GobChange change(g, u"test"_s, u"end"_s);
+             GobChange change(g, ChangeKind::Other, u"end"_s);
              change.addRegion(At, 300);
              change.begin().write(At, data);
              change.commit();

@@ -128,14 +128,24 @@ TEST_F(SessionTest, EveryCommandWritesTheGobAnnouncesTheHistoryAndShowsTheRecord
         EXPECT_GE(shown.count(), 1);
         EXPECT_TRUE(session.isShown());
         ASSERT_TRUE(session.newestDone().has_value());
-        EXPECT_EQ(session.newestDone()->header().kind, QString::fromLatin1(command.name));
+        EXPECT_EQ(nameOf(session.newestDone()->header().kind), QString::fromLatin1(command.name));
         if (command.expected != packageGob) { // the package writes beside the record shown
             EXPECT_NE(Bytes::readFile(MainModule::scratchBitmapPath()), shownBefore);
         }
 
-        session.undo();
-        EXPECT_EQ(Bytes::readFile(gob), original);
-        EXPECT_EQ(history.count(), 2);
+        // The change before was undone; this one dropped it, so there is nothing to redo.
+        EXPECT_FALSE(session.nextRedo().has_value());
+
+        // Undo, redo and undo again: the bytes, the signals and the record shown follow.
+        for (const QByteArray &expected : {original, command.expected, original}) {
+            if (expected == original)
+                session.undo();
+            else
+                session.redo();
+            EXPECT_EQ(Bytes::readFile(gob), expected);
+            EXPECT_EQ(session.nextRedo().has_value(), expected == original);
+        }
+        EXPECT_EQ(history.count(), 4);
         EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()), shownBefore);
         EXPECT_FALSE(session.newestDone().has_value());
     }

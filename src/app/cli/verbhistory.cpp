@@ -16,7 +16,7 @@ int runHistory(const Arguments &args)
     const QList<ChangeFile> changes = history.changes();
     for (qsizetype i = changes.size() - 1; i >= 0; --i) {
         const ChangeHeader &h = changes[i].header();
-        out.add({QString::number(changes[i].sequence()), Messages::isoTime(h.time), h.kind,
+        out.add({QString::number(changes[i].sequence()), Messages::isoTime(h.time), nameOf(h.kind),
                  nameOf(changes[i].state()), QString::number(h.bytes()), h.description});
     }
     out.finish();
