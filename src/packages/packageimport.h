@@ -4,6 +4,7 @@
 
 #include "history/gobchange.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,7 @@ struct ImportRequest
     bool backup = false;
     QString batsFolder; // where the package's .tga files go; empty when there is none
     WithoutUndo withoutUndo; // what to do when the history cannot keep the import
+    QSet<qint64> skip = {}; // numbers (from 1) of records left out, such as conflicting ones
 };
 
 struct ImportOutcome
@@ -69,7 +71,8 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
                  const QString &backupDataPath, const QString &backupPath,
                  const QStringList &batsFiles, PackageContext &context);
 
-// Writes every complete record's bytes from file.data into the GOB file in 4096-byte blocks,
+// Writes every complete record's bytes from file.data into the GOB file in 4096-byte blocks
+// (but those of request.skip),
 // one record after the other, as one GobChange of kind "package" named after the package's file,
 // and puts the GOB file on the disk. Before each record pending events run and the progress
 // display shows k / C x 100.
@@ -80,9 +83,9 @@ void writeRecords(const PackageContents &contents, const ImportRequest &request,
 // without the three files, the whole-package check, the replace question listing the records
 // and the bats folder's files that the .tga files replace, with what the history knows of the
 // package's regions (No throws the cancel failure), the .tga copies, the backup package, the GOB
-// writes, the .tga files put in place and "Imported Sucessfully" with the backup package's name.
-// Failures are thrown; the GOB file is untouched
-// by every refusal.
+// writes (records whose bytes the GOB file holds already are skipped), the .tga files put in place
+// and "Imported Sucessfully" with the backup package's name. Failures are thrown; the GOB file is
+// untouched by every refusal.
 ImportOutcome run(const ImportRequest &request, PackageContext &context);
 
 } // namespace PackageImport

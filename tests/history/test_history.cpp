@@ -151,12 +151,13 @@ TEST_F(HistoryTest, UndoRefusesARegionWrittenSinceOrCutOffAndLeavesTheGobAsItIs)
         const char *what;
         bool cut; // else one byte is written at 22222
         qint64 from, to; // the region the refusal names
+        int seed;
     } cases[] = {
-        {"one byte written", false, 20111, 85647},
-        {"the last byte cut off", true, GobSize - 5000, GobSize - 1},
+        {"one byte written", false, 20111, 85647, 1},
+        {"the last byte cut off", true, GobSize - 5000, GobSize - 1, 2},
     };
     for (const auto &c : cases) {
-        apply(u"a.zip"_s, {TwoPieces, AtTheEnd});
+        apply(u"a.zip"_s, {TwoPieces, AtTheEnd}, c.seed);
         QFile file(gob);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(c.cut ? file.resize(GobSize - 1) : file.seek(22222) && file.write("x") == 1);
@@ -201,7 +202,7 @@ TEST_F(HistoryTest, TheLimitDropsTheOldestOnlyOnceANewChangeIsDoneAndNumbersStay
 
     const QByteArray before = hash();
     GobHistory::setLimit(100);
-    const QString refused = refusal([this] { apply(u"a.zip"_s, {{20000, 4000}}); });
+    const QString refused = refusal([this] { apply(u"a.zip"_s, {{20000, 4000}}, 7); });
     EXPECT_TRUE(refused.contains(
         u" KiB of history, more than the 100 bytes the history of a GOB file keeps."_s))
         << refused.toStdString();
