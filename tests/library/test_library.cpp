@@ -1,0 +1,255 @@
+#include "bytes.h"
+#include "handzip.h"
+#include "packagebytes.h"
+#include "recordingdisplay.h"
+#include "refusal.h"
+#include "scriptedprompts.h"
+#include "testhome.h"
+
+#include "history/gobhistory.h"
+#include "library/installedpackages.h"
+#include "library/packageremoval.h"
+#include "packages/packageimport.h"
+#include "services/fileaccess.h"
+#include "services/messages.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint32 GobSize = 100000;
+
+// Three packages whose regions overlap: records of (package offset, size), file.data a pattern.
+struct Package
+{
+    QString name;
+    QList<std::pair<qint32, qint32>> records;
+    int seed;
+};
+const Package Packages[] = {
+    {u"a.zip"_s, {{20000, 4000}, {30000, 100}}, 1},
+    {u"b.zip"_s, {{22000, 4000}, {19000, 2000}, {29950, 100}}, 2},
+    {u"c.zip"_s, {{23000, 500}, {40000, 10}}, 3},
+};
+
+const Package &packageNamed(QChar letter)
+{
+    return Packages[letter.unicode() - u'a'];
+}
+
+class LibraryTest : public ::testing::Test
+{
+protected:
+    LibraryTest()
+        : original(Bytes::pattern(GobSize, 7))
+        , gob(home.write(u"g_pc.gob"_s, original))
+    {
+    }
+    ~LibraryTest() override { FileAccess::clearFaults(); }
+
+    void apply(const Package &p)
+    {
+        QByteArray install;
+        QByteArray lines;
+        qint32 total = 0;
+        for (const auto &[offset, size] : p.records) {
+            install += installRecords({{offset, size}});
+            lines += "\"Item " + QByteArray::number(offset) + "\"\r\n";
+            total += size;
+        }
+        const QString path = home.file(p.name);
+        ASSERT_TRUE(HandZip::write(path,
+                                   {{u"install.data"_s, install},
+                                    {u"file.data"_s, Bytes::pattern(total, p.seed)},
+                                    {u"Replaced Files.txt"_s, lines}}));
+        prompts.answerMessage(Answer::Yes);
+        PackageContext context {prompts, nullptr, display};
+        PackageImport::run({path, gob, home.file(u"KX_Temp"_s), false, {}, {}}, context);
+    }
+
+    // The GOB file as the packages, applied in this order to the original, leave it: worked out
+    // by copying their bytes, not through the history.
+    QByteArray expected(const QList<QChar> &applied) const
+    {
+        QByteArray bytes = original;
+        for (const QChar letter : applied) {
+            const Package &p = packageNamed(letter);
+            qint32 total = 0;
+            for (const auto &r : p.records)
+                total += r.second;
+            const QByteArray data = Bytes::pattern(total, p.seed);
+            qint32 at = 0;
+            for (const auto &[offset, size] : p.records) {
+                bytes.replace(offset + 111, size, data.mid(at, size));
+                at += size;
+            }
+        }
+        return bytes;
+    }
+
+    QStringList installed() const
+    {
+        QStringList list;
+        for (const InstalledPackages::Package &p : InstalledPackages::of(gob))
+            list << u"%1 %2/%3"_s.arg(p.name).arg(p.holding).arg(p.items);
+        return list;
+    }
+
+    TestHome home;
+    ScriptedPrompts prompts;
+    RecordingDisplay display;
+    QByteArray original;
+    QString gob;
+};
+
+} // namespace
+
+// Steps: "+x" applies package x, "-x" removes it, "u" undoes the newest change. The packages
+// that stand are kept apart by the test in the order they were applied; the GOB file must be
+// the original with exactly their bytes copied over it, and undo back to the start must give
+// the original again.
+TEST_F(LibraryTest, RemovingAnyPackageLeavesTheGobAsIfItHadNeverBeenApplied)
+{
+    const struct
+    {
+        const char *steps;
+        QStringList installed; // name, items holding its bytes / items
+    } cases[] = {
+        {"+a +b +c", {u"a.zip 0/2"_s, u"b.zip 2/3"_s, u"c.zip 2/2"_s}},
+        {"+a +b +c -b", {u"a.zip 1/2"_s, u"c.zip 2/2"_s}},
+        {"+a +b +c -b -c -a", {}},
+        {"+a +b +c -b u", {u"a.zip 0/2"_s, u"b.zip 2/3"_s, u"c.zip 2/2"_s}},
+        {"+a +b +c -b u u", {u"a.zip 0/2"_s, u"b.zip 3/3"_s}},
+        {"+a +b -b", {u"a.zip 2/2"_s}},
+        {"+a +b +c -a -b", {u"c.zip 2/2"_s}},
+        {"+a +b +c -c -a u", {u"a.zip 0/2"_s, u"b.zip 3/3"_s}},
+        {"+b +a -b -a", {}},
+        {"+a +b +c -b -a u u", {u"a.zip 0/2"_s, u"b.zip 2/3"_s, u"c.zip 2/2"_s}},
+    };
+    for (const auto &c : cases) {
+        const QString steps = QString::fromLatin1(c.steps);
+        QList<QChar> stands;
+        QStringList done; // the steps undo can take back, newest last
+        for (const QString &step : steps.split(u' ')) {
+            if (step == u"u"_s) {
+                const QString last = done.takeLast();
+                if (last[0] == u'+')
+                    stands.removeOne(last[1]);
+                else
+                    stands << last[1];
+                GobHistory(gob).undo();
+            } else if (step[0] == u'+') {
+                apply(packageNamed(step[1]));
+                stands << step[1];
+                done << step;
+            } else {
+                PackageRemoval::remove(gob, packageNamed(step[1]).name);
+                stands.removeOne(step[1]);
+                done << step;
+            }
+        }
+        std::sort(stands.begin(), stands.end(), [&](QChar x, QChar y) {
+            return steps.indexOf(u'+' + x) < steps.indexOf(u'+' + y);
+        });
+        EXPECT_TRUE(Bytes::readFile(gob) == expected(stands)) << c.steps;
+        EXPECT_EQ(installed(), c.installed) << c.steps;
+        GobHistory(gob).undo(0);
+        EXPECT_EQ(Bytes::readFile(gob), original) << c.steps;
+        QDir(home.file(u"history"_s)).removeRecursively();
+    }
+}
+
+// Each refusal names its reason and leaves the GOB file and the history as they were.
+TEST_F(LibraryTest, ARemovalTheHistoryCannotBackIsRefusedWithItsReason)
+{
+    const auto limitDropsA = [this] {
+        apply(Packages[0]);
+        apply(Packages[1]);
+        apply(Packages[2]);
+        const QList<ChangeFile> changes = GobHistory(gob).changes();
+        GobHistory(gob).undo();
+        GobHistory::setLimit(changes[1].fileSize() + changes[2].fileSize());
+        apply(Packages[2]); // done again as change 4: the limit drops the undone c and then a
+    };
+    const auto shown = [this](qint64 number) {
+        const ChangeFile *change = nullptr;
+        const QList<ChangeFile> all = GobHistory(gob).changes();
+        for (const ChangeFile &c : all)
+            if (c.sequence() == number)
+                change = &c;
+        return change ? change->shown() : QString();
+    };
+    const struct
+    {
+        const char *what;
+        std::function<void()> setUp;
+        QString package;
+        std::function<QString()> message;
+    } cases[] = {
+        {"dropped by the limit", limitDropsA, u"1"_s,
+         [&] {
+             return u"Change 1 can no longer be removed: the history limit dropped it (the "
+                    "history of %1 keeps changes from 2 on). Nothing was written."_s.arg(gob);
+         }},
+        {"by a name no longer kept", limitDropsA, u"a.zip"_s,
+         [&] {
+             return u"No package \"a.zip\" is applied to %1: give the number or the name that "
+                    "the installed packages list."_s.arg(gob);
+         }},
+        {"undone", [&] { apply(Packages[0]), GobHistory(gob).undo(); }, u"1"_s,
+         [&] { return u"Change %1 is undone: there is nothing to remove."_s.arg(shown(1)); }},
+        {"removed already", [&] { apply(Packages[0]), PackageRemoval::remove(gob, u"a.zip"_s); },
+         u"1"_s,
+         [&] { return u"Change %1 was removed already by change %2."_s.arg(shown(1), shown(2)); }},
+        {"a removal", [&] { apply(Packages[0]), PackageRemoval::remove(gob, u"a.zip"_s); }, u"2"_s,
+         [&] { return u"Change %1 is no package; undo it instead."_s.arg(shown(2)); }},
+        {"bytes written outside",
+         [&] {
+             apply(Packages[0]);
+             QFile file(gob);
+             ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(30200) && file.write("x"));
+         },
+         u"a.zip"_s,
+         [&] {
+             return u"Bytes 30111 to 30210 of %1 do not hold what the history says change %2 "
+                    "left there: something outside Kestrix has written there. Nothing was "
+                    "written."_s.arg(gob, shown(1));
+         }},
+    };
+    for (const auto &c : cases) {
+        c.setUp();
+        const QByteArray before = Bytes::readFile(gob);
+        const qsizetype changes = GobHistory(gob).changes().size();
+        EXPECT_EQ(refusal([&] { PackageRemoval::remove(gob, c.package); }), c.message()) << c.what;
+        EXPECT_TRUE(Bytes::readFile(gob) == before) << c.what;
+        EXPECT_EQ(GobHistory(gob).changes().size(), changes) << c.what;
+        home.write(u"g_pc.gob"_s, original);
+        QDir(home.file(u"history"_s)).removeRecursively();
+        GobHistory::setLimit(1 << 30);
+    }
+}
+
+// A write that fails half way through a removal: the GOB file goes back at once, or, when even
+// that fails, at the next start; either way to the bytes from before the removal.
+TEST_F(LibraryTest, ARemovalCutOffHalfWayLeavesAllOrNothing)
+{
+    for (const int putBackFails : {0, 1}) {
+        apply(Packages[0]);
+        apply(Packages[1]);
+        const QByteArray before = Bytes::readFile(gob);
+        FileAccess::plantFault({u"write"_s, u".gob"_s, 1, EIO, putBackFails ? -1 : 1});
+        EXPECT_FALSE(refusal([&] { PackageRemoval::remove(gob, u"a.zip"_s); }).isEmpty());
+        FileAccess::clearFaults();
+        GobHistory(gob).recover();
+        EXPECT_TRUE(Bytes::readFile(gob) == before) << putBackFails;
+        EXPECT_EQ(nameOf(GobHistory(gob).changes().last().state()), u"rolled back"_s);
+        PackageRemoval::remove(gob, u"a.zip"_s); // and then it goes through
+        EXPECT_TRUE(Bytes::readFile(gob) == expected({u'b'})) << putBackFails;
+        home.write(u"g_pc.gob"_s, original);
+        QDir(home.file(u"history"_s)).removeRecursively();
+    }
+}
