@@ -239,7 +239,11 @@ void frmMain::createMenus()
     mnuHistory =
         item(mnuEdit, "mnuHistory", QStringLiteral("&History\u2026"), QKeySequence(tr("Ctrl+H")));
     connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
+    mnuInstalledPackages =
+        item(mnuEdit, "mnuInstalledPackages", QStringLiteral("Installed &Packages\u2026"));
     connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
+    connect(mnuInstalledPackages, &QAction::triggered, this,
+            [this] { mnuInstalledPackages_Click(); });
 
     mnuPopup = menuBar()->addMenu(QStringLiteral("&View"));
     mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
@@ -329,7 +333,8 @@ void frmMain::setGobControlsEnabled(bool enabled)
         cmdScript->setEnabled(false);
         lstItem->setEnabled(false);
     }
-    for (QAction *command : {mnuImportZip, mnuExportAll, mnuImportFolder, mnuHistory})
+    for (QAction *command :
+         {mnuImportZip, mnuExportAll, mnuImportFolder, mnuHistory, mnuInstalledPackages})
         command->setEnabled(enabled);
     updateRecordCommands();
 }

@@ -67,6 +67,7 @@ public:
     void mnuExit_Click();
     void mnuUndo_Click();
     void mnuHistory_Click();
+    void mnuInstalledPackages_Click();
     void lstItem_Click();
     void opnSubFile_Click(int index);
     void VScroll1_Change();
@@ -142,6 +143,7 @@ public:
     QMenu *mnuEdit = nullptr;
     QAction *mnuUndo = nullptr; // "Undo <kind> <description>" of the newest done change
     QAction *mnuHistory = nullptr;
+    QAction *mnuInstalledPackages = nullptr;
     QMenu *mnuPopup = nullptr;
     std::array<QAction *, 4> mnuRotate {};
     QAction *mnuTransparent = nullptr;

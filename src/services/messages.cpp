@@ -1209,6 +1209,13 @@ QString installedDropped(qint64 oldestKept)
         .arg(oldestKept);
 }
 
+QString askRemovePackage(const QString &number, const QString &name)
+{
+    return QStringLiteral("Remove package %1 (%2)? The bytes that lay there before it go back, "
+                          "except where a later change has written since. Undo puts it back.")
+        .arg(number, name);
+}
+
 QString dryRunSummary(int newItems, int same, int conflicts)
 {
     return QStringLiteral("%1 new, %2 same, %3 conflicting; nothing was written.")

@@ -240,6 +240,7 @@ QString removeRefused(const QString &gobPath, qint64 start, qint64 end, const QS
 QString historyChangedMeanwhile();
 QString removed(const QString &package, qint64 bytes);
 QString installedDropped(qint64 oldestKept);
+QString askRemovePackage(const QString &number, const QString &name);
 QString dryRunSummary(int newItems, int same, int conflicts);
 QString skippedItems(int same, int conflicts);
 

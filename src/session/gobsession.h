@@ -5,6 +5,7 @@
 
 #include "history/changefile.h"
 #include "history/gobchange.h"
+#include "library/packageremoval.h"
 #include "packages/packageimport.h"
 #include "pictures/folderimport.h"
 
@@ -71,6 +72,8 @@ public:
     void undo();
     // Undoes change number and every later one that is done (below 1: the newest done one).
     void undoTo(int number);
+    // Takes one applied package out (what: its number or name), whichever came after it.
+    PackageRemoval::Outcome removePackage(const QString &what);
 
 signals:
     void gobPathChanged();

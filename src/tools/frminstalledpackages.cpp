@@ -1,0 +1,105 @@
+#include "frminstalledpackages.h"
+
+#include "library/installedpackages.h"
+#include "services/errorreport.h"
+#include "services/failure.h"
+#include "services/messages.h"
+#include "services/prompts.h"
+#include "session/gobsession.h"
+#include "widgets/busycursor.h"
+#include "widgets/contexthelp.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int HistoryTopic = 12;
+enum Column { Number, Name, Time, Items, Holding };
+
+} // namespace
+
+frmInstalledPackages::frmInstalledPackages(Prompts &prompts, Opener &opener, GobSession &session,
+                                           QWidget *owner)
+    : QDialog(owner)
+    , m_prompts(prompts)
+    , m_session(session)
+{
+    setObjectName(QStringLiteral("frmInstalledPackages"));
+    setWindowTitle(QStringLiteral("Installed Packages"));
+    auto *layout = new QVBoxLayout(this);
+    lstPackages = new QTreeWidget(this);
+    lstPackages->setObjectName(QStringLiteral("lstPackages"));
+    lstPackages->setRootIsDecorated(false);
+    lstPackages->setHeaderLabels({QStringLiteral("No."), QStringLiteral("Package"),
+                                  QStringLiteral("Time"), QStringLiteral("Items"),
+                                  QStringLiteral("Still its bytes")});
+    lstPackages->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(lstPackages, 1);
+    lblNote = new QLabel(this);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setWordWrap(true);
+    layout->addWidget(lblNote);
+
+    auto *row = new QHBoxLayout;
+    cmdRemove = new QPushButton(QStringLiteral("&Remove"), this);
+    cmdRemove->setObjectName(QStringLiteral("cmdRemove"));
+    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    row->addStretch(1);
+    row->addWidget(cmdRemove);
+    row->addWidget(cmdClose);
+    layout->addLayout(row);
+    resize(640, 320);
+    ContextHelp::setTopic(lstPackages, HistoryTopic);
+    ContextHelp::setTopic(cmdRemove, HistoryTopic);
+    ContextHelp::addHelpKeys(this, opener, HistoryTopic);
+
+    connect(lstPackages, &QTreeWidget::currentItemChanged, this,
+            [this] { cmdRemove->setEnabled(lstPackages->currentItem() != nullptr); });
+    connect(cmdRemove, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(&m_session, &GobSession::historyChanged, this, [this] { Form_Load(); });
+}
+
+void frmInstalledPackages::Form_Load()
+{
+    lstPackages->clear();
+    try {
+        const QList<InstalledPackages::Package> packages =
+            InstalledPackages::of(m_session.gobPath());
+        for (qsizetype i = packages.size() - 1; i >= 0; --i) {
+            const InstalledPackages::Package &p = packages[i];
+            new QTreeWidgetItem(lstPackages,
+                                {QString::number(p.number), p.name, Messages::isoTime(p.time),
+                                 QString::number(p.items), QString::number(p.holding)});
+        }
+        lblNote->setText(InstalledPackages::droppedNote(m_session.gobPath()));
+    } catch (const Failure &failure) {
+        lblNote->setText(failure.description());
+    }
+    lstPackages->setCurrentItem(lstPackages->topLevelItem(0));
+    cmdRemove->setEnabled(lstPackages->currentItem() != nullptr);
+}
+
+void frmInstalledPackages::cmdRemove_Click()
+{
+    const QTreeWidgetItem *item = lstPackages->currentItem();
+    if (!item)
+        return;
+    const QString number = item->text(Number);
+    if (m_prompts.askYesNo(this, Messages::askRemovePackage(number, item->text(Name)),
+                           windowTitle(), Answer::No)
+        != Answer::Yes)
+        return;
+    try {
+        const BusyCursor busy;
+        m_session.removePackage(number); // the list follows the history
+    } catch (const Failure &failure) {
+        MainModule::ReportError(m_prompts, this, failure);
+    }
+}
