@@ -7,6 +7,7 @@
 #include "services/messages.h"
 
 #include <QHash>
+#include <QThread>
 
 #include <algorithm>
 #include <set>
@@ -14,6 +15,8 @@
 namespace {
 
 constexpr qint64 WriteBlock = qint64(1) << 16;
+// Tests set this to stop between blocks, so that a child process can be killed half way.
+constexpr char BlockPauseVariable[] = "KESTRIX_TEST_RECORD_PAUSE_MS";
 
 // What a removal writes: runs of the package's regions and, for each source change, the pieces
 // of its old bytes that go there.
@@ -202,6 +205,8 @@ Outcome remove(const QString &gobPath, const QString &what,
             writer.write(run.start + done, block);
             if (pendingEvents)
                 pendingEvents();
+            if (const int pause = qEnvironmentVariableIntValue(BlockPauseVariable); pause > 0)
+                QThread::msleep(ulong(pause));
         }
     }
     change.commit();
