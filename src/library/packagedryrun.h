@@ -26,6 +26,7 @@ struct Item
     qint64 number = 0; // from 1
     QString description; // its line of Replaced Files.txt, quotes taken off
     GobRegion region;
+    qint64 dataOffset = 0; // where its bytes lie in file.data
     State state = State::New;
     QString conflict; // the newest standing change that wrote there, as the history shows it
 };

@@ -1216,6 +1216,15 @@ QString askRemovePackage(const QString &number, const QString &name)
         .arg(number, name);
 }
 
+QString previewSummary(int newItems, int same, int conflicts)
+{
+    return QStringLiteral("%1 new item(s), %2 already in place (skipped), %3 conflicting with "
+                          "a change of the history. Nothing is written before Apply.")
+        .arg(newItems)
+        .arg(same)
+        .arg(conflicts);
+}
+
 QString dryRunSummary(int newItems, int same, int conflicts)
 {
     return QStringLiteral("%1 new, %2 same, %3 conflicting; nothing was written.")

@@ -241,6 +241,7 @@ QString historyChangedMeanwhile();
 QString removed(const QString &package, qint64 bytes);
 QString installedDropped(qint64 oldestKept);
 QString askRemovePackage(const QString &number, const QString &name);
+QString previewSummary(int newItems, int same, int conflicts);
 QString dryRunSummary(int newItems, int same, int conflicts);
 QString skippedItems(int same, int conflicts);
 

@@ -1,18 +1,25 @@
 #include "frminstalledpackages.h"
 
+#include "frmpackagepreview.h"
+
 #include "library/installedpackages.h"
+#include "library/packagepreview.h"
+#include "packages/tempfolder.h"
 #include "services/errorreport.h"
 #include "services/failure.h"
+#include "services/filedialogs.h"
 #include "services/messages.h"
 #include "services/prompts.h"
 #include "session/gobsession.h"
 #include "widgets/busycursor.h"
 #include "widgets/contexthelp.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -46,10 +53,13 @@ frmInstalledPackages::frmInstalledPackages(Prompts &prompts, Opener &opener, Gob
     layout->addWidget(lblNote);
 
     auto *row = new QHBoxLayout;
+    cmdPreview = new QPushButton(QStringLiteral("&Preview Zip\u2026"), this);
+    cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     cmdRemove = new QPushButton(QStringLiteral("&Remove"), this);
     cmdRemove->setObjectName(QStringLiteral("cmdRemove"));
     cmdClose = new QPushButton(QStringLiteral("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    row->addWidget(cmdPreview);
     row->addStretch(1);
     row->addWidget(cmdRemove);
     row->addWidget(cmdClose);
@@ -62,6 +72,7 @@ frmInstalledPackages::frmInstalledPackages(Prompts &prompts, Opener &opener, Gob
     connect(lstPackages, &QTreeWidget::currentItemChanged, this,
             [this] { cmdRemove->setEnabled(lstPackages->currentItem() != nullptr); });
     connect(cmdRemove, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
+    connect(cmdPreview, &QPushButton::clicked, this, [this] { cmdPreview_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(&m_session, &GobSession::historyChanged, this, [this] { Form_Load(); });
 }
@@ -99,6 +110,43 @@ void frmInstalledPackages::cmdRemove_Click()
     try {
         const BusyCursor busy;
         m_session.removePackage(number); // the list follows the history
+    } catch (const Failure &failure) {
+        MainModule::ReportError(m_prompts, this, failure);
+    }
+}
+
+void frmInstalledPackages::cmdPreview_Click(const QString &chosen)
+{
+    PackageDisplay quiet;
+    PackageContext context {m_prompts, this, quiet};
+    try {
+        const QString package = !chosen.isEmpty()
+            ? chosen
+            : MainModule::ShowOpenDialog(m_prompts, this,
+                                         {{QStringLiteral("Zip file"), QStringLiteral("*.zip")}},
+                                         Messages::selectZipToImportTitle());
+        const QTemporaryDir folder;
+        std::optional<PackageContents> contents;
+        {
+            const BusyCursor busy;
+            contents = PackageImport::unpack(package, folder.path(), context, m_session.gobPath());
+        }
+        if (!contents)
+            return;
+        PackagePreview preview(*contents, m_session.gobPath());
+        frmPackagePreview window(preview, QFileInfo(package).fileName(), this);
+        if (window.exec() != QDialog::Accepted)
+            return;
+        ImportRequest request;
+        request.packagePath = package;
+        request.tempFolder = TempFolder::path();
+        request.withoutUndo = GobChange::asking(m_prompts, this);
+        if (window.skipConflicts())
+            request.skip = preview.conflicting();
+        const BusyCursor busy;
+        TempFolder::deleteFilesIn(request.tempFolder);
+        m_session.importPackage(request, context);
+        TempFolder::cleanUp(request.tempFolder);
     } catch (const Failure &failure) {
         MainModule::ReportError(m_prompts, this, failure);
     }

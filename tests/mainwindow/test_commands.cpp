@@ -53,7 +53,9 @@ TEST_F(MainWindowTest, MenuTreeStandsAsDesignedWithAndWithoutAGobFile)
     const QString menus =
         u"&File | &Open…=Ctrl+O | %1Open &Recent [%2 ] | %1&Save As…=Ctrl+S | %1&Import "
         "File…=Ctrl+I | %1Import &Zip…=Ctrl+Z | %1Export &All… | %1Import &Folder… | - | "
-        "E&xit=Ctrl+Q\n&Edit | !&Undo=Ctrl+U | %1&History…=Ctrl+H\n&View | !Rotate &None%3 | "
+        "E&xit=Ctrl+Q\n&Edit | !&Undo=Ctrl+U | %1&History…=Ctrl+H | %1Installed &Packages…\n&View "
+        "| "
+        "!Rotate &None%3 | "
         "%1Rotate &90 Degree | %1Rotate &180 Degree | %1Rotate &270 Degree | %1&Transparent | "
         "&Auto preview transparent*\n&Tools | &Torvane [ | &Run Torvane=Ctrl+R%4 ] | &More "
         "Options…=Ctrl+M | &Format Palette…=Ctrl+F | &BMP -> JPG…=Ctrl+J\n&Help | &Help Topic=F1 | "
