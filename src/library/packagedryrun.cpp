@@ -31,9 +31,7 @@ QList<Item> of(const PackageContents &contents, const QStringList &descriptions,
     auto install = FileAccess::openForReading(contents.installData);
     qint64 dataOffset = 0;
     PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &r) {
-        QString description = descriptions.value(k - 1);
-        if (description.size() >= 2 && description.startsWith(u'"') && description.endsWith(u'"'))
-            description = description.mid(1, description.size() - 2);
+        const QString description = PackageFiles::unquoted(descriptions.value(k - 1));
         Item item {k, description, {r.regionStart(), r.size}, dataOffset, State::New, {}};
         dataOffset += r.size;
         if (inPlace.value(k - 1)) {

@@ -1,6 +1,7 @@
 #include "bytes.h"
 #include "handbitmap.h"
 #include "handgob.h"
+#include "handpackage.h"
 #include "handzip.h"
 #include "packagebytes.h"
 #include "recordingdisplay.h"
@@ -63,17 +64,8 @@ protected:
     void apply(const QString &name, const std::initializer_list<std::pair<int, int>> &records,
                int seed = 1, const WithoutUndo &withoutUndo = {})
     {
-        qint32 total = 0;
-        QByteArray lines;
-        for (const auto &record : records) {
-            total += record.second;
-            lines += "\"Item " + QByteArray::number(record.first) + "\"\r\n";
-        }
         const QString path = home.file(name);
-        ASSERT_TRUE(HandZip::write(path,
-                                   {{u"install.data"_s, installRecords(records)},
-                                    {u"file.data"_s, Bytes::pattern(total, seed)},
-                                    {u"Replaced Files.txt"_s, lines}}));
+        ASSERT_TRUE(writeHandPackage(path, QList<std::pair<qint32, qint32>>(records), seed));
         prompts.answerMessage(Answer::Yes);
         PackageContext context {prompts, nullptr, display};
         PackageImport::run({path, gob, home.file(u"KX_Temp"_s), false, {}, withoutUndo}, context);

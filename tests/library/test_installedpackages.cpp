@@ -1,7 +1,6 @@
 #include "handgob.h"
-#include "handzip.h"
+#include "handpackage.h"
 #include "mainwindowfixture.h"
-#include "packagebytes.h"
 
 #include "library/packagepreview.h"
 #include "tools/frminstalledpackages.h"
@@ -18,24 +17,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A package of the given records (package offset, size) of pattern seed.
-QString package(const TestHome &home, const QString &name,
-                const QList<std::pair<qint32, qint32>> &records, int seed)
+// A hand-made package in the test's folder; its path.
+QString writtenPackage(const TestHome &home, const QString &name,
+                       const QList<std::pair<qint32, qint32>> &records, int seed)
 {
-    QByteArray install;
-    QByteArray lines;
-    qint32 total = 0;
-    for (const auto &[offset, size] : records) {
-        install += installRecords({{offset, size}});
-        lines += "\"Item " + QByteArray::number(offset) + "\"\r\n";
-        total += size;
-    }
-    const QString path = home.file(name);
-    EXPECT_TRUE(HandZip::write(path,
-                               {{u"install.data"_s, install},
-                                {u"file.data"_s, Bytes::pattern(total, seed)},
-                                {u"Replaced Files.txt"_s, lines}}));
-    return path;
+    EXPECT_TRUE(writeHandPackage(home.file(name), records, seed));
+    return home.file(name);
 }
 
 } // namespace
@@ -53,7 +40,7 @@ TEST_F(MainWindowTest, InstalledPackagesRemovesAnOlderPackageAndTheListFollows)
         cli.setEnvironment(home.environment());
         cli.start(QStringLiteral(KESTRIX_CLI),
                   {u"apply"_s, u"--gob"_s, gob, u"--package"_s,
-                   package(home, name, {{offset, 100}}, seed), u"--yes"_s});
+                   writtenPackage(home, name, {{offset, 100}}, seed), u"--yes"_s});
         ASSERT_TRUE(cli.waitForFinished(30000));
         ASSERT_EQ(cli.exitCode(), 0);
     }
@@ -108,7 +95,7 @@ TEST_F(MainWindowTest, PackagePreviewDrawsOnlyRowsInViewAndSkipsTheConflicts)
     cli.setEnvironment(home.environment());
     cli.start(QStringLiteral(KESTRIX_CLI),
               {u"apply"_s, u"--gob"_s, gob, u"--package"_s,
-               package(home, u"a.zip"_s, {{5000, 100}}, 1), u"--yes"_s});
+               writtenPackage(home, u"a.zip"_s, {{5000, 100}}, 1), u"--yes"_s});
     ASSERT_TRUE(cli.waitForFinished(30000) && cli.exitCode() == 0);
     const QByteArray applied = Bytes::readFile(gob);
 
@@ -119,8 +106,8 @@ TEST_F(MainWindowTest, PackagePreviewDrawsOnlyRowsInViewAndSkipsTheConflicts)
             records.append({10000 + 20 * k, 10});
         return records;
     };
-    const QString big = package(home, u"big.zip"_s, items(2000), 5);
-    const QString small = package(home, u"small.zip"_s, items(10), 5);
+    const QString big = writtenPackage(home, u"big.zip"_s, items(2000), 5);
+    const QString small = writtenPackage(home, u"small.zip"_s, items(10), 5);
     frmInstalledPackages installed(prompts, opener, window->session(), window.get());
     const auto open = [&](const QString &zip, const std::function<void(frmPackagePreview &)> &act) {
         QElapsedTimer timer;

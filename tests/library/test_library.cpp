@@ -1,6 +1,5 @@
 #include "bytes.h"
-#include "handzip.h"
-#include "packagebytes.h"
+#include "handpackage.h"
 #include "recordingdisplay.h"
 #include "refusal.h"
 #include "scriptedprompts.h"
@@ -53,19 +52,8 @@ protected:
 
     void apply(const Package &p)
     {
-        QByteArray install;
-        QByteArray lines;
-        qint32 total = 0;
-        for (const auto &[offset, size] : p.records) {
-            install += installRecords({{offset, size}});
-            lines += "\"Item " + QByteArray::number(offset) + "\"\r\n";
-            total += size;
-        }
         const QString path = home.file(p.name);
-        ASSERT_TRUE(HandZip::write(path,
-                                   {{u"install.data"_s, install},
-                                    {u"file.data"_s, Bytes::pattern(total, p.seed)},
-                                    {u"Replaced Files.txt"_s, lines}}));
+        ASSERT_TRUE(writeHandPackage(path, p.records, p.seed));
         prompts.answerMessage(Answer::Yes);
         PackageContext context {prompts, nullptr, display};
         PackageImport::run({path, gob, home.file(u"KX_Temp"_s), false, {}, {}}, context);
