@@ -46,7 +46,6 @@ for round in $(seq "${CRASH_ROUNDS:-6}"); do
     *) fail "$hook $at s: history says \"$line\"" && continue ;;
     esac
     [ "$(hash "$gob")" = "$want" ] || fail "$hook $at s: \"$line\", yet the GOB file is not so"
-    [ -n "${FAULTS_VERBOSE:-}" ] && echo "$hook $at s: $line"
 done
 [ $failures = 0 ] && echo "every killed removal left all or nothing"
 exit $((failures > 0))

@@ -71,13 +71,12 @@ TEST_F(MainWindowTest, InstalledPackagesRemovesAnOlderPackageAndPreviewsAnother)
         ASSERT_NE(installed, nullptr);
         const auto rows = [installed] {
             QStringList r;
-            for (int i = 0; i < installed->lstPackages->topLevelItemCount(); ++i) {
-                const QTreeWidgetItem *row = installed->lstPackages->topLevelItem(i);
-                r << row->text(0) + u' ' + row->text(1) + u' ' + row->text(3) + u' ' + row->text(4);
-            }
-            return r;
+            for (int i = 0; i < installed->lstPackages->topLevelItemCount(); ++i)
+                for (int column : {0, 1, 3, 4})
+                    r << installed->lstPackages->topLevelItem(i)->text(column);
+            return r.join(u' ');
         };
-        listed = rows();
+        listed << rows();
         prompts.answerMessage(Answer::Yes);
         QTest::keyClick(installed->lstPackages, Qt::Key_Down);
         QTest::mouseClick(installed->cmdRemove, Qt::LeftButton);
@@ -102,11 +101,11 @@ TEST_F(MainWindowTest, InstalledPackagesRemovesAnOlderPackageAndPreviewsAnother)
         QTest::mouseClick(installed->cmdClose, Qt::LeftButton);
     });
     QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return listed.size() > 3; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listed.size() > 2; }, 10000));
     // b wrote over half of a, so a holds its bytes in none of its one item; then b alone stands.
     EXPECT_EQ(listed,
-              (QStringList {u"2 b.zip 1 1"_s, u"1 a.zip 1 0"_s, u"2 b.zip 1 1"_s,
-                            u"4 big.zip 1999 1999"_s, u"2 b.zip 1 1"_s}));
+              (QStringList {u"2 b.zip 1 1 1 a.zip 1 0"_s, u"2 b.zip 1 1"_s,
+                            u"4 big.zip 1999 1999 2 b.zip 1 1"_s}));
     EXPECT_EQ(prompts.messageTexts().value(0),
               u"Remove package 1 (a.zip)? The bytes that lay there before it go back, except "
               "where a later change has written since. Undo puts it back."_s);

@@ -9,7 +9,6 @@
 #include "library/installedpackages.h"
 #include "library/packageremoval.h"
 #include "packages/packageimport.h"
-#include "services/messages.h"
 
 #include <QDir>
 
@@ -74,14 +73,6 @@ protected:
         return bytes;
     }
 
-    QStringList installed() const
-    {
-        QStringList list;
-        for (const InstalledPackages::Package &p : InstalledPackages::of(gob))
-            list << u"%1 %2/%3"_s.arg(p.name).arg(p.holding).arg(p.items);
-        return list;
-    }
-
     TestHome home;
     ScriptedPrompts prompts;
     RecordingDisplay display;
@@ -136,7 +127,10 @@ TEST_F(LibraryTest, RemovingAnyPackageLeavesTheGobAsIfItHadNeverBeenApplied)
             return steps.indexOf(u'+' + x) < steps.indexOf(u'+' + y);
         });
         EXPECT_TRUE(Bytes::readFile(gob) == expected(stands)) << c.steps;
-        EXPECT_EQ(installed(), c.installed) << c.steps;
+        QStringList installed;
+        for (const InstalledPackages::Package &p : InstalledPackages::of(gob))
+            installed << u"%1 %2/%3"_s.arg(p.name).arg(p.holding).arg(p.items);
+        EXPECT_EQ(installed, c.installed) << c.steps;
         GobHistory(gob).undo(0);
         EXPECT_EQ(Bytes::readFile(gob), original) << c.steps;
         QDir(home.file(u"history"_s)).removeRecursively();
