@@ -258,9 +258,13 @@ void frmMain::createMenus()
     mnuRedo->setEnabled(false);
     mnuHistory =
         item(mnuEdit, "mnuHistory", QStringLiteral("&History\u2026"), QKeySequence(tr("Ctrl+H")));
+    mnuInstalledPackages =
+        item(mnuEdit, "mnuInstalledPackages", QStringLiteral("Installed &Packages\u2026"));
     connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
     connect(mnuRedo, &QAction::triggered, this, [this] { mnuRedo_Click(); });
     connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
+    connect(mnuInstalledPackages, &QAction::triggered, this,
+            [this] { mnuInstalledPackages_Click(); });
 
     mnuPopup = menuBar()->addMenu(QStringLiteral("&View"));
     mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
@@ -373,7 +377,8 @@ void frmMain::setGobControlsEnabled(bool enabled)
         cmdScript->setEnabled(false);
         lstItem->setEnabled(false);
     }
-    for (QAction *command : {mnuImportZip, mnuExportAll, mnuImportFolder, mnuHistory})
+    for (QAction *command :
+         {mnuImportZip, mnuExportAll, mnuImportFolder, mnuHistory, mnuInstalledPackages})
         command->setEnabled(enabled);
     updateRecordCommands();
 }

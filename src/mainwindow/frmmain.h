@@ -69,6 +69,7 @@ public:
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuHistory_Click();
+    void mnuInstalledPackages_Click();
     void lstItem_Click();
     void opnSubFile_Click(int index);
     void cmdSaveAs_Click();
@@ -141,6 +142,7 @@ public:
     QAction *mnuUndo = nullptr; // "Undo <kind> <description>" of the newest done change
     QAction *mnuRedo = nullptr; // "Redo <kind> <description>" of the undone change next
     QAction *mnuHistory = nullptr;
+    QAction *mnuInstalledPackages = nullptr;
     QMenu *mnuPopup = nullptr;
     std::array<QAction *, 4> mnuRotate {};
     QAction *mnuTransparent = nullptr;

@@ -1,7 +1,9 @@
 // The history of the GOB file in the main window: recovery when a GOB file is taken, the Edit
-// menu's Undo and Redo and the History window, all following the session.
+// menu's Undo and Redo, the History window and the installed packages, all following the session.
 #include "frmhistory.h"
 #include "frmmain.h"
+
+#include "tools/frminstalledpackages.h"
 
 #include "services/errorreport.h"
 #include "services/prompts.h"
@@ -68,6 +70,16 @@ void frmMain::mnuHistory_Click()
     if (!m_session.hasGobFile())
         return;
     frmHistory window(m_prompts, m_opener, m_session, this);
+    window.Form_Load();
+    window.exec();
+    activateWindow();
+}
+
+void frmMain::mnuInstalledPackages_Click()
+{
+    if (!m_session.hasGobFile())
+        return;
+    frmInstalledPackages window(m_prompts, m_opener, m_session, this);
     window.Form_Load();
     window.exec();
     activateWindow();

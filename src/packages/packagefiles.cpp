@@ -50,6 +50,13 @@ QStringList readReplacedFiles(const QString &path)
     return Catalogue::decodeLineByLine(FileAccess::readAt(*file, 0, file->size()));
 }
 
+QString unquoted(const QString &line)
+{
+    if (line.size() >= 2 && line.startsWith(u'"') && line.endsWith(u'"'))
+        return line.mid(1, line.size() - 2);
+    return line;
+}
+
 QString listText(const QStringList &lines)
 {
     QString text;

@@ -39,6 +39,9 @@ QByteArray replacedFilesLine(const QString &description);
 // encoding throughout is read line by line.
 QStringList readReplacedFiles(const QString &path);
 
+// A line of Replaced Files.txt without the double quotes around it.
+QString unquoted(const QString &line);
+
 // The text the replace question shows: every line followed by one blank.
 QString listText(const QStringList &lines);
 

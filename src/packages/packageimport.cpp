@@ -134,8 +134,9 @@ void writeRecords(const PackageContents &contents, const ImportRequest &request,
     const int pause = qEnvironmentVariableIntValue(RecordPauseVariable);
     GobChange change(request.gobPath, ChangeKind::Package,
                      QFileInfo(request.packagePath).fileName());
-    PackageFiles::forEachRecord(*install, [&](qint64, const PackageFiles::InstallRecord &record) {
-        change.addRegion(record.regionStart(), record.size);
+    PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &record) {
+        if (!request.skip.contains(k))
+            change.addRegion(record.regionStart(), record.size);
     });
     for (const auto &[target, source] : tgaMoves)
         change.addFile(target, source);
@@ -144,6 +145,10 @@ void writeRecords(const PackageContents &contents, const ImportRequest &request,
     PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &record) {
         display.processPendingEvents();
         display.setProgress(PackageFiles::progressPercent(k, count));
+        if (request.skip.contains(k)) {
+            position += record.size;
+            return;
+        }
         writer.copyFrom(*data, position, record.regionStart(), record.size,
                         BlockCopy::PackageBlock);
         FileAccess::flush(writer.file());
@@ -227,7 +232,12 @@ ImportOutcome run(const ImportRequest &request, PackageContext &context)
         writeBackup(*contents, request.gobPath, TempFolder::backupDataPathOf(request.tempFolder),
                     outcome.backupPath, tga->replaced(), context);
     }
-    writeRecords(*contents, request, context.display, tga->moves());
+    ImportRequest writing = request;
+    const QList<bool> inPlace = PackageStatus::inPlace(*contents, descriptions, request.gobPath);
+    for (qsizetype k = 0; k < inPlace.size(); ++k)
+        if (inPlace[k])
+            writing.skip.insert(k + 1);
+    writeRecords(*contents, writing, context.display, tga->moves());
     outcome.moveResult = tga->commit();
     context.prompts.inform(context.owner,
                            Messages::importedSucessfully(

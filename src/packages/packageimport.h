@@ -5,6 +5,7 @@
 #include "history/gobchange.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,7 @@ struct ImportRequest
     bool backup = false;
     QString batsFolder; // where the package's .tga files go; empty when there is none
     WithoutUndo withoutUndo; // what to do when the history cannot keep the import
+    QSet<qint64> skip = {}; // numbers (from 1) of records left out, such as conflicting ones
 };
 
 struct ImportOutcome
@@ -71,7 +73,8 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
                  const QString &backupDataPath, const QString &backupPath,
                  const QStringList &batsFiles, PackageContext &context);
 
-// Writes every complete record's bytes from file.data into the GOB file in 4096-byte blocks,
+// Writes every complete record's bytes from file.data into the GOB file in 4096-byte blocks
+// (but those of request.skip),
 // one record after the other, as one GobChange of kind "package" named after the package's file,
 // and puts the GOB file on the disk, then replaces each file of tgaMoves (target, source) as
 // part of the change. Before each record pending events run and the progress display shows
@@ -82,10 +85,10 @@ void writeRecords(const PackageContents &contents, const ImportRequest &request,
 // The import from unpacking to the final message: unpack, "Its not a KX Zip file" for a zip
 // without the three files, the whole-package check, the replace question listing the records
 // and the bats folder's files that the .tga files replace, with what the history knows of the
-// package's regions (No throws the cancel failure), the backup package, the GOB writes with the
-// .tga files put in place, and "Imported Sucessfully" with the backup package's name.
-// Failures are thrown; the GOB file is untouched
-// by every refusal.
+// package's regions (No throws the cancel failure), the backup package, the GOB writes (records
+// whose bytes the GOB file holds already are skipped) with the .tga files put in place, and
+// "Imported Sucessfully" with the backup package's name. Failures are thrown; the GOB file is
+// untouched by every refusal.
 ImportOutcome run(const ImportRequest &request, PackageContext &context);
 
 } // namespace PackageImport

@@ -113,6 +113,18 @@ QList<Item> of(const PackageContents &contents, const QStringList &descriptions,
     return items;
 }
 
+QList<bool> inPlace(const PackageContents &contents, const QStringList &descriptions,
+                    const QString &gobPath)
+{
+    const QList<Record> records = recordsOf(contents, descriptions, gobPath);
+    auto gob = FileAccess::openForReading(gobPath);
+    auto data = FileAccess::openForReading(contents.fileData);
+    QList<bool> placed;
+    for (qsizetype k = 0; k < records.size(); ++k)
+        placed.append(applied(records, k, *gob, *data, contents.fileData));
+    return placed;
+}
+
 QString replaceNote(const PackageContents &contents, const QStringList &descriptions,
                     const QString &gobPath)
 {

@@ -34,6 +34,11 @@ QString nameOf(State state);
 QList<Item> of(const PackageContents &contents, const QStringList &descriptions,
                const QString &gobPath);
 
+// For every complete record of the package, whether the GOB file holds what the package leaves
+// in its region already (the "applied" of of(), without reading the history).
+QList<bool> inPlace(const PackageContents &contents, const QStringList &descriptions,
+                    const QString &gobPath);
+
 // What the replace question adds to its list: that the package is applied already, and the
 // done changes of the history whose regions the package overwrites; empty when neither.
 QString replaceNote(const PackageContents &contents, const QStringList &descriptions,

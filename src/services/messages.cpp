@@ -1269,4 +1269,101 @@ QString exportAllTitle()
     return QStringLiteral("Export All");
 }
 
+QString removeNotFound(const QString &what, const QString &gobPath)
+{
+    return QStringLiteral("No package \"%1\" is applied to %2: give the number or the name that "
+                          "the installed packages list.")
+        .arg(what, gobPath);
+}
+
+QString removeDropped(qint64 number, qint64 oldestKept, const QString &gobPath)
+{
+    return QStringLiteral("Change %1 can no longer be removed: the history limit dropped it (the "
+                          "history of %2 keeps changes from %3 on). Nothing was written.")
+        .arg(number)
+        .arg(gobPath)
+        .arg(oldestKept);
+}
+
+QString removeNotPackage(const QString &change)
+{
+    return QStringLiteral("Change %1 is no package; undo it instead.").arg(change);
+}
+
+QString removeNotApplied(const QString &change, const QString &state)
+{
+    return QStringLiteral("Change %1 is %2: there is nothing to remove.").arg(change, state);
+}
+
+QString removeAlreadyRemoved(const QString &change, const QString &removal)
+{
+    return QStringLiteral("Change %1 was removed already by change %2.").arg(change, removal);
+}
+
+QString removeBlocked(const QString &change)
+{
+    return QStringLiteral("Cannot remove past change %1: its old bytes were not kept. Nothing was "
+                          "written.")
+        .arg(change);
+}
+
+QString removeRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change)
+{
+    return QStringLiteral("Bytes %1 to %2 of %3 do not hold what the history says change %4 "
+                          "left there: something outside Kestrix has written there. Nothing was "
+                          "written.")
+        .arg(start)
+        .arg(end - 1)
+        .arg(gobPath, change);
+}
+
+QString historyChangedMeanwhile()
+{
+    return QStringLiteral("Another program changed the history meanwhile. Nothing was written; "
+                          "try again.");
+}
+
+QString removed(const QString &package, qint64 bytes)
+{
+    return QStringLiteral("Removed %1: %2 put back.").arg(package, byteSize(bytes));
+}
+
+QString installedDropped(qint64 oldestKept)
+{
+    return QStringLiteral("Packages applied before change %1 cannot be removed: the history limit "
+                          "dropped their changes.")
+        .arg(oldestKept);
+}
+
+QString askRemovePackage(const QString &number, const QString &name)
+{
+    return QStringLiteral("Remove package %1 (%2)? The bytes that lay there before it go back, "
+                          "except where a later change has written since. Undo puts it back.")
+        .arg(number, name);
+}
+
+QString previewSummary(int newItems, int same, int conflicts)
+{
+    return QStringLiteral("%1 new item(s), %2 already in place (skipped), %3 conflicting with "
+                          "a change of the history. Nothing is written before Apply.")
+        .arg(newItems)
+        .arg(same)
+        .arg(conflicts);
+}
+
+QString dryRunSummary(int newItems, int same, int conflicts)
+{
+    return QStringLiteral("%1 new, %2 same, %3 conflicting; nothing was written.")
+        .arg(newItems)
+        .arg(same)
+        .arg(conflicts);
+}
+
+QString skippedItems(int same, int conflicts)
+{
+    return QStringLiteral("Skipped %1 item(s) already in place and %2 conflicting item(s).")
+        .arg(same)
+        .arg(conflicts);
+}
+
 } // namespace Messages

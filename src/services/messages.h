@@ -252,4 +252,20 @@ QString importFolderTitle();
 QString exportAllTitle();
 QString exportFolderTitle(); // the folder chooser of Export All
 
+// --- package library: what a package changes, installed packages, removing one ---
+QString removeNotFound(const QString &what, const QString &gobPath);
+QString removeDropped(qint64 number, qint64 oldestKept, const QString &gobPath);
+QString removeNotPackage(const QString &change);
+QString removeNotApplied(const QString &change, const QString &state);
+QString removeAlreadyRemoved(const QString &change, const QString &removal);
+QString removeBlocked(const QString &change);
+QString removeRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change);
+QString historyChangedMeanwhile();
+QString removed(const QString &package, qint64 bytes);
+QString installedDropped(qint64 oldestKept);
+QString askRemovePackage(const QString &number, const QString &name);
+QString previewSummary(int newItems, int same, int conflicts);
+QString dryRunSummary(int newItems, int same, int conflicts);
+QString skippedItems(int same, int conflicts);
+
 } // namespace Messages

@@ -5,6 +5,7 @@
 
 #include "history/changefile.h"
 #include "history/gobchange.h"
+#include "library/packageremoval.h"
 #include "packages/packageimport.h"
 #include "pictures/folderimport.h"
 
@@ -75,6 +76,8 @@ public:
     void undoTo(int number);
     // Writes the oldest undone change again (nextRedo()).
     void redo();
+    // Takes one applied package out (what: its number or name), whichever came after it.
+    PackageRemoval::Outcome removePackage(const QString &what);
 
 signals:
     void gobPathChanged();

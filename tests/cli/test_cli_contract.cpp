@@ -1,6 +1,8 @@
 #include "bytes.h"
 #include "clirunner.h"
 #include "handbitmap.h"
+#include "handzip.h"
+#include "packagebytes.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -42,7 +44,13 @@ protected:
             {u"X"_s, home.file(u"ball.bmp"_s)},
             {u"P"_s, home.file(u"kits.zip"_s)},
             {u"O"_s, home.file(u"o"_s)},
-            {u"D"_s, home.file(u"d"_s)}};
+            {u"D"_s, home.file(u"d"_s)},
+            {u"Q"_s, home.file(u"other.zip"_s)}};
+        // A package of bytes the sample GOB file does not hold, so that applying it changes it.
+        EXPECT_TRUE(HandZip::write(paths[u"Q"_s],
+                                   {{u"install.data"_s, installRecords({{0, 16}})},
+                                    {u"file.data"_s, QByteArray(16, '\xee')},
+                                    {u"Replaced Files.txt"_s, "\"Raw\"\r\n"_ba}}));
     }
 
     // The verbs kestrix-cli --help lists.
@@ -104,7 +112,10 @@ const Contract contracts[] = {
      "pack --gob G --catalogue C --out P 0:99", "pack --gob G --catalogue C --out P 0:1"},
     {"status", "status --gob G", "status --gob G --package N", "status --gob G --package P"},
     {"apply", "apply --gob G --package P --gob G", "apply --gob G --package N --yes",
-     "apply --gob G --package P --yes"},
+     "apply --gob G --package Q --yes"},
+    {"packages", "packages", "packages --gob N", "packages --gob G"},
+    {"remove", "remove --gob G", "remove --gob G --package none.zip",
+     "remove --gob G --package other.zip"},
     {"send", "send", "send A|1|2", nullptr},
     {"completion", "completion fish", nullptr, "completion zsh"},
     {"history", "history", "history --gob N", "history --gob G"},

@@ -116,3 +116,36 @@ TEST_F(CliPackages, ApplyAsksAndEveryRefusalLeavesTheGobUnchanged)
     EXPECT_FALSE(Bytes::exists(paths[u"B"_s]));
     EXPECT_FALSE(Bytes::exists(paths[u"X"_s]));
 }
+
+// A dry run lists each item's state and the change it conflicts with and writes nothing; an
+// apply that skips the conflicts writes only the new items.
+TEST_F(CliPackages, DryRunListsConflictsExactlyAndSkippingThemWritesOnlyTheNewItems)
+{
+    const QByteArray other = Bytes::pattern(Bytes::readFile(paths[u"G"_s]).size(), 4);
+    paths[u"O"_s] = home.write(u"Other/data/other_pc.gob"_s, other);
+    QByteArray changed = other;
+    changed.replace(199999, 10, QByteArray(10, '\xff'));
+    paths[u"S"_s] = home.write(u"source_pc.gob"_s, changed);
+    paths[u"L"_s] = home.file(u"l.zip"_s);
+    ASSERT_EQ(cli(pack + u"K"_s).exitCode, 0);
+    ASSERT_EQ(cli(u"pack --gob S --out L Inside|5100|10 Same|100000|10 New|200000|10"_s).exitCode,
+              0);
+    ASSERT_EQ(cli(u"apply --gob O --package K --yes"_s).exitCode, 0);
+
+    const QString history = cli(u"history --gob O"_s).out;
+    const QByteArray before = Bytes::readFile(paths[u"O"_s]);
+    const QString kits = GobHistory(paths[u"O"_s]).changes().value(0).shown();
+    const CliResult dry = cli(u"apply --gob O --package L --dry-run"_s);
+    EXPECT_EQ(dry.exitCode, 0);
+    EXPECT_EQ(dry.out, u"1\tInside\tconflict\t%1\n2\tSame\tsame\t\n3\tNew\tnew\t\n"_s.arg(kits));
+    EXPECT_EQ(dry.err, u"1 new, 1 same, 1 conflicting; nothing was written.\n"_s);
+    EXPECT_TRUE(Bytes::readFile(paths[u"O"_s]) == before);
+    EXPECT_EQ(cli(u"history --gob O"_s).out, history);
+
+    ASSERT_EQ(cli(u"apply --gob O --package L --skip-conflicts --yes"_s).exitCode, 0);
+    QByteArray after = before;
+    after.replace(199999, 10, QByteArray(10, '\xff'));
+    EXPECT_TRUE(Bytes::readFile(paths[u"O"_s]) == after);
+    EXPECT_TRUE(cli(u"history --gob O"_s).out.startsWith(u"2\t"_s)
+                && cli(u"history --gob O"_s).out.section(u'\n', 0, 0).endsWith(u"\t10\tl.zip"_s));
+}

@@ -1,6 +1,7 @@
 #include "bytes.h"
 #include "handbitmap.h"
 #include "handgob.h"
+#include "handpackage.h"
 #include "handzip.h"
 #include "packagebytes.h"
 #include "recordingdisplay.h"
@@ -64,17 +65,8 @@ protected:
     void apply(const QString &name, const std::initializer_list<std::pair<int, int>> &records,
                int seed = 1, const WithoutUndo &withoutUndo = {})
     {
-        qint32 total = 0;
-        QByteArray lines;
-        for (const auto &record : records) {
-            total += record.second;
-            lines += "\"Item " + QByteArray::number(record.first) + "\"\r\n";
-        }
         const QString path = home.file(name);
-        ASSERT_TRUE(HandZip::write(path,
-                                   {{u"install.data"_s, installRecords(records)},
-                                    {u"file.data"_s, Bytes::pattern(total, seed)},
-                                    {u"Replaced Files.txt"_s, lines}}));
+        ASSERT_TRUE(writeHandPackage(path, QList<std::pair<qint32, qint32>>(records), seed));
         prompts.answerMessage(Answer::Yes);
         PackageContext context {prompts, nullptr, display};
         PackageImport::run({path, gob, home.file(u"KX_Temp"_s), false, {}, withoutUndo}, context);
@@ -313,12 +305,13 @@ TEST_F(HistoryTest, UndoRefusesARegionWrittenSinceOrCutOffAndLeavesTheGobAsItIs)
         const char *what;
         bool cut; // else one byte is written at 22222
         qint64 from, to; // the region the refusal names
+        int seed;
     } cases[] = {
-        {"one byte written", false, 20111, 85647},
-        {"the last byte cut off", true, GobSize - 5000, GobSize - 1},
+        {"one byte written", false, 20111, 85647, 1},
+        {"the last byte cut off", true, GobSize - 5000, GobSize - 1, 2},
     };
     for (const auto &c : cases) {
-        apply(u"a.zip"_s, {TwoPieces, AtTheEnd});
+        apply(u"a.zip"_s, {TwoPieces, AtTheEnd}, c.seed);
         QFile file(gob);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(c.cut ? file.resize(GobSize - 1) : file.seek(22222) && file.write("x") == 1);
@@ -363,7 +356,7 @@ TEST_F(HistoryTest, TheLimitDropsTheOldestOnlyOnceANewChangeIsDoneAndNumbersStay
 
     const QByteArray before = hash();
     GobHistory::setLimit(100);
-    const QString refused = refusal([this] { apply(u"a.zip"_s, {{20000, 4000}}); });
+    const QString refused = refusal([this] { apply(u"a.zip"_s, {{20000, 4000}}, 7); });
     EXPECT_TRUE(refused.contains(
         u" KiB of history, more than the 100 bytes the history of a GOB file keeps."_s))
         << refused.toStdString();

@@ -1,7 +1,11 @@
 #include "cli/consoledisplay.h"
 #include "cli/inputfile.h"
 #include "cli/noundo.h"
+#include "cli/recordoutput.h"
 #include "cli/verb.h"
+
+#include "library/packagedryrun.h"
+#include "packages/packagefiles.h"
 
 #include "packages/packageimport.h"
 #include "services/failure.h"
@@ -12,8 +16,49 @@
 
 namespace {
 
+// What the package would write, item by item, without writing: number, place, new / same /
+// conflict, the change it conflicts with. Returns the numbers of the conflicting items.
+QSet<qint64> dryRun(const Arguments &args, const QString &package, const QString &gob, bool print)
+{
+    const std::unique_ptr<QTemporaryDir> folder = ConsoleDisplay::workFolder();
+    ConsoleDisplay display;
+    ConsolePrompts prompts;
+    PackageContext context {prompts, nullptr, display};
+    const std::optional<PackageContents> contents =
+        PackageImport::unpack(package, folder->path(), context, gob);
+    if (!contents)
+        throw Failure(FailureNumber::BadRecord, Messages::nothingImported());
+    const QList<PackageDryRun::Item> items =
+        PackageDryRun::of(*contents, PackageFiles::readReplacedFiles(contents->replacedFiles), gob);
+    QSet<qint64> conflicts;
+    int count[3] = {0, 0, 0};
+    std::optional<RecordOutput> out;
+    if (print)
+        out.emplace(args, QStringList {"number", "place", "state", "conflict"},
+                    QStringList {"number"});
+    for (const PackageDryRun::Item &item : items) {
+        ++count[int(item.state)];
+        if (item.state == PackageDryRun::State::Conflict)
+            conflicts.insert(item.number);
+        if (out)
+            out->add({QString::number(item.number), PackageDryRun::placeOf(item),
+                      PackageDryRun::nameOf(item.state), item.conflict});
+    }
+    if (out) {
+        out->finish();
+        ConsolePrompts::printError(Messages::dryRunSummary(count[0], count[1], count[2]));
+    }
+    return conflicts;
+}
+
 int runApply(const Arguments &args)
 {
+    if (args.has(QStringLiteral("dry-run"))) {
+        requireInputFile(args.required(QStringLiteral("package")));
+        dryRun(args, args.required(QStringLiteral("package")), args.required(QStringLiteral("gob")),
+               true);
+        return 0;
+    }
     const std::unique_ptr<QTemporaryDir> folder = ConsoleDisplay::workFolder();
     ImportRequest request;
     request.packagePath = args.required(QStringLiteral("package"));
@@ -24,6 +69,8 @@ int runApply(const Arguments &args)
     request.batsFolder =
         args.value(QStringLiteral("bats"), GameFolder::batsFolderOf(request.gobPath));
     request.withoutUndo = NoUndo::from(args);
+    if (args.has(QStringLiteral("skip-conflicts")))
+        request.skip = dryRun(args, request.packagePath, request.gobPath, false);
 
     ConsoleDisplay display;
     ConsolePrompts prompts(args.has(QStringLiteral("yes")));
@@ -50,6 +97,11 @@ const Verb applyVerb(
      {"backup", "", "First writes what the package replaces to FILE_backup.zip."},
      {"bats", "DIR", "Where .tga files go (default: the bats folder beside the GOB file's data)."},
      {"yes", "", "Imports without asking."},
+     {"dry-run", "",
+      "Writes nothing: prints each item's number, place, state (new, same: its bytes are there "
+      "already, conflict) and the change it conflicts with."},
+     {"skip-conflicts", "", "Leaves out the items that conflict with a change of the history."},
+     RecordOutput::option(),
      NoUndo::option(),
      quietOption()},
     runApply);

@@ -10,14 +10,6 @@
 
 namespace {
 
-// The package keeps each description in double quotes; the history lists its own without.
-QString unquoted(const QString &description)
-{
-    if (description.size() >= 2 && description.startsWith(u'"') && description.endsWith(u'"'))
-        return description.mid(1, description.size() - 2);
-    return description;
-}
-
 // One line per item of the package: number, applied / original / other, description; then the
 // counts.
 int runStatus(const Arguments &args)
@@ -40,7 +32,7 @@ int runStatus(const Arguments &args)
     for (const PackageStatus::Item &item : items) {
         ++count[int(item.state)];
         out.add({QString::number(item.number), PackageStatus::nameOf(item.state),
-                 unquoted(item.description)});
+                 PackageFiles::unquoted(item.description)});
     }
     out.finish();
     ConsolePrompts::printError(Messages::packageStatusSummary(count[0], count[1], count[2]));

@@ -1,0 +1,51 @@
+#include "cli/consoleprompts.h"
+#include "cli/recordoutput.h"
+#include "cli/verb.h"
+
+#include "library/installedpackages.h"
+#include "library/packageremoval.h"
+#include "services/messages.h"
+
+namespace {
+
+// One line per package applied and not taken out: number, name, time, items, items holding
+// its bytes still.
+int runPackages(const Arguments &args)
+{
+    const QString gob = args.required(QStringLiteral("gob"));
+    RecordOutput out(args, {"number", "name", "time", "items", "holding"},
+                     {"number", "items", "holding"});
+    for (const InstalledPackages::Package &p : InstalledPackages::of(gob))
+        out.add({QString::number(p.number), p.name, p.time.toUTC().toString(Qt::ISODate),
+                 QString::number(p.items), QString::number(p.holding)});
+    out.finish();
+    const QString dropped = InstalledPackages::droppedNote(gob);
+    if (!dropped.isEmpty())
+        ConsolePrompts::note(dropped);
+    return 0;
+}
+
+int runRemove(const Arguments &args)
+{
+    const PackageRemoval::Outcome outcome = PackageRemoval::remove(
+        args.required(QStringLiteral("gob")), args.required(QStringLiteral("package")));
+    ConsolePrompts::note(Messages::removed(outcome.removed.shown(), outcome.bytesPutBack));
+    return 0;
+}
+
+const Verb packagesVerb("packages",
+                        "Lists the packages applied to the GOB file that its history keeps: "
+                        "number, name, time, items, and how many of them still hold its bytes.",
+                        {{"gob", "FILE", "The GOB file.", Required}, RecordOutput::option()},
+                        runPackages);
+
+const Verb removeVerb("remove",
+                      "Takes one applied package out of the GOB file, whichever came after it; "
+                      "later changes keep their bytes. Undo puts it back.",
+                      {{"gob", "FILE", "The GOB file, changed in place.", Required},
+                       {"package", "NAME|NUMBER",
+                        "The package's file name or its number, as packages lists them.", Required},
+                       quietOption()},
+                      runRemove);
+
+} // namespace

@@ -1,0 +1,99 @@
+#include "packagepreview.h"
+
+#include "packages/packagefiles.h"
+#include "pictures/recordpicture.h"
+#include "services/failure.h"
+#include "services/fileaccess.h"
+
+PackagePreview::PackagePreview(const PackageContents &contents, const QString &gobPath,
+                               QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_gobPath(gobPath)
+    , m_contents(contents)
+    , m_items(PackageDryRun::of(contents, PackageFiles::readReplacedFiles(contents.replacedFiles),
+                                gobPath))
+{
+}
+
+QSet<qint64> PackagePreview::conflicting() const
+{
+    QSet<qint64> numbers;
+    for (const PackageDryRun::Item &item : m_items)
+        if (item.state == PackageDryRun::State::Conflict)
+            numbers.insert(item.number);
+    return numbers;
+}
+
+int PackagePreview::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_items.size());
+}
+
+int PackagePreview::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : Columns;
+}
+
+QVariant PackagePreview::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_items.size())
+        return {};
+    const PackageDryRun::Item &item = m_items[index.row()];
+    if (role == Qt::DisplayRole) {
+        switch (index.column()) {
+        case Number:
+            return QString::number(item.number);
+        case Place:
+            return PackageDryRun::placeOf(item);
+        case State:
+            return PackageDryRun::nameOf(item.state);
+        case Conflict:
+            return item.conflict;
+        default:
+            return {};
+        }
+    }
+    if (role == Qt::DecorationRole && (index.column() == Now || index.column() == New)) {
+        const qint64 key = qint64(index.row()) * 2 + (index.column() == New);
+        auto found = m_pictures.find(key);
+        if (found == m_pictures.end())
+            found = m_pictures.insert(key, picture(item, index.column() == New));
+        return found->isNull() ? QVariant() : QVariant(*found);
+    }
+    if (role == Qt::SizeHintRole && (index.column() == Now || index.column() == New))
+        return QSize(ThumbnailSide + 4, ThumbnailSide + 4);
+    return {};
+}
+
+QVariant PackagePreview::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char *const names[Columns] = {"No.", "Item", "State", "Conflicts with",
+                                               "Now", "New"};
+    return QString::fromLatin1(names[section]);
+}
+
+QImage PackagePreview::picture(const PackageDryRun::Item &item, bool after) const
+{
+    try {
+        auto gob = FileAccess::openForReading(m_gobPath);
+        const qint64 start = item.region.start - ImageRecord::PixelsOffset;
+        if (start < 0)
+            return {};
+        // Only a region that is exactly a record's pixels and palette is drawn.
+        if (ImageRecord::readHeader(*gob, start).recordBytes() - ImageRecord::PixelsOffset
+            != item.region.length)
+            return {};
+        RecordPicture record = RecordPicture::read(*gob, qint32(start + 1));
+        if (after) {
+            auto data = FileAccess::openForReading(m_contents.fileData);
+            const QByteArray bytes = FileAccess::readAt(*data, item.dataOffset, item.region.length);
+            record.pixels = bytes.left(record.pixels.size());
+            record.palette = bytes.mid(record.pixels.size());
+        }
+        return record.image().scaled(ThumbnailSide, ThumbnailSide, Qt::KeepAspectRatio);
+    } catch (const Failure &) {
+        return {}; // no image record there: the item shows no picture
+    }
+}
