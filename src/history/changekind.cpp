@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr const char *Names[] = {"bitmap", "png", "picture", "folder", "package", "change"};
+constexpr const char *Names[] = {"bitmap", "png", "picture", "folder", "package", "remove", "change"};
 static_assert(std::size(Names) == int(ChangeKind::Other) + 1);
 
 } // namespace

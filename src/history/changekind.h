@@ -10,10 +10,11 @@ enum class ChangeKind {
     Picture, // a record replaced by a picture of another kind, converted
     Folder, // a folder of pictures imported as one change
     Package, // a package applied
+    Remove, // an applied package taken out again, whichever came after it
     Other, // a kind this program does not know (made by a newer one)
 };
 
-// "bitmap", "png", "picture", "folder", "package"; "change" for Other.
+// "bitmap", "png", "picture", "folder", "package", "remove"; "change" for Other.
 QString nameOf(ChangeKind kind);
 // The kind a name stands for; Other for a name no kind has.
 ChangeKind changeKindNamed(const QString &name);

@@ -28,11 +28,6 @@ ChangeTimeline::ChangeTimeline(const QString &gobPath)
             m_removed.insert(removedNumber(change));
 }
 
-QString ChangeTimeline::removalKind()
-{
-    return QStringLiteral("remove");
-}
-
 QString ChangeTimeline::removalDescription(const ChangeFile &removed)
 {
     return QString::number(removed.sequence()) + u' ' + removed.header().description;
@@ -40,7 +35,7 @@ QString ChangeTimeline::removalDescription(const ChangeFile &removed)
 
 qint64 ChangeTimeline::removedNumber(const ChangeFile &change)
 {
-    if (change.header().kind != removalKind())
+    if (change.header().kind != ChangeKind::Remove)
         return 0;
     return change.header().description.section(u' ', 0, 0).toLongLong();
 }

@@ -22,7 +22,6 @@ class ChangeTimeline
 public:
     explicit ChangeTimeline(const QString &gobPath);
 
-    static QString removalKind(); // "remove"
     static QString removalDescription(const ChangeFile &removed);
     // The number of the change a removal takes out; 0 for any other change.
     static qint64 removedNumber(const ChangeFile &change);

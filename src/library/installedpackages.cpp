@@ -13,7 +13,7 @@ QList<Package> of(const QString &gobPath)
     auto gob = FileAccess::openForReading(gobPath);
     QList<Package> packages;
     for (const ChangeFile &change : timeline.all()) {
-        if (change.header().kind != QStringLiteral("package") || !timeline.stands(change)
+        if (change.header().kind != ChangeKind::Package || !timeline.stands(change)
             || change.state() != ChangeState::Done)
             continue;
         Package package {change.sequence(), change.header().description, change.header().time, 0,

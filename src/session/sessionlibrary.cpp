@@ -6,14 +6,7 @@ PackageRemoval::Outcome GobSession::removePackage(const QString &what)
 {
     if (!hasGobFile())
         return {};
-    m_writing = true;
     PackageRemoval::Outcome outcome;
-    try {
-        outcome = PackageRemoval::remove(m_gobPath, what);
-    } catch (const Failure &) {
-        afterFailedWrite();
-        throw;
-    }
-    afterWrite();
+    writeThrough([&] { outcome = PackageRemoval::remove(m_gobPath, what); });
     return outcome;
 }

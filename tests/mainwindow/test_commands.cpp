@@ -55,10 +55,8 @@ TEST_F(MainWindowTest, MenuTreeStandsAsDesignedWithAndWithoutAGobFile)
     const QString menus =
         u"&File | &Open…=Ctrl+O | %1Open &Recent [%2 ] | %1&Save As…=Ctrl+S | %1&Import "
         "File…=Ctrl+I | %1Import &Zip…=Ctrl+Z | %1Export &All… | %1Import &Folder… | - | "
-        "E&xit=Ctrl+Q
-&Edit | !&Undo=Ctrl+U | !&Redo=Ctrl+Shift+Z | %1&History…=Ctrl+H | "
-        "%1Installed &Packages…
-&View | !Rotate &None%3 | "
+        "E&xit=Ctrl+Q\n&Edit | !&Undo=Ctrl+U | !&Redo=Ctrl+Shift+Z | %1&History…=Ctrl+H | "
+        "%1Installed &Packages…\n&View | !Rotate &None%3 | "
         "%1Rotate &90 Degree | %1Rotate &180 Degree | %1Rotate &270 Degree | %1&Transparent | "
         "&Auto preview transparent* | - | Zoom &In=Ctrl++ | Zoom &Out=Ctrl+- | &Fit | Actual "
         "&Size=Ctrl+0\n&Tools | &Torvane [ | &Run Torvane=Ctrl+R%4 ] | &More "
