@@ -4,7 +4,8 @@
 
 namespace {
 
-constexpr const char *Names[] = {"bitmap", "png", "picture", "folder", "package", "remove", "change"};
+constexpr const char *Names[] = {"bitmap",  "png",    "picture", "folder",
+                                 "package", "remove", "change"};
 static_assert(std::size(Names) == int(ChangeKind::Other) + 1);
 
 } // namespace

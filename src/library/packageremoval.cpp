@@ -134,8 +134,8 @@ const ChangeFile &choose(const ChangeTimeline &timeline, const QString &what,
             throw refusal(Messages::removeDropped(number, timeline.oldestKept(), gobShown));
     } else {
         for (const ChangeFile &change : timeline.all())
-            if (change.header().kind == ChangeKind::Package
-                && change.header().description == what && timeline.stands(change))
+            if (change.header().kind == ChangeKind::Package && change.header().description == what
+                && timeline.stands(change))
                 found = &change;
     }
     if (!found)
@@ -170,8 +170,7 @@ Outcome remove(const QString &gobPath, const QString &what,
 
     // The removal journals every byte of the package's regions, so that undoing it puts the
     // package back whole.
-    GobChange change(gobPath, ChangeKind::Remove,
-                     ChangeTimeline::removalDescription(package));
+    GobChange change(gobPath, ChangeKind::Remove, ChangeTimeline::removalDescription(package));
     for (const GobRegion &region : package.header().regions)
         change.addRegion(region.start, region.length);
     GobWriter &writer = change.begin();

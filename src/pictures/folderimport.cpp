@@ -123,10 +123,9 @@ Plan check(const QString &cataloguePath, const QString &gobPath, const QString &
 
 void write(const Plan &plan, const std::function<void()> &pendingEvents)
 {
-    GobPatches::write(
-        plan.gobPath,
-        {ChangeKind::Folder, QDir::toNativeSeparators(plan.folder), plan.withoutUndo},
-        plan.patches(), pendingEvents);
+    GobPatches::write(plan.gobPath,
+                      {ChangeKind::Folder, QDir::toNativeSeparators(plan.folder), plan.withoutUndo},
+                      plan.patches(), pendingEvents);
 }
 
 } // namespace FolderImport

@@ -40,7 +40,8 @@ Plan check(const QString &gobPath, qint32 catalogueOffset, const QString &bitmap
 // (bottom row first, padding dropped), then each colour-table entry the file holds (blue,
 // green, red, fourth byte) as red, green, blue and the fourth byte (keepAlpha and an entry
 // that has one) or 255; entries the file does not hold keep their bytes. The pixels go in
-// blocks of BlockCopy::RecordBlock; then everything is committed. pendingEvents runs once before the copy.
+// blocks of BlockCopy::RecordBlock; then everything is committed. pendingEvents runs once before
+// the copy.
 void write(const Plan &plan, bool keepAlpha, const std::function<void()> &pendingEvents = {});
 
 } // namespace BitmapImport
