@@ -8,6 +8,8 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
