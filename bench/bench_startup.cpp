@@ -7,6 +7,7 @@
 #include "services/helppages.h"
 #include "services/opener.h"
 #include "services/settings.h"
+#include "services/translations.h"
 #include "widgets/qtprompts.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int showAndQuit(QWidget &window)
 int startWindow(const QString &gob)
 {
     QApplication::setApplicationName(QStringLiteral("Kestrix"));
+    MainModule::InstallTranslations(*qApp);
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/kestrix-%1.png").arg(size));

@@ -3,6 +3,7 @@
 #include "mainwindow/frmmain.h"
 #include "services/helppages.h"
 #include "services/opener.h"
+#include "services/translations.h"
 #include "widgets/qtprompts.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrix"));
     QApplication::setApplicationVersion(QStringLiteral(KESTRIX_VERSION_TEXT));
+    MainModule::InstallTranslations(app);
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/kestrix-%1.png").arg(size));

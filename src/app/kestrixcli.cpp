@@ -1,6 +1,7 @@
 // kestrix-cli: the engines of Kestrix without windows, for scripting and batch work.
 #include "cli/consoleprompts.h"
 #include "cli/verb.h"
+#include "services/translations.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -86,6 +87,7 @@ int main(int argc, char *argv[])
                                                 .arg(KESTRIX_VERSION_MAJOR)
                                                 .arg(KESTRIX_VERSION_MINOR)
                                                 .arg(KESTRIX_VERSION_PATCH));
+    MainModule::InstallTranslations(app); // the messages on standard error
     if (const int refused = refuseUnreadableWords(argc, argv))
         return refused;
     return ConsolePrompts::finishOutput(run());

@@ -44,7 +44,7 @@ frmJPEG::frmJPEG(Prompts &prompts, Opener &opener, QWidget *owner)
     , m_opener(opener)
 {
     setObjectName(QStringLiteral("frmJPEG"));
-    setWindowTitle(QStringLiteral("Bmp -> Jpg"));
+    setWindowTitle(tr("Bmp -> Jpg"));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -52,20 +52,20 @@ frmJPEG::frmJPEG(Prompts &prompts, Opener &opener, QWidget *owner)
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setFrameShape(QFrame::StyledPanel);
 
-    cmdOpen = new QPushButton(QStringLiteral("Open"), this);
+    cmdOpen = new QPushButton(tr("Open"), this);
     cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
     cmdOpen->setDefault(true);
-    chkName = new QCheckBox(QStringLiteral("Auto Name"), this);
+    chkName = new QCheckBox(tr("Auto Name"), this);
     chkName->setObjectName(QStringLiteral("chkName"));
-    chkresize = new QCheckBox(QStringLiteral("&Resize image"), this);
+    chkresize = new QCheckBox(tr("&Resize image"), this);
     chkresize->setObjectName(QStringLiteral("chkresize"));
 
-    Frame1 = new QGroupBox(QStringLiteral("Jpeg resize options"), this);
+    Frame1 = new QGroupBox(tr("Jpeg resize options"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setEnabled(false);
     auto *sizes = new QFormLayout(Frame1);
-    Label2 = new QLabel(QStringLiteral("Width"), Frame1);
-    Label3 = new QLabel(QStringLiteral("Height"), Frame1);
+    Label2 = new QLabel(tr("Width"), Frame1);
+    Label3 = new QLabel(tr("Height"), Frame1);
     txtWidth = new QLineEdit(Frame1);
     txtWidth->setObjectName(QStringLiteral("txtWidth"));
     txtHeight = new QLineEdit(Frame1);
@@ -142,8 +142,8 @@ void frmJPEG::cmdOpen_Click()
             JpegConversion::checkSize(width, height);
         }
         const QString path = MainModule::ShowOpenDialog(
-            m_prompts, this, {{QStringLiteral("Bitmap image"), QStringLiteral("*.bmp")}},
-            QStringLiteral("Select the bmp file"));
+            m_prompts, this, {{tr("Bitmap image"), QStringLiteral("*.bmp")}},
+            tr("Select the bmp file"));
         lblFileName->setText(path);
         {
             BusyCursor busy;
@@ -157,8 +157,8 @@ void frmJPEG::cmdOpen_Click()
         if (chkName->isChecked()) {
             target = JpegConversion::autoName(path);
         } else {
-            answer = MainModule::ShowSaveDialog(
-                m_prompts, this, {{QStringLiteral("JPG image"), QStringLiteral("*.jpg")}});
+            answer = MainModule::ShowSaveDialog(m_prompts, this,
+                                                {{tr("JPG image"), QStringLiteral("*.jpg")}});
             lblFileName->setText(answer);
             target = JpegConversion::withJpgExtension(answer);
         }

@@ -69,9 +69,10 @@ QVariant PackagePreview::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const names[Columns] = {"No.", "Item", "State", "Conflicts with",
-                                               "Now", "New"};
-    return QString::fromLatin1(names[section]);
+    static const char *const names[Columns] = {QT_TR_NOOP("No."),   QT_TR_NOOP("Item"),
+                                               QT_TR_NOOP("State"), QT_TR_NOOP("Conflicts with"),
+                                               QT_TR_NOOP("Now"),   QT_TR_NOOP("New")};
+    return tr(names[section]);
 }
 
 QImage PackagePreview::picture(const PackageDryRun::Item &item, bool after) const

@@ -30,7 +30,7 @@ frmHistory::frmHistory(Prompts &prompts, Opener &opener, GobSession &session, QW
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     auto *layout = new QVBoxLayout(this);
     lblSummary = new QLabel(this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
@@ -40,22 +40,21 @@ frmHistory::frmHistory(Prompts &prompts, Opener &opener, GobSession &session, QW
     lstChanges = new QTreeWidget(this);
     lstChanges->setObjectName(QStringLiteral("lstChanges"));
     lstChanges->setRootIsDecorated(false);
-    lstChanges->setHeaderLabels({QStringLiteral("No."), QStringLiteral("Time"),
-                                 QStringLiteral("Kind"), QStringLiteral("State"),
-                                 QStringLiteral("Bytes"), QStringLiteral("Description")});
+    lstChanges->setHeaderLabels(
+        {tr("No."), tr("Time"), tr("Kind"), tr("State"), tr("Bytes"), tr("Description")});
     lstChanges->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(lstChanges, 1);
 
     auto *row = new QHBoxLayout;
-    auto *limitLabel = new QLabel(QStringLiteral("&Keep at most (MiB):"), this);
+    auto *limitLabel = new QLabel(tr("&Keep at most (MiB):"), this);
     spnLimit = new QSpinBox(this);
     spnLimit->setObjectName(QStringLiteral("spnLimit"));
     spnLimit->setRange(1, 1 << 20);
     spnLimit->setValue(int(qMin<qint64>(GobHistory::limit() / MiB, 1 << 20)));
     limitLabel->setBuddy(spnLimit);
-    cmdUndoTo = new QPushButton(QStringLiteral("&Undo Back To Here"), this);
+    cmdUndoTo = new QPushButton(tr("&Undo Back To Here"), this);
     cmdUndoTo->setObjectName(QStringLiteral("cmdUndoTo"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     row->addWidget(limitLabel);
     row->addWidget(spnLimit);

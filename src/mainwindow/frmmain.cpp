@@ -100,7 +100,7 @@ void frmMain::createControls()
     cmdGOBFile->setObjectName(QStringLiteral("cmdGOBFile"));
     cmdGOBFile->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     cmdGOBFile->setIconSize(QSize(16, 16));
-    cmdGOBFile->setToolTip(QStringLiteral("Select GOB file"));
+    cmdGOBFile->setToolTip(tr("Select GOB file"));
     gobRow->addWidget(gobLabel);
     gobRow->addWidget(txtGOBFile, 1);
     gobRow->addWidget(cmdGOBFile);
@@ -127,13 +127,13 @@ void frmMain::createControls()
     picContainer->setObjectName(QStringLiteral("picContainer"));
     auto *panel = new QVBoxLayout(picContainer);
     panel->setSpacing(0);
-    Label1 = new QLabel(QStringLiteral("Sub Files"), picContainer);
+    Label1 = new QLabel(tr("Sub Files"), picContainer);
     panel->addWidget(Label1);
     m_subFileColumn = new QVBoxLayout;
     m_subFileColumn->setSpacing(0);
     panel->addLayout(m_subFileColumn);
     panel->addStretch(1);
-    auto *templateButton = new SubFileButton(0, QStringLiteral("File 1"), picContainer);
+    auto *templateButton = new SubFileButton(0, tr("File 1"), picContainer);
     templateButton->hide();
     opnSubFile.push_back(templateButton);
     picContainerHost->setWidget(picContainer);
@@ -161,12 +161,12 @@ void frmMain::createControls()
     auto *sidePanel = new QWidget(central);
     auto *side = new QVBoxLayout(sidePanel);
     side->setContentsMargins(0, 0, 0, 0);
-    Frame1 = new QGroupBox(QStringLiteral("Image Details"), central);
+    Frame1 = new QGroupBox(tr("Image Details"), central);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto *details = new QVBoxLayout(Frame1);
-    lblWidth = new QLabel(QStringLiteral("Width : "), Frame1);
-    lblHeight = new QLabel(QStringLiteral("Height : "), Frame1);
-    lblOffset = new QLabel(QStringLiteral("Offset : "), Frame1);
+    lblWidth = new QLabel(tr("Width : "), Frame1);
+    lblHeight = new QLabel(tr("Height : "), Frame1);
+    lblOffset = new QLabel(tr("Offset : "), Frame1);
     lblWidth->setObjectName(QStringLiteral("lblWidth"));
     lblHeight->setObjectName(QStringLiteral("lblHeight"));
     lblOffset->setObjectName(QStringLiteral("lblOffset"));
@@ -181,26 +181,26 @@ void frmMain::createControls()
         side->addWidget(b);
         return b;
     };
-    cmdImport = button("cmdImport", QStringLiteral("&Import as Bitmap"));
-    cmdSaveAs = button("cmdSaveAs", QStringLiteral("&Save As"));
-    cmdImportZip = button("cmdImportZip", QStringLiteral("Import as &Zip"));
-    cmdScript = button("cmdScript", QStringLiteral("&More Options"));
-    chkBackup = new QCheckBox(QStringLiteral("Backup"), central);
+    cmdImport = button("cmdImport", tr("&Import as Bitmap"));
+    cmdSaveAs = button("cmdSaveAs", tr("&Save As"));
+    cmdImportZip = button("cmdImportZip", tr("Import as &Zip"));
+    cmdScript = button("cmdScript", tr("&More Options"));
+    chkBackup = new QCheckBox(tr("Backup"), central);
     chkBackup->setObjectName(QStringLiteral("chkBackup"));
     side->addWidget(chkBackup);
     side->addStretch(1);
-    cmdAbout = button("cmdAbout", QStringLiteral("&About"));
+    cmdAbout = button("cmdAbout", tr("&About"));
     ContextHelp::setToolTips({
-        {cmdImport, "Replace the record shown with a file"},
-        {cmdSaveAs, "Save the record shown as a file"},
-        {cmdImportZip, "Import a zip package into the GOB file"},
-        {cmdScript, "Open the package window: make and import zip packages"},
-        {cmdAbout, "Version, licence and web site"},
+        {cmdImport, tr("Replace the record shown with a file")},
+        {cmdSaveAs, tr("Save the record shown as a file")},
+        {cmdImportZip, tr("Import a zip package into the GOB file")},
+        {cmdScript, tr("Open the package window: make and import zip packages")},
+        {cmdAbout, tr("Version, licence and web site")},
     });
     // As wide as its widest button or the longest offset label.
     sidePanel->setFixedWidth(
         std::max(sidePanel->sizeHint().width(),
-                 fontMetrics().horizontalAdvance(QStringLiteral("Offset : 4294967295"))
+                 fontMetrics().horizontalAdvance(tr("Offset : ") + QStringLiteral("4294967295"))
                      + 4 * details->spacing()));
     body->addWidget(sidePanel);
 
@@ -233,44 +233,38 @@ void frmMain::createMenus()
         return action;
     };
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpen = item(mnuFile, "mnuOpen", QStringLiteral("&Open\u2026"), QKeySequence(tr("Ctrl+O")));
-    mnuRecent = mnuFile->addMenu(QStringLiteral("Open &Recent"));
+    mnuOpen = item(mnuFile, "mnuOpen", tr("&Open…"), QKeySequence(tr("Ctrl+O")));
+    mnuRecent = mnuFile->addMenu(tr("Open &Recent"));
     mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
     mnuRecent->setEnabled(false);
-    mnuSaveAs =
-        item(mnuFile, "mnuSaveAs", QStringLiteral("&Save As\u2026"), QKeySequence(tr("Ctrl+S")));
-    mnuImport = item(mnuFile, "mnuImport", QStringLiteral("&Import File\u2026"),
-                     QKeySequence(tr("Ctrl+I")));
-    mnuImportZip = item(mnuFile, "mnuImportZip", QStringLiteral("Import &Zip\u2026"),
-                        QKeySequence(tr("Ctrl+Z")));
-    mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"), QKeySequence(tr("Ctrl+Q")));
+    mnuSaveAs = item(mnuFile, "mnuSaveAs", tr("&Save As…"), QKeySequence(tr("Ctrl+S")));
+    mnuImport = item(mnuFile, "mnuImport", tr("&Import File…"), QKeySequence(tr("Ctrl+I")));
+    mnuImportZip = item(mnuFile, "mnuImportZip", tr("Import &Zip…"), QKeySequence(tr("Ctrl+Z")));
+    mnuExit = item(mnuFile, "mnuExit", tr("E&xit"), QKeySequence(tr("Ctrl+Q")));
     createPictureMenus();
 
     // Ctrl+Z imports a package; Undo takes Ctrl+U.
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     mnuUndo = item(mnuEdit, "mnuUndo", Messages::undoCaption(), QKeySequence(tr("Ctrl+U")));
     mnuUndo->setEnabled(false); // until a GOB file with a change to undo is taken
     mnuRedo = item(mnuEdit, "mnuRedo", Messages::redoCaption());
     mnuRedo->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
     mnuRedo->setEnabled(false);
-    mnuHistory =
-        item(mnuEdit, "mnuHistory", QStringLiteral("&History\u2026"), QKeySequence(tr("Ctrl+H")));
-    mnuInstalledPackages =
-        item(mnuEdit, "mnuInstalledPackages", QStringLiteral("Installed &Packages\u2026"));
+    mnuHistory = item(mnuEdit, "mnuHistory", tr("&History…"), QKeySequence(tr("Ctrl+H")));
+    mnuInstalledPackages = item(mnuEdit, "mnuInstalledPackages", tr("Installed &Packages…"));
     connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
     connect(mnuRedo, &QAction::triggered, this, [this] { mnuRedo_Click(); });
     connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
     connect(mnuInstalledPackages, &QAction::triggered, this,
             [this] { mnuInstalledPackages_Click(); });
 
-    mnuPopup = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuPopup = menuBar()->addMenu(tr("&View"));
     mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
-    const QString rotations[4] = {
-        QStringLiteral("Rotate &None"), QStringLiteral("Rotate &90 Degree"),
-        QStringLiteral("Rotate &180 Degree"), QStringLiteral("Rotate &270 Degree")};
+    const QString rotations[4] = {tr("Rotate &None"), tr("Rotate &90 Degree"),
+                                  tr("Rotate &180 Degree"), tr("Rotate &270 Degree")};
     // One choice of four: a group of radio items.
     auto *rotationGroup = new QActionGroup(this);
     for (int r = 0; r < 4; ++r) {
@@ -280,37 +274,33 @@ void frmMain::createMenus()
         mnuRotate[r]->setCheckable(true);
         connect(mnuRotate[r], &QAction::triggered, this, [this, r] { mnuRotate_Click(r); });
     }
-    mnuTransparent = item(mnuPopup, "mnuTransparent", QStringLiteral("&Transparent"));
-    mnuAutoTrans = item(mnuPopup, "mnuAutoTrans", QStringLiteral("&Auto preview transparent"));
+    mnuTransparent = item(mnuPopup, "mnuTransparent", tr("&Transparent"));
+    mnuAutoTrans = item(mnuPopup, "mnuAutoTrans", tr("&Auto preview transparent"));
     mnuAutoTrans->setCheckable(true); // Qt inverts the check mark when it is chosen
     createZoomCommands();
 
-    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools = menuBar()->addMenu(tr("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuTorvane = mnuTools->addMenu(QStringLiteral("&Torvane"));
+    mnuTorvane = mnuTools->addMenu(tr("&Torvane"));
     mnuTorvane->setObjectName(QStringLiteral("mnuTorvane"));
-    mnuEXE.push_back(
-        item(mnuTorvane, "mnuEXE0", QStringLiteral("&Run Torvane"), QKeySequence(tr("Ctrl+R"))));
+    mnuEXE.push_back(item(mnuTorvane, "mnuEXE0", tr("&Run Torvane"), QKeySequence(tr("Ctrl+R"))));
     connect(mnuEXE[0], &QAction::triggered, this, [this] { mnuEXE_Click(0); });
-    mnuMP =
-        item(mnuTools, "mnuMP", QStringLiteral("&More Options\u2026"), QKeySequence(tr("Ctrl+M")));
+    mnuMP = item(mnuTools, "mnuMP", tr("&More Options…"), QKeySequence(tr("Ctrl+M")));
     mnuMP->setToolTip(cmdScript->toolTip());
     mnuTools->setToolTipsVisible(true);
-    mnuFp = item(mnuTools, "mnuFp", QStringLiteral("&Format Palette\u2026"),
-                 QKeySequence(tr("Ctrl+F")));
-    mnuJPG =
-        item(mnuTools, "mnuJPG", QStringLiteral("&BMP -> JPG\u2026"), QKeySequence(tr("Ctrl+J")));
+    mnuFp = item(mnuTools, "mnuFp", tr("&Format Palette…"), QKeySequence(tr("Ctrl+F")));
+    mnuJPG = item(mnuTools, "mnuJPG", tr("&BMP -> JPG…"), QKeySequence(tr("Ctrl+J")));
 
-    mnuH = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuH = menuBar()->addMenu(tr("&Help"));
     mnuH->setObjectName(QStringLiteral("mnuH"));
-    mnuHelp = item(mnuH, "mnuHelp", QStringLiteral("&Help Topic"), QKeySequence(Qt::Key_F1));
-    mnuContextHelp = item(mnuH, "mnuContextHelp", QStringLiteral("&Context Help"),
-                          QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    mnuAbout = item(mnuH, "mnuAbout", QStringLiteral("&About\u2026"));
+    mnuHelp = item(mnuH, "mnuHelp", tr("&Help Topic"), QKeySequence(Qt::Key_F1));
+    mnuContextHelp =
+        item(mnuH, "mnuContextHelp", tr("&Context Help"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    mnuAbout = item(mnuH, "mnuAbout", tr("&About…"));
     mnusep = mnuH->addSeparator();
     mnusep->setObjectName(QStringLiteral("mnusep"));
-    mnuWebsite = item(mnuH, "mnuWebsite", QStringLiteral("&My Website"));
-    mnuPC = item(mnuH, "mnuPC", QStringLiteral("Torvane &Fan Site"));
+    mnuWebsite = item(mnuH, "mnuWebsite", tr("&My Website"));
+    mnuPC = item(mnuH, "mnuPC", tr("Torvane &Fan Site"));
 
     connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
     connect(mnuSaveAs, &QAction::triggered, this, [this] { mnuSaveAs_Click(); });
@@ -339,12 +329,10 @@ void frmMain::createZoomCommands()
         connect(action, &QAction::triggered, picPreview, command);
         return action;
     };
-    mnuZoomIn =
-        add("mnuZoomIn", QStringLiteral("Zoom &In"), QKeySequence::ZoomIn, &PictureView::zoomIn);
-    mnuZoomOut = add("mnuZoomOut", QStringLiteral("Zoom &Out"), QKeySequence::ZoomOut,
-                     &PictureView::zoomOut);
-    mnuFit = add("mnuFit", QStringLiteral("&Fit"), QKeySequence(), &PictureView::fitToView);
-    mnuActualSize = add("mnuActualSize", QStringLiteral("Actual &Size"), QKeySequence(tr("Ctrl+0")),
+    mnuZoomIn = add("mnuZoomIn", tr("Zoom &In"), QKeySequence::ZoomIn, &PictureView::zoomIn);
+    mnuZoomOut = add("mnuZoomOut", tr("Zoom &Out"), QKeySequence::ZoomOut, &PictureView::zoomOut);
+    mnuFit = add("mnuFit", tr("&Fit"), QKeySequence(), &PictureView::fitToView);
+    mnuActualSize = add("mnuActualSize", tr("Actual &Size"), QKeySequence(tr("Ctrl+0")),
                         &PictureView::showActualSize);
     // Ctrl+= as well, where the plus needs Shift.
     mnuZoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(tr("Ctrl+="))});

@@ -33,11 +33,11 @@ QString catalogueGreeting()
 QString frmMain::aboutText()
 {
     const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("Torvane Kestrix Version %1.%2 by the Kestrix developers")
+    return tr("Torvane Kestrix Version %1.%2 by the Kestrix developers")
                .arg(KESTRIX_VERSION_MAJOR)
                .arg(KESTRIX_VERSION_MINOR)
         + crlf + catalogueGreeting() + crlf + crlf
-        + QStringLiteral("Visit the Torvane fan site for the latest Torvane news and downloads.")
+        + tr("Visit the Torvane fan site for the latest Torvane news and downloads.")
         + QStringLiteral("  ") + FanSite::hostName();
 }
 

@@ -26,14 +26,13 @@ void frmMain::cmdSaveAs_Click()
         bool png = false;
         if (selection().wholeFile) {
             const QString t = selection().entry.typeName().toLower();
-            path = MainModule::ShowSaveDialog(
-                m_prompts, this, {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}});
+            path = MainModule::ShowSaveDialog(m_prompts, this,
+                                              {{tr("%1 File").arg(t), QStringLiteral("*.") + t}});
             target = RecordExtraction::wholeFileTarget(path, selection().entry.typeName());
         } else {
-            path = MainModule::ShowSaveDialog(
-                m_prompts, this,
-                {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
-                 {QStringLiteral("Png File"), QStringLiteral("*.png")}});
+            path = MainModule::ShowSaveDialog(m_prompts, this,
+                                              {{tr("Bitmap File"), QStringLiteral("*.bmp")},
+                                               {tr("Png File"), QStringLiteral("*.png")}});
             // A name ending in .png gets the indexed PNG with the palette's alpha.
             png = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
             target = png ? path : RecordExtraction::bitmapTarget(path);

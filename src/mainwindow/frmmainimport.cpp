@@ -24,13 +24,13 @@ QList<FileFilter> frmMain::importFilters() const
 {
     if (selection().wholeFile) {
         const QString t = selection().entry.typeName();
-        return {{t + QStringLiteral(" File"), QStringLiteral("*.") + t}};
+        return {{tr("%1 File").arg(t), QStringLiteral("*.") + t}};
     }
     // Any picture is converted on import, so the dialog opens on all of them.
-    return {{QStringLiteral("Any Picture"),
+    return {{tr("Any Picture"),
              QStringLiteral("*.png;*.bmp;*.tga;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.webp")},
-            {QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")},
-            {QStringLiteral("Png File"), QStringLiteral("*.png")}};
+            {tr("Bitmap File"), QStringLiteral("*.bmp")},
+            {tr("Png File"), QStringLiteral("*.png")}};
 }
 
 void frmMain::cmdImport_Click()
@@ -39,9 +39,8 @@ void frmMain::cmdImport_Click()
     if (!m_session.isShown())
         return;
     try {
-        importFile(
-            MainModule::ShowOpenDialog(m_prompts, this, importFilters(),
-                                       QStringLiteral("Select the file you want to import")));
+        importFile(MainModule::ShowOpenDialog(m_prompts, this, importFilters(),
+                                              tr("Select the file you want to import")));
     } catch (const Failure &) {
     }
 }

@@ -23,7 +23,8 @@ constexpr int FolderThumbnailSide = 64;
 // The folder chosen through its manifest: a dialog names a file, an export writes a folder.
 QList<FileFilter> manifestFilter()
 {
-    return {{QStringLiteral("Kestrix export"), QStringLiteral("kestrix-export.tsv")}};
+    return {{QCoreApplication::translate("frmMain", "Kestrix export"),
+             QStringLiteral("kestrix-export.tsv")}};
 }
 
 QString refusedLines(const QList<FolderExport::Refused> &refused)
@@ -38,9 +39,9 @@ QString refusedLines(const QList<FolderExport::Refused> &refused)
 
 void frmMain::createPictureMenus()
 {
-    mnuExportAll = new QAction(QStringLiteral("Export &All…"), this);
+    mnuExportAll = new QAction(tr("Export &All…"), this);
     mnuExportAll->setObjectName(QStringLiteral("mnuExportAll"));
-    mnuImportFolder = new QAction(QStringLiteral("Import &Folder…"), this);
+    mnuImportFolder = new QAction(tr("Import &Folder…"), this);
     mnuImportFolder->setObjectName(QStringLiteral("mnuImportFolder"));
     mnuFile->insertActions(mnuExit, {mnuExportAll, mnuImportFolder});
     mnuFile->insertSeparator(mnuExit);
@@ -66,7 +67,7 @@ void frmMain::mnuExportAll_Click()
             if (answer == Answer::Yes)
                 keep.clear();
         }
-        QProgressDialog progress(Messages::exportAllTitle(), QStringLiteral("&Cancel"), 0, 1, this);
+        QProgressDialog progress(Messages::exportAllTitle(), tr("&Cancel"), 0, 1, this);
         progress.setObjectName(QStringLiteral("progress"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(0);
@@ -97,8 +98,7 @@ void frmMain::mnuImportFolder_Click()
 {
     try {
         const QString manifest = MainModule::ShowOpenDialog(
-            m_prompts, this, manifestFilter(),
-            QStringLiteral("Select the kestrix-export.tsv of the folder"));
+            m_prompts, this, manifestFilter(), tr("Select the kestrix-export.tsv of the folder"));
         FolderImport::Plan plan;
         {
             BusyCursor busy;

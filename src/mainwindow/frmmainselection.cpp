@@ -41,8 +41,8 @@ void frmMain::lstItem_Click()
 
     m_session.selectEntry(entry);
     const SelectionState &chosen = selection();
-    cmdImport->setText(chosen.wholeFile ? QStringLiteral("&Import as ") + entry.typeName()
-                                        : QStringLiteral("&Import as Bitmap"));
+    cmdImport->setText(chosen.wholeFile ? tr("&Import as %1").arg(entry.typeName())
+                                        : tr("&Import as Bitmap"));
     // Built hidden: a button shown in a shown panel lays out the whole panel again.
     picContainer->hide();
     for (int i = 1; i <= chosen.count; ++i) {
@@ -107,9 +107,9 @@ void frmMain::showRecord()
         picPreview->canvas().clear();
         picPreview->canvas().refresh();
         picPreview->setPlaceholderText(Messages::nothingShown());
-        lblWidth->setText(QStringLiteral("Width : "));
-        lblHeight->setText(QStringLiteral("Height : "));
-        lblOffset->setText(QStringLiteral("Offset : "));
+        lblWidth->setText(tr("Width : "));
+        lblHeight->setText(tr("Height : "));
+        lblOffset->setText(tr("Offset : "));
         return;
     }
     picPreview->setPlaceholderText(QString());
@@ -117,9 +117,9 @@ void frmMain::showRecord()
         mnuRotate_Click(0);
     else
         mnuTransparent_Click();
-    lblWidth->setText(QStringLiteral("Width : ") + QString::number(shown.width));
-    lblHeight->setText(QStringLiteral("Height : ") + QString::number(shown.height));
-    lblOffset->setText(QStringLiteral("Offset : ") + QString::number(shown.offset));
+    lblWidth->setText(tr("Width : ") + QString::number(shown.width));
+    lblHeight->setText(tr("Height : ") + QString::number(shown.height));
+    lblOffset->setText(tr("Offset : ") + QString::number(shown.offset));
 }
 
 bool frmMain::subFileKeyPressed(const SubFileButton *button, int key)

@@ -94,8 +94,8 @@ void frmMain::cmdGOBFile_Click()
 {
     try {
         const QString path = MainModule::ShowOpenDialog(
-            m_prompts, this, {{QStringLiteral("Torvane GOB File"), QStringLiteral("*_pc.gob")}},
-            QStringLiteral("Select the torvane GOB file"));
+            m_prompts, this, {{tr("Torvane GOB File"), QStringLiteral("*_pc.gob")}},
+            tr("Select the torvane GOB file"));
         useGobFile(path);
     } catch (const Failure &) {
         // A cancelled dialog or any other failure leaves everything as it was.

@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace Messages {
@@ -7,26 +8,51 @@ namespace Messages {
 namespace {
 const QString crlf = QStringLiteral("\r\n");
 
-// "1 file", "2 files".
-QString countOf(int n, const char *thing)
+// Every text here belongs to one translation context, "Messages".
+struct Text
 {
-    return QString::number(n) + u' ' + QString::fromLatin1(thing) + (n == 1 ? "" : "s");
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+};
+
+QString fileCount(int n)
+{
+    return (n == 1 ? Text::tr("%1 file") : Text::tr("%1 files")).arg(n);
+}
+
+QString colourCount(int n)
+{
+    return (n == 1 ? Text::tr("%1 colour") : Text::tr("%1 colours")).arg(n);
 }
 } // namespace
 
 QString defaultTitle()
 {
-    return QStringLiteral("Kestrix");
+    return Text::tr("Kestrix");
 }
+
+// The actions the file routines name in fileFailure(), listed here so that they are translated
+// with it.
+[[maybe_unused]] constexpr const char *FileActions[] = {
+    QT_TRANSLATE_NOOP("Messages", "create"),
+    QT_TRANSLATE_NOOP("Messages", "create a folder in"),
+    QT_TRANSLATE_NOOP("Messages", "create the folder"),
+    QT_TRANSLATE_NOOP("Messages", "create the folder for"),
+    QT_TRANSLATE_NOOP("Messages", "open"),
+    QT_TRANSLATE_NOOP("Messages", "open for writing"),
+    QT_TRANSLATE_NOOP("Messages", "read"),
+    QT_TRANSLATE_NOOP("Messages", "remove"),
+    QT_TRANSLATE_NOOP("Messages", "replace"),
+    QT_TRANSLATE_NOOP("Messages", "write"),
+};
 
 QString fileFailure(const QString &action, const QString &path, const QString &reason)
 {
-    return QStringLiteral("Cannot %1 %2: %3").arg(action, path, reason);
+    return Text::tr("Cannot %1 %2: %3").arg(Text::tr(action.toUtf8().constData()), path, reason);
 }
 
 QString unexpectedEnd(const QString &path, qint64 position, qint64 length)
 {
-    return QStringLiteral("%1 ends before byte %2: %3 bytes from byte %4 could not be read.")
+    return Text::tr("%1 ends before byte %2: %3 bytes from byte %4 could not be read.")
         .arg(path)
         .arg(position + length)
         .arg(length)
@@ -35,107 +61,104 @@ QString unexpectedEnd(const QString &path, qint64 position, qint64 length)
 
 QString pathTooLong(const QString &path)
 {
-    return QStringLiteral("The path is longer than 254 characters and cannot be used:") + crlf
-        + path;
+    return Text::tr("The path is longer than 254 characters and cannot be used:") + crlf + path;
 }
 
 QString outputIsInput(const QString &output, const QString &input)
 {
-    return QStringLiteral("%1 was not written: it is the same file as %2, which this command "
-                          "reads. Nothing was written.")
+    return Text::tr("%1 was not written: it is the same file as %2, which this command "
+                    "reads. Nothing was written.")
         .arg(output, input);
 }
 
 QString replaceExisting(const QString &path)
 {
-    return QStringLiteral("%1 already exists.").arg(path) + crlf
-        + QStringLiteral("Do you want to replace it?");
+    return Text::tr("%1 already exists.").arg(path) + crlf + Text::tr("Do you want to replace it?");
 }
 
 QString catalogueMissing(const QString &folder)
 {
-    return QStringLiteral("The item catalogue BmpList.txt was not found in %1").arg(folder) + crlf
-        + QStringLiteral("Put BmpList.txt into that folder and start Kestrix again.");
+    return Text::tr("The item catalogue BmpList.txt was not found in %1").arg(folder) + crlf
+        + Text::tr("Put BmpList.txt into that folder and start Kestrix again.");
 }
 
 QString badBooleanSetting(const QString &key, const QString &value)
 {
-    return QStringLiteral("The setting %1 holds \"%2\", which is neither True nor False nor a "
-                          "number.")
+    return Text::tr("The setting %1 holds \"%2\", which is neither True nor False nor a "
+                    "number.")
         .arg(key, value);
 }
 
 QString catalogueNoEntries(const QString &path)
 {
-    return QStringLiteral("The item catalogue %1 lists no entries after its two header lines.")
-        .arg(path);
+    return Text::tr("The item catalogue %1 lists no entries after its two header lines.").arg(path);
 }
 
 QString catalogueTooShort(const QString &path)
 {
-    return QStringLiteral("The item catalogue %1 ends before its two header lines.").arg(path);
+    return Text::tr("The item catalogue %1 ends before its two header lines.").arg(path);
 }
 
 QString catalogueLineFeedsOnly(const QString &path)
 {
-    return QStringLiteral("The lines of the item catalogue %1 end in LF alone; the catalogue needs "
-                          "CR LF line ends, as the game's own BmpList.txt has.")
+    return Text::tr("The lines of the item catalogue %1 end in LF alone; the catalogue needs "
+                    "CR LF line ends, as the game's own BmpList.txt has.")
         .arg(path);
 }
 
 QString catalogueLineMissing(const QString &path, int lineNumber)
 {
-    return QStringLiteral("%1 has no line %2; the catalogue changed since Kestrix started.")
+    return Text::tr("%1 has no line %2; the catalogue changed since Kestrix started.")
         .arg(path, QString::number(lineNumber));
 }
 
 QString catalogueLine(const QString &path, int lineNumber)
 {
-    return QStringLiteral("%1 line %2").arg(path, QString::number(lineNumber));
+    return Text::tr("%1 line %2").arg(path, QString::number(lineNumber));
 }
 
 QString catalogueLineEmpty(const QString &line)
 {
-    return QStringLiteral("%1 is empty.").arg(line);
+    return Text::tr("%1 is empty.").arg(line);
 }
 
 QString catalogueNoDescription(const QString &line)
 {
-    return QStringLiteral("%1 has no description after its file type.").arg(line);
+    return Text::tr("%1 has no description after its file type.").arg(line);
 }
 
 QString catalogueBadCount(const QString &line, const QString &value)
 {
-    return QStringLiteral("%1: the number of sub files \"%2\" is not a whole number from 1 to "
-                          "32767.")
+    return Text::tr("%1: the number of sub files \"%2\" is not a whole number from 1 to "
+                    "32767.")
         .arg(line, value);
 }
 
 QString catalogueTooFewFields(const QString &line, int count, int needed, int found)
 {
-    return QStringLiteral("%1: %2 sub files need %3 fields, the line has %4.")
+    return Text::tr("%1: %2 sub files need %3 fields, the line has %4.")
         .arg(line, QString::number(count), QString::number(needed), QString::number(found));
 }
 
 QString catalogueBadOffset(const QString &line, int subFile, const QString &value)
 {
-    return QStringLiteral("%1: the offset \"%2\" of sub file %3 is not a whole number from 1 to "
-                          "2147483647.")
+    return Text::tr("%1: the offset \"%2\" of sub file %3 is not a whole number from 1 to "
+                    "2147483647.")
         .arg(line, value, QString::number(subFile));
 }
 
 QString catalogueBadSize(const QString &line, int subFile, const QString &value)
 {
-    return QStringLiteral("%1: the size \"%2\" of sub file %3 is not a number of kilobytes from 0 "
-                          "up.")
+    return Text::tr("%1: the size \"%2\" of sub file %3 is not a number of kilobytes from 0 "
+                    "up.")
         .arg(line, value, QString::number(subFile));
 }
 
 QString recordBadSize(qint64 offset, qint32 width, qint32 height)
 {
-    return QStringLiteral("The record at offset %1 cannot be an image: its header gives %2 x %3 "
-                          "pixels (each side must be at least 1, and at most 16384 x 16384 "
-                          "pixels in all).")
+    return Text::tr("The record at offset %1 cannot be an image: its header gives %2 x %3 "
+                    "pixels (each side must be at least 1, and at most 16384 x 16384 "
+                    "pixels in all).")
         .arg(offset)
         .arg(width)
         .arg(height);
@@ -143,8 +166,8 @@ QString recordBadSize(qint64 offset, qint32 width, qint32 height)
 
 QString recordOutsideFile(const QString &gobPath, qint64 offset, qint64 end, qint64 fileSize)
 {
-    return QStringLiteral("The record at offset %1 reaches to byte %2, past the end of %3 (%4 "
-                          "bytes). Check that the catalogue belongs to this GOB file.")
+    return Text::tr("The record at offset %1 reaches to byte %2, past the end of %3 (%4 "
+                    "bytes). Check that the catalogue belongs to this GOB file.")
         .arg(offset)
         .arg(end)
         .arg(gobPath)
@@ -153,59 +176,59 @@ QString recordOutsideFile(const QString &gobPath, qint64 offset, qint64 end, qin
 
 QString selectGobFile()
 {
-    return QStringLiteral("Please select torvane_pc.gob file");
+    return Text::tr("Please select torvane_pc.gob file");
 }
 
 QString nothingShown()
 {
-    return QStringLiteral("No record shown");
+    return Text::tr("No record shown");
 }
 
 QString backupTip()
 {
     // Only package imports keep a backup; the bitmap and picture imports overwrite in place.
-    return QStringLiteral("Keep a backup package of what a package import (Import as Zip) "
-                          "overwrites. Importing a bitmap or a picture keeps no backup.");
+    return Text::tr("Keep a backup package of what a package import (Import as Zip) "
+                    "overwrites. Importing a bitmap or a picture keeps no backup.");
 }
 
 QString gobFileGone(const QString &path)
 {
-    return QStringLiteral("The GOB file %1 is no longer there.").arg(path);
+    return Text::tr("The GOB file %1 is no longer there.").arg(path);
 }
 
 QString widthNotSame(const QString &path)
 {
-    return path + crlf + QStringLiteral("Width is not same as the image");
+    return path + crlf + Text::tr("Width is not same as the image");
 }
 
 QString heightNotSame(const QString &path)
 {
-    return path + crlf + QStringLiteral("Height is not same as the image");
+    return path + crlf + Text::tr("Height is not same as the image");
 }
 
 QString not256Colours(const QString &path)
 {
-    return path + QStringLiteral(" is not a 256 color image");
+    return path + Text::tr(" is not a 256 color image");
 }
 
 QString importedSuccessfully()
 {
-    return QStringLiteral("Imported Successfully");
+    return Text::tr("Imported Successfully");
 }
 
 QString fileSizeTooLong()
 {
-    return QStringLiteral("File size is too long");
+    return Text::tr("File size is too long");
 }
 
 QString imageTypeNotSame()
 {
-    return QStringLiteral("Image type are not same");
+    return Text::tr("Image type are not same");
 }
 
 QString notABitmap(const QString &path)
 {
-    return path + crlf + QStringLiteral("The file is not a bitmap: it does not start with \"BM\".");
+    return path + crlf + Text::tr("The file is not a bitmap: it does not start with \"BM\".");
 }
 
 QString bitmapHeaderSize(const QString &path, qint32 headerSize)
@@ -213,21 +236,20 @@ QString bitmapHeaderSize(const QString &path, qint32 headerSize)
     // 16 and 64 bytes are the two sizes of the OS/2 2.x header, which has no alpha byte.
     if (headerSize == 16 || headerSize == 64)
         return path + crlf
-            + QStringLiteral("The bitmap has an OS/2 2.x header of %1 bytes, with no alpha byte; "
-                             "Kestrix reads headers of 12, 40, 52, 56, 108 and 124 bytes. Save it "
-                             "as a Windows bitmap and load it again.")
+            + Text::tr("The bitmap has an OS/2 2.x header of %1 bytes, with no alpha byte; "
+                       "Kestrix reads headers of 12, 40, 52, 56, 108 and 124 bytes. Save it "
+                       "as a Windows bitmap and load it again.")
                   .arg(headerSize);
     return path + crlf
-        + QStringLiteral("The bitmap's info header is %1 bytes long; Kestrix reads headers of 12, "
-                         "40, 52, 56, 108 and 124 bytes.")
+        + Text::tr("The bitmap's info header is %1 bytes long; Kestrix reads headers of 12, "
+                   "40, 52, 56, 108 and 124 bytes.")
               .arg(headerSize);
 }
 
 QString bitmapHeaderTooShort(const QString &path, qint64 length, qint64 needed)
 {
     return path + crlf
-        + QStringLiteral(
-              "The file is %1 bytes long, too short for the %2 header bytes of a bitmap.")
+        + Text::tr("The file is %1 bytes long, too short for the %2 header bytes of a bitmap.")
               .arg(length)
               .arg(needed);
 }
@@ -235,22 +257,22 @@ QString bitmapHeaderTooShort(const QString &path, qint64 length, qint64 needed)
 QString bitmapCompressed(const QString &path, const QString &compression)
 {
     return path + crlf
-        + QStringLiteral("The bitmap is compressed (%1); save it uncompressed and try again.")
+        + Text::tr("The bitmap is compressed (%1); save it uncompressed and try again.")
               .arg(compression);
 }
 
 QString bitmapBitCount(const QString &path, int bits)
 {
     return path + crlf
-        + QStringLiteral("The bitmap has %1 bits per pixel; Kestrix reads 1, 4, 8, 16, 24 and 32.")
+        + Text::tr("The bitmap has %1 bits per pixel; Kestrix reads 1, 4, 8, 16, 24 and 32.")
               .arg(bits);
 }
 
 QString bitmapBadSize(const QString &path, qint32 width, qint64 height)
 {
     return path + crlf
-        + QStringLiteral("The bitmap says it is %1 x %2 pixels; Kestrix reads bitmaps of 1 to "
-                         "16384 x 16384 pixels.")
+        + Text::tr("The bitmap says it is %1 x %2 pixels; Kestrix reads bitmaps of 1 to "
+                   "16384 x 16384 pixels.")
               .arg(width)
               .arg(height);
 }
@@ -258,7 +280,7 @@ QString bitmapBadSize(const QString &path, qint32 width, qint64 height)
 QString bitmapColourCount(const QString &path, qint32 coloursUsed, int bits)
 {
     return path + crlf
-        + QStringLiteral("The bitmap says it uses %1 colors, which %2 bits per pixel cannot name.")
+        + Text::tr("The bitmap says it uses %1 colors, which %2 bits per pixel cannot name.")
               .arg(coloursUsed)
               .arg(bits);
 }
@@ -266,8 +288,8 @@ QString bitmapColourCount(const QString &path, qint32 coloursUsed, int bits)
 QString bitmapPixelOffsetInHeader(const QString &path, qint64 pixelOffset, qint64 tableEnd)
 {
     return path + crlf
-        + QStringLiteral("The bitmap's pixels are said to start at byte %1, inside its headers and "
-                         "color table, which end at byte %2.")
+        + Text::tr("The bitmap's pixels are said to start at byte %1, inside its headers and "
+                   "color table, which end at byte %2.")
               .arg(pixelOffset)
               .arg(tableEnd);
 }
@@ -276,7 +298,7 @@ QString bitmapPixelsTooShort(const QString &path, qint64 length, qint32 w, qint3
                              qint64 pixelOffset)
 {
     return path + crlf
-        + QStringLiteral("The file is %1 bytes long, too short for %2 x %3 pixels from byte %4.")
+        + Text::tr("The file is %1 bytes long, too short for %2 x %3 pixels from byte %4.")
               .arg(length)
               .arg(w)
               .arg(h)
@@ -288,7 +310,7 @@ static QString pixelPastColours(const QString &path, const QString &table, int i
                                 int x, int y)
 {
     return path + crlf
-        + QStringLiteral("The pixel at %1, %2 uses color %3, but %4 holds %5 colors.")
+        + Text::tr("The pixel at %1, %2 uses color %3, but %4 holds %5 colors.")
               .arg(x)
               .arg(y)
               .arg(index)
@@ -298,72 +320,69 @@ static QString pixelPastColours(const QString &path, const QString &table, int i
 
 QString bitmapIndexPastTable(const QString &path, int index, int entries, int x, int y)
 {
-    return pixelPastColours(path, QStringLiteral("the bitmap's color table"), index, entries, x, y);
+    return pixelPastColours(path, Text::tr("the bitmap's color table"), index, entries, x, y);
 }
 
 QString bitmapBadMasks(const QString &path)
 {
     return path + crlf
-        + QStringLiteral("The bitmap's bit fields overlap, have gaps or pass the pixel's bits.");
+        + Text::tr("The bitmap's bit fields overlap, have gaps or pass the pixel's bits.");
 }
 
 QString bitmapRunPastRow(const QString &path, qint64 offset, qint64 row)
 {
     return path + crlf
-        + QStringLiteral("The run at byte %1 passes the end of stored row %2.")
-              .arg(offset)
-              .arg(row);
+        + Text::tr("The run at byte %1 passes the end of stored row %2.").arg(offset).arg(row);
 }
 
 QString bitmapRunPastPicture(const QString &path, qint64 offset)
 {
-    return path + crlf
-        + QStringLiteral("The run at byte %1 passes the end of the picture.").arg(offset);
+    return path + crlf + Text::tr("The run at byte %1 passes the end of the picture.").arg(offset);
 }
 
 QString bitmapRunsEndEarly(const QString &path, qint64 length)
 {
     return path + crlf
-        + QStringLiteral("The file ends at byte %1, before its runs fill the picture.").arg(length);
+        + Text::tr("The file ends at byte %1, before its runs fill the picture.").arg(length);
 }
 
 QString pngNotRead(const QString &path, const QString &reason)
 {
-    return path + crlf + QStringLiteral("The PNG file is damaged: %1.").arg(reason);
+    return path + crlf + Text::tr("The PNG file is damaged: %1.").arg(reason);
 }
 
 QString pngIndexPastPalette(const QString &path, int index, int entries, int x, int y)
 {
-    return pixelPastColours(path, QStringLiteral("the PNG file's palette"), index, entries, x, y);
+    return pixelPastColours(path, Text::tr("the PNG file's palette"), index, entries, x, y);
 }
 
 QString pictureTooLarge(const QString &path, qint64 width, qint64 height)
 {
     return path + crlf
-        + QStringLiteral("The picture is %1 x %2 pixels; Kestrix reads pictures of up to 16384 x "
-                         "16384 pixels.")
+        + Text::tr("The picture is %1 x %2 pixels; Kestrix reads pictures of up to 16384 x "
+                   "16384 pixels.")
               .arg(width)
               .arg(height);
 }
 
 QString pictureNotOpened(const QString &path, const QString &reason)
 {
-    return QStringLiteral("%1 cannot be opened: %2.").arg(path, reason);
+    return Text::tr("%1 cannot be opened: %2.").arg(path, reason);
 }
 
 QString pictureEmpty(const QString &path)
 {
-    return QStringLiteral("%1 is empty: it holds no picture.").arg(path);
+    return Text::tr("%1 is empty: it holds no picture.").arg(path);
 }
 
 QString confirmTitle()
 {
-    return QStringLiteral("Torvane Kestrix      Preview");
+    return Text::tr("Torvane Kestrix      Preview");
 }
 
 QString pixelUnderPointer(int x, int y, QRgb colour, int index)
 {
-    QString text = QStringLiteral("x %1, y %2: red %3, green %4, blue %5, alpha %6")
+    QString text = Text::tr("x %1, y %2: red %3, green %4, blue %5, alpha %6")
                        .arg(x)
                        .arg(y)
                        .arg(qRed(colour))
@@ -371,28 +390,28 @@ QString pixelUnderPointer(int x, int y, QRgb colour, int index)
                        .arg(qBlue(colour))
                        .arg(qAlpha(colour));
     if (index >= 0)
-        text += QStringLiteral(", index %1").arg(index);
+        text += Text::tr(", index %1").arg(index);
     return text;
 }
 
 QString zoomPercent(double scale)
 {
-    return QStringLiteral("Zoom %1 %").arg(qRound(scale * 100));
+    return Text::tr("Zoom %1 %").arg(qRound(scale * 100));
 }
 
 QString paletteEditorTitle(const QString &fileName)
 {
-    return fileName + QStringLiteral(" \u2014 Format");
+    return fileName + Text::tr(" \u2014 Format");
 }
 
 QString aboutTitle()
 {
-    return QStringLiteral("About Kestrix");
+    return Text::tr("About Kestrix");
 }
 
 QString licenceHtml()
 {
-    return QStringLiteral(
+    return Text::tr(
         "Kestrix is free software: you can redistribute it and/or modify it under the terms of "
         "the <a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">GNU General Public License"
         "</a>, version 3 or (at your option) any later version. It comes with no warranty.");
@@ -400,57 +419,57 @@ QString licenceHtml()
 
 QString mainTitle(const QString &gobName)
 {
-    const QString title = QStringLiteral("Torvane Kestrix  V%1.%2.%3")
+    const QString title = Text::tr("Torvane Kestrix  V%1.%2.%3")
                               .arg(KESTRIX_VERSION_MAJOR)
                               .arg(KESTRIX_VERSION_MINOR)
                               .arg(KESTRIX_VERSION_PATCH);
-    return gobName.isEmpty() ? title : gobName + QStringLiteral(" \u2014 ") + title;
+    return gobName.isEmpty() ? title : gobName + Text::tr(" \u2014 ") + title;
 }
 
 QString statusImported(const QString &record, const QString &gobName)
 {
-    return QStringLiteral("Imported %1 into %2").arg(record, gobName);
+    return Text::tr("Imported %1 into %2").arg(record, gobName);
 }
 
 QString statusSaved(const QString &path)
 {
-    return QStringLiteral("Saved %1").arg(path);
+    return Text::tr("Saved %1").arg(path);
 }
 
 QString statusUndone(const QString &change)
 {
-    return QStringLiteral("Undone %1").arg(change);
+    return Text::tr("Undone %1").arg(change);
 }
 
 QString statusRedone(const QString &change)
 {
-    return QStringLiteral("Redone %1").arg(change);
+    return Text::tr("Redone %1").arg(change);
 }
 
 QString notA256ColourBitmap(const QString &path)
 {
-    return path + crlf + QStringLiteral("Is not a 256 color bitmap");
+    return path + crlf + Text::tr("Is not a 256 color bitmap");
 }
 
 QString numberNotBetween()
 {
-    return QStringLiteral("Number is not between 0-255");
+    return Text::tr("Number is not between 0-255");
 }
 
 QString done()
 {
-    return QStringLiteral("Done");
+    return Text::tr("Done");
 }
 
 QString typeTransparency()
 {
-    return QStringLiteral("Type transparency value 255 - 0");
+    return Text::tr("Type transparency value 255 - 0");
 }
 
 QString paletteIndexOutOfRange(const QString &value, int entries)
 {
-    return QStringLiteral("The palette index \"%1\" is not a whole number from 0 to %2: the "
-                          "bitmap's color table holds %3 colors.")
+    return Text::tr("The palette index \"%1\" is not a whole number from 0 to %2: the "
+                    "bitmap's color table holds %3 colors.")
         .arg(value)
         .arg(entries - 1)
         .arg(entries);
@@ -459,38 +478,36 @@ QString paletteIndexOutOfRange(const QString &value, int entries)
 QString paletteWithoutAlpha(const QString &path)
 {
     return path + crlf
-        + QStringLiteral("The bitmap's color table has 3 bytes a color (an OS/2 bitmap), with no "
-                         "byte for transparency; save it as a Windows bitmap and load it again.");
+        + Text::tr("The bitmap's color table has 3 bytes a color (an OS/2 bitmap), with no "
+                   "byte for transparency; save it as a Windows bitmap and load it again.");
 }
 
 QString cannotSaveImage(int status)
 {
-    return QStringLiteral("Cannot save the image. GDI+ Error:") + QString::number(status);
+    return Text::tr("Cannot save the image. GDI+ Error:") + QString::number(status);
 }
 
 QString jpegSizeOutOfRange(const QString &which, qint32 value)
 {
-    return QStringLiteral(
-               "The %1 %2 cannot be used: type a whole number of pixels from 1 to 16384.")
+    return Text::tr("The %1 %2 cannot be used: type a whole number of pixels from 1 to 16384.")
         .arg(which)
         .arg(value);
 }
 
 QString cannotLoadPicture(const QString &path)
 {
-    return QStringLiteral(
-               "Cannot load the picture %1: it is missing or not a bitmap Kestrix can read.")
+    return Text::tr("Cannot load the picture %1: it is missing or not a bitmap Kestrix can read.")
         .arg(path);
 }
 
 QString successfullyDone()
 {
-    return QStringLiteral("Sucessfully done");
+    return Text::tr("Sucessfully done");
 }
 
 QString zipError(int result)
 {
-    return QString::number(result) + QStringLiteral(" error");
+    return QString::number(result) + Text::tr(" error");
 }
 
 QString zipError(int result, const QString &reason)
@@ -500,27 +517,26 @@ QString zipError(int result, const QString &reason)
 
 QString notKxZip()
 {
-    return QStringLiteral("Its not a KX Zip file");
+    return Text::tr("Its not a KX Zip file");
 }
 
 QString importedSucessfully(int moveResult, const QString &backupPath)
 {
-    const QString text =
-        QStringLiteral("Imported Sucessfully") + crlf + QString::number(moveResult);
+    const QString text = Text::tr("Imported Sucessfully") + crlf + QString::number(moveResult);
     return backupPath.isEmpty()
         ? text
-        : text + crlf + QStringLiteral("The backup package is %1").arg(backupPath);
+        : text + crlf + Text::tr("The backup package is %1").arg(backupPath);
 }
 
 QString zipComment()
 {
-    return QStringLiteral(
+    return Text::tr(
         "You need Kestrix version 2 to import the contents of this zip file to the .gob");
 }
 
 QString zipLibraryNotice()
 {
-    return QStringLiteral(
+    return Text::tr(
         "NOTICE :This program uses libzip library to read and write zip file. libzip's software "
         "(a C library for reading, creating and modifying zip archives) is free and can be "
         "obtained as source code or executables from Internet/WWW sites, including "
@@ -529,7 +545,7 @@ QString zipLibraryNotice()
 
 QString selectedItems()
 {
-    return QStringLiteral("Selected Items ");
+    return Text::tr("Selected Items ");
 }
 
 QString selectedItems(int count)
@@ -539,99 +555,97 @@ QString selectedItems(int count)
 
 QString subItemCount(int count)
 {
-    return QString::number(count) + QStringLiteral(" items");
+    return QString::number(count) + Text::tr(" items");
 }
 
 QString typeToAddManually()
 {
-    return QStringLiteral("Type to add manually") + crlf
-        + QStringLiteral("Offset,Size(bytes),Description");
+    return Text::tr("Type to add manually") + crlf + Text::tr("Offset,Size(bytes),Description");
 }
 
 QString noOtherItems()
 {
-    return QStringLiteral("The second line of BmpList.txt lists no other items (each needs a "
-                          "caption, a position and a size in kilobytes).");
+    return Text::tr("The second line of BmpList.txt lists no other items (each needs a "
+                    "caption, a position and a size in kilobytes).");
 }
 
 QString itemNeedsThreeFields(const QString &text, const QString &layout)
 {
-    return QStringLiteral("\"%1\" was not added: an item needs the three fields %2.")
-        .arg(text, layout);
+    return Text::tr("\"%1\" was not added: an item needs the three fields %2.").arg(text, layout);
 }
 
 QString itemNoDescription(const QString &text)
 {
-    return QStringLiteral("\"%1\" was not added: its description is empty.").arg(text);
+    return Text::tr("\"%1\" was not added: its description is empty.").arg(text);
 }
 
 QString itemBadPosition(const QString &text, const QString &position)
 {
-    return QStringLiteral("\"%1\" was not added: the position \"%2\" is not a whole number from "
-                          "112 to 2147483647 (positions count from 1, and a package stores the "
-                          "position less 112).")
+    return Text::tr("\"%1\" was not added: the position \"%2\" is not a whole number from "
+                    "112 to 2147483647 (positions count from 1, and a package stores the "
+                    "position less 112).")
         .arg(text, position);
 }
 
 QString itemBadSize(const QString &text, const QString &size)
 {
-    return QStringLiteral("\"%1\" was not added: the size \"%2\" is no size from 0 to "
-                          "2147483647 bytes.")
+    return Text::tr("\"%1\" was not added: the size \"%2\" is no size from 0 to "
+                    "2147483647 bytes.")
         .arg(text, size);
 }
 
 QString includeReadme()
 {
-    return QStringLiteral("Do you want to include a readme");
+    return Text::tr("Do you want to include a readme");
 }
 
 QString selectReadmeTitle()
 {
-    return QStringLiteral("Select the readme file");
+    return Text::tr("Select the readme file");
 }
 
 QString selectZipToImportTitle()
 {
-    return QStringLiteral("Select the zip file to import");
+    return Text::tr("Select the zip file to import");
 }
 
 QString replaceQuestionTitle()
 {
-    return QStringLiteral("Do you want to replace the following file(s)");
+    return Text::tr("Do you want to replace the following file(s)");
 }
 
 QString passwordPrompt()
 {
-    return QStringLiteral("Please Enter The Password!");
+    return Text::tr("Please Enter The Password!");
 }
 
 QString packageItem(int item, const QString &description)
 {
-    return QStringLiteral("Item %1 \"%2\"").arg(item).arg(description);
+    return Text::tr("Item %1 \"%2\"").arg(item).arg(description);
 }
 
 QString packageRecord(int record, const QString &line)
 {
-    return QStringLiteral("the package's record %1 %2").arg(record).arg(line);
+    return Text::tr("the package's record %1 %2").arg(record).arg(line);
 }
 
 QString negativeOffset(const QString &subject, qint64 offset)
 {
-    return QStringLiteral("%1 has the package offset %2; a package cannot hold a negative "
-                          "offset.")
+    return Text::tr("%1 has the package offset %2; a package cannot hold a negative "
+                    "offset.")
         .arg(subject)
         .arg(offset);
 }
 
 QString negativeSize(const QString &subject, qint64 size)
 {
-    return QStringLiteral("%1 has the size %2; a size cannot be negative.").arg(subject).arg(size);
+    return Text::tr("%1 has the size %2; a size cannot be negative.").arg(subject).arg(size);
 }
 
 QString regionPastEnd(const QString &subject, qint64 start, qint64 end, const QString &gobPath,
                       qint64 gobSize)
 {
-    return QStringLiteral("%1 covers the bytes %2 to %3, past the end of %4 (%5 bytes).")
+    return Text::tr("%1 covers the bytes %2 to %3, past the end of %4 (%5 bytes).")
         .arg(subject)
         .arg(start)
         .arg(end - 1)
@@ -641,18 +655,18 @@ QString regionPastEnd(const QString &subject, qint64 start, qint64 end, const QS
 
 QString nothingWritten(const QString &reason)
 {
-    return reason + QStringLiteral(" Nothing was written.");
+    return reason + Text::tr(" Nothing was written.");
 }
 
 QString packageRefused(const QString &reason)
 {
-    return QStringLiteral("The package was not imported: ") + reason
-        + QStringLiteral(" The GOB file was not changed.");
+    return Text::tr("The package was not imported: ") + reason
+        + Text::tr(" The GOB file was not changed.");
 }
 
 QString fileDataTooShort(const QString &fileData, qint64 length, qint64 needed)
 {
-    return QStringLiteral("%1 holds %2 bytes, but the package's records need %3.")
+    return Text::tr("%1 holds %2 bytes, but the package's records need %3.")
         .arg(fileData)
         .arg(length)
         .arg(needed);
@@ -660,79 +674,76 @@ QString fileDataTooShort(const QString &fileData, qint64 length, qint64 needed)
 
 QString gobNotWritable(const QString &gobPath)
 {
-    return QStringLiteral("%1 cannot be written.").arg(gobPath);
+    return Text::tr("%1 cannot be written.").arg(gobPath);
 }
 
 QString backupNotWritten(const QString &backupPath, const QString &reason)
 {
-    return QStringLiteral("The backup package %1 could not be written (%2), so nothing was "
-                          "imported. The GOB file was not changed.")
+    return Text::tr("The backup package %1 could not be written (%2), so nothing was "
+                    "imported. The GOB file was not changed.")
         .arg(backupPath, reason);
 }
 
 QString packageNotUnpacked(const QString &package, int result, const QString &reason)
 {
-    return QStringLiteral("%1 could not be unpacked (error %2): %3")
-        .arg(package)
-        .arg(result)
-        .arg(reason);
+    return Text::tr("%1 could not be unpacked (error %2): %3").arg(package).arg(result).arg(reason);
 }
 
 QString packageExpandsTooFar(qint64 bytes, qint64 bound)
 {
-    return QStringLiteral("The zip file's entries expand to %1, more than the %2 a package for "
-                          "this GOB file can hold; nothing was unpacked.")
+    return Text::tr("The zip file's entries expand to %1, more than the %2 a package for "
+                    "this GOB file can hold; nothing was unpacked.")
         .arg(byteSize(bytes), byteSize(bound));
 }
 
 QString entryLongerThanSaid()
 {
-    return QStringLiteral("the entry expands past the size its header gives; the zip file is "
-                          "damaged.");
+    return Text::tr("the entry expands past the size its header gives; the zip file is "
+                    "damaged.");
 }
 
 QString unsafeEntryName(const QString &name)
 {
-    return QStringLiteral("The zip file holds the entry \"%1\", whose name points outside the "
-                          "folder it is unpacked into; nothing was unpacked.")
+    return Text::tr("The zip file holds the entry \"%1\", whose name points outside the "
+                    "folder it is unpacked into; nothing was unpacked.")
         .arg(name);
 }
 
 QString entryNameRepeated(const QString &name)
 {
-    return QStringLiteral("zip error: the name %1 would be stored twice in the archive").arg(name);
+    return Text::tr("zip error: the name %1 would be stored twice in the archive").arg(name);
 }
 
 QString zipAdding(const QString &name, int percent, bool deflated)
 {
-    return deflated ? QStringLiteral("  adding: %1 (deflated %2%)").arg(name).arg(percent)
-                    : QStringLiteral("  adding: %1 (stored 0%)").arg(name);
+    return deflated ? Text::tr("  adding: %1 (deflated %2%)").arg(name).arg(percent)
+                    : Text::tr("  adding: %1 (stored 0%)").arg(name);
 }
 
 QString zipFileMissing(const QString &path)
 {
-    return QStringLiteral("zip error: cannot read %1").arg(path);
+    return Text::tr("zip error: cannot read %1").arg(path);
 }
 
 QString nothingImported()
 {
-    return QStringLiteral("Nothing was imported; the GOB file was not changed.");
+    return Text::tr("Nothing was imported; the GOB file was not changed.");
 }
 
 QString noPackageWindow()
 {
-    return QStringLiteral("No package window is open to take the item: start Kestrix and open "
-                          "More Options (Ctrl+M) first.");
+    return Text::tr("No package window is open to take the item: start Kestrix and open "
+                    "More Options (Ctrl+M) first.");
 }
 
 QString notAnImage(const QString &path)
 {
-    return QStringLiteral("%1 cannot be loaded as an image.").arg(path);
+    return Text::tr("%1 cannot be loaded as an image.").arg(path);
 }
 
 QString subFileOfEntry(int entry, int subFile, const QString &gobPath)
 {
-    return QStringLiteral("Sub file %1 of entry %2 in %3")
+    return Text::tr("Sub file %1 of entry %2 in %3")
         .arg(QString::number(subFile), QString::number(entry), gobPath);
 }
 
@@ -740,7 +751,7 @@ QString imageTypeNotSameAs(qint32 recordWidth, qint32 recordHeight, qint32 recor
                            qint32 fileWidth, qint32 fileHeight, qint32 fileFormat)
 {
     return imageTypeNotSame() + crlf
-        + QStringLiteral("record: %1 x %2, %3; file: %4 x %5, %6")
+        + Text::tr("record: %1 x %2, %3; file: %4 x %5, %6")
               .arg(recordWidth)
               .arg(recordHeight)
               .arg(recordFormat)
@@ -751,20 +762,20 @@ QString imageTypeNotSameAs(qint32 recordWidth, qint32 recordHeight, qint32 recor
 
 QString rotateValue(const QString &value)
 {
-    return QStringLiteral("The option --rotate needs 0, 1, 2 or 3, not \"%1\".").arg(value);
+    return Text::tr("The option --rotate needs 0, 1, 2 or 3, not \"%1\".").arg(value);
 }
 
 QString transparentNotTurned()
 {
-    return QStringLiteral(
+    return Text::tr(
         "The options --transparent and --rotate cannot be used together: the transparent "
         "preview is never turned.");
 }
 
 QString transparentForBitmapsOnly(int entry)
 {
-    return QStringLiteral("The transparent preview is for bitmap entries only; entry %1 is a "
-                          "whole-file entry.")
+    return Text::tr("The transparent preview is for bitmap entries only; entry %1 is a "
+                    "whole-file entry.")
         .arg(entry);
 }
 
@@ -792,166 +803,164 @@ QString changeNumbered(int number, const QString &kind, const QString &descripti
 
 QString changeInterrupted(const QString &gobPath, const QString &change)
 {
-    return QStringLiteral("The last change to %1 (%2) was interrupted; the GOB file was put back "
-                          "as it was before it.")
+    return Text::tr("The last change to %1 (%2) was interrupted; the GOB file was put back "
+                    "as it was before it.")
         .arg(gobPath, change);
 }
 
 QString undoInterrupted(const QString &gobPath, const QString &change)
 {
-    return QStringLiteral("The undo of a change to %1 (%2) was interrupted; it was finished, so "
-                          "the GOB file is as it was before that change.")
+    return Text::tr("The undo of a change to %1 (%2) was interrupted; it was finished, so "
+                    "the GOB file is as it was before that change.")
         .arg(gobPath, change);
 }
 
 QString historyFileDamaged(const QString &path, const QString &what)
 {
-    return QStringLiteral("The history file %1 is damaged: %2").arg(path, what);
+    return Text::tr("The history file %1 is damaged: %2").arg(path, what);
 }
 
 QString historyHeadUnreadable()
 {
-    return QStringLiteral("its first record cannot be read.");
+    return Text::tr("its first record cannot be read.");
 }
 
 QString historyChangeDamaged(const QString &path, const QString &change, const QString &what)
 {
-    return QStringLiteral("Change %1 of the history is damaged (%2): %3").arg(change, path, what);
+    return Text::tr("Change %1 of the history is damaged (%2): %3").arg(change, path, what);
 }
 
 QString historyRecordDamaged()
 {
-    return QStringLiteral("a record after its old bytes fails its checksum.");
+    return Text::tr("a record after its old bytes fails its checksum.");
 }
 
 QString historyOutOfOrder()
 {
-    return QStringLiteral("it is not finished, yet newer changes follow it.");
+    return Text::tr("it is not finished, yet newer changes follow it.");
 }
 
 QString historyNotPutBack()
 {
-    return QStringLiteral("it was not finished, yet the GOB file no longer holds the bytes it "
-                          "kept, so its end was lost.");
+    return Text::tr("it was not finished, yet the GOB file no longer holds the bytes it "
+                    "kept, so its end was lost.");
 }
 
 QString gobReplaced(const QString &gobPath, const QString &change)
 {
-    return QStringLiteral("%1 was replaced by another file since change %2 was made; nothing was "
-                          "written into it.")
+    return Text::tr("%1 was replaced by another file since change %2 was made; nothing was "
+                    "written into it.")
         .arg(gobPath, change);
 }
 
 QString undoBarrier(const QString &change)
 {
-    return QStringLiteral("Undo cannot pass change %1: its old bytes were not kept. Nothing was "
-                          "undone; the GOB file was not changed.")
+    return Text::tr("Undo cannot pass change %1: its old bytes were not kept. Nothing was "
+                    "undone; the GOB file was not changed.")
         .arg(change);
 }
 
 QString undoPastDamaged(const QString &aside)
 {
-    return QStringLiteral("Undo cannot pass the damaged change kept as %1. Nothing was undone; the "
-                          "GOB file was not changed.")
+    return Text::tr("Undo cannot pass the damaged change kept as %1. Nothing was undone; the "
+                    "GOB file was not changed.")
         .arg(aside);
 }
 
 QString redoInterrupted(const QString &gobPath, const QString &change)
 {
-    return QStringLiteral("The redo of a change to %1 (%2) was interrupted; it was finished, so "
-                          "the GOB file holds that change again.")
+    return Text::tr("The redo of a change to %1 (%2) was interrupted; it was finished, so "
+                    "the GOB file holds that change again.")
         .arg(gobPath, change);
 }
 
 QString gobNotRedone(const QString &gobPath)
 {
-    return QStringLiteral("The bytes written again into %1 do not read back as the change left "
-                          "them; the history keeps them to write at the next start.")
+    return Text::tr("The bytes written again into %1 do not read back as the change left "
+                    "them; the history keeps them to write at the next start.")
         .arg(gobPath);
 }
 
 QString gobNotPutBack(const QString &gobPath)
 {
-    return QStringLiteral("The old bytes written back into %1 do not read back as they were kept; "
-                          "the history keeps them to put back at the next start.")
+    return Text::tr("The old bytes written back into %1 do not read back as they were kept; "
+                    "the history keeps them to put back at the next start.")
         .arg(gobPath);
 }
 
 QString historyOldBytesDamaged(qint64 position)
 {
-    return QStringLiteral("the old bytes at byte %1 of it fail their checksum.").arg(position);
+    return Text::tr("the old bytes at byte %1 of it fail their checksum.").arg(position);
 }
 
 QString historyNewBytesDamaged(qint64 position)
 {
-    return QStringLiteral("the new bytes at byte %1 of it fail their checksum.").arg(position);
+    return Text::tr("the new bytes at byte %1 of it fail their checksum.").arg(position);
 }
 
 QString historySetAside(const QString &damage, const QString &aside)
 {
     return damage
-        + QStringLiteral(" Nothing of it was written into the GOB file; it was kept as %1.")
-              .arg(aside);
+        + Text::tr(" Nothing of it was written into the GOB file; it was kept as %1.").arg(aside);
 }
 
 QString historyOutsideGob(const QString &path)
 {
-    return QStringLiteral("The history file %1 holds bytes past the end of the GOB file, which "
-                          "must have been replaced since.")
+    return Text::tr("The history file %1 holds bytes past the end of the GOB file, which "
+                    "must have been replaced since.")
         .arg(path);
 }
 
 QString historyBusy(const QString &gobPath, qint64 pid)
 {
     if (pid <= 0)
-        return QStringLiteral("Another Kestrix is changing %1 now; try again when it has finished.")
+        return Text::tr("Another Kestrix is changing %1 now; try again when it has finished.")
             .arg(gobPath);
-    return QStringLiteral("Another Kestrix (process %1) is changing %2 now; try again when it has "
-                          "finished.")
+    return Text::tr("Another Kestrix (process %1) is changing %2 now; try again when it has "
+                    "finished.")
         .arg(pid)
         .arg(gobPath);
 }
 
 QString historyNotWritten(const QString &reason)
 {
-    return QStringLiteral("The history could not keep the bytes this change overwrites (%1).")
+    return Text::tr("The history could not keep the bytes this change overwrites (%1).")
         .arg(reason);
 }
 
 QString changeLargerThanHistory(qint64 size, qint64 limit)
 {
-    return QStringLiteral("This change needs %1 of history, more than the %2 the history of a GOB "
-                          "file keeps.")
+    return Text::tr("This change needs %1 of history, more than the %2 the history of a GOB "
+                    "file keeps.")
         .arg(byteSize(size), byteSize(limit));
 }
 
 QString noRoomForHistory(const QString &folder, qint64 size, qint64 available)
 {
-    return QStringLiteral("This change needs %1 of history, but the disk of %2 has only %3 free.")
+    return Text::tr("This change needs %1 of history, but the disk of %2 has only %3 free.")
         .arg(byteSize(size), folder, byteSize(available));
 }
 
 QString askWithoutUndo(const QString &reason)
 {
-    return reason + crlf + crlf
-        + QStringLiteral("Make the change anyway, without a way to undo it?");
+    return reason + crlf + crlf + Text::tr("Make the change anyway, without a way to undo it?");
 }
 
 QString refusedWithoutUndo(const QString &reason)
 {
     return reason
-        + QStringLiteral(" Nothing was written; give --no-undo to make the change without undo.");
+        + Text::tr(" Nothing was written; give --no-undo to make the change without undo.");
 }
 
 QString nothingWrittenThisTime()
 {
-    return QStringLiteral("Nothing else was written; try again.");
+    return Text::tr("Nothing else was written; try again.");
 }
 
 QString writeOutsideChange(const QString &gobPath, qint64 start, qint64 end)
 {
-    return QStringLiteral("Bytes %1 to %2 of %3 lie outside the regions of the change; nothing "
-                          "was written there.")
+    return Text::tr("Bytes %1 to %2 of %3 lie outside the regions of the change; nothing "
+                    "was written there.")
         .arg(start)
         .arg(end - 1)
         .arg(gobPath);
@@ -959,19 +968,19 @@ QString writeOutsideChange(const QString &gobPath, qint64 start, qint64 end)
 
 QString nothingToUndo(const QString &gobPath)
 {
-    return QStringLiteral("There is no change of %1 to undo.").arg(gobPath);
+    return Text::tr("There is no change of %1 to undo.").arg(gobPath);
 }
 
 QString nothingUndone()
 {
-    return QStringLiteral("Nothing was undone; try again.");
+    return Text::tr("Nothing was undone; try again.");
 }
 
 QString undoRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change)
 {
-    return QStringLiteral("Bytes %1 to %2 of %3 no longer hold what change %4 wrote there: "
-                          "something else has written there since. Nothing was undone; the GOB "
-                          "file was not changed.")
+    return Text::tr("Bytes %1 to %2 of %3 no longer hold what change %4 wrote there: "
+                    "something else has written there since. Nothing was undone; the GOB "
+                    "file was not changed.")
         .arg(start)
         .arg(end - 1)
         .arg(gobPath, change);
@@ -979,31 +988,31 @@ QString undoRefused(const QString &gobPath, qint64 start, qint64 end, const QStr
 
 QString undone(const QString &change)
 {
-    return QStringLiteral("Undone: %1").arg(change);
+    return Text::tr("Undone: %1").arg(change);
 }
 
 QString nothingToRedo(const QString &gobPath)
 {
-    return QStringLiteral("There is no undone change of %1 to redo.").arg(gobPath);
+    return Text::tr("There is no undone change of %1 to redo.").arg(gobPath);
 }
 
 QString nothingRedone()
 {
-    return QStringLiteral("Nothing was redone; try again.");
+    return Text::tr("Nothing was redone; try again.");
 }
 
 QString redoNotKept(const QString &change)
 {
-    return QStringLiteral("Change %1 cannot be redone: the bytes it wrote were not kept when it "
-                          "was undone. Nothing was redone; the GOB file was not changed.")
+    return Text::tr("Change %1 cannot be redone: the bytes it wrote were not kept when it "
+                    "was undone. Nothing was redone; the GOB file was not changed.")
         .arg(change);
 }
 
 QString redoRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change)
 {
-    return QStringLiteral("Bytes %1 to %2 of %3 no longer hold what the undo of change %4 left "
-                          "there: something else has written there since. Nothing was redone; "
-                          "the GOB file was not changed.")
+    return Text::tr("Bytes %1 to %2 of %3 no longer hold what the undo of change %4 left "
+                    "there: something else has written there since. Nothing was redone; "
+                    "the GOB file was not changed.")
         .arg(start)
         .arg(end - 1)
         .arg(gobPath, change);
@@ -1011,125 +1020,120 @@ QString redoRefused(const QString &gobPath, qint64 start, qint64 end, const QStr
 
 QString undoFileRefused(const QString &path, const QString &change)
 {
-    return QStringLiteral("%1 no longer holds what change %2 put there: something else has "
-                          "written it since. Nothing was undone; the GOB file was not changed.")
+    return Text::tr("%1 no longer holds what change %2 put there: something else has "
+                    "written it since. Nothing was undone; the GOB file was not changed.")
         .arg(path, change);
 }
 
 QString redoFileRefused(const QString &path, const QString &change)
 {
-    return QStringLiteral("%1 is no longer as the undo of change %2 left it: something else has "
-                          "written it since. Nothing was redone; the GOB file was not changed.")
+    return Text::tr("%1 is no longer as the undo of change %2 left it: something else has "
+                    "written it since. Nothing was redone; the GOB file was not changed.")
         .arg(path, change);
 }
 
 QString redone(const QString &change)
 {
-    return QStringLiteral("Redone: %1").arg(change);
+    return Text::tr("Redone: %1").arg(change);
 }
 
 namespace {
 
-QString commandCaption(const QString &command, QString change)
+// An & of the change is no mnemonic.
+QString noMnemonic(QString change)
 {
-    // An & of the change is no mnemonic.
-    return u'&' + command + u' ' + change.replace(u'&', QStringLiteral("&&"));
+    return change.replace(u'&', QStringLiteral("&&"));
 }
 
 } // namespace
 
 QString undoCaption(const QString &change)
 {
-    return commandCaption(QStringLiteral("Undo"), change);
+    return Text::tr("&Undo %1").arg(noMnemonic(change));
 }
 
 QString undoCaption()
 {
-    return QStringLiteral("&Undo");
+    return Text::tr("&Undo");
 }
 
 QString redoCaption(const QString &change)
 {
-    return commandCaption(QStringLiteral("Redo"), change);
+    return Text::tr("&Redo %1").arg(noMnemonic(change));
 }
 
 QString redoCaption()
 {
-    return QStringLiteral("&Redo");
+    return Text::tr("&Redo");
 }
 
 QString askUndoBackTo(int number)
 {
-    return QStringLiteral("Undo change %1 and every later change, so that the GOB file is as it "
-                          "was before change %1?")
+    return Text::tr("Undo change %1 and every later change, so that the GOB file is as it "
+                    "was before change %1?")
         .arg(number);
 }
 
 QString historySummary(int changes, qint64 size, qint64 limit, const QDateTime &reach)
 {
-    const QString kept = QStringLiteral("The history keeps at most %1 per GOB file; it holds %2 in "
-                                        "%3 change(s).")
+    const QString kept = Text::tr("The history keeps at most %1 per GOB file; it holds %2 in "
+                                  "%3 change(s).")
                              .arg(byteSize(limit), byteSize(size))
                              .arg(changes);
     if (!reach.isValid())
-        return kept + QStringLiteral(" There is nothing to undo.");
-    return kept + QStringLiteral(" Undo reaches back to %1.").arg(isoTime(reach));
+        return kept + Text::tr(" There is nothing to undo.");
+    return kept + Text::tr(" Undo reaches back to %1.").arg(isoTime(reach));
 }
 
 QString packageHistoryNote(bool applied, const QStringList &overwritten)
 {
     QString note;
     if (applied)
-        note += crlf + crlf + QStringLiteral("This package is applied to the GOB file already.");
+        note += crlf + crlf + Text::tr("This package is applied to the GOB file already.");
     if (!overwritten.isEmpty())
         note += crlf + crlf
-            + QStringLiteral("It overwrites these changes of the history: %1.")
+            + Text::tr("It overwrites these changes of the history: %1.")
                   .arg(overwritten.join(QStringLiteral("; ")));
     return note;
 }
 
 QString packageStatusSummary(int applied, int original, int other)
 {
-    return QStringLiteral("%1 applied, %2 original, %3 other")
-        .arg(applied)
-        .arg(original)
-        .arg(other);
+    return Text::tr("%1 applied, %2 original, %3 other").arg(applied).arg(original).arg(other);
 }
 
 QString importedExact()
 {
-    return QStringLiteral("exact");
+    return Text::tr("exact");
 }
 
 QString importedPaletteKept()
 {
-    return QStringLiteral("record palette kept");
+    return Text::tr("record palette kept");
 }
 
 QString importedQuantized(int colours, double meanError)
 {
-    return QStringLiteral("quantized to %1, mean error %2")
-        .arg(countOf(colours, "colour"))
+    return Text::tr("quantized to %1, mean error %2")
+        .arg(colourCount(colours))
         .arg(meanError, 0, 'f', 2);
 }
 
 QString pngNotMade(int width, int height)
 {
-    return QStringLiteral("The PNG file of a %1 x %2 picture could not be made.")
-        .arg(width)
-        .arg(height);
+    return Text::tr("The PNG file of a %1 x %2 picture could not be made.").arg(width).arg(height);
 }
 
 QString quantizingFailed(int code)
 {
-    return QStringLiteral("The picture could not be reduced to 256 colours (libimagequant error "
-                          "%1).")
+    return Text::tr("The picture could not be reduced to 256 colours (libimagequant error "
+                    "%1).")
         .arg(code);
 }
 
 QString regionsOverlap(const QString &gobPath, qint64 offset, qint64 otherOffset)
 {
-    return QStringLiteral("The records at offsets %1 and %2 of %3 overlap; nothing was written.")
+    return Text::tr("The records at offsets %1 and %2 of %3 overlap; nothing was written.")
         .arg(offset)
         .arg(otherOffset)
         .arg(gobPath);
@@ -1137,64 +1141,64 @@ QString regionsOverlap(const QString &gobPath, qint64 offset, qint64 otherOffset
 
 QString manifestMissing(const QString &folder)
 {
-    return QStringLiteral("%1 holds no kestrix-export.tsv: only a folder that Kestrix exported "
-                          "can be imported.")
+    return Text::tr("%1 holds no kestrix-export.tsv: only a folder that Kestrix exported "
+                    "can be imported.")
         .arg(folder);
 }
 
 QString manifestNotOurs(const QString &path)
 {
-    return QStringLiteral("%1 does not begin with the header line of an export.").arg(path);
+    return Text::tr("%1 does not begin with the header line of an export.").arg(path);
 }
 
 QString manifestLine(int lineNumber, const QString &problem)
 {
-    return QStringLiteral("line %1: %2").arg(lineNumber).arg(problem);
+    return Text::tr("line %1: %2").arg(lineNumber).arg(problem);
 }
 
 QString manifestFieldCount(int count)
 {
-    return QStringLiteral("%1 fields instead of 6 separated by tabs").arg(count);
+    return Text::tr("%1 fields instead of 6 separated by tabs").arg(count);
 }
 
 QString manifestBadName(const QString &name)
 {
-    return QStringLiteral("\"%1\" is not the name of a file in the folder").arg(name);
+    return Text::tr("\"%1\" is not the name of a file in the folder").arg(name);
 }
 
 QString manifestBadNumbers(const QString &name)
 {
-    return QStringLiteral("the entry, sub file or offset of %1 is not a number").arg(name);
+    return Text::tr("the entry, sub file or offset of %1 is not a number").arg(name);
 }
 
 QString manifestBadRows(const QString &value)
 {
-    return QStringLiteral("the rows field is \"%1\", not \"top\" or \"bottom\"").arg(value);
+    return Text::tr("the rows field is \"%1\", not \"top\" or \"bottom\"").arg(value);
 }
 
 QString manifestBadHash(const QString &name)
 {
-    return QStringLiteral("the sha256 of %1 is not 64 hexadecimal digits").arg(name);
+    return Text::tr("the sha256 of %1 is not 64 hexadecimal digits").arg(name);
 }
 
 QString exportedEntry(int entry)
 {
-    return QStringLiteral("Entry %1").arg(entry);
+    return Text::tr("Entry %1").arg(entry);
 }
 
 QString exportedSubFile(int entry, int subFile)
 {
-    return QStringLiteral("Entry %1, sub file %2").arg(entry).arg(subFile);
+    return Text::tr("Entry %1, sub file %2").arg(entry).arg(subFile);
 }
 
 QString exportedFileMissing()
 {
-    return QStringLiteral("The file is missing or cannot be read.");
+    return Text::tr("The file is missing or cannot be read.");
 }
 
 QString recordNotInCatalogue(int entry, int subFile, qint32 offset)
 {
-    return QStringLiteral("The catalogue no longer has sub file %1 of entry %2 at offset %3.")
+    return Text::tr("The catalogue no longer has sub file %1 of entry %2 at offset %3.")
         .arg(subFile)
         .arg(entry)
         .arg(offset);
@@ -1202,84 +1206,83 @@ QString recordNotInCatalogue(int entry, int subFile, qint32 offset)
 
 QString recordNamedTwice(const QString &name)
 {
-    return QStringLiteral("Its record is changed by %1 already.").arg(name);
+    return Text::tr("Its record is changed by %1 already.").arg(name);
 }
 
 QString notInManifest()
 {
-    return QStringLiteral("Not in kestrix-export.tsv; skipped.");
+    return Text::tr("Not in kestrix-export.tsv; skipped.");
 }
 
 QString nothingToImport()
 {
-    return QStringLiteral("Nothing to import");
+    return Text::tr("Nothing to import");
 }
 
 QString importFolderQuestion(int count)
 {
-    return count == 1 ? QStringLiteral("Write the changed file into the GOB file?")
-                      : QStringLiteral("Write the %1 changed files into the GOB file?").arg(count);
+    return count == 1 ? Text::tr("Write the changed file into the GOB file?")
+                      : Text::tr("Write the %1 changed files into the GOB file?").arg(count);
 }
 
 QString editedFilesQuestion(const QStringList &names)
 {
-    return QStringLiteral("These files were changed since they were exported:\r\n%1\r\nReplace "
-                          "them with the records as the GOB file holds them? No keeps them and "
-                          "exports the rest.")
+    return Text::tr("These files were changed since they were exported:\r\n%1\r\nReplace "
+                    "them with the records as the GOB file holds them? No keeps them and "
+                    "exports the rest.")
         .arg(names.join(QStringLiteral("\r\n")));
 }
 
 QString editedFilesNotReplaced(const QStringList &names)
 {
-    return QStringLiteral("These files were changed since they were exported:\r\n%1\r\nNothing "
-                          "was exported; give --overwrite to replace them.")
+    return Text::tr("These files were changed since they were exported:\r\n%1\r\nNothing "
+                    "was exported; give --overwrite to replace them.")
         .arg(names.join(QStringLiteral("\r\n")));
 }
 
 QString noAlphaToKeep(const QString &path)
 {
     return path + crlf
-        + QStringLiteral("The picture has no alpha bytes, so there is no alpha to keep; import it "
-                         "without --keep-alpha.");
+        + Text::tr("The picture has no alpha bytes, so there is no alpha to keep; import it "
+                   "without --keep-alpha.");
 }
 
 QString exportDone(int written, const QString &folder)
 {
-    return QStringLiteral("%1 exported to %2").arg(countOf(written, "file"), folder);
+    return Text::tr("%1 exported to %2").arg(fileCount(written), folder);
 }
 
 QString exportStopped(int written, const QString &folder)
 {
-    return QStringLiteral("Export stopped: %1 exported to %2")
-        .arg(countOf(written, "file"), folder);
+    return Text::tr("Export stopped: %1 exported to %2").arg(fileCount(written), folder);
 }
 
 QString importFolderTitle()
 {
-    return QStringLiteral("Import Folder");
+    return Text::tr("Import Folder");
 }
 
 QString exportFolderTitle()
 {
-    return QStringLiteral("Select the folder to export into");
+    return Text::tr("Select the folder to export into");
 }
 
 QString exportAllTitle()
 {
-    return QStringLiteral("Export All");
+    return Text::tr("Export All");
 }
 
 QString removeNotFound(const QString &what, const QString &gobPath)
 {
-    return QStringLiteral("No package \"%1\" is applied to %2: give the number or the name that "
-                          "the installed packages list.")
+    return Text::tr("No package \"%1\" is applied to %2: give the number or the name that "
+                    "the installed packages list.")
         .arg(what, gobPath);
 }
 
 QString removeDropped(qint64 number, qint64 oldestKept, const QString &gobPath)
 {
-    return QStringLiteral("Change %1 can no longer be removed: the history limit dropped it (the "
-                          "history of %2 keeps changes from %3 on). Nothing was written.")
+    return Text::tr("Change %1 can no longer be removed: the history limit dropped it (the "
+                    "history of %2 keeps changes from %3 on). Nothing was written.")
         .arg(number)
         .arg(gobPath)
         .arg(oldestKept);
@@ -1287,31 +1290,31 @@ QString removeDropped(qint64 number, qint64 oldestKept, const QString &gobPath)
 
 QString removeNotPackage(const QString &change)
 {
-    return QStringLiteral("Change %1 is no package; undo it instead.").arg(change);
+    return Text::tr("Change %1 is no package; undo it instead.").arg(change);
 }
 
 QString removeNotApplied(const QString &change, const QString &state)
 {
-    return QStringLiteral("Change %1 is %2: there is nothing to remove.").arg(change, state);
+    return Text::tr("Change %1 is %2: there is nothing to remove.").arg(change, state);
 }
 
 QString removeAlreadyRemoved(const QString &change, const QString &removal)
 {
-    return QStringLiteral("Change %1 was removed already by change %2.").arg(change, removal);
+    return Text::tr("Change %1 was removed already by change %2.").arg(change, removal);
 }
 
 QString removeBlocked(const QString &change)
 {
-    return QStringLiteral("Cannot remove past change %1: its old bytes were not kept. Nothing was "
-                          "written.")
+    return Text::tr("Cannot remove past change %1: its old bytes were not kept. Nothing was "
+                    "written.")
         .arg(change);
 }
 
 QString removeRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change)
 {
-    return QStringLiteral("Bytes %1 to %2 of %3 do not hold what the history says change %4 "
-                          "left there: something outside Kestrix has written there. Nothing was "
-                          "written.")
+    return Text::tr("Bytes %1 to %2 of %3 do not hold what the history says change %4 "
+                    "left there: something outside Kestrix has written there. Nothing was "
+                    "written.")
         .arg(start)
         .arg(end - 1)
         .arg(gobPath, change);
@@ -1319,33 +1322,33 @@ QString removeRefused(const QString &gobPath, qint64 start, qint64 end, const QS
 
 QString historyChangedMeanwhile()
 {
-    return QStringLiteral("Another program changed the history meanwhile. Nothing was written; "
-                          "try again.");
+    return Text::tr("Another program changed the history meanwhile. Nothing was written; "
+                    "try again.");
 }
 
 QString removed(const QString &package, qint64 bytes)
 {
-    return QStringLiteral("Removed %1: %2 put back.").arg(package, byteSize(bytes));
+    return Text::tr("Removed %1: %2 put back.").arg(package, byteSize(bytes));
 }
 
 QString installedDropped(qint64 oldestKept)
 {
-    return QStringLiteral("Packages applied before change %1 cannot be removed: the history limit "
-                          "dropped their changes.")
+    return Text::tr("Packages applied before change %1 cannot be removed: the history limit "
+                    "dropped their changes.")
         .arg(oldestKept);
 }
 
 QString askRemovePackage(const QString &number, const QString &name)
 {
-    return QStringLiteral("Remove package %1 (%2)? The bytes that lay there before it go back, "
-                          "except where a later change has written since. Undo puts it back.")
+    return Text::tr("Remove package %1 (%2)? The bytes that lay there before it go back, "
+                    "except where a later change has written since. Undo puts it back.")
         .arg(number, name);
 }
 
 QString previewSummary(int newItems, int same, int conflicts)
 {
-    return QStringLiteral("%1 new item(s), %2 already in place (skipped), %3 conflicting with "
-                          "a change of the history. Nothing is written before Apply.")
+    return Text::tr("%1 new item(s), %2 already in place (skipped), %3 conflicting with "
+                    "a change of the history. Nothing is written before Apply.")
         .arg(newItems)
         .arg(same)
         .arg(conflicts);
@@ -1353,7 +1356,7 @@ QString previewSummary(int newItems, int same, int conflicts)
 
 QString dryRunSummary(int newItems, int same, int conflicts)
 {
-    return QStringLiteral("%1 new, %2 same, %3 conflicting; nothing was written.")
+    return Text::tr("%1 new, %2 same, %3 conflicting; nothing was written.")
         .arg(newItems)
         .arg(same)
         .arg(conflicts);
@@ -1361,7 +1364,7 @@ QString dryRunSummary(int newItems, int same, int conflicts)
 
 QString skippedItems(int same, int conflicts)
 {
-    return QStringLiteral("Skipped %1 item(s) already in place and %2 conflicting item(s).")
+    return Text::tr("Skipped %1 item(s) already in place and %2 conflicting item(s).")
         .arg(same)
         .arg(conflicts);
 }

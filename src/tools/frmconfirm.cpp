@@ -7,6 +7,7 @@
 #include "widgets/pictureview.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,7 +20,7 @@ constexpr int ViewSide = 200; // pixels
 
 QString sizeAndFormat(qint32 width, qint32 height, qint32 pixelFormat)
 {
-    return QString::number(width) + QStringLiteral(" x ") + QString::number(height)
+    return QCoreApplication::translate("frmConfirm", "%1 x %2").arg(width).arg(height)
         + QStringLiteral("\r\n") + QString::number(pixelFormat);
 }
 
@@ -43,14 +44,14 @@ frmConfirm::frmConfirm(Prompts &prompts, const ReplacePlan &plan, QWidget *owner
     // takes the size its texts need in the current font.
     auto *grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    Label1 = label("Label1", QStringLiteral("Are you sure to replace the file ?"));
+    Label1 = label("Label1", tr("Are you sure to replace the file ?"));
     grid->addWidget(Label1, 0, 0, 1, 2, Qt::AlignHCenter);
 
     auto *captions = new QHBoxLayout;
-    Label2 = label("Label2", QStringLiteral("Previous Image"));
-    chkTransparent = new QCheckBox(QStringLiteral("&Transparent *"), this);
+    Label2 = label("Label2", tr("Previous Image"));
+    chkTransparent = new QCheckBox(tr("&Transparent *"), this);
     chkTransparent->setObjectName(QStringLiteral("chkTransparent"));
-    Label3 = label("Label3", QStringLiteral("New Image"));
+    Label3 = label("Label3", tr("New Image"));
     captions->addStretch(1);
     captions->addWidget(Label2);
     captions->addStretch(1);
@@ -73,9 +74,9 @@ frmConfirm::frmConfirm(Prompts &prompts, const ReplacePlan &plan, QWidget *owner
 
     // Yes ends at the middle, No starts it; the conversion note takes the rest of the right
     // column, on as many lines as it needs.
-    cmdYes = new QPushButton(QStringLiteral("&Yes"), this);
+    cmdYes = new QPushButton(tr("&Yes"), this);
     cmdYes->setObjectName(QStringLiteral("cmdYes"));
-    cmdNo = new QPushButton(QStringLiteral("&No"), this);
+    cmdNo = new QPushButton(tr("&No"), this);
     cmdNo->setObjectName(QStringLiteral("cmdNo"));
     lblConversion = label("lblConversion", QString());
     lblConversion->setWordWrap(true);
@@ -87,8 +88,8 @@ frmConfirm::frmConfirm(Prompts &prompts, const ReplacePlan &plan, QWidget *owner
     grid->addLayout(right, 4, 1);
 
     Label4 = label("Label4",
-                   QStringLiteral("* Image palette must be formated correctly in oder to "
-                                  "get transparent image in-game"));
+                   tr("* Image palette must be formated correctly in oder to "
+                      "get transparent image in-game"));
     // The footnote wraps where the font is too wide for one line.
     Label4->setWordWrap(true);
     grid->addWidget(Label4, 5, 0, 1, 2);

@@ -25,8 +25,7 @@ frmImportFolder::frmImportFolder(const FolderImport::Plan &plan, QWidget *owner)
     lstFiles->setObjectName(QStringLiteral("lstFiles"));
     lstFiles->setRootIsDecorated(false);
     lstFiles->setIconSize(QSize(64, 64)); // the thumbnails' side
-    lstFiles->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Now"), QStringLiteral("New"),
-                               QStringLiteral("What happens")});
+    lstFiles->setHeaderLabels({tr("File"), tr("Now"), tr("New"), tr("What happens")});
     for (const FolderImport::Change &change : plan.changes) {
         auto *row = new QTreeWidgetItem(lstFiles, {change.line.name, {}, {}, change.outcome});
         row->setIcon(1, QPixmap::fromImage(change.before));
@@ -41,9 +40,9 @@ frmImportFolder::frmImportFolder(const FolderImport::Plan &plan, QWidget *owner)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    cmdYes = new QPushButton(QStringLiteral("&Yes"), this);
+    cmdYes = new QPushButton(tr("&Yes"), this);
     cmdYes->setObjectName(QStringLiteral("cmdYes"));
-    cmdNo = new QPushButton(QStringLiteral("&No"), this);
+    cmdNo = new QPushButton(tr("&No"), this);
     cmdNo->setObjectName(QStringLiteral("cmdNo"));
     cmdNo->setDefault(true);
     buttons->addWidget(cmdYes);

@@ -37,14 +37,13 @@ frmInstalledPackages::frmInstalledPackages(Prompts &prompts, Opener &opener, Gob
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmInstalledPackages"));
-    setWindowTitle(QStringLiteral("Installed Packages"));
+    setWindowTitle(tr("Installed Packages"));
     auto *layout = new QVBoxLayout(this);
     lstPackages = new QTreeWidget(this);
     lstPackages->setObjectName(QStringLiteral("lstPackages"));
     lstPackages->setRootIsDecorated(false);
-    lstPackages->setHeaderLabels({QStringLiteral("No."), QStringLiteral("Package"),
-                                  QStringLiteral("Time"), QStringLiteral("Items"),
-                                  QStringLiteral("Still its bytes")});
+    lstPackages->setHeaderLabels(
+        {tr("No."), tr("Package"), tr("Time"), tr("Items"), tr("Still its bytes")});
     lstPackages->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(lstPackages, 1);
     lblNote = new QLabel(this);
@@ -53,11 +52,11 @@ frmInstalledPackages::frmInstalledPackages(Prompts &prompts, Opener &opener, Gob
     layout->addWidget(lblNote);
 
     auto *row = new QHBoxLayout;
-    cmdPreview = new QPushButton(QStringLiteral("&Preview Zip\u2026"), this);
+    cmdPreview = new QPushButton(tr("&Preview Zip…"), this);
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
-    cmdRemove = new QPushButton(QStringLiteral("&Remove"), this);
+    cmdRemove = new QPushButton(tr("&Remove"), this);
     cmdRemove->setObjectName(QStringLiteral("cmdRemove"));
-    cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     row->addWidget(cmdPreview);
     row->addStretch(1);
@@ -123,7 +122,7 @@ void frmInstalledPackages::cmdPreview_Click(const QString &chosen)
         const QString package = !chosen.isEmpty()
             ? chosen
             : MainModule::ShowOpenDialog(m_prompts, this,
-                                         {{QStringLiteral("Zip file"), QStringLiteral("*.zip")}},
+                                         {{tr("Zip file"), QStringLiteral("*.zip")}},
                                          Messages::selectZipToImportTitle());
         const QTemporaryDir folder;
         std::optional<PackageContents> contents;

@@ -45,13 +45,13 @@ frmPackagePreview::frmPackagePreview(PackagePreview &preview, const QString &pac
     layout->addWidget(tblItems, 1);
 
     auto *row = new QHBoxLayout;
-    chkSkipConflicts = new QCheckBox(QStringLiteral("&Skip conflicting items"), this);
+    chkSkipConflicts = new QCheckBox(tr("&Skip conflicting items"), this);
     chkSkipConflicts->setObjectName(QStringLiteral("chkSkipConflicts"));
     chkSkipConflicts->setEnabled(count[int(PackageDryRun::State::Conflict)] > 0);
-    cmdApply = new QPushButton(QStringLiteral("&Apply"), this);
+    cmdApply = new QPushButton(tr("&Apply"), this);
     cmdApply->setObjectName(QStringLiteral("cmdApply"));
     cmdApply->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     row->addWidget(chkSkipConflicts);
     row->addStretch(1);

@@ -51,10 +51,9 @@ constexpr int PackageTopic = 8;
 constexpr int BackupTopic = 6;
 constexpr int ImportZipTopic = 7;
 
-const QList<FileFilter> &zipFilter()
+QList<FileFilter> zipFilter()
 {
-    static const QList<FileFilter> filter = {{QStringLiteral("Zip file"), QStringLiteral("*.zip")}};
-    return filter;
+    return {{QCoreApplication::translate("frmScript", "Zip file"), QStringLiteral("*.zip")}};
 }
 
 } // namespace
@@ -112,7 +111,7 @@ void frmScript::createControls()
         return l;
     };
 
-    Frame1 = new QGroupBox(QStringLiteral("List Items"), this);
+    Frame1 = new QGroupBox(tr("List Items"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     lstItem = new EntryList(Frame1);
     lstItem->setObjectName(QStringLiteral("lstItem"));
@@ -121,16 +120,16 @@ void frmScript::createControls()
     cmdAdd = button(this, "cmdAdd", QStringLiteral(">"));
     cmdRemove = button(this, "cmdRemove", QStringLiteral("<"));
     cmdRemoveAll = button(this, "cmdRemoveAll", QStringLiteral("<<"));
-    cmdAddOther = button(this, "cmdAddOther", QStringLiteral("Add"));
+    cmdAddOther = button(this, "cmdAddOther", tr("Add"));
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     lstSelected = list(Frame2, "lstSelected");
-    cmdMake = button(this, "cmdMake", QStringLiteral("Make &Zip"));
-    chkBackup = new QCheckBox(QStringLiteral("Backup"), this);
+    cmdMake = button(this, "cmdMake", tr("Make &Zip"));
+    chkBackup = new QCheckBox(tr("Backup"), this);
     chkBackup->setObjectName(QStringLiteral("chkBackup"));
-    cmdImportZip = button(this, "cmdImportZip", QStringLiteral("&Import Zip"));
-    cmdAddMenu = button(this, "cmdAddMenu", QStringLiteral("Add &Other"));
-    cmdNewBmpList = button(this, "cmdNewBmpList", QStringLiteral("&Dowload latest bmplist.txt"));
+    cmdImportZip = button(this, "cmdImportZip", tr("&Import Zip"));
+    cmdAddMenu = button(this, "cmdAddMenu", tr("Add &Other"));
+    cmdNewBmpList = button(this, "cmdNewBmpList", tr("&Dowload latest bmplist.txt"));
     Label1 = new QLabel(Messages::zipLibraryNotice(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
@@ -143,32 +142,32 @@ void frmScript::createControls()
     picProgress->hide();
     cboOffset = new QComboBox(this);
     cboOffset->setObjectName(QStringLiteral("cboOffset"));
-    cboOffset->setPlaceholderText(QStringLiteral("Combo1"));
+    cboOffset->setPlaceholderText(tr("Combo1"));
     cboOffset->hide();
     cboSize = new QComboBox(this);
     cboSize->setObjectName(QStringLiteral("cboSize"));
-    cboSize->setPlaceholderText(QStringLiteral("Combo1"));
+    cboSize->setPlaceholderText(tr("Combo1"));
     cboSize->hide();
-    lblDDE = new QLabel(QStringLiteral("DDE"), this);
+    lblDDE = new QLabel(tr("DDE"), this);
     lblDDE->setObjectName(QStringLiteral("lblDDE"));
     lblDDE->hide();
 
-    mnuMenu = new QMenu(QStringLiteral("Menu"), this);
+    mnuMenu = new QMenu(tr("Menu"), this);
     mnuMenu->setObjectName(QStringLiteral("mnuMenu"));
     QAction *templateItem = mnuMenu->addAction(QStringLiteral(" -"));
     templateItem->setObjectName(QStringLiteral("mnuAddMenu0"));
     mnuAddMenu.push_back(templateItem);
 
     ContextHelp::setToolTips({
-        {cmdAddAll, "Add every sub file of the chosen entry to the package"},
-        {cmdAdd, "Add the chosen sub file to the package"},
-        {cmdRemove, "Take the chosen rows out of the package"},
-        {cmdRemoveAll, "Empty the package"},
-        {cmdAddOther, "Add a file that is no catalogue entry to the package"},
-        {cmdAddMenu, "Choose one of the other files to add"},
-        {cmdMake, "Make a zip package of the listed files"},
-        {cmdImportZip, "Import a zip package into the GOB file"},
-        {cmdNewBmpList, "Open the page of the latest catalogue"},
+        {cmdAddAll, tr("Add every sub file of the chosen entry to the package")},
+        {cmdAdd, tr("Add the chosen sub file to the package")},
+        {cmdRemove, tr("Take the chosen rows out of the package")},
+        {cmdRemoveAll, tr("Empty the package")},
+        {cmdAddOther, tr("Add a file that is no catalogue entry to the package")},
+        {cmdAddMenu, tr("Choose one of the other files to add")},
+        {cmdMake, tr("Make a zip package of the listed files")},
+        {cmdImportZip, tr("Import a zip package into the GOB file")},
+        {cmdNewBmpList, tr("Open the page of the latest catalogue")},
     });
     for (QWidget *w : {static_cast<QWidget *>(cmdImportZip), static_cast<QWidget *>(chkBackup)})
         ContextHelp::setTopic(w, w == chkBackup ? BackupTopic : ImportZipTopic);
@@ -611,11 +610,10 @@ void frmScript::cmdMake_Click()
         if (m_prompts.askYesNo(this, Messages::includeReadme(), Messages::defaultTitle(),
                                Answer::No)
             == Answer::Yes)
-            readme = MainModule::ShowOpenDialog(
-                m_prompts, this,
-                {{QStringLiteral("Readme"), QStringLiteral("*.txt;*.doc")},
-                 {QStringLiteral("All files"), QStringLiteral("*.*")}},
-                Messages::selectReadmeTitle());
+            readme = MainModule::ShowOpenDialog(m_prompts, this,
+                                                {{tr("Readme"), QStringLiteral("*.txt;*.doc")},
+                                                 {tr("All files"), QStringLiteral("*.*")}},
+                                                Messages::selectReadmeTitle());
         processPendingEvents();
         const QString package = MainModule::ShowSaveDialog(m_prompts, this, zipFilter());
         MainModule::askBeforeReplacing(m_prompts, this, VBZipBas::archivePathFor(package), package);

@@ -42,7 +42,7 @@ frmTransparent::frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent
     , m_prompts(prompts)
 {
     setObjectName(QStringLiteral("frmTransparent"));
-    setWindowTitle(QStringLiteral("Format"));
+    setWindowTitle(tr("Format"));
 
     // The picture takes the room the window is given; the palette controls keep a column.
     auto *outer = new QHBoxLayout(this);
@@ -60,16 +60,16 @@ frmTransparent::frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent
 
     auto *column = new QVBoxLayout;
     outer->addLayout(column);
-    cmdLoad = new QPushButton(QStringLiteral("&Load Image"), this);
+    cmdLoad = new QPushButton(tr("&Load Image"), this);
     cmdLoad->setObjectName(QStringLiteral("cmdLoad"));
     column->addWidget(cmdLoad, 0, Qt::AlignHCenter);
 
     Picture1 = new QWidget(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     auto *palette = new QVBoxLayout(Picture1);
-    Label6 = label(QStringLiteral("Palette"), Picture1);
+    Label6 = label(tr("Palette"), Picture1);
     palette->addWidget(Label6, 0, Qt::AlignHCenter);
-    Label5 = label(QStringLiteral("Palette Index"), Picture1);
+    Label5 = label(tr("Palette Index"), Picture1);
     palette->addWidget(Label5);
     cboPaletteIndex = new QComboBox(Picture1);
     cboPaletteIndex->setObjectName(QStringLiteral("cboPaletteIndex"));
@@ -91,32 +91,31 @@ frmTransparent::frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent
         values->addWidget(field, row, 1);
         return std::pair {l, field};
     };
-    std::tie(Label1, txtRed) = valueRow(0, QStringLiteral("Red"));
-    std::tie(Label2, txtGreen) = valueRow(1, QStringLiteral("Green"));
-    std::tie(Label3, txtBlue) = valueRow(2, QStringLiteral("Blue"));
+    std::tie(Label1, txtRed) = valueRow(0, tr("Red"));
+    std::tie(Label2, txtGreen) = valueRow(1, tr("Green"));
+    std::tie(Label3, txtBlue) = valueRow(2, tr("Blue"));
     palette->addLayout(values);
-    Label4 = label(QStringLiteral("Transparency"), Picture1);
+    Label4 = label(tr("Transparency"), Picture1);
     palette->addWidget(Label4);
     txtTransperency = new QLineEdit(Picture1);
     txtTransperency->setObjectName(QStringLiteral("txtTransperency"));
     txtTransperency->setMaxLength(3);
     txtTransperency->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 2);
     palette->addWidget(txtTransperency, 0, Qt::AlignHCenter);
-    cmdSave = new QPushButton(QStringLiteral("&Save"), Picture1);
+    cmdSave = new QPushButton(tr("&Save"), Picture1);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdOpaque = new QPushButton(QStringLiteral("&Make all Opaque"), Picture1);
+    cmdOpaque = new QPushButton(tr("&Make all Opaque"), Picture1);
     cmdOpaque->setObjectName(QStringLiteral("cmdOpaque"));
-    cmdLoad->setToolTip(QStringLiteral("Open a 256-colour bitmap"));
-    cmdSave->setToolTip(
-        QStringLiteral("Write the transparency of the chosen colour into the file"));
-    cmdOpaque->setToolTip(QStringLiteral("Write one transparency for every colour into the file"));
+    cmdLoad->setToolTip(tr("Open a 256-colour bitmap"));
+    cmdSave->setToolTip(tr("Write the transparency of the chosen colour into the file"));
+    cmdOpaque->setToolTip(tr("Write one transparency for every colour into the file"));
     palette->addWidget(cmdSave);
     palette->addWidget(cmdOpaque);
     column->addWidget(Picture1);
     Picture1->setEnabled(false);
     column->addStretch(1);
 
-    chkPreview = new QCheckBox(QStringLiteral("Preview as transparent"), this);
+    chkPreview = new QCheckBox(tr("Preview as transparent"), this);
     chkPreview->setObjectName(QStringLiteral("chkPreview"));
     column->addWidget(chkPreview);
 
@@ -194,9 +193,9 @@ void frmTransparent::cmdLoad_Click()
 {
     QString path;
     try {
-        path = MainModule::ShowOpenDialog(
-            m_prompts, this, {{QStringLiteral("Bitmap File"), QStringLiteral("*.bmp")}},
-            QStringLiteral("Select the file you want to load"));
+        path = MainModule::ShowOpenDialog(m_prompts, this,
+                                          {{tr("Bitmap File"), QStringLiteral("*.bmp")}},
+                                          tr("Select the file you want to load"));
     } catch (const Failure &) {
         // Cancelled: the loaded file stays the one the controls edit, reopened when used.
         if (m_bitmap)

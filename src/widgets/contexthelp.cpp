@@ -24,7 +24,7 @@ ContextHelp::ContextHelp(Opener &opener, QObject *parent)
 void ContextHelp::setTopic(QWidget *widget, int topic)
 {
     widget->setProperty(TopicProperty, topic);
-    widget->setWhatsThis(QStringLiteral("Help topic %1").arg(topic));
+    widget->setWhatsThis(tr("Help topic %1").arg(topic));
 }
 
 int ContextHelp::topicOf(const QWidget *widget)
@@ -37,10 +37,10 @@ void ContextHelp::enterMode()
     QWhatsThis::enterWhatsThisMode();
 }
 
-void ContextHelp::setToolTips(std::initializer_list<std::pair<QWidget *, const char *>> tips)
+void ContextHelp::setToolTips(std::initializer_list<std::pair<QWidget *, QString>> tips)
 {
     for (const auto &[widget, tip] : tips)
-        widget->setToolTip(QString::fromUtf8(tip));
+        widget->setToolTip(tip);
 }
 
 void ContextHelp::addHelpKeys(QWidget *window, Opener &opener, int windowTopic)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <initializer_list>
 #include <utility>
@@ -25,7 +26,7 @@ public:
     static void enterMode();
 
     // Gives each control its tooltip.
-    static void setToolTips(std::initializer_list<std::pair<QWidget *, const char *>> tips);
+    static void setToolTips(std::initializer_list<std::pair<QWidget *, QString>> tips);
 
     // F1 and Shift+F1 inside a window, which the main window's menu keys do not reach: F1 opens
     // the page of the control with the focus, or windowTopic's page for controls without one.
