@@ -75,6 +75,58 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>the folder could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file could not be removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it changed while it was read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only .tga files are replaced with a change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot load file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select where you want to save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bit fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compression %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no line in Replaced Files.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 ends before byte %2: %3 bytes from byte %4 could not be read.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -360,6 +412,14 @@
     </message>
     <message>
         <source>Cannot save the image. GDI+ Error:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>height</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

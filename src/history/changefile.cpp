@@ -190,7 +190,7 @@ QByteArray wholeFile(const QString &path, qint64 size)
     if (file->size() != size)
         throw Failure(FailureNumber::FileAccess,
                       Messages::fileFailure(QStringLiteral("read"), FileAccess::displayPath(path),
-                                            QStringLiteral("it changed while it was read")));
+                                            Messages::changedWhileRead()));
     return FileAccess::readAt(*file, 0, size);
 }
 
@@ -440,10 +440,10 @@ void ChangeFile::restoreFiles(bool written) const
             OutputFile::write(path, *wanted);
         } else {
             if (!FileAccess::removeIfExists(path))
-                throw Failure(
-                    FailureNumber::FileAccess,
-                    Messages::fileFailure(QStringLiteral("remove"), FileAccess::displayPath(path),
-                                          QStringLiteral("the file could not be removed")));
+                throw Failure(FailureNumber::FileAccess,
+                              Messages::fileFailure(QStringLiteral("remove"),
+                                                    FileAccess::displayPath(path),
+                                                    Messages::fileNotRemoved()));
             FileAccess::syncFolder(QFileInfo(path).absolutePath());
         }
     }

@@ -53,10 +53,10 @@ void GobChange::addFile(const QString &given, const QString &replacement)
 {
     const QString target = QFileInfo(given).absoluteFilePath();
     if (!ChangeFile::replaceable(target))
-        throw Failure(
-            FailureNumber::FileAccess,
-            Messages::fileFailure(QStringLiteral("replace"), FileAccess::displayPath(target),
-                                  QStringLiteral("only .tga files are replaced with a change")));
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::fileFailure(QStringLiteral("replace"),
+                                            FileAccess::displayPath(target),
+                                            Messages::onlyTgaReplaced()));
     m_targets << target;
     m_replacements << replacement;
 }

@@ -444,9 +444,9 @@ QString GobHistory::roomProblem(const ChangeHeader &header)
     if (size > limit())
         return Messages::changeLargerThanHistory(size, limit());
     if (!QDir().mkpath(m_folder))
-        return Messages::historyNotWritten(
-            Messages::fileFailure(QStringLiteral("create"), FileAccess::displayPath(m_folder),
-                                  QStringLiteral("the folder could not be made")));
+        return Messages::historyNotWritten(Messages::fileFailure(QStringLiteral("create"),
+                                                                 FileAccess::displayPath(m_folder),
+                                                                 Messages::folderNotMade()));
     // Nothing is dropped before the change is done, so the disk must hold it beside them all.
     const QStorageInfo disk(m_folder);
     if (disk.isValid() && disk.bytesAvailable() < size + SpareRoom)

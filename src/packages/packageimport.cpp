@@ -28,7 +28,7 @@ constexpr char RecordPauseVariable[] = "KESTRIX_TEST_RECORD_PAUSE_MS";
 QString lineOf(const QStringList &descriptions, qint64 record)
 {
     return record <= descriptions.size() ? descriptions.at(record - 1)
-                                         : QStringLiteral("(no line in Replaced Files.txt)");
+                                         : Messages::noReplacedFilesLine();
 }
 
 } // namespace

@@ -36,7 +36,7 @@ void ensure(const QString &folder)
         throw Failure(FailureNumber::FileAccess,
                       Messages::fileFailure(QStringLiteral("create the folder"),
                                             FileAccess::displayPath(folder),
-                                            QStringLiteral("the folder could not be made")));
+                                            Messages::folderNotMade()));
 #ifdef Q_OS_WIN
     const std::wstring native = QDir::toNativeSeparators(folder).toStdWString();
     SetFileAttributesW(native.c_str(), GetFileAttributesW(native.c_str()) | FILE_ATTRIBUTE_HIDDEN);

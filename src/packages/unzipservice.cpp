@@ -160,10 +160,10 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
     PackageDisplay &display = context.display;
     const QString shown = FileAccess::displayPath(archivePath);
     if (!QFileInfo(archivePath).isFile())
-        return failed(UnzipResult::ArchiveNotFound,
-                      Messages::fileFailure(QStringLiteral("open"), shown,
-                                            QStringLiteral("the file does not exist")),
-                      display);
+        return failed(
+            UnzipResult::ArchiveNotFound,
+            Messages::fileFailure(QStringLiteral("open"), shown, Messages::fileDoesNotExist()),
+            display);
     int error = 0;
     Archive archive(zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &error));
     if (!archive) {
@@ -204,7 +204,7 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
         return failed(UnzipResult::WriteFailed,
                       Messages::fileFailure(QStringLiteral("create the folder"),
                                             FileAccess::displayPath(folder),
-                                            QStringLiteral("the folder could not be made")),
+                                            Messages::folderNotMade()),
                       display);
 
     CaseBlindFolder target(folder);
@@ -222,7 +222,7 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
         if (path.isEmpty())
             return failed(UnzipResult::WriteFailed,
                           Messages::fileFailure(QStringLiteral("create the folder for"), name,
-                                                QStringLiteral("the folder could not be made")),
+                                                Messages::folderNotMade()),
                           display);
         if (isFolder)
             continue;

@@ -86,7 +86,7 @@ Result run(const QString &cataloguePath, const QString &gobPath, const QList<int
         throw Failure(FailureNumber::FileAccess,
                       Messages::fileFailure(QStringLiteral("create"),
                                             FileAccess::displayPath(folder),
-                                            QStringLiteral("the folder cannot be made")));
+                                            Messages::folderNotMade()));
     const QDir dir(folder);
     const QStringList inputs {gobPath, cataloguePath}; // never written over
     const QString manifest = dir.filePath(Manifest::fileName());

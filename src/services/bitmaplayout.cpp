@@ -46,13 +46,13 @@ QString compressionName(qint32 compression)
         return QStringLiteral("RLE");
     case BitFields:
     case AlphaBitFields:
-        return QStringLiteral("bit fields");
+        return Messages::bitFields();
     case 4:
         return QStringLiteral("JPEG");
     case 5:
         return QStringLiteral("PNG");
     default:
-        return QStringLiteral("compression %1").arg(compression);
+        return Messages::compressionNumber(compression);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "filedialogs.h"
 
 #include "failure.h"
+#include "messages.h"
 #include "settings.h"
 
 #include <QDir>
@@ -27,7 +28,7 @@ QString acceptedPath(Prompts &prompts, QWidget *owner, const std::optional<QStri
 
 QString saveDialogTitle()
 {
-    return QStringLiteral("Select where you want to save");
+    return Messages::saveDialogTitle();
 }
 
 QString ShowOpenDialog(Prompts &prompts, QWidget *owner, const QList<FileFilter> &filters,

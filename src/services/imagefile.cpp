@@ -41,7 +41,7 @@ Loaded read(const QString &path)
         throw Failure(FailureNumber::BitmapMismatch, description);
     };
     if (QFileInfo(path).isDir())
-        refuse(Messages::pictureNotOpened(shown, QStringLiteral("it is a folder")));
+        refuse(Messages::pictureNotOpened(shown, Messages::isAFolder()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         refuse(Messages::pictureNotOpened(shown, file.errorString()));

@@ -4,6 +4,7 @@
 #include "bitmaplayout.h"
 #include "failure.h"
 #include "imagefile.h"
+#include "messages.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -70,8 +71,7 @@ void StartImaging(ImagingSession &session)
         return formats.contains("bmp") && formats.contains("png");
     }();
     if (!imagingAvailable || !codecsPresent)
-        throw Failure(FailureNumber::TooLong, QStringLiteral("Cannot load file"),
-                      QStringLiteral("GDI+"));
+        throw Failure(FailureNumber::TooLong, Messages::cannotLoadFile(), QStringLiteral("GDI+"));
     session.started = true;
 }
 

@@ -50,6 +50,71 @@ QString fileFailure(const QString &action, const QString &path, const QString &r
     return Text::tr("Cannot %1 %2: %3").arg(Text::tr(action.toUtf8().constData()), path, reason);
 }
 
+QString folderNotMade()
+{
+    return Text::tr("the folder could not be made");
+}
+
+QString fileDoesNotExist()
+{
+    return Text::tr("the file does not exist");
+}
+
+QString fileNotRemoved()
+{
+    return Text::tr("the file could not be removed");
+}
+
+QString changedWhileRead()
+{
+    return Text::tr("it changed while it was read");
+}
+
+QString onlyTgaReplaced()
+{
+    return Text::tr("only .tga files are replaced with a change");
+}
+
+QString isAFolder()
+{
+    return Text::tr("it is a folder");
+}
+
+QString typeMismatch()
+{
+    return Text::tr("Type mismatch");
+}
+
+QString overflow()
+{
+    return Text::tr("Overflow");
+}
+
+QString cannotLoadFile()
+{
+    return Text::tr("Cannot load file");
+}
+
+QString saveDialogTitle()
+{
+    return Text::tr("Select where you want to save");
+}
+
+QString bitFields()
+{
+    return Text::tr("bit fields");
+}
+
+QString compressionNumber(qint32 compression)
+{
+    return Text::tr("compression %1").arg(compression);
+}
+
+QString noReplacedFilesLine()
+{
+    return Text::tr("(no line in Replaced Files.txt)");
+}
+
 QString unexpectedEnd(const QString &path, qint64 position, qint64 length)
 {
     return Text::tr("%1 ends before byte %2: %3 bytes from byte %4 could not be read.")
@@ -489,8 +554,11 @@ QString cannotSaveImage(int status)
 
 QString jpegSizeOutOfRange(const QString &which, qint32 value)
 {
+    // The converter names the side: "width" or "height".
+    [[maybe_unused]] constexpr const char *sides[] = {QT_TRANSLATE_NOOP("Messages", "width"),
+                                                      QT_TRANSLATE_NOOP("Messages", "height")};
     return Text::tr("The %1 %2 cannot be used: type a whole number of pixels from 1 to 16384.")
-        .arg(which)
+        .arg(Text::tr(which.toUtf8().constData()))
         .arg(value);
 }
 

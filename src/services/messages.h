@@ -19,6 +19,21 @@ QString licenceHtml();
 
 // --- files ---
 QString fileFailure(const QString &action, const QString &path, const QString &reason);
+// The reasons that fileFailure() and the picture messages give.
+QString folderNotMade(); // "the folder could not be made"
+QString fileDoesNotExist();
+QString fileNotRemoved();
+QString changedWhileRead();
+QString onlyTgaReplaced();
+QString isAFolder(); // "it is a folder"
+// The descriptions of the failures that number conversion and imaging throw.
+QString typeMismatch(); // "Type mismatch"
+QString overflow(); // "Overflow"
+QString cannotLoadFile(); // "Cannot load file"
+QString saveDialogTitle(); // "Select where you want to save"
+QString bitFields(); // a bitmap's compression: "bit fields"
+QString compressionNumber(qint32 compression);
+QString noReplacedFilesLine(); // "(no line in Replaced Files.txt)"
 QString unexpectedEnd(const QString &path, qint64 position, qint64 length);
 QString pathTooLong(const QString &path);
 QString outputIsInput(const QString &output, const QString &input);

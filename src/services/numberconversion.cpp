@@ -1,6 +1,7 @@
 #include "numberconversion.h"
 
 #include "failure.h"
+#include "messages.h"
 
 #include <cmath>
 #include <limits>
@@ -11,12 +12,12 @@ namespace {
 
 Failure typeMismatch()
 {
-    return Failure(FailureNumber::TypeMismatch, QStringLiteral("Type mismatch"));
+    return Failure(FailureNumber::TypeMismatch, Messages::typeMismatch());
 }
 
 Failure overflow()
 {
-    return Failure(FailureNumber::Overflow, QStringLiteral("Overflow"));
+    return Failure(FailureNumber::Overflow, Messages::overflow());
 }
 
 bool isDigit(QChar c)
