@@ -12,7 +12,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDirIterator>
-#include <QGroupBox>
 #include <QRegularExpression>
 #include <QTranslator>
 
@@ -85,18 +84,11 @@ public:
         for (const QWidget *w : window->findChildren<QWidget *>())
             widgets << w;
         for (const QWidget *w : widgets) {
-            for (const QString &text : {w->toolTip(), w->whatsThis(), w->statusTip()})
-                check(w, text);
-            if (const auto *label = qobject_cast<const QLabel *>(w))
-                check(w, label->text());
-            if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-                check(w, button->text());
-            if (const auto *box = qobject_cast<const QGroupBox *>(w))
-                check(w, box->title());
-            if (const auto *menu = qobject_cast<const QMenu *>(w))
-                check(w, menu->title());
-            if (const auto *edit = qobject_cast<const QLineEdit *>(w))
-                check(w, edit->placeholderText());
+            // What a line edit holds is the user's or the data's.
+            const bool edit = qobject_cast<const QLineEdit *>(w);
+            for (const char *property : {"toolTip", "whatsThis", "statusTip", "title",
+                                         "placeholderText", edit ? "" : "text"})
+                check(w, w->property(property).toString());
             if (const auto *bar = qobject_cast<const QStatusBar *>(w))
                 check(w, bar->currentMessage());
             if (const auto *combo = qobject_cast<const QComboBox *>(w))
