@@ -5,6 +5,7 @@
 #include "mainwindowfixture.h"
 
 #include "mainwindow/aboutbox.h"
+#include "services/messages.h"
 #include "tools/frminstalledpackages.h"
 #include "tools/frmpackagepreview.h"
 #include "tools/frmtransparent.h"
@@ -190,8 +191,12 @@ TEST_F(TranslationTest, NoVisibleTextOfAWindowEscapesTranslation)
          {std::pair {Qt::Key_E, Qt::Key_H}, {Qt::Key_T, Qt::Key_M}, {Qt::Key_T, Qt::Key_B}})
         walkModal([this, menu, item] { menuKeys(menu, item); });
 
-    // Installed Packages, and the preview of a package from there.
-    ASSERT_TRUE(writeHandPackage(home.file(u"p.zip"_s), {{5000, 10}}, 3));
+    // Installed Packages, and the preview of a package from there; its item is named as the
+    // catalogue names the sample's ball.
+    ASSERT_TRUE(HandZip::write(home.file(u"p.zip"_s),
+                               {{u"install.data"_s, installRecords({{5000, 10}})},
+                                {u"file.data"_s, Bytes::pattern(10, 3)},
+                                {u"Replaced Files.txt"_s, "\"Ball\"\r\n"}}));
     walkModal([this] { menuKeys(Qt::Key_E, Qt::Key_P); },
               [this](QWidget *installed) {
                   prompts.answerOpen(home.file(u"p.zip"_s));
@@ -200,6 +205,12 @@ TEST_F(TranslationTest, NoVisibleTextOfAWindowEscapesTranslation)
                                         Qt::LeftButton);
                   });
               });
+
+    // The replace question of Import as Zip, answered No.
+    prompts.answerOpen(home.file(u"p.zip"_s));
+    prompts.answerMessage(Answer::No);
+    QTest::mouseClick(window->cmdImportZip, Qt::LeftButton);
+    ASSERT_EQ(prompts.last().title, Messages::replaceQuestionTitle());
 
     // Export All, then Import Folder on a changed picture, left with No.
     prompts.answerFolder(home.file(u"out"_s));
