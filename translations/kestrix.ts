@@ -99,6 +99,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Type mismatch</source>
         <translation type="unfinished"></translation>
     </message>

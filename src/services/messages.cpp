@@ -80,6 +80,11 @@ QString isAFolder()
     return Text::tr("it is a folder");
 }
 
+QString fileIsEmpty()
+{
+    return Text::tr("the file is empty");
+}
+
 QString typeMismatch()
 {
     return Text::tr("Type mismatch");

@@ -26,6 +26,7 @@ QString fileNotRemoved();
 QString changedWhileRead();
 QString onlyTgaReplaced();
 QString isAFolder(); // "it is a folder"
+QString fileIsEmpty();
 // The descriptions of the failures that number conversion and imaging throw.
 QString typeMismatch(); // "Type mismatch"
 QString overflow(); // "Overflow"

@@ -11,11 +11,11 @@ void requireInputFile(const QString &path, bool nonEmpty)
     const QFileInfo info(path);
     QString reason;
     if (path.isEmpty() || !info.exists())
-        reason = QStringLiteral("the file does not exist");
+        reason = Messages::fileDoesNotExist();
     else if (info.isDir())
-        reason = QStringLiteral("it is a folder");
+        reason = Messages::isAFolder();
     else if (nonEmpty && info.size() == 0)
-        reason = QStringLiteral("the file is empty");
+        reason = Messages::fileIsEmpty();
     else
         return;
     throw Failure(
