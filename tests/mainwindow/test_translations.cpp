@@ -187,9 +187,9 @@ TEST_F(TranslationTest, NoVisibleTextOfAWindowEscapesTranslation)
     prompts.answerOpen(home.file(u"picture.png"_s));
     walkModal([this] { QTest::mouseClick(window->cmdImport, Qt::LeftButton); });
 
-    for (const auto &[menu, item] :
+    for (const auto &keys :
          {std::pair {Qt::Key_E, Qt::Key_H}, {Qt::Key_T, Qt::Key_M}, {Qt::Key_T, Qt::Key_B}})
-        walkModal([this, menu, item] { menuKeys(menu, item); });
+        walkModal([this, keys] { menuKeys(keys.first, keys.second); });
 
     // Installed Packages, and the preview of a package from there; its item is named as the
     // catalogue names the sample's ball.
