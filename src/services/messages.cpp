@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace Messages {
@@ -598,6 +599,12 @@ QString selectZipToImportTitle()
 QString replaceQuestionTitle()
 {
     return QStringLiteral("Do you want to replace the following file(s)");
+}
+
+QString replacedCount(int count)
+{
+    return count == 1 ? QCoreApplication::translate("Messages", "1 file:")
+                      : QCoreApplication::translate("Messages", "%1 files:").arg(count);
 }
 
 QString passwordPrompt()
