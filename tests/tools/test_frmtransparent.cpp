@@ -39,8 +39,7 @@ QString boxes(const frmTransparent &e)
         .join(u',');
 }
 
-// The middle of picture pixel p in the view: the picture is centred, each pixel a square of
-// the view's scale.
+// The middle of picture pixel p in the view: the picture centred, each pixel scale() wide.
 QPoint onView(const PictureView *view, QPoint p)
 {
     const double s = view->scale();
