@@ -515,6 +515,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>1 file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Please Enter The Password!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1035,6 +1043,25 @@ Nothing was exported; give --overwrite to replace them.</source>
     </message>
 </context>
 <context>
+    <name>PictureView</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmConfirm</name>
     <message>
         <source>%1 x %2</source>
@@ -1128,6 +1155,18 @@ Nothing was exported; give --overwrite to replace them.</source>
     </message>
     <message>
         <source>What happens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show only the &amp;changed files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 file is unchanged and not listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files are unchanged and not listed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1681,6 +1720,10 @@ Nothing was exported; give --overwrite to replace them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Click a colour to choose its palette index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Red</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1694,6 +1737,10 @@ Nothing was exported; give --overwrite to replace them.</source>
     </message>
     <message>
         <source>Transparency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transparency of the chosen colour, 0 to 255</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

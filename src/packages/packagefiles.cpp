@@ -57,14 +57,6 @@ QString unquoted(const QString &line)
     return line;
 }
 
-QString listText(const QStringList &lines)
-{
-    QString text;
-    for (const QString &line : lines)
-        text += line + u' ';
-    return text;
-}
-
 int progressCount(qint64 installDataLength)
 {
     return Convert::roundToInt32(double(installDataLength) / double(InstallRecordBytes));

@@ -42,9 +42,6 @@ QStringList readReplacedFiles(const QString &path);
 // A line of Replaced Files.txt without the double quotes around it.
 QString unquoted(const QString &line);
 
-// The text the replace question shows: every line followed by one blank.
-QString listText(const QStringList &lines);
-
 // The number of records the progress display counts: the file length divided by 8, rounded
 // to the nearest whole number (halves to the even neighbour). Only complete records are read.
 int progressCount(qint64 installDataLength);

@@ -211,12 +211,17 @@ ImportOutcome run(const ImportRequest &request, PackageContext &context)
     QStringList listed = descriptions;
     for (const QString &file : tga->replaced())
         listed << u'"' + FileAccess::displayPath(file) + u'"';
-    const Answer answer = context.prompts.askYesNo(
-        context.owner,
-        PackageFiles::listText(listed)
-            + PackageStatus::replaceNote(*contents, descriptions, request.gobPath),
-        Messages::replaceQuestionTitle(), Answer::Yes);
-    if (answer != Answer::Yes)
+    // The window manager may cut the title: the question opens the text too, the names below.
+    Message question;
+    question.text = Messages::replaceQuestionTitle()
+        + PackageStatus::replaceNote(*contents, descriptions, request.gobPath)
+        + QStringLiteral("\r\n\r\n") + Messages::replacedCount(int(listed.size()));
+    question.title = Messages::replaceQuestionTitle();
+    question.icon = MessageIcon::Question;
+    question.buttons = MessageButtons::YesNo;
+    question.defaultAnswer = Answer::Yes;
+    question.items = listed;
+    if (context.prompts.message(context.owner, question) != Answer::Yes)
         throw Failure::cancelled();
 
     context.display.showProgressDisplay(true);

@@ -687,6 +687,11 @@ QString replaceQuestionTitle()
     return Text::tr("Do you want to replace the following file(s)");
 }
 
+QString replacedCount(int count)
+{
+    return count == 1 ? Text::tr("1 file:") : Text::tr("%1 files:").arg(count);
+}
+
 QString passwordPrompt()
 {
     return Text::tr("Please Enter The Password!");

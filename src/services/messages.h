@@ -145,6 +145,7 @@ QString includeReadme(); // "Do you want to include a readme"
 QString selectReadmeTitle(); // "Select the readme file"
 QString selectZipToImportTitle(); // "Select the zip file to import"
 QString replaceQuestionTitle(); // "Do you want to replace the following file(s)"
+QString replacedCount(int count); // "2 files:", the line above the replace question's list
 QString passwordPrompt(); // "Please Enter The Password!"
 QString packageItem(int item, const QString &description); // Item 2 "Kits/Away"
 QString packageRecord(int record, const QString &line); // the package's record 2 "Kits/Away"

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -29,6 +30,7 @@ struct Message
     Answer defaultAnswer = Answer::Ok;
     QString title = Messages::defaultTitle();
     int helpTopic = 0; // non-zero: the box carries a Help button for this help page
+    QStringList items = {}; // shown one a line in a scrolling list under the text
 };
 
 // Every dialog and message of the program goes through this interface, so that tests can

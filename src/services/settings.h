@@ -16,6 +16,7 @@ inline constexpr char GeometryKey[] = "Geometry"; // the main window's size and 
 inline constexpr char RecentKey[] = "Recent"; // the GOB files chosen before, the latest first
 inline constexpr char PreviewZoomKey[] = "PreviewZoom"; // a zoom factor, or "fit"
 inline constexpr char PaletteZoomKey[] = "PaletteZoom"; // the palette editor's picture
+inline constexpr char ConfirmZoomKey[] = "ConfirmZoom"; // both pictures of the confirmation
 inline constexpr char HistoryLimitKey[] = "HistoryLimit"; // bytes the history of a GOB file keeps
 
 // The file the values are kept in.

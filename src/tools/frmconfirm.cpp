@@ -3,6 +3,7 @@
 #include "services/errorreport.h"
 #include "services/imaging.h"
 #include "services/messages.h"
+#include "services/settings.h"
 #include "widgets/busycursor.h"
 #include "widgets/pictureview.h"
 
@@ -11,8 +12,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+
+#include <tuple>
 
 namespace {
 
@@ -61,12 +64,26 @@ frmConfirm::frmConfirm(Prompts &prompts, const ReplacePlan &plan, QWidget *owner
     captions->addStretch(1);
     grid->addLayout(captions, 1, 0, 1, 2);
 
-    picPrevious = new PictureView(QSize(ViewSide, ViewSide), this);
-    picPrevious->setObjectName(QStringLiteral("picPrevious"));
-    picNew = new PictureView(QSize(ViewSide, ViewSide), this);
-    picNew->setObjectName(QStringLiteral("picNew"));
-    grid->addWidget(picPrevious, 2, 0, Qt::AlignHCenter);
-    grid->addWidget(picNew, 2, 1, Qt::AlignHCenter);
+    // Each picture at its own size in a view of fixed room; the zoom scrolls inside it.
+    const auto view = [this](const char *name) {
+        auto *area = new QScrollArea(this);
+        area->setFrameShape(QFrame::NoFrame);
+        area->setFixedSize(ViewSide, ViewSide);
+        auto *v = new PictureView(QSize(ViewSide, ViewSide));
+        v->setObjectName(QString::fromLatin1(name));
+        v->canvas().setGrowing(true);
+        v->setZoomable(Settings::ConfirmZoomKey, true);
+        v->addZoomMenu();
+        area->setWidget(v);
+        return std::pair {area, v};
+    };
+    QScrollArea *previousArea = nullptr, *newArea = nullptr;
+    std::tie(previousArea, picPrevious) = view("picPrevious");
+    std::tie(newArea, picNew) = view("picNew");
+    picPrevious->shareZoom(picNew);
+    picPrevious->addZoomKeys(this);
+    grid->addWidget(previousArea, 2, 0, Qt::AlignHCenter);
+    grid->addWidget(newArea, 2, 1, Qt::AlignHCenter);
     lblPrevious = label("lblPrevious", QString());
     lblNew = label("lblNew", QString());
     grid->addWidget(lblPrevious, 3, 0, Qt::AlignHCenter);
@@ -93,6 +110,11 @@ frmConfirm::frmConfirm(Prompts &prompts, const ReplacePlan &plan, QWidget *owner
     // The footnote wraps where the font is too wide for one line.
     Label4->setWordWrap(true);
     grid->addWidget(Label4, 5, 0, 1, 2);
+    lblPointer = label("lblPointer", QString());
+    lblPointer->setMinimumHeight(fontMetrics().height()); // the window keeps its size
+    grid->addWidget(lblPointer, 6, 0, 1, 2);
+    for (PictureView *v : {picPrevious, picNew})
+        connect(v, &PictureView::pixelPointed, lblPointer, &QLabel::setText);
     cmdYes->setDefault(false);
     cmdYes->setAutoDefault(false);
     cmdNo->setAutoDefault(false);
@@ -140,13 +162,15 @@ void frmConfirm::Form_Load()
         cmdYes->setEnabled(false);
     }
 
-    qint32 w = ViewSide, h = ViewSide;
+    qint32 w = 0, h = 0;
     QString temp;
+    // The record's transparent colours show the checkerboard behind them.
+    picPrevious->canvas().setSeeThrough(!wholeFile);
     if (wholeFile)
-        MainModule::DrawImageFile(picPrevious->canvas(), true, MainModule::RotateNoneFlipNone, w, h,
-                                  temp);
+        MainModule::DrawImageFile(picPrevious->canvas(), false, MainModule::RotateNoneFlipNone, w,
+                                  h, temp);
     else
-        MainModule::DrawTransparentBitmap(picPrevious->canvas(), true, ViewSide, ViewSide, temp);
+        MainModule::DrawTransparentBitmap(picPrevious->canvas(), false, 0, 0, temp);
     drawNew();
 }
 
@@ -166,17 +190,22 @@ bool frmConfirm::planPicture()
 void frmConfirm::drawNew()
 {
     QString file = strFile;
-    qint32 w = ViewSide, h = ViewSide;
-    if (m_plan.picture)
-        MainModule::DrawImage(picNew->canvas(), m_plan.picture->after.image(),
-                              MainModule::Rotate180FlipX, ViewSide, ViewSide);
-    else if (m_plan.wholeFile)
-        MainModule::DrawImageFile(picNew->canvas(), true, MainModule::RotateNoneFlipNone, w, h,
+    qint32 w = 0, h = 0;
+    const bool transparent =
+        !m_plan.picture && !m_plan.wholeFile && chkTransparent->checkState() != Qt::Unchecked;
+    picNew->canvas().setSeeThrough(transparent);
+    if (m_plan.picture) {
+        const QImage &image = m_plan.picture->after.image();
+        MainModule::DrawImage(picNew->canvas(), image, MainModule::Rotate180FlipX, image.width(),
+                              image.height());
+    } else if (m_plan.wholeFile) {
+        MainModule::DrawImageFile(picNew->canvas(), false, MainModule::RotateNoneFlipNone, w, h,
                                   file);
-    else if (chkTransparent->checkState() != Qt::Unchecked)
-        MainModule::DrawTransparentBitmap(picNew->canvas(), true, ViewSide, ViewSide, file);
-    else
-        MainModule::DrawImageFile(picNew->canvas(), true, MainModule::Rotate180FlipX, w, h, file);
+    } else if (transparent) {
+        MainModule::DrawTransparentBitmap(picNew->canvas(), false, 0, 0, file);
+    } else {
+        MainModule::DrawImageFile(picNew->canvas(), false, MainModule::Rotate180FlipX, w, h, file);
+    }
 }
 
 void frmConfirm::chkTransparent_Click()

@@ -10,8 +10,9 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-// The replace confirmation: the selected record as it is now beside the chosen file, both
-// stretched into 200 x 200 views with their sizes and pixel formats underneath. A mismatch is
+// The replace confirmation: the selected record as it is now beside the chosen file, both in
+// 200 x 200 views that zoom together (fitted at first), with their sizes and pixel formats
+// underneath and the pixel under the pointer at the bottom. A mismatch is
 // refused; "Yes" accepts the plan, "No" and closing write nothing.
 // An image record takes any picture of its size: one that is no 8-bit bitmap is shown as it will
 // be stored, with what its import does to it (lblConversion), and its alpha is always kept.
@@ -51,6 +52,7 @@ public:
     QLabel *lblPrevious = nullptr;
     QLabel *lblNew = nullptr;
     QLabel *lblConversion = nullptr;
+    QLabel *lblPointer = nullptr;
     QPushButton *cmdYes = nullptr;
     QPushButton *cmdNo = nullptr;
 

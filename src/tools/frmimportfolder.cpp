@@ -3,13 +3,45 @@
 #include "pictures/folderimport.h"
 #include "services/messages.h"
 
+#include "widgets/wholetexttip.h"
+
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// Cells show their whole text as a tooltip while they are too narrow for it; a cell with a
+// tooltip of its own (a refusal's reason) shows that.
+class WholeTextDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() != QEvent::ToolTip || index.data(Qt::ToolTipRole).isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : view->style();
+        const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget);
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const bool cut = cell.fontMetrics.horizontalAdvance(text) > room.width();
+        return showWholeTextTip(event, view->viewport(), text, cut);
+    }
+};
+
+} // namespace
 
 frmImportFolder::frmImportFolder(const FolderImport::Plan &plan, QWidget *owner)
     : QDialog(owner)
@@ -31,12 +63,36 @@ frmImportFolder::frmImportFolder(const FolderImport::Plan &plan, QWidget *owner)
         row->setIcon(1, QPixmap::fromImage(change.before));
         row->setIcon(2, QPixmap::fromImage(change.after));
     }
-    for (const FolderImport::Skipped &refused : plan.refused)
-        new QTreeWidgetItem(lstFiles, {refused.name, {}, {}, refused.reason});
+    // After the changes, the files left out: a refused one marked, its reason on the mark.
+    QList<QTreeWidgetItem *> others;
+    const QIcon refusedMark = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (const FolderImport::Skipped &refused : plan.refused) {
+        auto *row = new QTreeWidgetItem(lstFiles, {refused.name, {}, {}, refused.reason});
+        row->setIcon(0, refusedMark);
+        row->setToolTip(0, refused.reason);
+        others << row;
+    }
     for (const QString &name : plan.unlisted)
-        new QTreeWidgetItem(lstFiles, {name, {}, {}, Messages::notInManifest()});
+        others << new QTreeWidgetItem(lstFiles, {name, {}, {}, Messages::notInManifest()});
     lstFiles->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    lstFiles->setItemDelegate(new WholeTextDelegate(lstFiles));
     layout->addWidget(lstFiles, 1);
+
+    chkChangedOnly = new QCheckBox(tr("Show only the &changed files"), this);
+    chkChangedOnly->setObjectName(QStringLiteral("chkChangedOnly"));
+    chkChangedOnly->setEnabled(!others.isEmpty());
+    connect(chkChangedOnly, &QCheckBox::toggled, this, [others](bool changedOnly) {
+        for (QTreeWidgetItem *row : others)
+            row->setHidden(changedOnly);
+    });
+    layout->addWidget(chkChangedOnly);
+    lblUnchanged = new QLabel(
+        plan.unchanged == 1 ? tr("1 file is unchanged and not listed.")
+                            : tr("%1 files are unchanged and not listed.").arg(plan.unchanged),
+        this);
+    lblUnchanged->setObjectName(QStringLiteral("lblUnchanged"));
+    lblUnchanged->setVisible(plan.unchanged > 0);
+    layout->addWidget(lblUnchanged);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

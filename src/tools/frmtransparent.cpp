@@ -7,6 +7,7 @@
 #include "services/numberconversion.h"
 #include "services/settings.h"
 #include "widgets/contexthelp.h"
+#include "widgets/paletteswatches.h"
 #include "widgets/pictureview.h"
 
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSlider>
 #include <QVBoxLayout>
 
 #include <tuple>
@@ -52,8 +54,10 @@ frmTransparent::frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent
     picImage->setObjectName(QStringLiteral("picImage"));
     picImage->canvas().setGrowing(true); // takes the size of each picture drawn
     imageArea->setWidget(picImage);
-    picImage->setZoomable(Settings::PaletteZoomKey);
+    picImage->setZoomable(Settings::PaletteZoomKey, true);
     picImage->addZoomKeys(this);
+    picImage->addZoomMenu();
+    imageArea->viewport()->installEventFilter(this); // the fitted picture fills the view
     connect(picImage, &PictureView::mouseMoved, this,
             [this](QPoint position) { picImage_MouseMove(picImage->picturePixelAt(position)); });
     outer->addWidget(imageArea, 1);
@@ -69,24 +73,34 @@ frmTransparent::frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent
     auto *palette = new QVBoxLayout(Picture1);
     Label6 = label(tr("Palette"), Picture1);
     palette->addWidget(Label6, 0, Qt::AlignHCenter);
+    auto *indexRow = new QHBoxLayout;
     Label5 = label(tr("Palette Index"), Picture1);
-    palette->addWidget(Label5);
+    indexRow->addWidget(Label5);
     cboPaletteIndex = new QComboBox(Picture1);
     cboPaletteIndex->setObjectName(QStringLiteral("cboPaletteIndex"));
-    palette->addWidget(cboPaletteIndex);
+    indexRow->addWidget(cboPaletteIndex, 1);
+    palette->addLayout(indexRow);
+    grdPalette = new PaletteSwatches(Picture1);
+    grdPalette->setObjectName(QStringLiteral("grdPalette"));
+    grdPalette->setToolTip(tr("Click a colour to choose its palette index"));
+    palette->addWidget(grdPalette, 0, Qt::AlignHCenter);
+
+    // The chosen colour beside its three values.
+    auto *colourRow = new QHBoxLayout;
     lblPaletteColor = new QLabel(Picture1);
     lblPaletteColor->setObjectName(QStringLiteral("lblPaletteColor"));
     lblPaletteColor->setAutoFillBackground(true);
     lblPaletteColor->setFrameShape(QFrame::Box);
     lblPaletteColor->setMinimumHeight(fontMetrics().height() * 3 / 2);
-    palette->addWidget(lblPaletteColor);
+    colourRow->addWidget(lblPaletteColor, 1);
     // The value fields sit right of the widest of their labels.
     auto *values = new QGridLayout;
+    const int fieldWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 2;
     const auto valueRow = [&](int row, const QString &caption) {
         QLabel *l = label(caption, Picture1);
         auto *field = new QLineEdit(Picture1);
         field->setReadOnly(true);
-        field->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 2);
+        field->setMaximumWidth(fieldWidth);
         values->addWidget(l, row, 0);
         values->addWidget(field, row, 1);
         return std::pair {l, field};
@@ -94,14 +108,23 @@ frmTransparent::frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent
     std::tie(Label1, txtRed) = valueRow(0, tr("Red"));
     std::tie(Label2, txtGreen) = valueRow(1, tr("Green"));
     std::tie(Label3, txtBlue) = valueRow(2, tr("Blue"));
-    palette->addLayout(values);
+    colourRow->addLayout(values);
+    palette->addLayout(colourRow);
     Label4 = label(tr("Transparency"), Picture1);
     palette->addWidget(Label4);
+    auto *alphaRow = new QHBoxLayout;
     txtTransperency = new QLineEdit(Picture1);
     txtTransperency->setObjectName(QStringLiteral("txtTransperency"));
     txtTransperency->setMaxLength(3);
-    txtTransperency->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) * 2);
-    palette->addWidget(txtTransperency, 0, Qt::AlignHCenter);
+    txtTransperency->setMaximumWidth(fieldWidth);
+    alphaRow->addWidget(txtTransperency);
+    sldTransperency = new QSlider(Qt::Horizontal, Picture1);
+    sldTransperency->setObjectName(QStringLiteral("sldTransperency"));
+    sldTransperency->setRange(0, 255);
+    sldTransperency->setPageStep(16);
+    sldTransperency->setToolTip(tr("Transparency of the chosen colour, 0 to 255"));
+    alphaRow->addWidget(sldTransperency, 1);
+    palette->addLayout(alphaRow);
     cmdSave = new QPushButton(tr("&Save"), Picture1);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdOpaque = new QPushButton(tr("&Make all Opaque"), Picture1);
@@ -109,8 +132,10 @@ frmTransparent::frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent
     cmdLoad->setToolTip(tr("Open a 256-colour bitmap"));
     cmdSave->setToolTip(tr("Write the transparency of the chosen colour into the file"));
     cmdOpaque->setToolTip(tr("Write one transparency for every colour into the file"));
-    palette->addWidget(cmdSave);
-    palette->addWidget(cmdOpaque);
+    auto *writeRow = new QHBoxLayout;
+    writeRow->addWidget(cmdSave);
+    writeRow->addWidget(cmdOpaque);
+    palette->addLayout(writeRow);
     column->addWidget(Picture1);
     Picture1->setEnabled(false);
     column->addStretch(1);
@@ -125,6 +150,21 @@ frmTransparent::frmTransparent(Prompts &prompts, Opener &opener, QWidget *parent
     connect(cmdLoad, &QPushButton::clicked, this, [this] { cmdLoad_Click(); });
     connect(cboPaletteIndex, &QComboBox::currentIndexChanged, this,
             [this] { cboPaletteIndex_Click(); });
+    connect(grdPalette, &PaletteSwatches::indexChosen, cboPaletteIndex,
+            &QComboBox::setCurrentIndex);
+    connect(sldTransperency, &QSlider::valueChanged, this, [this](int value) {
+        if (txtTransperency->text().toInt() != value || txtTransperency->text().isEmpty())
+            txtTransperency->setText(QString::number(value));
+    });
+    // A whole number in range moves the slider; anything else stays for Save to refuse.
+    connect(txtTransperency, &QLineEdit::textChanged, this, [this](const QString &text) {
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (ok && value >= 0 && value <= 255) {
+            const QSignalBlocker quiet(sldTransperency);
+            sldTransperency->setValue(value);
+        }
+    });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdOpaque, &QPushButton::clicked, this, [this] { cmdOpaque_Click(); });
     connect(chkPreview, &QCheckBox::toggled, this, [this] { chkPreview_Click(); });
@@ -161,6 +201,7 @@ bool frmTransparent::openBitmap(const QString &path)
         m_path = path;
         // The list holds the entries of this file's colour table; a chosen one shows afresh.
         listEntries(m_bitmap->entries());
+        showSwatches();
         cboPaletteIndex_Click();
         return true;
     } catch (const Failure &failure) {
@@ -175,6 +216,20 @@ bool frmTransparent::openBitmap(const QString &path)
 void frmTransparent::setEditing(bool editing)
 {
     Picture1->setEnabled(editing);
+}
+
+void frmTransparent::showSwatches()
+{
+    QList<QColor> colours;
+    try {
+        for (int i = 0; i < m_bitmap->entries(); ++i) {
+            const PaletteBitmap::Entry e = m_bitmap->entry(i);
+            colours << QColor(e.red, e.green, e.blue);
+        }
+    } catch (const Failure &failure) {
+        MainModule::ReportError(m_prompts, this, failure);
+    }
+    grdPalette->setColours(colours);
 }
 
 void frmTransparent::showPlainPicture()
@@ -214,6 +269,7 @@ void frmTransparent::cmdLoad_Click()
 void frmTransparent::cboPaletteIndex_Click()
 {
     const int index = cboPaletteIndex->currentIndex();
+    grdPalette->setCurrentIndex(index);
     if (index < 0 || !m_bitmap)
         return;
     try {
@@ -310,6 +366,13 @@ void frmTransparent::picImage_MouseMove(QPoint position)
     } catch (const Failure &) {
         // The file went away under the pointer; nothing to show.
     }
+}
+
+bool frmTransparent::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched == imageArea->viewport())
+        picImage->canvas().setBaseSize(imageArea->viewport()->size());
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmTransparent::closeEvent(QCloseEvent *event)

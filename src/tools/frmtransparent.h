@@ -5,6 +5,7 @@
 #include <memory>
 
 class PaletteBitmap;
+class PaletteSwatches;
 class PictureView;
 class Prompts;
 class QCheckBox;
@@ -14,10 +15,11 @@ class QLineEdit;
 class QPushButton;
 class Opener;
 class QScrollArea;
+class QSlider;
 
-// The palette transparency editor: shows a 256-colour bitmap one view pixel per image pixel,
-// each palette colour with its alpha, and writes single alphas or one alpha for all colours
-// straight into the file. Modeless and without an owner.
+// The palette transparency editor: shows a 256-colour bitmap zoomed to its view, the colour
+// table as a grid of swatches and each colour with its alpha (typed or slid), and writes single
+// alphas or one alpha for all colours straight into the file. Modeless and without an owner.
 class frmTransparent : public QWidget
 {
     Q_OBJECT
@@ -47,6 +49,7 @@ public:
     QLabel *Label6 = nullptr;
     QLabel *Label5 = nullptr;
     QComboBox *cboPaletteIndex = nullptr;
+    PaletteSwatches *grdPalette = nullptr; // the same choice as cboPaletteIndex
     QLabel *lblPaletteColor = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -56,11 +59,13 @@ public:
     QLineEdit *txtGreen = nullptr;
     QLineEdit *txtBlue = nullptr;
     QLineEdit *txtTransperency = nullptr;
+    QSlider *sldTransperency = nullptr; // kept in step with txtTransperency
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdOpaque = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Opens path as the edited bitmap after its byte-28 check; false (after the message) when
@@ -70,6 +75,8 @@ private:
     // Lists the indexes 0 to entries - 1, none chosen, unless the list holds them already.
     void listEntries(int entries);
     void setEditing(bool editing);
+    // Shows the colours of the file's table in the grid.
+    void showSwatches();
 
     Prompts &m_prompts;
     QString m_path;

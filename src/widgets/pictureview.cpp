@@ -4,6 +4,7 @@
 #include "services/messages.h"
 #include "services/settings.h"
 
+#include <QAction>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -50,10 +51,11 @@ QSize PictureView::sizeHint() const
     return m_canvas.size();
 }
 
-void PictureView::setZoomable(const char *settingsKey)
+void PictureView::setZoomable(const char *settingsKey, bool fitFirst)
 {
     m_zoomKey = settingsKey;
-    const QString saved = Settings::read(settingsKey, QString::number(1));
+    const QString saved = Settings::read(
+        settingsKey, fitFirst ? QString::fromLatin1(FitSetting) : QString::number(1));
     bool ok = false;
     const double zoom = saved.toDouble(&ok);
     if (saved == QLatin1String(FitSetting))
@@ -134,6 +136,32 @@ void PictureView::addZoomKeys(QWidget *window)
     key(QKeySequence(Qt::CTRL | Qt::Key_Equal), &PictureView::zoomIn);
     key(QKeySequence::ZoomOut, &PictureView::zoomOut);
     key(QKeySequence(Qt::CTRL | Qt::Key_0), &PictureView::showActualSize);
+}
+
+void PictureView::shareZoom(PictureView *other)
+{
+    const auto follow = [](PictureView *from, PictureView *to) {
+        connect(from, &PictureView::zoomChanged, to, [from, to] {
+            if (to->m_zoom != from->m_zoom || to->m_fit != from->m_fit)
+                to->setZoom(from->m_zoom, from->m_fit);
+        });
+    };
+    follow(this, other);
+    follow(other, this);
+}
+
+void PictureView::addZoomMenu()
+{
+    const auto add = [this](const QString &text, void (PictureView::*command)()) {
+        auto *action = new QAction(text, this);
+        connect(action, &QAction::triggered, this, command);
+        addAction(action);
+    };
+    add(tr("Zoom &In"), &PictureView::zoomIn);
+    add(tr("Zoom &Out"), &PictureView::zoomOut);
+    add(tr("&Fit"), &PictureView::fitToView);
+    add(tr("Actual &Size"), &PictureView::showActualSize);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void PictureView::canvasChanged()

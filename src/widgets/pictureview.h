@@ -25,7 +25,12 @@ public:
     const QString &placeholderText() const { return m_placeholder; }
 
     // Makes the view zoomable; its zoom is kept under the settings key and read back from it.
-    void setZoomable(const char *settingsKey);
+    // Without a saved zoom the view starts fitted, or at actual size.
+    void setZoomable(const char *settingsKey, bool fitFirst = false);
+    // Keeps the other view at this view's zoom and this one at the other's.
+    void shareZoom(PictureView *other);
+    // Zoom In, Zoom Out, Fit and Actual Size on the view's context menu.
+    void addZoomMenu();
     bool isFitted() const { return m_fit; }
     // Screen pixels per picture pixel: the zoom, or the scale that fits the view.
     double scale() const;

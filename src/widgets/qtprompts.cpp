@@ -4,10 +4,14 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -78,6 +82,35 @@ void scrollTallText(QMessageBox &box, const QString &text)
     scrolling->setMinimumSize(WrapWidth, room / 2);
     label->hide();
     grid->addWidget(scrolling, row, column, rows, columns);
+}
+
+// The names a question is about, one a line under its text, scrolling when there are many.
+void addItemList(QMessageBox &box, const QStringList &items)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    QWidget *text = label && !label->isHidden()
+        ? label
+        : box.findChild<QWidget *>(QStringLiteral("scrollingText"));
+    const int at = grid && text ? grid->indexOf(text) : -1;
+    if (at < 0)
+        return;
+    int row = 0, column = 0, rows = 1, columns = 1;
+    grid->getItemPosition(at, &row, &column, &rows, &columns);
+    auto *list = new QListWidget(&box);
+    list->setObjectName(QStringLiteral("lstItems"));
+    list->addItems(items);
+    const int lines = std::min(int(items.size()), 12);
+    list->setMinimumHeight(list->fontMetrics().height() * (lines + 1));
+    // Under the text, in its column; the text moves up a row where Qt left none free.
+    auto *holder = new QWidget(&box);
+    auto *stack = new QVBoxLayout(holder);
+    stack->setContentsMargins(0, 0, 0, 0);
+    grid->removeWidget(text);
+    text->setParent(holder);
+    stack->addWidget(text);
+    stack->addWidget(list, 1);
+    grid->addWidget(holder, row, column, rows, columns);
 }
 
 } // namespace
@@ -155,6 +188,8 @@ Answer QtPrompts::message(QWidget *owner, const Message &message)
     // With a Help button beside OK, Qt would find no button for Escape.
     box.setEscapeButton(box.button(escapeButton(message.buttons)));
     scrollTallText(box, message.text);
+    if (!message.items.isEmpty())
+        addItemList(box, message.items);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -577,8 +577,9 @@ TEST_F(HistoryTest, PackageStatusAndTheReplaceQuestionKnowWhatTheGobHolds)
     apply(u"p.zip"_s, p);
     EXPECT_TRUE(prompts.messageTexts().value(4).endsWith(
         u"\r\n\r\nIt overwrites these changes of the history: 2 (package, q.zip, %1); 1 "
-        "(package, p.zip, %2)."_s.arg(Messages::isoTime(changes[1].header().time),
-                                      Messages::isoTime(changes[0].header().time))));
+        "(package, p.zip, %2).\r\n\r\n3 files:"_s.arg(
+            Messages::isoTime(changes[1].header().time),
+            Messages::isoTime(changes[0].header().time))));
     GobHistory(gob).undo(0);
     EXPECT_EQ(status(), u"original original original"_s);
     apply(u"p.zip"_s, p);

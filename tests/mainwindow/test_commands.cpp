@@ -7,6 +7,7 @@
 #include "widgets/qtprompts.h"
 
 #include <QFileInfo>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -178,29 +179,40 @@ TEST_F(MainWindowTest, HelpCommandsOpenTheirPagesAndContextHelpOpensTheControlsP
     EXPECT_EQ(ContextHelp::topicOf(window->opnSubFile[1]), 2);
 }
 
+// A tall text scrolls; the names a question lists stand one a line in a list under its text.
 TEST(MessageBoxes, EscapeClosesABoxWithAHelpButtonAndATallQuestionKeepsItsButtonsOnScreen)
 {
-    QString items;
-    for (int i = 1; i <= 600; ++i)
-        items += u"\"Kits/Item %1\" "_s.arg(i);
+    QString tall;
+    QStringList items;
+    for (int i = 1; i <= 600; ++i) {
+        tall += u"\"Kits/Item %1\" "_s.arg(i);
+        items << u"\"Kits/Item %1\""_s.arg(i);
+    }
     const struct
     {
         MessageButtons buttons;
         QString text;
+        QStringList items;
         Answer onEscape;
-    } cases[] = {{MessageButtons::Ok, u"Cannot open the file."_s, Answer::Ok},
-                 {MessageButtons::YesNo, items, Answer::No}};
+    } cases[] = {{MessageButtons::Ok, u"Cannot open the file."_s, {}, Answer::Ok},
+                 {MessageButtons::YesNo, tall, {}, Answer::No},
+                 {MessageButtons::YesNo, u"Replace?\r\n\r\n600 files:"_s, items, Answer::No}};
     QtPrompts prompts([](int) {});
     for (const auto &c : cases) {
         bool closed = false;
         bool fits = false;
         QString shown;
+        QStringList listed;
         QTimer::singleShot(0, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             fits = box->screen()->availableGeometry().contains(box->frameGeometry());
             const auto *scrolling = box->findChild<QPlainTextEdit *>();
             shown = scrolling ? scrolling->toPlainText() : box->text();
+            listed.clear();
+            if (const auto *list = box->findChild<QListWidget *>(u"lstItems"_s))
+                for (int row = 0; row < list->count(); ++row)
+                    listed << list->item(row)->text();
             QTest::keyClick(box, Qt::Key_Escape);
             closed = !box->isVisible();
             if (!closed)
@@ -210,9 +222,11 @@ TEST(MessageBoxes, EscapeClosesABoxWithAHelpButtonAndATallQuestionKeepsItsButton
         message.text = c.text;
         message.buttons = c.buttons;
         message.helpTopic = 6;
+        message.items = c.items;
         EXPECT_EQ(prompts.message(nullptr, message), c.onEscape);
         EXPECT_TRUE(closed);
         EXPECT_TRUE(fits);
         EXPECT_EQ(shown, c.text);
+        EXPECT_EQ(listed, c.items);
     }
 }

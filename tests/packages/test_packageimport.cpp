@@ -78,11 +78,12 @@ TEST_F(PackageImportTest, ImportIntoAnotherGobMakesTheRegionsEqual)
     EXPECT_EQ(HandZip::read(package).value(2).bytes,
               "\"P\xc3\xaa"
               "che/Home\"\r\n\"\xce\xa9mega/Away\"\r\n");
-    EXPECT_EQ(
-        std::tuple(messages[0].text, messages[0].title, messages[0].icon, messages[0].buttons),
-        std::tuple(u"\"P\u00EAche/Home\" \"\u03A9mega/Away\" "_s,
-                   u"Do you want to replace the following file(s)"_s, MessageIcon::Question,
-                   MessageButtons::YesNo));
+    EXPECT_EQ(std::tuple(messages[0].text, messages[0].items, messages[0].title, messages[0].icon,
+                         messages[0].buttons),
+              std::tuple(u"Do you want to replace the following file(s)\r\n\r\n2 files:"_s,
+                         QStringList {u"\"P\u00EAche/Home\""_s, u"\"\u03A9mega/Away\""_s},
+                         u"Do you want to replace the following file(s)"_s, MessageIcon::Question,
+                         MessageButtons::YesNo));
     // No .tga file in the package: the move reports 2, as an empty move does.
     EXPECT_EQ(std::pair(messages[1].text, messages[1].icon),
               std::pair(u"Imported Sucessfully\r\n2"_s, MessageIcon::Information));
@@ -104,7 +105,8 @@ TEST_F(PackageImportTest, BackupPackageRestoresTheOriginalEvenWithOverlappingRec
     const QString package = handPackage(u"Mods/KITS.ZIP"_s, install, data, replaced);
     prompts.answerMessage(Answer::Yes);
     const ImportOutcome first = import(package, gob, true);
-    EXPECT_EQ(prompts.messageTexts().value(0), u"\"P\u00EAche\" \"\u03A9mega\" "_s);
+    EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Message).at(0).items,
+              QStringList({u"\"P\u00EAche\""_s, u"\"\u03A9mega\""_s}));
     EXPECT_EQ(first.backupPath, home.file(u"Mods/KITS_backup.zip"_s));
     QByteArray imported = original;
     imported.replace(211, 4000, data.left(4000));
@@ -172,7 +174,8 @@ TEST_F(PackageImportTest, TgaFilesMoveIntoTheBatsFolderAndTheBackupKeepsTheOnesR
     const ImportOutcome outcome = import(package, gob, true, bats);
     EXPECT_EQ(outcome.moveResult, TgaMove::Moved);
     // The user's file is named in the question and kept in the backup package.
-    EXPECT_EQ(prompts.messageTexts().value(0), u"\"Shirt\" \"%1\" "_s.arg(shirt));
+    EXPECT_EQ(prompts.of(ScriptedPrompts::Kind::Message).at(0).items,
+              QStringList({u"\"Shirt\""_s, u'"' + shirt + u'"'}));
     EXPECT_EQ(HandZip::read(outcome.backupPath).value(3).name, u"shirt.tga"_s);
     EXPECT_EQ(Bytes::readFile(shirt), "TGA!");
     EXPECT_EQ(Bytes::readFile(bats + u"sock.tga"_s), "SOCK");

@@ -54,7 +54,8 @@ Answer ScriptedPrompts::message(QWidget *owner, const Message &m)
             .icon = m.icon,
             .buttons = m.buttons,
             .defaultAnswer = m.defaultAnswer,
-            .helpTopic = m.helpTopic});
+            .helpTopic = m.helpTopic,
+            .items = m.items});
     return m.buttons == MessageButtons::Ok ? Answer::Ok : next(m_answers, m.defaultAnswer);
 }
 

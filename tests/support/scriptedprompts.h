@@ -32,6 +32,7 @@ public:
         MessageButtons buttons = MessageButtons::Ok;
         Answer defaultAnswer = Answer::Ok;
         int helpTopic = 0;
+        QStringList items = {};
     };
 
     void answerOpen(const QString &path) { m_opens.push_back(path); }

@@ -2,8 +2,17 @@
 #include "handbitmap.h"
 #include "handgob.h"
 
+#include "pictures/folderimport.h"
 #include "services/imaging.h"
 #include "tools/frmconfirm.h"
+#include "tools/frmimportfolder.h"
+#include "widgets/pictureview.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QToolTip>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -13,15 +22,20 @@ constexpr QRgb Background = MainModule::PreviewBackground | 0xFF000000;
 constexpr int StadiumBoard = 1;
 constexpr int TeamLogo = 7;
 
-// Every pixel of the view is the background.
+// The colours the canvas shows, see-through parts over the background.
+QList<QRgb> shown(const PictureView *view)
+{
+    QList<QRgb> colours;
+    const Canvas &canvas = view->canvas();
+    for (int y = 0; y < canvas.size().height(); ++y)
+        for (int x = 0; x < canvas.size().width(); ++x)
+            colours << (canvas.pixel(x, y) | 0xFF000000);
+    return colours;
+}
+
 bool blank(const PictureView *view)
 {
-    const QImage &image = view->canvas().image();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) | 0xFF000000) != Background)
-                return false;
-    return true;
+    return shown(view) == QList<QRgb>(shown(view).size(), Background);
 }
 
 class ConfirmTest : public MainWindowTest
@@ -56,7 +70,10 @@ TEST_F(ConfirmTest, TheRecordsOwnExportMatchesATrueColourPictureIsQuantizedOther
               "Image|&Transparent *|* Image palette must be formated correctly in oder to get "
               "transparent image in-game|&Yes|&No"_s);
     // The two views side by side, Yes ending left of the new one, No under it.
-    const QRect before = c->picPrevious->geometry(), after = c->picNew->geometry();
+    const auto placed = [](QWidget *w) {
+        return QRect(w->mapTo(w->window(), QPoint()), w->size());
+    };
+    const QRect before = placed(c->picPrevious), after = placed(c->picNew);
     EXPECT_EQ(std::tuple(before.size(), after.size(), after.y()),
               std::tuple(QSize(200, 200), QSize(200, 200), before.y()));
     EXPECT_LT(before.right(), after.left());
@@ -71,7 +88,7 @@ TEST_F(ConfirmTest, TheRecordsOwnExportMatchesATrueColourPictureIsQuantizedOther
     EXPECT_FALSE(c->chkTransparent->isChecked());
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
     // An opaque palette: the transparent draw of the record equals the plain mirrored draw.
-    EXPECT_EQ(c->picPrevious->canvas().image(), c->picNew->canvas().image());
+    EXPECT_EQ(shown(c->picPrevious), shown(c->picNew));
     EXPECT_FALSE(blank(c->picNew));
     QTest::mouseClick(c->cmdNo, Qt::LeftButton);
 
@@ -130,6 +147,14 @@ TEST_F(ConfirmTest, AlphaZeroThroughoutEmptiesThePreviousViewAndTheNewOneWhileTh
     auto c = load(home.write(u"same.bmp"_s, Bytes::readFile(MainModule::scratchBitmapPath())));
     EXPECT_TRUE(c->cmdYes->isEnabled());
     EXPECT_TRUE(blank(c->picPrevious));
+    // The 8 x 8 record fitted to the view: a checkerboard of 8-pixel squares behind it, white
+    // in the corner.
+    const QImage checks = c->picPrevious->grab().toImage();
+    const std::pair<QPoint, QRgb> squares[] = {{{0, 0}, 0xFFFFFFFF},     {{8, 0}, 0xFFCCCCCC},
+                                               {{7, 8}, 0xFFCCCCCC},     {{8, 8}, 0xFFFFFFFF},
+                                               {{199, 191}, 0xFFCCCCCC}, {{199, 199}, 0xFFFFFFFF}};
+    for (const auto &[at, colour] : squares)
+        EXPECT_EQ(checks.pixel(at), colour) << at.x() << "," << at.y();
     const QImage plain = c->picNew->canvas().image();
     EXPECT_FALSE(blank(c->picNew)); // the new image is drawn without transparency
     QTest::keyClick(c->chkTransparent, Qt::Key_Space);
@@ -154,9 +179,75 @@ TEST_F(ConfirmTest, WholeFileRecordsAreDrawnUnmirroredWithTheBoxGreyed)
     EXPECT_EQ(c->lblNew->text(), u"64 x 64\r\n137224"_s);
     EXPECT_EQ(prompts.messageTexts(), QStringList {u"Image type are not same"_s});
     EXPECT_FALSE(c->cmdYes->isEnabled());
-    EXPECT_EQ(c->picNew->canvas().pixel(100, 20), qRgb(255, 0, 0)); // not mirrored
-    EXPECT_EQ(c->picNew->canvas().pixel(100, 180), qRgb(0, 0, 255));
+    EXPECT_EQ(c->picNew->canvas().pixel(40, 10), qRgb(255, 0, 0)); // not mirrored
+    EXPECT_EQ(c->picNew->canvas().pixel(40, 50), qRgb(0, 0, 255));
     // The logo's corners are transparent: drawn plainly they show the background.
     EXPECT_EQ(c->picPrevious->canvas().pixel(1, 1) | 0xFF000000, Background);
-    EXPECT_NE(c->picPrevious->canvas().pixel(100, 100) | 0xFF000000, Background);
+    EXPECT_NE(c->picPrevious->canvas().pixel(32, 32) | 0xFF000000, Background);
+
+    // Actual size, then twice as large: the 64 x 64 picture as 128 x 128 from (36, 36) in the
+    // 200 x 200 view, rows 0-31 red up to the view's row 99, sharp; both views zoom together.
+    c->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(c.get()));
+    QTest::keyClick(c.get(), Qt::Key_0, Qt::ControlModifier);
+    QTest::keyClick(c.get(), Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(std::pair(c->picPrevious->scale(), c->picNew->scale()), std::pair(2.0, 2.0));
+    const QImage view = c->picNew->grab().toImage();
+    const std::pair<QPoint, QRgb> pixels[] = {
+        {{35, 36}, Background},       {{36, 36}, qRgb(255, 0, 0)},   {{163, 99}, qRgb(255, 0, 0)},
+        {{36, 100}, qRgb(0, 0, 255)}, {{163, 163}, qRgb(0, 0, 255)}, {{164, 163}, Background}};
+    for (const auto &[at, colour] : pixels)
+        EXPECT_EQ(view.pixel(at), colour) << at.x() << "," << at.y();
+    QTest::mouseMove(c->picNew, QPoint(41, 101));
+    EXPECT_EQ(c->lblPointer->text(), u"x 2, y 32: red 0, green 0, blue 255, alpha 255"_s);
+    // Fit from the view's menu: 200 / 64 for both.
+    c->picNew->actions().at(2)->trigger();
+    EXPECT_EQ(std::pair(c->picPrevious->scale(), c->picNew->scale()), std::pair(3.125, 3.125));
+}
+
+// The folder question: the changes first, then the refused files marked with their reasons and
+// the unlisted ones, which the box hides; a cut cell shows its whole text as a tooltip.
+TEST(ImportFolderQuestion, ChangesFirstRefusalsMarkedOthersHiddenByTheBoxCutCellsTipped)
+{
+    FolderImport::Plan plan;
+    for (const QString &name : {u"Ball - Home.png"_s, u"Kit - Away.png"_s}) {
+        FolderImport::Change change;
+        change.line.name = name;
+        change.outcome = u"exact"_s;
+        plan.changes << change;
+    }
+    const QString longReason = u"the picture is 300 x 200 pixels, the record 256 x 128; "
+                               "it was not imported"_s;
+    plan.refused << FolderImport::Skipped {u"Big.png"_s, longReason};
+    plan.unlisted << u"notes.txt"_s;
+    plan.unchanged = 3;
+    frmImportFolder question(plan, nullptr);
+    question.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&question));
+    QTreeWidget *list = question.lstFiles;
+    const auto rows = [list] { // the rows shown
+        QStringList shown;
+        for (const QTreeWidgetItem *row : list->findItems({}, Qt::MatchContains))
+            if (!row->isHidden())
+                shown << row->text(0) + u'|' + row->text(3) + u'|' + row->toolTip(0) + u'|'
+                        + (row->icon(0).isNull() ? u"-"_s : u"mark"_s);
+        return shown;
+    };
+    EXPECT_EQ(rows(),
+              QStringList({u"Ball - Home.png|exact||-"_s, u"Kit - Away.png|exact||-"_s,
+                           u"Big.png|"_s + longReason + u'|' + longReason + u"|mark"_s,
+                           u"notes.txt|Not in kestrix-export.tsv; skipped.||-"_s}));
+    EXPECT_EQ(question.lblUnchanged->text(), u"3 files are unchanged and not listed."_s);
+
+    // The reason column narrower than its text: the tooltip is the whole text.
+    list->header()->resizeSection(3, 40);
+    const QRect cell =
+        list->visualItemRect(list->topLevelItem(2))
+            .intersected(QRect(list->header()->sectionViewportPosition(3), 0, 40, 1 << 20));
+    QHelpEvent tip(QEvent::ToolTip, cell.center(), list->viewport()->mapToGlobal(cell.center()));
+    QCoreApplication::sendEvent(list->viewport(), &tip);
+    EXPECT_EQ(QToolTip::text(), longReason);
+
+    QTest::keyClick(question.chkChangedOnly, Qt::Key_Space);
+    EXPECT_EQ(rows(), QStringList({u"Ball - Home.png|exact||-"_s, u"Kit - Away.png|exact||-"_s}));
 }

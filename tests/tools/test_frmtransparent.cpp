@@ -4,8 +4,11 @@
 
 #include "services/openfiles.h"
 #include "tools/frmtransparent.h"
+#include "widgets/paletteswatches.h"
+#include "widgets/pictureview.h"
 
 #include <QComboBox>
+#include <QSlider>
 
 using namespace Qt::StringLiterals;
 
@@ -34,6 +37,16 @@ QString boxes(const frmTransparent &e)
     return QStringList {e.txtRed->text(), e.txtGreen->text(), e.txtBlue->text(),
                         e.txtTransperency->text()}
         .join(u',');
+}
+
+// The middle of picture pixel p in the view: the picture centred, each pixel scale() wide.
+QPoint onView(const PictureView *view, QPoint p)
+{
+    const double s = view->scale();
+    const QSize picture = view->canvas().drawnSize();
+    const QPoint origin((view->width() - int(std::ceil(picture.width() * s))) / 2,
+                        (view->height() - int(std::ceil(picture.height() * s))) / 2);
+    return origin + QPoint(int((p.x() + 0.5) * s), int((p.y() + 0.5) * s));
 }
 
 class PaletteEditorTest : public ::testing::Test
@@ -81,7 +94,7 @@ TEST_F(PaletteEditorTest, LoadShowsThePictureAndTheChosenEntry)
               std::pair(u"Select the file you want to load"_s, u"*.bmp"_s));
     EXPECT_TRUE(editor.Picture1->isEnabled());
     EXPECT_TRUE(editor.hasOpenBitmap());
-    EXPECT_EQ(editor.picImage->size(), QSize(5, 2)); // one view pixel per image pixel
+    EXPECT_EQ(editor.picImage->canvas().drawnSize(), QSize(5, 2));
 
     editor.cboPaletteIndex->setCurrentIndex(7);
     EXPECT_EQ(boxes(editor), u"21,14,7,100"_s);
@@ -142,7 +155,7 @@ TEST_F(PaletteEditorTest, SaveAndMakeAllWriteOnlyAlphaBytes)
     makeAll(u"0"_s);
     editor.chkPreview->setChecked(true);
     const Canvas &view = editor.picImage->canvas();
-    ASSERT_EQ(view.size(), QSize(5, 2));
+    ASSERT_EQ(view.drawnSize(), QSize(5, 2));
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(view.pixel(i % 5, i / 5), view.background().rgba()) << i;
 }
@@ -156,7 +169,7 @@ TEST_F(PaletteEditorTest, PaintProgramBitmapsShowTheirPixelsAndOnlyTheirTablesAl
         ASSERT_EQ(editor.cboPaletteIndex->count(), c.entries) << c.name.toStdString();
         // The view is mirrored: its row y is the picture's row h - 1 - y.
         for (const QPoint p : {QPoint(1, 0), QPoint(c.w - 1, 1), QPoint(0, c.h - 1)}) {
-            QTest::mouseMove(editor.picImage, p);
+            QTest::mouseMove(editor.picImage, onView(editor.picImage, p));
             const QRgb want = c.picture[(c.h - 1 - p.y()) * c.w + p.x()];
             EXPECT_EQ(boxes(editor),
                       u"%1,%2,%3,%4"_s.arg(qRed(want))
@@ -176,6 +189,53 @@ TEST_F(PaletteEditorTest, PaintProgramBitmapsShowTheirPixelsAndOnlyTheirTablesAl
     }
 }
 
+// Named in the title, zoomed by keys and picked by the pointer; a click on a swatch, the grid's
+// arrows, the list and the slider's keys all choose and show the same entry and alpha.
+TEST_F(PaletteEditorTest, ZoomSwatchesAndSliderKeepInStepWithTheIndexAndTheValue)
+{
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    load(bmp);
+    EXPECT_EQ(editor.windowTitle(), u"kit.bmp \u2014 Format"_s);
+    QTest::keyClick(&editor, Qt::Key_0, Qt::ControlModifier);
+    QTest::keyClick(&editor, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(&editor, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(editor.picImage->scale(), 3.0);
+    // The view's row y is stored row y; each pixel a 3 x 3 square, centred in the view.
+    const QPoint corner((editor.picImage->width() - 15) / 2, (editor.picImage->height() - 6) / 2);
+    const std::pair<QPoint, int> picks[] = {
+        {QPoint(3 * 3 + 2, 0), 13}, {QPoint(1 * 3, 1 * 3 + 2), 16}, {QPoint(14, 5), 19}};
+    for (const auto &[at, entry] : picks) {
+        QTest::mouseMove(editor.picImage, corner + at);
+        EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), entry) << at.x() << "," << at.y();
+    }
+
+    PaletteSwatches *grid = editor.grdPalette;
+    ASSERT_EQ(grid->colours().size(), 256);
+    EXPECT_EQ(std::pair(grid->colours()[7], grid->currentIndex()),
+              std::pair(QColor(21, 14, 7), 19));
+    const int side = std::min(grid->width(), grid->height()) / 16;
+    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(5 * side + side / 2, 2 * side + side / 2));
+    EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), 37);
+    EXPECT_EQ(boxes(editor), u"111,74,37,100"_s);
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), 53);
+    editor.cboPaletteIndex->setCurrentIndex(200);
+    EXPECT_EQ(grid->currentIndex(), 200);
+
+    EXPECT_EQ(editor.sldTransperency->value(), 100);
+    QTest::keyClick(editor.sldTransperency, Qt::Key_Right);
+    QTest::keyClick(editor.sldTransperency, Qt::Key_PageUp);
+    EXPECT_EQ(editor.txtTransperency->text(), u"117"_s);
+    editor.txtTransperency->setText(u"42"_s);
+    EXPECT_EQ(editor.sldTransperency->value(), 42);
+    QByteArray expected = Bytes::readFile(bmp);
+    QTest::keyClick(editor.sldTransperency, Qt::Key_End);
+    QTest::mouseClick(editor.cmdSave, Qt::LeftButton);
+    expected[alphaAt(200)] = char(255);
+    EXPECT_EQ(Bytes::readFile(bmp), expected);
+}
+
 TEST_F(PaletteEditorTest, PreviewOfTempBmpBeforeAnyLoadThenUntickingEditsIt)
 {
     const QString temp = home.write(u"temp.bmp"_s, paletteBitmap());
@@ -186,7 +246,7 @@ TEST_F(PaletteEditorTest, PreviewOfTempBmpBeforeAnyLoadThenUntickingEditsIt)
                       editor.picImage->isEnabled()};
     };
     EXPECT_EQ(enabled(), QList({false, false, false}));
-    EXPECT_EQ(editor.picImage->size(), QSize(5, 2));
+    EXPECT_EQ(editor.picImage->canvas().drawnSize(), QSize(5, 2));
     EXPECT_FALSE(editor.hasOpenBitmap());
     editor.chkPreview->setChecked(false);
     EXPECT_EQ(enabled(), QList({true, true, true}));

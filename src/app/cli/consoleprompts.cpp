@@ -148,7 +148,12 @@ Answer ConsolePrompts::message(QWidget *, const Message &message)
     }
     if (m_assumeYes)
         return Answer::Yes;
-    printError(message.title + QStringLiteral(": ") + message.text);
+    // A question whose text opens with its title says it once.
+    printError(message.text.startsWith(message.title)
+                   ? message.text
+                   : message.title + QStringLiteral(": ") + message.text);
+    for (const QString &item : message.items)
+        printError(item);
     std::fputs("[yes/no] ", stderr);
     std::fflush(stderr);
     const QString answer = readLine().trimmed().toLower();
