@@ -5,13 +5,12 @@
 #include "cli/verb.h"
 
 #include "pictures/pictureimport.h"
-#include "records/bitmapimport.h"
-#include "records/pngimport.h"
 #include "services/bitmaplayout.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/imagefile.h"
 #include "services/messages.h"
+#include "session/gobsession.h"
 
 namespace {
 
@@ -26,10 +25,13 @@ int runImport(const Arguments &args)
     requireInputFile(file, true);
 
     QTemporaryDir dir = workFolder();
-    QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
-    choice.extractTo(scratch);
+    GobSession session;
+    session.openForCommand(choice.gobPath, choice.cataloguePath, dir.path());
+    session.selectEntry(choice.entry);
+    session.selectSubFile(args.number(QStringLiteral("sub")));
     // Headers only: the import reads the pixels itself and refuses what it cannot take.
-    const ImageFile::Info record = ImageFile::info(scratch).value_or(ImageFile::Info {});
+    const ImageFile::Info record =
+        ImageFile::info(dir.filePath(QStringLiteral("temp.bmp"))).value_or(ImageFile::Info {});
     QString refusal;
     const std::optional<ImageFile::Info> chosen = ImageFile::info(file, &refusal);
     if (!chosen)
@@ -37,7 +39,9 @@ int runImport(const Arguments &args)
     // An image record takes any picture of its size; an 8-bit bitmap as it is, with its alpha
     // bytes only when asked.
     const bool anyPicture = !choice.entry.isWholeFile() && !PictureImport::isBitmap8(file);
-    if (args.has(QStringLiteral("keep-alpha"))) {
+    ReplacePlan plan = session.replacePlan(file);
+    plan.keepAlpha = args.has(QStringLiteral("keep-alpha"));
+    if (plan.keepAlpha) {
         const bool alpha = anyPicture ? ImageFile::read(file).image.hasAlphaChannel()
                                       : BitmapLayout::read(file).hasAlphaBytes();
         if (!alpha)
@@ -51,28 +55,12 @@ int runImport(const Arguments &args)
                                                    chosen->width, chosen->height,
                                                    chosen->pixelFormat));
 
-    if (choice.entry.isWholeFile()) {
-        PngImport::Plan plan =
-            PngImport::check(choice.gobPath, choice.subFile.offset, choice.subFile.areaSize, file);
-        plan.description = choice.name;
-        plan.withoutUndo = NoUndo::from(args);
-        PngImport::write(plan);
+    if (anyPicture)
+        plan.picture = PictureImport::check(choice.gobPath, choice.subFile.offset, file);
+    session.replace(plan, NoUndo::from(args));
+    if (choice.entry.isWholeFile())
         return 0;
-    }
-    if (anyPicture) {
-        PictureImport::Plan plan =
-            PictureImport::check(choice.gobPath, choice.subFile.offset, file);
-        plan.name = choice.name;
-        plan.withoutUndo = NoUndo::from(args);
-        PictureImport::write(plan);
-        ConsolePrompts::report(plan.description());
-    } else {
-        BitmapImport::Plan plan = BitmapImport::check(choice.gobPath, choice.subFile.offset, file);
-        plan.description = choice.name;
-        plan.withoutUndo = NoUndo::from(args);
-        BitmapImport::write(plan, args.has(QStringLiteral("keep-alpha")));
-        ConsolePrompts::report(Messages::importedExact());
-    }
+    ConsolePrompts::report(plan.picture ? plan.picture->description() : Messages::importedExact());
     ConsolePrompts::note(Messages::importedSuccessfully());
     return 0;
 }
