@@ -268,7 +268,7 @@ TEST_F(PackageImportTest, EveryRefusalLeavesTheGobUnchanged)
     QDir().mkpath(home.file(u"KX_Temp/file.data"_s)); // the backup's data file
     prompts.answerMessage(Answer::Yes);
     EXPECT_TRUE(refusal([&] { import(good, gob, true); }).contains(u"good_backup.zip"_s));
-    int number = 0;
+    FailureNumber number {};
     prompts.answerMessage(Answer::No);
     refusal([&] { import(good, gob); }, &number);
     EXPECT_EQ(number, FailureNumber::Cancelled);
