@@ -112,14 +112,10 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
                 });
             data.commit();
         }
-        QString reason;
-        const int result = VBZipBas::zip(
-            backupPath,
-            QStringList {contents.installData, backupDataPath, contents.replacedFiles} + batsFiles,
-            context, &reason);
-        if (result != 0)
-            throw Failure(FailureNumber::FileAccess,
-                          reason.isEmpty() ? Messages::zipError(result) : reason);
+        VBZipBas::zip(backupPath,
+                      QStringList {contents.installData, backupDataPath, contents.replacedFiles}
+                          + batsFiles,
+                      context);
     } catch (const Failure &failure) {
         throw Failure(failure.number(), Messages::backupNotWritten(shown, failure.description()));
     }

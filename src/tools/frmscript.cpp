@@ -622,14 +622,15 @@ void frmScript::cmdMake_Click()
         picProgress->clear();
         processPendingEvents();
         showProgressDisplay(false);
-        QString reason;
-        const int result = PackageMake::writeArchive(package, files, readme, gob, context,
-                                                     MainModule::cataloguePath(), &reason);
-        appendLog(Messages::done());
-        if (result == 0)
+        try {
+            PackageMake::writeArchive(package, files, readme, gob, context,
+                                      MainModule::cataloguePath());
+            appendLog(Messages::done());
             m_prompts.inform(this, Messages::successfullyDone());
-        else
-            m_prompts.critical(this, Messages::zipError(result, reason));
+        } catch (const VBZipBas::ZipFailure &failure) {
+            appendLog(Messages::done());
+            m_prompts.critical(this, failure.message());
+        }
     } catch (const Failure &failure) {
         report(failure);
         picProgress->clear();
