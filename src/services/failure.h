@@ -16,8 +16,8 @@
 // - An empty answer stays where it is a normal answer and not a failure: a lookup that finds
 //   nothing, a plan that lists refusals for the user to read, a reason the user is asked about
 //   (a change the history cannot keep), a picture that cannot be drawn (the preview stays
-//   blank, its numbers as they were), the result numbers of the zip services, which the user is
-//   shown as the zip library's answer.
+//   blank, its numbers as they were). A failure that carries more than a number and a text is
+//   a class derived from Failure (the zip service's ZipFailure keeps libzip's number).
 // - A cancel (a file dialog closed, a question answered so that the command ends) is the
 //   failure Cancelled, thrown like any other so that the command stops where it is; handlers
 //   tell it by isCancel(), and ReportError shows nothing for it.
