@@ -70,17 +70,6 @@ QString archivePathFor(const QString &path)
     return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".zip") : path;
 }
 
-ZipFailure::ZipFailure(int result, const QString &problem)
-    : Failure(FailureNumber::FileAccess, problem)
-    , m_result(result)
-{
-}
-
-QString ZipFailure::message() const
-{
-    return Messages::zipError(m_result, description());
-}
-
 void zip(const QString &archivePath, const QStringList &files, PackageContext &context)
 {
     PackageDisplay &display = context.display;

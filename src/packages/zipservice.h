@@ -1,8 +1,7 @@
 #pragma once
 
 #include "packagedisplay.h"
-
-#include "services/failure.h"
+#include "zipfailure.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,21 +13,8 @@ namespace VBZipBas {
 // The archive path as written: ".zip" appended when the file name has no extension.
 QString archivePathFor(const QString &path);
 
-// The zip service's failure: the problem, with libzip's error number, which the package window
-// and kestrix-cli show above it.
-class ZipFailure : public Failure
-{
-public:
-    ZipFailure(int result, const QString &problem);
-    int result() const { return m_result; }
-    // "N error", then the problem.
-    QString message() const;
-
-private:
-    int m_result;
-};
-
-// Writes the archive from the files; throws a ZipFailure when it cannot. Messages ("  adding:
+// Writes the archive from the files; throws a ZipFailure with libzip's error number when it
+// cannot. Messages ("  adding:
 // install.data (deflated 61%)", errors) go to the log box, each on its own line; pending events run
 // while the archive is written. An existing archive at the path is replaced only when the new one
 // is complete and on the disk.

@@ -627,9 +627,9 @@ void frmScript::cmdMake_Click()
                                       MainModule::cataloguePath());
             appendLog(Messages::done());
             m_prompts.inform(this, Messages::successfullyDone());
-        } catch (const VBZipBas::ZipFailure &failure) {
+        } catch (const ZipFailure &failure) {
             appendLog(Messages::done());
-            m_prompts.critical(this, failure.message());
+            m_prompts.critical(this, Messages::zipError(failure.result(), failure.description()));
         }
     } catch (const Failure &failure) {
         report(failure);

@@ -45,8 +45,8 @@ int runPack(const Arguments &args)
     try {
         PackageMake::writeArchive(out, files, args.value(QStringLiteral("readme")), gob, context,
                                   args.value(QStringLiteral("catalogue")));
-    } catch (const VBZipBas::ZipFailure &failure) {
-        ConsolePrompts::printError(failure.message());
+    } catch (const ZipFailure &failure) {
+        ConsolePrompts::printError(Messages::zipError(failure.result(), failure.description()));
         return 1;
     }
     ConsolePrompts::report(VBZipBas::archivePathFor(out));
