@@ -17,7 +17,7 @@
 //   nothing, a plan that lists refusals for the user to read, a reason the user is asked about
 //   (a change the history cannot keep), a picture that cannot be drawn (the preview stays
 //   blank, its numbers as they were). A failure that carries more than a number and a text is
-//   a class derived from Failure (the zip service's ZipFailure keeps libzip's number).
+//   a class derived from Failure (ZipFailure keeps the result number of the zip services).
 // - A cancel (a file dialog closed, a question answered so that the command ends) is the
 //   failure Cancelled, thrown like any other so that the command stops where it is; handlers
 //   tell it by isCancel(), and ReportError shows nothing for it.
