@@ -54,23 +54,27 @@ frmHistory::frmHistory(Prompts &prompts, Opener &opener, GobSession &session, QW
     limitLabel->setBuddy(spnLimit);
     cmdUndoTo = new QPushButton(tr("&Undo Back To Here"), this);
     cmdUndoTo->setObjectName(QStringLiteral("cmdUndoTo"));
+    cmdRedo = new QPushButton(tr("&Redo"), this);
+    cmdRedo->setObjectName(QStringLiteral("cmdRedo"));
     cmdClose = new QPushButton(tr("&Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     row->addWidget(limitLabel);
     row->addWidget(spnLimit);
     row->addStretch(1);
     row->addWidget(cmdUndoTo);
+    row->addWidget(cmdRedo);
     row->addWidget(cmdClose);
     layout->addLayout(row);
     resize(720, 400);
     for (QWidget *control : {static_cast<QWidget *>(lstChanges), static_cast<QWidget *>(spnLimit),
-                             static_cast<QWidget *>(cmdUndoTo)})
+                             static_cast<QWidget *>(cmdUndoTo), static_cast<QWidget *>(cmdRedo)})
         ContextHelp::setTopic(control, HistoryTopic);
     ContextHelp::addHelpKeys(this, opener, HistoryTopic);
 
     connect(lstChanges, &QTreeWidget::currentItemChanged, this, [this] { updateCommands(); });
     connect(spnLimit, &QSpinBox::valueChanged, this, [this](int v) { spnLimit_Change(v); });
     connect(cmdUndoTo, &QPushButton::clicked, this, [this] { cmdUndoTo_Click(); });
+    connect(cmdRedo, &QPushButton::clicked, this, [this] { cmdRedo_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(&m_session, &GobSession::historyChanged, this, [this] { Form_Load(); });
 }
@@ -90,6 +94,7 @@ void frmHistory::Form_Load()
     }
     lstChanges->setCurrentItem(lstChanges->topLevelItem(0));
     updateCommands();
+    cmdRedo->setEnabled(m_session.nextRedo().has_value());
 }
 
 void frmHistory::updateCommands()
@@ -113,6 +118,15 @@ void frmHistory::cmdUndoTo_Click()
         return;
     try {
         m_session.undoTo(number); // the list follows the history
+    } catch (const Failure &failure) {
+        MainModule::ReportError(m_prompts, this, failure);
+    }
+}
+
+void frmHistory::cmdRedo_Click()
+{
+    try {
+        m_session.redo(); // the list follows the history
     } catch (const Failure &failure) {
         MainModule::ReportError(m_prompts, this, failure);
     }

@@ -112,14 +112,10 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
                 });
             data.commit();
         }
-        QString reason;
-        const int result = VBZipBas::zip(
-            backupPath,
-            QStringList {contents.installData, backupDataPath, contents.replacedFiles} + batsFiles,
-            context, &reason);
-        if (result != 0)
-            throw Failure(FailureNumber::FileAccess,
-                          reason.isEmpty() ? Messages::zipError(result) : reason);
+        VBZipBas::zip(backupPath,
+                      QStringList {contents.installData, backupDataPath, contents.replacedFiles}
+                          + batsFiles,
+                      context);
     } catch (const Failure &failure) {
         throw Failure(failure.number(), Messages::backupNotWritten(shown, failure.description()));
     }
@@ -165,11 +161,13 @@ std::optional<PackageContents> unpack(const QString &packagePath, const QString 
     // Files left by an earlier package must not stand in for missing ones of this one.
     QDir(extraction).removeRecursively();
     const qint64 bound = gobPath.isEmpty() ? -1 : QFileInfo(gobPath).size() + TextBound;
-    const VBUnzBas::Extraction unpacked = VBUnzBas::unzip(packagePath, extraction, context, bound);
-    if (unpacked.result != VBUnzBas::UnzipResult::Ok)
+    try {
+        VBUnzBas::unzip(packagePath, extraction, context, bound);
+    } catch (const ZipFailure &failure) {
         throw Failure(FailureNumber::FileAccess,
                       Messages::packageNotUnpacked(FileAccess::displayPath(packagePath),
-                                                   unpacked.result, unpacked.reason));
+                                                   failure.result(), failure.description()));
+    }
 
     std::optional<PackageContents> contents = PackageContents::locate(extraction);
     if (!contents) {

@@ -58,16 +58,16 @@ QStringList writeFiles(const QString &gobPath, const QList<PackageItem> &items,
     return paths;
 }
 
-int writeArchive(const QString &archivePath, const QStringList &packageFiles, const QString &readme,
-                 const QString &gobPath, PackageContext &context, const QString &cataloguePath,
-                 QString *reason)
+void writeArchive(const QString &archivePath, const QStringList &packageFiles,
+                  const QString &readme, const QString &gobPath, PackageContext &context,
+                  const QString &cataloguePath)
 {
     QStringList files = packageFiles;
     if (!readme.isEmpty())
         files << readme;
     const QString target = VBZipBas::archivePathFor(archivePath);
     FileIdentity::refuseInputs(target, files + QStringList {gobPath, cataloguePath});
-    return VBZipBas::zip(target, files, context, reason);
+    VBZipBas::zip(target, files, context);
 }
 
 } // namespace PackageMake

@@ -22,11 +22,10 @@ QStringList writeFiles(const QString &gobPath, const QList<PackageItem> &items,
                        const QString &folder, PackageDisplay &display);
 
 // Writes the archive from the package files and, when given, the readme: refuses (Failure) an
-// archive path that is the GOB file, the catalogue or one of the files, then returns the zip
-// service's result (its problem in reason). An existing archive is replaced only by a complete
-// one.
-int writeArchive(const QString &archivePath, const QStringList &packageFiles, const QString &readme,
-                 const QString &gobPath, PackageContext &context,
-                 const QString &cataloguePath = QString(), QString *reason = nullptr);
+// archive path that is the GOB file, the catalogue or one of the files; the zip service throws
+// its ZipFailure. An existing archive is replaced only by a complete one.
+void writeArchive(const QString &archivePath, const QStringList &packageFiles,
+                  const QString &readme, const QString &gobPath, PackageContext &context,
+                  const QString &cataloguePath = QString());
 
 } // namespace PackageMake

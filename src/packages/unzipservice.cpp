@@ -51,10 +51,10 @@ bool isLink(zip_t *archive, zip_uint64_t index)
     return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & TypeMask) == LinkType;
 }
 
-Extraction failed(int result, const QString &reason, PackageDisplay &display)
+ZipFailure failed(int result, const QString &reason, PackageDisplay &display)
 {
     display.replaceLog(reason);
-    return {result, reason};
+    return ZipFailure(result, reason);
 }
 
 // Maps names to the paths already made in this extraction, without regard to letter case, so
@@ -154,16 +154,16 @@ void forgetDeclinedPassword()
     passwordDeclined = false;
 }
 
-Extraction unzip(const QString &archivePath, const QString &folder, PackageContext &context,
-                 qint64 maxBytes)
+void unzip(const QString &archivePath, const QString &folder, PackageContext &context,
+           qint64 maxBytes)
 {
     PackageDisplay &display = context.display;
     const QString shown = FileAccess::displayPath(archivePath);
     if (!QFileInfo(archivePath).isFile())
-        return failed(
-            UnzipResult::ArchiveNotFound,
-            Messages::fileFailure(QStringLiteral("open"), shown, Messages::fileDoesNotExist()),
-            display);
+        throw failed(UnzipResult::ArchiveNotFound,
+                     Messages::fileFailure(QStringLiteral("open"), shown,
+                                           Messages::fileDoesNotExist()),
+                     display);
     int error = 0;
     Archive archive(zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &error));
     if (!archive) {
@@ -171,7 +171,7 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
         zip_error_init_with_code(&e, error);
         const QString reason = QString::fromUtf8(zip_error_strerror(&e));
         zip_error_fini(&e);
-        return failed(UnzipResult::BadArchive, shown + QStringLiteral(": ") + reason, display);
+        throw failed(UnzipResult::BadArchive, shown + QStringLiteral(": ") + reason, display);
     }
 
     // Every name is checked before the first byte is written.
@@ -179,7 +179,7 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
     for (zip_int64_t i = 0; i < count; ++i) {
         const QString name = entryName(archive.get(), zip_uint64_t(i));
         if (!isSafeEntryName(name) || isLink(archive.get(), zip_uint64_t(i)))
-            return failed(UnzipResult::UnsafeName, Messages::unsafeEntryName(name), display);
+            throw failed(UnzipResult::UnsafeName, Messages::unsafeEntryName(name), display);
     }
     // So is what they expand to, as their headers say (an entry that expands further is
     // stopped as it is unpacked).
@@ -192,7 +192,7 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
                 total += st.size;
         }
         if (total > quint64(maxBytes))
-            return failed(
+            throw failed(
                 UnzipResult::TooLarge,
                 Messages::packageExpandsTooFar(
                     qint64(qMin<quint64>(total, quint64(std::numeric_limits<qint64>::max()))),
@@ -201,11 +201,11 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
     }
 
     if (!QDir().mkpath(folder))
-        return failed(UnzipResult::WriteFailed,
-                      Messages::fileFailure(QStringLiteral("create the folder"),
-                                            FileAccess::displayPath(folder),
-                                            Messages::folderNotMade()),
-                      display);
+        throw failed(UnzipResult::WriteFailed,
+                     Messages::fileFailure(QStringLiteral("create the folder"),
+                                           FileAccess::displayPath(folder),
+                                           Messages::folderNotMade()),
+                     display);
 
     CaseBlindFolder target(folder);
     QString password;
@@ -220,29 +220,29 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
         if (parts.isEmpty())
             continue;
         if (path.isEmpty())
-            return failed(UnzipResult::WriteFailed,
-                          Messages::fileFailure(QStringLiteral("create the folder for"), name,
-                                                Messages::folderNotMade()),
-                          display);
+            throw failed(UnzipResult::WriteFailed,
+                         Messages::fileFailure(QStringLiteral("create the folder for"), name,
+                                               Messages::folderNotMade()),
+                         display);
         if (isFolder)
             continue;
 
         zip_stat_t st;
         if (zip_stat_index(archive.get(), index, 0, &st) != 0)
-            return failed(UnzipResult::BadArchive,
-                          shown + QStringLiteral(": ")
-                              + QString::fromUtf8(zip_strerror(archive.get())),
-                          display);
+            throw failed(UnzipResult::BadArchive,
+                         shown + QStringLiteral(": ")
+                             + QString::fromUtf8(zip_strerror(archive.get())),
+                         display);
         int result = UnzipResult::Ok;
         Entry entry = openEntry(archive.get(), index, st, password, context, result);
         if (!entry)
-            return failed(result,
-                          QStringLiteral("skipping: %1  %2")
-                              .arg(name,
-                                   result == UnzipResult::NoPassword
-                                       ? QStringLiteral("incorrect password")
-                                       : QString::fromUtf8(zip_strerror(archive.get()))),
-                          display);
+            throw failed(result,
+                         QStringLiteral("skipping: %1  %2")
+                             .arg(name,
+                                  result == UnzipResult::NoPassword
+                                      ? QStringLiteral("incorrect password")
+                                      : QString::fromUtf8(zip_strerror(archive.get()))),
+                         display);
         try {
             // Scratch files, never synced: a crash leaves a folder the next unpack removes, and
             // a sync each would cost minutes on a package of many entries.
@@ -253,14 +253,14 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
                 const zip_int64_t got =
                     zip_fread(entry.get(), buffer.data(), zip_uint64_t(buffer.size()));
                 if (got < 0)
-                    return failed(UnzipResult::BadArchive,
-                                  QStringLiteral("%1: %2").arg(
-                                      name, QString::fromUtf8(zip_file_strerror(entry.get()))),
-                                  display);
+                    throw failed(UnzipResult::BadArchive,
+                                 QStringLiteral("%1: %2").arg(
+                                     name, QString::fromUtf8(zip_file_strerror(entry.get()))),
+                                 display);
                 if (got == 0)
                     break;
                 if ((st.valid & ZIP_STAT_SIZE) && quint64(written + got) > st.size)
-                    return failed(
+                    throw failed(
                         UnzipResult::BadArchive,
                         QStringLiteral("%1: %2").arg(name, Messages::entryLongerThanSaid()),
                         display);
@@ -269,13 +269,14 @@ Extraction unzip(const QString &archivePath, const QString &folder, PackageConte
                 display.processPendingEvents();
             }
             FileAccess::flush(*out); // a write the system refuses shows here, not later
+        } catch (const ZipFailure &) {
+            throw;
         } catch (const Failure &failure) {
-            return failed(UnzipResult::WriteFailed, failure.description(), display);
+            throw failed(UnzipResult::WriteFailed, failure.description(), display);
         }
         display.setProgress(int((i + 1) * 100 / count));
         display.processPendingEvents();
     }
-    return {};
 }
 
 } // namespace VBUnzBas

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "packagedisplay.h"
+#include "zipfailure.h"
 
 #include <QString>
 
 // The unzip service over libzip: extracts every entry of an archive into a folder.
 namespace VBUnzBas {
 
-// Result numbers of an extraction.
+// Result numbers of an extraction that fails (ZipFailure::result).
 namespace UnzipResult {
 constexpr int Ok = 0;
 constexpr int BadArchive = 3; // not a zip file, or a damaged one
@@ -19,12 +20,6 @@ constexpr int Unsupported = 81; // a compression or encryption method libzip can
 constexpr int NoPassword = 82; // an encrypted entry without the right password
 } // namespace UnzipResult
 
-struct Extraction
-{
-    int result = UnzipResult::Ok;
-    QString reason; // what went wrong, for the message; empty on success
-};
-
 // Extracts every entry into folder, creating it and the folders stored in the archive, and
 // replacing existing files without asking (each by a complete file only). Names are matched
 // without regard to letter case: two entries that differ only in case land in one file, the
@@ -34,9 +29,10 @@ struct Extraction
 // an encrypted entry is asked with the prompt "Please Enter The Password!". Pending events run
 // between blocks, and the progress goes by entries. With maxBytes from 0 up, an archive whose
 // entries say they expand past it is refused before anything is written, and an entry that
-// expands past what it says is refused as damaged.
-Extraction unzip(const QString &archivePath, const QString &folder, PackageContext &context,
-                 qint64 maxBytes = -1);
+// expands past what it says is refused as damaged. A refusal throws a ZipFailure with its
+// UnzipResult.
+void unzip(const QString &archivePath, const QString &folder, PackageContext &context,
+           qint64 maxBytes = -1);
 
 // Whether an entry name is safe to extract below a folder (see unzip).
 bool isSafeEntryName(const QString &name);

@@ -47,22 +47,20 @@ void reportEntries(const QString &archivePath, PackageDisplay &display)
     zip_discard(archive);
 }
 
-// Logs the problem, hands it to the caller's reason and returns the result.
-int refuse(int result, const QString &problem, PackageDisplay &display, QString *reason)
+// Logs the problem and makes the failure to throw.
+ZipFailure refuse(int result, const QString &problem, PackageDisplay &display)
 {
     display.appendLog(problem);
-    if (reason)
-        *reason = problem;
-    return result;
+    return ZipFailure(result, problem);
 }
 
-int fail(zip_t *archive, PackageDisplay &display, QString *reason)
+ZipFailure fail(zip_t *archive, PackageDisplay &display)
 {
     const int code = zip_error_code_zip(zip_get_error(archive));
     const QString problem =
         QStringLiteral("zip error: ") + QString::fromUtf8(zip_strerror(archive));
     zip_discard(archive);
-    return refuse(code == ZIP_ER_OK ? ZIP_ER_INTERNAL : code, problem, display, reason);
+    return refuse(code == ZIP_ER_OK ? ZIP_ER_INTERNAL : code, problem, display);
 }
 
 } // namespace
@@ -72,25 +70,23 @@ QString archivePathFor(const QString &path)
     return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".zip") : path;
 }
 
-int zip(const QString &archivePath, const QStringList &files, PackageContext &context,
-        QString *reason)
+void zip(const QString &archivePath, const QStringList &files, PackageContext &context)
 {
     PackageDisplay &display = context.display;
     const QString target = archivePathFor(archivePath);
     if (files.isEmpty())
-        return refuse(ZIP_ER_INVAL, QStringLiteral("zip error: nothing to do"), display, reason);
+        throw refuse(ZIP_ER_INVAL, QStringLiteral("zip error: nothing to do"), display);
 
     // Bare names must differ, also in letter case: the archive is read on systems that ignore it.
     QSet<QString> names;
     for (const QString &file : files) {
         const QFileInfo info(file);
         if (!info.isFile() || !info.isReadable())
-            return refuse(ZIP_ER_OPEN, Messages::zipFileMissing(FileAccess::displayPath(file)),
-                          display, reason);
+            throw refuse(ZIP_ER_OPEN, Messages::zipFileMissing(FileAccess::displayPath(file)),
+                         display);
         const QString name = info.fileName().toLower();
         if (names.contains(name))
-            return refuse(ZIP_ER_EXISTS, Messages::entryNameRepeated(info.fileName()), display,
-                          reason);
+            throw refuse(ZIP_ER_EXISTS, Messages::entryNameRepeated(info.fileName()), display);
         names.insert(name);
     }
 
@@ -105,39 +101,37 @@ int zip(const QString &archivePath, const QStringList &files, PackageContext &co
         const QString problem =
             QStringLiteral("zip error: ") + QString::fromUtf8(zip_error_strerror(&e));
         zip_error_fini(&e);
-        return refuse(error == ZIP_ER_OK ? ZIP_ER_OPEN : error, problem, display, reason);
+        throw refuse(error == ZIP_ER_OK ? ZIP_ER_OPEN : error, problem, display);
     }
 
     for (const QString &file : files) {
         // A file source: libzip reads and deflates the file in blocks while it writes.
         zip_source_t *source = zip_source_file(archive, QFile::encodeName(file).constData(), 0, -1);
         if (!source)
-            return fail(archive, display, reason);
+            throw fail(archive, display);
         const QByteArray name = QFileInfo(file).fileName().toUtf8();
         const zip_int64_t index = zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8);
         if (index < 0) {
             zip_source_free(source);
-            return fail(archive, display, reason);
+            throw fail(archive, display);
         }
         if (zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, Level) != 0)
-            return fail(archive, display, reason);
+            throw fail(archive, display);
     }
 
     const QByteArray comment = Messages::zipComment().toLatin1();
     if (zip_set_archive_comment(archive, comment.constData(), zip_uint16_t(comment.size())) != 0)
-        return fail(archive, display, reason);
+        throw fail(archive, display);
     zip_register_progress_callback_with_state(archive, 0.01, onProgress, nullptr, &display);
     if (zip_close(archive) != 0)
-        return fail(archive, display, reason);
+        throw fail(archive, display);
     try {
         auto written = FileAccess::openForUpdate(target);
         FileAccess::syncToDisk(*written);
     } catch (const Failure &failure) {
-        return refuse(ZIP_ER_WRITE, QStringLiteral("zip error: ") + failure.description(), display,
-                      reason);
+        throw refuse(ZIP_ER_WRITE, QStringLiteral("zip error: ") + failure.description(), display);
     }
     reportEntries(target, display);
-    return 0;
 }
 
 } // namespace VBZipBas

@@ -1,6 +1,6 @@
 #include "failure.h"
 
-Failure::Failure(int number, QString description, QString source)
+Failure::Failure(FailureNumber number, QString description, QString source)
     : m_number(number)
     , m_description(std::move(description))
     , m_source(std::move(source))

@@ -129,8 +129,8 @@ bool moveTo(QFileDevice &file, qint64 position)
 
 Failure failureOf(const QFileDevice &file, const QString &action, int systemError)
 {
-    const int number = QFileInfo::exists(file.fileName()) ? FailureNumber::FileAccess
-                                                          : FailureNumber::FileNotFound;
+    const FailureNumber number = QFileInfo::exists(file.fileName()) ? FailureNumber::FileAccess
+                                                                    : FailureNumber::FileNotFound;
     return Failure(
         number,
         Messages::fileFailure(action, displayPath(file.fileName()), reasonOf(file, systemError)));

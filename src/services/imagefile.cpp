@@ -74,18 +74,16 @@ Loaded read(const QString &path)
     return loaded;
 }
 
-std::optional<Loaded> load(const QString &path, QString *reason)
+std::optional<Loaded> load(const QString &path)
 {
     try {
         return read(path);
-    } catch (const Failure &failure) {
-        if (reason)
-            *reason = failure.description();
-        return std::nullopt;
+    } catch (const Failure &) {
+        return std::nullopt; // nothing to draw
     }
 }
 
-std::optional<Info> info(const QString &path, QString *reason)
+Info info(const QString &path)
 {
     QFile file(path);
     if (!QFileInfo(path).isDir() && file.open(QIODevice::ReadOnly)) {
@@ -93,10 +91,8 @@ std::optional<Info> info(const QString &path, QString *reason)
         if (layout.isReadable())
             return Info {layout.width, layout.height, *PixelFormat::fromBitmap(layout)};
     }
-    const std::optional<Loaded> loaded = load(path, reason);
-    if (!loaded)
-        return std::nullopt;
-    return Info {loaded->image.width(), loaded->image.height(), loaded->pixelFormat};
+    const Loaded loaded = read(path);
+    return Info {loaded.image.width(), loaded.image.height(), loaded.pixelFormat};
 }
 
 } // namespace ImageFile

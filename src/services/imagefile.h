@@ -23,8 +23,9 @@ struct Loaded
 // picture the readers refuse.
 Loaded read(const QString &path);
 
-// The same, or nothing; reason (when given) receives why.
-std::optional<Loaded> load(const QString &path, QString *reason = nullptr);
+// The same for drawing: nothing where read() refuses the file, since a picture that cannot be
+// drawn leaves the view blank and is no failure.
+std::optional<Loaded> load(const QString &path);
 
 struct Info
 {
@@ -36,7 +37,7 @@ struct Info
 // Width, height and pixel format as read() finds them. A bitmap whose rows lie readable in the
 // file is not decoded (its headers say all three; its pixels are checked where they are
 // used), so that a comparison of sizes costs no more than the headers; every other file is
-// loaded. Nothing where load() gives nothing; reason (when given) receives why.
-std::optional<Info> info(const QString &path, QString *reason = nullptr);
+// loaded. Throws read()'s failure for a file it refuses.
+Info info(const QString &path);
 
 } // namespace ImageFile

@@ -148,12 +148,14 @@ void DrawTransparentBitmap(Canvas &view, bool fixedSize, qint32 width, qint32 he
 }
 
 void GetImageInfo(qint32 &width, qint32 &height, qint32 &pixelFormat, QString &fileName,
-                  QString *refusal)
+                  bool refuse)
 {
     ImagingSession session;
     StartImaging(session);
     applyEmptyNameRule(fileName);
-    if (std::optional<ImageFile::Loaded> loaded = ImageFile::load(fileName, refusal)) {
+    const std::optional<ImageFile::Loaded> loaded =
+        refuse ? ImageFile::read(fileName) : ImageFile::load(fileName);
+    if (loaded) {
         width = loaded->image.width();
         height = loaded->image.height();
         pixelFormat = loaded->pixelFormat;

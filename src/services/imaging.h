@@ -56,9 +56,9 @@ void DrawTransparentBitmap(Canvas &view, bool fixedSize, qint32 width, qint32 he
                            QString &fileName);
 
 // Width, height and pixel-format value of the file; a file that cannot be loaded leaves all
-// three unchanged and puts the reason into refusal, when given.
+// three unchanged, or with refuse throws the readers' failure (481, naming the file and why).
 void GetImageInfo(qint32 &width, qint32 &height, qint32 &pixelFormat, QString &fileName,
-                  QString *refusal = nullptr);
+                  bool refuse = false);
 
 // 0xAARRGGBB from a toolkit colour 0x00BBGGRR and an alpha of 0 to 255, as a signed number.
 qint32 ColorToARGB(quint32 colour, qint32 alpha);

@@ -36,9 +36,20 @@ void GobSession::setGobPath(const QString &path)
     emit historyChanged();
 }
 
+void GobSession::openForCommand(const QString &gobPath, const QString &cataloguePath,
+                                const QString &scratchFolder)
+{
+    m_oneShot = true;
+    m_gobPath = gobPath;
+    m_cataloguePath = cataloguePath;
+    m_scratch = scratchFolder.isEmpty() ? QString() : scratchFolder + QStringLiteral("/temp.bmp");
+    clearSelection();
+    emit gobPathChanged();
+}
+
 QString GobSession::cataloguePath() const
 {
-    return MainModule::cataloguePath();
+    return m_cataloguePath.isEmpty() ? MainModule::cataloguePath() : m_cataloguePath;
 }
 
 QStringList GobSession::recover()
@@ -72,7 +83,7 @@ void GobSession::selectSubFile(int index)
     if (m_selection.wholeFile)
         m_selection.areaSize = sub.areaSize;
     emit selectionChanged();
-    const QString scratch = MainModule::scratchBitmapPath();
+    const QString scratch = m_scratch.isEmpty() ? MainModule::scratchBitmapPath() : m_scratch;
     try {
         if (m_selection.wholeFile) {
             RecordExtraction::extractWholeFileRecord(m_gobPath, m_selection.offset,
@@ -157,7 +168,7 @@ void GobSession::watchHistory()
         m_watcher.removePaths(m_watcher.files());
     if (!m_watcher.directories().isEmpty())
         m_watcher.removePaths(m_watcher.directories());
-    if (!hasGobFile())
+    if (!hasGobFile() || m_oneShot)
         return;
     QString folder = GobHistory(m_gobPath).folder();
     while (!QFileInfo(folder).isDir() && folder.size() > 1)
@@ -189,15 +200,17 @@ void GobSession::historyTouched()
 
 void GobSession::reloadShown()
 {
-    if (m_selection.hasEntry && m_selection.subFile >= 1)
+    if (!m_oneShot && m_selection.hasEntry && m_selection.subFile >= 1)
         selectSubFile(m_selection.subFile);
 }
 
 void GobSession::afterWrite()
 {
     m_writing = false;
-    watchHistory();
-    m_seen = historyState();
+    if (!m_oneShot) {
+        watchHistory();
+        m_seen = historyState();
+    }
     emit historyChanged();
     reloadShown();
 }

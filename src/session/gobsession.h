@@ -36,9 +36,16 @@ public:
     static QString canonicalPath(const QString &path);
 
     const QString &gobPath() const { return m_gobPath; }
-    bool hasGobFile() const { return !m_gobPath.isEmpty(); }
+    // A command of kestrix-cli runs on the path given, blank or not, as the engines always have.
+    bool hasGobFile() const { return !m_gobPath.isEmpty() || m_oneShot; }
     // Takes another GOB file: nothing is shown until a record is chosen.
     void setGobPath(const QString &path);
+    // Takes a GOB file for one command of kestrix-cli: the path as given, so that messages name
+    // it as the user typed it, the catalogue given, the shown record extracted into
+    // scratchFolder, and no watch on the history, since nothing stays on show.
+    void openForCommand(const QString &gobPath, const QString &cataloguePath,
+                        const QString &scratchFolder);
+    // The catalogue given to openForCommand, else the application's.
     QString cataloguePath() const;
 
     // Finishes what a crash cut off in the history of the GOB file; one message each.
@@ -66,16 +73,16 @@ public:
     ReplacePlan replacePlan(const QString &file) const;
     void replace(ReplacePlan plan, const WithoutUndo &withoutUndo,
                  const std::function<void()> &pendingEvents = {});
-    FolderImport::Plan checkFolder(const QString &folder, int thumbnailSide) const;
+    FolderImport::Plan checkFolder(const QString &folder, int thumbnailSide = 0) const;
     void importFolder(FolderImport::Plan plan, const WithoutUndo &withoutUndo,
                       const std::function<void()> &pendingEvents = {});
     ImportOutcome importPackage(ImportRequest request, PackageContext &context);
-    // Undoes the newest done change.
-    void undo();
+    // Undoes the newest done change. Returns the changes undone.
+    QList<ChangeFile> undo();
     // Undoes change number and every later one that is done (below 1: the newest done one).
-    void undoTo(int number);
-    // Writes the oldest undone change again (nextRedo()).
-    void redo();
+    QList<ChangeFile> undoTo(int number);
+    // Writes the oldest undone change again (nextRedo()) and returns it.
+    std::optional<ChangeFile> redo();
     // Takes one applied package out (what: its number or name), whichever came after it.
     PackageRemoval::Outcome removePackage(const QString &what);
 
@@ -100,6 +107,9 @@ private:
     void setShown(bool shown);
 
     QString m_gobPath;
+    QString m_cataloguePath; // blank: the application's
+    QString m_scratch; // blank: the application's temp.bmp
+    bool m_oneShot = false; // opened for one command: no watch, nothing read again
     SelectionState m_selection;
     bool m_shown = false;
     QStringList m_seen; // the changes last announced, with their states

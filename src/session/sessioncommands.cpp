@@ -78,35 +78,38 @@ void GobSession::importFolder(FolderImport::Plan plan, const WithoutUndo &withou
 ImportOutcome GobSession::importPackage(ImportRequest request, PackageContext &context)
 {
     request.gobPath = m_gobPath;
-    request.batsFolder = GameFolder::batsFolderOf(m_gobPath);
+    if (request.batsFolder.isEmpty())
+        request.batsFolder = GameFolder::batsFolderOf(m_gobPath);
     ImportOutcome outcome;
     // Some of the package may be in before a failure.
     writeThrough([&] { outcome = PackageImport::run(request, context); });
     return outcome;
 }
 
-void GobSession::undo()
+QList<ChangeFile> GobSession::undo()
 {
-    undoTo(0);
+    return undoTo(0);
 }
 
-void GobSession::undoTo(int number)
+QList<ChangeFile> GobSession::undoTo(int number)
 {
     if (!hasGobFile())
-        return;
-    writeThrough([this, number] {
-        if (number < 1)
-            GobHistory(m_gobPath).undo();
-        else
-            GobHistory(m_gobPath).undo(number - 1);
+        return {};
+    QList<ChangeFile> undone;
+    writeThrough([&] {
+        GobHistory history(m_gobPath);
+        undone = number < 1 ? history.undo() : history.undo(number - 1);
     });
+    return undone;
 }
 
-void GobSession::redo()
+std::optional<ChangeFile> GobSession::redo()
 {
     if (!hasGobFile())
-        return;
-    writeThrough([this] { GobHistory(m_gobPath).redo(); });
+        return std::nullopt;
+    std::optional<ChangeFile> redone;
+    writeThrough([&] { redone = GobHistory(m_gobPath).redo(); });
+    return redone;
 }
 
 void GobSession::writeThrough(const std::function<void()> &command)

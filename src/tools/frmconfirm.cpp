@@ -1,6 +1,7 @@
 #include "frmconfirm.h"
 
 #include "services/errorreport.h"
+#include "services/failure.h"
 #include "services/imaging.h"
 #include "services/messages.h"
 #include "services/settings.h"
@@ -145,7 +146,11 @@ void frmConfirm::Form_Load()
     MainModule::GetImageInfo(width[0], height[0], pixelFormat[0], previous);
     QString chosen = strFile;
     QString refusal;
-    MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen, &refusal);
+    try {
+        MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen, true);
+    } catch (const Failure &failure) {
+        refusal = failure.description();
+    }
     lblPrevious->setText(sizeAndFormat(width[0], height[0], pixelFormat[0]));
     lblNew->setText(sizeAndFormat(width[1], height[1], pixelFormat[1]));
 

@@ -620,14 +620,15 @@ void frmScript::cmdMake_Click()
         picProgress->clear();
         processPendingEvents();
         showProgressDisplay(false);
-        QString reason;
-        const int result = PackageMake::writeArchive(package, files, readme, gob, context,
-                                                     MainModule::cataloguePath(), &reason);
-        appendLog(Messages::done());
-        if (result == 0)
+        try {
+            PackageMake::writeArchive(package, files, readme, gob, context,
+                                      MainModule::cataloguePath());
+            appendLog(Messages::done());
             m_prompts.inform(this, Messages::successfullyDone());
-        else
-            m_prompts.critical(this, Messages::zipError(result, reason));
+        } catch (const ZipFailure &failure) {
+            appendLog(Messages::done());
+            m_prompts.critical(this, Messages::zipError(failure.result(), failure.description()));
+        }
     } catch (const Failure &failure) {
         report(failure);
         picProgress->clear();

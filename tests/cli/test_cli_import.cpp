@@ -26,7 +26,8 @@ protected:
         bytes.replace(3000, 2048, png + QByteArray(2048 - png.size(), '\0'));
         paths = {{u"G"_s, home.write(u"g_pc.gob"_s, bytes)},
                  {u"C"_s,
-                  home.write(u"BmpList.txt"_s,
+                  // Not the application's BmpList.txt: the verbs read the one given.
+                  home.write(u"list.txt"_s,
                              "//x\r\n\r\nBoard,1,201,One\r\n$png,Logo,1,3001,Small,2\r\n")},
                  {u"D"_s, home.file(u"out"_s)}};
     }

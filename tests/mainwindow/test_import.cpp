@@ -93,9 +93,11 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
               qRgb(255 - quint8(pixels[0]), 0, quint8(pixels[0])));
     EXPECT_EQ(window->findChild<frmConfirm *>(), nullptr); // unloaded
 
-    // The History window lists the import and undoes back to it, into the file and the preview.
+    // The History window lists the import, undoes back to it, redoes it and undoes it again,
+    // into the file and the preview.
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    prompts.answerMessage(Answer::Yes);
     prompts.answerMessage(Answer::Yes);
     QTimer::singleShot(0, window.get(), [&] {
         auto *history = window->findChild<frmHistory *>();
@@ -103,8 +105,14 @@ TEST_F(MainWindowTest, BitmapImportWritesThroughTheConfirmationAndIsOnDiskBefore
         ASSERT_EQ(history->lstChanges->topLevelItemCount(), 1);
         QTreeWidgetItem *row = history->lstChanges->topLevelItem(0);
         EXPECT_EQ(row->text(3) + row->text(4), u"done33792"_s);
+        EXPECT_FALSE(history->cmdRedo->isEnabled());
         QTest::mouseClick(history->cmdUndoTo, Qt::LeftButton);
         EXPECT_EQ(history->lstChanges->topLevelItem(0)->text(3), u"undone"_s);
+        QTest::mouseClick(history->cmdRedo, Qt::LeftButton);
+        EXPECT_EQ(history->lstChanges->topLevelItem(0)->text(3), u"done"_s);
+        EXPECT_EQ(Bytes::readFile(gob), expected);
+        EXPECT_FALSE(history->cmdRedo->isEnabled());
+        QTest::mouseClick(history->cmdUndoTo, Qt::LeftButton);
         QTest::mouseClick(history->cmdClose, Qt::LeftButton);
     });
     QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);

@@ -62,7 +62,7 @@ TEST_F(PackageImportTest, ImportIntoAnotherGobMakesTheRegionsEqual)
         sourceGob, {{u"P\u00EAche/Home"_s, 1000, 300}, {u"\u03A9mega/Away"_s, 9000, 5000}},
         home.file(u"make"_s), display);
     PackageContext context {prompts, nullptr, display};
-    ASSERT_EQ(PackageMake::writeArchive(package, files, QString(), sourceGob, context), 0);
+    PackageMake::writeArchive(package, files, QString(), sourceGob, context);
     display.progress.clear();
     display.switches.clear();
 
@@ -271,7 +271,7 @@ TEST_F(PackageImportTest, EveryRefusalLeavesTheGobUnchanged)
     QDir().mkpath(home.file(u"KX_Temp/file.data"_s)); // the backup's data file
     prompts.answerMessage(Answer::Yes);
     EXPECT_TRUE(refusal([&] { import(good, gob, true); }).contains(u"good_backup.zip"_s));
-    int number = 0;
+    FailureNumber number {};
     prompts.answerMessage(Answer::No);
     refusal([&] { import(good, gob); }, &number);
     EXPECT_EQ(number, FailureNumber::Cancelled);

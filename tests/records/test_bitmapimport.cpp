@@ -143,14 +143,14 @@ TEST(BitmapImport, BitmapsThatDoNotFitTheRecordAreRefusedBeforeAnythingIsWritten
     };
     for (const auto &c : cases) {
         const QString bmp = home.write(QString::fromLatin1(c.name), c.file);
-        int number = 0;
+        FailureNumber number {};
         ImageRecord::Size stored;
         const QString text = refusal(
             [&] { BitmapImport::check(home.file(u"g_pc.gob"_s), RecordAt + 1, bmp, &stored); },
             &number);
         EXPECT_TRUE(text.startsWith(bmp) && text.contains(QString::fromLatin1(c.says)))
             << text.toStdString();
-        EXPECT_EQ(number, 481) << c.name;
+        EXPECT_EQ(int(number), 481) << c.name;
         EXPECT_EQ(std::pair(stored.width, stored.height), std::pair(7, 4));
     }
     const QString missing = home.file(u"none.bmp"_s);

@@ -46,10 +46,10 @@ TEST(PngImport, TheFileThenZerosFillTheAreaAndLongerOrMissingFilesAreRefused)
 
     const QByteArray before = Bytes::readFile(gob);
     const QString big = home.write(u"big.png"_s, fileOf(Area + 1, 3));
-    int number = 0;
+    FailureNumber number {};
     EXPECT_EQ(refusal([&] { PngImport::check(gob, AreaAt + 1, Area, big); }, &number),
               u"File size is too long"_s);
-    EXPECT_EQ(number, 5);
+    EXPECT_EQ(int(number), 5);
     const QString missing = home.file(u"none.png"_s);
     EXPECT_TRUE(
         refusal([&] { PngImport::check(gob, AreaAt + 1, Area, missing); }).contains(missing));

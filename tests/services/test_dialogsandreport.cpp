@@ -46,18 +46,18 @@ TEST(FileDialogs, ChosenFolderIsRememberedCancelIsFailure2004AndLongPathsAreRefu
 
     // A cancel is failure 2004; a path longer than 254 characters is refused.
     const auto open = [&] { MainModule::ShowOpenDialog(prompts, nullptr, {}, u"t"_s); };
-    int number = 0;
+    FailureNumber number {};
     prompts.cancelOpen();
     refusal(open, &number);
-    EXPECT_EQ(number, 2004);
+    EXPECT_EQ(int(number), 2004);
 
     const QString limit = u"/"_s + QString(253, u'a'); // 254 characters
     prompts.answerOpen(limit);
     prompts.answerOpen(limit + u'b');
     EXPECT_EQ(refusal(open), QString());
-    number = 0;
+    number = {};
     refusal(open, &number);
-    EXPECT_EQ(number, 2004);
+    EXPECT_EQ(int(number), 2004);
     EXPECT_TRUE(prompts.last().text.endsWith(limit + u'b'));
     EXPECT_EQ(Settings::read(Settings::InitDirKey), u"/"_s);
 }
@@ -71,7 +71,8 @@ TEST(ErrorReport, ShowsTheDescriptionAloneThenClosesEveryFile)
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_TRUE(file->isOpen()); // the cancel code leaves files alone
 
-    MainModule::ReportError(prompts, nullptr, Failure(5, u"Cannot load file"_s, u"GDI+"_s));
+    MainModule::ReportError(prompts, nullptr,
+                            Failure(FailureNumber::TooLong, u"Cannot load file"_s, u"GDI+"_s));
     ASSERT_EQ(prompts.shown.size(), 1u);
     const ScriptedPrompts::Shown &shown = prompts.shown[0];
     EXPECT_EQ(std::tuple(shown.text, shown.title, shown.icon, shown.helpTopic),

@@ -38,7 +38,7 @@ TEST(FileAccess, FailuresNameTheFileAndGiveTheSystemsReason)
 {
     TestHome home;
     const QString missing = home.file(u"missing.gob"_s);
-    int number = 0;
+    FailureNumber number {};
     EXPECT_TRUE(refusal([&] { FileAccess::openForUpdate(missing); }, &number).contains(missing));
     EXPECT_EQ(number, FailureNumber::FileNotFound);
     EXPECT_FALSE(QFileInfo::exists(missing)); // an update never creates the file

@@ -278,7 +278,7 @@ TEST(Imaging, ColorToArgbAndTheFailureOfASessionThatCannotStart)
         MainModule::DrawImageFile(canvas, false, 0, w, h, name);
         ADD_FAILURE() << "no failure";
     } catch (const Failure &e) {
-        EXPECT_EQ(std::tuple(e.number(), e.description(), e.source()),
+        EXPECT_EQ(std::tuple(int(e.number()), e.description(), e.source()),
                   std::tuple(5, u"Cannot load file"_s, u"GDI+"_s));
     }
     EXPECT_THROW(MainModule::GetImageInfo(w, h, f, name), Failure);

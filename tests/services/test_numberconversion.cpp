@@ -22,7 +22,7 @@ TEST(NumberConversion, WholeNumbersIgnoreBlanksAndRoundHalvesToEven)
 TEST(NumberConversion, NonNumbersAreTypeMismatchAndRangeIsOverflow)
 {
     const auto failure = [](const std::function<void()> &f) {
-        int number = 0;
+        FailureNumber number {};
         refusal(f, &number);
         return number;
     };

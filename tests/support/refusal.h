@@ -10,7 +10,7 @@
 
 // The description of the Failure that f throws (its number into number when given), or an
 // empty text when it throws none.
-inline QString refusal(const std::function<void()> &f, int *number = nullptr)
+inline QString refusal(const std::function<void()> &f, FailureNumber *number = nullptr)
 {
     try {
         f();

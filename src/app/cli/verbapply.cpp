@@ -11,6 +11,7 @@
 #include "services/failure.h"
 #include "services/gamefolder.h"
 #include "services/messages.h"
+#include "session/gobsession.h"
 
 #include <QTemporaryDir>
 
@@ -69,6 +70,8 @@ int runApply(const Arguments &args)
     request.batsFolder =
         args.value(QStringLiteral("bats"), GameFolder::batsFolderOf(request.gobPath));
     request.withoutUndo = NoUndo::from(args);
+    GobSession session;
+    session.openForCommand(request.gobPath, QString(), QString());
     if (args.has(QStringLiteral("skip-conflicts")))
         request.skip = dryRun(args, request.packagePath, request.gobPath, false);
 
@@ -76,7 +79,7 @@ int runApply(const Arguments &args)
     ConsolePrompts prompts(args.has(QStringLiteral("yes")));
     PackageContext context {prompts, nullptr, display};
     try {
-        const ImportOutcome outcome = PackageImport::run(request, context);
+        const ImportOutcome outcome = session.importPackage(request, context);
         if (!outcome.imported)
             return 1;
         if (!outcome.backupPath.isEmpty())

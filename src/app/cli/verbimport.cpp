@@ -5,13 +5,12 @@
 #include "cli/verb.h"
 
 #include "pictures/pictureimport.h"
-#include "records/bitmapimport.h"
-#include "records/pngimport.h"
 #include "services/bitmaplayout.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/imagefile.h"
 #include "services/messages.h"
+#include "session/gobsession.h"
 
 namespace {
 
@@ -26,53 +25,42 @@ int runImport(const Arguments &args)
     requireInputFile(file, true);
 
     QTemporaryDir dir = workFolder();
-    QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
-    choice.extractTo(scratch);
+    GobSession session;
+    session.openForCommand(choice.gobPath, choice.cataloguePath, dir.path());
+    session.selectEntry(choice.entry);
+    session.selectSubFile(args.number(QStringLiteral("sub")));
     // Headers only: the import reads the pixels itself and refuses what it cannot take.
-    const ImageFile::Info record = ImageFile::info(scratch).value_or(ImageFile::Info {});
-    QString refusal;
-    const std::optional<ImageFile::Info> chosen = ImageFile::info(file, &refusal);
-    if (!chosen)
-        throw Failure(FailureNumber::BitmapMismatch, refusal);
+    ImageFile::Info record; // an area that holds no picture compares as 0 x 0
+    try {
+        record = ImageFile::info(dir.filePath(QStringLiteral("temp.bmp")));
+    } catch (const Failure &) {
+    }
+    const ImageFile::Info chosen = ImageFile::info(file);
     // An image record takes any picture of its size; an 8-bit bitmap as it is, with its alpha
     // bytes only when asked.
     const bool anyPicture = !choice.entry.isWholeFile() && !PictureImport::isBitmap8(file);
-    if (args.has(QStringLiteral("keep-alpha"))) {
+    ReplacePlan plan = session.replacePlan(file);
+    plan.keepAlpha = args.has(QStringLiteral("keep-alpha"));
+    if (plan.keepAlpha) {
         const bool alpha = anyPicture ? ImageFile::read(file).image.hasAlphaChannel()
                                       : BitmapLayout::read(file).hasAlphaBytes();
         if (!alpha)
             throw Failure(FailureNumber::BitmapMismatch,
                           Messages::noAlphaToKeep(FileAccess::displayPath(file)));
     }
-    if ((record.pixelFormat != chosen->pixelFormat && !anyPicture) || record.width != chosen->width
-        || record.height != chosen->height)
+    if ((record.pixelFormat != chosen.pixelFormat && !anyPicture) || record.width != chosen.width
+        || record.height != chosen.height)
         throw Failure(FailureNumber::BitmapMismatch,
                       Messages::imageTypeNotSameAs(record.width, record.height, record.pixelFormat,
-                                                   chosen->width, chosen->height,
-                                                   chosen->pixelFormat));
+                                                   chosen.width, chosen.height,
+                                                   chosen.pixelFormat));
 
-    if (choice.entry.isWholeFile()) {
-        PngImport::Plan plan =
-            PngImport::check(choice.gobPath, choice.subFile.offset, choice.subFile.areaSize, file);
-        plan.description = choice.name;
-        plan.withoutUndo = NoUndo::from(args);
-        PngImport::write(plan);
+    if (anyPicture)
+        plan.picture = PictureImport::check(choice.gobPath, choice.subFile.offset, file);
+    session.replace(plan, NoUndo::from(args));
+    if (choice.entry.isWholeFile())
         return 0;
-    }
-    if (anyPicture) {
-        PictureImport::Plan plan =
-            PictureImport::check(choice.gobPath, choice.subFile.offset, file);
-        plan.name = choice.name;
-        plan.withoutUndo = NoUndo::from(args);
-        PictureImport::write(plan);
-        ConsolePrompts::report(plan.description());
-    } else {
-        BitmapImport::Plan plan = BitmapImport::check(choice.gobPath, choice.subFile.offset, file);
-        plan.description = choice.name;
-        plan.withoutUndo = NoUndo::from(args);
-        BitmapImport::write(plan, args.has(QStringLiteral("keep-alpha")));
-        ConsolePrompts::report(Messages::importedExact());
-    }
+    ConsolePrompts::report(plan.picture ? plan.picture->description() : Messages::importedExact());
     ConsolePrompts::note(Messages::importedSuccessfully());
     return 0;
 }

@@ -2,17 +2,19 @@
 #include "cli/noundo.h"
 #include "cli/verb.h"
 
-#include "pictures/folderimport.h"
 #include "services/messages.h"
+#include "session/gobsession.h"
 
 namespace {
 
 // Lists what the folder changes, asks once, and writes every change together.
 int runImportDir(const Arguments &args)
 {
-    FolderImport::Plan plan = FolderImport::check(args.required(QStringLiteral("catalogue")),
-                                                  args.required(QStringLiteral("gob")),
-                                                  args.required(QStringLiteral("dir")));
+    const QString catalogue = args.required(QStringLiteral("catalogue"));
+    const QString gob = args.required(QStringLiteral("gob"));
+    GobSession session;
+    session.openForCommand(gob, catalogue, QString());
+    FolderImport::Plan plan = session.checkFolder(args.required(QStringLiteral("dir")));
     for (const FolderImport::Change &change : plan.changes)
         ConsolePrompts::printRecord({QStringLiteral("import"), change.line.name, change.outcome});
     for (const FolderImport::Skipped &refused : plan.refused)
@@ -31,8 +33,7 @@ int runImportDir(const Arguments &args)
         ConsolePrompts::printError(Messages::nothingImported());
         return 1;
     }
-    plan.withoutUndo = NoUndo::from(args);
-    FolderImport::write(plan);
+    session.importFolder(plan, NoUndo::from(args));
     ConsolePrompts::note(Messages::importedSuccessfully());
     return status;
 }

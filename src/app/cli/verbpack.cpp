@@ -42,12 +42,11 @@ int runPack(const Arguments &args)
     ConsolePrompts prompts;
     PackageContext context {prompts, nullptr, display};
     const QStringList files = PackageMake::writeFiles(gob, items, folder->path(), display);
-    QString reason;
-    const int result =
+    try {
         PackageMake::writeArchive(out, files, args.value(QStringLiteral("readme")), gob, context,
-                                  args.value(QStringLiteral("catalogue")), &reason);
-    if (result != 0) {
-        ConsolePrompts::printError(Messages::zipError(result, reason));
+                                  args.value(QStringLiteral("catalogue")));
+    } catch (const ZipFailure &failure) {
+        ConsolePrompts::printError(Messages::zipError(failure.result(), failure.description()));
         return 1;
     }
     ConsolePrompts::report(VBZipBas::archivePathFor(out));

@@ -5,6 +5,7 @@
 #include "library/installedpackages.h"
 #include "library/packageremoval.h"
 #include "services/messages.h"
+#include "session/gobsession.h"
 
 namespace {
 
@@ -27,8 +28,10 @@ int runPackages(const Arguments &args)
 
 int runRemove(const Arguments &args)
 {
-    const PackageRemoval::Outcome outcome = PackageRemoval::remove(
-        args.required(QStringLiteral("gob")), args.required(QStringLiteral("package")));
+    GobSession session;
+    session.openForCommand(args.required(QStringLiteral("gob")), QString(), QString());
+    const PackageRemoval::Outcome outcome =
+        session.removePackage(args.required(QStringLiteral("package")));
     ConsolePrompts::note(Messages::removed(outcome.removed.shown(), outcome.bytesPutBack));
     return 0;
 }

@@ -80,10 +80,7 @@ int runInfo(const Arguments &args)
     RecordOutput out(args, {"width", "height", "format"}, {"width", "height", "format"});
     QString path = args.plain().first();
     qint32 width = 0, height = 0, pixelFormat = 0;
-    QString refusal;
-    MainModule::GetImageInfo(width, height, pixelFormat, path, &refusal);
-    if (!refusal.isEmpty())
-        throw Failure(FailureNumber::BadRecord, refusal);
+    MainModule::GetImageInfo(width, height, pixelFormat, path, true);
     out.add({QString::number(width), QString::number(height), QString::number(pixelFormat)});
     out.finish();
     return 0;

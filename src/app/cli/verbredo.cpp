@@ -1,15 +1,16 @@
 #include "cli/consoleprompts.h"
 #include "cli/verb.h"
 
-#include "history/gobhistory.h"
 #include "services/messages.h"
+#include "session/gobsession.h"
 
 namespace {
 
 int runRedo(const Arguments &args)
 {
-    GobHistory history(args.required(QStringLiteral("gob")));
-    ConsolePrompts::note(Messages::redone(history.redo().shown()));
+    GobSession session;
+    session.openForCommand(args.required(QStringLiteral("gob")), QString(), QString());
+    ConsolePrompts::note(Messages::redone(session.redo()->shown()));
     return 0;
 }
 

@@ -1,8 +1,8 @@
 #include "cli/consoleprompts.h"
 #include "cli/verb.h"
 
-#include "history/gobhistory.h"
 #include "services/messages.h"
+#include "session/gobsession.h"
 
 namespace {
 
@@ -14,8 +14,14 @@ int runUndo(const Arguments &args)
         if (*keep < 0)
             throw UsageError(QStringLiteral("The option --to takes a change number from 0 up."));
     }
-    GobHistory history(args.required(QStringLiteral("gob")));
-    for (const ChangeFile &change : history.undo(keep))
+    GobSession session;
+    session.openForCommand(args.required(QStringLiteral("gob")), QString(), QString());
+    // The session counts the first change undone, --to the last one kept (no change is ever
+    // numbered as high as the largest --to).
+    const QList<ChangeFile> undone = keep
+        ? session.undoTo(*keep + int(*keep < std::numeric_limits<int>::max()))
+        : session.undo();
+    for (const ChangeFile &change : undone)
         ConsolePrompts::note(Messages::undone(change.shown()));
     return 0;
 }
