@@ -1135,6 +1135,10 @@ Nothing was exported; give --overwrite to replace them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
