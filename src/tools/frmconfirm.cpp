@@ -1,6 +1,8 @@
 #include "frmconfirm.h"
 
+#include "services/apppath.h"
 #include "services/errorreport.h"
+#include "services/imagefile.h"
 #include "services/imaging.h"
 #include "services/messages.h"
 #include "widgets/busycursor.h"
@@ -12,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <tuple>
 
 namespace {
 
@@ -118,8 +122,11 @@ void frmConfirm::Form_Load()
     lblConversion->clear();
 
     qint32 width[2] = {0, 0}, height[2] = {0, 0}, pixelFormat[2] = {0, 0};
-    QString previous; // empty: temp.bmp
-    MainModule::GetImageInfo(width[0], height[0], pixelFormat[0], previous);
+    // The record's copy, written just now, by its headers; the chosen file is read whole, as a
+    // picture it cannot take is refused before any comparison.
+    if (const auto record = ImageFile::info(MainModule::scratchBitmapPath()))
+        std::tie(width[0], height[0], pixelFormat[0]) =
+            std::tuple(record->width, record->height, record->pixelFormat);
     QString chosen = strFile;
     QString refusal;
     MainModule::GetImageInfo(width[1], height[1], pixelFormat[1], chosen, &refusal);
