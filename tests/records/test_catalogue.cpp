@@ -138,8 +138,9 @@ TEST(CatalogueEntry, LinesGiveTheirSubFilesAndMalformedOnesAreRefused)
         {"", "empty"},
     };
     for (const auto &[line, says] : cases) {
+        const QString entryLine = QString::fromUtf8(line);
         const QString text =
-            refusal([&] { CatalogueEntry::parse(QString::fromUtf8(line), 7, u"BmpList.txt"_s); });
+            refusal([&] { CatalogueEntry::parse(entryLine, 7, u"BmpList.txt"_s); });
         EXPECT_TRUE(text.contains(QString::fromUtf8(says))) << line << ": " << text.toStdString();
     }
 }
