@@ -5,6 +5,7 @@
 #include "services/messages.h"
 
 #include <QStringDecoder>
+#include <QVarLengthArray>
 
 namespace {
 
@@ -54,6 +55,28 @@ bool startsWithUtf16Mark(const QByteArray &bytes)
     return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
 }
 
+// Whether the bytes are valid UTF-8, found a block at a time into one buffer: the text itself is
+// kept as bytes and only its lines are decoded, when they are asked for. A block ends before a
+// byte that begins a character, so that no valid character is cut in two.
+bool isUtf8(QByteArrayView bytes)
+{
+    constexpr qsizetype Block = 64 * 1024;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QVarLengthArray<QChar, 1> decoded(qMin(bytes.size(), Block));
+    for (qsizetype at = 0; at < bytes.size();) {
+        qsizetype end = qMin(at + Block, bytes.size());
+        for (int back = 0;
+             back < 3 && end < bytes.size() && end > at + 1 && (uchar(bytes[end]) & 0xC0) == 0x80;
+             ++back)
+            --end;
+        utf8.appendToBuffer(decoded.data(), bytes.sliced(at, end - at));
+        if (utf8.hasError())
+            return false;
+        at = end;
+    }
+    return true;
+}
+
 // UTF-8 when the bytes are valid UTF-8, else the Western Windows code page through Qt's ICU
 // codecs (or Latin-1, which differs from it only in 0x80-0x9F, where Qt was built without them).
 QString decodeUtf8OrWindows(const QByteArray &bytes)
@@ -64,23 +87,6 @@ QString decodeUtf8OrWindows(const QByteArray &bytes)
         return text;
     QStringDecoder windows("windows-1252", QStringDecoder::Flag::Stateless);
     return windows.isValid() ? QString(windows.decode(bytes)) : QString::fromLatin1(bytes);
-}
-
-// The first n fields of a line, or fewer when it has fewer, without splitting the rest of it.
-QStringList leadingFields(const QString &line, int n)
-{
-    QStringList fields;
-    if (line.isEmpty())
-        return fields; // as splitFields: an empty line has no fields
-    qsizetype start = 0;
-    while (fields.size() < n) {
-        const qsizetype comma = line.indexOf(u',', start);
-        fields << line.mid(start, comma < 0 ? -1 : comma - start);
-        if (comma < 0)
-            break;
-        start = comma + 1;
-    }
-    return fields;
 }
 
 } // namespace
@@ -114,14 +120,27 @@ Catalogue Catalogue::fromBytes(const QByteArray &bytes, const QString &path)
 {
     Catalogue catalogue;
     catalogue.m_path = path;
-    catalogue.m_text = decode(bytes);
-    forEachLine(catalogue.m_text, [&](qsizetype start, qsizetype length) {
-        catalogue.m_lines.emplace_back(start, length);
+    if (isUtf8(bytes)) {
+        catalogue.m_bytes = bytes; // shared, not copied
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            catalogue.m_start = 3; // the byte-order mark is no part of the first line
+    } else {
+        catalogue.m_bytes = decode(bytes).toUtf8(); // UTF-16 or Windows-1252: decoded once
+    }
+    const QByteArrayView text = QByteArrayView(catalogue.m_bytes).sliced(catalogue.m_start);
+    catalogue.m_lines.reserve(text.count('\r') + 1);
+    forEachLine(text, [&](qsizetype start, qsizetype length) {
+        catalogue.m_lines.emplace_back(catalogue.m_start + start, length);
         return true;
     });
     if (catalogue.m_lines.size() < 2)
-        throw tooShort(catalogue.m_text, path);
+        throw tooShort(QString::fromUtf8(text), path);
     return catalogue;
+}
+
+QString Catalogue::line(qsizetype i) const
+{
+    return QString::fromUtf8(m_bytes.constData() + m_lines.at(i).first, m_lines.at(i).second);
 }
 
 QString Catalogue::firstLineOf(const QString &path)
@@ -175,6 +194,22 @@ QStringList Catalogue::splitFields(const QString &line)
     return line.split(u',');
 }
 
+Catalogue::Fields Catalogue::fieldsOf(QStringView line, qsizetype most)
+{
+    Fields fields;
+    if (line.isEmpty())
+        return fields; // as splitFields: an empty line has no fields
+    qsizetype start = 0;
+    while (fields.size() != most) {
+        const qsizetype comma = line.indexOf(u',', start);
+        fields.append(line.mid(start, comma < 0 ? line.size() - start : comma - start));
+        if (comma < 0)
+            break;
+        start = comma + 1;
+    }
+    return fields;
+}
+
 QString Catalogue::entryLine(int k) const
 {
     if (k < 0 || k >= entryCount())
@@ -186,7 +221,7 @@ QString Catalogue::entryLine(int k) const
 
 CatalogueEntry Catalogue::entry(int k) const
 {
-    return CatalogueEntry::parse(splitFields(entryLine(k)), lineNumberOfEntry(k), m_path);
+    return CatalogueEntry::parse(entryLine(k), lineNumberOfEntry(k), m_path);
 }
 
 QStringList Catalogue::displayTexts() const
@@ -201,10 +236,10 @@ QStringList Catalogue::displayTexts() const
 
 QString Catalogue::displayText(int k) const
 {
-    return displayTextOf(leadingFields(entryLine(k), 2), lineNumberOfEntry(k), m_path);
+    return displayTextOf(fieldsOf(entryLine(k), 2), lineNumberOfEntry(k), m_path);
 }
 
-QString displayTextOf(const QStringList &fields, int lineNumber, const QString &cataloguePath)
+QString displayTextOf(const Catalogue::Fields &fields, int lineNumber, const QString &cataloguePath)
 {
     const auto line = [&] {
         return Messages::catalogueLine(FileAccess::displayPath(cataloguePath), lineNumber);
@@ -214,7 +249,7 @@ QString displayTextOf(const QStringList &fields, int lineNumber, const QString &
     if (fields.at(0).startsWith(u'$')) {
         if (fields.size() < 2)
             throw Failure(FailureNumber::BadCatalogue, Messages::catalogueNoDescription(line()));
-        return fields.at(1);
+        return fields.at(1).toString();
     }
-    return fields.at(0);
+    return fields.at(0).toString();
 }

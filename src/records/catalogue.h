@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <QVarLengthArray>
 
 #include <utility>
 
@@ -43,6 +45,10 @@ public:
     // Fields of a line: split at every ",", no quoting, blanks kept.
     static QStringList splitFields(const QString &line);
 
+    // The same fields as views into the line, or only the first most of them.
+    using Fields = QVarLengthArray<QStringView, 32>;
+    static Fields fieldsOf(QStringView line, qsizetype most = -1);
+
     // The 1-based line number in the file of entry k (counting from 0).
     static int lineNumberOfEntry(int k) { return k + 3; }
 
@@ -64,19 +70,19 @@ public:
     QString displayText(int k) const;
 
 private:
-    QString line(qsizetype i) const
-    {
-        return m_text.mid(m_lines.at(i).first, m_lines.at(i).second);
-    }
+    QString line(qsizetype i) const;
 
     QString m_path;
-    // The text is kept whole and each line as its start and length in it: a catalogue of many
-    // thousands of lines is cut without making a string of each.
-    QString m_text;
+    // The file is kept as UTF-8 bytes (those of the file itself, when it is UTF-8) and each line
+    // as its start and length in them: a catalogue of many thousands of lines is neither
+    // decoded whole nor cut into a string a line; a line is decoded when it is asked for.
+    QByteArray m_bytes;
+    qsizetype m_start = 0; // past a byte-order mark
     QList<std::pair<qsizetype, qsizetype>> m_lines;
 };
 
 // The display text of a line's fields: field 1 when field 0 begins with "$", else field 0.
 // Throws a Failure naming the catalogue file and the line when that field is missing (an empty
 // line).
-QString displayTextOf(const QStringList &fields, int lineNumber, const QString &cataloguePath);
+QString displayTextOf(const Catalogue::Fields &fields, int lineNumber,
+                      const QString &cataloguePath);

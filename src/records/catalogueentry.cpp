@@ -16,60 +16,61 @@ Failure badLine(const QString &message)
 
 } // namespace
 
-qint32 CatalogueEntry::kilobytesToBytes(const QString &kilobytes)
+qint32 CatalogueEntry::kilobytesToBytes(QStringView kilobytes)
 {
     return Convert::roundToInt32(Convert::toNumber(kilobytes) * 1024.0);
 }
 
-CatalogueEntry CatalogueEntry::parse(const QStringList &fields, int lineNumber,
-                                     const QString &cataloguePath)
+CatalogueEntry CatalogueEntry::parse(QStringView line, int lineNumber, const QString &cataloguePath)
 {
+    // The fields are views into the line: a listing parses every line of a long catalogue.
+    const Catalogue::Fields fields = Catalogue::fieldsOf(line);
     CatalogueEntry entry;
-    entry.m_fields = fields;
     entry.m_lineNumber = lineNumber;
     entry.m_description = displayTextOf(fields, lineNumber, cataloguePath);
-    const auto line = [&] {
+    const auto where = [&] {
         return Messages::catalogueLine(FileAccess::displayPath(cataloguePath), lineNumber);
     };
-    entry.m_wholeFile = fields.at(0).startsWith(u'$');
+    entry.m_wholeFile = fields[0].startsWith(u'$');
     if (entry.m_wholeFile)
-        entry.m_typeName = fields.at(0).mid(1);
+        entry.m_typeName = fields[0].mid(1).toString();
 
     const int countField = entry.m_wholeFile ? 2 : 1;
     const int stride = entry.m_wholeFile ? 3 : 2;
-    const QString countText = countField < fields.size() ? fields.at(countField) : QString();
+    const QStringView countText = countField < fields.size() ? fields[countField] : QStringView();
     qint16 count = 0;
     try {
         count = Convert::toInt16(countText);
     } catch (const Failure &) {
-        throw badLine(Messages::catalogueBadCount(line(), countText));
+        throw badLine(Messages::catalogueBadCount(where(), countText.toString()));
     }
     if (count < 1)
-        throw badLine(Messages::catalogueBadCount(line(), countText));
+        throw badLine(Messages::catalogueBadCount(where(), countText.toString()));
     const int needed = stride + stride * count;
     if (fields.size() < needed)
-        throw badLine(Messages::catalogueTooFewFields(line(), count, needed, int(fields.size())));
+        throw badLine(Messages::catalogueTooFewFields(where(), count, needed, int(fields.size())));
 
+    entry.m_subFiles.reserve(count);
     for (int i = 1; i <= count; ++i) {
         SubFile sub;
-        const QString &offsetText = fields.at(stride * i);
+        const QStringView offsetText = fields[stride * i];
         try {
             sub.offset = Convert::toInt32(offsetText);
         } catch (const Failure &) {
-            throw badLine(Messages::catalogueBadOffset(line(), i, offsetText));
+            throw badLine(Messages::catalogueBadOffset(where(), i, offsetText.toString()));
         }
         if (sub.offset < 1)
-            throw badLine(Messages::catalogueBadOffset(line(), i, offsetText));
-        sub.caption = fields.at(stride * i + 1);
+            throw badLine(Messages::catalogueBadOffset(where(), i, offsetText.toString()));
+        sub.caption = fields[stride * i + 1].toString();
         if (entry.m_wholeFile) {
-            const QString &sizeText = fields.at(stride * i + 2);
+            const QStringView sizeText = fields[stride * i + 2];
             try {
                 sub.areaSize = kilobytesToBytes(sizeText);
             } catch (const Failure &) {
-                throw badLine(Messages::catalogueBadSize(line(), i, sizeText));
+                throw badLine(Messages::catalogueBadSize(where(), i, sizeText.toString()));
             }
             if (sub.areaSize < 0)
-                throw badLine(Messages::catalogueBadSize(line(), i, sizeText));
+                throw badLine(Messages::catalogueBadSize(where(), i, sizeText.toString()));
         }
         entry.m_subFiles << sub;
     }

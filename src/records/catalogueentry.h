@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 // One sub file of a catalogue entry.
 struct SubFile
@@ -18,17 +17,15 @@ struct SubFile
 class CatalogueEntry
 {
 public:
-    // Parses the fields of the line with the given 1-based line number of the catalogue file at
-    // cataloguePath. Throws a Failure naming the file and the line when the count is not a whole
-    // number from 1 up, the line has fewer fields than the count calls for, or an offset or size
-    // is no usable number.
-    static CatalogueEntry parse(const QStringList &fields, int lineNumber,
-                                const QString &cataloguePath);
+    // Parses the line with the given 1-based line number of the catalogue file at cataloguePath,
+    // split into fields as Catalogue::splitFields does. Throws a Failure naming the file and the
+    // line when the count is not a whole number from 1 up, the line has fewer fields than the count
+    // calls for, or an offset or size is no usable number.
+    static CatalogueEntry parse(QStringView line, int lineNumber, const QString &cataloguePath);
 
     // Area bytes of a size in kilobytes: value x 1024, halves to the even neighbour.
-    static qint32 kilobytesToBytes(const QString &kilobytes);
+    static qint32 kilobytesToBytes(QStringView kilobytes);
 
-    const QStringList &fields() const { return m_fields; }
     bool isWholeFile() const { return m_wholeFile; }
     const QString &typeName() const { return m_typeName; } // "png" of "$png"; empty for bitmaps
     const QString &description() const { return m_description; }
@@ -40,7 +37,6 @@ public:
     QString recordName(int i) const { return m_description + u'/' + subFile(i).caption; }
 
 private:
-    QStringList m_fields;
     bool m_wholeFile = false;
     QString m_typeName;
     QString m_description;

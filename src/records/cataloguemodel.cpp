@@ -39,8 +39,7 @@ QString CatalogueModel::entryLine(int k) const
 
 CatalogueEntry CatalogueModel::entry(int k) const
 {
-    return CatalogueEntry::parse(Catalogue::splitFields(entryLine(k)),
-                                 Catalogue::lineNumberOfEntry(k), m_catalogue.path());
+    return CatalogueEntry::parse(entryLine(k), Catalogue::lineNumberOfEntry(k), m_catalogue.path());
 }
 
 int CatalogueModel::rowCount(const QModelIndex &parent) const

@@ -26,7 +26,7 @@ bool isDigit(QChar c)
 }
 
 // Accepts [sign] digits [. digits] [e|E [sign] digits], with at least one digit in the mantissa.
-bool isNumberText(const QString &s)
+bool isNumberText(QStringView s)
 {
     int i = 0;
     const int n = s.size();
@@ -84,7 +84,7 @@ T roundToRange(double value)
 
 // Digits alone, as nearly every number in a catalogue is, read without the general parser; up
 // to 15 digits the value is exact either way.
-std::optional<double> plainDigits(const QString &s)
+std::optional<double> plainDigits(QStringView s)
 {
     if (s.isEmpty() || s.size() > 15)
         return std::nullopt;
@@ -99,11 +99,11 @@ std::optional<double> plainDigits(const QString &s)
 
 } // namespace
 
-double toNumber(const QString &text)
+double toNumber(QStringView text)
 {
     if (const std::optional<double> plain = plainDigits(text))
         return *plain;
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = text.trimmed();
     if (!isNumberText(trimmed))
         throw typeMismatch();
     bool ok = false;
@@ -113,17 +113,17 @@ double toNumber(const QString &text)
     return value;
 }
 
-qint16 toInt16(const QString &text)
+qint16 toInt16(QStringView text)
 {
     return roundToRange<qint16>(toNumber(text));
 }
 
-qint32 toInt32(const QString &text)
+qint32 toInt32(QStringView text)
 {
     return roundToRange<qint32>(toNumber(text));
 }
 
-quint8 toByte(const QString &text)
+quint8 toByte(QStringView text)
 {
     return roundToRange<quint8>(toNumber(text));
 }
@@ -150,7 +150,7 @@ qint32 roundToInt32(double value)
 
 bool toBoolean(const QString &text)
 {
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = text.trimmed();
     if (trimmed.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
         return true;
     if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)

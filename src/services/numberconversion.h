@@ -11,11 +11,11 @@
 namespace Convert {
 
 // The value of a decimal number text (sign, digits, optional fraction and exponent).
-double toNumber(const QString &text);
+double toNumber(QStringView text);
 
-qint16 toInt16(const QString &text);
-qint32 toInt32(const QString &text);
-quint8 toByte(const QString &text);
+qint16 toInt16(QStringView text);
+qint32 toInt32(QStringView text);
+quint8 toByte(QStringView text);
 
 // "True" and "False" in any letter case, or a number: 0 is false, any other number true.
 bool toBoolean(const QString &text);

@@ -1,7 +1,9 @@
 #include "frmconfirm.h"
 
+#include "services/apppath.h"
 #include "services/errorreport.h"
 #include "services/failure.h"
+#include "services/imagefile.h"
 #include "services/imaging.h"
 #include "services/messages.h"
 #include "services/settings.h"
@@ -142,8 +144,15 @@ void frmConfirm::Form_Load()
     lblConversion->clear();
 
     qint32 width[2] = {0, 0}, height[2] = {0, 0}, pixelFormat[2] = {0, 0};
-    QString previous; // empty: temp.bmp
-    MainModule::GetImageInfo(width[0], height[0], pixelFormat[0], previous);
+    // The record's copy, written just now, by its headers; the chosen file is read whole, as a
+    // picture it cannot take is refused before any comparison.
+    try {
+        const ImageFile::Info record = ImageFile::info(MainModule::scratchBitmapPath());
+        std::tie(width[0], height[0], pixelFormat[0]) =
+            std::tuple(record.width, record.height, record.pixelFormat);
+    } catch (const Failure &) {
+        // An unreadable copy shows as 0 x 0; the chosen file's check below decides.
+    }
     QString chosen = strFile;
     QString refusal;
     try {

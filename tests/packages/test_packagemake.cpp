@@ -68,8 +68,8 @@ TEST(PackageMake, SubFilesGiveTheRegionsOfTheirRecords)
     const QByteArray gob =
         HandGob::withAt(12000, 4999, HandGob::imageRecord(64, 32, pixels, HandGob::palette()));
     const QString gobPath = home.write(u"g_pc.gob"_s, gob);
-    const PackageItem bitmap = PackageItem::fromSubFile(
-        CatalogueEntry::parse(Catalogue::splitFields(u"Board,1,5000,Logo"_s), 3, {}), 1, gobPath);
+    const PackageItem bitmap =
+        PackageItem::fromSubFile(CatalogueEntry::parse(u"Board,1,5000,Logo", 3, {}), 1, gobPath);
     // 64 x 32 pixels and the 1024-byte palette: GOB bytes 5111 to 8182.
     EXPECT_EQ(std::tuple(bitmap.description, bitmap.offset, bitmap.size),
               std::tuple(u"Board/Logo"_s, 5000, 3072));

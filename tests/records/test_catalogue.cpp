@@ -24,7 +24,7 @@ QByteArray utf16(std::u16string_view text, bool bigEndian)
 
 CatalogueEntry parse(const char *line)
 {
-    return CatalogueEntry::parse(Catalogue::splitFields(QString::fromUtf8(line)), 3, {});
+    return CatalogueEntry::parse(QString::fromUtf8(line), 3, {});
 }
 
 // An entry as one line of text: type, description, then offset, caption and area of each sub file.
@@ -61,6 +61,14 @@ TEST(Catalogue, TextAsWindowsEditorsSaveIt)
         // UTF-16 in both byte orders: a lone LF still belongs to its line.
         {utf16(lines, false), u"h\u03A9"_s, utf16Texts},
         {utf16(lines, true), u"h\u03A9"_s, utf16Texts},
+        // A character cut by the 64 KiB blocks the check reads is still UTF-8; a byte that is no
+        // UTF-8 far past the first block makes the whole file Windows-1252.
+        {"h\xce\xa9\r\nh2\r\n" + QByteArray(65526, 'A') + "\xc3\xa9,1,1,x",
+         u"h\u03A9"_s,
+         {QString(65526, u'A') + u"\u00E9"_s}},
+        {"h\xce\xa9\r\nh2\r\n" + QByteArray(65600, 'A') + "\xe9,1,1,x",
+         u"h\u00CE\u00A9"_s,
+         {QString(65600, u'A') + u"\u00E9"_s}},
     };
     for (const auto &[bytes, first, texts] : cases) {
         const QString path = home.write(u"BmpList.txt"_s, bytes);
@@ -130,9 +138,9 @@ TEST(CatalogueEntry, LinesGiveTheirSubFilesAndMalformedOnesAreRefused)
         {"", "empty"},
     };
     for (const auto &[line, says] : cases) {
-        const QStringList fields =
-            *line ? Catalogue::splitFields(QString::fromUtf8(line)) : QStringList();
-        const QString text = refusal([&] { CatalogueEntry::parse(fields, 7, u"BmpList.txt"_s); });
+        const QString entryLine = QString::fromUtf8(line);
+        const QString text =
+            refusal([&] { CatalogueEntry::parse(entryLine, 7, u"BmpList.txt"_s); });
         EXPECT_TRUE(text.contains(QString::fromUtf8(says))) << line << ": " << text.toStdString();
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QTextStream>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,10 +18,19 @@ QString readLine()
     return in.readLine();
 }
 
-QString escaped(const QString &field)
+// A control character (Unicode's Cc: U+0000-U+001F and U+007F-U+009F) or the backslash.
+bool needsEscape(char16_t c)
 {
-    QString text;
-    text.reserve(field.size());
+    return c < 0x20 || c == u'\\' || (c >= 0x7F && c <= 0x9F);
+}
+
+void appendEscaped(QString &text, const QString &field)
+{
+    if (std::none_of(field.begin(), field.end(),
+                     [](QChar c) { return needsEscape(c.unicode()); })) {
+        text += field; // nearly every field: copied whole
+        return;
+    }
     for (const QChar c : field) {
         if (c == u'\\')
             text += QStringLiteral("\\\\");
@@ -30,12 +40,11 @@ QString escaped(const QString &field)
             text += QStringLiteral("\\r");
         else if (c == u'\t')
             text += QStringLiteral("\\t");
-        else if (c.category() == QChar::Other_Control)
+        else if (needsEscape(c.unicode()))
             text += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
         else
             text += c;
     }
-    return text;
 }
 
 // Standard output is written through stdio's buffer (a long listing is not flushed line by
@@ -44,12 +53,27 @@ bool quietRun = false;
 bool outputClosed = false;
 bool outputWritten = false;
 int outputError = 0;
+// Records waiting for standard output, written in one piece of many lines: a listing of a long
+// catalogue would otherwise encode and write each line on its own.
+QString pendingRecords;
+constexpr qsizetype PendingLimit = 32 * 1024;
 
 // Writes every byte, a NUL included, so that no message is cut short.
 bool writeLine(const QString &text, FILE *stream)
 {
     const QByteArray bytes = text.toLocal8Bit() + '\n';
     return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
+}
+
+void writePending()
+{
+    if (pendingRecords.isEmpty())
+        return;
+    const QByteArray bytes = pendingRecords.toLocal8Bit();
+    pendingRecords.resize(0); // keeps its room for the next lines
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
+        && outputError == 0)
+        outputError = errno;
 }
 
 } // namespace
@@ -72,6 +96,7 @@ int ConsolePrompts::finishOutput(int status)
 {
     if (outputClosed && outputWritten && outputError == 0)
         outputError = EBADF;
+    writePending();
     if (std::fflush(stdout) != 0 && outputError == 0)
         outputError = errno;
     if (outputError == 0)
@@ -105,6 +130,7 @@ ConsolePrompts::ConsolePrompts(bool assumeYes)
 
 void ConsolePrompts::printError(const QString &text)
 {
+    writePending(); // on a terminal, a message stays below the records before it
     QString line = text;
     line.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     writeLine(line, stderr);
@@ -113,6 +139,7 @@ void ConsolePrompts::printError(const QString &text)
 
 void ConsolePrompts::print(const QString &text)
 {
+    writePending();
     outputWritten = true;
     if (!writeLine(text, stdout) && outputError == 0)
         outputError = errno;
@@ -120,10 +147,15 @@ void ConsolePrompts::print(const QString &text)
 
 void ConsolePrompts::printRecord(const QStringList &fields)
 {
-    QStringList escapedFields;
-    for (const QString &field : fields)
-        escapedFields << escaped(field);
-    print(escapedFields.join(u'\t'));
+    outputWritten = true;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            pendingRecords += u'\t';
+        appendEscaped(pendingRecords, fields[i]);
+    }
+    pendingRecords += u'\n';
+    if (pendingRecords.size() >= PendingLimit)
+        writePending();
 }
 
 std::optional<QString> ConsolePrompts::openFile(QWidget *, const QString &,
