@@ -1300,6 +1300,14 @@ QString removeAlreadyRemoved(const QString &change, const QString &removal)
     return QStringLiteral("Change %1 was removed already by change %2.").arg(change, removal);
 }
 
+QString removeLost(const QString &package, const QString &removal)
+{
+    return QStringLiteral("Change %1 can no longer be removed: change %2 took out a package whose "
+                          "change the history limit has dropped since, so what lay there before "
+                          "that package is not known. Nothing was written.")
+        .arg(package, removal);
+}
+
 QString removeBlocked(const QString &change)
 {
     return QStringLiteral("Cannot remove past change %1: its old bytes were not kept. Nothing was "

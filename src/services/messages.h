@@ -259,6 +259,8 @@ QString removeNotPackage(const QString &change);
 QString removeNotApplied(const QString &change, const QString &state);
 QString removeAlreadyRemoved(const QString &change, const QString &removal);
 QString removeBlocked(const QString &change);
+// A removal over what a removal of a package the history limit dropped left.
+QString removeLost(const QString &package, const QString &removal);
 QString removeRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change);
 QString historyChangedMeanwhile();
 QString removed(const QString &package, qint64 bytes);
