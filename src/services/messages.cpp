@@ -1350,6 +1350,12 @@ QString askRemovePackage(const QString &number, const QString &name)
         .arg(number, name);
 }
 
+QString previewLooking(int items)
+{
+    return QStringLiteral("Looking at %1 item(s)\u2026 Nothing is written before Apply.")
+        .arg(items);
+}
+
 QString previewSummary(int newItems, int same, int conflicts)
 {
     return QStringLiteral("%1 new item(s), %2 already in place (skipped), %3 conflicting with "

@@ -266,6 +266,8 @@ QString historyChangedMeanwhile();
 QString removed(const QString &package, qint64 bytes);
 QString installedDropped(qint64 oldestKept);
 QString askRemovePackage(const QString &number, const QString &name);
+// Before the states of a package preview are all known.
+QString previewLooking(int items);
 QString previewSummary(int newItems, int same, int conflicts);
 QString dryRunSummary(int newItems, int same, int conflicts);
 QString skippedItems(int same, int conflicts);

@@ -2,6 +2,7 @@
 #include "bytes.h"
 #include "handzip.h"
 #include "packagebytes.h"
+#include "previewclick.h"
 
 #include "services/apppath.h"
 #include "tools/frmscript.h"
@@ -50,6 +51,8 @@ TEST_F(MainWindowTest, ImportZipImportsThroughThePackageWindow)
     prompts.clear();
     prompts.answerOpen(package);
     prompts.answerMessage(Answer::Yes);
+    QString summary;
+    clickPreviewWhenShown(&frmPackagePreview::cmdApply, &summary);
     bool blocked = false;
     prompts.onShow = [&](const ScriptedPrompts::Shown &shown) {
         // Only the log and the notice show: no lists or commands greyed out behind the import.
@@ -61,6 +64,9 @@ TEST_F(MainWindowTest, ImportZipImportsThroughThePackageWindow)
     window->mnuImportZip->trigger(); // Ctrl+Z
     prompts.onShow = nullptr;
     EXPECT_TRUE(blocked); // the package window shows the import and blocks the main window
+    EXPECT_EQ(summary,
+              u"1 new item(s), 0 already in place (skipped), 0 conflicting with a change of the "
+              "history. Nothing is written before Apply."_s);
     EXPECT_EQ(prompts.last().text, u"Imported Sucessfully\r\n2"_s);
     const QByteArray expected = QByteArray(before).replace(5111, 700, patch);
     EXPECT_EQ(Bytes::readFile(gob), expected);
@@ -77,11 +83,15 @@ TEST_F(MainWindowTest, ImportZipImportsThroughThePackageWindow)
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
     EXPECT_EQ(Bytes::readFile(gob), expected);
 
-    // A package dropped anywhere on the window is imported without the dialog.
+    // A package dropped anywhere on the window is imported without the dialog, shown first.
     EXPECT_TRUE(drop(package, window->lstItem));
     prompts.clear();
     prompts.answerMessage(Answer::No);
+    clickPreviewWhenShown(&frmPackagePreview::cmdApply, &summary);
     QApplication::processEvents();
+    EXPECT_EQ(summary,
+              u"0 new item(s), 1 already in place (skipped), 0 conflicting with a change of the "
+              "history. Nothing is written before Apply."_s);
     EXPECT_TRUE(prompts.of(ScriptedPrompts::Kind::Open).empty());
     EXPECT_EQ(prompts.last().title, u"Do you want to replace the following file(s)"_s);
 }
