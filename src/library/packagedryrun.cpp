@@ -35,6 +35,7 @@ QList<Item> listOf(const PackageContents &contents, const QStringList &descripti
 {
     QList<Item> items;
     auto install = FileAccess::openForReading(contents.installData);
+    items.reserve(install->size() / PackageFiles::InstallRecordBytes);
     qint64 dataOffset = 0;
     PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &r) {
         const QString description = PackageFiles::unquoted(descriptions.value(k - 1));

@@ -119,38 +119,37 @@ TEST_F(MainWindowTest, InstalledPackagesRemovesAnOlderPackageAndPreviewsAnother)
 }
 
 // The states and pictures of the rows out of view wait: the preview of 2 000 items opens and
-// draws its first frame in about the time of one of 10.
+// draws its first frame in about the time of one of 10 (the best of 30 openings each, in turn).
+// A bench: timings on a shared machine are not for every run.
 TEST(PackagePreviewWindow, OpensAsFastForTwoThousandItemsAsForTen)
 {
+    if (!qEnvironmentVariableIsSet("KESTRIX_BENCH"))
+        GTEST_SKIP() << "set KESTRIX_BENCH to time the preview";
     const TestHome home;
     const QString gob = home.write(u"g_pc.gob"_s, Bytes::pattern(200000, 1));
-    const auto opening = [&](int items) {
-        QByteArray install;
-        QByteArray lines;
-        for (int k = 0; k < items; ++k) {
-            install += installRecords({{1000 + 50 * k, 20}});
-            lines += "\"Item\"\r\n";
-        }
+    const auto unpacked = [&](int items) {
         const QString folder = u"p%1/"_s.arg(items);
+        QByteArray install;
+        for (int k = 0; k < items; ++k)
+            install += installRecords({{1000 + 50 * k, 20}});
         home.write(folder + u"install.data"_s, install);
         home.write(folder + u"file.data"_s, Bytes::pattern(20 * items, 2));
-        home.write(folder + u"Replaced Files.txt"_s, lines);
-        const auto contents = PackageContents::locate(home.file(folder));
-        qint64 best = std::numeric_limits<qint64>::max();
-        for (int round = 0; round < 5; ++round) {
+        home.write(folder + u"Replaced Files.txt"_s, QByteArray("\"Item\"\r\n").repeated(items));
+        return *PackageContents::locate(home.file(folder));
+    };
+    const PackageContents packages[] = {unpacked(10), unpacked(2000)};
+    qint64 best[] = {std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::max()};
+    for (int round = 0; round < 31; ++round) // the first window of the process sets Qt up
+        for (int i : {0, 1}) {
             QElapsedTimer clock;
             clock.start();
-            PackagePreview preview(*contents, gob);
+            PackagePreview preview(packages[i], gob);
             frmPackagePreview window(preview, u"p.zip"_s, nullptr);
             window.show();
             window.grab();
-            best = std::min(best, clock.nsecsElapsed());
+            if (round > 0)
+                best[i] = std::min(best[i], clock.nsecsElapsed());
         }
-        return double(best);
-    };
-    // The best of several openings, before and after: the first window of the process sets Qt up.
-    const double ten = opening(10);
-    const double ratio = opening(2000) / std::min(ten, opening(10));
-    std::printf("2000 / 10 items: %.2f\n", ratio);
-    EXPECT_LT(ratio, 1.25);
+    std::printf("2000 / 10 items: %.2f\n", double(best[1]) / double(best[0]));
+    EXPECT_LT(double(best[1]) / double(best[0]), 1.25);
 }

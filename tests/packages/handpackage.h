@@ -17,10 +17,8 @@ inline bool writeHandPackage(const QString &path, const QList<std::pair<qint32, 
         lines += "\"Item " + QByteArray::number(offset) + "\"\r\n";
         total += size;
     }
-    return HandZip::write(
-        path,
-        QList<HandZip::Entry> {{QStringLiteral("install.data"), install},
-                               {QStringLiteral("file.data"), Bytes::pattern(total, seed)},
-                               {QStringLiteral("Replaced Files.txt"), lines}}
-            + files);
+    const QList<HandZip::Entry> entries {{QStringLiteral("install.data"), install},
+                                         {QStringLiteral("file.data"), Bytes::pattern(total, seed)},
+                                         {QStringLiteral("Replaced Files.txt"), lines}};
+    return HandZip::write(path, entries + files);
 }

@@ -8,10 +8,9 @@
 #include <QTest>
 #include <QTimer>
 
-// Answers the package preview that the next import shows with a click on one of its buttons, once
-// every state is known; the summary it showed then goes to summary.
-inline void clickPreviewWhenShown(QPushButton *frmPackagePreview::*button,
-                                  QString *summary = nullptr)
+// Answers the package preview that the next import shows with Apply all, once every state is
+// known; the summary it showed then goes to summary.
+inline void clickPreviewWhenShown(QString *summary = nullptr)
 {
     auto *poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
@@ -20,7 +19,7 @@ inline void clickPreviewWhenShown(QPushButton *frmPackagePreview::*button,
             return;
         if (summary)
             *summary = preview->lblSummary->text();
-        QTest::mouseClick(preview->*button, Qt::LeftButton);
+        QTest::mouseClick(preview->cmdApply, Qt::LeftButton);
         poll->deleteLater();
     });
     poll->start(5);

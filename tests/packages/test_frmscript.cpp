@@ -367,7 +367,7 @@ TEST_F(PackageWindowTest, ImportingAPackageAndMakingOneAfterwards)
             busy = enabled({window->cmdMake, window->cmdImportZip, window->chkBackup})
                 + (window->isBusy() ? u" busy"_s : QString());
     };
-    clickPreviewWhenShown(&frmPackagePreview::cmdApply);
+    clickPreviewWhenShown();
     window->cmdImportZip->click();
     prompts.onShow = nullptr;
     EXPECT_EQ(busy, u"000 busy"_s);
