@@ -129,7 +129,7 @@ bool parseHead(const QByteArray &payload, ChangeHeader &header, qint64 &blockSiz
             return false;
         in >> file.oldSize >> file.newSize;
         // Nothing but a .tga file is ever written from a change file.
-        if (file.oldSize < -1 || file.oldSize > MaxFileSize || file.newSize < 0
+        if (file.oldSize < -1 || file.oldSize > MaxFileSize || file.newSize < -1
             || file.newSize > MaxFileSize || !ChangeFile::replaceable(file.path))
             return false;
         header.files.append(file);
@@ -178,8 +178,8 @@ qint64 filesBytes(const ChangeHeader &header)
 {
     qint64 total = 0;
     for (const ReplacedFile &file : header.files)
-        total += (file.oldSize >= 0 ? JournalRecord::FrameBytes + file.oldSize : 0)
-            + JournalRecord::FrameBytes + file.newSize;
+        for (const qint64 size : {file.oldSize, file.newSize})
+            total += size >= 0 ? JournalRecord::FrameBytes + size : 0;
     return total;
 }
 
@@ -249,6 +249,34 @@ std::optional<QByteArray> ChangeFile::bytesOf(const QString &path)
     return FileAccess::readAt(*file, 0, file->size());
 }
 
+void ChangeFile::putFile(const QString &path, const std::optional<QByteArray> &bytes)
+{
+    if (bytes) {
+        OutputFile::write(path, *bytes);
+        return;
+    }
+    if (!FileAccess::removeIfExists(path))
+        throw Failure(FailureNumber::FileAccess,
+                      Messages::fileFailure(QStringLiteral("remove"), FileAccess::displayPath(path),
+                                            Messages::fileNotRemoved()));
+    FileAccess::syncFolder(QFileInfo(path).absolutePath());
+}
+
+qint64 Replacement::size() const
+{
+    if (path.isEmpty())
+        return bytes ? bytes->size() : -1;
+    return QFileInfo(path).size();
+}
+
+std::optional<QByteArray> Replacement::contents() const
+{
+    if (path.isEmpty())
+        return bytes;
+    auto file = FileAccess::openForReading(path);
+    return FileAccess::readAt(*file, 0, file->size());
+}
+
 ChangeFile::ChangeFile(const QString &path, const ChangeHeader &header)
     : m_path(path)
     , m_sequence(sequenceOf(path))
@@ -257,7 +285,7 @@ ChangeFile::ChangeFile(const QString &path, const ChangeHeader &header)
 }
 
 ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, QFile &gob,
-                              const QStringList &replacements)
+                              const QList<Replacement> &replacements)
 {
     ChangeFile change(path, header);
     auto file = FileAccess::createNew(path);
@@ -282,7 +310,11 @@ ChangeFile ChangeFile::create(const QString &path, const ChangeHeader &header, Q
         QByteArray records;
         if (replaced.oldSize >= 0)
             records = JournalRecord::make("FILE", wholeFile(replaced.path, replaced.oldSize));
-        records += JournalRecord::make("FILE", wholeFile(replacements.value(i), replaced.newSize));
+        const Replacement &replacement = replacements.at(i);
+        if (!replacement.path.isEmpty())
+            records += JournalRecord::make("FILE", wholeFile(replacement.path, replaced.newSize));
+        else if (replacement.bytes)
+            records += JournalRecord::make("FILE", *replacement.bytes);
         FileAccess::writeAt(*file, sealAt, records);
         sealAt += records.size();
     }
@@ -404,12 +436,14 @@ qint64 ChangeFile::fileRecordAt(qsizetype i, bool written) const
 {
     qint64 at = forEachPiece(m_header.regions, m_blockSize, m_dataStart,
                              std::numeric_limits<qint64>::max(), [](auto...) {});
+    const auto recordBytes = [](qint64 size) {
+        return size >= 0 ? JournalRecord::FrameBytes + size : 0;
+    };
     for (qsizetype j = 0; j <= i; ++j) {
         const ReplacedFile &file = m_header.files[j];
-        const qint64 old = file.oldSize >= 0 ? JournalRecord::FrameBytes + file.oldSize : 0;
         if (j == i)
-            return written ? at + old : at;
-        at += old + JournalRecord::FrameBytes + file.newSize;
+            return written ? at + recordBytes(file.oldSize) : at;
+        at += recordBytes(file.oldSize) + recordBytes(file.newSize);
     }
     return at;
 }
@@ -434,18 +468,8 @@ void ChangeFile::restoreFiles(bool written) const
     for (qsizetype i = 0; i < m_header.files.size(); ++i) {
         const QString &path = m_header.files[i].path;
         const std::optional<QByteArray> wanted = fileBytes(i, written);
-        if (bytesOf(path) == wanted)
-            continue;
-        if (wanted) {
-            OutputFile::write(path, *wanted);
-        } else {
-            if (!FileAccess::removeIfExists(path))
-                throw Failure(FailureNumber::FileAccess,
-                              Messages::fileFailure(QStringLiteral("remove"),
-                                                    FileAccess::displayPath(path),
-                                                    Messages::fileNotRemoved()));
-            FileAccess::syncFolder(QFileInfo(path).absolutePath());
-        }
+        if (bytesOf(path) != wanted)
+            putFile(path, wanted);
     }
 }
 

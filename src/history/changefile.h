@@ -18,12 +18,24 @@ class Overlay;
 class QFile;
 
 // A file that a change replaces whole (a package's .tga in the game's bats folder); the change
-// file keeps its old bytes, or that there was none, and its new bytes.
+// file keeps its old bytes, or that there was none, and its new bytes, or that it removed it.
 struct ReplacedFile
 {
     QString path;
     qint64 oldSize = -1; // -1: there was no such file
-    qint64 newSize = 0;
+    qint64 newSize = 0; // -1: the change removes the file
+};
+
+// What a change puts in place of a file: the bytes of the file at path, else bytes; neither
+// removes the file.
+struct Replacement
+{
+    QString path;
+    std::optional<QByteArray> bytes;
+
+    qint64 size() const; // -1: no file
+    // Throws a Failure when the file at path cannot be read.
+    std::optional<QByteArray> contents() const;
 };
 
 // What a change to a GOB file is, told before its first write.
@@ -74,13 +86,13 @@ struct OldBytes
 //         start and length (64 bits each), sorted and apart, then the GOB file's device, inode
 //         and size (64 bits each) when the change began, then the count F of files replaced
 //         (32 bits) and F times the file's path (text), old size (64 bits, -1: none) and new
-//         size (64 bits). Version 2 ends before F, version 1 after the regions (its GOB file is
-//         taken to be the one at the GOB path).
+//         size (64 bits, -1: removed). Version 2 ends before F, version 1 after the regions (its
+//         GOB file is taken to be the one at the GOB path).
 //   DATA  the old bytes of every region in turn, in pieces of B bytes (the last of a region
 //         shorter): the piece's GOB position (64 bits), then its bytes.
 //   FILE  for each file replaced in turn: its old bytes (none when there was no file), then its
-//         new bytes, one record each. Where each DATA and FILE record and the SEAL after them
-//         lie follows from HEAD alone.
+//         new bytes (none when the change removes it), one record each. Where each DATA and FILE
+//         record and the SEAL after them lie follows from HEAD alone.
 //   SEAL  empty: every old byte is on the disk. Only now is the GOB file written.
 //   DONE  R BLAKE2b-256 hashes of the regions as the change left them, on the disk after the GOB
 //         file was: the change is done
@@ -104,9 +116,9 @@ public:
     // Writes the change file at path, which must not exist: HEAD, the old bytes of every region
     // read from gob, then SEAL, each part put on the disk before the next. A failure leaves a
     // file without SEAL, which the caller removes.
-    // The new bytes of each file of the header are read from its replacement.
+    // The new bytes of each file of the header are those of its replacement.
     static ChangeFile create(const QString &path, const ChangeHeader &header, QFile &gob,
-                             const QStringList &replacements = {});
+                             const QList<Replacement> &replacements = {});
     // Writes the change file of a change made without undo: HEAD and STAT 'N'.
     static ChangeFile createUnrecorded(const QString &path, const ChangeHeader &header);
     // The bytes of the change file of header, up to its DONE record.
@@ -115,6 +127,8 @@ public:
     static bool replaceable(const QString &path);
     // The whole file at path; nothing when there is none.
     static std::optional<QByteArray> bytesOf(const QString &path);
+    // Makes the file at path hold bytes (safely), or removes it when there are none.
+    static void putFile(const QString &path, const std::optional<QByteArray> &bytes);
 
     // Reads HEAD and the records that say where the change stands (never the old bytes). Throws
     // a Failure when the file cannot be read, or (FailureNumber::DamagedHistory) its HEAD or a

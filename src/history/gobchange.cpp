@@ -8,7 +8,6 @@
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/messages.h"
-#include "services/outputfile.h"
 #include "services/prompts.h"
 
 #include <QDateTime>
@@ -49,7 +48,13 @@ void GobChange::addRegion(qint64 start, qint64 length)
     m_regions.append({start, length});
 }
 
-void GobChange::addFile(const QString &given, const QString &replacement)
+void GobChange::addFile(const QString &target, const QString &replacement)
+{
+    addFile(target, std::nullopt);
+    m_replacements.last().path = replacement;
+}
+
+void GobChange::addFile(const QString &given, const std::optional<QByteArray> &bytes)
 {
     const QString target = QFileInfo(given).absoluteFilePath();
     if (!ChangeFile::replaceable(target))
@@ -58,7 +63,7 @@ void GobChange::addFile(const QString &given, const QString &replacement)
                                             FileAccess::displayPath(target),
                                             Messages::onlyTgaReplaced()));
     m_targets << target;
-    m_replacements << replacement;
+    m_replacements.append({{}, bytes});
 }
 
 GobWriter &GobChange::begin(const WithoutUndo &withoutUndo)
@@ -81,8 +86,8 @@ GobWriter &GobChange::begin(const WithoutUndo &withoutUndo)
                          {}};
     for (qsizetype i = 0; i < m_targets.size(); ++i) {
         const QFileInfo target(m_targets[i]);
-        header.files.append({m_targets[i], target.exists() ? target.size() : -1,
-                             QFileInfo(m_replacements[i]).size()});
+        header.files.append(
+            {m_targets[i], target.exists() ? target.size() : -1, m_replacements[i].size()});
     }
     if (header.bytes() > 0 || !header.files.isEmpty()) {
         // Older changes are dropped only once this one is done (commit()): a refusal keeps them.
@@ -118,10 +123,8 @@ void GobChange::commit()
 {
     m_writer->commit();
     m_filesTouched = !m_targets.isEmpty();
-    for (qsizetype i = 0; i < m_targets.size(); ++i) {
-        auto replacement = FileAccess::openForReading(m_replacements[i]);
-        OutputFile::write(m_targets[i], FileAccess::readAt(*replacement, 0, replacement->size()));
-    }
+    for (qsizetype i = 0; i < m_targets.size(); ++i)
+        ChangeFile::putFile(m_targets[i], m_replacements[i].contents());
     if (m_journal && m_journal->state() != ChangeState::Unrecorded) {
         QList<QByteArray> hashes;
         const Overlay written(m_writer->file());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changefile.h"
 #include "changekind.h"
 #include "gobregion.h"
 
@@ -10,7 +11,6 @@
 #include <functional>
 #include <memory>
 
-class ChangeFile;
 class GobHistory;
 class GobWriter;
 class Prompts;
@@ -50,6 +50,8 @@ public:
     // A file the change replaces whole with the bytes of replacement, once the GOB file is
     // written: a .tga (ChangeFile::replaceable), before begin().
     void addFile(const QString &target, const QString &replacement);
+    // The same with the bytes given; none removes the file.
+    void addFile(const QString &target, const std::optional<QByteArray> &bytes);
     GobWriter &begin(const WithoutUndo &withoutUndo = {});
     // Puts the GOB file on the disk, then records the hashes of what the regions now hold.
     void commit();
@@ -63,7 +65,7 @@ private:
     QString m_description;
     QList<GobRegion> m_regions;
     QStringList m_targets;
-    QStringList m_replacements;
+    QList<Replacement> m_replacements;
     bool m_filesTouched = false; // commit() began to replace the files
     std::unique_ptr<GobHistory> m_history;
     std::unique_ptr<GobWriter> m_writer;

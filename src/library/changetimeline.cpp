@@ -75,6 +75,19 @@ QList<const ChangeFile *> ChangeTimeline::writersOf(const GobRegion &region) con
     return writers;
 }
 
+QList<const ChangeFile *> ChangeTimeline::replacersOf(const QString &path) const
+{
+    QList<const ChangeFile *> replacers;
+    for (const ChangeFile &change : m_all) {
+        const QList<ReplacedFile> &files = change.header().files;
+        if (isWriter(change) && std::any_of(files.begin(), files.end(), [&](const auto &file) {
+                return file.path == path;
+            }))
+            replacers.append(&change);
+    }
+    return replacers;
+}
+
 QList<Overlay::Piece> ChangeTimeline::oldBytesIn(const ChangeFile &change, const GobRegion &region)
 {
     QList<Overlay::Piece> pieces;

@@ -44,6 +44,8 @@ public:
 
     // The done changes (removals among them) whose regions overlap region, oldest first.
     QList<const ChangeFile *> writersOf(const GobRegion &region) const;
+    // The done changes (removals among them) that replaced the file at path, oldest first.
+    QList<const ChangeFile *> replacersOf(const QString &path) const;
 
     // The pieces of change's old bytes inside region.
     static QList<Overlay::Piece> oldBytesIn(const ChangeFile &change, const GobRegion &region);

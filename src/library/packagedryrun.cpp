@@ -4,7 +4,6 @@
 
 #include "packages/packagefiles.h"
 #include "packages/packageimport.h"
-#include "packages/packagestatus.h"
 #include "services/fileaccess.h"
 
 namespace PackageDryRun {
@@ -25,29 +24,47 @@ QString nameOf(State state)
 QList<Item> of(const PackageContents &contents, const QStringList &descriptions,
                const QString &gobPath)
 {
-    const QList<bool> inPlace = PackageStatus::inPlace(contents, descriptions, gobPath);
-    const ChangeTimeline timeline(gobPath);
+    const Judge judge(contents, descriptions, gobPath);
+    QList<Item> items = listOf(contents, descriptions);
+    for (Item &item : items)
+        judge.settle(item);
+    return items;
+}
+
+QList<Item> listOf(const PackageContents &contents, const QStringList &descriptions)
+{
     QList<Item> items;
     auto install = FileAccess::openForReading(contents.installData);
+    items.reserve(install->size() / PackageFiles::InstallRecordBytes);
     qint64 dataOffset = 0;
     PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &r) {
         const QString description = PackageFiles::unquoted(descriptions.value(k - 1));
-        Item item {k, description, {r.regionStart(), r.size}, dataOffset, State::New, {}};
+        items.append({k, description, {r.regionStart(), r.size}, dataOffset, State::New, {}});
         dataOffset += r.size;
-        if (inPlace.value(k - 1)) {
-            item.state = State::Same;
-        } else {
-            const QList<const ChangeFile *> writers = timeline.writersOf(item.region);
-            for (qsizetype i = writers.size() - 1; i >= 0; --i)
-                if (timeline.stands(*writers[i])) {
-                    item.state = State::Conflict;
-                    item.conflict = writers[i]->shown();
-                    break;
-                }
-        }
-        items.append(item);
     });
     return items;
+}
+
+Judge::Judge(const PackageContents &contents, const QStringList &descriptions,
+             const QString &gobPath)
+    : m_inPlace(contents, descriptions, gobPath)
+    , m_timeline(gobPath)
+{
+}
+
+void Judge::settle(Item &item) const
+{
+    if (m_inPlace.at(item.number - 1)) {
+        item.state = State::Same;
+        return;
+    }
+    const QList<const ChangeFile *> writers = m_timeline.writersOf(item.region);
+    for (qsizetype i = writers.size() - 1; i >= 0; --i)
+        if (m_timeline.stands(*writers[i])) {
+            item.state = State::Conflict;
+            item.conflict = writers[i]->shown();
+            return;
+        }
 }
 
 QString placeOf(const Item &item)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "changetimeline.h"
+
 #include "history/gobregion.h"
+#include "packages/packagestatus.h"
 
 #include <QList>
 #include <QString>
@@ -34,6 +37,22 @@ struct Item
 // Throws a Failure for a record outside the GOB file or a file.data too short for the records.
 QList<Item> of(const PackageContents &contents, const QStringList &descriptions,
                const QString &gobPath);
+
+// The items as install.data lists them, their states not yet worked out (all New).
+QList<Item> listOf(const PackageContents &contents, const QStringList &descriptions);
+
+// Works out the states of items one at a time, so that a window can ask only about the rows it
+// shows. Throws as of() does.
+class Judge
+{
+public:
+    Judge(const PackageContents &contents, const QStringList &descriptions, const QString &gobPath);
+    void settle(Item &item) const;
+
+private:
+    PackageStatus::InPlace m_inPlace;
+    ChangeTimeline m_timeline;
+};
 
 // The item's place as a person reads it: its description, or its bytes when it has none.
 QString placeOf(const Item &item);

@@ -5,23 +5,84 @@
 #include "services/failure.h"
 #include "services/fileaccess.h"
 
+namespace {
+constexpr int SettleBatch = 64;
+} // namespace
+
 PackagePreview::PackagePreview(const PackageContents &contents, const QString &gobPath,
                                QObject *parent)
     : QAbstractTableModel(parent)
     , m_gobPath(gobPath)
     , m_contents(contents)
-    , m_items(PackageDryRun::of(contents, PackageFiles::readReplacedFiles(contents.replacedFiles),
-                                gobPath))
 {
+    const QStringList descriptions = PackageFiles::readReplacedFiles(contents.replacedFiles);
+    m_judge = std::make_unique<PackageDryRun::Judge>(contents, descriptions, gobPath);
+    m_items = PackageDryRun::listOf(contents, descriptions);
+    m_isSettled.fill(false, m_items.size());
+    m_unsettled = int(m_items.size());
+}
+
+PackagePreview::~PackagePreview() = default;
+
+const PackageDryRun::Item &PackagePreview::settledItem(qsizetype row) const
+{
+    if (!m_isSettled[row]) {
+        try {
+            m_judge->settle(m_items[row]);
+        } catch (const Failure &) {
+            // The GOB file cannot be read now: the item stays new, and applying it says why.
+        }
+        m_isSettled[row] = true;
+        --m_unsettled;
+    }
+    return m_items[row];
+}
+
+void PackagePreview::settleAll() const
+{
+    for (qsizetype row = 0; m_unsettled > 0 && row < m_items.size(); ++row)
+        settledItem(row);
+}
+
+void PackagePreview::settleInBackground()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            qsizetype row = m_isSettled.indexOf(false);
+            if (row < 0) {
+                emit allSettled();
+                return;
+            }
+            const qsizetype first = row;
+            for (int n = 0; n < SettleBatch && row < m_items.size(); ++row)
+                if (!m_isSettled[row]) {
+                    settledItem(row);
+                    ++n;
+                }
+            emit dataChanged(index(int(first), State), index(int(row - 1), Conflict));
+            settleInBackground();
+        },
+        Qt::QueuedConnection);
 }
 
 QSet<qint64> PackagePreview::conflicting() const
 {
+    settleAll();
     QSet<qint64> numbers;
     for (const PackageDryRun::Item &item : m_items)
         if (item.state == PackageDryRun::State::Conflict)
             numbers.insert(item.number);
     return numbers;
+}
+
+std::array<int, 3> PackagePreview::counts() const
+{
+    settleAll();
+    std::array<int, 3> count {0, 0, 0};
+    for (const PackageDryRun::Item &item : m_items)
+        ++count[size_t(item.state)];
+    return count;
 }
 
 int PackagePreview::rowCount(const QModelIndex &parent) const
@@ -46,9 +107,9 @@ QVariant PackagePreview::data(const QModelIndex &index, int role) const
         case Place:
             return PackageDryRun::placeOf(item);
         case State:
-            return PackageDryRun::nameOf(item.state);
+            return PackageDryRun::nameOf(settledItem(index.row()).state);
         case Conflict:
-            return item.conflict;
+            return settledItem(index.row()).conflict;
         default:
             return {};
         }

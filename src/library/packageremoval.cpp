@@ -19,17 +19,52 @@ constexpr qint64 WriteBlock = qint64(1) << 16;
 constexpr char BlockPauseVariable[] = "KESTRIX_TEST_RECORD_PAUSE_MS";
 
 // What a removal writes: runs of the package's regions and, for each source change, the pieces
-// of its old bytes that go there.
+// of its old bytes that go there; the package's files that go back as they were before it.
 struct Plan
 {
     QList<GobRegion> writes;
     QHash<QString, QList<Overlay::Piece>> sources;
     QList<const ChangeFile *> read; // the journals the bytes come from
+    QList<std::pair<QString, std::optional<QByteArray>>> files; // none: there was no file
 };
 
 Failure refusal(const QString &message)
 {
     return Failure(FailureNumber::FileAccess, message);
+}
+
+// Of the changes that wrote a place (oldest first, the package among them), the one whose old
+// bytes are what lay there before the package: the one after the standing change before the
+// package (that change's bytes were what it found), or after a removal of a package the history
+// limit dropped (what that removal left), or else the oldest. Nullptr when a later standing change
+// has written over the package's bytes there: they stay.
+const ChangeFile *sourceBefore(const ChangeTimeline &timeline,
+                               const QList<const ChangeFile *> &writers, const ChangeFile &package)
+{
+    for (const ChangeFile *writer : writers)
+        if (writer->state() == ChangeState::Unrecorded)
+            throw refusal(Messages::removeBlocked(writer->shown()));
+    const auto newest = std::find_if(writers.rbegin(), writers.rend(),
+                                     [&](auto *w) { return timeline.stands(*w); });
+    if (newest == writers.rend() || (*newest)->sequence() != package.sequence())
+        return nullptr;
+    const auto removesDropped = [&](const ChangeFile &change) {
+        const qint64 removed = ChangeTimeline::removedNumber(change);
+        return removed > 0 && !timeline.find(removed);
+    };
+    qsizetype from = writers.indexOf(*newest);
+    while (from > 0 && !timeline.stands(*writers[from - 1])) {
+        if (removesDropped(*writers[from - 1]))
+            break;
+        --from;
+    }
+    // Without a standing change before it, the source's old bytes may still hold those of a
+    // dropped package that a later removal took out: what lay before that package is lost.
+    if (from == 0 || !timeline.stands(*writers[from - 1]))
+        for (const ChangeFile *writer : writers)
+            if (writer->sequence() > writers[from]->sequence() && removesDropped(*writer))
+                throw refusal(Messages::removeLost(package.shown(), writer->shown()));
+    return writers[from];
 }
 
 // The runs of region inside which the same changes wrote every byte.
@@ -52,25 +87,9 @@ Plan planOf(const ChangeTimeline &timeline, const ChangeFile &package)
     Plan plan;
     for (const GobRegion &region : package.header().regions) {
         for (const GobRegion &run : runsOf(timeline, region)) {
-            const QList<const ChangeFile *> writers = timeline.writersOf(run);
-            for (const ChangeFile *writer : writers)
-                if (writer->state() == ChangeState::Unrecorded)
-                    throw refusal(Messages::removeBlocked(writer->shown()));
-            // The package's bytes show only where no later standing change covers them.
-            const auto newest = std::find_if(writers.rbegin(), writers.rend(),
-                                             [&](auto *w) { return timeline.stands(*w); });
-            if (newest == writers.rend() || (*newest)->sequence() != package.sequence())
+            const ChangeFile *source = sourceBefore(timeline, timeline.writersOf(run), package);
+            if (!source)
                 continue;
-            // What lay there before: what the standing change before the package left, which
-            // the next change after that one kept as its old bytes; or, with none, the oldest's.
-            const qsizetype self = writers.indexOf(*newest);
-            qsizetype from = 0;
-            for (qsizetype i = self - 1; i >= 0; --i)
-                if (timeline.stands(*writers[i])) {
-                    from = i + 1;
-                    break;
-                }
-            const ChangeFile *source = writers[from];
             plan.sources[source->path()] += ChangeTimeline::oldBytesIn(*source, run);
             if (!plan.read.contains(source))
                 plan.read.append(source);
@@ -79,6 +98,15 @@ Plan planOf(const ChangeTimeline &timeline, const ChangeFile &package)
             else
                 plan.writes.append(run);
         }
+    }
+    for (const ReplacedFile &file : package.header().files) {
+        const ChangeFile *source = sourceBefore(timeline, timeline.replacersOf(file.path), package);
+        if (!source)
+            continue;
+        const QList<ReplacedFile> &found = source->header().files;
+        const auto at = std::find_if(found.begin(), found.end(),
+                                     [&](const ReplacedFile &f) { return f.path == file.path; });
+        plan.files.append({file.path, source->fileBytes(at - found.begin(), false)});
     }
     return plan;
 }
@@ -173,6 +201,8 @@ Outcome remove(const QString &gobPath, const QString &what,
     GobChange change(gobPath, ChangeKind::Remove, ChangeTimeline::removalDescription(package));
     for (const GobRegion &region : package.header().regions)
         change.addRegion(region.start, region.length);
+    for (const auto &[path, bytes] : plan.files)
+        change.addFile(path, bytes);
     GobWriter &writer = change.begin();
     // The plan was made before the lock was taken.
     QList<ChangeFile> now = ChangeTimeline(gobPath).all();

@@ -9,6 +9,8 @@
 #include "services/messages.h"
 #include "services/numberconversion.h"
 
+#include <algorithm>
+
 namespace PackageFiles {
 
 QString installDataName()
@@ -70,11 +72,17 @@ int progressPercent(qint64 done, qint64 count)
 void forEachRecord(QFile &installData,
                    const std::function<void(qint64 number, const InstallRecord &record)> &visit)
 {
+    // Read in blocks: a package of thousands of records is listed at once.
+    constexpr qint64 BlockRecords = 8192;
     const qint64 complete = installData.size() / InstallRecordBytes;
-    char bytes[InstallRecordBytes];
-    for (qint64 k = 0; k < complete; ++k) {
-        FileAccess::readAt(installData, k * InstallRecordBytes, bytes, InstallRecordBytes);
-        visit(k + 1, {LittleEndian::int32At(bytes), LittleEndian::int32At(bytes + 4)});
+    for (qint64 first = 0; first < complete; first += BlockRecords) {
+        const qint64 n = std::min(BlockRecords, complete - first);
+        const QByteArray block =
+            FileAccess::readAt(installData, first * InstallRecordBytes, n * InstallRecordBytes);
+        for (qint64 k = 0; k < n; ++k) {
+            const char *bytes = block.constData() + k * InstallRecordBytes;
+            visit(first + k + 1, {LittleEndian::int32At(bytes), LittleEndian::int32At(bytes + 4)});
+        }
     }
 }
 

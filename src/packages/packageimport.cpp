@@ -193,6 +193,9 @@ ImportOutcome run(const ImportRequest &request, PackageContext &context)
 
     const QStringList descriptions = PackageFiles::readReplacedFiles(contents->replacedFiles);
     check(*contents, descriptions, request.gobPath);
+    ImportRequest writing = request;
+    if (request.review && !request.review(*contents, writing.skip))
+        throw Failure::cancelled();
     // The .tga files are refused with the package when one would land on an input; they are
     // replaced as part of the GOB file's change.
     const auto refused = [](const Failure &failure) {
@@ -235,7 +238,6 @@ ImportOutcome run(const ImportRequest &request, PackageContext &context)
         writeBackup(*contents, request.gobPath, TempFolder::backupDataPathOf(request.tempFolder),
                     outcome.backupPath, tga->replaced(), context);
     }
-    ImportRequest writing = request;
     const QList<bool> inPlace = PackageStatus::inPlace(*contents, descriptions, request.gobPath);
     for (qsizetype k = 0; k < inPlace.size(); ++k)
         if (inPlace[k])

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -32,6 +33,9 @@ struct ImportRequest
     QString batsFolder; // where the package's .tga files go; empty when there is none
     WithoutUndo withoutUndo; // what to do when the history cannot keep the import
     QSet<qint64> skip = {}; // numbers (from 1) of records left out, such as conflicting ones
+    // Shown what the package would write once it passed the whole-package check, before the
+    // replace question: false cancels; it may add records to leave out to skip.
+    std::function<bool(const PackageContents &, QSet<qint64> &skip)> review = {};
 };
 
 struct ImportOutcome
@@ -83,12 +87,12 @@ void writeRecords(const PackageContents &contents, const ImportRequest &request,
                   PackageDisplay &display, const QList<std::pair<QString, QString>> &tgaMoves = {});
 
 // The import from unpacking to the final message: unpack, "Its not a KX Zip file" for a zip
-// without the three files, the whole-package check, the replace question listing the records
-// and the bats folder's files that the .tga files replace, with what the history knows of the
-// package's regions (No throws the cancel failure), the backup package, the GOB writes (records
-// whose bytes the GOB file holds already are skipped) with the .tga files put in place, and
-// "Imported Sucessfully" with the backup package's name. Failures are thrown; the GOB file is
-// untouched by every refusal.
+// without the three files, the whole-package check, the review (when given), the replace question
+// listing the records and the bats folder's files that the .tga files replace, with what the
+// history knows of the package's regions (No throws the cancel failure), the backup package, the
+// GOB writes (records whose bytes the GOB file holds already are skipped) with the .tga files put
+// in place, and "Imported Sucessfully" with the backup package's name. Failures are thrown; the GOB
+// file is untouched by every refusal.
 ImportOutcome run(const ImportRequest &request, PackageContext &context);
 
 } // namespace PackageImport

@@ -11,14 +11,14 @@
 
 namespace PackageStatus {
 
-namespace {
-
 // A record's region of the GOB file and where its bytes lie in file.data.
 struct Record
 {
     GobRegion region;
     qint64 dataOffset = 0;
 };
+
+namespace {
 
 QList<Record> recordsOf(const PackageContents &contents, const QStringList &descriptions,
                         const QString &gobPath)
@@ -27,11 +27,14 @@ QList<Record> recordsOf(const PackageContents &contents, const QStringList &desc
     auto install = FileAccess::openForReading(contents.installData);
     QList<Record> records;
     qint64 offset = 0;
+    const qint64 gobSize = gob->size();
     PackageFiles::forEachRecord(*install, [&](qint64 k, const PackageFiles::InstallRecord &r) {
-        const QString problem = PackageFiles::regionProblem(
-            r, gob->size(), Messages::packageRecord(int(k), descriptions.value(k - 1)), gobPath);
-        if (!problem.isEmpty())
-            throw Failure(FailureNumber::BadRecord, problem);
+        // The record is named only when it fails: thousands of records are read at once.
+        if (!PackageFiles::regionProblem(r, gobSize, {}, gobPath).isEmpty())
+            throw Failure(FailureNumber::BadRecord,
+                          PackageFiles::regionProblem(
+                              r, gobSize,
+                              Messages::packageRecord(int(k), descriptions.value(k - 1)), gobPath));
         records.append({{r.regionStart(), r.size}, offset});
         offset += r.size;
     });
@@ -116,13 +119,39 @@ QList<Item> of(const PackageContents &contents, const QStringList &descriptions,
 QList<bool> inPlace(const PackageContents &contents, const QStringList &descriptions,
                     const QString &gobPath)
 {
-    const QList<Record> records = recordsOf(contents, descriptions, gobPath);
-    auto gob = FileAccess::openForReading(gobPath);
-    auto data = FileAccess::openForReading(contents.fileData);
+    const InPlace check(contents, descriptions, gobPath);
     QList<bool> placed;
-    for (qsizetype k = 0; k < records.size(); ++k)
-        placed.append(applied(records, k, *gob, *data, contents.fileData));
+    for (qsizetype k = 0; k < check.size(); ++k)
+        placed.append(check.at(k));
     return placed;
+}
+
+struct InPlace::Files
+{
+    QList<Record> records;
+    std::unique_ptr<QFile> gob;
+    std::unique_ptr<QFile> data;
+    QString dataPath;
+};
+
+InPlace::InPlace(const PackageContents &contents, const QStringList &descriptions,
+                 const QString &gobPath)
+    : m_files(new Files {recordsOf(contents, descriptions, gobPath),
+                         FileAccess::openForReading(gobPath),
+                         FileAccess::openForReading(contents.fileData), contents.fileData})
+{
+}
+
+InPlace::~InPlace() = default;
+
+qsizetype InPlace::size() const
+{
+    return m_files->records.size();
+}
+
+bool InPlace::at(qsizetype k) const
+{
+    return applied(m_files->records, k, *m_files->gob, *m_files->data, m_files->dataPath);
 }
 
 QString replaceNote(const PackageContents &contents, const QStringList &descriptions,

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 struct PackageContents;
 
 // Where an unpacked package stands in a GOB file, item by item, as far as the GOB file and its
@@ -38,6 +40,22 @@ QList<Item> of(const PackageContents &contents, const QStringList &descriptions,
 // in its region already (the "applied" of of(), without reading the history).
 QList<bool> inPlace(const PackageContents &contents, const QStringList &descriptions,
                     const QString &gobPath);
+
+// The same, record by record (k from 0), for a caller that asks only about some: the records are
+// read once, their bytes only when asked. Throws as of() does for the records.
+class InPlace
+{
+public:
+    InPlace(const PackageContents &contents, const QStringList &descriptions,
+            const QString &gobPath);
+    ~InPlace();
+    qsizetype size() const;
+    bool at(qsizetype k) const;
+
+private:
+    struct Files;
+    std::unique_ptr<Files> m_files;
+};
 
 // What the replace question adds to its list: that the package is applied already, and the
 // done changes of the history whose regions the package overwrites; empty when neither.

@@ -1381,6 +1381,14 @@ QString removeAlreadyRemoved(const QString &change, const QString &removal)
     return Text::tr("Change %1 was removed already by change %2.").arg(change, removal);
 }
 
+QString removeLost(const QString &package, const QString &removal)
+{
+    return Text::tr("Change %1 can no longer be removed: change %2 took out a package whose "
+                    "change the history limit has dropped since, so what lay there before "
+                    "that package is not known. Nothing was written.")
+        .arg(package, removal);
+}
+
 QString removeBlocked(const QString &change)
 {
     return Text::tr("Cannot remove past change %1: its old bytes were not kept. Nothing was "
@@ -1421,6 +1429,11 @@ QString askRemovePackage(const QString &number, const QString &name)
     return Text::tr("Remove package %1 (%2)? The bytes that lay there before it go back, "
                     "except where a later change has written since. Undo puts it back.")
         .arg(number, name);
+}
+
+QString previewLooking(int items)
+{
+    return Text::tr("Looking at %1 item(s)… Nothing is written before Apply.").arg(items);
 }
 
 QString previewSummary(int newItems, int same, int conflicts)

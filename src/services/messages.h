@@ -276,11 +276,15 @@ QString removeNotPackage(const QString &change);
 QString removeNotApplied(const QString &change, const QString &state);
 QString removeAlreadyRemoved(const QString &change, const QString &removal);
 QString removeBlocked(const QString &change);
+// A removal over what a removal of a package the history limit dropped left.
+QString removeLost(const QString &package, const QString &removal);
 QString removeRefused(const QString &gobPath, qint64 start, qint64 end, const QString &change);
 QString historyChangedMeanwhile();
 QString removed(const QString &package, qint64 bytes);
 QString installedDropped(qint64 oldestKept);
 QString askRemovePackage(const QString &number, const QString &name);
+// Before the states of a package preview are all known.
+QString previewLooking(int items);
 QString previewSummary(int newItems, int same, int conflicts);
 QString dryRunSummary(int newItems, int same, int conflicts);
 QString skippedItems(int same, int conflicts);

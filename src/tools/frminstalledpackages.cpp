@@ -3,7 +3,6 @@
 #include "frmpackagepreview.h"
 
 #include "library/installedpackages.h"
-#include "library/packagepreview.h"
 #include "packages/tempfolder.h"
 #include "services/errorreport.h"
 #include "services/failure.h"
@@ -19,7 +18,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -124,24 +122,13 @@ void frmInstalledPackages::cmdPreview_Click(const QString &chosen)
             : MainModule::ShowOpenDialog(m_prompts, this,
                                          {{tr("Zip file"), QStringLiteral("*.zip")}},
                                          Messages::selectZipToImportTitle());
-        const QTemporaryDir folder;
-        std::optional<PackageContents> contents;
-        {
-            const BusyCursor busy;
-            contents = PackageImport::unpack(package, folder.path(), context, m_session.gobPath());
-        }
-        if (!contents)
-            return;
-        PackagePreview preview(*contents, m_session.gobPath());
-        frmPackagePreview window(preview, QFileInfo(package).fileName(), this);
-        if (window.exec() != QDialog::Accepted)
-            return;
         ImportRequest request;
         request.packagePath = package;
         request.tempFolder = TempFolder::path();
         request.withoutUndo = GobChange::asking(m_prompts, this);
-        if (window.skipConflicts())
-            request.skip = preview.conflicting();
+        request.review = [&](const PackageContents &contents, QSet<qint64> &skip) {
+            return frmPackagePreview::review(contents, m_session.gobPath(), package, this, skip);
+        };
         const BusyCursor busy;
         TempFolder::deleteFilesIn(request.tempFolder);
         m_session.importPackage(request, context);

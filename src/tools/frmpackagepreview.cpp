@@ -2,8 +2,9 @@
 
 #include "library/packagepreview.h"
 #include "services/messages.h"
+#include "widgets/busycursor.h"
 
-#include <QCheckBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,14 +15,12 @@
 frmPackagePreview::frmPackagePreview(PackagePreview &preview, const QString &packageName,
                                      QWidget *owner)
     : QDialog(owner)
+    , m_preview(preview)
 {
     setObjectName(QStringLiteral("frmPackagePreview"));
     setWindowTitle(packageName);
     auto *layout = new QVBoxLayout(this);
-    int count[3] = {0, 0, 0};
-    for (const PackageDryRun::Item &item : preview.items())
-        ++count[int(item.state)];
-    lblSummary = new QLabel(Messages::previewSummary(count[0], count[1], count[2]), this);
+    lblSummary = new QLabel(Messages::previewLooking(preview.rowCount()), this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setWordWrap(true);
     layout->addWidget(lblSummary);
@@ -45,26 +44,52 @@ frmPackagePreview::frmPackagePreview(PackagePreview &preview, const QString &pac
     layout->addWidget(tblItems, 1);
 
     auto *row = new QHBoxLayout;
-    chkSkipConflicts = new QCheckBox(tr("&Skip conflicting items"), this);
-    chkSkipConflicts->setObjectName(QStringLiteral("chkSkipConflicts"));
-    chkSkipConflicts->setEnabled(count[int(PackageDryRun::State::Conflict)] > 0);
-    cmdApply = new QPushButton(tr("&Apply"), this);
-    cmdApply->setObjectName(QStringLiteral("cmdApply"));
-    cmdApply->setDefault(true);
-    cmdCancel = new QPushButton(tr("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    row->addWidget(chkSkipConflicts);
+    const auto button = [this, row](const char *name, const QString &text) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        row->addWidget(b);
+        return b;
+    };
     row->addStretch(1);
-    row->addWidget(cmdApply);
-    row->addWidget(cmdCancel);
+    cmdApply = button("cmdApply", tr("Apply &all"));
+    cmdApply->setDefault(true);
+    // Known only once every state is: enabled then if any item conflicts.
+    cmdApplyButConflicts = button("cmdApplyButConflicts", tr("Apply all &but conflicts"));
+    cmdApplyButConflicts->setEnabled(false);
+    cmdCancel = button("cmdCancel", tr("&Cancel"));
     layout->addLayout(row);
     resize(820, 480);
 
+    connect(&preview, &PackagePreview::allSettled, this, [this] {
+        const auto count = m_preview.counts();
+        lblSummary->setText(Messages::previewSummary(count[0], count[1], count[2]));
+        cmdApplyButConflicts->setEnabled(count[size_t(PackageDryRun::State::Conflict)] > 0);
+    });
     connect(cmdApply, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdApplyButConflicts, &QPushButton::clicked, this, [this] {
+        m_skipConflicts = true;
+        accept();
+    });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool frmPackagePreview::skipConflicts() const
+bool frmPackagePreview::review(const PackageContents &contents, const QString &gobPath,
+                               const QString &packagePath, QWidget *owner, QSet<qint64> &skip)
 {
-    return chkSkipConflicts->isChecked();
+    PackagePreview preview(contents, gobPath);
+    frmPackagePreview window(preview, QFileInfo(packagePath).fileName(), owner);
+    const NormalCursor waiting;
+    if (window.exec() != QDialog::Accepted)
+        return false;
+    if (window.skipConflicts())
+        skip += preview.conflicting();
+    return true;
+}
+
+void frmPackagePreview::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The rows in view first; the rest once the window is drawn.
+    if (!std::exchange(m_shown, true))
+        m_preview.settleInBackground();
 }

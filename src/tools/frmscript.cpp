@@ -1,5 +1,6 @@
 #include "frmscript.h"
 
+#include "frmpackagepreview.h"
 #include "progressdisplay.h"
 
 #include "packages/ddeserver.h"
@@ -659,6 +660,9 @@ void frmScript::cmdImportZip_Click(const QString &chosen)
         request.tempFolder = temp;
         request.backup = chkBackup->isChecked();
         request.withoutUndo = GobChange::asking(m_prompts, this);
+        request.review = [&](const PackageContents &contents, QSet<qint64> &skip) {
+            return frmPackagePreview::review(contents, m_session.gobPath(), package, this, skip);
+        };
         const ImportOutcome outcome = m_session.importPackage(request, context);
         MainModule::restoreNormalPointer();
         if (outcome.imported) {

@@ -13,3 +13,15 @@ BusyCursor::~BusyCursor()
     // does nothing.
     QApplication::restoreOverrideCursor();
 }
+
+NormalCursor::NormalCursor()
+{
+    for (; QApplication::overrideCursor(); ++m_busy)
+        QApplication::restoreOverrideCursor();
+}
+
+NormalCursor::~NormalCursor()
+{
+    for (; m_busy > 0; --m_busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+}

@@ -11,6 +11,7 @@
 #include "packages/packageimport.h"
 
 #include <QDir>
+#include <QMap>
 
 #include <gtest/gtest.h>
 
@@ -20,18 +21,25 @@ namespace {
 
 constexpr qint32 GobSize = 100000;
 
-// Three packages whose regions overlap: records of (package offset, size), file.data a pattern.
+// Three packages whose regions and .tga files overlap: records of (package offset, size),
+// file.data a pattern.
 struct Package
 {
     QString name;
     QList<std::pair<qint32, qint32>> records;
     int seed;
+    QList<HandZip::Entry> tga;
 };
 const Package Packages[] = {
-    {u"a.zip"_s, {{20000, 4000}, {30000, 100}}, 1},
-    {u"b.zip"_s, {{22000, 4000}, {19000, 2000}, {29950, 100}}, 2},
-    {u"c.zip"_s, {{23000, 500}, {40000, 10}}, 3},
+    {u"a.zip"_s, {{20000, 4000}, {30000, 100}}, 1, {{u"shirt.tga"_s, "A shirt"}}},
+    {u"b.zip"_s,
+     {{22000, 4000}, {19000, 2000}, {29950, 100}},
+     2,
+     {{u"shirt.tga"_s, "B shirt"}, {u"sock.tga"_s, "B sock"}}},
+    {u"c.zip"_s, {{23000, 500}, {40000, 10}}, 3, {{u"sock.tga"_s, "C sock"}}},
 };
+// The bats folder before any package: the user's own shirt.
+const QMap<QString, QByteArray> OwnBats {{u"shirt.tga"_s, "mine"}};
 
 const Package &packageNamed(QChar letter)
 {
@@ -45,21 +53,50 @@ protected:
         : original(Bytes::pattern(GobSize, 7))
         , gob(home.write(u"g_pc.gob"_s, original))
     {
+        resetBats();
     }
 
     void apply(const Package &p)
     {
         const QString path = home.file(p.name);
-        ASSERT_TRUE(writeHandPackage(path, p.records, p.seed));
+        ASSERT_TRUE(writeHandPackage(path, p.records, p.seed, p.tga));
         prompts.answerMessage(Answer::Yes);
         PackageContext context {prompts, nullptr, display};
-        PackageImport::run({path, gob, home.file(u"KX_Temp"_s), false, {}, {}}, context);
+        PackageImport::run({path, gob, home.file(u"KX_Temp"_s), false, home.file(u"bats"_s), {}},
+                           context);
+    }
+
+    // The history limit drops the oldest change.
+    void dropOldest()
+    {
+        GobHistory::setLimit(GobHistory(gob).size() - GobHistory(gob).changes().first().fileSize());
+        GobHistory(gob).makeRoom(0);
+        GobHistory::setLimit(1 << 30);
+    }
+
+    QMap<QString, QByteArray> bats() const
+    {
+        QMap<QString, QByteArray> files;
+        for (const QString &name : QDir(home.file(u"bats"_s)).entryList(QDir::Files))
+            files[name] = Bytes::readFile(home.file(u"bats/"_s + name));
+        return files;
+    }
+
+    void resetBats()
+    {
+        QDir(home.file(u"bats"_s)).removeRecursively();
+        home.write(u"bats/shirt.tga"_s, OwnBats[u"shirt.tga"_s]);
     }
 
     // The GOB file as the packages, applied in this order to the original, leave it: worked out
     // by copying their bytes, not through the history.
     QByteArray expected(const QString &applied) const
     {
+        // The .tga files the same way: the last package applied wins.
+        expectedBats = OwnBats;
+        for (const QChar letter : applied)
+            for (const HandZip::Entry &file : packageNamed(letter).tga)
+                expectedBats[file.name] = file.bytes;
         QByteArray bytes = original;
         for (const QChar letter : applied) {
             const Package &p = packageNamed(letter);
@@ -78,12 +115,14 @@ protected:
     RecordingDisplay display;
     QByteArray original;
     QString gob;
+    mutable QMap<QString, QByteArray> expectedBats;
 };
 
 } // namespace
 
-// Steps: "+x" applies package x, "-x" removes it, "u" undoes the newest change. The GOB file must
-// be the original with the bytes of the packages that stand copied over it in the order they
+// Steps: "+x" applies package x, "-x" removes it, "u" undoes the newest change, "r" redoes it,
+// "d" lets the history limit drop the oldest change. The GOB file (and the bats folder) must be
+// the original with the bytes (files) of the packages that stand copied over it in the order they
 // were applied, and undo back to the start must give the original again.
 TEST_F(LibraryTest, RemovingAnyPackageLeavesTheGobAsIfItHadNeverBeenApplied)
 {
@@ -102,18 +141,27 @@ TEST_F(LibraryTest, RemovingAnyPackageLeavesTheGobAsIfItHadNeverBeenApplied)
         {"+a +b +c -c -a u", {u"a.zip 0/2"_s, u"b.zip 3/3"_s}},
         {"+b +a -b -a", {}},
         {"+a +b +c -b -a u u", {u"a.zip 0/2"_s, u"b.zip 2/3"_s, u"c.zip 2/2"_s}},
+        {"+a +b +c -c -b u r", {u"a.zip 2/2"_s}},
+        {"+a -a d +b +c -b", {u"c.zip 2/2"_s}},
     };
     for (const auto &c : cases) {
         const QString steps = QString::fromLatin1(c.steps);
         QString stands; // the packages applied and not taken out
         QStringList done; // the steps undo can take back, newest last
+        QStringList undone; // the steps redo can take again, newest last
         const auto toggle = [&](QChar x) {
             stands.contains(x) ? stands.remove(x) : stands.append(x);
         };
         for (const QString &step : steps.split(u' ')) {
-            if (step == u"u"_s) {
-                toggle(done.takeLast()[1]);
-                GobHistory(gob).undo();
+            if (step == u"d"_s) {
+                dropOldest();
+                continue;
+            }
+            if (step == u"u"_s || step == u"r"_s) {
+                const bool undo = step == u"u"_s;
+                (undo ? undone : done) << (undo ? done : undone).takeLast();
+                toggle((undo ? undone : done).last()[1]);
+                undo ? void(GobHistory(gob).undo()) : void(GobHistory(gob).redo());
                 continue;
             }
             done << step;
@@ -127,12 +175,18 @@ TEST_F(LibraryTest, RemovingAnyPackageLeavesTheGobAsIfItHadNeverBeenApplied)
             return steps.indexOf(u'+' + x) < steps.indexOf(u'+' + y);
         });
         EXPECT_TRUE(Bytes::readFile(gob) == expected(stands)) << c.steps;
+        EXPECT_EQ(bats(), expectedBats) << c.steps;
         QStringList installed;
         for (const InstalledPackages::Package &p : InstalledPackages::of(gob))
             installed << u"%1 %2/%3"_s.arg(p.name).arg(p.holding).arg(p.items);
         EXPECT_EQ(installed, c.installed) << c.steps;
         GobHistory(gob).undo(0);
-        EXPECT_EQ(Bytes::readFile(gob), original) << c.steps;
+        if (!steps.contains(u'd')) {
+            EXPECT_EQ(Bytes::readFile(gob), original) << c.steps;
+            EXPECT_EQ(bats(), OwnBats) << c.steps;
+        }
+        home.write(u"g_pc.gob"_s, original);
+        resetBats();
         QDir(home.file(u"history"_s)).removeRecursively();
     }
 }
@@ -150,6 +204,10 @@ TEST_F(LibraryTest, ARemovalTheHistoryCannotBackIsRefusedWithItsReason)
         apply(Packages[2]); // done again as change 4: the limit drops the undone c and then a
     };
     const auto undoA = [&] { apply(Packages[0]), GobHistory(gob).undo(); };
+    const auto removeDroppedA = [&] {
+        apply(Packages[0]), apply(Packages[1]), PackageRemoval::remove(gob, u"a.zip"_s);
+        dropOldest();
+    };
     const auto removeA = [&] { apply(Packages[0]), PackageRemoval::remove(gob, u"a.zip"_s); };
     const auto writeIntoA = [&] {
         apply(Packages[0]);
@@ -170,6 +228,10 @@ TEST_F(LibraryTest, ARemovalTheHistoryCannotBackIsRefusedWithItsReason)
          u"No package \"a.zip\" is applied to %1: give the number or the name that the "
          "installed packages list."_s},
         {undoA, u"1"_s, u"Change %2 is undone: there is nothing to remove."_s},
+        {removeDroppedA, u"b.zip"_s,
+         u"Change %2 can no longer be removed: change %3 took out a package whose change the "
+         "history limit has dropped since, so what lay there before that package is not known. "
+         "Nothing was written."_s},
         {removeA, u"1"_s, u"Change %2 was removed already by change %3."_s},
         {removeA, u"2"_s, u"Change %3 is no package; undo it instead."_s},
         {writeIntoA, u"a.zip"_s,
@@ -179,6 +241,7 @@ TEST_F(LibraryTest, ARemovalTheHistoryCannotBackIsRefusedWithItsReason)
     for (const auto &c : cases) {
         c.setUp();
         const QByteArray before = Bytes::readFile(gob);
+        const QMap<QString, QByteArray> batsBefore = bats();
         const qsizetype changes = GobHistory(gob).changes().size();
         const QList<ChangeFile> all = GobHistory(gob).changes();
         const QString message = QString(c.message)
@@ -187,8 +250,10 @@ TEST_F(LibraryTest, ARemovalTheHistoryCannotBackIsRefusedWithItsReason)
                                     .replace(u"%3"_s, all.value(1).shown());
         EXPECT_EQ(refusal([&] { PackageRemoval::remove(gob, c.package); }), message);
         EXPECT_TRUE(Bytes::readFile(gob) == before) << c.package.toStdString();
+        EXPECT_EQ(bats(), batsBefore);
         EXPECT_EQ(GobHistory(gob).changes().size(), changes);
         home.write(u"g_pc.gob"_s, original);
+        resetBats();
         QDir(home.file(u"history"_s)).removeRecursively();
         GobHistory::setLimit(1 << 30);
     }

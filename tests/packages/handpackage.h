@@ -5,9 +5,9 @@
 #include "packagebytes.h"
 
 // A package written by hand: one install record per (package offset, size), file.data a test
-// pattern of seed, and an "Item OFFSET" line for each record.
+// pattern of seed, an "Item OFFSET" line for each record, and the files given beside them.
 inline bool writeHandPackage(const QString &path, const QList<std::pair<qint32, qint32>> &records,
-                             int seed)
+                             int seed, const QList<HandZip::Entry> &files = {})
 {
     QByteArray install;
     QByteArray lines;
@@ -17,8 +17,8 @@ inline bool writeHandPackage(const QString &path, const QList<std::pair<qint32, 
         lines += "\"Item " + QByteArray::number(offset) + "\"\r\n";
         total += size;
     }
-    return HandZip::write(path,
-                          {{QStringLiteral("install.data"), install},
-                           {QStringLiteral("file.data"), Bytes::pattern(total, seed)},
-                           {QStringLiteral("Replaced Files.txt"), lines}});
+    const QList<HandZip::Entry> entries {{QStringLiteral("install.data"), install},
+                                         {QStringLiteral("file.data"), Bytes::pattern(total, seed)},
+                                         {QStringLiteral("Replaced Files.txt"), lines}};
+    return HandZip::write(path, entries + files);
 }

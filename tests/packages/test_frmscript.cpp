@@ -2,6 +2,7 @@
 #include "handgob.h"
 #include "handzip.h"
 #include "packagebytes.h"
+#include "previewclick.h"
 #include "recordingopener.h"
 #include "scriptedprompts.h"
 #include "testhome.h"
@@ -366,6 +367,7 @@ TEST_F(PackageWindowTest, ImportingAPackageAndMakingOneAfterwards)
             busy = enabled({window->cmdMake, window->cmdImportZip, window->chkBackup})
                 + (window->isBusy() ? u" busy"_s : QString());
     };
+    clickPreviewWhenShown();
     window->cmdImportZip->click();
     prompts.onShow = nullptr;
     EXPECT_EQ(busy, u"000 busy"_s);

@@ -2,6 +2,7 @@
 #include "bytes.h"
 #include "handzip.h"
 #include "packagebytes.h"
+#include "previewclick.h"
 
 #include "services/apppath.h"
 #include "tools/frmscript.h"
@@ -50,6 +51,7 @@ TEST_F(MainWindowTest, ImportZipImportsThroughThePackageWindow)
     prompts.clear();
     prompts.answerOpen(package);
     prompts.answerMessage(Answer::Yes);
+    clickPreviewWhenShown();
     bool blocked = false;
     prompts.onShow = [&](const ScriptedPrompts::Shown &shown) {
         // Only the log and the notice show: no lists or commands greyed out behind the import.
@@ -77,11 +79,16 @@ TEST_F(MainWindowTest, ImportZipImportsThroughThePackageWindow)
     EXPECT_TRUE(prompts.messageTexts().isEmpty());
     EXPECT_EQ(Bytes::readFile(gob), expected);
 
-    // A package dropped anywhere on the window is imported without the dialog.
+    // A package dropped anywhere on the window is imported without the dialog, shown first.
     EXPECT_TRUE(drop(package, window->lstItem));
     prompts.clear();
     prompts.answerMessage(Answer::No);
+    QString summary;
+    clickPreviewWhenShown(&summary);
     QApplication::processEvents();
+    EXPECT_EQ(summary,
+              u"0 new item(s), 1 already in place (skipped), 0 conflicting with a change of the "
+              "history. Nothing is written before Apply."_s);
     EXPECT_TRUE(prompts.of(ScriptedPrompts::Kind::Open).empty());
     EXPECT_EQ(prompts.last().title, u"Do you want to replace the following file(s)"_s);
 }
