@@ -979,6 +979,10 @@ Nothing was exported; give --overwrite to replace them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Change %1 can no longer be removed: change %2 took out a package whose change the history limit has dropped since, so what lay there before that package is not known. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Cannot remove past change %1: its old bytes were not kept. Nothing was written.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1000,6 +1004,10 @@ Nothing was exported; give --overwrite to replace them.</source>
     </message>
     <message>
         <source>Remove package %1 (%2)? The bytes that lay there before it go back, except where a later change has written since. Undo puts it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking at %1 item(s)… Nothing is written before Apply.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1602,11 +1610,11 @@ Nothing was exported; give --overwrite to replace them.</source>
 <context>
     <name>frmPackagePreview</name>
     <message>
-        <source>&amp;Skip conflicting items</source>
+        <source>Apply &amp;all</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Apply</source>
+        <source>Apply all &amp;but conflicts</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -206,10 +206,14 @@ TEST_F(TranslationTest, NoVisibleTextOfAWindowEscapesTranslation)
                   });
               });
 
-    // The replace question of Import as Zip, answered No.
+    // Import as Zip: its preview applied, then the replace question answered No.
     prompts.answerOpen(home.file(u"p.zip"_s));
     prompts.answerMessage(Answer::No);
-    QTest::mouseClick(window->cmdImportZip, Qt::LeftButton);
+    walkModal([this] { QTest::mouseClick(window->cmdImportZip, Qt::LeftButton); },
+              [](QWidget *preview) {
+                  QTest::mouseClick(static_cast<frmPackagePreview *>(preview)->cmdApply,
+                                    Qt::LeftButton);
+              });
     ASSERT_EQ(prompts.last().title, Messages::replaceQuestionTitle());
 
     // Export All, then Import Folder on a changed picture, left with No.
