@@ -3,6 +3,7 @@
 // except data: numbers, and the names and contents of the test's own files.
 #include "handpackage.h"
 #include "mainwindowfixture.h"
+#include "previewclick.h"
 
 #include "mainwindow/aboutbox.h"
 #include "services/messages.h"
@@ -206,14 +207,11 @@ TEST_F(TranslationTest, NoVisibleTextOfAWindowEscapesTranslation)
                   });
               });
 
-    // Import as Zip: its preview applied, then the replace question answered No.
+    // Import as Zip: its preview (walked above) applied, then the replace question answered No.
     prompts.answerOpen(home.file(u"p.zip"_s));
     prompts.answerMessage(Answer::No);
-    walkModal([this] { QTest::mouseClick(window->cmdImportZip, Qt::LeftButton); },
-              [](QWidget *preview) {
-                  QTest::mouseClick(static_cast<frmPackagePreview *>(preview)->cmdApply,
-                                    Qt::LeftButton);
-              });
+    clickPreviewWhenShown();
+    QTest::mouseClick(window->cmdImportZip, Qt::LeftButton);
     ASSERT_EQ(prompts.last().title, Messages::replaceQuestionTitle());
 
     // Export All, then Import Folder on a changed picture, left with No.
