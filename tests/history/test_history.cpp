@@ -1,13 +1,9 @@
 #include "bytes.h"
 #include "handbitmap.h"
 #include "handgob.h"
-#include "handpackage.h"
-#include "handzip.h"
+#include "handhistory.h"
 #include "packagebytes.h"
-#include "recordingdisplay.h"
 #include "refusal.h"
-#include "scriptedprompts.h"
-#include "testhome.h"
 
 #include "history/changefile.h"
 #include "history/gobhistory.h"
@@ -34,14 +30,13 @@ constexpr qint32 AreaOffset = 5001; // a whole-file area of 4096 bytes at 5000
 constexpr std::pair<int, int> TwoPieces {20000, 65537};
 constexpr std::pair<int, int> AtTheEnd {GobSize - 111 - 5000, 5000};
 
-class HistoryTest : public ::testing::Test
+class HistoryTest : public HandHistoryTest
 {
 protected:
     HistoryTest()
+        : HandHistoryTest(HandGob::withAt(
+            GobSize, 1000, HandGob::imageRecord(8, 4, Bytes::pattern(32, 3), HandGob::palette())))
     {
-        original = HandGob::withAt(
-            GobSize, 1000, HandGob::imageRecord(8, 4, Bytes::pattern(32, 3), HandGob::palette()));
-        gob = home.write(u"g_pc.gob"_s, original);
     }
     ~HistoryTest() override { FileAccess::clearFaults(); }
 
@@ -61,17 +56,6 @@ protected:
         PngImport::write(PngImport::check(gob, AreaOffset, 4096, png));
     }
 
-    // A package whose records (package offset, size) carry file.data bytes of seed.
-    void apply(const QString &name, const std::initializer_list<std::pair<int, int>> &records,
-               int seed = 1, const WithoutUndo &withoutUndo = {})
-    {
-        const QString path = home.file(name);
-        ASSERT_TRUE(writeHandPackage(path, QList<std::pair<qint32, qint32>>(records), seed));
-        prompts.answerMessage(Answer::Yes);
-        PackageContext context {prompts, nullptr, display};
-        PackageImport::run({path, gob, home.file(u"KX_Temp"_s), false, {}, withoutUndo}, context);
-    }
-
     // The state of every change the history keeps, oldest first.
     QStringList states() const
     {
@@ -87,12 +71,6 @@ protected:
         const QList<ChangeFile> changes = GobHistory(gob).changes();
         return changes.value(changes.size() - 1);
     }
-
-    TestHome home;
-    ScriptedPrompts prompts;
-    RecordingDisplay display;
-    QByteArray original;
-    QString gob;
 };
 
 } // namespace
@@ -203,8 +181,7 @@ TEST_F(HistoryTest, RedoRefusesAndLeavesTheGobAsItIs)
          "it was undone. Nothing was redone; the GOB file was not changed."},
     };
     for (const auto &c : cases) {
-        QDir(GobHistory(gob).folder()).removeRecursively();
-        home.write(u"g_pc.gob"_s, original);
+        startAgain();
         apply(u"a.zip"_s, {TwoPieces, AtTheEnd});
         if (!c.after)
             FileAccess::plantFault({u"write"_s, u".change"_s, 0, ENOSPC, 1});
@@ -362,7 +339,7 @@ TEST_F(HistoryTest, TheLimitDropsTheOldestOnlyOnceANewChangeIsDoneAndNumbersStay
         << refused.toStdString();
     EXPECT_EQ(hash(), before);
     QString asked;
-    apply(u"a.zip"_s, {{20000, 4000}}, 4, [&](const QString &r) { asked = r; });
+    apply(u"a.zip"_s, {{20000, 4000}}, 4, {}, {}, [&](const QString &r) { asked = r; });
     EXPECT_FALSE(asked.isEmpty());
     EXPECT_NE(hash(), before);
     // Kept as a line no undo passes; the undone ones dropped.
@@ -452,8 +429,7 @@ TEST_F(HistoryTest, ADamagedChangeFileIsSetAsideAndNothingOfItIsWritten)
     };
     for (const auto &c : cases) {
         const std::string what = std::to_string(c.change) + " " + std::to_string(c.where);
-        QDir(GobHistory(gob).folder()).removeRecursively();
-        home.write(u"g_pc.gob"_s, original);
+        startAgain();
         apply(u"ab.zip"_s, {{20000, 3000}, {30000, 3000}}, 1);
         const QByteArray afterFirst = hash();
         apply(u"bc.zip"_s, {{31000, 3000}, {40000, 3000}}, 2);
