@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # kestrix-cli remove killed while it journals or writes: the next kestrix-cli history leaves the
-# GOB file exactly as before the removal (rolled back) or as after it (done), never between.
+# GOB file and the bats folder exactly as before the removal (rolled back) or as after it (done),
+# both the same one, never between. What each should hold is built by copying bytes by hand.
 # usage: removecrash.sh KESTRIX_CLI
 set -uo pipefail
 cli=$1
@@ -10,42 +11,79 @@ export KESTRIX_HOME=$work/home
 failures=0
 fail() { echo "FAIL: $*" >&2 && failures=$((failures + 1)); }
 hash() { sha256sum <"$1" | cut -d' ' -f1; }
+# A folder's files and their hashes, one line each.
+listing() { (cd "$1" && for f in *; do [ -f "$f" ] && echo "$f $(hash "$f")"; done); }
 gob=$work/t_pc.gob
-# Two packages of eight 64 KiB records; b writes over half of each record of a.
+bats=$work/bats
+# Two packages of eight 64 KiB records; b writes over half of each record of a. a brings a .tga
+# the bats folder had none of, b one that replaces the user's own.
 head -c 1200000 /dev/urandom >"$work/orig_pc.gob"
+mkdir -p "$work/own" "$work/tga"
+head -c 3000 /dev/urandom >"$work/own/cap.tga"
+head -c 5000 /dev/urandom >"$work/tga/shirt.tga"
+head -c 7000 /dev/urandom >"$work/tga/cap.tga"
+declare -A tga=([a]=shirt.tga [b]=cap.tga)
 for p in a b; do
     head -c 1200000 /dev/urandom >"$work/$p.gob"
     items=()
     shift=$([ $p = b ] && echo 32768 || echo 0)
     for i in $(seq 0 7); do items+=("Part $i|$((1000 + shift + 140000 * i))|65536"); done
-    "$cli" pack --gob "$work/$p.gob" --out "$work/$p.zip" "${items[@]}" >/dev/null 2>&1 || exit 1
+    "$cli" pack --gob "$work/$p.gob" --out "$work/$p.zip" --readme "$work/tga/${tga[$p]}" \
+        "${items[@]}" >/dev/null 2>&1 || exit 1
 done
-setup() {
-    rm -rf "$KESTRIX_HOME/history" && cp "$work/orig_pc.gob" "$gob"
-    for p in a b; do "$cli" apply --gob "$gob" --package "$work/$p.zip" --yes >/dev/null 2>&1 || exit 1; done
-    before=$(hash "$gob")
+# The GOB file and the bats folder with the packages given applied in order, by copying their
+# bytes (an item's position counts from 1) and files: the hash of the one, the listing of the other.
+built() {
+    local p shift i
+    cp "$work/orig_pc.gob" "$work/built.gob"
+    rm -rf "$work/built" && cp -r "$work/own" "$work/built"
+    for p in "$@"; do
+        shift=$([ $p = b ] && echo 32768 || echo 0)
+        for i in $(seq 0 7); do
+            dd if="$work/$p.gob" of="$work/built.gob" bs=65536 skip=$((999 + shift + 140000 * i)) \
+                seek=$((999 + shift + 140000 * i)) count=65536 conv=notrunc iflag=skip_bytes,count_bytes \
+                oflag=seek_bytes 2>/dev/null
+        done
+        cp "$work/tga/${tga[$p]}" "$work/built/"
+    done
+    echo "$(hash "$work/built.gob") $(listing "$work/built" | tr '\n' ' ')"
 }
-setup
-"$cli" remove --gob "$gob" --package a.zip >/dev/null 2>&1 || exit 1
-removed=$(hash "$gob")
-[ "$removed" != "$before" ] || fail "the removal changed nothing"
+both=$(built a b)
+declare -A without=([a]=$(built b) [b]=$(built a))
+now() { echo "$(hash "$gob") $(listing "$bats" | tr '\n' ' ')"; }
+setup() {
+    local p
+    rm -rf "$KESTRIX_HOME/history" "$bats" && cp "$work/orig_pc.gob" "$gob" && cp -r "$work/own" "$bats"
+    for p in a b; do
+        "$cli" apply --gob "$gob" --package "$work/$p.zip" --bats "$bats" --yes >/dev/null 2>&1 || exit 1
+    done
+    [ "$(now)" = "$both" ] || fail "a and b applied are not the bytes and files of both"
+}
+for p in a b; do
+    setup
+    "$cli" remove --gob "$gob" --package $p.zip >/dev/null 2>&1 || exit 1
+    [ "$(now)" = "${without[$p]}" ] || fail "removing $p does not leave the other alone"
+done
 
-for round in $(seq "${CRASH_ROUNDS:-6}"); do
+# Each round kills the removal of a or of b while it journals or while it writes.
+for round in $(seq "${CRASH_ROUNDS:-8}"); do
     hook=KESTRIX_TEST_JOURNAL_PAUSE_MS
     [ $((round % 2)) = 0 ] && hook=KESTRIX_TEST_RECORD_PAUSE_MS
-    at=$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.03 + r % 200 / 1000 }')
+    p=$([ $(((round - 1) / 2 % 2)) = 0 ] && echo a || echo b)
+    at=$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.03 + r % 400 / 1000 }')
     setup
-    env "$hook=25" "$cli" remove --gob "$gob" --package a.zip >/dev/null 2>&1 &
+    env "$hook=25" "$cli" remove --gob "$gob" --package $p.zip >/dev/null 2>&1 &
     pid=$!
     sleep "$at" && kill -9 $pid 2>/dev/null
     wait $pid 2>/dev/null
-    line=$("$cli" history --gob "$gob" 2>/dev/null | head -1) || fail "$hook $at s: history failed"
+    line=$("$cli" history --gob "$gob" 2>/dev/null | head -1) || fail "$p $hook $at s: history failed"
+    [ -n "${CRASH_VERBOSE:-}" ] && echo "$p $hook $at s: $line"
     case "$line" in
-    3$'\t'*$'\tremove\tdone\t'*) want=$removed ;;
-    3$'\t'*$'\tremove\trolled back\t'* | 2$'\t'*) want=$before ;;
-    *) fail "$hook $at s: history says \"$line\"" && continue ;;
+    3$'\t'*$'\tremove\tdone\t'*) want=${without[$p]} ;;
+    3$'\t'*$'\tremove\trolled back\t'* | 2$'\t'*) want=$both ;;
+    *) fail "$p $hook $at s: history says \"$line\"" && continue ;;
     esac
-    [ "$(hash "$gob")" = "$want" ] || fail "$hook $at s: \"$line\", yet the GOB file is not so"
+    [ "$(now)" = "$want" ] || fail "$p $hook $at s: \"$line\", yet the GOB file or the bats folder is not so"
 done
 [ $failures = 0 ] && echo "every killed removal left all or nothing"
 exit $((failures > 0))
