@@ -23,18 +23,17 @@ protected:
     {
     }
 
-    // Applies a package made by hand (see writeHandPackage) as the user does, answering Yes;
-    // its files go into bats.
+    // Applies a package made by hand (see writeHandPackage) as the user does, answering Yes.
     void apply(const QString &name, const QList<std::pair<qint32, qint32>> &records, int seed = 1,
                const QList<HandZip::Entry> &files = {}, const QString &bats = {},
                const WithoutUndo &withoutUndo = {})
     {
-        const QString path = home.file(name);
-        ASSERT_TRUE(writeHandPackage(path, records, seed, files));
+        ASSERT_TRUE(writeHandPackage(home.file(name), records, seed, files));
         prompts.answerMessage(Answer::Yes);
         PackageContext context {prompts, nullptr, display};
         PackageImport::run(
-            {path, gob, home.file(QStringLiteral("KX_Temp")), false, bats, withoutUndo}, context);
+            {home.file(name), gob, home.file(QStringLiteral("KX_Temp")), false, bats, withoutUndo},
+            context);
     }
 
     // The original GOB file again, with no history.
