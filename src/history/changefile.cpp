@@ -664,3 +664,9 @@ void ChangeFile::markRedone()
 {
     appendState('D', ChangeState::Done);
 }
+
+void ChangeFile::markUndoTakenBack()
+{
+    append(JournalRecord::make("STAT", "U") + JournalRecord::make("STAT", "A"));
+    m_state = ChangeState::Redoing;
+}

@@ -177,6 +177,9 @@ public:
     void settle(ChangeState state);
     void markRedoing();
     void markRedone();
+    // An undo that failed part of the way is taken back: the change goes on as being redone,
+    // undone and redoing in one write, so that a kill cannot leave it undone in between.
+    void markUndoTakenBack();
 
     ChangeFile() = default;
 

@@ -339,11 +339,25 @@ QList<ChangeFile> GobHistory::undo(std::optional<int> keep)
     GobWriter gob(m_gobPath);
     for (ChangeFile &change : targets) {
         change.markUndoing();
-        change.writeBack(gob);
-        gob.commit();
-        if (!change.isPutBack(gob.file()))
-            throw Failure(FailureNumber::FileAccess,
-                          Messages::gobNotPutBack(FileAccess::displayPath(m_gobPath)));
+        try {
+            change.writeBack(gob);
+            gob.commit();
+            if (!change.isPutBack(gob.file()))
+                throw Failure(FailureNumber::FileAccess,
+                              Messages::gobNotPutBack(FileAccess::displayPath(m_gobPath)));
+        } catch (const Failure &) {
+            // A failing disk: with the bytes the change wrote kept, they go back at once and the
+            // change stands as before; else, or should that fail too, the next start finishes
+            // the undo or the redo the journal names.
+            if (change.canRedo()) {
+                try {
+                    change.markUndoTakenBack();
+                    writeForward(change, gob);
+                } catch (const Failure &) {
+                }
+            }
+            throw;
+        }
         change.settle(ChangeState::Undone);
     }
     return targets;

@@ -259,25 +259,30 @@ if [ $mode = tmpfs ] || [ "$(id -u)" != 0 ]; then
     expect_outputs_refused "read-only" 'Read-only file system|Permission denied'
 fi
 
-# Failures planted in the process (action:path end:writes let through:errno:times): a write of
-# the GOB file that fails once, a full disk, a failing sync. The command gives the system's
-# reason, and the GOB file is as it was when the command ends, its change listed rolled back.
-for planted in "write:.gob:1:5:1|Input/output error" "write:.gob:0:28:1|No space left on device" \
-    "sync:.gob:0:5:1|Input/output error" "write:.change:0:5:1|Nothing was written"; do
+# Failures planted in the process (action:path end:writes let through:errno:times) under the
+# removal of a package that replaced the user's own .tga and the undo of that removal: the command
+# names the file and the system's reason, and leaves the GOB file, the bats folder and the history
+# as they were (its own change listed rolled back at most). Imports: see the history's tests.
+mkdir -p "$work/own" && echo "own shirt" >"$work/own/shirt.tga"
+for planted in "remove|write:.gob:0:5:1|p.gob" "remove|write:.tga:0:5:1|shirt.tga" \
+    "undo|write:.gob:1:5:1|p.gob" "undo|write:.tga:0:5:1|shirt.tga"; do
+    IFS='|' read -r verb fault file <<<"$planted"
     cp "$gob" "$work/p.gob"
-    rm -rf "$KESTRIX_HOME/history"
-    before=$(hash "$work/p.gob")
-    KESTRIX_TEST_FAULT=${planted%%|*} "$cli" import --catalogue "$cat" --gob "$work/p.gob" --entry 5 \
-        --sub 1 --file "$work/pitch.bmp" >/dev/null 2>"$work/err"
+    rm -rf "$KESTRIX_HOME/history" "$work/bats" && cp -r "$work/own" "$work/bats"
+    "$cli" apply --gob "$work/p.gob" --package "$work/tga.zip" --bats "$work/bats" --yes >/dev/null 2>&1 &&
+        { [ $verb = remove ] || "$cli" remove --gob "$work/p.gob" --package tga.zip >/dev/null 2>&1; } ||
+        fail "$verb $fault: the changes before it failed"
+    before="$(hash "$work/p.gob") $(sha256sum "$work"/bats/*) $("$cli" history --gob "$work/p.gob" 2>/dev/null)"
+    # shellcheck disable=SC2046 # the option holds no blanks
+    KESTRIX_TEST_FAULT=$fault "$cli" $verb $([ $verb = undo ] || echo --package tga.zip) --gob "$work/p.gob" \
+        >/dev/null 2>"$work/err"
     rc=$?
-    after=$(hash "$work/p.gob")
-    [ -n "${FAULTS_VERBOSE:-}" ] && echo "${planted%%|*}: exit $rc: $(cat "$work/err") GOB $before -> $after"
-    [ $rc = 1 ] || fail "planted ${planted%%|*}: exit code $rc"
-    grep -q "${planted#*|}" "$work/err" || fail "planted ${planted%%|*}: message \"$(cat "$work/err")\""
-    [ "$before" = "$after" ] || fail "planted ${planted%%|*}: the GOB file changed"
-    "$cli" history --gob "$work/p.gob" >"$work/out" 2>/dev/null
-    grep -Eq $'\trolled back\t|^$' "$work/out" || [ ! -s "$work/out" ] ||
-        fail "planted ${planted%%|*}: history says $(cat "$work/out")"
+    after="$(hash "$work/p.gob") $(sha256sum "$work"/bats/*) $("$cli" history --gob "$work/p.gob" 2>/dev/null |
+        grep -v $'\trolled back\t')"
+    [ -n "${FAULTS_VERBOSE:-}" ] && echo "$verb $fault: exit $rc: $(cat "$work/err")"
+    [ $rc = 1 ] || fail "$verb $fault: exit code $rc"
+    grep -qF "$file: Input/output error" "$work/err" || fail "$verb $fault: message \"$(cat "$work/err")\""
+    [ "$before" = "$after" ] || fail "$verb $fault: the GOB file, the bats folder or the history changed"
 done
 
 [ $failures = 0 ] && echo "all fault cases refused cleanly"

@@ -1,26 +1,16 @@
 #include "bytes.h"
 #include "handbitmap.h"
 #include "handgob.h"
-#include "handpackage.h"
-#include "handzip.h"
+#include "handhistory.h"
 #include "packagebytes.h"
-#include "recordingdisplay.h"
 #include "refusal.h"
-#include "scriptedprompts.h"
-#include "testhome.h"
 
 #include "history/changefile.h"
-#include "history/gobhistory.h"
 #include "history/journalrecord.h"
-#include "packages/packageimport.h"
 #include "packages/packagestatus.h"
 #include "records/bitmapimport.h"
 #include "records/pngimport.h"
 #include "services/fileaccess.h"
-
-#include <QDir>
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -34,14 +24,13 @@ constexpr qint32 AreaOffset = 5001; // a whole-file area of 4096 bytes at 5000
 constexpr std::pair<int, int> TwoPieces {20000, 65537};
 constexpr std::pair<int, int> AtTheEnd {GobSize - 111 - 5000, 5000};
 
-class HistoryTest : public ::testing::Test
+class HistoryTest : public HandHistoryTest
 {
 protected:
     HistoryTest()
+        : HandHistoryTest(HandGob::withAt(
+            GobSize, 1000, HandGob::imageRecord(8, 4, Bytes::pattern(32, 3), HandGob::palette())))
     {
-        original = HandGob::withAt(
-            GobSize, 1000, HandGob::imageRecord(8, 4, Bytes::pattern(32, 3), HandGob::palette()));
-        gob = home.write(u"g_pc.gob"_s, original);
     }
     ~HistoryTest() override { FileAccess::clearFaults(); }
 
@@ -61,17 +50,6 @@ protected:
         PngImport::write(PngImport::check(gob, AreaOffset, 4096, png));
     }
 
-    // A package whose records (package offset, size) carry file.data bytes of seed.
-    void apply(const QString &name, const std::initializer_list<std::pair<int, int>> &records,
-               int seed = 1, const WithoutUndo &withoutUndo = {})
-    {
-        const QString path = home.file(name);
-        ASSERT_TRUE(writeHandPackage(path, QList<std::pair<qint32, qint32>>(records), seed));
-        prompts.answerMessage(Answer::Yes);
-        PackageContext context {prompts, nullptr, display};
-        PackageImport::run({path, gob, home.file(u"KX_Temp"_s), false, {}, withoutUndo}, context);
-    }
-
     // The state of every change the history keeps, oldest first.
     QStringList states() const
     {
@@ -87,12 +65,6 @@ protected:
         const QList<ChangeFile> changes = GobHistory(gob).changes();
         return changes.value(changes.size() - 1);
     }
-
-    TestHome home;
-    ScriptedPrompts prompts;
-    RecordingDisplay display;
-    QByteArray original;
-    QString gob;
 };
 
 } // namespace
@@ -103,10 +75,6 @@ TEST_F(HistoryTest, EveryImportIsUndoneToTheOriginal)
     const std::pair<QString, std::function<void()>> imports[] = {
         {u"bitmap"_s, [this] { importBitmap(); }},
         {u"png"_s, [this] { importPng(); }},
-        {u"package"_s,
-         [this] {
-             apply(u"k.zip"_s, {TwoPieces, AtTheEnd});
-         }},
     };
     QList<qint64> bytes;
     for (const auto &[kind, import] : imports) {
@@ -117,24 +85,8 @@ TEST_F(HistoryTest, EveryImportIsUndoneToTheOriginal)
         EXPECT_EQ(hash(), before) << kind.toStdString();
         EXPECT_EQ(states(), QStringList {kind + u" undone"_s}); // the last one dropped
     }
-    // Bitmap: pixels and the whole palette; PNG: the area; package: its regions.
-    EXPECT_EQ(bytes, (QList<qint64> {32 + 1024, 4096, 65537 + 5000}));
-}
-
-TEST_F(HistoryTest, OverlappingPackagesUndoInOrderAndANewChangeDropsTheUndoneOnes)
-{
-    const QByteArray before = hash();
-    apply(u"a.zip"_s, {{20000, 4000}, {30000, 100}}, 1);
-    const QByteArray afterA = hash();
-    apply(u"b.zip"_s, {{22000, 4000}, {19000, 2000}}, 2);
-    importBitmap();
-    GobHistory(gob).undo(1); // keeps change 1
-    EXPECT_EQ(hash(), afterA);
-    EXPECT_EQ(states(), (QStringList {u"package done"_s, u"package undone"_s, u"bitmap undone"_s}));
-    GobHistory(gob).undo(0);
-    EXPECT_EQ(hash(), before);
-    importPng();
-    EXPECT_EQ(states(), QStringList {u"png done"_s});
+    // Bitmap: pixels and the whole palette; PNG: the area.
+    EXPECT_EQ(bytes, (QList<qint64> {32 + 1024, 4096}));
 }
 
 // Undo keeps what a change wrote: redo writes it again, oldest first, as often as undo takes it
@@ -173,54 +125,68 @@ TEST_F(HistoryTest, RedoWritesAgainWhatUndoTookBackUntilANewChange)
     EXPECT_EQ(refusal(redo), nothing);
 }
 
-// Redo writes nothing unless the GOB file holds what the undo left and the kept bytes are whole.
-TEST_F(HistoryTest, RedoRefusesAndLeavesTheGobAsItIs)
+// Undo (redo) writes nothing unless the GOB file holds what the change (the undo) left there and
+// the kept bytes are whole.
+TEST_F(HistoryTest, UndoAndRedoRefuseAndLeaveTheGobAsItIs)
 {
+    const auto writeByte = [this](const QString &) {
+        QFile file(gob);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(22222) && file.write("x"));
+    };
+    const auto cutLastByte = [this](const QString &) {
+        ASSERT_TRUE(QFile(gob).resize(GobSize - 1));
+    };
+    const char *const written = " no longer hold what change package, a.zip, %2 wrote there: "
+                                "something else has written there since. Nothing was undone; the "
+                                "GOB file was not changed.";
     const struct
     {
         const char *what;
-        std::function<void(const QString &journal)> after; // after the undo
-        const char *said;
+        bool redo; // after an undo; else the undo
+        std::function<void(const QString &journal)> after; // none: undone on a full disk
+        QString said;
     } cases[] = {
-        {"one byte written since",
-         [this](const QString &) {
-             QFile file(gob);
-             ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(22222) && file.write("x"));
-         },
-         "Bytes 20111 to 85647 of %1 no longer hold what the undo of change package, a.zip, %2 "
+        {"undo: one byte written", false, writeByte, u"Bytes 20111 to 85647 of %1"_s + written},
+        {"undo: the last byte cut off", false, cutLastByte,
+         u"Bytes 95000 to 99999 of %1"_s + written},
+        {"redo: one byte written since", true, writeByte,
+         u"Bytes 20111 to 85647 of %1 no longer hold what the undo of change package, a.zip, %2 "
          "left there: something else has written there since. Nothing was redone; the GOB file "
-         "was not changed."},
-        {"a kept byte damaged",
+         "was not changed."_s},
+        {"redo: a kept byte damaged", true,
          [this](const QString &journal) {
              QByteArray bytes = Bytes::readFile(journal);
              bytes[bytes.size() - 126] = char(bytes[bytes.size() - 126] ^ 1); // the last REDO
              home.write(QDir(home.path()).relativeFilePath(journal), bytes);
          },
-         "the new bytes at byte %3 of it fail their checksum."},
-        {"undone on a full disk",
+         u"the new bytes at byte %3 of it fail their checksum."_s},
+        {"redo: undone on a full disk",
+         true,
          {},
-         "Change 1 (package, a.zip, %2) cannot be redone: the bytes it wrote were not kept when "
-         "it was undone. Nothing was redone; the GOB file was not changed."},
+         u"Change 1 (package, a.zip, %2) cannot be redone: the bytes it wrote were not kept when "
+         "it was undone. Nothing was redone; the GOB file was not changed."_s},
     };
     for (const auto &c : cases) {
-        QDir(GobHistory(gob).folder()).removeRecursively();
-        home.write(u"g_pc.gob"_s, original);
+        startAgain();
         apply(u"a.zip"_s, {TwoPieces, AtTheEnd});
-        if (!c.after)
-            FileAccess::plantFault({u"write"_s, u".change"_s, 0, ENOSPC, 1});
-        GobHistory(gob).undo();
-        FileAccess::clearFaults();
-        EXPECT_EQ(hash(), Bytes::sha256(home.write(u"o"_s, original))) << c.what;
+        if (c.redo) {
+            if (!c.after)
+                FileAccess::plantFault({u"write"_s, u".change"_s, 0, ENOSPC, 1});
+            GobHistory(gob).undo();
+            FileAccess::clearFaults();
+            EXPECT_EQ(hash(), Bytes::sha256(home.write(u"o"_s, original))) << c.what;
+        }
         if (c.after)
             c.after(newest().path());
         const QByteArray left = hash();
         const QString said =
-            QString::fromLatin1(c.said)
+            QString(c.said)
                 .replace(u"%1"_s, gob)
                 .replace(u"%2"_s, Messages::isoTime(newest().header().time))
                 // the last REDO record: 5 000 bytes, then two STAT records
                 .replace(u"%3"_s, QString::number(newest().fileSize() - 2 * 13 - (12 + 8 + 5000)));
-        const QString refused = refusal([this] { GobHistory(gob).redo(); });
+        const QString refused =
+            refusal([&] { c.redo ? void(GobHistory(gob).redo()) : void(GobHistory(gob).undo()); });
         EXPECT_TRUE(refused.endsWith(said)) << c.what << ": " << refused.toStdString();
         EXPECT_EQ(hash(), left) << c.what;
     }
@@ -298,36 +264,6 @@ TEST_F(HistoryTest, AChangeFileOfTheSecondVersionIsStillUndone)
     EXPECT_EQ(hash(), before);
 }
 
-TEST_F(HistoryTest, UndoRefusesARegionWrittenSinceOrCutOffAndLeavesTheGobAsItIs)
-{
-    const struct
-    {
-        const char *what;
-        bool cut; // else one byte is written at 22222
-        qint64 from, to; // the region the refusal names
-        int seed;
-    } cases[] = {
-        {"one byte written", false, 20111, 85647, 1},
-        {"the last byte cut off", true, GobSize - 5000, GobSize - 1, 2},
-    };
-    for (const auto &c : cases) {
-        apply(u"a.zip"_s, {TwoPieces, AtTheEnd}, c.seed);
-        QFile file(gob);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(c.cut ? file.resize(GobSize - 1) : file.seek(22222) && file.write("x") == 1);
-        file.close();
-        const QByteArray changed = hash();
-        EXPECT_EQ(refusal([this] { GobHistory(gob).undo(); }),
-                  u"Bytes %1 to %2 of %3 no longer hold what change package, a.zip, %4 wrote "
-                  "there: something else has written there since. Nothing was undone; the GOB "
-                  "file was not changed."_s.arg(c.from)
-                      .arg(c.to)
-                      .arg(gob, Messages::isoTime(newest().header().time)))
-            << c.what;
-        EXPECT_EQ(hash(), changed) << c.what;
-    }
-}
-
 TEST_F(HistoryTest, TheLimitDropsTheOldestOnlyOnceANewChangeIsDoneAndNumbersStay)
 {
     ChangeHeader one {QDateTime(), ChangeKind::Package, u"a.zip"_s, gob, {{20111, 4000}}, {}, {}};
@@ -362,7 +298,7 @@ TEST_F(HistoryTest, TheLimitDropsTheOldestOnlyOnceANewChangeIsDoneAndNumbersStay
         << refused.toStdString();
     EXPECT_EQ(hash(), before);
     QString asked;
-    apply(u"a.zip"_s, {{20000, 4000}}, 4, [&](const QString &r) { asked = r; });
+    apply(u"a.zip"_s, {{20000, 4000}}, 4, {}, {}, [&](const QString &r) { asked = r; });
     EXPECT_FALSE(asked.isEmpty());
     EXPECT_NE(hash(), before);
     // Kept as a line no undo passes; the undone ones dropped.
@@ -452,8 +388,7 @@ TEST_F(HistoryTest, ADamagedChangeFileIsSetAsideAndNothingOfItIsWritten)
     };
     for (const auto &c : cases) {
         const std::string what = std::to_string(c.change) + " " + std::to_string(c.where);
-        QDir(GobHistory(gob).folder()).removeRecursively();
-        home.write(u"g_pc.gob"_s, original);
+        startAgain();
         apply(u"ab.zip"_s, {{20000, 3000}, {30000, 3000}}, 1);
         const QByteArray afterFirst = hash();
         apply(u"bc.zip"_s, {{31000, 3000}, {40000, 3000}}, 2);

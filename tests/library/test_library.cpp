@@ -1,19 +1,11 @@
 #include "bytes.h"
-#include "handpackage.h"
-#include "recordingdisplay.h"
+#include "handhistory.h"
 #include "refusal.h"
-#include "scriptedprompts.h"
-#include "testhome.h"
 
-#include "history/gobhistory.h"
 #include "library/installedpackages.h"
 #include "library/packageremoval.h"
-#include "packages/packageimport.h"
 
-#include <QDir>
 #include <QMap>
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -46,24 +38,18 @@ const Package &packageNamed(QChar letter)
     return Packages[letter.unicode() - u'a'];
 }
 
-class LibraryTest : public ::testing::Test
+class LibraryTest : public HandHistoryTest
 {
 protected:
     LibraryTest()
-        : original(Bytes::pattern(GobSize, 7))
-        , gob(home.write(u"g_pc.gob"_s, original))
+        : HandHistoryTest(Bytes::pattern(GobSize, 7))
     {
-        resetBats();
+        startAgain();
     }
 
     void apply(const Package &p)
     {
-        const QString path = home.file(p.name);
-        ASSERT_TRUE(writeHandPackage(path, p.records, p.seed, p.tga));
-        prompts.answerMessage(Answer::Yes);
-        PackageContext context {prompts, nullptr, display};
-        PackageImport::run({path, gob, home.file(u"KX_Temp"_s), false, home.file(u"bats"_s), {}},
-                           context);
+        HandHistoryTest::apply(p.name, p.records, p.seed, p.tga, home.file(u"bats"_s));
     }
 
     // The history limit drops the oldest change.
@@ -82,8 +68,10 @@ protected:
         return files;
     }
 
-    void resetBats()
+    // The original GOB file with no history, and the user's own bats folder.
+    void startAgain()
     {
+        HandHistoryTest::startAgain();
         QDir(home.file(u"bats"_s)).removeRecursively();
         home.write(u"bats/shirt.tga"_s, OwnBats[u"shirt.tga"_s]);
     }
@@ -110,11 +98,6 @@ protected:
         return bytes;
     }
 
-    TestHome home;
-    ScriptedPrompts prompts;
-    RecordingDisplay display;
-    QByteArray original;
-    QString gob;
     mutable QMap<QString, QByteArray> expectedBats;
 };
 
@@ -185,9 +168,7 @@ TEST_F(LibraryTest, RemovingAnyPackageLeavesTheGobAsIfItHadNeverBeenApplied)
             EXPECT_EQ(Bytes::readFile(gob), original) << c.steps;
             EXPECT_EQ(bats(), OwnBats) << c.steps;
         }
-        home.write(u"g_pc.gob"_s, original);
-        resetBats();
-        QDir(home.file(u"history"_s)).removeRecursively();
+        startAgain();
     }
 }
 
@@ -242,7 +223,6 @@ TEST_F(LibraryTest, ARemovalTheHistoryCannotBackIsRefusedWithItsReason)
         c.setUp();
         const QByteArray before = Bytes::readFile(gob);
         const QMap<QString, QByteArray> batsBefore = bats();
-        const qsizetype changes = GobHistory(gob).changes().size();
         const QList<ChangeFile> all = GobHistory(gob).changes();
         const QString message = QString(c.message)
                                     .replace(u"%1"_s, gob)
@@ -251,10 +231,8 @@ TEST_F(LibraryTest, ARemovalTheHistoryCannotBackIsRefusedWithItsReason)
         EXPECT_EQ(refusal([&] { PackageRemoval::remove(gob, c.package); }), message);
         EXPECT_TRUE(Bytes::readFile(gob) == before) << c.package.toStdString();
         EXPECT_EQ(bats(), batsBefore);
-        EXPECT_EQ(GobHistory(gob).changes().size(), changes);
-        home.write(u"g_pc.gob"_s, original);
-        resetBats();
-        QDir(home.file(u"history"_s)).removeRecursively();
+        EXPECT_EQ(GobHistory(gob).changes().size(), all.size());
+        startAgain();
         GobHistory::setLimit(1 << 30);
     }
 }
