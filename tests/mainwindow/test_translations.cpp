@@ -125,23 +125,17 @@ protected:
 
     // Walks the modal window that the keys or the click open, then closes it.
     void walkModal(const std::function<void()> &open,
-                   const std::function<void(QWidget *)> &inside = {})
+                   const std::function<void(QWidget *)> &inside = {},
+                   const QMetaObject *kind = nullptr)
     {
-        bool walked = false;
-        QWidget *const before = QApplication::activeModalWidget();
-        std::function<void()> poll = [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || modal == before)
-                return void(QTimer::singleShot(20, window.get(), poll));
-            escapes->window(modal);
-            if (inside)
-                inside(modal);
-            modal->close();
-            walked = true;
-        };
-        QTimer::singleShot(20, window.get(), poll);
-        open();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return walked; }, 5000));
+        EXPECT_TRUE(withModal(
+            open,
+            [&](QWidget *modal) {
+                escapes->window(modal);
+                if (inside)
+                    inside(modal);
+            },
+            kind));
     }
 
     // Chooses an item of the menu bar by its mnemonics, as the keyboard does.
@@ -213,7 +207,8 @@ TEST_F(TranslationTest, NoVisibleTextOfAWindowEscapesTranslation)
               [](QWidget *preview) {
                   QTest::mouseClick(static_cast<frmPackagePreview *>(preview)->cmdApply,
                                     Qt::LeftButton);
-              });
+              },
+              &frmPackagePreview::staticMetaObject);
     ASSERT_EQ(prompts.last().title, Messages::replaceQuestionTitle());
 
     // Export All, then Import Folder on a changed picture, left with No.
