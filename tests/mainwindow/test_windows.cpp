@@ -155,7 +155,9 @@ TEST_F(WindowsTest, ImportFolderListsChangesFirstMarksRefusalsHidesTheRestAndTip
     }
     const QString longReason = u"the picture is 300 x 200 pixels, the record 256 x 128; "
                                "it was not imported"_s;
-    plan.refused << FolderImport::Skipped {u"Big.png"_s, longReason};
+    // The refusal names the file before its reason: the cell shows the reason alone.
+    const QString whole = u"/games/out/Big.png\r\n"_s + longReason;
+    plan.refused << FolderImport::Skipped {u"Big.png"_s, whole};
     plan.unlisted << u"notes.txt"_s;
     plan.unchanged = 3;
     frmImportFolder question(plan, nullptr);
@@ -174,11 +176,12 @@ TEST_F(WindowsTest, ImportFolderListsChangesFirstMarksRefusalsHidesTheRestAndTip
     const QStringList changes {u"Ball - Home.png|exact||-"_s, u"Kit - Away.png|exact||-"_s};
     EXPECT_EQ(rows(),
               changes
-                  + QStringList({u"Big.png|"_s + longReason + u'|' + longReason + u"|mark"_s,
+                  + QStringList({u"Big.png|"_s + longReason + u'|' + whole + u"|mark"_s,
                                  u"notes.txt|Not in kestrix-export.tsv; skipped.||-"_s}));
     EXPECT_EQ(question.lblUnchanged->text(), u"3 files are unchanged and not listed."_s);
 
     // The reason column narrower than its text: the tooltip is the whole text.
+    list->header()->setStretchLastSection(false);
     list->header()->resizeSection(3, 40);
     const QRect cell =
         list->visualItemRect(list->topLevelItem(2))
