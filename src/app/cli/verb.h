@@ -40,9 +40,12 @@ struct PlainWords
 //     int runFoo(const Arguments &args) { ... return 0; }
 //     const Verb fooVerb("foo", QT_TRANSLATE_NOOP("kestrix-cli", "Does foo to the GOB file."),
 //                        {{"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file."),
-//                        Required},
+//                          Required},
 //                         {"yes", "", QT_TRANSLATE_NOOP("kestrix-cli", "Asks nothing.")}},
 //                        runFoo);
+//
+// (The texts are marked for the translation template; the help translates them when it is
+// shown, as they are made before any translation is loaded.)
 //
 // (Names of the routine and the object must differ from file to file: the program is built as
 // one unit.)
