@@ -1788,4 +1788,295 @@ Nothing was exported; give --overwrite to replace them.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>kestrix-cli</name>
+    <message>
+        <source>Makes a change too large for the history without undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The item catalogue (BmpList.txt).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GOB file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry, counting from 0 in list order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sub file of the entry, counting from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints tab-separated lines (tsv, the default) or one JSON document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: kestrix-cli VERB [options]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries count from 0, sub files from 1. kestrix-cli VERB --help describes a verb; kestrix-cli --version gives the version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows this text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints nothing on success (a refusal is still reported).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets the alpha of palette colour I of an 8-bit bitmap to V, or of every colour with --all (0 transparent, 255 opaque).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bitmap, changed in place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The palette colour, from 0 to one less than the colours the table holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its alpha, 0 to 255.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The alpha of every colour, 0 to 255.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imports a package into the GOB file, after listing the replaced items and asking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GOB file, changed in place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First writes what the package replaces to FILE_backup.zip.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where .tga files go (default: the bats folder beside the GOB file&apos;s data).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imports without asking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes nothing: prints each item&apos;s number, place, state (new, same: its bytes are there already, conflict) and the change it conflicts with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaves out the items that conflict with a change of the history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the shell completion of kestrix-cli for bash or zsh (the package installs both).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bash or zsh.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes a sample game folder and its catalogue DIR/BmpList.txt, and drops the history of the GOB file it replaces.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder to write into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exports a sub file (--out), or every sub file of an entry or of the catalogue into a folder (--dir) with the manifest kestrix-export.tsv. Image records become indexed PNG files with their palette&apos;s alpha; whole-file records the file they hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sub file of the entry, counting from 1 (with --out).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file to write for one sub file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every entry of the catalogue (with --dir).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder to export into, made when missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replaces files changed since the folder&apos;s last export (with --dir).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the bytes the window&apos;s scratch bitmap temp.bmp would hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes what Save As writes, without its naming rules.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the changes the history keeps of the GOB file, newest first: number, time, kind, state, bytes written, description.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes a bitmap or image file into the record, with the window&apos;s checks; for an image record prints &quot;exact&quot;, &quot;record palette kept&quot; or &quot;quantized to N colours, mean error E&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bitmap or image file to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps the bitmap&apos;s alpha bytes (else opaque).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the files of an exported folder that changed since the export back into their records, as one change of the history, after listing them (import, refused or unlisted, tab-separated) and asking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder an export wrote, with its kestrix-export.tsv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes without asking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Converts a bitmap to a JPEG file of quality 100, optionally resized.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bitmap to convert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The JPEG file to write (.jpg is added when missing).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scales the picture to exactly W x H pixels first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the entries (index, kind bitmap or file:TYPE, sub-file count, description), or the sub files of entry K (number, catalogue offset, area bytes, caption). Control characters in a field are written \n, \r, \t, \xHH and a backslash \\.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes a package of the items&apos; bytes in the GOB file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GOB file to read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package to write (.zip is added when missing).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The item catalogue, for items named K:I.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A readme to add to the package.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;description|position|size&quot;, or K:I for sub file I of entry K.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the packages applied to the GOB file that its history keeps: number, name, time, items, and how many of them still hold its bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Takes one applied package out of the GOB file, whichever came after it; later changes keep their bytes. Undo puts it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package&apos;s file name or its number, as packages lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints where this copy keeps BmpList.txt, temp.bmp, its help pages and its settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draws the sub file as the main window&apos;s preview shows it, into a PNG file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns it by that many quarter turns, as the View menu does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows its palette transparency (bitmap entries only).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PNG file to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the width, height and pixel-format value of an image file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes again the oldest change of the GOB file that undo took back, while no new change has been made since.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds an item to the package window of a running Kestrix.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;description|position|size&quot;, as other programs send it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Says of each item of a package whether the GOB file holds its bytes (applied), the bytes from before every change of the history (original) or something else (other).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undoes the newest change of the GOB file that is done, or with --to every change after number N.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeps changes 1 to N (0: undoes every change kept).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

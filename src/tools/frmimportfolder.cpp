@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -41,6 +42,16 @@ public:
     }
 };
 
+// A refusal may name the file on a line of its own before the reason; the row names it
+// already, so the cell shows the reason on one line (the mark's tooltip has the whole text).
+QString shownReason(const FolderImport::Skipped &refused)
+{
+    QStringList lines = refused.reason.split(QRegularExpression(QStringLiteral("\r?\n")));
+    if (lines.size() > 1 && lines.first().endsWith(u'/' + refused.name))
+        lines.removeFirst();
+    return lines.join(u' ');
+}
+
 } // namespace
 
 frmImportFolder::frmImportFolder(const FolderImport::Plan &plan, QWidget *owner)
@@ -67,14 +78,16 @@ frmImportFolder::frmImportFolder(const FolderImport::Plan &plan, QWidget *owner)
     QList<QTreeWidgetItem *> others;
     const QIcon refusedMark = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (const FolderImport::Skipped &refused : plan.refused) {
-        auto *row = new QTreeWidgetItem(lstFiles, {refused.name, {}, {}, refused.reason});
+        auto *row = new QTreeWidgetItem(lstFiles, {refused.name, {}, {}, shownReason(refused)});
         row->setIcon(0, refusedMark);
         row->setToolTip(0, refused.reason);
         others << row;
     }
     for (const QString &name : plan.unlisted)
         others << new QTreeWidgetItem(lstFiles, {name, {}, {}, Messages::notInManifest()});
-    lstFiles->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // The thumbnails' columns no wider than a thumbnail: the room goes to what happens.
+    for (int column : {0, 1, 2})
+        lstFiles->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     lstFiles->setItemDelegate(new WholeTextDelegate(lstFiles));
     layout->addWidget(lstFiles, 1);
 

@@ -21,13 +21,18 @@ struct CliResult
 class CliTest : public ::testing::Test
 {
 protected:
-    CliResult cli(const QString &line, const QByteArray &input = {}) const
+    // Runs the line with the input on standard input (and standard output into outFile when
+    // one is given).
+    CliResult cli(const QString &line, const QByteArray &input = {},
+                  const QString &outFile = {}) const
     {
         QStringList words = line.split(u' ', Qt::SkipEmptyParts);
         for (QString &word : words)
             word = paths.value(word, word);
         QProcess process; // in the test's application folder
         process.setEnvironment(home.environment());
+        if (!outFile.isEmpty())
+            process.setStandardOutputFile(outFile);
         process.start(QStringLiteral(KESTRIX_CLI), words);
         process.waitForStarted();
         process.write(input);

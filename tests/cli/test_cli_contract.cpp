@@ -211,16 +211,9 @@ TEST_F(CliContract, NamesThatAreNotUtf8AreRefusedNotMergedIntoOneFile)
 TEST_F(CliContract, AFailedWriteToStandardOutputExitsOneWithTheReason)
 {
     for (const QString &line : {u"list --catalogue C"_s, u"--help"_s, u"--version"_s}) {
-        QStringList words = line.split(u' ');
-        for (QString &word : words)
-            word = paths.value(word, word);
-        QProcess process;
-        process.setStandardOutputFile(u"/dev/full"_s);
-        process.start(QStringLiteral(KESTRIX_CLI), words);
-        process.waitForFinished(60000);
-        EXPECT_EQ(process.exitCode(), 1) << line.toStdString();
-        EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardError()),
-                  u"kestrix-cli: write error: No space left on device\n"_s)
+        const CliResult full = cli(line, {}, u"/dev/full"_s);
+        EXPECT_EQ(full.exitCode, 1) << line.toStdString();
+        EXPECT_EQ(full.err, u"kestrix-cli: write error: No space left on device\n"_s)
             << line.toStdString();
     }
     const CliResult closed = viaShell(uR"("$0" list --catalogue "$1" >&-)"_s, {paths[u"C"_s]});

@@ -253,26 +253,3 @@ TEST_F(ConverterTest, F1OpensThePageOfTheFocusedControlAndShiftF1EntersContextHe
     EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
     QWhatsThis::leaveWhatsThisMode();
 }
-
-#include "mainwindowfixture.h"
-
-#include <QApplication>
-#include <QTimer>
-
-TEST_F(MainWindowTest, BmpToJpgOpensTheConverterModallyOverTheMainWindow)
-{
-    startOnSample();
-    QWidget *shown = nullptr;
-    QString title;
-    QTimer::singleShot(0, [&] {
-        shown = QApplication::activeModalWidget();
-        if (shown) {
-            title = shown->windowTitle();
-            EXPECT_EQ(shown->parentWidget(), window.get());
-            shown->close();
-        }
-    });
-    window->mnuJPG->trigger();
-    EXPECT_EQ(title, u"Bmp -> Jpg"_s);
-    EXPECT_EQ(Settings::read(Settings::WidthKey), u"640"_s);
-}

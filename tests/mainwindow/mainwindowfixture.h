@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDropEvent>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,9 +27,11 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 // A main window in its own application folder, with scripted prompts and a recording opener;
@@ -76,6 +79,38 @@ protected:
         return dropped.isAccepted();
     }
 
+    // Hands the modal window that open() shows (the first of that kind, when one is given) to
+    // check, then closes it; false when none shows.
+    bool withModal(const std::function<void()> &open,
+                   const std::function<void(QWidget *)> &check = {},
+                   const QMetaObject *kind = nullptr)
+    {
+        QWidget *const before = QApplication::activeModalWidget();
+        bool seen = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (seen || !modal || modal == before || (kind && !modal->metaObject()->inherits(kind)))
+                return;
+            seen = true;
+            poll.stop();
+            if (check)
+                check(modal);
+            modal->close();
+        });
+        poll.start(10);
+        open();
+        return QTest::qWaitFor([&] { return seen; }, 1000);
+    }
+
+    // The tooltip a list or view shows at a point of its viewport.
+    static QString toolTipAt(QAbstractScrollArea *view, QPoint at)
+    {
+        QHelpEvent tip(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &tip);
+        return QToolTip::text();
+    }
+
     // The labels beside the preview, as "Width : 64|Height : 64|Offset : 4134".
     QString labels() const
     {
@@ -83,24 +118,28 @@ protected:
             + window->lblOffset->text();
     }
 
+    // '1' for each state that is on, '0' for each that is off.
+    static QString onOff(std::initializer_list<bool> states)
+    {
+        QString s;
+        for (bool on : states)
+            s += on ? u'1' : u'0';
+        return s;
+    }
+
     // Whether Import and Save As are enabled, as buttons and as File menu items: "1111".
     QString recordCommands() const
     {
-        QString s;
-        for (bool on : {window->cmdImport->isEnabled(), window->cmdSaveAs->isEnabled(),
-                        window->mnuImport->isEnabled(), window->mnuSaveAs->isEnabled()})
-            s += on ? u'1' : u'0';
-        return s;
+        return onOff({window->cmdImport->isEnabled(), window->cmdSaveAs->isEnabled(),
+                      window->mnuImport->isEnabled(), window->mnuSaveAs->isEnabled()});
     }
 
     // Whether the four turns and Transparent of the View menu are enabled: "01111".
     QString viewCommands() const
     {
-        QString s;
-        for (const QAction *a : {window->mnuRotate[0], window->mnuRotate[1], window->mnuRotate[2],
-                                 window->mnuRotate[3], window->mnuTransparent})
-            s += a->isEnabled() ? u'1' : u'0';
-        return s;
+        return onOff({window->mnuRotate[0]->isEnabled(), window->mnuRotate[1]->isEnabled(),
+                      window->mnuRotate[2]->isEnabled(), window->mnuRotate[3]->isEnabled(),
+                      window->mnuTransparent->isEnabled()});
     }
 
     TestHome home;

@@ -143,6 +143,11 @@ TEST_F(MainWindowTest, ANameEndingInASpaceKeepsItsUndoAndCtrlUFollowsAnotherProg
     const QByteArray changed = Bytes::readFile(gob); // the same import the window makes below
     ASSERT_NE(changed, original);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->mnuUndo->isEnabled(); }, 10000));
+    // The record shown is read again: its pixels are the new ones (rows bottom first, as stored).
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        return Bytes::readFile(MainModule::scratchBitmapPath()).mid(1078, 32)
+            == Bytes::pattern(32, 50);
+    }));
     QTest::keyClick(window.get(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_EQ(Bytes::readFile(gob), original);
 

@@ -28,66 +28,7 @@ const Canvas &preview(const frmMain &w)
     return w.picPreview->canvas();
 }
 
-// The palette entries the preview shows in its top-left 6 x 6 pixels (HandGob's entry k is red
-// k, green 255 - k, blue k / 2; -1 for anything else), and the entries of a picture given as a
-// function of the place.
-QList<int> shownEntries(const frmMain &w)
-{
-    QList<int> out;
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 6; ++x) {
-            const QRgb p = preview(w).pixel(x, y) | 0xFF000000;
-            out << (p == qRgb(qRed(p), 255 - qRed(p), qRed(p) / 2) ? qRed(p) : -1);
-        }
-    return out;
-}
-QList<int> entriesOf(const std::function<int(int x, int y)> &at)
-{
-    QList<int> out;
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 6; ++x)
-            out << at(x, y);
-    return out;
-}
-
 } // namespace
-
-// A 5 x 3 record (a width that is no multiple of 4) is shown with its first stored row on top,
-// turned a quarter clockwise per rotation item; the transparent view is never turned.
-TEST_F(MainWindowTest, OddWidthRecordIsShownInStoredRowOrderAndTurnedByTheViewMenu)
-{
-    const QByteArray pixels = Bytes::pattern(15, 40);
-    startOnHand(
-        u"Odd,1,301,Only"_s,
-        HandGob::withAt(4000, 300, HandGob::imageRecord(5, 3, pixels, HandGob::palette([](int k) {
-                                                            return k % 2 ? 255 : 0;
-                                                        }))));
-    ASSERT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()).size(), 1078 + 24); // padded rows
-    const auto stored = [&](int x, int y) {
-        return x >= 0 && x < 5 && y >= 0 && y < 3 ? int(quint8(pixels[y * 5 + x])) : -1;
-    };
-    const std::function<int(int, int)> turned[] = {
-        stored,
-        [&](int x, int y) { return stored(y, 2 - x); },
-        [&](int x, int y) { return stored(4 - x, 2 - y); },
-        [&](int x, int y) { return stored(4 - y, x); },
-    };
-    for (int i = 0; i < 4; ++i) {
-        if (i > 0)
-            window->mnuRotate[i]->trigger();
-        EXPECT_EQ(rotationStates(*window), u"e-e-e-e"_s.replace(2 * i, 1, u'c'));
-        EXPECT_EQ(shownEntries(*window), entriesOf(turned[i])) << i;
-        EXPECT_EQ(window->selection().width, 5); // not changed by a turn of an image record
-        EXPECT_TRUE(window->mnuAutoTrans->isEnabled());
-    }
-    window->mnuTransparent->trigger();
-    EXPECT_EQ(rotationStates(*window), u"c-e-e-e"_s);
-    EXPECT_FALSE(window->mnuTransparent->isChecked());
-    EXPECT_EQ(shownEntries(*window), entriesOf([&](int x, int y) {
-                  return stored(x, y) % 2 ? stored(x, y) : -1; // entries of alpha 0 not at all
-              }));
-}
 
 TEST_F(MainWindowTest, WholeFileTurnsStoreTheUnturnedSizeAndKeepAutoTransparentDisabled)
 {
@@ -180,10 +121,12 @@ TEST_F(MainWindowTest, LargeRecordsScrollInThePreviewAndEveryOneOf5000SubFilesIs
     EXPECT_FALSE(window->VScroll1->isVisible());
 }
 
-// The preview zooms by keys, the wheel and the View menu, centred with sharp pixels, keeps its
-// zoom for the next start, draws a checkerboard behind transparent colours and names the pixel
-// under the pointer.
-TEST_F(MainWindowTest, PreviewZoomsCentredWithSharpPixelsOverACheckerboardAndNamesThePixel)
+// A 5 x 3 record (a width that is no multiple of 4) is shown with its first stored row on top,
+// turned a quarter clockwise per rotation item (the transparent view is never turned); the
+// preview zooms by keys, the wheel and the View menu, centred with sharp pixels, keeps its zoom
+// for the next start, draws a checkerboard behind transparent colours and names the pixel under
+// the pointer.
+TEST_F(MainWindowTest, PreviewTurnsAndZoomsCentredWithSharpPixelsOverACheckerboardAndNamesThePixel)
 {
     const QByteArray pixels = Bytes::pattern(15, 40);
     const auto gobBytes =
@@ -191,41 +134,59 @@ TEST_F(MainWindowTest, PreviewZoomsCentredWithSharpPixelsOverACheckerboardAndNam
                                                             return k % 2 ? 255 : 0;
                                                         })));
     startOnHand(u"Odd,1,301,Only"_s, gobBytes);
+    ASSERT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(Bytes::readFile(MainModule::scratchBitmapPath()).size(), 1078 + 24); // padded rows
     window->resize(1000, 700);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     PictureView *view = window->picPreview;
     const auto entry = [&](int x, int y) { return int(quint8(pixels[y * 5 + x])); };
     const auto colour = [](int k) { return qRgb(k, 255 - k, k / 2); }; // HandGob's palette
-    // Checks each picture pixel as a z x z square centred in the view; see-through entries (odd
-    // alpha) show the checkerboard of 8-pixel squares, white first, from the picture's corner.
-    const auto checkShown = [&](int z, bool seeThrough) {
+    // The picture as each rotation item shows it: its size and the stored entry at each place.
+    const std::pair<QSize, std::function<int(int, int)>> turned[] = {
+        {{5, 3}, entry},
+        {{3, 5}, [&](int x, int y) { return entry(y, 2 - x); }},
+        {{5, 3}, [&](int x, int y) { return entry(4 - x, 2 - y); }},
+        {{3, 5}, [&](int x, int y) { return entry(4 - y, x); }},
+    };
+    // Checks each picture pixel as a z x z square centred in the view; see-through entries (even
+    // ones, alpha 0) show the checkerboard of 8-pixel squares, white first, from the corner.
+    const auto checkShown = [&](int z, int turn, bool seeThrough) {
         QCoreApplication::processEvents();
         const QImage shot = view->grab().toImage();
-        const QPoint origin((view->width() - 5 * z) / 2, (view->height() - 3 * z) / 2);
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 5; ++x)
+        const auto &[size, at] = turned[turn];
+        const QPoint origin((view->width() - size.width() * z) / 2,
+                            (view->height() - size.height() * z) / 2);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
                 for (const QPoint corner : {QPoint(0, 0), QPoint(z - 1, z - 1)}) {
-                    const QPoint at = origin + QPoint(x * z, y * z) + corner;
-                    const QPoint fromCorner = at - origin;
+                    const QPoint fromCorner = QPoint(x * z, y * z) + corner;
                     const QRgb checker = (fromCorner.x() / 8 + fromCorner.y() / 8) % 2
                         ? qRgb(0xCC, 0xCC, 0xCC)
                         : qRgb(0xFF, 0xFF, 0xFF);
                     const QRgb wanted =
-                        seeThrough && entry(x, y) % 2 == 0 ? checker : colour(entry(x, y));
-                    ASSERT_EQ(shot.pixel(at) | 0xFF000000, wanted) << z << " " << x << "," << y;
+                        seeThrough && at(x, y) % 2 == 0 ? checker : colour(at(x, y));
+                    ASSERT_EQ(shot.pixel(origin + fromCorner) | 0xFF000000, wanted)
+                        << z << " " << turn << " " << x << "," << y;
                 }
         EXPECT_EQ(window->lblZoom->text(), u"Zoom %1 %"_s.arg(z * 100));
     };
     window->mnuActualSize->trigger();
-    checkShown(1, false);
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0)
+            window->mnuRotate[i]->trigger();
+        EXPECT_EQ(rotationStates(*window), u"e-e-e-e"_s.replace(2 * i, 1, u'c'));
+        checkShown(1, i, false);
+        EXPECT_EQ(window->selection().width, 5); // not changed by a turn of an image record
+        EXPECT_TRUE(window->mnuAutoTrans->isEnabled());
+    }
     QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
-    checkShown(2, false);
+    checkShown(2, 3, false);
     QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);
-    checkShown(4, false);
+    checkShown(4, 3, false);
     QTest::keyClick(window.get(), Qt::Key_Minus, Qt::ControlModifier);
-    checkShown(3, false);
+    checkShown(3, 3, false);
     const auto wheel = [&](int delta) {
         const QPointF at(view->width() / 2.0, view->height() / 2.0);
         QWheelEvent event(at, view->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
@@ -234,11 +195,12 @@ TEST_F(MainWindowTest, PreviewZoomsCentredWithSharpPixelsOverACheckerboardAndNam
     };
     wheel(120);
     wheel(120);
-    checkShown(6, false);
+    checkShown(6, 3, false);
     wheel(-120);
-    window->mnuTransparent->trigger();
-    checkShown(4, true);
-
+    window->mnuTransparent->trigger(); // shown unturned
+    EXPECT_EQ(rotationStates(*window), u"c-e-e-e"_s);
+    EXPECT_FALSE(window->mnuTransparent->isChecked());
+    checkShown(4, 0, true);
     // The pixel under the pointer: the picture's (3, 2) at zoom 4.
     const QPoint origin((view->width() - 20) / 2, (view->height() - 12) / 2);
     QTest::mouseMove(view, origin + QPoint(3 * 4 + 1, 2 * 4 + 2));

@@ -3,9 +3,7 @@
 #include "services/openfiles.h"
 
 #include <QGroupBox>
-#include <QHelpEvent>
 #include <QToolButton>
-#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -66,30 +64,19 @@ TEST_F(MainWindowTest, FirstRunWithoutGobPathDisablesTheCommandsAndAsksForTheFil
     EXPECT_TRUE(window->mnuAutoTrans->isChecked());
     // The buttons and list, then the menu commands that need a GOB file, then the record's.
     const auto enabled = [&] {
-        QString s;
-        for (QWidget *w :
-             QList<QWidget *> {window->cmdImportZip, window->cmdScript, window->lstItem})
-            s += w->isEnabled() ? u'1' : u'0';
-        s += u' ';
-        for (const QAction *a : {window->mnuImportZip, window->mnuExportAll,
-                                 window->mnuImportFolder, window->mnuHistory})
-            s += a->isEnabled() ? u'1' : u'0';
-        return s + u' ' + recordCommands();
+        return onOff({window->cmdImportZip->isEnabled(), window->cmdScript->isEnabled(),
+                      window->lstItem->isEnabled()})
+            + u' '
+            + onOff({window->mnuImportZip->isEnabled(), window->mnuExportAll->isEnabled(),
+                     window->mnuImportFolder->isEnabled(), window->mnuHistory->isEnabled()})
+            + u' ' + recordCommands();
     };
     EXPECT_EQ(enabled(), u"000 0000 0000"_s);
     // Ctrl+H opens no History window without a GOB file.
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    bool opened = false;
-    QTimer::singleShot(0, window.get(), [&] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            opened = true;
-            modal->close();
-        }
-    });
-    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
-    QTest::qWait(10);
-    EXPECT_FALSE(opened);
+    EXPECT_FALSE(
+        withModal([this] { QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier); }));
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(std::tuple(prompts.shown[0].title, prompts.shown[0].filters.value(0).description,
                          prompts.shown[0].filters.value(0).pattern),
@@ -180,11 +167,9 @@ TEST_F(MainWindowTest, LongTextsLeaveTheWindowsSizeAndTabGoesInReadingOrder)
     }
     // An entry too long for the list is cut, and shows whole as its tooltip.
     const auto tipAt = [&](int row) {
-        const QRect rect = window->lstItem->visualRect(window->lstItem->model()->index(row, 0));
-        QHelpEvent tip(QEvent::ToolTip, rect.center(),
-                       window->lstItem->viewport()->mapToGlobal(rect.center()));
-        QApplication::sendEvent(window->lstItem->viewport(), &tip);
-        return QToolTip::text();
+        return toolTipAt(
+            window->lstItem,
+            window->lstItem->visualRect(window->lstItem->model()->index(row, 0)).center());
     };
     EXPECT_EQ(tipAt(0), QString());
     EXPECT_EQ(tipAt(9), longEntry);

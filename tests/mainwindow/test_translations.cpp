@@ -3,7 +3,6 @@
 // except data: numbers, and the names and contents of the test's own files.
 #include "handpackage.h"
 #include "mainwindowfixture.h"
-#include "previewclick.h"
 
 #include "mainwindow/aboutbox.h"
 #include "services/messages.h"
@@ -126,23 +125,17 @@ protected:
 
     // Walks the modal window that the keys or the click open, then closes it.
     void walkModal(const std::function<void()> &open,
-                   const std::function<void(QWidget *)> &inside = {})
+                   const std::function<void(QWidget *)> &inside = {},
+                   const QMetaObject *kind = nullptr)
     {
-        bool walked = false;
-        QWidget *const before = QApplication::activeModalWidget();
-        std::function<void()> poll = [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || modal == before)
-                return void(QTimer::singleShot(20, window.get(), poll));
-            escapes->window(modal);
-            if (inside)
-                inside(modal);
-            modal->close();
-            walked = true;
-        };
-        QTimer::singleShot(20, window.get(), poll);
-        open();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return walked; }, 5000));
+        EXPECT_TRUE(withModal(
+            open,
+            [&](QWidget *modal) {
+                escapes->window(modal);
+                if (inside)
+                    inside(modal);
+            },
+            kind));
     }
 
     // Chooses an item of the menu bar by its mnemonics, as the keyboard does.
@@ -207,11 +200,15 @@ TEST_F(TranslationTest, NoVisibleTextOfAWindowEscapesTranslation)
                   });
               });
 
-    // Import as Zip: its preview (walked above) applied, then the replace question answered No.
+    // Import as Zip: its preview applied, then the replace question answered No.
     prompts.answerOpen(home.file(u"p.zip"_s));
     prompts.answerMessage(Answer::No);
-    clickPreviewWhenShown();
-    QTest::mouseClick(window->cmdImportZip, Qt::LeftButton);
+    walkModal([this] { QTest::mouseClick(window->cmdImportZip, Qt::LeftButton); },
+              [](QWidget *preview) {
+                  QTest::mouseClick(static_cast<frmPackagePreview *>(preview)->cmdApply,
+                                    Qt::LeftButton);
+              },
+              &frmPackagePreview::staticMetaObject);
     ASSERT_EQ(prompts.last().title, Messages::replaceQuestionTitle());
 
     // Export All, then Import Folder on a changed picture, left with No.

@@ -3,11 +3,16 @@
 #include "mainwindowfixture.h"
 
 #include "mainwindow/frmhistory.h"
+#include "pictures/folderimport.h"
 #include "tools/frmconfirm.h"
+#include "tools/frmimportfolder.h"
 #include "tools/frmscript.h"
 #include "tools/frmtransparent.h"
 
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QScreen>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -57,16 +62,17 @@ protected:
             GTEST_SKIP() << "run on the screens of set sizes";
     }
 
-    // Checks the modal window a command opens, then closes it.
-    void checkModal(QAction *command)
+    // Checks the modal window a command opens over the main window, then closes it.
+    void checkModal(QAction *command, const std::function<void(QWidget *)> &more = {})
     {
-        QTimer::singleShot(0, window.get(), [] {
-            QWidget *modal = QApplication::activeModalWidget();
-            ASSERT_NE(modal, nullptr);
-            EXPECT_EQ(misfit(modal), QString());
-            modal->close();
-        });
-        command->trigger();
+        EXPECT_TRUE(withModal([command] { command->trigger(); },
+                              [&](QWidget *modal) {
+                                  EXPECT_EQ(misfit(modal), QString());
+                                  EXPECT_EQ(modal->parentWidget(), window.get());
+                                  if (more)
+                                      more(modal);
+                              }))
+            << command->objectName().toStdString();
     }
 };
 
@@ -117,9 +123,70 @@ TEST_F(WindowsTest, EveryWindowOpensInsideTheScreenWithNoTextCut)
     QTest::keyClick(editor, Qt::Key_F1);
     editor->close();
 
-    // The modal tool windows.
+    // The modal tool windows; the package window takes the Backup box and the entries, from the
+    // menu and from its button, and leaves no temporary folder behind.
     checkModal(window->mnuHistory);
-    checkModal(window->mnuMP);
+    checkModal(window->mnuJPG);
+    EXPECT_EQ(Settings::read(Settings::WidthKey), u"640"_s); // the converter stored its size
+    window->chkBackup->setChecked(true);
+    const auto packages = [this](QWidget *modal) {
+        const auto *packages = qobject_cast<frmScript *>(modal);
+        ASSERT_NE(packages, nullptr);
+        EXPECT_TRUE(packages->chkBackup->isChecked());
+        EXPECT_EQ(packages->lstItem->count(), window->lstItem->count());
+    };
+    checkModal(window->mnuMP, packages);
+    EXPECT_TRUE(withModal([this] { window->cmdScript->click(); }, packages));
+    EXPECT_FALSE(QFileInfo::exists(MainModule::AppPath() + u"KX_Temp"_s));
     ASSERT_EQ(opener.urls.size(), 1);
     EXPECT_EQ(opener.urls[0].fileName(), u"109.htm"_s); // F1 in the palette editor
+}
+
+// The folder question: the changes first, then the refused files marked with their reasons and
+// the unlisted ones, which the box hides; a cut cell shows its whole text as a tooltip.
+TEST_F(WindowsTest, ImportFolderListsChangesFirstMarksRefusalsHidesTheRestAndTipsCutCells)
+{
+    FolderImport::Plan plan;
+    for (const QString &name : {u"Ball - Home.png"_s, u"Kit - Away.png"_s}) {
+        FolderImport::Change change;
+        change.line.name = name;
+        change.outcome = u"exact"_s;
+        plan.changes << change;
+    }
+    const QString longReason = u"the picture is 300 x 200 pixels, the record 256 x 128; "
+                               "it was not imported"_s;
+    // The refusal names the file before its reason: the cell shows the reason alone.
+    const QString whole = u"/games/out/Big.png\r\n"_s + longReason;
+    plan.refused << FolderImport::Skipped {u"Big.png"_s, whole};
+    plan.unlisted << u"notes.txt"_s;
+    plan.unchanged = 3;
+    frmImportFolder question(plan, nullptr);
+    question.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&question));
+    EXPECT_EQ(misfit(&question), QString());
+    QTreeWidget *list = question.lstFiles;
+    const auto rows = [list] { // the rows shown
+        QStringList shown;
+        for (const QTreeWidgetItem *row : list->findItems({}, Qt::MatchContains))
+            if (!row->isHidden())
+                shown << row->text(0) + u'|' + row->text(3) + u'|' + row->toolTip(0) + u'|'
+                        + (row->icon(0).isNull() ? u"-"_s : u"mark"_s);
+        return shown;
+    };
+    const QStringList changes {u"Ball - Home.png|exact||-"_s, u"Kit - Away.png|exact||-"_s};
+    EXPECT_EQ(rows(),
+              changes
+                  + QStringList({u"Big.png|"_s + longReason + u'|' + whole + u"|mark"_s,
+                                 u"notes.txt|Not in kestrix-export.tsv; skipped.||-"_s}));
+    EXPECT_EQ(question.lblUnchanged->text(), u"3 files are unchanged and not listed."_s);
+
+    // The reason column narrower than its text: the tooltip is the whole text.
+    list->header()->setStretchLastSection(false);
+    list->header()->resizeSection(3, 40);
+    const QRect cell =
+        list->visualItemRect(list->topLevelItem(2))
+            .intersected(QRect(list->header()->sectionViewportPosition(3), 0, 40, 1 << 20));
+    EXPECT_EQ(toolTipAt(list, cell.center()), longReason);
+    QTest::keyClick(question.chkChangedOnly, Qt::Key_Space);
+    EXPECT_EQ(rows(), changes);
 }

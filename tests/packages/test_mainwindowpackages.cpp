@@ -7,36 +7,11 @@
 #include "services/apppath.h"
 #include "tools/frmscript.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
-
-TEST_F(MainWindowTest, MoreOptionsAndItsButtonOpenThePackageWindowModally)
-{
-    startOnSample();
-    window->chkBackup->setChecked(true);
-    int seen = 0;
-    const std::function<void()> opens[] = {[&] { window->mnuMP->trigger(); }, // Ctrl+M
-                                           [&] { window->cmdScript->click(); }};
-    for (const auto &open : opens) {
-        QTimer::singleShot(0, [&] {
-            auto *packages = qobject_cast<frmScript *>(QApplication::activeModalWidget());
-            ASSERT_NE(packages, nullptr);
-            EXPECT_EQ(packages->parentWidget(), window.get());
-            EXPECT_TRUE(packages->chkBackup->isChecked());
-            EXPECT_EQ(packages->lstItem->count(), window->lstItem->count());
-            ++seen;
-            packages->close();
-        });
-        open();
-        EXPECT_FALSE(QFileInfo::exists(MainModule::AppPath() + u"KX_Temp"_s));
-    }
-    EXPECT_EQ(seen, 2);
-}
 
 TEST_F(MainWindowTest, ImportZipImportsThroughThePackageWindow)
 {

@@ -12,9 +12,6 @@
 #include "services/failure.h"
 #include "session/gobsession.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QProcess>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -48,15 +45,6 @@ protected:
     {
         session.selectEntry(Catalogue::read(MainModule::cataloguePath()).entry(entry));
         session.selectSubFile(1);
-    }
-
-    // Waits for the event loop to deliver what test says.
-    static bool waitFor(const std::function<bool()> &test)
-    {
-        const QDeadlineTimer deadline(10000);
-        while (!test() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        return test();
     }
 
     QString newBitmap() const
@@ -185,23 +173,4 @@ TEST_F(SessionTest, SelectionAndTheNothingShownState)
     session.replace(session.replacePlan(newBitmap()), {});
     EXPECT_TRUE(session.changes().isEmpty());
     EXPECT_EQ(Bytes::readFile(home.file(u"other_pc.gob"_s)), original);
-}
-
-TEST_F(SessionTest, AChangeMadeByAnotherProgramIsSeen)
-{
-    show(0);
-    QSignalSpy history(&session, &GobSession::historyChanged);
-    QProcess cli;
-    cli.setEnvironment(home.environment());
-    cli.start(QStringLiteral(KESTRIX_CLI),
-              {u"import"_s, u"--catalogue"_s, MainModule::cataloguePath(), u"--gob"_s, gob,
-               u"--entry"_s, u"0"_s, u"--sub"_s, u"1"_s, u"--file"_s, newBitmap()});
-    ASSERT_TRUE(cli.waitForFinished(30000));
-    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    ASSERT_TRUE(waitFor([&] { return session.newestDone().has_value() && history.count() > 0; }));
-    // The record shown is read again: its pixels are the new ones (rows bottom first, as stored).
-    ASSERT_TRUE(waitFor([&] {
-        return Bytes::readFile(MainModule::scratchBitmapPath()).mid(1078, 32)
-            == Bytes::pattern(32, 50);
-    }));
 }

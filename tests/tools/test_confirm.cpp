@@ -2,17 +2,8 @@
 #include "handbitmap.h"
 #include "handgob.h"
 
-#include "pictures/folderimport.h"
 #include "services/imaging.h"
 #include "tools/frmconfirm.h"
-#include "tools/frmimportfolder.h"
-#include "widgets/pictureview.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QHeaderView>
-#include <QToolTip>
-#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -203,51 +194,4 @@ TEST_F(ConfirmTest, WholeFileRecordsAreDrawnUnmirroredWithTheBoxGreyed)
     // Fit from the view's menu: 200 / 64 for both.
     c->picNew->actions().at(2)->trigger();
     EXPECT_EQ(std::pair(c->picPrevious->scale(), c->picNew->scale()), std::pair(3.125, 3.125));
-}
-
-// The folder question: the changes first, then the refused files marked with their reasons and
-// the unlisted ones, which the box hides; a cut cell shows its whole text as a tooltip.
-TEST(ImportFolderQuestion, ChangesFirstRefusalsMarkedOthersHiddenByTheBoxCutCellsTipped)
-{
-    FolderImport::Plan plan;
-    for (const QString &name : {u"Ball - Home.png"_s, u"Kit - Away.png"_s}) {
-        FolderImport::Change change;
-        change.line.name = name;
-        change.outcome = u"exact"_s;
-        plan.changes << change;
-    }
-    const QString longReason = u"the picture is 300 x 200 pixels, the record 256 x 128; "
-                               "it was not imported"_s;
-    plan.refused << FolderImport::Skipped {u"Big.png"_s, longReason};
-    plan.unlisted << u"notes.txt"_s;
-    plan.unchanged = 3;
-    frmImportFolder question(plan, nullptr);
-    question.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&question));
-    QTreeWidget *list = question.lstFiles;
-    const auto rows = [list] { // the rows shown
-        QStringList shown;
-        for (const QTreeWidgetItem *row : list->findItems({}, Qt::MatchContains))
-            if (!row->isHidden())
-                shown << row->text(0) + u'|' + row->text(3) + u'|' + row->toolTip(0) + u'|'
-                        + (row->icon(0).isNull() ? u"-"_s : u"mark"_s);
-        return shown;
-    };
-    EXPECT_EQ(rows(),
-              QStringList({u"Ball - Home.png|exact||-"_s, u"Kit - Away.png|exact||-"_s,
-                           u"Big.png|"_s + longReason + u'|' + longReason + u"|mark"_s,
-                           u"notes.txt|Not in kestrix-export.tsv; skipped.||-"_s}));
-    EXPECT_EQ(question.lblUnchanged->text(), u"3 files are unchanged and not listed."_s);
-
-    // The reason column narrower than its text: the tooltip is the whole text.
-    list->header()->resizeSection(3, 40);
-    const QRect cell =
-        list->visualItemRect(list->topLevelItem(2))
-            .intersected(QRect(list->header()->sectionViewportPosition(3), 0, 40, 1 << 20));
-    QHelpEvent tip(QEvent::ToolTip, cell.center(), list->viewport()->mapToGlobal(cell.center()));
-    QCoreApplication::sendEvent(list->viewport(), &tip);
-    EXPECT_EQ(QToolTip::text(), longReason);
-
-    QTest::keyClick(question.chkChangedOnly, Qt::Key_Space);
-    EXPECT_EQ(rows(), QStringList({u"Ball - Home.png|exact||-"_s, u"Kit - Away.png|exact||-"_s}));
 }

@@ -79,34 +79,6 @@ protected:
 
 } // namespace
 
-TEST_F(PaletteEditorTest, LoadShowsThePictureAndTheChosenEntry)
-{
-    EXPECT_EQ(editor.windowTitle(), u"Format"_s);
-    EXPECT_EQ(editor.cboPaletteIndex->count(), 256);
-    EXPECT_EQ(editor.cboPaletteIndex->itemText(255), u"255"_s);
-    EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), -1);
-    EXPECT_FALSE(editor.Picture1->isEnabled());
-
-    load(bmp);
-    const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
-    ASSERT_EQ(opens.size(), 1u);
-    EXPECT_EQ(std::pair(opens[0].title, opens[0].filters.value(0).pattern),
-              std::pair(u"Select the file you want to load"_s, u"*.bmp"_s));
-    EXPECT_TRUE(editor.Picture1->isEnabled());
-    EXPECT_TRUE(editor.hasOpenBitmap());
-    EXPECT_EQ(editor.picImage->canvas().drawnSize(), QSize(5, 2));
-
-    editor.cboPaletteIndex->setCurrentIndex(7);
-    EXPECT_EQ(boxes(editor), u"21,14,7,100"_s);
-    EXPECT_EQ(editor.lblPaletteColor->palette().color(QPalette::Window), QColor(21, 14, 7));
-    // The pointer over a pixel picks its byte from 1078 on; rows are 5 bytes long.
-    editor.picImage_MouseMove(QPoint(2, 1));
-    EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), 17);
-    EXPECT_EQ(editor.txtBlue->text(), u"17"_s);
-    editor.picImage_MouseMove(QPoint(9, 9)); // outside the file: nothing happens
-    EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), 17);
-}
-
 // Save writes only the alpha byte of the entry, after the number checks; Make All writes every
 // alpha, and a cancel, a value out of range or a 24-bit file changes nothing.
 TEST_F(PaletteEditorTest, SaveAndMakeAllWriteOnlyAlphaBytes)
@@ -193,9 +165,18 @@ TEST_F(PaletteEditorTest, PaintProgramBitmapsShowTheirPixelsAndOnlyTheirTablesAl
 // arrows, the list and the slider's keys all choose and show the same entry and alpha.
 TEST_F(PaletteEditorTest, ZoomSwatchesAndSliderKeepInStepWithTheIndexAndTheValue)
 {
+    EXPECT_EQ(std::tuple(editor.windowTitle(), editor.cboPaletteIndex->count(),
+                         editor.cboPaletteIndex->itemText(255),
+                         editor.cboPaletteIndex->currentIndex(), editor.Picture1->isEnabled()),
+              std::tuple(u"Format"_s, 256, u"255"_s, -1, false));
     editor.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
     load(bmp);
+    const auto opens = prompts.of(ScriptedPrompts::Kind::Open);
+    ASSERT_EQ(opens.size(), 1u);
+    EXPECT_EQ(std::pair(opens[0].title, opens[0].filters.value(0).pattern),
+              std::pair(u"Select the file you want to load"_s, u"*.bmp"_s));
+    EXPECT_TRUE(editor.Picture1->isEnabled() && editor.hasOpenBitmap());
     EXPECT_EQ(editor.windowTitle(), u"kit.bmp \u2014 Format"_s);
     QTest::keyClick(&editor, Qt::Key_0, Qt::ControlModifier);
     QTest::keyClick(&editor, Qt::Key_Plus, Qt::ControlModifier);
@@ -204,7 +185,10 @@ TEST_F(PaletteEditorTest, ZoomSwatchesAndSliderKeepInStepWithTheIndexAndTheValue
     // The view's row y is stored row y; each pixel a 3 x 3 square, centred in the view.
     const QPoint corner((editor.picImage->width() - 15) / 2, (editor.picImage->height() - 6) / 2);
     const std::pair<QPoint, int> picks[] = {
-        {QPoint(3 * 3 + 2, 0), 13}, {QPoint(1 * 3, 1 * 3 + 2), 16}, {QPoint(14, 5), 19}};
+        {QPoint(3 * 3 + 2, 0), 13},
+        {QPoint(1 * 3, 1 * 3 + 2), 16},
+        {QPoint(14, 5), 19},
+        {QPoint(16, 3), 19}}; // beside the picture: nothing picked
     for (const auto &[at, entry] : picks) {
         QTest::mouseMove(editor.picImage, corner + at);
         EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), entry) << at.x() << "," << at.y();
@@ -218,6 +202,7 @@ TEST_F(PaletteEditorTest, ZoomSwatchesAndSliderKeepInStepWithTheIndexAndTheValue
     QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(5 * side + side / 2, 2 * side + side / 2));
     EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), 37);
     EXPECT_EQ(boxes(editor), u"111,74,37,100"_s);
+    EXPECT_EQ(editor.lblPaletteColor->palette().color(QPalette::Window), QColor(111, 74, 37));
     QTest::keyClick(grid, Qt::Key_Down);
     EXPECT_EQ(editor.cboPaletteIndex->currentIndex(), 53);
     editor.cboPaletteIndex->setCurrentIndex(200);

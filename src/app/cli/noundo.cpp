@@ -8,7 +8,8 @@ namespace NoUndo {
 Option option()
 {
     return {QStringLiteral("no-undo"), QString(),
-            QStringLiteral("Makes a change too large for the history without undo.")};
+            QString::fromUtf8(QT_TRANSLATE_NOOP(
+                "kestrix-cli", "Makes a change too large for the history without undo."))};
 }
 
 WithoutUndo from(const Arguments &args)

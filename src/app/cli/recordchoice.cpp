@@ -42,10 +42,15 @@ RecordChoice RecordChoice::from(const Arguments &args)
 
 QList<Option> RecordChoice::options()
 {
-    return {{"catalogue", "FILE", "The item catalogue (BmpList.txt).", Required},
-            {"gob", "FILE", "The GOB file.", Required},
-            {"entry", "K", "The entry, counting from 0 in list order.", Required},
-            {"sub", "I", "The sub file of the entry, counting from 1.", Required}};
+    return {{"catalogue", "FILE",
+             QT_TRANSLATE_NOOP("kestrix-cli", "The item catalogue (BmpList.txt)."), Required},
+            {"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file."), Required},
+            {"entry", "K",
+             QT_TRANSLATE_NOOP("kestrix-cli", "The entry, counting from 0 in list order."),
+             Required},
+            {"sub", "I",
+             QT_TRANSLATE_NOOP("kestrix-cli", "The sub file of the entry, counting from 1."),
+             Required}};
 }
 
 void RecordChoice::extractTo(const QString &scratch) const

@@ -41,6 +41,8 @@ void RecordOutput::finish()
 
 Option RecordOutput::option()
 {
-    return {QStringLiteral("format"), QStringLiteral("tsv|json"),
-            QStringLiteral("Prints tab-separated lines (tsv, the default) or one JSON document.")};
+    return {
+        QStringLiteral("format"), QStringLiteral("tsv|json"),
+        QString::fromUtf8(QT_TRANSLATE_NOOP(
+            "kestrix-cli", "Prints tab-separated lines (tsv, the default) or one JSON document."))};
 }

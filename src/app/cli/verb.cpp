@@ -6,6 +6,7 @@
 #include "services/failure.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <map>
@@ -16,6 +17,13 @@ std::map<QString, const Verb *> &registry()
 {
     static std::map<QString, const Verb *> verbs;
     return verbs;
+}
+
+// A text of the help in the user's language: the verbs mark their texts for the template where
+// they are defined, before any translation is loaded.
+QString translated(const QString &source)
+{
+    return QCoreApplication::translate("kestrix-cli", source.toUtf8().constData());
 }
 
 QString optionText(const Option &option)
@@ -60,12 +68,15 @@ QStringList Verb::optionWords() const
 
 QString Verb::overview()
 {
-    QString text = QStringLiteral("usage: kestrix-cli VERB [options]\n");
+    QString text =
+        QCoreApplication::translate("kestrix-cli", "usage: kestrix-cli VERB [options]") + u'\n';
     for (const auto &[name, verb] : registry())
         text += QStringLiteral("  ") + (name.leftJustified(7) + verb->synopsis()).trimmed() + u'\n';
     return text
-        + QStringLiteral("Entries count from 0, sub files from 1. kestrix-cli VERB --help "
-                         "describes a verb; kestrix-cli --version gives the version.");
+        + QCoreApplication::translate("kestrix-cli",
+                                      "Entries count from 0, sub files from 1. kestrix-cli VERB "
+                                      "--help describes a verb; kestrix-cli --version gives the "
+                                      "version.");
 }
 
 QString Verb::usage() const
@@ -88,14 +99,16 @@ QString Verb::help() const
 {
     QList<std::pair<QString, QString>> rows;
     if (!m_words.name.isEmpty())
-        rows.append({m_words.name, m_words.description});
+        rows.append({m_words.name, translated(m_words.description)});
     for (const Option &option : m_options)
-        rows.append({optionText(option), option.description});
-    rows.append({QStringLiteral("-h, --help"), QStringLiteral("Shows this text.")});
+        rows.append({optionText(option), translated(option.description)});
+    rows.append({QStringLiteral("-h, --help"),
+                 QCoreApplication::translate("kestrix-cli", "Shows this text.")});
     qsizetype width = 0;
     for (const auto &row : rows)
         width = std::max(width, row.first.size());
-    QString text = QStringLiteral("usage: ") + usage() + u'\n' + m_summary + u'\n';
+    QString text = QCoreApplication::translate("kestrix-cli", "usage: %1").arg(usage()) + u'\n'
+        + translated(m_summary) + u'\n';
     for (const auto &[left, right] : rows)
         text += QStringLiteral("\n  ") + left.leftJustified(width + 2) + right;
     return text;
@@ -120,7 +133,8 @@ int Verb::run(const QStringList &words) const
     } catch (const UsageError &error) {
         ConsolePrompts::printError(QStringLiteral("kestrix-cli ") + m_name + QStringLiteral(": ")
                                    + error.message());
-        ConsolePrompts::printError(QStringLiteral("usage: ") + usage());
+        ConsolePrompts::printError(
+            QCoreApplication::translate("kestrix-cli", "usage: %1").arg(usage()));
         return 2;
     } catch (const Failure &failure) {
         ConsolePrompts::printError(failure.description());

@@ -20,7 +20,8 @@ struct Option
 inline Option quietOption()
 {
     return {QStringLiteral("quiet"), QString(),
-            QStringLiteral("Prints nothing on success (a refusal is still reported).")};
+            QString::fromUtf8(QT_TRANSLATE_NOOP(
+                "kestrix-cli", "Prints nothing on success (a refusal is still reported)."))};
 }
 
 // The plain words a verb takes besides its options, such as one DIR or any number of ITEMs.
@@ -37,10 +38,14 @@ struct PlainWords
 // one source file:
 //
 //     int runFoo(const Arguments &args) { ... return 0; }
-//     const Verb fooVerb("foo", "Does foo to the GOB file.",
-//                        {{"gob", "FILE", "The GOB file.", Required},
-//                         {"yes", "", "Asks nothing."}},
+//     const Verb fooVerb("foo", QT_TRANSLATE_NOOP("kestrix-cli", "Does foo to the GOB file."),
+//                        {{"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file."),
+//                          Required},
+//                         {"yes", "", QT_TRANSLATE_NOOP("kestrix-cli", "Asks nothing.")}},
 //                        runFoo);
+//
+// (The texts are marked for the translation template; the help translates them when it is
+// shown, as they are made before any translation is loaded.)
 //
 // (Names of the routine and the object must differ from file to file: the program is built as
 // one unit.)

@@ -33,15 +33,20 @@ int runAlpha(const Arguments &args)
     return 0;
 }
 
-const Verb alphaVerb("alpha",
-                     "Sets the alpha of palette colour I of an 8-bit bitmap to V, or of every "
-                     "colour with --all (0 transparent, 255 opaque).",
-                     {{"file", "FILE.bmp", "The bitmap, changed in place.", Required},
-                      {"index", "I",
-                       "The palette colour, from 0 to one less than the colours the table holds."},
-                      {"value", "V", "Its alpha, 0 to 255."},
-                      {"all", "V", "The alpha of every colour, 0 to 255."},
-                      quietOption()},
-                     runAlpha);
+const Verb alphaVerb(
+    "alpha",
+    QT_TRANSLATE_NOOP("kestrix-cli",
+                      "Sets the alpha of palette colour I of an 8-bit bitmap to V, or of every "
+                      "colour with --all (0 transparent, 255 opaque)."),
+    {{"file", "FILE.bmp", QT_TRANSLATE_NOOP("kestrix-cli", "The bitmap, changed in place."),
+      Required},
+     {"index", "I",
+      QT_TRANSLATE_NOOP(
+          "kestrix-cli",
+          "The palette colour, from 0 to one less than the colours the table holds.")},
+     {"value", "V", QT_TRANSLATE_NOOP("kestrix-cli", "Its alpha, 0 to 255.")},
+     {"all", "V", QT_TRANSLATE_NOOP("kestrix-cli", "The alpha of every colour, 0 to 255.")},
+     quietOption()},
+    runAlpha);
 
 } // namespace

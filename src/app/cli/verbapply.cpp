@@ -94,16 +94,28 @@ int runApply(const Arguments &args)
 }
 
 const Verb applyVerb(
-    "apply", "Imports a package into the GOB file, after listing the replaced items and asking.",
-    {{"gob", "FILE", "The GOB file, changed in place.", Required},
-     {"package", "FILE.zip", "The package to import.", Required},
-     {"backup", "", "First writes what the package replaces to FILE_backup.zip."},
-     {"bats", "DIR", "Where .tga files go (default: the bats folder beside the GOB file's data)."},
-     {"yes", "", "Imports without asking."},
+    "apply",
+    QT_TRANSLATE_NOOP(
+        "kestrix-cli",
+        "Imports a package into the GOB file, after listing the replaced items and asking."),
+    {{"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file, changed in place."), Required},
+     {"package", "FILE.zip", QT_TRANSLATE_NOOP("kestrix-cli", "The package to import."), Required},
+     {"backup", "",
+      QT_TRANSLATE_NOOP("kestrix-cli",
+                        "First writes what the package replaces to FILE_backup.zip.")},
+     {"bats", "DIR",
+      QT_TRANSLATE_NOOP(
+          "kestrix-cli",
+          "Where .tga files go (default: the bats folder beside the GOB file's data).")},
+     {"yes", "", QT_TRANSLATE_NOOP("kestrix-cli", "Imports without asking.")},
      {"dry-run", "",
-      "Writes nothing: prints each item's number, place, state (new, same: its bytes are there "
-      "already, conflict) and the change it conflicts with."},
-     {"skip-conflicts", "", "Leaves out the items that conflict with a change of the history."},
+      QT_TRANSLATE_NOOP(
+          "kestrix-cli",
+          "Writes nothing: prints each item's number, place, state (new, same: its bytes are there "
+          "already, conflict) and the change it conflicts with.")},
+     {"skip-conflicts", "",
+      QT_TRANSLATE_NOOP("kestrix-cli",
+                        "Leaves out the items that conflict with a change of the history.")},
      RecordOutput::option(),
      NoUndo::option(),
      quietOption()},

@@ -71,9 +71,11 @@ int runCompletion(const Arguments &args)
     return 0;
 }
 
-const Verb completionVerb("completion",
-                          "Prints the shell completion of kestrix-cli for bash or zsh (the "
-                          "package installs both).",
-                          {}, runCompletion, {"SHELL", "bash or zsh.", 1, 1});
+const Verb completionVerb(
+    "completion",
+    QT_TRANSLATE_NOOP("kestrix-cli",
+                      "Prints the shell completion of kestrix-cli for bash or zsh (the "
+                      "package installs both)."),
+    {}, runCompletion, {"SHELL", QT_TRANSLATE_NOOP("kestrix-cli", "bash or zsh."), 1, 1});
 
 } // namespace

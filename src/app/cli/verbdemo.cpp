@@ -27,9 +27,13 @@ int runDemo(const Arguments &args)
     return 0;
 }
 
-const Verb demoVerb("demo",
-                    "Writes a sample game folder and its catalogue DIR/BmpList.txt, and drops the "
-                    "history of the GOB file it replaces.",
-                    {quietOption()}, runDemo, {"DIR", "The folder to write into.", 1, 1});
+const Verb
+    demoVerb("demo",
+             QT_TRANSLATE_NOOP(
+                 "kestrix-cli",
+                 "Writes a sample game folder and its catalogue DIR/BmpList.txt, and drops the "
+                 "history of the GOB file it replaces."),
+             {quietOption()}, runDemo,
+             {"DIR", QT_TRANSLATE_NOOP("kestrix-cli", "The folder to write into."), 1, 1});
 
 } // namespace

@@ -56,17 +56,32 @@ int runExport(const Arguments &args)
 
 const Verb exportVerb(
     "export",
-    "Exports a sub file (--out), or every sub file of an entry or of the catalogue into a folder "
-    "(--dir) with the manifest kestrix-export.tsv. Image records become indexed PNG files with "
-    "their palette's alpha; whole-file records the file they hold.",
+    QT_TRANSLATE_NOOP(
+        "kestrix-cli",
+        "Exports a sub file (--out), or every sub file of an entry or of the catalogue into a "
+        "folder "
+        "(--dir) with the manifest kestrix-export.tsv. Image records become indexed PNG files with "
+        "their palette's alpha; whole-file records the file they hold."),
     RecordChoice::options().mid(0, 2) // the catalogue and the GOB file
-        << QList<Option> {{"entry", "K", "The entry, counting from 0 in list order."},
-                          {"sub", "I", "The sub file of the entry, counting from 1 (with --out)."},
-                          {"out", "FILE", "The file to write for one sub file."},
-                          {"all", "", "Every entry of the catalogue (with --dir)."},
-                          {"dir", "DIR", "The folder to export into, made when missing."},
+        << QList<Option> {{"entry", "K",
+                           QT_TRANSLATE_NOOP("kestrix-cli",
+                                             "The entry, counting from 0 in list order.")},
+                          {"sub", "I",
+                           QT_TRANSLATE_NOOP(
+                               "kestrix-cli",
+                               "The sub file of the entry, counting from 1 (with --out).")},
+                          {"out", "FILE",
+                           QT_TRANSLATE_NOOP("kestrix-cli", "The file to write for one sub file.")},
+                          {"all", "",
+                           QT_TRANSLATE_NOOP("kestrix-cli",
+                                             "Every entry of the catalogue (with --dir).")},
+                          {"dir", "DIR",
+                           QT_TRANSLATE_NOOP("kestrix-cli",
+                                             "The folder to export into, made when missing.")},
                           {"overwrite", "",
-                           "Replaces files changed since the folder's last export (with --dir)."},
+                           QT_TRANSLATE_NOOP("kestrix-cli",
+                                             "Replaces files changed since the folder's last "
+                                             "export (with --dir).")},
                           quietOption()},
     runExport);
 

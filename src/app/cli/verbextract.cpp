@@ -35,15 +35,22 @@ int runSave(const Arguments &args)
     return 0;
 }
 
-const Verb extractVerb("extract",
-                       "Writes the bytes the window's scratch bitmap temp.bmp would hold.",
-                       RecordChoice::options()
-                           << Option {"out", "FILE", "The file to write.", Required}
-                           << quietOption(),
-                       runExtract);
-const Verb saveVerb("save", "Writes what Save As writes, without its naming rules.",
+const Verb extractVerb(
+    "extract",
+    QT_TRANSLATE_NOOP("kestrix-cli",
+                      "Writes the bytes the window's scratch bitmap temp.bmp would hold."),
+    RecordChoice::options() << Option {"out", "FILE",
+                                       QT_TRANSLATE_NOOP("kestrix-cli", "The file to write."),
+                                       Required}
+                            << quietOption(),
+    runExtract);
+const Verb saveVerb("save",
+                    QT_TRANSLATE_NOOP("kestrix-cli",
+                                      "Writes what Save As writes, without its naming rules."),
                     RecordChoice::options()
-                        << Option {"out", "FILE", "The file to write.", Required} << quietOption(),
+                        << Option {"out", "FILE",
+                                   QT_TRANSLATE_NOOP("kestrix-cli", "The file to write."), Required}
+                        << quietOption(),
                     runSave);
 
 } // namespace

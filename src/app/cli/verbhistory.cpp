@@ -24,10 +24,13 @@ int runHistory(const Arguments &args)
     return 0;
 }
 
-const Verb historyVerb("history",
-                       "Lists the changes the history keeps of the GOB file, newest first: "
-                       "number, time, kind, state, bytes written, description.",
-                       {{"gob", "FILE", "The GOB file.", Required}, RecordOutput::option()},
-                       runHistory);
+const Verb historyVerb(
+    "history",
+    QT_TRANSLATE_NOOP("kestrix-cli",
+                      "Lists the changes the history keeps of the GOB file, newest first: "
+                      "number, time, kind, state, bytes written, description."),
+    {{"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file."), Required},
+     RecordOutput::option()},
+    runHistory);
 
 } // namespace

@@ -65,15 +65,20 @@ int runImport(const Arguments &args)
     return 0;
 }
 
-const Verb
-    importVerb("import",
-               "Writes a bitmap or image file into the record, with the window's checks; for an "
-               "image record prints \"exact\", \"record palette kept\" or \"quantized to N "
-               "colours, mean error E\".",
-               RecordChoice::options()
-                   << Option {"file", "FILE", "The bitmap or image file to write.", Required}
-                   << Option {"keep-alpha", "", "Keeps the bitmap's alpha bytes (else opaque)."}
-                   << NoUndo::option() << quietOption(),
-               runImport);
+const Verb importVerb(
+    "import",
+    QT_TRANSLATE_NOOP(
+        "kestrix-cli",
+        "Writes a bitmap or image file into the record, with the window's checks; for an "
+        "image record prints \"exact\", \"record palette kept\" or \"quantized to N "
+        "colours, mean error E\"."),
+    RecordChoice::options()
+        << Option {"file", "FILE",
+                   QT_TRANSLATE_NOOP("kestrix-cli", "The bitmap or image file to write."), Required}
+        << Option {"keep-alpha", "",
+                   QT_TRANSLATE_NOOP("kestrix-cli",
+                                     "Keeps the bitmap's alpha bytes (else opaque).")}
+        << NoUndo::option() << quietOption(),
+    runImport);
 
 } // namespace

@@ -40,14 +40,19 @@ int runImportDir(const Arguments &args)
 
 const Verb importDirVerb(
     "import-dir",
-    "Writes the files of an exported folder that changed since the export back into their "
-    "records, as one change of the history, after listing them (import, refused or unlisted, "
-    "tab-separated) "
-    "and asking.",
-    {{"catalogue", "FILE", "The item catalogue (BmpList.txt).", Required},
-     {"gob", "FILE", "The GOB file, changed in place.", Required},
-     {"dir", "DIR", "The folder an export wrote, with its kestrix-export.tsv.", Required},
-     {"yes", "", "Writes without asking."},
+    QT_TRANSLATE_NOOP(
+        "kestrix-cli",
+        "Writes the files of an exported folder that changed since the export back into their "
+        "records, as one change of the history, after listing them (import, refused or unlisted, "
+        "tab-separated) "
+        "and asking."),
+    {{"catalogue", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The item catalogue (BmpList.txt)."),
+      Required},
+     {"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file, changed in place."), Required},
+     {"dir", "DIR",
+      QT_TRANSLATE_NOOP("kestrix-cli", "The folder an export wrote, with its kestrix-export.tsv."),
+      Required},
+     {"yes", "", QT_TRANSLATE_NOOP("kestrix-cli", "Writes without asking.")},
      NoUndo::option(),
      quietOption()},
     runImportDir);

@@ -38,12 +38,17 @@ int runJpg(const Arguments &args)
     return 0;
 }
 
-const Verb
-    jpgVerb("jpg", "Converts a bitmap to a JPEG file of quality 100, optionally resized.",
-            {{"in", "FILE.bmp", "The bitmap to convert.", Required},
-             {"out", "FILE.jpg", "The JPEG file to write (.jpg is added when missing).", Required},
-             {"size", "WxH", "Scales the picture to exactly W x H pixels first."},
-             quietOption()},
-            runJpg);
+const Verb jpgVerb(
+    "jpg",
+    QT_TRANSLATE_NOOP("kestrix-cli",
+                      "Converts a bitmap to a JPEG file of quality 100, optionally resized."),
+    {{"in", "FILE.bmp", QT_TRANSLATE_NOOP("kestrix-cli", "The bitmap to convert."), Required},
+     {"out", "FILE.jpg",
+      QT_TRANSLATE_NOOP("kestrix-cli", "The JPEG file to write (.jpg is added when missing)."),
+      Required},
+     {"size", "WxH",
+      QT_TRANSLATE_NOOP("kestrix-cli", "Scales the picture to exactly W x H pixels first.")},
+     quietOption()},
+    runJpg);
 
 } // namespace

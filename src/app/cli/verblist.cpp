@@ -46,14 +46,17 @@ int runList(const Arguments &args)
     return listed > 0 ? 0 : 1;
 }
 
-const Verb listVerb("list",
-                    "Lists the entries (index, kind bitmap or file:TYPE, sub-file count, "
-                    "description), or the sub files of entry K (number, catalogue offset, area "
-                    "bytes, caption). Control characters in a field are written \\n, \\r, \\t, "
-                    "\\xHH and a backslash \\\\.",
-                    {{"catalogue", "FILE", "The item catalogue (BmpList.txt).", Required},
-                     {"entry", "K", "The entry, counting from 0 in list order."},
-                     RecordOutput::option()},
-                    runList);
+const Verb listVerb(
+    "list",
+    QT_TRANSLATE_NOOP("kestrix-cli",
+                      "Lists the entries (index, kind bitmap or file:TYPE, sub-file count, "
+                      "description), or the sub files of entry K (number, catalogue offset, area "
+                      "bytes, caption). Control characters in a field are written \\n, \\r, \\t, "
+                      "\\xHH and a backslash \\\\."),
+    {{"catalogue", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The item catalogue (BmpList.txt)."),
+      Required},
+     {"entry", "K", QT_TRANSLATE_NOOP("kestrix-cli", "The entry, counting from 0 in list order.")},
+     RecordOutput::option()},
+    runList);
 
 } // namespace

@@ -54,13 +54,20 @@ int runPack(const Arguments &args)
 }
 
 const Verb packVerb(
-    "pack", "Makes a package of the items' bytes in the GOB file.",
-    {{"gob", "FILE", "The GOB file to read.", Required},
-     {"out", "FILE.zip", "The package to write (.zip is added when missing).", Required},
-     {"catalogue", "FILE", "The item catalogue, for items named K:I."},
-     {"readme", "FILE", "A readme to add to the package."},
+    "pack",
+    QT_TRANSLATE_NOOP("kestrix-cli", "Makes a package of the items' bytes in the GOB file."),
+    {{"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file to read."), Required},
+     {"out", "FILE.zip",
+      QT_TRANSLATE_NOOP("kestrix-cli", "The package to write (.zip is added when missing)."),
+      Required},
+     {"catalogue", "FILE",
+      QT_TRANSLATE_NOOP("kestrix-cli", "The item catalogue, for items named K:I.")},
+     {"readme", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "A readme to add to the package.")},
      quietOption()},
     runPack,
-    {"ITEM...", "\"description|position|size\", or K:I for sub file I of entry K.", 1, -1});
+    {"ITEM...",
+     QT_TRANSLATE_NOOP("kestrix-cli",
+                       "\"description|position|size\", or K:I for sub file I of entry K."),
+     1, -1});
 
 } // namespace

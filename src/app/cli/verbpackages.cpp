@@ -36,19 +36,26 @@ int runRemove(const Arguments &args)
     return 0;
 }
 
-const Verb packagesVerb("packages",
-                        "Lists the packages applied to the GOB file that its history keeps: "
-                        "number, name, time, items, and how many of them still hold its bytes.",
-                        {{"gob", "FILE", "The GOB file.", Required}, RecordOutput::option()},
-                        runPackages);
+const Verb packagesVerb(
+    "packages",
+    QT_TRANSLATE_NOOP("kestrix-cli",
+                      "Lists the packages applied to the GOB file that its history keeps: "
+                      "number, name, time, items, and how many of them still hold its bytes."),
+    {{"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file."), Required},
+     RecordOutput::option()},
+    runPackages);
 
-const Verb removeVerb("remove",
+const Verb removeVerb(
+    "remove",
+    QT_TRANSLATE_NOOP("kestrix-cli",
                       "Takes one applied package out of the GOB file, whichever came after it; "
-                      "later changes keep their bytes. Undo puts it back.",
-                      {{"gob", "FILE", "The GOB file, changed in place.", Required},
-                       {"package", "NAME|NUMBER",
-                        "The package's file name or its number, as packages lists them.", Required},
-                       quietOption()},
-                      runRemove);
+                      "later changes keep their bytes. Undo puts it back."),
+    {{"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file, changed in place."), Required},
+     {"package", "NAME|NUMBER",
+      QT_TRANSLATE_NOOP("kestrix-cli",
+                        "The package's file name or its number, as packages lists them."),
+      Required},
+     quietOption()},
+    runRemove);
 
 } // namespace

@@ -17,7 +17,10 @@ int runPaths(const Arguments &)
 }
 
 const Verb pathsVerb(
-    "paths", "Prints where this copy keeps BmpList.txt, temp.bmp, its help pages and its settings.",
+    "paths",
+    QT_TRANSLATE_NOOP(
+        "kestrix-cli",
+        "Prints where this copy keeps BmpList.txt, temp.bmp, its help pages and its settings."),
     {}, runPaths);
 
 } // namespace

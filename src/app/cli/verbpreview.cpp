@@ -86,17 +86,26 @@ int runInfo(const Arguments &args)
     return 0;
 }
 
-const Verb previewVerb("preview",
-                       "Draws the sub file as the main window's preview shows it, into a PNG file.",
-                       RecordChoice::options()
-                           << Option {"rotate", "0|1|2|3",
-                                      "Turns it by that many quarter turns, as the View menu does."}
-                           << Option {"transparent", "",
-                                      "Shows its palette transparency (bitmap entries only)."}
-                           << Option {"out", "FILE.png", "The PNG file to write.", Required}
-                           << quietOption(),
-                       runPreview);
-const Verb infoVerb("info", "Prints the width, height and pixel-format value of an image file.",
-                    {RecordOutput::option()}, runInfo, {"FILE", "The image file.", 1, 1});
+const Verb previewVerb(
+    "preview",
+    QT_TRANSLATE_NOOP("kestrix-cli",
+                      "Draws the sub file as the main window's preview shows it, into a PNG file."),
+    RecordChoice::options()
+        << Option {"rotate", "0|1|2|3",
+                   QT_TRANSLATE_NOOP("kestrix-cli",
+                                     "Turns it by that many quarter turns, as the View menu does.")}
+        << Option {"transparent", "",
+                   QT_TRANSLATE_NOOP("kestrix-cli",
+                                     "Shows its palette transparency (bitmap entries only).")}
+        << Option {"out", "FILE.png", QT_TRANSLATE_NOOP("kestrix-cli", "The PNG file to write."),
+                   Required}
+        << quietOption(),
+    runPreview);
+const Verb
+    infoVerb("info",
+             QT_TRANSLATE_NOOP("kestrix-cli",
+                               "Prints the width, height and pixel-format value of an image file."),
+             {RecordOutput::option()}, runInfo,
+             {"FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The image file."), 1, 1});
 
 } // namespace

@@ -14,10 +14,13 @@ int runRedo(const Arguments &args)
     return 0;
 }
 
-const Verb redoVerb("redo",
-                    "Writes again the oldest change of the GOB file that undo took back, while "
-                    "no new change has been made since.",
-                    {{"gob", "FILE", "The GOB file, changed in place.", Required}, quietOption()},
-                    runRedo);
+const Verb redoVerb(
+    "redo",
+    QT_TRANSLATE_NOOP("kestrix-cli",
+                      "Writes again the oldest change of the GOB file that undo took back, while "
+                      "no new change has been made since."),
+    {{"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file, changed in place."), Required},
+     quietOption()},
+    runRedo);
 
 } // namespace

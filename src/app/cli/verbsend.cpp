@@ -42,7 +42,12 @@ int runSend(const Arguments &args)
     return 1;
 }
 
-const Verb sendVerb("send", "Adds an item to the package window of a running Kestrix.", {}, runSend,
-                    {"COMMAND", "\"description|position|size\", as other programs send it.", 1, 1});
+const Verb sendVerb(
+    "send",
+    QT_TRANSLATE_NOOP("kestrix-cli", "Adds an item to the package window of a running Kestrix."),
+    {}, runSend,
+    {"COMMAND",
+     QT_TRANSLATE_NOOP("kestrix-cli", "\"description|position|size\", as other programs send it."),
+     1, 1});
 
 } // namespace

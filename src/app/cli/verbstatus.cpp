@@ -39,13 +39,15 @@ int runStatus(const Arguments &args)
     return 0;
 }
 
-const Verb statusVerb("status",
+const Verb statusVerb(
+    "status",
+    QT_TRANSLATE_NOOP("kestrix-cli",
                       "Says of each item of a package whether the GOB file holds its bytes "
                       "(applied), the bytes from before every change of the history (original) "
-                      "or something else (other).",
-                      {{"gob", "FILE", "The GOB file.", Required},
-                       {"package", "FILE.zip", "The package.", Required},
-                       RecordOutput::option()},
-                      runStatus);
+                      "or something else (other)."),
+    {{"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file."), Required},
+     {"package", "FILE.zip", QT_TRANSLATE_NOOP("kestrix-cli", "The package."), Required},
+     RecordOutput::option()},
+    runStatus);
 
 } // namespace

@@ -26,12 +26,15 @@ int runUndo(const Arguments &args)
     return 0;
 }
 
-const Verb undoVerb("undo",
-                    "Undoes the newest change of the GOB file that is done, or with --to every "
-                    "change after number N.",
-                    {{"gob", "FILE", "The GOB file, changed in place.", Required},
-                     {"to", "N", "Keeps changes 1 to N (0: undoes every change kept)."},
-                     quietOption()},
-                    runUndo);
+const Verb undoVerb(
+    "undo",
+    QT_TRANSLATE_NOOP("kestrix-cli",
+                      "Undoes the newest change of the GOB file that is done, or with --to every "
+                      "change after number N."),
+    {{"gob", "FILE", QT_TRANSLATE_NOOP("kestrix-cli", "The GOB file, changed in place."), Required},
+     {"to", "N",
+      QT_TRANSLATE_NOOP("kestrix-cli", "Keeps changes 1 to N (0: undoes every change kept).")},
+     quietOption()},
+    runUndo);
 
 } // namespace
