@@ -13,7 +13,7 @@
 class ConsoleDisplay : public PackageDisplay
 {
 public:
-    // A temporary folder of the run, standing in for the package window's KX_Temp; throws a
-    // Failure when it cannot be made.
+    // A temporary folder of the run for a verb's scratch files, standing in for the window's
+    // temp.bmp folder and the package window's KX_Temp; throws a Failure when it cannot be made.
     static std::unique_ptr<QTemporaryDir> workFolder();
 };

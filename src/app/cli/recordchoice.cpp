@@ -66,12 +66,3 @@ void RecordChoice::refuseOutput(const QString &out) const
 {
     FileIdentity::refuseInputs(out, {gobPath, cataloguePath});
 }
-
-QTemporaryDir workFolder()
-{
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        throw Failure(FailureNumber::FileAccess,
-                      QStringLiteral("Cannot create a temporary folder: ") + dir.errorString());
-    return dir;
-}

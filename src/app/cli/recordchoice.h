@@ -3,8 +3,6 @@
 #include "cli/verb.h"
 #include "records/catalogueentry.h"
 
-#include <QTemporaryDir>
-
 // The record that --catalogue, --gob, --entry K (from 0) and --sub I (from 1) name.
 struct RecordChoice
 {
@@ -26,9 +24,6 @@ struct RecordChoice
     // Throws a Failure naming both files when out is the GOB file or the catalogue.
     void refuseOutput(const QString &out) const;
 };
-
-// A temporary folder for the verb's scratch files; throws a Failure when none can be made.
-QTemporaryDir workFolder();
 
 // Reads and parses entry k of the catalogue file.
 CatalogueEntry catalogueEntry(const QString &cataloguePath, int k);

@@ -1,3 +1,4 @@
+#include "cli/consoledisplay.h"
 #include "cli/consoleprompts.h"
 #include "cli/recordchoice.h"
 #include "cli/verb.h"
@@ -11,8 +12,8 @@ int runExtract(const Arguments &args)
     const RecordChoice choice = RecordChoice::from(args);
     const QString out = args.required(QStringLiteral("out"));
     choice.refuseOutput(out);
-    QTemporaryDir dir = workFolder();
-    const QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
+    const std::unique_ptr<QTemporaryDir> dir = ConsoleDisplay::workFolder();
+    const QString scratch = dir->filePath(QStringLiteral("temp.bmp"));
     choice.extractTo(scratch);
     RecordExtraction::saveBitmapCopy(scratch, out);
     ConsolePrompts::report(out);
@@ -24,8 +25,8 @@ int runSave(const Arguments &args)
     const RecordChoice choice = RecordChoice::from(args);
     const QString out = args.required(QStringLiteral("out"));
     choice.refuseOutput(out);
-    QTemporaryDir dir = workFolder();
-    const QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
+    const std::unique_ptr<QTemporaryDir> dir = ConsoleDisplay::workFolder();
+    const QString scratch = dir->filePath(QStringLiteral("temp.bmp"));
     choice.extractTo(scratch);
     if (choice.entry.isWholeFile())
         RecordExtraction::saveWholeFileCopy(scratch, out);

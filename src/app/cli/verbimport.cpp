@@ -1,3 +1,4 @@
+#include "cli/consoledisplay.h"
 #include "cli/consoleprompts.h"
 #include "cli/inputfile.h"
 #include "cli/noundo.h"
@@ -24,15 +25,15 @@ int runImport(const Arguments &args)
     const QString file = args.required(QStringLiteral("file"));
     requireInputFile(file, true);
 
-    QTemporaryDir dir = workFolder();
+    const std::unique_ptr<QTemporaryDir> dir = ConsoleDisplay::workFolder();
     GobSession session;
-    session.openForCommand(choice.gobPath, choice.cataloguePath, dir.path());
+    session.openForCommand(choice.gobPath, choice.cataloguePath, dir->path());
     session.selectEntry(choice.entry);
     session.selectSubFile(args.number(QStringLiteral("sub")));
     // Headers only: the import reads the pixels itself and refuses what it cannot take.
     ImageFile::Info record; // an area that holds no picture compares as 0 x 0
     try {
-        record = ImageFile::info(dir.filePath(QStringLiteral("temp.bmp")));
+        record = ImageFile::info(dir->filePath(QStringLiteral("temp.bmp")));
     } catch (const Failure &) {
     }
     const ImageFile::Info chosen = ImageFile::info(file);

@@ -1,3 +1,4 @@
+#include "cli/consoledisplay.h"
 #include "cli/consoleprompts.h"
 #include "cli/recordchoice.h"
 #include "cli/recordoutput.h"
@@ -36,8 +37,8 @@ int runPreview(const Arguments &args)
         throw Failure(FailureNumber::TypeMismatch,
                       Messages::transparentForBitmapsOnly(args.number(QStringLiteral("entry"))));
 
-    QTemporaryDir dir = workFolder();
-    QString scratch = dir.filePath(QStringLiteral("temp.bmp"));
+    const std::unique_ptr<QTemporaryDir> dir = ConsoleDisplay::workFolder();
+    QString scratch = dir->filePath(QStringLiteral("temp.bmp"));
     choice.extractTo(scratch);
 
     Canvas canvas(QSize(1, 1), QColor::fromRgb(MainModule::PreviewBackground));
