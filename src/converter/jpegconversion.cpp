@@ -1,5 +1,10 @@
 #include "jpegconversion.h"
 
+#include "areashrink.h"
+
+#include "services/bitmaplayout.h"
+#include "services/bitmappixels.h"
+#include "services/bitmaprows.h"
 #include "services/failure.h"
 #include "services/fileaccess.h"
 #include "services/imagefile.h"
@@ -7,6 +12,7 @@
 #include "services/outputfile.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
@@ -58,6 +64,41 @@ QImage resized(const QImage &picture, qint32 width, qint32 height, QRgb backgrou
     painter.drawImage(
         0, 0, picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     return result;
+}
+
+namespace {
+
+// The bitmap shrunk while its rows are read; a null image where the file needs the whole
+// decoder: colour indexes (Qt shrinks an indexed picture into its own palette), an alpha mask
+// or unsound bit fields.
+QImage shrunkWhileRead(const QString &path, qint32 width, qint32 height)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return QImage();
+    const BitmapLayout layout = BitmapLayout::read(file);
+    const AreaShrink shrink(layout.width, layout.height, width, height);
+    if (!layout.isReadable() || layout.bits <= 8 || layout.alphaMask
+        || !BitmapPixels::masksSound(layout) || !shrink.applies())
+        return QImage();
+    BitmapRows rows(file, layout);
+    std::vector<QRgb> line(size_t(layout.width));
+    return shrink.run([&](int r) -> const QRgb * {
+        const char *stored = rows.stored(layout.topDown ? r : layout.height - 1 - r);
+        if (!stored)
+            return nullptr;
+        BitmapPixels::unpackRow(layout, reinterpret_cast<const uchar *>(stored),
+                                reinterpret_cast<uchar *>(line.data()));
+        return line.data();
+    });
+}
+
+} // namespace
+
+QImage loadResized(const QString &path, qint32 width, qint32 height, QRgb background)
+{
+    QImage shrunk = shrunkWhileRead(path, width, height);
+    return shrunk.isNull() ? resized(loadPicture(path), width, height, background) : shrunk;
 }
 
 int saveJpeg(const QImage &picture, const QString &target)

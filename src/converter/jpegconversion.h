@@ -26,6 +26,11 @@ void checkSize(qint32 width, qint32 height);
 // high-quality filter; the proportions are not kept.
 QImage resized(const QImage &picture, qint32 width, qint32 height, QRgb background);
 
+// The picture in the file at path resized as resized() does. A bitmap of 16, 24 or 32 bits
+// without alpha that shrinks both ways is read a block of rows at a time, so that only the
+// result is held whole; every other picture is loaded whole first. Throws loadPicture's failure.
+QImage loadResized(const QString &path, qint32 width, qint32 height, QRgb background);
+
 // Writes the picture as a JPEG of quality 100, whole or not at all. Returns 0 on success,
 // otherwise the encoder's status number: 1 for an unknown failure, 2 for a picture that cannot
 // be encoded, 6 where no JPEG encoder is present. A file that cannot be written throws a

@@ -107,7 +107,7 @@ void writeBackup(const PackageContents &contents, const QString &gobPath,
             PackageFiles::forEachRecord(
                 *install, [&](qint64, const PackageFiles::InstallRecord &record) {
                     BlockCopy::copy(*gob, record.regionStart(), data.device(), position,
-                                    record.size, BlockCopy::PackageBlock);
+                                    record.size, BlockCopy::RecordBlock);
                     position += record.size;
                 });
             data.commit();
@@ -145,8 +145,7 @@ void writeRecords(const PackageContents &contents, const ImportRequest &request,
             position += record.size;
             return;
         }
-        writer.copyFrom(*data, position, record.regionStart(), record.size,
-                        BlockCopy::PackageBlock);
+        writer.copyFrom(*data, position, record.regionStart(), record.size, BlockCopy::RecordBlock);
         FileAccess::flush(writer.file());
         position += record.size;
         if (pause > 0)

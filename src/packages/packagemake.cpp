@@ -47,7 +47,7 @@ QStringList writeFiles(const QString &gobPath, const QList<PackageItem> &items,
         display.processPendingEvents();
         display.setProgress(PackageFiles::progressPercent(i + 1, items.size()));
         BlockCopy::copy(*gob, item.regionStart(), data.device(), dataLength, item.size,
-                        BlockCopy::PackageBlock);
+                        BlockCopy::RecordBlock);
         install += PackageFiles::installRecordBytes({item.offset, item.size});
         replaced += PackageFiles::replacedFilesLine(item.description);
         dataLength += item.size;

@@ -9,6 +9,9 @@
 #include "services/fileaccess.h"
 #include "services/messages.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace PackageStatus {
 
 // A record's region of the GOB file and where its bytes lie in file.data.
@@ -16,9 +19,32 @@ struct Record
 {
     GobRegion region;
     qint64 dataOffset = 0;
+    QList<qsizetype> laterOverlapping; // records after this one that write into its region
 };
 
 namespace {
+
+// Fills in each record's later overlapping records in one sweep over the records sorted by
+// start: a package of thousands of records compares neighbours, not every pair.
+void findOverlaps(QList<Record> &records)
+{
+    QList<qsizetype> order(records.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return records[a].region.start < records[b].region.start;
+    });
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        const GobRegion &region = records[order[i]].region;
+        for (qsizetype n = i + 1; n < order.size() && records[order[n]].region.start < region.end();
+             ++n) {
+            const qsizetype a = std::min(order[i], order[n]), b = std::max(order[i], order[n]);
+            if (records[a].region.overlaps(records[b].region))
+                records[a].laterOverlapping.append(b);
+        }
+    }
+    for (Record &record : records)
+        std::sort(record.laterOverlapping.begin(), record.laterOverlapping.end());
+}
 
 QList<Record> recordsOf(const PackageContents &contents, const QStringList &descriptions,
                         const QString &gobPath)
@@ -35,13 +61,14 @@ QList<Record> recordsOf(const PackageContents &contents, const QStringList &desc
                           PackageFiles::regionProblem(
                               r, gobSize,
                               Messages::packageRecord(int(k), descriptions.value(k - 1)), gobPath));
-        records.append({{r.regionStart(), r.size}, offset});
+        records.append({{r.regionStart(), r.size}, offset, {}});
         offset += r.size;
     });
     const qint64 length = FileAccess::openForReading(contents.fileData)->size();
     if (length < offset)
         throw Failure(FailureNumber::BadRecord,
                       Messages::fileDataTooShort(PackageFiles::fileDataName(), length, offset));
+    findOverlaps(records);
     return records;
 }
 
@@ -51,11 +78,9 @@ bool applied(const QList<Record> &records, qsizetype k, QFile &gob, QFile &data,
 {
     const GobRegion &region = records[k].region;
     Overlay expected(data, records[k].dataOffset - region.start);
-    for (qsizetype j = k + 1; j < records.size(); ++j)
-        if (records[j].region.overlaps(region))
-            expected.addLayer(
-                dataPath,
-                {{records[j].region.start, records[j].region.length, records[j].dataOffset}});
+    for (qsizetype j : records[k].laterOverlapping)
+        expected.addLayer(
+            dataPath, {{records[j].region.start, records[j].region.length, records[j].dataOffset}});
     return Overlay::same(Overlay(gob), expected, region);
 }
 

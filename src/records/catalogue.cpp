@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 #include <QVarLengthArray>
 
+#include <optional>
+
 namespace {
 
 QByteArray readCatalogueBytes(const QString &path)
@@ -55,39 +57,28 @@ bool startsWithUtf16Mark(const QByteArray &bytes)
     return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
 }
 
-// Whether the bytes are valid UTF-8, found a block at a time into one buffer: the text itself is
-// kept as bytes and only its lines are decoded, when they are asked for. A block ends before a
-// byte that begins a character, so that no valid character is cut in two.
-bool isUtf8(QByteArrayView bytes)
-{
-    constexpr qsizetype Block = 64 * 1024;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QVarLengthArray<QChar, 1> decoded(qMin(bytes.size(), Block));
-    for (qsizetype at = 0; at < bytes.size();) {
-        qsizetype end = qMin(at + Block, bytes.size());
-        for (int back = 0;
-             back < 3 && end < bytes.size() && end > at + 1 && (uchar(bytes[end]) & 0xC0) == 0x80;
-             ++back)
-            --end;
-        utf8.appendToBuffer(decoded.data(), bytes.sliced(at, end - at));
-        if (utf8.hasError())
-            return false;
-        at = end;
-    }
-    return true;
-}
-
 // UTF-8 when the bytes are valid UTF-8, else the Western Windows code page through Qt's ICU
 // codecs (or Latin-1, which differs from it only in 0x80-0x9F, where Qt was built without them).
-QString decodeUtf8OrWindows(const QByteArray &bytes)
+// The check runs over the bytes without decoding them, so a valid line is decoded once.
+class Utf8OrWindows
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder windows("windows-1252", QStringDecoder::Flag::Stateless);
-    return windows.isValid() ? QString(windows.decode(bytes)) : QString::fromLatin1(bytes);
-}
+public:
+    QString operator()(QByteArrayView bytes)
+    {
+        if (bytes.isValidUtf8()) {
+            if (bytes.startsWith("\xEF\xBB\xBF"))
+                bytes = bytes.sliced(3); // the byte-order mark is no part of the text
+            return QString::fromUtf8(bytes);
+        }
+        if (!m_windows)
+            m_windows.emplace("windows-1252", QStringDecoder::Flag::Stateless);
+        return m_windows->isValid() ? QString(m_windows->decode(bytes))
+                                    : QString::fromLatin1(bytes);
+    }
+
+private:
+    std::optional<QStringDecoder> m_windows;
+};
 
 } // namespace
 
@@ -120,7 +111,7 @@ Catalogue Catalogue::fromBytes(const QByteArray &bytes, const QString &path)
 {
     Catalogue catalogue;
     catalogue.m_path = path;
-    if (isUtf8(bytes)) {
+    if (QByteArrayView(bytes).isValidUtf8()) {
         catalogue.m_bytes = bytes; // shared, not copied
         if (bytes.startsWith("\xEF\xBB\xBF"))
             catalogue.m_start = 3; // the byte-order mark is no part of the first line
@@ -160,7 +151,7 @@ QString Catalogue::decode(const QByteArray &bytes)
 {
     if (startsWithUtf16Mark(bytes)) // the decoder takes the byte order from the mark, and drops it
         return QStringDecoder(QStringDecoder::Utf16).decode(bytes);
-    return decodeUtf8OrWindows(bytes); // the UTF-8 decoder drops a byte-order mark too
+    return Utf8OrWindows()(bytes);
 }
 
 QStringList Catalogue::decodeLineByLine(const QByteArray &bytes)
@@ -168,8 +159,10 @@ QStringList Catalogue::decodeLineByLine(const QByteArray &bytes)
     if (startsWithUtf16Mark(bytes))
         return splitLines(decode(bytes));
     QStringList lines;
+    lines.reserve(bytes.count('\r') + 1);
+    Utf8OrWindows decode;
     forEachLine(bytes, [&](qsizetype start, qsizetype length) {
-        lines << decodeUtf8OrWindows(bytes.mid(start, length));
+        lines << decode(QByteArrayView(bytes).sliced(start, length));
         return true;
     });
     return lines;

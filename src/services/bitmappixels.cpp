@@ -33,7 +33,8 @@ int channel(quint32 value, quint32 mask)
     return int((v * 255 + top / 2) / top);
 }
 
-// Masks that overlap, have gaps or reach past the pixel's bits name no colour.
+} // namespace
+
 bool masksSound(const BitmapLayout &l)
 {
     quint32 seen = 0;
@@ -45,6 +46,8 @@ bool masksSound(const BitmapLayout &l)
     }
     return l.bits == 32 || seen <= 0xFFFF;
 }
+
+namespace {
 
 QImage blankPicture(const BitmapLayout &l, QFile &file, const QString &path)
 {
@@ -94,36 +97,10 @@ void readRows(QFile &file, const BitmapLayout &l, QImage &image, const QString &
         refuse(Messages::bitmapBadMasks(path));
     BitmapRows rows(file, l);
     for (qint64 y = 0; y < l.height; ++y) {
-        uchar *line = lineOf(image, l, y);
         const auto *b = reinterpret_cast<const uchar *>(rows.stored(y));
         if (!b)
             refuse(l.problemText(path));
-        // 8-bit rows are the picture's bytes as they are; the others are unpacked.
-        if (l.bits == 8) {
-            std::memcpy(line, b, size_t(l.rowBytes()));
-            continue;
-        }
-        auto *rgb = reinterpret_cast<QRgb *>(line);
-        for (int x = 0; x < l.width; ++x) {
-            switch (l.bits) {
-            case 1:
-                line[x] = (b[x / 8] >> (7 - x % 8)) & 1;
-                break;
-            case 4:
-                line[x] = (b[x / 2] >> (x % 2 ? 0 : 4)) & 15;
-                break;
-            case 24:
-                rgb[x] = qRgb(b[3 * x + 2], b[3 * x + 1], b[3 * x]);
-                break;
-            default: {
-                const quint32 v = l.bits == 16 ? quint32(b[2 * x] | b[2 * x + 1] << 8)
-                                               : quint32(b[4 * x]) | quint32(b[4 * x + 1]) << 8
-                        | quint32(b[4 * x + 2]) << 16 | quint32(b[4 * x + 3]) << 24;
-                rgb[x] = qRgba(channel(v, l.redMask), channel(v, l.greenMask),
-                               channel(v, l.blueMask), l.alphaMask ? channel(v, l.alphaMask) : 255);
-            }
-            }
-        }
+        unpackRow(l, b, lineOf(image, l, y));
     }
 }
 
@@ -188,6 +165,36 @@ void readRuns(QFile &file, const BitmapLayout &l, QImage &image, const QString &
 }
 
 } // namespace
+
+void unpackRow(const BitmapLayout &l, const uchar *b, uchar *line)
+{
+    // 8-bit rows are the picture's bytes as they are; the others are unpacked.
+    if (l.bits == 8) {
+        std::memcpy(line, b, size_t(l.rowBytes()));
+        return;
+    }
+    auto *rgb = reinterpret_cast<QRgb *>(line);
+    for (int x = 0; x < l.width; ++x) {
+        switch (l.bits) {
+        case 1:
+            line[x] = (b[x / 8] >> (7 - x % 8)) & 1;
+            break;
+        case 4:
+            line[x] = (b[x / 2] >> (x % 2 ? 0 : 4)) & 15;
+            break;
+        case 24:
+            rgb[x] = qRgb(b[3 * x + 2], b[3 * x + 1], b[3 * x]);
+            break;
+        default: {
+            const quint32 v = l.bits == 16 ? quint32(b[2 * x] | b[2 * x + 1] << 8)
+                                           : quint32(b[4 * x]) | quint32(b[4 * x + 1]) << 8
+                    | quint32(b[4 * x + 2]) << 16 | quint32(b[4 * x + 3]) << 24;
+            rgb[x] = qRgba(channel(v, l.redMask), channel(v, l.greenMask), channel(v, l.blueMask),
+                           l.alphaMask ? channel(v, l.alphaMask) : 255);
+        }
+        }
+    }
+}
 
 bool decodable(const BitmapLayout &layout)
 {

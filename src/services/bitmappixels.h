@@ -16,6 +16,14 @@ namespace BitmapPixels {
 // otherwise sound.
 bool decodable(const BitmapLayout &layout);
 
+// Whether the bit fields of a 16- or 32-bit bitmap neither overlap, have gaps nor reach past
+// the pixel's bits: only then do they name a colour.
+bool masksSound(const BitmapLayout &layout);
+
+// One stored row unpacked into a line of the picture decode() makes: the colour indexes for 1,
+// 4 and 8 bits, 32-bit colours for the others.
+void unpackRow(const BitmapLayout &layout, const uchar *stored, uchar *line);
+
 // The picture, top row first as a viewer shows it: Format_Indexed8 with 256 colours (black past
 // the file's table) for 1, 4 and 8 bits, ARGB32 where the header has an alpha mask, else RGB32.
 // Throws failure 481 naming the file (path) when the layout is not decodable, a pixel names a

@@ -175,6 +175,47 @@ TEST(JpegConversion, ShrinkingAveragesThePixelsItFolds)
                 ASSERT_NEAR(int(half.pixel(x, y) >> shift & 255), 128, 2) << x << ", " << y;
 }
 
+// A bitmap resized while its rows are read has exactly the pixels of Qt's smooth scaling of the
+// whole picture: noise of odd sizes, bottom-up and top-down, and 8-bit pictures and sizes that
+// grow, which are loaded whole.
+TEST(JpegConversion, ResizingWhileReadingGivesQtsSmoothScaling)
+{
+    TestHome home;
+    enum Kind { BottomUp, TopDown, Indexed };
+    const int cases[][5] = {{64, 48, 32, 24, BottomUp}, {97, 61, 40, 13, TopDown},
+                            {1000, 3, 17, 2, BottomUp}, {50, 50, 1, 1, TopDown},
+                            {300, 7, 299, 6, Indexed},  {16, 16, 40, 9, BottomUp}};
+    quint32 seed = 7;
+    auto noise = [&] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
+    for (const auto &[sw, sh, dw, dh, kind] : cases) {
+        QImage picture(sw, sh, kind == Indexed ? QImage::Format_Indexed8 : QImage::Format_RGB32);
+        QList<QRgb> colours(256), pixels;
+        for (QRgb &colour : colours)
+            colour = 0xff000000u | noise();
+        if (kind == Indexed)
+            picture.setColorTable(colours);
+        QByteArray indexes;
+        for (int y = 0; y < sh; ++y)
+            for (int x = 0; x < sw; ++x) {
+                indexes.append(char(noise()));
+                picture.setPixel(x, y, kind == Indexed ? uint(quint8(indexes.back())) : noise());
+            }
+        // Stored bottom row first, a top-down file's rows are the picture's turned upside down.
+        const QImage stored = kind == TopDown ? picture.mirrored() : picture;
+        for (int y = 0; y < sh; ++y)
+            for (int x = 0; x < sw; ++x)
+                pixels << stored.pixel(x, y);
+        QByteArray file = kind == Indexed ? HandBitmap::indexed(sw, sh, indexes, colours, {})
+                                          : HandBitmap::bitmap24(sw, sh, pixels);
+        if (kind == TopDown)
+            Bytes::put32(file, 22, -sh);
+        const QString path = home.write(u"n%1.bmp"_s.arg(sw), file);
+        EXPECT_EQ(JpegConversion::loadResized(path, dw, dh, 0xFFFFFFFF),
+                  JpegConversion::resized(picture, dw, dh, 0xFFFFFFFF))
+            << sw << "x" << sh << " to " << dw << "x" << dh;
+    }
+}
+
 // Ticking Resize enables the size frame; a bad size is refused before the file dialogs and is
 // stored all the same.
 TEST_F(ConverterTest, BadSizesAreRefusedBeforeTheFileDialogsAndStillStored)

@@ -25,9 +25,9 @@ int runJpg(const Arguments &args)
             Arguments::wholeNumber(sides[1], what.arg(u"height"), 1, JpegConversion::MaxSide));
     }
     FileIdentity::refuseInputs(target, {in});
-    QImage picture = JpegConversion::loadPicture(in);
-    if (size.isValid())
-        picture = JpegConversion::resized(picture, size.width(), size.height(), 0xFFFFFFFF);
+    const QImage picture = size.isValid()
+        ? JpegConversion::loadResized(in, size.width(), size.height(), 0xFFFFFFFF)
+        : JpegConversion::loadPicture(in);
     const int status = JpegConversion::saveJpeg(picture, target);
     if (status != 0) {
         ConsolePrompts::printError(target);
