@@ -1,7 +1,6 @@
 #include "folderimport.h"
 
 #include "pictureimport.h"
-#include "recordexport.h"
 
 #include "records/catalogue.h"
 #include "records/pngimport.h"
@@ -104,7 +103,7 @@ Plan check(const QString &cataloguePath, const QString &gobPath, const QString &
                 throw notInCatalogue;
             const CatalogueEntry entry = catalogue.entry(line.entry);
             if (line.subFile > entry.count() || entry.subFile(line.subFile).offset != line.offset
-                || RecordExport::kindOf(entry) != line.kind)
+                || entry.kind() != line.kind)
                 throw notInCatalogue;
             if (const auto twice = changedOffsets.find(line.offset); twice != changedOffsets.end())
                 throw Failure(FailureNumber::BadCatalogue,

@@ -7,17 +7,11 @@
 
 namespace RecordExport {
 
-QString kindOf(const CatalogueEntry &entry)
-{
-    return entry.isWholeFile() ? QStringLiteral("file:") + entry.typeName()
-                               : QStringLiteral("bitmap");
-}
-
 Exported exportOf(QFile &gob, const CatalogueEntry &entry, int subFile)
 {
     const SubFile &sub = entry.subFile(subFile);
     if (!entry.isWholeFile())
-        return {RecordPicture::read(gob, sub.offset).png(), kindOf(entry), QStringLiteral("png")};
+        return {RecordPicture::read(gob, sub.offset).png(), entry.kind(), QStringLiteral("png")};
 
     const qint64 start = ImageRecord::recordStart(sub.offset);
     ImageRecord::requireInsideFile(gob, sub.offset, start, sub.areaSize);
@@ -26,7 +20,7 @@ Exported exportOf(QFile &gob, const CatalogueEntry &entry, int subFile)
     while (n > 0 && area[n - 1] == '\0')
         --n;
     area.truncate(n);
-    return {area, kindOf(entry), entry.typeName().toLower()};
+    return {area, entry.kind(), entry.typeName().toLower()};
 }
 
 } // namespace RecordExport

@@ -21,7 +21,4 @@ struct Exported
 // Throws the record's failures (outside the GOB file, an impossible size).
 Exported exportOf(QFile &gob, const CatalogueEntry &entry, int subFile);
 
-// The kind of an entry's records: "bitmap" or "file:TYPE".
-QString kindOf(const CatalogueEntry &entry);
-
 } // namespace RecordExport

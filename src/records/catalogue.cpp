@@ -212,9 +212,9 @@ QString Catalogue::entryLine(int k) const
     return line(k + 2);
 }
 
-CatalogueEntry Catalogue::entry(int k) const
+CatalogueEntry Catalogue::entry(int k, CatalogueEntry::SubFiles subFiles) const
 {
-    return CatalogueEntry::parse(entryLine(k), lineNumberOfEntry(k), m_path);
+    return CatalogueEntry::parse(entryLine(k), lineNumberOfEntry(k), m_path, subFiles);
 }
 
 QStringList Catalogue::displayTexts() const

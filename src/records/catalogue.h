@@ -60,7 +60,8 @@ public:
     // The text of entry k; throws a Failure naming the line when the file has no such line.
     QString entryLine(int k) const;
     // Entry k parsed in full; throws like entryLine() and CatalogueEntry::parse().
-    CatalogueEntry entry(int k) const;
+    CatalogueEntry entry(int k,
+                         CatalogueEntry::SubFiles subFiles = CatalogueEntry::SubFiles::Kept) const;
 
     // The display text of every entry line, in file order; throws a Failure naming the first
     // line whose display text cannot be taken.

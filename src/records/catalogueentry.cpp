@@ -21,7 +21,13 @@ qint32 CatalogueEntry::kilobytesToBytes(QStringView kilobytes)
     return Convert::roundToInt32(Convert::toNumber(kilobytes) * 1024.0);
 }
 
-CatalogueEntry CatalogueEntry::parse(QStringView line, int lineNumber, const QString &cataloguePath)
+QString CatalogueEntry::kind() const
+{
+    return m_wholeFile ? QStringLiteral("file:") + m_typeName : QStringLiteral("bitmap");
+}
+
+CatalogueEntry CatalogueEntry::parse(QStringView line, int lineNumber, const QString &cataloguePath,
+                                     SubFiles subFiles)
 {
     // The fields are views into the line: a listing parses every line of a long catalogue.
     const Catalogue::Fields fields = Catalogue::fieldsOf(line);
@@ -50,7 +56,10 @@ CatalogueEntry CatalogueEntry::parse(QStringView line, int lineNumber, const QSt
     if (fields.size() < needed)
         throw badLine(Messages::catalogueTooFewFields(where(), count, needed, int(fields.size())));
 
-    entry.m_subFiles.reserve(count);
+    entry.m_count = count;
+    const bool kept = subFiles == SubFiles::Kept;
+    if (kept)
+        entry.m_subFiles.reserve(count);
     for (int i = 1; i <= count; ++i) {
         SubFile sub;
         const QStringView offsetText = fields[stride * i];
@@ -61,7 +70,8 @@ CatalogueEntry CatalogueEntry::parse(QStringView line, int lineNumber, const QSt
         }
         if (sub.offset < 1)
             throw badLine(Messages::catalogueBadOffset(where(), i, offsetText.toString()));
-        sub.caption = fields[stride * i + 1].toString();
+        if (kept)
+            sub.caption = fields[stride * i + 1].toString();
         if (entry.m_wholeFile) {
             const QStringView sizeText = fields[stride * i + 2];
             try {
@@ -72,7 +82,8 @@ CatalogueEntry CatalogueEntry::parse(QStringView line, int lineNumber, const QSt
             if (sub.areaSize < 0)
                 throw badLine(Messages::catalogueBadSize(where(), i, sizeText.toString()));
         }
-        entry.m_subFiles << sub;
+        if (kept)
+            entry.m_subFiles << sub;
     }
     return entry;
 }

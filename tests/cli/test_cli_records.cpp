@@ -28,7 +28,8 @@ TEST_F(CliRecords, ListGoesPastMalformedLinesNamingTheFileAndEscapesEveryField)
 {
     const QString catalogue = home.write(u"my list.txt"_s,
                                          "h1\r\nh2\r\nKit\\Home\tA,1,100,Front\nBack\r\n"
-                                         "Board,two,5000,x\r\n\r\n$png,Lo\x01go,1,3001,Small,2");
+                                         "Board,two,5000,x\r\n\r\n$png,Lo\x01go,1,3001,Small,2\r\n"
+                                         "$png,Big,2,10,a,1,20,b,x");
     paths = {{u"C"_s, catalogue}};
     CliResult r = cli(u"list --catalogue C"_s);
     EXPECT_EQ(r.exitCode, 0);
@@ -37,7 +38,9 @@ TEST_F(CliRecords, ListGoesPastMalformedLinesNamingTheFileAndEscapesEveryField)
               catalogue
                   + u" line 4: the number of sub files \"two\" is not a whole number from 1 to "
                     "32767.\n"_s
-                  + catalogue + u" line 5 is empty.\n"_s);
+                  + catalogue + u" line 5 is empty.\n"_s + catalogue
+                  + u" line 7: the size \"x\" of sub file 2 is not a number of kilobytes from 0 "
+                    "up.\n"_s);
     EXPECT_EQ(cli(u"list --catalogue C --entry 0"_s).out, u"1\t100\t0\tFront\\nBack\n"_s);
     r = cli(u"list --catalogue C --entry 1"_s);
     EXPECT_EQ(r.exitCode, 1);

@@ -24,7 +24,7 @@ bool needsEscape(char16_t c)
     return c < 0x20 || c == u'\\' || (c >= 0x7F && c <= 0x9F);
 }
 
-void appendEscaped(QString &text, const QString &field)
+void appendEscaped(QString &text, QStringView field)
 {
     if (std::none_of(field.begin(), field.end(),
                      [](QChar c) { return needsEscape(c.unicode()); })) {
@@ -145,13 +145,15 @@ void ConsolePrompts::print(const QString &text)
         outputError = errno;
 }
 
-void ConsolePrompts::printRecord(const QStringList &fields)
+void ConsolePrompts::printRecord(std::initializer_list<QStringView> fields)
 {
     outputWritten = true;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
+    bool first = true;
+    for (const QStringView field : fields) {
+        if (!first)
             pendingRecords += u'\t';
-        appendEscaped(pendingRecords, fields[i]);
+        first = false;
+        appendEscaped(pendingRecords, field);
     }
     pendingRecords += u'\n';
     if (pendingRecords.size() >= PendingLimit)

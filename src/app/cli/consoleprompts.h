@@ -2,6 +2,10 @@
 
 #include "services/prompts.h"
 
+#include <QStringView>
+
+#include <initializer_list>
+
 // Prompts of the command-line tool: messages go to standard error, questions are asked on the
 // terminal, and there are no file dialogs (every path is given on the command line).
 class ConsolePrompts : public Prompts
@@ -43,7 +47,7 @@ public:
     // Writes one record to standard output: the fields separated by tabs, each with its control
     // characters written as \n, \r, \t or \xHH and a backslash as \\, so that a record is one
     // line whatever its fields hold.
-    static void printRecord(const QStringList &fields);
+    static void printRecord(std::initializer_list<QStringView> fields);
 
 private:
     bool m_assumeYes;

@@ -5,6 +5,18 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+NumberField::NumberField(qint64 value)
+{
+    // The magnitude unsigned, so that the least qint64 has one too.
+    quint64 rest = value < 0 ? 0 - quint64(value) : quint64(value);
+    do {
+        m_text[--m_start] = char16_t(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (value < 0)
+        m_text[--m_start] = u'-';
+}
+
 RecordOutput::RecordOutput(const Arguments &args, QStringList names, QStringList numbers)
     : m_names(std::move(names))
     , m_numbers(std::move(numbers))
@@ -16,18 +28,22 @@ RecordOutput::RecordOutput(const Arguments &args, QStringList names, QStringList
     m_json = format == QStringLiteral("json");
 }
 
-void RecordOutput::add(const QStringList &fields)
+void RecordOutput::add(std::initializer_list<QStringView> fields)
 {
     if (!m_json) {
         ConsolePrompts::printRecord(fields);
         return;
     }
     QJsonObject record;
-    for (qsizetype i = 0; i < fields.size() && i < m_names.size(); ++i) {
+    qsizetype i = 0;
+    for (const QStringView field : fields) {
+        if (i == m_names.size())
+            break;
         if (m_numbers.contains(m_names[i]))
-            record.insert(m_names[i], fields[i].toLongLong());
+            record.insert(m_names[i], field.toLongLong());
         else
-            record.insert(m_names[i], fields[i]);
+            record.insert(m_names[i], field.toString());
+        ++i;
     }
     m_records.append(record);
 }

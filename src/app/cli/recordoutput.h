@@ -4,6 +4,23 @@
 
 #include <QJsonArray>
 #include <QStringList>
+#include <QStringView>
+
+#include <initializer_list>
+
+// A whole number as decimal text held in place, for a field of RecordOutput::add: a listing
+// of a long catalogue makes no string for each of its numbers.
+class NumberField
+{
+public:
+    explicit NumberField(qint64 value);
+    operator QStringView() const { return QStringView(m_text + m_start, Size - m_start); }
+
+private:
+    static constexpr qsizetype Size = 20; // "-9223372036854775808"
+    char16_t m_text[Size];
+    qsizetype m_start = Size;
+};
 
 // The records a verb prints on standard output: tab-separated lines (each field escaped as
 // ConsolePrompts::printRecord does), or with --format json one JSON document at the end, an
@@ -16,7 +33,8 @@ public:
     RecordOutput(const RecordOutput &) = delete;
     RecordOutput &operator=(const RecordOutput &) = delete;
 
-    void add(const QStringList &fields);
+    // The fields are views: a row is written without a list of copies made for it.
+    void add(std::initializer_list<QStringView> fields);
     // Prints the JSON document; tab-separated records are already out.
     void finish();
 

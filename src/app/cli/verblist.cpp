@@ -3,7 +3,6 @@
 #include "cli/recordoutput.h"
 #include "cli/verb.h"
 
-#include "pictures/recordexport.h"
 #include "records/catalogue.h"
 #include "services/failure.h"
 
@@ -34,9 +33,11 @@ int runList(const Arguments &args)
     int listed = 0;
     for (int k = 0; k < catalogue.entryCount(); ++k) {
         try {
-            const CatalogueEntry entry = catalogue.entry(k);
-            out.add({QString::number(k), RecordExport::kindOf(entry),
-                     QString::number(entry.count()), entry.description()});
+            // The sub files are checked, so that a malformed line is still reported, but
+            // neither they nor their captions are kept: the listing shows only their count.
+            const CatalogueEntry entry = catalogue.entry(k, CatalogueEntry::SubFiles::Counted);
+            out.add(
+                {NumberField(k), entry.kind(), NumberField(entry.count()), entry.description()});
             ++listed;
         } catch (const Failure &failure) {
             ConsolePrompts::printError(failure.description());
