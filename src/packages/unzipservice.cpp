@@ -160,10 +160,10 @@ void unzip(const QString &archivePath, const QString &folder, PackageContext &co
     PackageDisplay &display = context.display;
     const QString shown = FileAccess::displayPath(archivePath);
     if (!QFileInfo(archivePath).isFile())
-        throw failed(UnzipResult::ArchiveNotFound,
-                     Messages::fileFailure(QStringLiteral("open"), shown,
-                                           Messages::fileDoesNotExist()),
-                     display);
+        throw failed(
+            UnzipResult::ArchiveNotFound,
+            Messages::fileFailure(QStringLiteral("open"), shown, Messages::fileDoesNotExist()),
+            display);
     int error = 0;
     Archive archive(zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &error));
     if (!archive) {
