@@ -8,10 +8,10 @@
 
 #include <cstdlib>
 
-#define REQUIRE(condition)                                                                         \
-    do {                                                                                           \
-        if (!(condition))                                                                          \
-            std::abort();                                                                          \
+#define REQUIRE(condition) \
+    do {                   \
+        if (!(condition))  \
+            std::abort();  \
     } while (false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

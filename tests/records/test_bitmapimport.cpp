@@ -30,8 +30,8 @@ QByteArray gobWithRecord(const TestHome &home, qint32 w, qint32 h)
     return bytes;
 }
 
-void import(const TestHome &home, const QString &bitmap, bool keepAlpha,
-            const std::function<void()> &events = {})
+void importBitmap(const TestHome &home, const QString &bitmap, bool keepAlpha,
+                  const std::function<void()> &events = {})
 {
     BitmapImport::write(BitmapImport::check(home.file(u"g_pc.gob"_s), RecordAt + 1, bitmap),
                         keepAlpha, events);
@@ -53,22 +53,22 @@ TEST(BitmapImport, ExportThenImportLeavesTheGobByteForByteUnchanged)
         const QByteArray bytes = gobWithRecord(home, w, h);
         RecordExtraction::extractImageRecord(gob, RecordAt + 1, exported);
         int events = 0;
-        import(home, exported, true, [&] { ++events;
-    });
-    EXPECT_EQ(events, 1);
-    EXPECT_EQ(Bytes::readFile(gob), bytes) << w;
-    const QString old = home.write(
-        u"old.bmp"_s, Bytes::readFile(exported).left(1078) + Bytes::pattern(qsizetype(w) * h, 77));
-    import(home, old, true);
-    EXPECT_EQ(Bytes::readFile(gob), bytes) << w;
-    EXPECT_EQ(MainModule::openFileCount(), 0);
+        importBitmap(home, exported, true, [&] { ++events; });
+        EXPECT_EQ(events, 1);
+        EXPECT_EQ(Bytes::readFile(gob), bytes) << w;
+        const QString old =
+            home.write(u"old.bmp"_s,
+                       Bytes::readFile(exported).left(1078) + Bytes::pattern(qsizetype(w) * h, 77));
+        importBitmap(home, old, true);
+        EXPECT_EQ(Bytes::readFile(gob), bytes) << w;
+        EXPECT_EQ(MainModule::openFileCount(), 0);
 
-    import(home, exported, false);
-    QByteArray expected = bytes;
-    for (int k = 0; k < 256; ++k)
-        expected[RecordAt + 112 + w * h + 4 * k + 3] = char(255);
-    EXPECT_EQ(Bytes::readFile(gob), expected) << w;
-}
+        importBitmap(home, exported, false);
+        QByteArray expected = bytes;
+        for (int k = 0; k < 256; ++k)
+            expected[RecordAt + 112 + w * h + 4 * k + 3] = char(255);
+        EXPECT_EQ(Bytes::readFile(gob), expected) << w;
+    }
 }
 
 TEST(BitmapImport, BitmapsAsPaintProgramsWriteThemGoInAsTheConfirmationShowsThem)
@@ -83,7 +83,7 @@ TEST(BitmapImport, BitmapsAsPaintProgramsWriteThemGoInAsTheConfirmationShowsThem
         EXPECT_EQ(std::tuple(w, h, format), std::tuple(c.w, c.h, 198659)) << c.name.toStdString();
         const std::optional<ImageFile::Loaded> shown = ImageFile::load(bmp);
         ASSERT_TRUE(shown) << c.name.toStdString();
-        import(home, bmp, true);
+        importBitmap(home, bmp, true);
 
         // Only the pixels and the entries the file holds change; record row y is picture row
         // h - 1 - y, and its pixels name entries of the picture's colours and alphas.
@@ -154,7 +154,7 @@ TEST(BitmapImport, BitmapsThatDoNotFitTheRecordAreRefusedBeforeAnythingIsWritten
         EXPECT_EQ(std::pair(stored.width, stored.height), std::pair(7, 4));
     }
     const QString missing = home.file(u"none.bmp"_s);
-    EXPECT_TRUE(refusal([&] { import(home, missing, true); }).contains(missing));
+    EXPECT_TRUE(refusal([&] { importBitmap(home, missing, true); }).contains(missing));
     EXPECT_EQ(Bytes::readFile(home.file(u"g_pc.gob"_s)), before);
     EXPECT_EQ(MainModule::openFileCount(), 0);
 }
