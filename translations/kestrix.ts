@@ -2078,5 +2078,9 @@ Nothing was exported; give --overwrite to replace them.</source>
         <source>Keeps changes 1 to N (0: undoes every change kept).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>kestrix-cli: &quot;%1&quot; needs %2, which cannot be loaded: %3. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -1,18 +1,16 @@
 // kestrix-cli: the engines of Kestrix without windows, for scripting and batch work.
+#include "cli/commandline.h"
 #include "cli/consoleprompts.h"
-#include "cli/verb.h"
+#include "cli/verbmodule.h"
 #include "services/translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibrary>
 
 namespace {
-
-bool isHelp(const QString &word)
-{
-    return word == QStringLiteral("--help") || word == QStringLiteral("-h")
-        || word == QStringLiteral("help");
-}
 
 // The word with every byte outside printable ASCII written \xHH, as a message can show it.
 QString shownBytes(const QByteArray &word)
@@ -44,31 +42,29 @@ int refuseUnreadableWords(int argc, char *argv[])
     return 0;
 }
 
-int run()
+// The verbs kestrix-cli does not hold itself (those that draw pictures, read or write zip
+// archives or reach the package window), the overview and the completion, which list every
+// verb, are run by the module of verbs: the program alone loads Qt Core and no more.
+int runInVerbModule(const QStringList &words)
 {
-    QStringList words = QCoreApplication::arguments().mid(1);
-    const QString first = words.isEmpty() ? QString() : words.takeFirst();
-    if (isHelp(first)) {
-        // "help list" and "--help list" are "list --help".
-        if (const Verb *verb = words.size() == 1 ? Verb::find(words.first()) : nullptr)
-            return verb->run({QStringLiteral("--help")});
-        ConsolePrompts::print(Verb::overview());
-        return 0;
-    }
-    if (first == QStringLiteral("--version")) {
-        ConsolePrompts::print(QStringLiteral("kestrix-cli ")
-                              + QCoreApplication::applicationVersion());
-        return 0;
-    }
-    const Verb *verb = Verb::find(first);
-    if (!verb) {
-        if (!first.isEmpty())
-            ConsolePrompts::printError(
-                QStringLiteral("kestrix-cli: unknown verb \"%1\".").arg(first));
-        ConsolePrompts::printError(Verb::overview());
-        return 2;
-    }
-    return verb->run(words);
+    const QString here = QCoreApplication::applicationDirPath();
+    const QString name = QStringLiteral(KESTRIX_VERB_MODULE_NAME);
+    // Beside the program in a build folder, else where the installation puts it.
+    QString path = QDir(here).filePath(name);
+    if (!QFileInfo::exists(path))
+        path = QDir::cleanPath(here + QStringLiteral("/" KESTRIX_VERB_MODULE_DIR "/") + name);
+    QLibrary module(path);
+    // The module stays to the end: the leak check at exit reads its code.
+    module.setLoadHints(QLibrary::PreventUnloadHint);
+    if (const auto run = reinterpret_cast<RunVerbs>(module.resolve(RunVerbsName)))
+        return run(ConsolePrompts::outputWasClosed());
+    ConsolePrompts::printError(
+        QCoreApplication::translate("kestrix-cli",
+                                    "kestrix-cli: \"%1\" needs %2, which cannot be loaded: %3. "
+                                    "Nothing was written.")
+            .arg(words.value(0, QStringLiteral("--help")), QDir::toNativeSeparators(path),
+                 module.errorString()));
+    return 1;
 }
 
 // Qt's own warnings ("QFile::at: Cannot set file position 0") describe what the verb then
@@ -90,5 +86,8 @@ int main(int argc, char *argv[])
     MainModule::InstallTranslations(app); // the messages on standard error
     if (const int refused = refuseUnreadableWords(argc, argv))
         return refused;
-    return ConsolePrompts::finishOutput(run());
+    const QStringList words = QCoreApplication::arguments().mid(1);
+    if (!answeredByRegisteredVerbs(words))
+        return runInVerbModule(words);
+    return ConsolePrompts::finishOutput(runCommandLine(words));
 }

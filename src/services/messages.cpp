@@ -450,15 +450,15 @@ QString confirmTitle()
     return Text::tr("Torvane Kestrix      Preview");
 }
 
-QString pixelUnderPointer(int x, int y, QRgb colour, int index)
+QString pixelUnderPointer(int x, int y, unsigned int colour, int index)
 {
     QString text = Text::tr("x %1, y %2: red %3, green %4, blue %5, alpha %6")
                        .arg(x)
                        .arg(y)
-                       .arg(qRed(colour))
-                       .arg(qGreen(colour))
-                       .arg(qBlue(colour))
-                       .arg(qAlpha(colour));
+                       .arg((colour >> 16) & 0xffu)
+                       .arg((colour >> 8) & 0xffu)
+                       .arg(colour & 0xffu)
+                       .arg(colour >> 24);
     if (index >= 0)
         text += Text::tr(", index %1").arg(index);
     return text;

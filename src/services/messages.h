@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -62,8 +61,9 @@ QString recordOutsideFile(const QString &gobPath, qint64 offset, qint64 end, qin
 QString selectGobFile(); // "Please select torvane_pc.gob file"
 QString gobFileGone(const QString &path); // a GOB file of the recent list that is no longer there
 QString nothingShown(); // the preview's text while no record is shown
-// The status bar's words on the pixel under the pointer; index -1 when it has none.
-QString pixelUnderPointer(int x, int y, QRgb colour, int index);
+// The status bar's words on the pixel under the pointer, its colour 0xAARRGGBB (a QRgb, kept as
+// a plain number so that the texts need no Qt Gui); index -1 when it has none.
+QString pixelUnderPointer(int x, int y, unsigned int colour, int index);
 // The status bar's words on the preview's zoom, in percent.
 QString zoomPercent(double scale);
 // The backup option of the main window and of the package window.

@@ -30,10 +30,10 @@ protected:
         for (QString &word : words)
             word = paths.value(word, word);
         QProcess process; // in the test's application folder
-        process.setEnvironment(home.environment());
+        process.setEnvironment(home.environment() + environment);
         if (!outFile.isEmpty())
             process.setStandardOutputFile(outFile);
-        process.start(QStringLiteral(KESTRIX_CLI), words);
+        process.start(program, words);
         process.waitForStarted();
         process.write(input);
         process.closeWriteChannel();
@@ -52,4 +52,6 @@ protected:
 
     TestHome home;
     QHash<QString, QString> paths;
+    QString program = QStringLiteral(KESTRIX_CLI);
+    QStringList environment; // "NAME=value" besides the test's folders
 };

@@ -92,6 +92,16 @@ void ConsolePrompts::guardStandardStreams()
     }
 }
 
+bool ConsolePrompts::outputWasClosed()
+{
+    return outputClosed;
+}
+
+void ConsolePrompts::setOutputWasClosed(bool closed)
+{
+    outputClosed = closed;
+}
+
 int ConsolePrompts::finishOutput(int status)
 {
     if (outputClosed && outputWritten && outputError == 0)

@@ -29,6 +29,10 @@ public:
     // Opens /dev/null on any of the three standard descriptors that is closed, remembering
     // that standard output was; called first thing.
     static void guardStandardStreams();
+    // Whether the guard found standard output closed: kestrix-cli's module of verbs starts after
+    // the guard, with the descriptors open, and is told.
+    static bool outputWasClosed();
+    static void setOutputWasClosed(bool closed);
     // Flushes standard output: status when everything printed reached it, else 1 after the
     // system's reason on standard error.
     static int finishOutput(int status);
