@@ -4,6 +4,7 @@
 #include "services/fileaccess.h"
 #include "services/messages.h"
 
+#include <QFile>
 #include <QStringDecoder>
 #include <QVarLengthArray>
 
@@ -11,15 +12,18 @@
 
 namespace {
 
+// The file is not one of the program's registered open files: a catalogue may be read on a
+// thread of its own (the registry belongs to the main thread), and it is closed on return.
 QByteArray readCatalogueBytes(const QString &path)
 {
-    auto file = FileAccess::openForReading(path);
-    const QByteArray bytes = file->readAll();
-    if (file->error() != QFileDevice::NoError)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileAccess::failureOf(file, QStringLiteral("open"));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
         throw Failure(FailureNumber::FileAccess,
                       Messages::fileFailure(QStringLiteral("read"), FileAccess::displayPath(path),
-                                            file->errorString()));
-    file->close();
+                                            file.errorString()));
     return bytes;
 }
 
