@@ -3,6 +3,8 @@
 #include "pathlabel.h"
 #include "subfilebutton.h"
 
+#include "records/cataloguemodel.h"
+#include "services/apppath.h"
 #include "services/errorreport.h"
 #include "services/settings.h"
 #include "tools/frmtransparent.h"
@@ -43,6 +45,7 @@ frmMain::frmMain(Prompts &prompts, Opener &opener, QWidget *parent)
     : QMainWindow(parent)
     , m_prompts(prompts)
     , m_opener(opener)
+    , m_catalogueRead(std::make_unique<CatalogueReadAhead>(MainModule::cataloguePath()))
 {
     setObjectName(QStringLiteral("frmMain"));
     createControls();

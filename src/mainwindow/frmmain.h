@@ -9,8 +9,10 @@
 #include <QUrl>
 
 #include <array>
+#include <memory>
 #include <vector>
 
+class CatalogueReadAhead;
 class ContextHelp;
 class EntryList;
 class Failure;
@@ -210,6 +212,8 @@ private:
 
     Prompts &m_prompts;
     Opener &m_opener;
+    // The catalogue, read while the window is built; Form_Load lists it.
+    std::unique_ptr<CatalogueReadAhead> m_catalogueRead;
     GobSession m_session;
     QUrl m_helpFile;
     ContextHelp *m_contextHelp = nullptr;

@@ -48,8 +48,9 @@ bool frmMain::Form_Load()
         m_recent = Settings::readList(Settings::RecentKey);
         rememberGobFile(m_session.gobPath());
 
-        // Only the lines are cut here; each row's text is taken when the list shows it.
-        lstItem->load(MainModule::cataloguePath());
+        // Read since the window began to be built; each row's text is taken when the list
+        // shows it.
+        lstItem->load(*m_catalogueRead);
 
         if (m_session.hasGobFile()) {
             recoverGobFile();

@@ -4,6 +4,7 @@
 #include "services/fileaccess.h"
 #include "services/messages.h"
 
+#include <QFile>
 #include <QStringDecoder>
 #include <QVarLengthArray>
 
@@ -11,15 +12,18 @@
 
 namespace {
 
+// The file is not one of the program's registered open files: a catalogue may be read on a
+// thread of its own (the registry belongs to the main thread), and it is closed on return.
 QByteArray readCatalogueBytes(const QString &path)
 {
-    auto file = FileAccess::openForReading(path);
-    const QByteArray bytes = file->readAll();
-    if (file->error() != QFileDevice::NoError)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileAccess::failureOf(file, QStringLiteral("open"));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
         throw Failure(FailureNumber::FileAccess,
                       Messages::fileFailure(QStringLiteral("read"), FileAccess::displayPath(path),
-                                            file->errorString()));
-    file->close();
+                                            file.errorString()));
     return bytes;
 }
 
@@ -119,19 +123,29 @@ Catalogue Catalogue::fromBytes(const QByteArray &bytes, const QString &path)
         catalogue.m_bytes = decode(bytes).toUtf8(); // UTF-16 or Windows-1252: decoded once
     }
     const QByteArrayView text = QByteArrayView(catalogue.m_bytes).sliced(catalogue.m_start);
-    catalogue.m_lines.reserve(text.count('\r') + 1);
-    forEachLine(text, [&](qsizetype start, qsizetype length) {
-        catalogue.m_lines.emplace_back(catalogue.m_start + start, length);
+    catalogue.m_lineStarts.reserve(text.count('\r') + 2);
+    forEachLine(text, [&](qsizetype start, qsizetype) {
+        catalogue.m_lineStarts.append(catalogue.m_start + start);
         return true;
     });
-    if (catalogue.m_lines.size() < 2)
+    if (catalogue.m_lineStarts.size() < 2)
         throw tooShort(QString::fromUtf8(text), path);
+    catalogue.m_lineStarts.append(catalogue.m_bytes.size());
     return catalogue;
 }
 
 QString Catalogue::line(qsizetype i) const
 {
-    return QString::fromUtf8(m_bytes.constData() + m_lines.at(i).first, m_lines.at(i).second);
+    // A line runs to the start of the next, less the CR or CR LF that ended it (the last line
+    // may have none, and a lone LF belongs to its line).
+    const char *bytes = m_bytes.constData();
+    const qsizetype start = m_lineStarts.at(i);
+    qsizetype end = m_lineStarts.at(i + 1);
+    if (end - start >= 2 && bytes[end - 2] == '\r' && bytes[end - 1] == '\n')
+        end -= 2;
+    else if (end > start && bytes[end - 1] == '\r')
+        end -= 1;
+    return QString::fromUtf8(bytes + start, end - start);
 }
 
 QString Catalogue::firstLineOf(const QString &path)

@@ -7,8 +7,6 @@
 #include <QStringView>
 #include <QVarLengthArray>
 
-#include <utility>
-
 // The item catalogue BmpList.txt as text: two header lines, then one entry a line. A line ends
 // at CR LF or at a lone CR; a lone LF belongs to the line. The end of the file ends the last
 // line, with or without a line ending. The file is text as any Windows editor saves it: UTF-16
@@ -55,7 +53,7 @@ public:
     const QString &path() const { return m_path; }
     QString firstLine() const { return line(0); }
     QString otherItemsLine() const { return line(1); }
-    int entryCount() const { return int(m_lines.size()) - 2; }
+    int entryCount() const { return int(m_lineStarts.size()) - 3; }
 
     // The text of entry k; throws a Failure naming the line when the file has no such line.
     QString entryLine(int k) const;
@@ -75,11 +73,11 @@ private:
 
     QString m_path;
     // The file is kept as UTF-8 bytes (those of the file itself, when it is UTF-8) and each line
-    // as its start and length in them: a catalogue of many thousands of lines is neither
-    // decoded whole nor cut into a string a line; a line is decoded when it is asked for.
+    // as its start in them: a catalogue of many thousands of lines is neither decoded whole nor
+    // cut into a string a line; a line is decoded when it is asked for.
     QByteArray m_bytes;
     qsizetype m_start = 0; // past a byte-order mark
-    QList<std::pair<qsizetype, qsizetype>> m_lines;
+    QList<qsizetype> m_lineStarts; // and the end of the bytes after the last line's start
 };
 
 // The display text of a line's fields: field 1 when field 0 begins with "$", else field 0.

@@ -4,22 +4,35 @@
 
 #include <QFileInfo>
 
+#include <system_error>
+
 CatalogueModel::CatalogueModel(QObject *parent)
     : QAbstractListModel(parent)
 {
 }
 
-void CatalogueModel::load(const QString &path)
+CatalogueModel::FileRead CatalogueModel::readFile(const QString &path)
 {
     // Taken before reading: a change while it is read shows as a change.
     const QFileInfo file(path);
-    const qint64 size = file.size();
-    const QDateTime modified = file.lastModified();
-    Catalogue catalogue = Catalogue::read(path);
+    FileRead read;
+    read.size = file.size();
+    read.modified = file.lastModified();
+    read.catalogue = Catalogue::read(path);
+    return read;
+}
+
+void CatalogueModel::load(const QString &path)
+{
+    load(readFile(path));
+}
+
+void CatalogueModel::load(FileRead read)
+{
     beginResetModel();
-    m_catalogue = std::move(catalogue);
-    m_size = size;
-    m_modified = modified;
+    m_catalogue = std::move(read.catalogue);
+    m_size = read.size;
+    m_modified = std::move(read.modified);
     endResetModel();
 }
 
@@ -62,4 +75,21 @@ QString CatalogueModel::displayText(int row) const
     } catch (const Failure &) {
         return m_catalogue.entryLine(row);
     }
+}
+
+CatalogueReadAhead::CatalogueReadAhead(const QString &path)
+    : m_path(path)
+{
+    try {
+        m_read = std::async(std::launch::async, &CatalogueModel::readFile, path);
+    } catch (const std::system_error &) {
+        // No thread to be had: take() reads the file itself.
+    }
+}
+
+CatalogueModel::FileRead CatalogueReadAhead::take()
+{
+    if (!m_read.valid())
+        return CatalogueModel::readFile(m_path);
+    return m_read.get();
 }

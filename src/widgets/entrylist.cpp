@@ -27,6 +27,11 @@ void EntryList::load(const QString &path)
     m_model->load(path);
 }
 
+void EntryList::load(CatalogueReadAhead &read)
+{
+    m_model->load(read.take());
+}
+
 CatalogueEntry EntryList::entry(int k) const
 {
     return m_model->entry(k);

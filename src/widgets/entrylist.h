@@ -4,6 +4,7 @@
 
 class CatalogueEntry;
 class CatalogueModel;
+class CatalogueReadAhead;
 
 // The list of a catalogue's entries in a window: one line of text a row, all rows of one size,
 // so that a catalogue of any length shows at once. A row too narrow for its text is cut with
@@ -17,6 +18,8 @@ public:
 
     // Lists the entries of the catalogue file; throws like Catalogue::read.
     void load(const QString &path);
+    // Lists the entries of the catalogue read ahead; throws the read's failure.
+    void load(CatalogueReadAhead &read);
     // Entry line k parsed in full, as the file holds it now (CatalogueModel::entry).
     CatalogueEntry entry(int k) const;
 

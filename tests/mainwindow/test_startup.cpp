@@ -2,6 +2,7 @@
 
 #include "services/openfiles.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QToolButton>
 
@@ -121,7 +122,20 @@ TEST_F(MainWindowTest, SettingsAndCataloguesThatEndStartUp)
     Settings::save(Settings::GobKey, home.file(u"x_pc.gob"_s));
     EXPECT_FALSE(start());
     EXPECT_TRUE(prompts.last().text.contains(u"no entries"_s));
-    QFile::remove(home.file(u"BmpList.txt"_s));
+    // One the read (done while the window is built) refuses gives the reader's own message.
+    const QString catalogue = home.file(u"BmpList.txt"_s);
+    for (const auto &[bytes, message] :
+         {std::pair("//Version 7", u"The item catalogue %1 ends before its two header lines."_s),
+          {nullptr, u"Cannot open %1: file to open is a directory"_s}}) {
+        QFile::remove(catalogue);
+        if (bytes)
+            home.write(u"BmpList.txt"_s, bytes);
+        else
+            QDir().mkdir(catalogue);
+        EXPECT_FALSE(start()) << message.toStdString();
+        EXPECT_EQ(prompts.last().text, message.arg(catalogue));
+    }
+    QDir().rmdir(catalogue);
     prompts.clear();
     EXPECT_FALSE(start());
     ASSERT_EQ(prompts.messageTexts().size(), 1);

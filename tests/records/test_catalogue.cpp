@@ -92,14 +92,18 @@ TEST(Catalogue, EntryLinesAfterTheTwoHeaderLines)
     EXPECT_EQ(catalogue.entryCount(), 4);
     EXPECT_EQ(Catalogue::lineNumberOfEntry(1), 4);
     const QStringList lines = {u"A,1,1,x"_s, {}, u"B\nC,1,2,y"_s, u"$png,D,1,3,z,1"_s};
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(catalogue.entryLine(k), lines[k]);
         EXPECT_EQ(Catalogue::readEntryLine(path, k), lines[k]);
+    }
     EXPECT_EQ(refusal([&] { catalogue.displayTexts(); }), path + u" line 4 is empty."_s);
     const QString beyond = refusal([&] { Catalogue::readEntryLine(path, 4); });
     EXPECT_FALSE(beyond.isEmpty());
     EXPECT_EQ(beyond, refusal([&] { catalogue.entryLine(4); }));
 
-    const QString lone = home.write(u"Lone.txt"_s, "h1\r\nh2\r\n$png");
+    // The end of the file ends a last line without a CR, a lone LF there still its own.
+    const QString lone = home.write(u"Lone.txt"_s, "h1\r\nh2\r\n$png\n");
+    EXPECT_EQ(Catalogue::read(lone).entryLine(0), u"$png\n"_s);
     EXPECT_FALSE(refusal([&] { Catalogue::read(lone).displayTexts(); }).isEmpty());
     const QString one = home.write(u"One.txt"_s, "only one header line");
     EXPECT_FALSE(refusal([&] { Catalogue::read(one); }).isEmpty());
