@@ -20,6 +20,7 @@
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #endif
 
@@ -27,6 +28,21 @@ namespace {
 
 constexpr qint64 DefaultLimit = qint64(1) << 30;
 constexpr qint64 SpareRoom = qint64(1) << 20; // left free on the disk beside a new change
+
+// The bytes free to this user on the disk that holds folder; -1 when it cannot be told. On Unix
+// the folder's disk is asked directly, without reading the mount table first.
+qint64 bytesAvailable(const QString &folder)
+{
+#ifdef Q_OS_UNIX
+    struct statvfs disk;
+    if (statvfs(QFile::encodeName(folder).constData(), &disk) != 0)
+        return -1;
+    return qint64(disk.f_bavail) * qint64(disk.f_frsize);
+#else
+    const QStorageInfo disk(folder);
+    return disk.isValid() ? disk.bytesAvailable() : -1;
+#endif
+}
 
 QString hashOf(const QString &text)
 {
@@ -462,10 +478,9 @@ QString GobHistory::roomProblem(const ChangeHeader &header)
                                                                  FileAccess::displayPath(m_folder),
                                                                  Messages::folderNotMade()));
     // Nothing is dropped before the change is done, so the disk must hold it beside them all.
-    const QStorageInfo disk(m_folder);
-    if (disk.isValid() && disk.bytesAvailable() < size + SpareRoom)
-        return Messages::noRoomForHistory(FileAccess::displayPath(m_folder), size,
-                                          disk.bytesAvailable());
+    const qint64 available = bytesAvailable(m_folder);
+    if (available >= 0 && available < size + SpareRoom)
+        return Messages::noRoomForHistory(FileAccess::displayPath(m_folder), size, available);
     return QString();
 }
 

@@ -109,7 +109,11 @@ QString Plan::description() const
 
 bool isBitmap8(const QString &path)
 {
-    const BitmapLayout layout = BitmapLayout::read(path);
+    return isBitmap8(BitmapLayout::read(path));
+}
+
+bool isBitmap8(const BitmapLayout &layout)
+{
     return layout.hasHeader() && layout.bits == 8 && !layout.isRunLength();
 }
 

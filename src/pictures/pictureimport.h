@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class BitmapLayout;
+
 // Any picture of an image record's size into that record: what the record will hold is worked
 // out in full before the GOB file is opened for writing.
 //  - A picture with a palette (an indexed PNG, a GIF, a bitmap read as it is) keeps its indexes,
@@ -40,6 +42,7 @@ struct Plan
 // (with its alpha bytes only when asked); every other picture for an image record comes through
 // here.
 bool isBitmap8(const QString &path);
+bool isBitmap8(const BitmapLayout &layout);
 
 // How the picture's rows map to the record's. A bitmap's stored rows are the record's rows, so
 // the top row a viewer shows is the record's last; every other picture goes in as it looks, its

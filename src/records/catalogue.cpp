@@ -8,9 +8,21 @@
 #include <QStringDecoder>
 #include <QVarLengthArray>
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace {
+
+// A block of a catalogue read a block at a time (a listing).
+constexpr qint64 StreamBlock = qint64(256) << 10;
+
+Failure readFailure(const QFile &file, const QString &path)
+{
+    return Failure(FailureNumber::FileAccess,
+                   Messages::fileFailure(QStringLiteral("read"), FileAccess::displayPath(path),
+                                         file.errorString()));
+}
 
 // The file is not one of the program's registered open files: a catalogue may be read on a
 // thread of its own (the registry belongs to the main thread), and it is closed on return.
@@ -21,9 +33,7 @@ QByteArray readCatalogueBytes(const QString &path)
         throw FileAccess::failureOf(file, QStringLiteral("open"));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Failure(FailureNumber::FileAccess,
-                      Messages::fileFailure(QStringLiteral("read"), FileAccess::displayPath(path),
-                                            file.errorString()));
+        throw readFailure(file, path);
     return bytes;
 }
 
@@ -48,15 +58,15 @@ void forEachLine(const Text &text, Take take)
 
 // A catalogue of fewer than two lines; one whose lines end in LF alone (saved by an editor that
 // dropped the CRs) is told so, since to the user it has many lines.
-Failure tooShort(const QString &text, const QString &path)
+Failure tooShort(bool lineFeeds, const QString &path)
 {
     const QString shown = FileAccess::displayPath(path);
     return Failure(FailureNumber::BadCatalogue,
-                   text.contains(u'\n') ? Messages::catalogueLineFeedsOnly(shown)
-                                        : Messages::catalogueTooShort(shown));
+                   lineFeeds ? Messages::catalogueLineFeedsOnly(shown)
+                             : Messages::catalogueTooShort(shown));
 }
 
-bool startsWithUtf16Mark(const QByteArray &bytes)
+bool startsWithUtf16Mark(QByteArrayView bytes)
 {
     return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
 }
@@ -74,6 +84,11 @@ public:
                 bytes = bytes.sliced(3); // the byte-order mark is no part of the text
             return QString::fromUtf8(bytes);
         }
+        return windows(bytes);
+    }
+
+    QString windows(QByteArrayView bytes)
+    {
         if (!m_windows)
             m_windows.emplace("windows-1252", QStringDecoder::Flag::Stateless);
         return m_windows->isValid() ? QString(m_windows->decode(bytes))
@@ -84,11 +99,119 @@ private:
     std::optional<QStringDecoder> m_windows;
 };
 
+// Whether head (the rest of a block already read) and the file from its position to its end are
+// UTF-8 together; read a block at a time, the position left at the end.
+bool restIsUtf8(QFile &file, QByteArrayView head, const QString &path)
+{
+    QByteArray block(qMax(StreamBlock, head.size()) + 3, Qt::Uninitialized);
+    qsizetype kept = 0;
+    // Checks the bytes in the block but a sequence the next block may finish, kept at its start.
+    const auto check = [&](qsizetype n) {
+        qsizetype cut = n;
+        for (qsizetype i = 1; i <= 3 && i <= n; ++i) {
+            const uchar c = uchar(block[n - i]);
+            if (c >= 0xC0)
+                cut = n - i; // a lead byte: its sequence waits
+            if (c < 0x80 || c >= 0xC0)
+                break;
+        }
+        if (!QByteArrayView(block.constData(), cut).isValidUtf8())
+            return false;
+        kept = n - cut;
+        std::memmove(block.data(), block.constData() + cut, size_t(kept));
+        return true;
+    };
+    std::memcpy(block.data(), head.data(), size_t(head.size()));
+    if (!check(head.size()))
+        return false;
+    qint64 n = 0;
+    while ((n = file.read(block.data() + kept, StreamBlock)) > 0)
+        if (!check(kept + qsizetype(n)))
+            return false;
+    if (n < 0)
+        throw readFailure(file, path);
+    return QByteArrayView(block.constData(), kept).isValidUtf8();
+}
+
 } // namespace
 
 Catalogue Catalogue::read(const QString &path)
 {
     return fromBytes(readCatalogueBytes(path), path);
+}
+
+void Catalogue::forEachEntryLine(const QString &path,
+                                 const std::function<void(int, QStringView)> &take)
+{
+    auto file = FileAccess::openForReading(path);
+    QByteArray block(StreamBlock, Qt::Uninitialized);
+    qint64 n = file->read(block.data(), StreamBlock);
+    if (n < 0)
+        throw readFailure(*file, path);
+    if (file->isSequential() || startsWithUtf16Mark(QByteArrayView(block).first(n))) {
+        // A file that cannot be read twice, or UTF-16: read whole, as read() does.
+        const QByteArray bytes = block.first(n) + file->readAll();
+        if (file->error() != QFileDevice::NoError)
+            throw readFailure(*file, path);
+        const Catalogue catalogue = fromBytes(bytes, path);
+        for (int k = 0; k < catalogue.entryCount(); ++k)
+            take(k, catalogue.entryLine(k));
+        return;
+    }
+
+    // Text that is ASCII so far reads the same in every encoding; at the first other byte the
+    // rest of the file is checked, since a file is UTF-8 only when it is UTF-8 to its end.
+    enum class Encoding { Ascii, Utf8, Windows } encoding = Encoding::Ascii;
+    Utf8OrWindows decoder;
+    qsizetype lines = 0;
+    bool lineFeeds = false;
+    const auto takeLine = [&](QByteArrayView bytes) {
+        const qsizetype i = lines++;
+        if (i >= 2)
+            take(int(i - 2),
+                 encoding == Encoding::Windows ? decoder.windows(bytes) : QString::fromUtf8(bytes));
+    };
+    QByteArray unfinished; // the start of a line that goes on in the next block
+    bool lineFeedAhead = false; // a CR ended the last block: an LF starting this one is its
+    for (; n > 0; n = file->read(block.data(), StreamBlock)) {
+        const QByteArrayView data = QByteArrayView(block).first(n);
+        if (encoding == Encoding::Ascii) {
+            const auto other =
+                std::find_if(data.begin(), data.end(), [](char c) { return uchar(c) >= 0x80; });
+            if (other != data.end()) {
+                const qint64 next = file->pos();
+                encoding = restIsUtf8(*file, data.sliced(other - data.begin()), path)
+                    ? Encoding::Utf8
+                    : Encoding::Windows;
+                if (!file->seek(next))
+                    throw readFailure(*file, path);
+            }
+        }
+        if (lines < 2)
+            lineFeeds = lineFeeds || data.contains('\n');
+        qsizetype start = lineFeedAhead && data.startsWith('\n') ? 1 : 0;
+        lineFeedAhead = false;
+        for (qsizetype cr; (cr = data.indexOf('\r', start)) >= 0;) {
+            if (unfinished.isEmpty()) {
+                takeLine(data.sliced(start, cr - start));
+            } else {
+                takeLine(unfinished.append(data.sliced(start, cr - start)));
+                unfinished.clear();
+            }
+            start = cr + 1;
+            if (start == n)
+                lineFeedAhead = true;
+            else if (data.at(start) == '\n')
+                ++start;
+        }
+        unfinished.append(data.sliced(start));
+    }
+    if (n < 0)
+        throw readFailure(*file, path);
+    if (!unfinished.isEmpty())
+        takeLine(unfinished); // the end of the file ends the last line
+    if (lines < 2)
+        throw tooShort(lineFeeds, path);
 }
 
 QString Catalogue::readEntryLine(const QString &path, int k)
@@ -103,7 +226,7 @@ QString Catalogue::readEntryLine(const QString &path, int k)
         return ++count <= qMax<qsizetype>(wanted, 1);
     });
     if (count < 2)
-        throw tooShort(text, path);
+        throw tooShort(text.contains(u'\n'), path);
     if (k < 0 || count <= wanted)
         throw Failure(
             FailureNumber::BadCatalogue,
@@ -129,7 +252,7 @@ Catalogue Catalogue::fromBytes(const QByteArray &bytes, const QString &path)
         return true;
     });
     if (catalogue.m_lineStarts.size() < 2)
-        throw tooShort(QString::fromUtf8(text), path);
+        throw tooShort(text.contains('\n'), path);
     catalogue.m_lineStarts.append(catalogue.m_bytes.size());
     return catalogue;
 }

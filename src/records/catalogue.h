@@ -7,6 +7,9 @@
 #include <QStringView>
 #include <QVarLengthArray>
 
+#include <functional>
+#include <utility>
+
 // The item catalogue BmpList.txt as text: two header lines, then one entry a line. A line ends
 // at CR LF or at a lone CR; a lone LF belongs to the line. The end of the file ends the last
 // line, with or without a line ending. The file is text as any Windows editor saves it: UTF-16
@@ -24,6 +27,14 @@ public:
     // The text of entry k of the catalogue file, as read(path).entryLine(k) gives it and with
     // the same failures, without keeping the other lines.
     static QString readEntryLine(const QString &path, int k);
+
+    // Gives entry k's text to take(k, line) for each entry line in file order, reading the file
+    // a block at a time and keeping no more of it than one line: a listing of a long catalogue.
+    // The lines are read()'s, and so are the failures, which come before the first line (but
+    // a read that fails further on); a catalogue read whole takes its encoding from the whole
+    // file, so a byte that is not ASCII has the rest of the file checked for UTF-8 first.
+    static void forEachEntryLine(const QString &path,
+                                 const std::function<void(int, QStringView)> &take);
 
     // The first line of the catalogue file; throws a Failure when it cannot be read.
     static QString firstLineOf(const QString &path);

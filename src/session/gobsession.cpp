@@ -5,16 +5,16 @@
 #include "records/recordextraction.h"
 #include "services/apppath.h"
 #include "services/failure.h"
+#include "services/fileaccess.h"
 #include "services/imaging.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 
 GobSession::GobSession(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { historyTouched(); });
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { historyTouched(); });
 }
 
 GobSession::~GobSession() = default;
@@ -75,6 +75,16 @@ void GobSession::selectEntry(const CatalogueEntry &entry)
 
 void GobSession::selectSubFile(int index)
 {
+    readSubFile(index, true);
+}
+
+void GobSession::chooseSubFile(int index)
+{
+    readSubFile(index, false);
+}
+
+void GobSession::readSubFile(int index, bool copy)
+{
     if (!m_selection.hasEntry || index < 1 || index > m_selection.count)
         return;
     const SubFile &sub = m_selection.entry.subFile(index);
@@ -93,8 +103,13 @@ void GobSession::selectSubFile(int index)
             QString file = scratch;
             MainModule::GetImageInfo(m_selection.width, m_selection.height, format, file);
         } else {
-            const ImageRecord::Size size =
-                RecordExtraction::extractImageRecord(m_gobPath, m_selection.offset, scratch);
+            ImageRecord::Size size;
+            if (copy) {
+                size = RecordExtraction::extractImageRecord(m_gobPath, m_selection.offset, scratch);
+            } else {
+                auto gob = FileAccess::openForReading(m_gobPath);
+                size = ImageRecord::readHeader(*gob, ImageRecord::recordStart(m_selection.offset));
+            }
             m_selection.width = size.width;
             m_selection.height = size.height;
         }
@@ -164,18 +179,27 @@ void GobSession::watchHistory()
 {
     // The history folder and its change files (an undo rewrites one in place); before the
     // first change the nearest folder above it, where it will appear.
-    if (!m_watcher.files().isEmpty())
-        m_watcher.removePaths(m_watcher.files());
-    if (!m_watcher.directories().isEmpty())
-        m_watcher.removePaths(m_watcher.directories());
+    if (m_watcher) {
+        if (!m_watcher->files().isEmpty())
+            m_watcher->removePaths(m_watcher->files());
+        if (!m_watcher->directories().isEmpty())
+            m_watcher->removePaths(m_watcher->directories());
+    }
     if (!hasGobFile() || m_oneShot)
         return;
+    if (!m_watcher) {
+        m_watcher = std::make_unique<QFileSystemWatcher>();
+        connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, this,
+                [this] { historyTouched(); });
+        connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, this,
+                [this] { historyTouched(); });
+    }
     QString folder = GobHistory(m_gobPath).folder();
     while (!QFileInfo(folder).isDir() && folder.size() > 1)
         folder = QFileInfo(folder).absolutePath();
-    m_watcher.addPath(folder);
+    m_watcher->addPath(folder);
     for (const ChangeFile &change : changes())
-        m_watcher.addPath(change.path());
+        m_watcher->addPath(change.path());
 }
 
 void GobSession::historyTouched()

@@ -9,11 +9,13 @@
 #include "packages/packageimport.h"
 #include "pictures/folderimport.h"
 
-#include <QFileSystemWatcher>
 #include <QObject>
 
 #include <functional>
+#include <memory>
 #include <optional>
+
+class QFileSystemWatcher;
 
 struct PackageContext;
 
@@ -58,7 +60,11 @@ public:
     void selectSubFile(int index);
     // Nothing chosen and nothing shown (a refused catalogue line).
     void clearSelection();
-    // A record is shown: temp.bmp holds the chosen sub file.
+    // The same for one command of kestrix-cli, which shows nothing: an image record's header is
+    // read and checked in the GOB file as its extraction would, and no copy is made; a
+    // whole-file record is still extracted into the scratch folder, where its picture is read.
+    void chooseSubFile(int index);
+    // A record is shown (temp.bmp holds the chosen sub file), or chosen for one command.
     bool isShown() const { return m_shown; }
 
     // The history, oldest first, the newest change that can be undone and the undone change
@@ -100,6 +106,8 @@ private:
     // Runs a command that may have written before it failed: afterWrite() either way.
     void writeThrough(const std::function<void()> &command);
     void reloadShown();
+    // Selects sub file index; copy: an image record is extracted into the scratch bitmap.
+    void readSubFile(int index, bool copy);
     void watchHistory();
     // The history folder changed: announced when the changes differ from those last seen.
     void historyTouched();
@@ -114,5 +122,6 @@ private:
     bool m_shown = false;
     QStringList m_seen; // the changes last announced, with their states
     bool m_writing = false; // a command of this session is writing
-    QFileSystemWatcher m_watcher;
+    // Made for the first watch: a command of kestrix-cli watches nothing.
+    std::unique_ptr<QFileSystemWatcher> m_watcher;
 };

@@ -95,6 +95,16 @@ TEST_F(CliImport, EveryRefusalExitsOneAndLeavesTheGobFileUntouched)
     for (const auto &[words, text] : cases)
         expectRefused(
             u"import --catalogue C --gob G --sub 1 --entry "_s + QString::fromLatin1(words), text);
+    // A record the catalogue places wrongly is refused first, as its extraction refuses it.
+    paths[u"K"_s] = home.write(u"far.txt"_s, "//x\r\n\r\nFar,1,5990,X\r\nZero,1,3201,Y\r\n");
+    const std::pair<const char *, QString> records[] = {
+        {"0",
+         u"The record at offset 5990 reaches to byte 6101, past the end of %1 (6000 bytes)."_s.arg(
+             paths[u"G"_s])},
+        {"1", u"The record at offset 3201 cannot be an image: its header gives 0 x 0 pixels"_s},
+    };
+    for (const auto &[entry, text] : records)
+        expectRefused(u"import --catalogue K --gob G --sub 1 --file R --entry "_s + entry, text);
     EXPECT_EQ(Bytes::readFile(paths[u"G"_s]), bytes);
 }
 

@@ -38,6 +38,17 @@ QString described(const CatalogueEntry &e)
     return parts.join(u'|');
 }
 
+// The entry lines as a listing reads them, a block at a time.
+QStringList streamed(const QString &path)
+{
+    QStringList lines;
+    Catalogue::forEachEntryLine(path, [&](int k, QStringView line) {
+        EXPECT_EQ(k, lines.size());
+        lines << line.toString();
+    });
+    return lines;
+}
+
 } // namespace
 
 TEST(Catalogue, TextAsWindowsEditorsSaveIt)
@@ -61,20 +72,27 @@ TEST(Catalogue, TextAsWindowsEditorsSaveIt)
         // UTF-16 in both byte orders: a lone LF still belongs to its line.
         {utf16(lines, false), u"h\u03A9"_s, utf16Texts},
         {utf16(lines, true), u"h\u03A9"_s, utf16Texts},
-        // A character cut by the 64 KiB blocks the check reads is still UTF-8; a byte that is no
-        // UTF-8 far past the first block makes the whole file Windows-1252.
-        {"h\xce\xa9\r\nh2\r\n" + QByteArray(65526, 'A') + "\xc3\xa9,1,1,x",
+        // A character, or a CR LF, cut by the 256 KiB blocks a listing reads; a byte that is
+        // no UTF-8 far past the first block makes the whole file Windows-1252.
+        {"h\xce\xa9\r\nh2\r\n" + QByteArray(262134, 'A') + "\xc3\xa9,1,1,x",
          u"h\u03A9"_s,
-         {QString(65526, u'A') + u"\u00E9"_s}},
-        {"h\xce\xa9\r\nh2\r\n" + QByteArray(65600, 'A') + "\xe9,1,1,x",
+         {QString(262134, u'A') + u"\u00E9"_s}},
+        {"h\xce\xa9\r\nh2\r\nB,1,1,x\r\n" + QByteArray(262125, 'A') + "\r\nC\xc3\xa9,1,1,x",
+         u"h\u03A9"_s,
+         {u"B"_s, QString(262125, u'A'), u"C\u00E9"_s}},
+        {"h\xce\xa9\r\nh2\r\n" + QByteArray(300000, 'A') + "\xe9,1,1,x",
          u"h\u00CE\u00A9"_s,
-         {QString(65600, u'A') + u"\u00E9"_s}},
+         {QString(300000, u'A') + u"\u00E9"_s}},
     };
     for (const auto &[bytes, first, texts] : cases) {
         const QString path = home.write(u"BmpList.txt"_s, bytes);
         EXPECT_EQ(Catalogue::firstLineOf(path), first);
         EXPECT_EQ(Catalogue::read(path).displayTexts(), texts);
         EXPECT_EQ(Catalogue::readEntryLine(path, 0).section(u',', 0, 0), texts[0]);
+        QStringList fieldOnes;
+        for (const QString &line : streamed(path))
+            fieldOnes << line.section(u',', 0, 0);
+        EXPECT_EQ(fieldOnes, texts);
     }
 }
 
@@ -96,6 +114,7 @@ TEST(Catalogue, EntryLinesAfterTheTwoHeaderLines)
         EXPECT_EQ(catalogue.entryLine(k), lines[k]);
         EXPECT_EQ(Catalogue::readEntryLine(path, k), lines[k]);
     }
+    EXPECT_EQ(streamed(path), lines);
     EXPECT_EQ(refusal([&] { catalogue.displayTexts(); }), path + u" line 4 is empty."_s);
     const QString beyond = refusal([&] { Catalogue::readEntryLine(path, 4); });
     EXPECT_FALSE(beyond.isEmpty());
@@ -106,9 +125,13 @@ TEST(Catalogue, EntryLinesAfterTheTwoHeaderLines)
     EXPECT_EQ(Catalogue::read(lone).entryLine(0), u"$png\n"_s);
     EXPECT_FALSE(refusal([&] { Catalogue::read(lone).displayTexts(); }).isEmpty());
     const QString one = home.write(u"One.txt"_s, "only one header line");
-    EXPECT_FALSE(refusal([&] { Catalogue::read(one); }).isEmpty());
-    EXPECT_FALSE(refusal([&] { Catalogue::readEntryLine(one, 0); }).isEmpty());
     const QString lf = home.write(u"Lf.txt"_s, "h1\nh2\nKit,1,5,a\n");
+    for (const QString &path : {one, lf, home.file(u"None.txt"_s)}) {
+        const QString text = refusal([&] { Catalogue::read(path); });
+        EXPECT_FALSE(text.isEmpty());
+        EXPECT_EQ(refusal([&] { Catalogue::readEntryLine(path, 0); }), text);
+        EXPECT_EQ(refusal([&] { streamed(path); }), text);
+    }
     EXPECT_TRUE(refusal([&] { Catalogue::read(lf); }).contains(u"end in LF alone"_s));
 }
 

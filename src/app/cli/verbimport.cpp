@@ -11,6 +11,7 @@
 #include "services/fileaccess.h"
 #include "services/imagefile.h"
 #include "services/messages.h"
+#include "services/pixelformat.h"
 #include "session/gobsession.h"
 
 namespace {
@@ -25,26 +26,39 @@ int runImport(const Arguments &args)
     const QString file = args.required(QStringLiteral("file"));
     requireInputFile(file, true);
 
-    const std::unique_ptr<QTemporaryDir> dir = ConsoleDisplay::workFolder();
+    // Nothing is shown, so an image record is not copied out: its header tells its size, and
+    // its copy would be an 8-bit bitmap of that size. A whole-file record is copied out to
+    // read the picture it holds.
+    std::unique_ptr<QTemporaryDir> dir;
+    if (choice.entry.isWholeFile())
+        dir = ConsoleDisplay::workFolder();
     GobSession session;
-    session.openForCommand(choice.gobPath, choice.cataloguePath, dir->path());
+    session.openForCommand(choice.gobPath, choice.cataloguePath, dir ? dir->path() : QString());
     session.selectEntry(choice.entry);
-    session.selectSubFile(args.number(QStringLiteral("sub")));
+    session.chooseSubFile(args.number(QStringLiteral("sub")));
     // Headers only: the import reads the pixels itself and refuses what it cannot take.
     ImageFile::Info record; // an area that holds no picture compares as 0 x 0
-    try {
-        record = ImageFile::info(dir->filePath(QStringLiteral("temp.bmp")));
-    } catch (const Failure &) {
+    if (!dir) {
+        record = {session.selection().width, session.selection().height, PixelFormat::Indexed8};
+    } else {
+        try {
+            record = ImageFile::info(dir->filePath(QStringLiteral("temp.bmp")));
+        } catch (const Failure &) {
+        }
     }
-    const ImageFile::Info chosen = ImageFile::info(file);
+    // The chosen file's headers, read once; a bitmap whose rows lie readable is not decoded.
+    const BitmapLayout layout = BitmapLayout::read(file);
+    const ImageFile::Info chosen = layout.isReadable()
+        ? ImageFile::Info {layout.width, layout.height, *PixelFormat::fromBitmap(layout)}
+        : ImageFile::info(file);
     // An image record takes any picture of its size; an 8-bit bitmap as it is, with its alpha
     // bytes only when asked.
-    const bool anyPicture = !choice.entry.isWholeFile() && !PictureImport::isBitmap8(file);
+    const bool anyPicture = !choice.entry.isWholeFile() && !PictureImport::isBitmap8(layout);
     ReplacePlan plan = session.replacePlan(file);
     plan.keepAlpha = args.has(QStringLiteral("keep-alpha"));
     if (plan.keepAlpha) {
-        const bool alpha = anyPicture ? ImageFile::read(file).image.hasAlphaChannel()
-                                      : BitmapLayout::read(file).hasAlphaBytes();
+        const bool alpha =
+            anyPicture ? ImageFile::read(file).image.hasAlphaChannel() : layout.hasAlphaBytes();
         if (!alpha)
             throw Failure(FailureNumber::BitmapMismatch,
                           Messages::noAlphaToKeep(FileAccess::displayPath(file)));

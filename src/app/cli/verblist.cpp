@@ -27,22 +27,22 @@ int runList(const Arguments &args)
 
     // As the window lists every line, a malformed line is reported and the entries after it
     // are still listed, under their own numbers; a file of which no line could be read (not a
-    // catalogue at all) is a failure.
+    // catalogue at all) is a failure. Each row is out as its line is read.
     RecordOutput out(args, {"index", "kind", "count", "description"}, {"index", "count"});
-    const Catalogue catalogue = Catalogue::read(path);
     int listed = 0;
-    for (int k = 0; k < catalogue.entryCount(); ++k) {
+    Catalogue::forEachEntryLine(path, [&](int k, QStringView line) {
         try {
             // The sub files are checked, so that a malformed line is still reported, but
             // neither they nor their captions are kept: the listing shows only their count.
-            const CatalogueEntry entry = catalogue.entry(k, CatalogueEntry::SubFiles::Counted);
+            const CatalogueEntry entry = CatalogueEntry::parse(
+                line, Catalogue::lineNumberOfEntry(k), path, CatalogueEntry::SubFiles::Counted);
             out.add(
                 {NumberField(k), entry.kind(), NumberField(entry.count()), entry.description()});
             ++listed;
         } catch (const Failure &failure) {
             ConsolePrompts::printError(failure.description());
         }
-    }
+    });
     out.finish();
     return listed > 0 ? 0 : 1;
 }
