@@ -86,11 +86,15 @@ std::optional<Loaded> load(const QString &path)
 Info info(const QString &path)
 {
     QFile file(path);
-    if (!QFileInfo(path).isDir() && file.open(QIODevice::ReadOnly)) {
-        const BitmapLayout layout = BitmapLayout::read(file);
-        if (layout.isReadable())
-            return Info {layout.width, layout.height, *PixelFormat::fromBitmap(layout)};
-    }
+    if (!QFileInfo(path).isDir() && file.open(QIODevice::ReadOnly))
+        return info(path, BitmapLayout::read(file));
+    return info(path, BitmapLayout {});
+}
+
+Info info(const QString &path, const BitmapLayout &layout)
+{
+    if (layout.isReadable())
+        return Info {layout.width, layout.height, *PixelFormat::fromBitmap(layout)};
     const Loaded loaded = read(path);
     return Info {loaded.image.width(), loaded.image.height(), loaded.pixelFormat};
 }

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class BitmapLayout;
+
 // Loading image files for drawing and comparison. The kind of file is found from its content,
 // never from its name (a PNG extracted into temp.bmp loads as a PNG).
 namespace ImageFile {
@@ -39,5 +41,7 @@ struct Info
 // used), so that a comparison of sizes costs no more than the headers; every other file is
 // loaded. Throws read()'s failure for a file it refuses.
 Info info(const QString &path);
+// The same, for a file whose bitmap layout the caller has read already.
+Info info(const QString &path, const BitmapLayout &layout);
 
 } // namespace ImageFile

@@ -48,9 +48,7 @@ int runImport(const Arguments &args)
     }
     // The chosen file's headers, read once; a bitmap whose rows lie readable is not decoded.
     const BitmapLayout layout = BitmapLayout::read(file);
-    const ImageFile::Info chosen = layout.isReadable()
-        ? ImageFile::Info {layout.width, layout.height, *PixelFormat::fromBitmap(layout)}
-        : ImageFile::info(file);
+    const ImageFile::Info chosen = ImageFile::info(file, layout);
     // An image record takes any picture of its size; an 8-bit bitmap as it is, with its alpha
     // bytes only when asked.
     const bool anyPicture = !choice.entry.isWholeFile() && !PictureImport::isBitmap8(layout);
