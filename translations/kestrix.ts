@@ -1791,6 +1791,14 @@ Nothing was exported; give --overwrite to replace them.</source>
 <context>
     <name>kestrix-cli</name>
     <message>
+        <source>The option --%1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3, not &quot;%4&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Makes a change too large for the history without undo.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1808,6 +1816,10 @@ Nothing was exported; give --overwrite to replace them.</source>
     </message>
     <message>
         <source>The sub file of the entry, counting from 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The option --format takes tsv or json, not &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1831,7 +1843,27 @@ Nothing was exported; give --overwrite to replace them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Unknown option &quot;%1&quot;; did you mean --%2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The option --%1 is given more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected word &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Prints nothing on success (a refusal is still reported).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give either --index I --value V or --all V.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1887,6 +1919,10 @@ Nothing was exported; give --overwrite to replace them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>SHELL is bash or zsh, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Prints the shell completion of kestrix-cli for bash or zsh (the package installs both).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1900,6 +1936,18 @@ Nothing was exported; give --overwrite to replace them.</source>
     </message>
     <message>
         <source>The folder to write into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give either --out FILE or --dir DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--all goes with --dir.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--dir goes with either --all or --entry K.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1964,6 +2012,10 @@ Nothing was exported; give --overwrite to replace them.</source>
     </message>
     <message>
         <source>Writes without asking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT, for example 640x480.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2055,6 +2107,10 @@ Nothing was exported; give --overwrite to replace them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The command must be one line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Adds an item to the package window of a running Kestrix.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2068,6 +2124,10 @@ Nothing was exported; give --overwrite to replace them.</source>
     </message>
     <message>
         <source>The package.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The option --to takes a change number from 0 up.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

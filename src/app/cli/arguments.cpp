@@ -2,6 +2,8 @@
 
 #include "services/numberconversion.h"
 
+#include <QCoreApplication>
+
 Arguments::Arguments(QHash<QString, QString> values, QSet<QString> switches, QStringList plain)
     : m_values(std::move(values))
     , m_switches(std::move(switches))
@@ -22,7 +24,8 @@ QString Arguments::value(const QString &name, const QString &fallback) const
 QString Arguments::required(const QString &name) const
 {
     if (!m_values.contains(name))
-        throw UsageError(QStringLiteral("The option --%1 is missing.").arg(name));
+        throw UsageError(
+            QCoreApplication::translate("kestrix-cli", "The option --%1 is missing.").arg(name));
     return m_values.value(name);
 }
 
@@ -35,7 +38,8 @@ qint32 Arguments::wholeNumber(const QString &text, const QString &what, qint32 l
 {
     if (const std::optional<qint64> value = Convert::wholeNumber(text, least, most))
         return qint32(*value);
-    throw UsageError(QStringLiteral("%1 takes a whole number from %2 to %3, not \"%4\".")
+    throw UsageError(QCoreApplication::translate(
+                         "kestrix-cli", "%1 takes a whole number from %2 to %3, not \"%4\".")
                          .arg(what)
                          .arg(least)
                          .arg(most)

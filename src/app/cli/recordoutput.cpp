@@ -2,6 +2,7 @@
 
 #include "cli/consoleprompts.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -23,8 +24,9 @@ RecordOutput::RecordOutput(const Arguments &args, QStringList names, QStringList
 {
     const QString format = args.value(QStringLiteral("format"), QStringLiteral("tsv"));
     if (format != QStringLiteral("tsv") && format != QStringLiteral("json"))
-        throw UsageError(
-            QStringLiteral("The option --format takes tsv or json, not \"%1\".").arg(format));
+        throw UsageError(QCoreApplication::translate(
+                             "kestrix-cli", "The option --format takes tsv or json, not \"%1\".")
+                             .arg(format));
     m_json = format == QStringLiteral("json");
 }
 

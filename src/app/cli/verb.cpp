@@ -163,8 +163,9 @@ void refuseOneDashWord(const QStringList &words, const QList<Option> &options)
         if (name == QStringLiteral("help")
             || std::any_of(options.begin(), options.end(),
                            [&](const Option &option) { return option.name == name; }))
-            throw UsageError(
-                QStringLiteral("Unknown option \"%1\"; did you mean --%2?").arg(word, name));
+            throw UsageError(QCoreApplication::translate(
+                                 "kestrix-cli", "Unknown option \"%1\"; did you mean --%2?")
+                                 .arg(word, name));
     }
 }
 
@@ -192,8 +193,9 @@ Arguments Verb::parse(const QStringList &words, bool &helpAsked) const
         // A second value would silently replace the first: on a verb that writes, the wrong
         // file could be changed.
         if (parser.values(option.name).size() > 1 || parser.optionNames().count(option.name) > 1)
-            throw UsageError(
-                QStringLiteral("The option --%1 is given more than once.").arg(option.name));
+            throw UsageError(QCoreApplication::translate("kestrix-cli",
+                                                         "The option --%1 is given more than once.")
+                                 .arg(option.name));
         if (option.valueName.isEmpty())
             switches.insert(option.name);
         else
@@ -201,9 +203,11 @@ Arguments Verb::parse(const QStringList &words, bool &helpAsked) const
     }
     const QStringList plain = parser.positionalArguments();
     if (m_words.most >= 0 && plain.size() > m_words.most)
-        throw UsageError(QStringLiteral("Unexpected word \"%1\".").arg(plain.at(m_words.most)));
+        throw UsageError(QCoreApplication::translate("kestrix-cli", "Unexpected word \"%1\".")
+                             .arg(plain.at(m_words.most)));
     if (plain.size() < m_words.least)
-        throw UsageError(QStringLiteral("%1 is missing.").arg(m_words.name));
+        throw UsageError(
+            QCoreApplication::translate("kestrix-cli", "%1 is missing.").arg(m_words.name));
     const Arguments args(values, switches, plain);
     for (const Option &option : m_options)
         if (option.required)

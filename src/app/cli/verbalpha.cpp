@@ -5,6 +5,8 @@
 #include "services/failure.h"
 #include "services/messages.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int runAlpha(const Arguments &args)
@@ -12,7 +14,8 @@ int runAlpha(const Arguments &args)
     const bool one = args.has(QStringLiteral("index")) || args.has(QStringLiteral("value"));
     const bool all = args.has(QStringLiteral("all"));
     if (one == all)
-        throw UsageError(QStringLiteral("Give either --index I --value V or --all V."));
+        throw UsageError(QCoreApplication::translate(
+            "kestrix-cli", "Give either --index I --value V or --all V."));
 
     const qint32 index = all ? -1 : args.number(QStringLiteral("index"));
     const quint8 value =

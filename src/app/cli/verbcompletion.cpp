@@ -1,6 +1,8 @@
 #include "cli/consoleprompts.h"
 #include "cli/verb.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Both scripts are written from the verbs as registered, so that a new verb or option is
@@ -67,7 +69,9 @@ int runCompletion(const Arguments &args)
     else if (shell == QStringLiteral("zsh"))
         ConsolePrompts::print(zshScript());
     else
-        throw UsageError(QStringLiteral("SHELL is bash or zsh, not \"%1\".").arg(shell));
+        throw UsageError(
+            QCoreApplication::translate("kestrix-cli", "SHELL is bash or zsh, not \"%1\".")
+                .arg(shell));
     return 0;
 }
 

@@ -9,6 +9,8 @@
 #include "services/messages.h"
 #include "services/outputfile.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // One sub file to --out (an image record as an indexed PNG, a whole-file record as the file it
@@ -18,10 +20,11 @@ int runExport(const Arguments &args)
     const bool all = args.has(QStringLiteral("all"));
     const bool toFolder = args.has(QStringLiteral("dir"));
     if (toFolder == args.has(QStringLiteral("out")))
-        throw UsageError(QStringLiteral("Give either --out FILE or --dir DIR."));
+        throw UsageError(
+            QCoreApplication::translate("kestrix-cli", "Give either --out FILE or --dir DIR."));
     if (!toFolder) {
         if (all)
-            throw UsageError(QStringLiteral("--all goes with --dir."));
+            throw UsageError(QCoreApplication::translate("kestrix-cli", "--all goes with --dir."));
         const RecordChoice choice = RecordChoice::from(args);
         const QString out = args.value(QStringLiteral("out"));
         choice.refuseOutput(out);
@@ -33,7 +36,8 @@ int runExport(const Arguments &args)
         return 0;
     }
     if (all == args.has(QStringLiteral("entry")) || args.has(QStringLiteral("sub")))
-        throw UsageError(QStringLiteral("--dir goes with either --all or --entry K."));
+        throw UsageError(QCoreApplication::translate("kestrix-cli",
+                                                     "--dir goes with either --all or --entry K."));
 
     const QString catalogue = args.required(QStringLiteral("catalogue"));
     QList<int> entries;

@@ -6,6 +6,8 @@
 #include "services/fileidentity.h"
 #include "services/messages.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int runJpg(const Arguments &args)
@@ -16,7 +18,8 @@ int runJpg(const Arguments &args)
     if (args.has(QStringLiteral("size"))) {
         const QStringList sides = args.value(QStringLiteral("size")).split(u'x');
         if (sides.size() != 2)
-            throw UsageError(QStringLiteral("--size takes WIDTHxHEIGHT, for example 640x480."));
+            throw UsageError(QCoreApplication::translate(
+                "kestrix-cli", "--size takes WIDTHxHEIGHT, for example 640x480."));
         // The converter window's limits, as a usage error naming the option.
         const QString what = QStringLiteral("The %1 of --size");
         size.setWidth(

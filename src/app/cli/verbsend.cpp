@@ -5,6 +5,7 @@
 #include "services/failure.h"
 #include "services/messages.h"
 
+#include <QCoreApplication>
 #include <QLocalSocket>
 
 namespace {
@@ -19,7 +20,8 @@ int runSend(const Arguments &args)
     // without its answer being read.
     const QString command = args.plain().first();
     if (command.contains(u'\n') || command.contains(u'\r'))
-        throw UsageError(QStringLiteral("The command must be one line."));
+        throw UsageError(
+            QCoreApplication::translate("kestrix-cli", "The command must be one line."));
     QLocalSocket socket;
     socket.connectToServer(DdeServer::serverName());
     if (!socket.waitForConnected(ConnectMilliseconds)) {

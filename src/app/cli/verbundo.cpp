@@ -4,6 +4,8 @@
 #include "services/messages.h"
 #include "session/gobsession.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int runUndo(const Arguments &args)
@@ -12,7 +14,8 @@ int runUndo(const Arguments &args)
     if (args.has(QStringLiteral("to"))) {
         keep = args.number(QStringLiteral("to"));
         if (*keep < 0)
-            throw UsageError(QStringLiteral("The option --to takes a change number from 0 up."));
+            throw UsageError(QCoreApplication::translate(
+                "kestrix-cli", "The option --to takes a change number from 0 up."));
     }
     GobSession session;
     session.openForCommand(args.required(QStringLiteral("gob")), QString(), QString());
