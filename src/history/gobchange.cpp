@@ -17,37 +17,25 @@
 
 namespace {
 
-// The hashes of the regions as the GOB file holds them now. Reading and hashing them is most
-// of what finishing a large change costs, so when there are several regions the later ones,
-// about half the bytes, are hashed on a second thread through a handle of its own.
-QList<QByteArray> writtenHashes(QFile &gob, const QList<GobRegion> &regions)
+// The hashes of the regions as the GOB file at path holds them, worked out on a thread of its
+// own through a handle of its own (or, where no thread can be had, when asked for).
+std::future<QList<QByteArray>> hashesLater(const QString &path, QList<GobRegion> regions)
 {
-    qint64 total = 0;
-    for (const GobRegion &region : regions)
-        total += region.length;
-    qsizetype split = 0;
-    for (qint64 front = 0; split < regions.size() && front * 2 < total; ++split)
-        front += regions[split].length;
-
-    std::future<QList<QByteArray>> back;
-    if (split < regions.size())
-        back = std::async(std::launch::async, [&] {
-            QFile own(gob.fileName());
-            if (!own.open(QIODevice::ReadOnly))
-                throw FileAccess::failureOf(own, QStringLiteral("open"));
-            const Overlay written(own);
-            QList<QByteArray> hashes;
-            for (qsizetype i = split; i < regions.size(); ++i)
-                hashes.append(written.hash(regions[i]));
-            return hashes;
-        });
-    QList<QByteArray> hashes;
-    const Overlay written(gob);
-    for (qsizetype i = 0; i < split; ++i)
-        hashes.append(written.hash(regions[i]));
-    if (back.valid())
-        hashes.append(back.get());
-    return hashes;
+    auto work = [path, regions = std::move(regions)] {
+        QFile gob(path);
+        if (!gob.open(QIODevice::ReadOnly))
+            throw FileAccess::failureOf(gob, QStringLiteral("open"));
+        const Overlay written(gob);
+        QList<QByteArray> hashes;
+        for (const GobRegion &region : regions)
+            hashes.append(written.hash(region));
+        return hashes;
+    };
+    try {
+        return std::async(std::launch::async, std::move(work));
+    } catch (const std::system_error &) {
+        return std::async(std::launch::deferred, std::move(work));
+    }
 }
 
 } // namespace
@@ -160,12 +148,34 @@ GobWriter &GobChange::begin(const WithoutUndo &withoutUndo)
 
 void GobChange::commit()
 {
+    // Reading back and hashing what was written is most of what finishing a large change costs:
+    // it is done while the GOB file is put on the disk, on two threads with about half the bytes
+    // each. The hashes are of the bytes the sync puts on the disk; they are journalled only once
+    // it has.
+    const bool recorded = m_journal && m_journal->state() != ChangeState::Unrecorded;
+    std::future<QList<QByteArray>> front, back;
+    if (recorded) {
+        FileAccess::flush(m_writer->file());
+        qint64 total = 0;
+        for (const GobRegion &region : std::as_const(m_regions))
+            total += region.length;
+        qsizetype split = 0;
+        for (qint64 bytes = 0; split < m_regions.size() && bytes * 2 < total; ++split)
+            bytes += m_regions[split].length;
+        const QString path = m_writer->file().fileName();
+        front = hashesLater(path, m_regions.first(split));
+        if (split < m_regions.size())
+            back = hashesLater(path, m_regions.sliced(split));
+    }
     m_writer->commit();
     m_filesTouched = !m_targets.isEmpty();
     for (qsizetype i = 0; i < m_targets.size(); ++i)
         ChangeFile::putFile(m_targets[i], m_replacements[i].contents());
-    if (m_journal && m_journal->state() != ChangeState::Unrecorded) {
-        m_journal->markDone(writtenHashes(m_writer->file(), m_regions));
+    if (recorded) {
+        QList<QByteArray> hashes = front.get();
+        if (back.valid())
+            hashes += back.get();
+        m_journal->markDone(hashes);
     }
     m_committed = true;
     if (m_history) {
